@@ -1,0 +1,76 @@
+# Wine maps the Unix root to drive Z:, so Win32 programs see data there.
+if(WIN32)
+  set(GV_DATA_DIR_FOR_TARGET "Z:${GV_DATA_DIR}")
+else()
+  set(GV_DATA_DIR_FOR_TARGET "${GV_DATA_DIR}")
+endif()
+
+# Adds a folder only once it has a CMakeLists.txt, so a subsystem can be
+# started without touching the top level.
+function(gv_optional_subdirectory dir)
+  if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
+    add_subdirectory(${dir})
+  endif()
+endfunction()
+
+# GoogleTest from Debian's sources, built with our own flags on both sides.
+macro(gv_use_googletest)
+  if(NOT TARGET gtest)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    if(WIN32)
+      # The posix-threads mingw flavour still lacks some of gtest's Win32 calls.
+      target_compile_definitions(gtest PUBLIC GTEST_HAS_PTHREAD=0)
+    endif()
+  endif()
+endmacro()
+
+# One GoogleTest executable registered as one CTest test: on Win32 every
+# start of Wine costs seconds, so cases are never registered one by one.
+# gv_add_gtest(NAME name SOURCES ... LIBS ... [WORKING_DIRECTORY dir])
+function(gv_add_gtest)
+  cmake_parse_arguments(T "" "NAME;WORKING_DIRECTORY" "SOURCES;LIBS" ${ARGN})
+  gv_use_googletest()
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} gtest gtest_main)
+  target_compile_definitions(${T_NAME} PRIVATE GV_DATA_DIR="${GV_DATA_DIR_FOR_TARGET}")
+  if(NOT T_WORKING_DIRECTORY)
+    set(T_WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+  endif()
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME} WORKING_DIRECTORY ${T_WORKING_DIRECTORY})
+endfunction()
+
+function(gv_portable_sources)
+  foreach(f ${ARGN})
+    set_property(GLOBAL APPEND PROPERTY GV_PORTABLE_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/${f})
+  endforeach()
+endfunction()
+
+function(gv_library_sources)
+  foreach(f ${ARGN})
+    set_property(GLOBAL APPEND PROPERTY GV_LIBRARY_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/${f})
+  endforeach()
+endfunction()
+
+# Library targets, once every subsystem has named its files. Library-only
+# dependencies are named through GV_LIBRARY_LINKS.
+function(gv_create_library_targets)
+  get_property(portable GLOBAL PROPERTY GV_PORTABLE_SOURCES)
+  get_property(library GLOBAL PROPERTY GV_LIBRARY_SOURCES)
+  get_property(links GLOBAL PROPERTY GV_LIBRARY_LINKS)
+  if(NOT portable)
+    return()
+  endif()
+  if(WIN32)
+    add_library(GvPortable OBJECT ${portable})
+    target_compile_definitions(GvPortable PRIVATE GVMFCUTILITIES_EXPORTS)
+    add_library(GvMFCUtilities SHARED ${library})
+    target_compile_definitions(GvMFCUtilities PRIVATE GVMFCUTILITIES_EXPORTS)
+    target_link_libraries(GvMFCUtilities PUBLIC GvPortable GvCore ${links})
+  else()
+    add_library(GvPortable STATIC ${portable})
+  endif()
+  target_link_libraries(GvPortable PUBLIC GvCore)
+endfunction()

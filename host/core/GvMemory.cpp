@@ -1,0 +1,39 @@
+#include "GvMemory.h"
+
+#include <atomic>
+#include <cstdlib>
+
+namespace {
+
+// Each block carries its size in front so that the byte counter can be kept
+// on release; 16 bytes keep the caller's part aligned for any type.
+constexpr size_t kHeader = 16;
+
+std::atomic<size_t> g_liveCount{0};
+std::atomic<size_t> g_liveBytes{0};
+
+} // namespace
+
+void* GvAllocateBuffer(size_t bytes)
+{
+    unsigned char* block = static_cast<unsigned char*>(std::malloc(kHeader + bytes));
+    if (!block)
+        return nullptr;
+    *reinterpret_cast<size_t*>(block) = bytes;
+    ++g_liveCount;
+    g_liveBytes += bytes;
+    return block + kHeader;
+}
+
+void GvDeallocateBuffer(void* buffer)
+{
+    if (!buffer)
+        return;
+    unsigned char* block = static_cast<unsigned char*>(buffer) - kHeader;
+    --g_liveCount;
+    g_liveBytes -= *reinterpret_cast<size_t*>(block);
+    std::free(block);
+}
+
+size_t GvGetLiveBufferCount() { return g_liveCount; }
+size_t GvGetLiveBufferBytes() { return g_liveBytes; }

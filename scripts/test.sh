@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Every test: the native suites (sanitizers on), then the Win32 suites under
+# Wine. Installs what it needs first.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+scripts/install-deps.sh
+trap 'scripts/xvfb-stop' EXIT
+
+cmake --preset native >/dev/null
+cmake --build --preset native
+ctest --preset native
+
+cmake --preset win32 >/dev/null
+cmake --build --preset win32
+ctest --preset win32

@@ -1,0 +1,80 @@
+#include <vector>
+#include "GvLeakCheck.h"
+#include "GvLinkedList.h"
+
+namespace {
+
+class GvLinkedListTest : public GvLeakCheckedTest {};
+
+std::vector<int> Values(const GvLinkedList<int>& list)
+{
+    std::vector<int> out;
+    for (auto it = list.Begin(); it != list.End(); ++it)
+        out.push_back(*it);
+    return out;
+}
+
+TEST_F(GvLinkedListTest, AppendsAtTailWithBackLinks)
+{
+    GvLinkedList<int> list;
+    EXPECT_TRUE(list.Begin() == list.End());
+    list.Append(1);
+    list.Append(2);
+    list.Append(3);
+    EXPECT_EQ(3, list.GetCount());
+    EXPECT_EQ((std::vector<int>{1, 2, 3}), Values(list));
+    EXPECT_EQ(3, list.GetTail()->m_value);
+    EXPECT_EQ(2, list.GetTail()->m_prev->m_value);
+    EXPECT_EQ(&list, list.GetHead()->m_list);
+    EXPECT_EQ(nullptr, list.GetHead()->m_prev);
+}
+
+TEST_F(GvLinkedListTest, RemoveHeadMiddleTailKeepsLinks)
+{
+    GvLinkedList<int> list;
+    for (int i = 0; i < 5; ++i)
+        list.Append(i);
+    auto it = list.Remove(list.Begin());          // head
+    EXPECT_EQ(1, *it);
+    it = list.Remove(list.Find(3));               // middle
+    EXPECT_EQ(4, *it);
+    it = list.Remove(list.Find(4));               // tail
+    EXPECT_TRUE(it == list.End());
+    EXPECT_EQ((std::vector<int>{1, 2}), Values(list));
+    EXPECT_EQ(2, list.GetTail()->m_value);
+    EXPECT_EQ(nullptr, list.GetTail()->m_next);
+    auto back = list.End();
+    --back;
+    EXPECT_EQ(2, *back);
+}
+
+TEST_F(GvLinkedListTest, RemoveOfForeignOrEndIteratorChangesNothing)
+{
+    GvLinkedList<int> a, b;
+    a.Append(1);
+    b.Append(2);
+    EXPECT_TRUE(a.Remove(b.Begin()) == a.End());
+    EXPECT_TRUE(a.Remove(a.End()) == a.End());
+    EXPECT_EQ(1, a.GetCount());
+    EXPECT_EQ(1, b.GetCount());
+}
+
+TEST_F(GvLinkedListTest, CopyHasOwnNodes)
+{
+    GvLinkedList<int> a;
+    a.Append(7);
+    a.Append(8);
+    GvLinkedList<int> b(a);
+    b.Append(9);
+    EXPECT_EQ((std::vector<int>{7, 8}), Values(a));
+    EXPECT_EQ((std::vector<int>{7, 8, 9}), Values(b));
+    EXPECT_EQ(&b, b.GetHead()->m_list);
+    a = b;
+    EXPECT_EQ((std::vector<int>{7, 8, 9}), Values(a));
+    a.RemoveAll();
+    EXPECT_EQ(0, a.GetCount());
+    EXPECT_EQ(nullptr, a.GetHead());
+    EXPECT_EQ(nullptr, a.GetTail());
+}
+
+} // namespace

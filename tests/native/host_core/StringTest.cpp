@@ -1,0 +1,79 @@
+#include <cstdint>
+#include "GvLeakCheck.h"
+#include "GvString.h"
+
+namespace {
+
+class GvStringTest : public GvLeakCheckedTest {};
+
+const int32_t* HeaderOf(const GvStringW& s)
+{
+    return reinterpret_cast<const int32_t*>(s.GetText()) - 2;
+}
+
+TEST_F(GvStringTest, EmptyStringOwnsBlockOfCapacityOne)
+{
+    const size_t before = GvGetLiveBufferBytes();
+    {
+        GvStringW s;
+        EXPECT_EQ(1, HeaderOf(s)[0]);
+        EXPECT_EQ(0, HeaderOf(s)[1]);
+        EXPECT_EQ(0, s.GetText()[0]);
+        EXPECT_EQ(before + 8 + 2, GvGetLiveBufferBytes());
+    }
+}
+
+TEST_F(GvStringTest, BlockLayoutIsCapacityLengthThenText)
+{
+    const size_t before = GvGetLiveBufferBytes();
+    GvStringW s(GvW(u"mov"));
+    EXPECT_EQ(4, HeaderOf(s)[0]);
+    EXPECT_EQ(3, HeaderOf(s)[1]);
+    EXPECT_EQ(before + 8 + 2 * 4, GvGetLiveBufferBytes());
+    EXPECT_EQ(0, GvStrCmpW(s, GvW(u"mov"), -1));
+    EXPECT_EQ(0, s.GetText()[3]);
+}
+
+TEST_F(GvStringTest, AppendGrowsAndKeepsTerminator)
+{
+    GvStringW s(GvW(u"ab"));
+    for (int i = 0; i < 100; ++i)
+        s.Append(static_cast<unsigned short>('c'));
+    EXPECT_EQ(102, s.GetLength());
+    EXPECT_GT(s.GetCapacity(), s.GetLength());
+    EXPECT_EQ('a', s[0]);
+    EXPECT_EQ('c', s[101]);
+    EXPECT_EQ(0, s[102]);
+}
+
+TEST_F(GvStringTest, AppendOfItselfWhileGrowing)
+{
+    GvStringW s(GvW(u"xyz"));
+    s.Append(s.GetText(), s.GetLength());
+    EXPECT_EQ(0, GvStrCmpW(s, GvW(u"xyzxyz"), -1));
+}
+
+TEST_F(GvStringTest, SetTextFromOwnTail)
+{
+    GvStringW s(GvW(u"prefix_rest"));
+    s.SetText(s.GetText() + 7, -1);
+    EXPECT_EQ(0, GvStrCmpW(s, GvW(u"rest"), -1));
+    EXPECT_EQ(4, s.GetLength());
+}
+
+TEST_F(GvStringTest, CopiesAreDeepAndMovesLeaveEmptyString)
+{
+    GvStringW a(GvW(u"alpha"));
+    GvStringW b(a);
+    EXPECT_NE(a.GetText(), b.GetText());
+    EXPECT_TRUE(a == b);
+    b = GvW(u"beta");
+    EXPECT_EQ(0, GvStrCmpW(a, GvW(u"alpha"), -1));
+    GvStringW c(std::move(a));
+    EXPECT_TRUE(a.IsEmpty());
+    EXPECT_EQ(0, GvStrCmpW(c, GvW(u"alpha"), -1));
+    c = std::move(b);
+    EXPECT_EQ(0, GvStrCmpW(c, GvW(u"beta"), -1));
+}
+
+} // namespace
