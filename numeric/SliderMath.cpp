@@ -1,0 +1,187 @@
+#include "numeric/SliderMath.h"
+
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+int Saturate(long long value)
+{
+    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
+}
+
+} // namespace
+
+int GvSliderTruncate(float value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= 2147483647.0f)
+        return INT_MAX;
+    if (value <= -2147483648.0f)
+        return INT_MIN;
+    return static_cast<int>(value);
+}
+
+bool GvWidenDegenerateRange(float& min, float& max)
+{
+    if (std::fabs(min - max) >= 0.00001f)
+        return false;
+    min -= 1.0f;
+    max += 1.0f;
+    return true;
+}
+
+float GvSliderPositionFromValue(float value, float min, float max)
+{
+    if (value < min)
+        value = min;
+    if (value > max)
+        value = max;
+    return (value - min) * 100.0f / std::fabs(min - max);
+}
+
+float GvSliderValueFromPosition(float position, float min, float max)
+{
+    return min + std::fabs(max - min) * position / 100.0f;
+}
+
+float GvSliderClampPosition(float position, bool clamp)
+{
+    if (clamp) {
+        if (position < 0.0f)
+            return 0.0f;
+        if (position > 100.0f)
+            return 100.0f;
+    }
+    return position;
+}
+
+float GvSliderPositionFromPointerX(int x, bool clamp)
+{
+    return GvSliderClampPosition(static_cast<float>(x - GvPopupSliderTrackLeft), clamp);
+}
+
+float GvSliderStepPosition(float position, int step, bool clamp)
+{
+    return GvSliderClampPosition(position + static_cast<float>(step), clamp);
+}
+
+int GvSliderThumbTipX(float position)
+{
+    int p = GvSliderTruncate(position);
+    if (p < 0)
+        p = 0;
+    if (p > 100)
+        p = 100;
+    return p + GvPopupSliderTrackLeft;
+}
+
+GvSliderPoint GvPlacePopupSlider(GvSliderPoint point, const GvSliderRect* workArea)
+{
+    GvSliderPoint at = {point.x + GvPopupSliderOffsetX, point.y};
+    if (workArea) {
+        if (at.x < workArea->left)
+            at.x = workArea->left;
+        if (at.x > workArea->right - GvPopupSliderWidth)
+            at.x = workArea->right - GvPopupSliderWidth;
+        if (at.y < workArea->top)
+            at.y = workArea->top;
+        if (at.y > workArea->bottom - GvPopupSliderHeight)
+            at.y = workArea->bottom - GvPopupSliderHeight;
+    }
+    return at;
+}
+
+float GvSliderRangeStep(float min, float max)
+{
+    return std::fabs((max - min) / 100.0f);
+}
+
+bool GvSliderUpdateRange(float& min, float& max, float delta)
+{
+    const float newMin = min - delta;
+    const float newMax = max + delta;
+    if (!(std::fabs(newMax - newMin) >= 0.0001f) || newMin > newMax)
+        return false;
+    min = newMin;
+    max = newMax;
+    return true;
+}
+
+void GvSliderEditPopupRange(float value, float min, float max, bool clamp, float* popupMin, float* popupMax)
+{
+    *popupMin = clamp || min < value ? min : value;
+    *popupMax = clamp || max > value ? max : value;
+}
+
+int GvSliderButtonWidth(int clientHeight)
+{
+    return 8 * clientHeight / 10;
+}
+
+GvSliderRect GvSliderButtonLayout(GvSliderRect& client, int alignment, bool relativeToWindow,
+                                  GvSliderPoint windowOrigin)
+{
+    GvSliderRect button = client;
+    const int width = GvSliderButtonWidth(client.bottom - client.top);
+    if (alignment == 0) {
+        client.right -= width;
+        button.left = client.right;
+    } else {
+        client.left += width;
+        button.right = client.left;
+    }
+    if (relativeToWindow) {
+        button.left -= windowOrigin.x;
+        button.right -= windowOrigin.x;
+        button.top -= windowOrigin.y;
+        button.bottom -= windowOrigin.y;
+    }
+    if (button.left > button.right) {
+        const int t = button.left;
+        button.left = button.right;
+        button.right = t;
+    }
+    if (button.top > button.bottom) {
+        const int t = button.top;
+        button.top = button.bottom;
+        button.bottom = t;
+    }
+    return button;
+}
+
+GvSliderRect GvSliderEditPopupAnchor(const GvSliderRect& button)
+{
+    GvSliderRect anchor = button;
+    anchor.left -= (button.right - button.left) / 2;
+    return anchor;
+}
+
+void GvSliderIntegerRange(float min, float max, int* lo, int* hi)
+{
+    *lo = min < -32767.0f ? -32767 : GvSliderTruncate(min);
+    *hi = max > 32767.0f ? 32767 : GvSliderTruncate(max);
+}
+
+int GvSliderIntPosition(float value, float min, float max, int steps)
+{
+    int lo, hi;
+    GvSliderIntegerRange(min, max, &lo, &hi);
+    if (steps == 0 || max == min)
+        return lo;
+    const long long k = GvSliderTruncate((value - min) / ((max - min) / static_cast<float>(steps)));
+    return Saturate(k * ((static_cast<long long>(hi) - lo) / steps) + lo);
+}
+
+int GvSliderPosPerc(int position, float min, float max)
+{
+    int lo, hi;
+    GvSliderIntegerRange(min, max, &lo, &hi);
+    const long long width = std::llabs(static_cast<long long>(hi) - lo);
+    if (width == 0)
+        return 0;
+    const long long offset = static_cast<long long>(position) - (lo < 0 ? lo : 0);
+    return Saturate(offset * 100 / width);
+}

@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+#include <climits>
+#include <cmath>
+#include "numeric/SliderMath.h"
+
+namespace {
+
+void ExpectRect(const GvSliderRect& r, int left, int top, int right, int bottom)
+{
+    EXPECT_EQ(left, r.left);
+    EXPECT_EQ(top, r.top);
+    EXPECT_EQ(right, r.right);
+    EXPECT_EQ(bottom, r.bottom);
+}
+
+TEST(PopupSliderMath, ValueAndPositionOfTheDocumentedSweep)
+{
+    const float position = GvSliderPositionFromValue(2.5f, 0.0f, 10.0f);
+    EXPECT_FLOAT_EQ(25.0f, position);
+    EXPECT_EQ(37, GvSliderThumbTipX(position));
+    const float moved = GvSliderPositionFromPointerX(47, true);
+    EXPECT_FLOAT_EQ(35.0f, moved);
+    EXPECT_EQ(3.5f, GvSliderValueFromPosition(moved, 0.0f, 10.0f));
+}
+
+TEST(PopupSliderMath, PointerLeftOfTheTrack)
+{
+    const float unclamped = GvSliderPositionFromPointerX(2, false);
+    EXPECT_EQ(-10.0f, unclamped);
+    EXPECT_EQ(-1.0f, GvSliderValueFromPosition(unclamped, 0.0f, 10.0f));
+    EXPECT_EQ(19.0f, GvSliderValueFromPosition(unclamped, 20.0f, 30.0f));
+    EXPECT_EQ(12, GvSliderThumbTipX(unclamped));
+    const float clamped = GvSliderPositionFromPointerX(2, true);
+    EXPECT_EQ(0.0f, clamped);
+    EXPECT_EQ(20.0f, GvSliderValueFromPosition(clamped, 20.0f, 30.0f));
+    EXPECT_EQ(100.0f, GvSliderPositionFromPointerX(300, true));
+    EXPECT_EQ(288.0f, GvSliderPositionFromPointerX(300, false));
+    EXPECT_EQ(112, GvSliderThumbTipX(288.0f));
+}
+
+TEST(PopupSliderMath, ValueOutsideTheRangeStartsAtTheNearerEnd)
+{
+    EXPECT_EQ(100.0f, GvSliderPositionFromValue(20.0f, 0.0f, 10.0f));
+    EXPECT_EQ(0.0f, GvSliderPositionFromValue(-5.0f, 0.0f, 10.0f));
+    EXPECT_EQ(50.0f, GvSliderPositionFromValue(0.0f, -1.0f, 1.0f));
+}
+
+TEST(PopupSliderMath, ThumbTipTruncatesThePosition)
+{
+    EXPECT_EQ(12 + 33, GvSliderThumbTipX(33.9f));
+    EXPECT_EQ(12, GvSliderThumbTipX(-0.5f));
+    EXPECT_EQ(12, GvSliderThumbTipX(std::nanf("")));
+    EXPECT_EQ(112, GvSliderThumbTipX(1e30f));
+}
+
+TEST(PopupSliderMath, DegenerateRangeIsWidened)
+{
+    float min = 5.0f, max = 5.0f;
+    EXPECT_TRUE(GvWidenDegenerateRange(min, max));
+    EXPECT_EQ(4.0f, min);
+    EXPECT_EQ(6.0f, max);
+    min = 0.0f;
+    max = 0.00001f;
+    EXPECT_FALSE(GvWidenDegenerateRange(min, max));
+    EXPECT_EQ(0.0f, min);
+    max = 0.000009f;
+    EXPECT_TRUE(GvWidenDegenerateRange(min, max));
+    EXPECT_EQ(-1.0f, min);
+}
+
+TEST(PopupSliderMath, StepsClampOnlyWhenAsked)
+{
+    EXPECT_EQ(100.0f, GvSliderStepPosition(100.0f, 1, true));
+    EXPECT_EQ(101.0f, GvSliderStepPosition(100.0f, 1, false));
+    EXPECT_EQ(0.0f, GvSliderStepPosition(0.0f, -1, true));
+    EXPECT_EQ(-1.0f, GvSliderStepPosition(0.0f, -1, false));
+    EXPECT_EQ(42.5f, GvSliderStepPosition(41.5f, 1, true));
+}
+
+TEST(PopupSliderMath, PlacementKeepsThePopupInsideTheWorkArea)
+{
+    const GvSliderRect work = {0, 0, 1280, 1024};
+    GvSliderPoint at = GvPlacePopupSlider({100, 200}, &work);
+    EXPECT_EQ(108, at.x);
+    EXPECT_EQ(200, at.y);
+    at = GvPlacePopupSlider({1270, 1010}, &work);
+    EXPECT_EQ(1280 - 125, at.x);
+    EXPECT_EQ(1024 - 20, at.y);
+    at = GvPlacePopupSlider({-50, -5}, &work);
+    EXPECT_EQ(0, at.x);
+    EXPECT_EQ(0, at.y);
+    const GvSliderRect tiny = {10, 10, 50, 20};
+    at = GvPlacePopupSlider({0, 0}, &tiny);
+    EXPECT_EQ(50 - 125, at.x);  // too small: the upper bound wins
+    EXPECT_EQ(20 - 20, at.y);
+    at = GvPlacePopupSlider({5000, 5000}, nullptr);
+    EXPECT_EQ(5008, at.x);
+    EXPECT_EQ(5000, at.y);
+}
+
+TEST(PopupSliderMath, RangeStateWidensAndRefusesTooNarrowOrInverted)
+{
+    EXPECT_FLOAT_EQ(0.1f, GvSliderRangeStep(0.0f, 10.0f));
+    EXPECT_FLOAT_EQ(0.1f, GvSliderRangeStep(10.0f, 0.0f));
+    float min = 0.0f, max = 10.0f;
+    EXPECT_TRUE(GvSliderUpdateRange(min, max, 0.5f));
+    EXPECT_EQ(-0.5f, min);
+    EXPECT_EQ(10.5f, max);
+    EXPECT_TRUE(GvSliderUpdateRange(min, max, -1.0f));
+    EXPECT_EQ(0.5f, min);
+    EXPECT_EQ(9.5f, max);
+    EXPECT_FALSE(GvSliderUpdateRange(min, max, -4.5f));
+    EXPECT_FALSE(GvSliderUpdateRange(min, max, -4.49998f));
+    EXPECT_FALSE(GvSliderUpdateRange(min, max, -6.0f));
+    EXPECT_EQ(0.5f, min);
+    EXPECT_EQ(9.5f, max);
+    EXPECT_TRUE(GvSliderUpdateRange(min, max, -4.4999f));
+}
+
+TEST(SliderEditMath, PopupRangeIncludesTheValueUnlessClamped)
+{
+    float lo, hi;
+    GvSliderEditPopupRange(3.0f, 0.0f, 1.0f, false, &lo, &hi);
+    EXPECT_EQ(0.0f, lo);
+    EXPECT_EQ(3.0f, hi);
+    GvSliderEditPopupRange(-2.0f, 0.0f, 1.0f, false, &lo, &hi);
+    EXPECT_EQ(-2.0f, lo);
+    EXPECT_EQ(1.0f, hi);
+    GvSliderEditPopupRange(0.5f, 0.0f, 1.0f, false, &lo, &hi);
+    EXPECT_EQ(0.0f, lo);
+    EXPECT_EQ(1.0f, hi);
+    GvSliderEditPopupRange(3.0f, 0.0f, 1.0f, true, &lo, &hi);
+    EXPECT_EQ(0.0f, lo);
+    EXPECT_EQ(1.0f, hi);
+    EXPECT_EQ(100.0f, GvSliderPositionFromValue(3.0f, lo, hi));
+}
+
+TEST(SliderEditMath, ButtonIsEightyPercentOfTheClientHeight)
+{
+    EXPECT_EQ(16, GvSliderButtonWidth(20));
+    EXPECT_EQ(15, GvSliderButtonWidth(19));
+    EXPECT_EQ(0, GvSliderButtonWidth(1));
+    EXPECT_EQ(0, GvSliderButtonWidth(0));
+}
+
+TEST(SliderEditMath, ButtonTakesTheRightOrLeftStrip)
+{
+    GvSliderRect client = {2, 2, 102, 22};
+    ExpectRect(GvSliderButtonLayout(client, 0, false, {0, 0}), 86, 2, 102, 22);
+    ExpectRect(client, 2, 2, 86, 22);
+
+    client = {2, 2, 102, 21};
+    ExpectRect(GvSliderButtonLayout(client, 1, false, {0, 0}), 2, 2, 17, 21);
+    ExpectRect(client, 17, 2, 102, 21);
+
+    client = {12, 22, 112, 42};
+    ExpectRect(GvSliderButtonLayout(client, 7, true, {10, 20}), 2, 2, 18, 22);
+    ExpectRect(client, 28, 22, 112, 42);
+}
+
+TEST(SliderEditMath, ButtonOfANarrowClientIsNormalised)
+{
+    GvSliderRect client = {10, 0, 15, 20};
+    ExpectRect(GvSliderButtonLayout(client, 0, false, {0, 0}), -1, 0, 15, 20);
+    EXPECT_EQ(-1, client.right);
+    client = {10, 0, 15, 20};
+    ExpectRect(GvSliderButtonLayout(client, 1, false, {0, 0}), 10, 0, 26, 20);
+}
+
+TEST(SliderEditMath, PopupOpensUnderTheButtonWidenedToTheLeft)
+{
+    ExpectRect(GvSliderEditPopupAnchor({84, 2, 100, 22}), 76, 2, 100, 22);
+    ExpectRect(GvSliderEditPopupAnchor({84, 2, 99, 22}), 77, 2, 99, 22);
+}
+
+TEST(SliderEditMath, IntegerRangeIsLimited)
+{
+    int lo, hi;
+    GvSliderIntegerRange(-50000.0f, 50000.0f, &lo, &hi);
+    EXPECT_EQ(-32767, lo);
+    EXPECT_EQ(32767, hi);
+    GvSliderIntegerRange(-2.7f, 9.9f, &lo, &hi);
+    EXPECT_EQ(-2, lo);
+    EXPECT_EQ(9, hi);
+    GvSliderIntegerRange(-32767.0f, 32767.0f, &lo, &hi);
+    EXPECT_EQ(-32767, lo);
+    EXPECT_EQ(32767, hi);
+}
+
+TEST(SliderEditMath, IntPositionAcrossALimitedRange)
+{
+    EXPECT_EQ(-32767, GvSliderIntPosition(-50000.0f, -50000.0f, 50000.0f, 300));
+    EXPECT_EQ(150 * 218 - 32767, GvSliderIntPosition(0.0f, -50000.0f, 50000.0f, 300));
+    EXPECT_EQ(300 * 218 - 32767, GvSliderIntPosition(50000.0f, -50000.0f, 50000.0f, 300));
+    EXPECT_EQ(187 * 218 - 32767, GvSliderIntPosition(12345.0f, -50000.0f, 50000.0f, 300));
+    EXPECT_EQ(0, GvSliderPosPerc(-32767, -50000.0f, 50000.0f));
+    EXPECT_EQ(49, GvSliderPosPerc(150 * 218 - 32767, -50000.0f, 50000.0f));
+    EXPECT_EQ(99, GvSliderPosPerc(300 * 218 - 32767, -50000.0f, 50000.0f));
+}
+
+TEST(SliderEditMath, IntPositionSnapsToSteps)
+{
+    EXPECT_EQ(50, GvSliderIntPosition(55.0f, 0.0f, 100.0f, 10));
+    EXPECT_EQ(150, GvSliderIntPosition(150.0f, 0.0f, 300.0f, 300));
+    EXPECT_EQ(60, GvSliderIntPosition(60.0f, 10.0f, 110.0f, 100));
+    // A positive lower end is not taken off the percentage.
+    EXPECT_EQ(60, GvSliderPosPerc(60, 10.0f, 110.0f));
+}
+
+TEST(SliderEditMath, IntPositionOfDegenerateInputs)
+{
+    EXPECT_EQ(3, GvSliderIntPosition(5.0f, 3.0f, 10.0f, 0));
+    EXPECT_EQ(3, GvSliderIntPosition(5.0f, 3.0f, 3.0f, 300));
+    EXPECT_EQ(0, GvSliderPosPerc(3, 3.0f, 3.0f));
+    EXPECT_EQ(INT_MAX, GvSliderIntPosition(1e30f, 0.0f, 100.0f, 100));
+    EXPECT_EQ(0, GvSliderIntPosition(std::nanf(""), 0.0f, 100.0f, 100));
+    EXPECT_EQ(-2147483647 - 1, GvSliderTruncate(-1e20f));
+}
+
+} // namespace
