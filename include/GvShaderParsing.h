@@ -1,0 +1,375 @@
+#pragma once
+// Shader syntax parsing: the keyword-driven scanner, the keyword definition
+// file loader and the assembly, HLSL and GLSL parsers. Portable: UTF-16 text
+// in unsigned short units, no window system.
+//
+// Decisions on points the interface leaves open:
+// - Copies are deep. A copied parser owns new categories, keywords, comment
+//   blocks (and op table), whose back pointers name the copy; operator= first
+//   frees what the target held. Nested helpers are not copyable on their own.
+// - A keyword whose first unit is 256 or more has no bucket: AddKeyword
+//   ignores it (returns null), FindKeyword and RemoveKeyword find nothing.
+//   InsertOp and FindShaderOp treat such op names the same way. A null word
+//   or name is ignored the same way.
+// - Runs longer than 1,023 units: a word run that long matches no keyword and
+//   is skipped whole; of an operator run only prefixes up to 1,023 units are
+//   tried. Keywords longer than 1,023 units can be held but never match.
+// - AddKeyword/RemoveKeyword with an unknown category name do nothing.
+// - A comment block with an empty opening sequence never matches; with an
+//   empty closing sequence it ends right behind its opening.
+// - Parse with a null text does nothing; a negative start counts as 0.
+// - Each category keeps a hash index of its keywords in step with its
+//   buckets, so lookup cost does not grow with the bucket size; the buckets
+//   keep the order the editor walks.
+// - Loader: see GvMFCShaderKeywordLoader below.
+#include <cstdio>
+#include "GvMFCUtilitiesExport.h"
+#include "GvLinkedList.h"
+#include "GvString.h"
+
+class GVMFCUTILITIES_API GvMFCShaderSyntaxParser
+{
+public:
+    class KeywordCategory;
+
+    // Positions are indexes of UTF-16 units; only [start, end) is read.
+    struct ParseContext
+    {
+        const unsigned short* text;
+        const unsigned int* charClass;
+        int value;
+        int position;
+        int end;
+    };
+
+    struct ParseResult
+    {
+        bool found;
+        bool endReached;
+        int position;
+    };
+
+    enum CharClassType { CHAR_SPACE = 0, CHAR_WORD = 1, CHAR_DIGIT = 2, CHAR_OPERATOR = 3 };
+    enum { CHAR_CLASS_COUNT = 65536, BUCKET_COUNT = 256, RUN_CAPACITY = 1024 };
+
+    class GVMFCUTILITIES_API Keyword
+    {
+    public:
+        explicit Keyword(const unsigned short* name);
+        virtual ~Keyword();
+        const GvStringW& GetName() const { return m_name; }
+
+        GvStringW m_name;
+    };
+
+    // Invariants: every keyword sits in bucket m_name[0] (< 256), names are
+    // unique within the category, and m_index holds exactly the keywords of
+    // the buckets (open addressing, power-of-two capacity, at most half full).
+    class GVMFCUTILITIES_API KeywordCategory
+    {
+    public:
+        typedef GvLinkedList<Keyword*> Bucket;
+
+        KeywordCategory(GvMFCShaderSyntaxParser* parser, const unsigned short* name, bool isOperator);
+        virtual ~KeywordCategory();
+        KeywordCategory(const KeywordCategory&) = delete;
+        KeywordCategory& operator=(const KeywordCategory&) = delete;
+
+        Keyword* AddKeyword(const unsigned short* word);
+        Keyword* FindKeyword(const unsigned short* word) const;
+        // Removes the keyword named exactly word; false when it is not there.
+        bool RemoveKeyword(const unsigned short* word);
+
+        const GvStringW& GetName() const { return m_name; }
+        bool IsOperator() const { return m_isOperator; }
+        unsigned int GetColor() const { return m_color; }
+        void SetColor(unsigned int color) { m_color = color; }
+        GvMFCShaderSyntaxParser* GetParser() const { return m_parser; }
+        const Bucket& GetBucket(int index) const { return m_buckets[index]; }
+        int GetKeywordCount() const { return m_indexCount; }
+
+        // Word category: the run (class 1 and 2 units from the context's
+        // position, length units, hash by HashRun) must be a keyword as a
+        // whole. Operator category: the longest keyword prefix of the run.
+        ParseResult Match(const ParseContext& context, const unsigned short* run, int length,
+                          unsigned int hash) const;
+
+        static unsigned int HashRun(const unsigned short* units, int length);
+
+        GvMFCShaderSyntaxParser* m_parser;
+        GvStringW m_name;
+        bool m_isOperator;
+        Bucket m_buckets[BUCKET_COUNT];
+        unsigned int m_color;
+
+    private:
+        friend class GvMFCShaderSyntaxParser;
+        struct IndexSlot
+        {
+            unsigned int hash;
+            Keyword* keyword;
+        };
+
+        Keyword* Lookup(const unsigned short* units, int length, unsigned int hash) const;
+        void PlaceInIndex(Keyword* keyword);
+        void RebuildIndex(int capacity);
+        void CopyKeywordsFrom(const KeywordCategory& other);
+
+        IndexSlot* m_index;
+        int m_indexCapacity;
+        int m_indexCount;
+    };
+
+    class GVMFCUTILITIES_API CommentBlock
+    {
+    public:
+        CommentBlock(const unsigned short* start, const unsigned short* end);
+        virtual ~CommentBlock();
+
+        // {found, endReached, behind the comment}, or {false, false, p}.
+        ParseResult Match(const ParseContext& context, int position) const;
+
+        GvStringW m_start;
+        GvStringW m_end;
+    };
+
+    class GVMFCUTILITIES_API WhiteSpaceParser
+    {
+    public:
+        explicit WhiteSpaceParser(GvMFCShaderSyntaxParser* parser);
+        virtual ~WhiteSpaceParser();
+        WhiteSpaceParser(const WhiteSpaceParser&) = delete;
+        WhiteSpaceParser& operator=(const WhiteSpaceParser&) = delete;
+
+        CommentBlock* AddCommentBlock(const unsigned short* start, const unsigned short* end);
+        void RemoveAllCommentBlocks();
+        const GvLinkedList<CommentBlock*>& GetCommentBlocks() const { return m_commentBlocks; }
+
+        ParseResult Parse(const ParseContext& context) const;
+
+        GvMFCShaderSyntaxParser* m_parser;
+        GvLinkedList<CommentBlock*> m_commentBlocks;
+    };
+
+    class GVMFCUTILITIES_API TextParser
+    {
+    public:
+        explicit TextParser(GvMFCShaderSyntaxParser* parser);
+        virtual ~TextParser();
+        TextParser(const TextParser&) = delete;
+        TextParser& operator=(const TextParser&) = delete;
+
+        ParseResult Parse(const ParseContext& context, const GvLinkedList<KeywordCategory*>& categories) const;
+
+        GvMFCShaderSyntaxParser* m_parser;
+    };
+
+    typedef GvLinkedList<KeywordCategory*>::Iterator CategoryIterator;
+    typedef GvLinkedList<KeywordCategory*>::ConstIterator ConstCategoryIterator;
+
+    GvMFCShaderSyntaxParser();
+    GvMFCShaderSyntaxParser(const GvMFCShaderSyntaxParser& other);
+    GvMFCShaderSyntaxParser& operator=(const GvMFCShaderSyntaxParser& other);
+    virtual ~GvMFCShaderSyntaxParser();
+
+    KeywordCategory* AddKeywordCategory(const unsigned short* name, bool isOperator);
+    KeywordCategory* FindKeywordCategory(const unsigned short* name);
+    const KeywordCategory* FindKeywordCategory(const unsigned short* name) const;
+    void RemoveKeywordCategory(const unsigned short* name);
+    void RemoveAllKeywordCategory();
+    void AddKeyword(const unsigned short* category, const unsigned short* word);
+    void RemoveKeyword(const unsigned short* category, const unsigned short* word);
+
+    CategoryIterator BeginKeywordCategory() { return m_categories.Begin(); }
+    CategoryIterator EndKeywordCategory() { return m_categories.End(); }
+    ConstCategoryIterator BeginKeywordCategory() const { return m_categories.Begin(); }
+    ConstCategoryIterator EndKeywordCategory() const { return m_categories.End(); }
+
+    WhiteSpaceParser& GetWhiteSpaceParser() { return m_whiteSpaceParser; }
+    const WhiteSpaceParser& GetWhiteSpaceParser() const { return m_whiteSpaceParser; }
+    TextParser& GetTextParser() { return m_textParser; }
+    const TextParser& GetTextParser() const { return m_textParser; }
+    const unsigned int* GetCharClassTable() const { return m_charClass; }
+
+    // Reports every word keyword in [start, end) to OnKeywordFound, in text
+    // order. Allocates nothing.
+    void Parse(const unsigned short* text, int value, int start, int end);
+
+    virtual void OnKeywordFound(Keyword* keyword);
+
+    // 0 until a keyword file loader writes them.
+    unsigned int m_commentColor;
+    unsigned int m_foregroundColor;
+    unsigned int m_backgroundColor;
+    unsigned int m_highlightColor;
+
+protected:
+    GvLinkedList<KeywordCategory*> m_categories;
+    unsigned int m_charClass[CHAR_CLASS_COUNT];
+    WhiteSpaceParser m_whiteSpaceParser;
+    TextParser m_textParser;
+
+private:
+    void CopyContentFrom(const GvMFCShaderSyntaxParser& other);
+};
+
+// Fills the 65,536-entry class table shared by the parser and the loader.
+GVMFCUTILITIES_API void GvFillShaderCharClassTable(unsigned int* table);
+
+// Reads a keyword definition file into a parser.
+// Decisions on open points:
+// - A word, operator or integer token longer than 1,023 units, or a string
+//   longer than 255, is a syntax error (the load returns false).
+// - A brace group whose numbers cannot be read (x{range}, x{matrix 2}) adds
+//   nothing, not even the base of opt_range; neither does a group of an
+//   unknown or empty type (x{}). A range or matrix of more than 65,536 words
+//   adds nothing. In a modifier group every suffix is added, a one-unit one
+//   at the very end included; suffixes are separated by blanks, tabs, line
+//   breaks and commas.
+// - The text ends at the first zero byte of the file; the rest is ignored.
+// - A file that opens but cannot be sized or read (a directory, an I/O error,
+//   more than 256 MiB) counts as not opened: false, parser untouched. So does
+//   a null path or parser.
+// - The peek buffers are local to each call, so loads may overlap.
+class GVMFCUTILITIES_API GvMFCShaderKeywordLoader
+{
+public:
+    enum { TOKEN_CAPACITY = 1024, STRING_CAPACITY = 256 };
+
+    GvMFCShaderKeywordLoader();
+    GvMFCShaderKeywordLoader(const GvMFCShaderKeywordLoader& other);
+    GvMFCShaderKeywordLoader& operator=(const GvMFCShaderKeywordLoader& other);
+    virtual ~GvMFCShaderKeywordLoader();
+
+    bool Load(const unsigned short* path, GvMFCShaderSyntaxParser* parser);
+
+    unsigned int GetCommentColor() const { return m_commentColor; }
+    unsigned int GetForegroundColor() const { return m_foregroundColor; }
+    unsigned int GetBackgroundColor() const { return m_backgroundColor; }
+    unsigned int GetHighlightColor() const { return m_highlightColor; }
+
+private:
+    bool CreateBuffer(std::FILE* file);
+    void DestroyBuffer();
+    void MoveOffset(int delta);
+    void AdvanceOffset();
+    int GetNextChar(bool advance);
+    bool IsEndReached() const;
+    void SkipWhiteSpace();
+    bool GetNextWord(unsigned short* word, bool advance);
+    bool IsNextWord(const unsigned short* word, bool advance);
+    bool GetNextOperator(unsigned short* op, bool advance);
+    bool IsNextOperator(const unsigned short* op, bool advance);
+    bool GetNextInteger(int& value, bool advance);
+    bool ReadIntValue(int& value);
+    bool ReadColorValue(unsigned int& color);
+    bool ReadStringValue(unsigned short* text);
+    bool ParseKeywordSection();
+    bool ParseColorSection();
+    bool AddKeyworsFromString(GvMFCShaderSyntaxParser::KeywordCategory* category, unsigned int value,
+                              const unsigned short* spec);
+    bool GetNextRun(unsigned short* token, int firstClass, unsigned int restMask, bool advance);
+    void CopyFrom(const GvMFCShaderKeywordLoader& other);
+
+    unsigned int m_charClass[GvMFCShaderSyntaxParser::CHAR_CLASS_COUNT];
+    unsigned short* m_buffer;
+    int m_offset;
+    int m_size;
+    GvMFCShaderSyntaxParser* m_parser;
+    unsigned int m_commentColor;
+    unsigned int m_foregroundColor;
+    unsigned int m_backgroundColor;
+    unsigned int m_highlightColor;
+};
+
+// Values the host passes; 0 and anything above 15 select an empty op table.
+enum GvShaderVersion : int
+{
+    GV_SHADER_NONE = 0,
+    GV_VS_1_1 = 1,
+    GV_VS_2_0 = 2,
+    GV_VS_2_X = 3,
+    GV_VS_3_0 = 4,
+    GV_VS_3_SW = 5,
+    GV_PS_1_1 = 6,
+    GV_PS_1_2 = 7,
+    GV_PS_1_3 = 8,
+    GV_PS_1_4 = 9,
+    GV_PS_2_0 = 10,
+    GV_PS_2_X = 11,
+    GV_PS_2_B = 12,
+    GV_PS_2_SW = 13,
+    GV_PS_3_0 = 14,
+    GV_PS_3_SW = 15
+};
+
+class GVMFCUTILITIES_API GvMFCShaderASMParser : public GvMFCShaderSyntaxParser
+{
+public:
+    enum OpType : int { OP_ALU = 0, OP_TEX = 1 };
+
+    struct ShaderOp
+    {
+        OpType type;
+        GvStringW name;
+        int count;
+    };
+    typedef GvLinkedList<ShaderOp*> OpList;
+
+    GvMFCShaderASMParser();
+    GvMFCShaderASMParser(const GvMFCShaderASMParser& other);
+    GvMFCShaderASMParser& operator=(const GvMFCShaderASMParser& other);
+    ~GvMFCShaderASMParser() override;
+
+    void SetShaderVersion(GvShaderVersion version);
+    GvShaderVersion GetShaderVersion() const { return m_shaderVersion; }
+    void InitInstructionCounts();
+    int GetALUOpCount() const { return m_aluOpCount; }
+    int GetTexOpCount() const { return m_texOpCount; }
+
+    void InsertOp(OpType type, const unsigned short* name, int count);
+    ShaderOp* FindShaderOp(const unsigned short* name);
+    // Read access to one of the 256 op lists, for tools and tests.
+    const OpList& GetShaderOps(int index) const { return m_opTable[index]; }
+
+    void OnKeywordFound(Keyword* keyword) override;
+
+protected:
+    GvShaderVersion m_shaderVersion;
+    int m_aluOpCount;
+    int m_texOpCount;
+    OpList m_opTable[BUCKET_COUNT];
+
+public:
+    // One row of an instruction table: base name and slot count.
+    struct OpEntry
+    {
+        const char16_t* name;
+        int count;
+    };
+
+private:
+    void CleanupShaderOpTable();
+    void CopyOpTableFrom(const GvMFCShaderASMParser& other);
+    void InsertAluVariants(const OpEntry* bases, int count, bool pixelShader1x);
+    void InsertTexOps(const OpEntry* ops, int count);
+    void CreateShaderOpTable_VS_1_1();
+    void CreateShaderOpTable_VS_2_0();
+    void CreateShaderOpTable_VS_3_0();
+    void CreateShaderOpTable_PS_1_X();
+    void CreateShaderOpTable_PS_2_0();
+    void CreateShaderOpTable_PS_3_0();
+};
+
+// The HLSL and GLSL parsers add their two comment blocks and nothing else.
+class GVMFCUTILITIES_API GvMFCShaderHLSLParser : public GvMFCShaderSyntaxParser
+{
+public:
+    GvMFCShaderHLSLParser();
+};
+
+class GVMFCUTILITIES_API GvMFCShaderGLSLParser : public GvMFCShaderSyntaxParser
+{
+public:
+    GvMFCShaderGLSLParser();
+};
