@@ -9,3 +9,6 @@ GV_CORE_API void GvDeallocateBuffer(void* buffer);
 
 GV_CORE_API size_t GvGetLiveBufferCount();
 GV_CORE_API size_t GvGetLiveBufferBytes();
+// Every successful GvAllocateBuffer so far, freed or not: a test can show
+// that a piece of code allocates nothing at all.
+GV_CORE_API size_t GvGetAllocationCount();

@@ -269,6 +269,7 @@ private:
     bool AddKeyworsFromString(GvMFCShaderSyntaxParser::KeywordCategory* category, unsigned int value,
                               const unsigned short* spec);
     bool GetNextRun(unsigned short* token, int firstClass, unsigned int restMask, bool advance);
+    bool IsNextRun(const unsigned short* text, int firstClass, unsigned int restMask, bool advance);
     void CopyFrom(const GvMFCShaderKeywordLoader& other);
 
     unsigned int m_charClass[GvMFCShaderSyntaxParser::CHAR_CLASS_COUNT];

@@ -189,13 +189,7 @@ void AsmParser::InsertOp(OpType type, const unsigned short* name, int count)
 {
     if (!name || name[0] >= BUCKET_COUNT)
         return;
-    ShaderOp* op = GvCreateObject<ShaderOp>(ShaderOp{type, GvStringW(name), count});
-    try {
-        m_opTable[name[0]].Append(op);
-    } catch (...) {
-        GvDestroyObject(op);
-        throw;
-    }
+    GvAppendOwned(m_opTable[name[0]], GvCreateObject<ShaderOp>(ShaderOp{type, GvStringW(name), count}));
 }
 
 AsmParser::ShaderOp* AsmParser::FindShaderOp(const unsigned short* name)
@@ -214,11 +208,8 @@ AsmParser::ShaderOp* AsmParser::FindShaderOp(const unsigned short* name)
 
 void AsmParser::CleanupShaderOpTable()
 {
-    for (OpList& list : m_opTable) {
-        for (OpList::Iterator it = list.Begin(); it != list.End(); ++it)
-            GvDestroyObject(*it);
-        list.RemoveAll();
-    }
+    for (OpList& list : m_opTable)
+        GvDestroyAllOwned(list);
 }
 
 void AsmParser::OnKeywordFound(Keyword* keyword)

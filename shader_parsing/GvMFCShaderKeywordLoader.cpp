@@ -266,14 +266,19 @@ bool Loader::GetNextWord(unsigned short* word, bool advance)
     return GetNextRun(word, Parser::CHAR_WORD, kWordRest, advance);
 }
 
-bool Loader::IsNextWord(const unsigned short* word, bool advance)
+bool Loader::IsNextRun(const unsigned short* text, int firstClass, unsigned int restMask, bool advance)
 {
     unsigned short token[TOKEN_CAPACITY];
-    if (!GetNextWord(token, false) || GvStrCmpW(token, word, -1) != 0)
+    if (!GetNextRun(token, firstClass, restMask, false) || GvStrCmpW(token, text, -1) != 0)
         return false;
     if (advance)
         MoveOffset(GvStrLenW(token));
     return true;
+}
+
+bool Loader::IsNextWord(const unsigned short* word, bool advance)
+{
+    return IsNextRun(word, Parser::CHAR_WORD, kWordRest, advance);
 }
 
 bool Loader::GetNextOperator(unsigned short* op, bool advance)
@@ -283,12 +288,7 @@ bool Loader::GetNextOperator(unsigned short* op, bool advance)
 
 bool Loader::IsNextOperator(const unsigned short* op, bool advance)
 {
-    unsigned short token[TOKEN_CAPACITY];
-    if (!GetNextOperator(token, false) || GvStrCmpW(token, op, -1) != 0)
-        return false;
-    if (advance)
-        MoveOffset(GvStrLenW(token));
-    return true;
+    return IsNextRun(op, Parser::CHAR_OPERATOR, kOperatorRest, advance);
 }
 
 bool Loader::GetNextInteger(int& value, bool advance)

@@ -61,11 +61,8 @@ Parser::KeywordCategory::KeywordCategory(Parser* parser, const unsigned short* n
 
 Parser::KeywordCategory::~KeywordCategory()
 {
-    for (Bucket& bucket : m_buckets) {
-        for (Bucket::Iterator it = bucket.Begin(); it != bucket.End(); ++it)
-            GvDestroyObject(*it);
-        bucket.RemoveAll();
-    }
+    for (Bucket& bucket : m_buckets)
+        GvDestroyAllOwned(bucket);
     GvDeallocateBuffer(m_index);
 }
 
@@ -128,13 +125,7 @@ Parser::Keyword* Parser::KeywordCategory::AddKeyword(const unsigned short* word)
         return nullptr;
     if (Keyword* existing = FindKeyword(word))
         return existing;
-    Keyword* keyword = GvCreateObject<Keyword>(word);
-    try {
-        m_buckets[word[0]].Append(keyword);
-    } catch (...) {
-        GvDestroyObject(keyword);
-        throw;
-    }
+    Keyword* keyword = GvAppendOwned(m_buckets[word[0]], GvCreateObject<Keyword>(word));
     if ((m_indexCount + 1) * 2 > m_indexCapacity)
         RebuildIndex(m_indexCapacity ? m_indexCapacity * 2 : kMinIndexCapacity);
     else
@@ -247,23 +238,12 @@ Parser::WhiteSpaceParser::~WhiteSpaceParser()
 
 Parser::CommentBlock* Parser::WhiteSpaceParser::AddCommentBlock(const unsigned short* start, const unsigned short* end)
 {
-    CommentBlock* block = GvCreateObject<CommentBlock>(start, end);
-    try {
-        m_commentBlocks.Append(block);
-    } catch (...) {
-        GvDestroyObject(block);
-        throw;
-    }
-    return block;
+    return GvAppendOwned(m_commentBlocks, GvCreateObject<CommentBlock>(start, end));
 }
 
 void Parser::WhiteSpaceParser::RemoveAllCommentBlocks()
 {
-    while (!m_commentBlocks.IsEmpty()) {
-        CommentBlock* block = m_commentBlocks.GetHead()->m_value;
-        m_commentBlocks.Remove(m_commentBlocks.Begin());
-        GvDestroyObject(block);
-    }
+    GvDestroyAllOwned(m_commentBlocks);
 }
 
 ParseResult Parser::WhiteSpaceParser::Parse(const ParseContext& context) const
@@ -397,14 +377,7 @@ void Parser::CopyContentFrom(const GvMFCShaderSyntaxParser& other)
 
 Parser::KeywordCategory* Parser::AddKeywordCategory(const unsigned short* name, bool isOperator)
 {
-    KeywordCategory* category = GvCreateObject<KeywordCategory>(this, name, isOperator);
-    try {
-        m_categories.Append(category);
-    } catch (...) {
-        GvDestroyObject(category);
-        throw;
-    }
-    return category;
+    return GvAppendOwned(m_categories, GvCreateObject<KeywordCategory>(this, name, isOperator));
 }
 
 Parser::KeywordCategory* Parser::FindKeywordCategory(const unsigned short* name)
@@ -439,11 +412,7 @@ void Parser::RemoveKeywordCategory(const unsigned short* name)
 
 void Parser::RemoveAllKeywordCategory()
 {
-    while (!m_categories.IsEmpty()) {
-        KeywordCategory* category = m_categories.GetHead()->m_value;
-        m_categories.Remove(m_categories.Begin());
-        GvDestroyObject(category);
-    }
+    GvDestroyAllOwned(m_categories);
 }
 
 void Parser::AddKeyword(const unsigned short* category, const unsigned short* word)

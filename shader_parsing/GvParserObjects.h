@@ -3,6 +3,7 @@
 // counters see them like every list node and string.
 #include <new>
 #include <utility>
+#include "GvLinkedList.h"
 #include "GvMemory.h"
 
 template <typename T, typename... Args>
@@ -27,4 +28,29 @@ void GvDestroyObject(T* object)
         return;
     object->~T();
     GvDeallocateBuffer(object);
+}
+
+// Appends a newly created object to the list that will own it; destroys the
+// object when the node cannot be allocated.
+template <typename T>
+T* GvAppendOwned(GvLinkedList<T*>& list, T* object)
+{
+    try {
+        list.Append(object);
+    } catch (...) {
+        GvDestroyObject(object);
+        throw;
+    }
+    return object;
+}
+
+// From the head: unlinks each entry, then destroys its object.
+template <typename T>
+void GvDestroyAllOwned(GvLinkedList<T*>& list)
+{
+    while (!list.IsEmpty()) {
+        T* object = list.GetHead()->m_value;
+        list.Remove(list.Begin());
+        GvDestroyObject(object);
+    }
 }

@@ -11,6 +11,7 @@ constexpr size_t kHeader = 16;
 
 std::atomic<size_t> g_liveCount{0};
 std::atomic<size_t> g_liveBytes{0};
+std::atomic<size_t> g_allocations{0};
 
 } // namespace
 
@@ -21,6 +22,7 @@ void* GvAllocateBuffer(size_t bytes)
         return nullptr;
     *reinterpret_cast<size_t*>(block) = bytes;
     ++g_liveCount;
+    ++g_allocations;
     g_liveBytes += bytes;
     return block + kHeader;
 }
@@ -37,3 +39,4 @@ void GvDeallocateBuffer(void* buffer)
 
 size_t GvGetLiveBufferCount() { return g_liveCount; }
 size_t GvGetLiveBufferBytes() { return g_liveBytes; }
+size_t GvGetAllocationCount() { return g_allocations; }

@@ -1,0 +1,268 @@
+#include "ParserTestSupport.h"
+
+namespace {
+
+typedef GvMFCShaderSyntaxParser Parser;
+typedef GvMFCShaderASMParser AsmParser;
+
+class ASMParserTest : public GvLeakCheckedTest
+{
+protected:
+    void SetUp() override
+    {
+        GvLeakCheckedTest::SetUp();
+        m_parser = std::make_unique<AsmParser>();
+        m_words = m_parser->AddKeywordCategory(U(u"Instructions"), false);
+    }
+    void TearDown() override
+    {
+        m_parser.reset();
+        GvLeakCheckedTest::TearDown();
+    }
+
+    void AddWords(std::initializer_list<const char16_t*> words)
+    {
+        for (const char16_t* word : words)
+            m_words->AddKeyword(U(word));
+    }
+    void ParseText(const std::u16string& text)
+    {
+        m_parser->Parse(U(text), 0, 0, static_cast<int>(text.size()));
+    }
+    std::pair<int, int> Count(int version, const std::u16string& text)
+    {
+        m_parser->SetShaderVersion(static_cast<GvShaderVersion>(version));
+        m_parser->InitInstructionCounts();
+        ParseText(text);
+        return {m_parser->GetALUOpCount(), m_parser->GetTexOpCount()};
+    }
+    int OpCount() const
+    {
+        int n = 0;
+        for (int i = 0; i < Parser::BUCKET_COUNT; ++i)
+            n += m_parser->GetShaderOps(i).GetCount();
+        return n;
+    }
+    void ExpectOp(const char16_t* name, AsmParser::OpType type, int count)
+    {
+        const AsmParser::ShaderOp* op = m_parser->FindShaderOp(U(name));
+        ASSERT_NE(nullptr, op) << GvUtf16ToUtf8(U(name));
+        EXPECT_EQ(type, op->type) << GvUtf16ToUtf8(U(name));
+        EXPECT_EQ(count, op->count) << GvUtf16ToUtf8(U(name));
+    }
+    void ExpectNoOp(const char16_t* name) { EXPECT_EQ(nullptr, m_parser->FindShaderOp(U(name))) << GvUtf16ToUtf8(U(name)); }
+
+    std::unique_ptr<AsmParser> m_parser;
+    Parser::KeywordCategory* m_words = nullptr;
+};
+
+TEST_F(ASMParserTest, NewParserHasTheVertexShader20Table)
+{
+    EXPECT_EQ(GV_VS_2_0, m_parser->GetShaderVersion());
+    EXPECT_EQ(0, m_parser->GetALUOpCount());
+    EXPECT_EQ(0, m_parser->GetTexOpCount());
+    ExpectOp(u"mova", AsmParser::OP_ALU, 1);
+    ExpectOp(u"sincos_pp", AsmParser::OP_ALU, 8);
+    ExpectNoOp(u"texld");
+    EXPECT_EQ(43 * 3, OpCount());
+}
+
+TEST_F(ASMParserTest, PixelShader1xHasScaleModifiersAndNoPartialPrecision)
+{
+    m_parser->SetShaderVersion(GV_PS_1_2);
+    ExpectOp(u"mad_x4_sat", AsmParser::OP_ALU, 1);
+    ExpectOp(u"lrp_d8", AsmParser::OP_ALU, 3);
+    ExpectOp(u"texm3x3vspec", AsmParser::OP_TEX, 1);
+    ExpectNoOp(u"mad_pp");
+    ExpectNoOp(u"mad_sat_x2");
+    // 14 variants per base, in the documented order.
+    const Words expected = {"mad", "mad_sat", "mad_x2", "mad_x2_sat", "mad_x4", "mad_x4_sat", "mad_x8",
+                            "mad_x8_sat", "mad_d2", "mad_d2_sat", "mad_d4", "mad_d4_sat", "mad_d8", "mad_d8_sat"};
+    Words names;
+    const AsmParser::OpList& list = m_parser->GetShaderOps('m');
+    for (auto it = list.Begin(); it != list.End(); ++it)
+        names.push_back(GvUtf16ToUtf8((*it)->name));
+    ASSERT_EQ(42u, names.size());  // mad, mov, mul
+    EXPECT_EQ(expected, Words(names.begin(), names.begin() + 14));
+    EXPECT_EQ(11 * 14 + 22, OpCount());
+}
+
+TEST_F(ASMParserTest, EachVersionValueSelectsItsTable)
+{
+    struct Case
+    {
+        int version;
+        int ops;
+        const char16_t* op;
+        AsmParser::OpType type;
+        int count;
+    };
+    const Case cases[] = {
+        {1, 75, u"exp_sat", AsmParser::OP_ALU, 10},   {2, 129, u"mova_pp", AsmParser::OP_ALU, 1},
+        {3, 129, u"lit", AsmParser::OP_ALU, 3},       {4, 190, u"setp_gt_pp", AsmParser::OP_ALU, 1},
+        {5, 190, u"texldl", AsmParser::OP_TEX, 2},    {6, 176, u"bem_d2_sat", AsmParser::OP_ALU, 2},
+        {7, 176, u"texcoord", AsmParser::OP_TEX, 1},  {8, 176, u"cnd_x8", AsmParser::OP_ALU, 1},
+        {9, 176, u"texreg2rgb", AsmParser::OP_TEX, 1}, {10, 161, u"texldp", AsmParser::OP_TEX, 1},
+        {11, 161, u"dp2add_sat", AsmParser::OP_ALU, 2}, {12, 161, u"texldd", AsmParser::OP_TEX, 3},
+        {13, 161, u"breakp", AsmParser::OP_ALU, 3},    {14, 183, u"setp_gt", AsmParser::OP_ALU, 8},
+        {15, 183, u"texldp", AsmParser::OP_TEX, 3},
+    };
+    for (const Case& c : cases) {
+        m_parser->SetShaderVersion(static_cast<GvShaderVersion>(c.version));
+        EXPECT_EQ(c.version, m_parser->GetShaderVersion());
+        EXPECT_EQ(c.ops, OpCount()) << c.version;
+        ExpectOp(c.op, c.type, c.count);
+    }
+    m_parser->SetShaderVersion(GV_PS_2_0);
+    ExpectNoOp(u"texldl");
+    ExpectNoOp(u"nop");
+    ExpectNoOp(u"texld_pp");
+    m_parser->SetShaderVersion(GV_VS_1_1);
+    ExpectNoOp(u"mova");
+}
+
+TEST_F(ASMParserTest, SameVersionTwiceKeepsTheTableOtherValuesEmptyIt)
+{
+    m_parser->SetShaderVersion(GV_VS_2_X);
+    m_parser->InsertOp(AsmParser::OP_TEX, U(u"custom"), 5);
+    m_parser->SetShaderVersion(GV_VS_2_X);
+    ExpectOp(u"custom", AsmParser::OP_TEX, 5);
+    for (int version : {16, 0, -1, 1000}) {
+        m_parser->SetShaderVersion(static_cast<GvShaderVersion>(version));
+        EXPECT_EQ(version, m_parser->GetShaderVersion());
+        EXPECT_EQ(0, OpCount());
+    }
+    AddWords({u"mov", u"add"});
+    EXPECT_EQ(std::make_pair(0, 0), Count(16, u"mov r0, r1\nadd r0, r0, r1"));
+}
+
+TEST_F(ASMParserTest, DocumentedCountWithTexldpAndSincos)
+{
+    AddWords({u"texldp", u"sincos"});
+    m_parser->SetShaderVersion(GV_PS_3_0);
+    m_parser->InitInstructionCounts();
+    ParseText(u"texldp r0, t0, s0\nsincos r1.xy, r2.x\n");
+    EXPECT_EQ(8, m_parser->GetALUOpCount());
+    EXPECT_EQ(3, m_parser->GetTexOpCount());
+}
+
+TEST_F(ASMParserTest, CountsPerModelWithModifierVariants)
+{
+    AddWords({u"m4x4", u"exp", u"mov_sat", u"mad_pp", u"add_x2", u"texld", u"texldl"});
+    const std::u16string text =
+        u"m4x4 oPos, v0, c0\nexp r0, r1\nmov_sat oD0, v1\nmad_pp r1, r2, r3, r4\n"
+        u"add_x2 r0, r1, r2\ntexld r0, t0\ntexldl r1, c0\n";
+    const std::pair<int, int> expected[16] = {{0, 0}, {16, 0}, {7, 0}, {7, 0}, {7, 2}, {7, 2}, {2, 1}, {2, 1},
+                                              {2, 1}, {2, 1},  {7, 1}, {7, 1}, {7, 1}, {7, 1}, {7, 3}, {7, 3}};
+    for (int version = 1; version <= 15; ++version)
+        EXPECT_EQ(expected[version], Count(version, text)) << version;
+    EXPECT_EQ(expected[0], Count(0, text));
+}
+
+TEST_F(ASMParserTest, PixelShader14Program)
+{
+    AddWords({u"mad_d8_sat", u"lrp_x4", u"cnd_d2", u"bem_sat", u"texcrd", u"texld", u"phase", u"mov_x2_pp", u"def"});
+    const std::u16string text =
+        u"ps_1_4\ndef c0, 1, 0, 0, 1\ntexcrd r0.xyz, t0\nbem_sat r1.xy, r0, r2\nphase\ntexld r1, r0\n"
+        u"mad_d8_sat r0, r1, r2, r3\nlrp_x4 r0, c0, r1, r2 // lrp_x4\ncnd_d2 r0, r0.a, r1, r2\nmov_x2_pp r0, r1\n";
+    EXPECT_EQ(std::make_pair(1 + 3 + 1 + 2, 2), Count(GV_PS_1_4, text));
+}
+
+TEST_F(ASMParserTest, CountsAccumulateUntilReset)
+{
+    AddWords({u"mov", u"texld"});
+    EXPECT_EQ(std::make_pair(1, 1), Count(GV_PS_2_0, u"mov r0, r1\ntexld r0, t0, s0"));
+    ParseText(u"mov r0, r1 /* mov */ mov r1, r0");
+    EXPECT_EQ(3, m_parser->GetALUOpCount());
+    EXPECT_EQ(1, m_parser->GetTexOpCount());
+    // Changing the model keeps the counters.
+    m_parser->SetShaderVersion(GV_VS_1_1);
+    EXPECT_EQ(3, m_parser->GetALUOpCount());
+    m_parser->InitInstructionCounts();
+    EXPECT_EQ(0, m_parser->GetALUOpCount());
+    EXPECT_EQ(0, m_parser->GetTexOpCount());
+}
+
+TEST_F(ASMParserTest, LookupChoosesTheListByTheExactFirstUnit)
+{
+    ExpectNoOp(u"MOV");
+    ExpectNoOp(u"Mov");
+    ExpectOp(u"mOV", AsmParser::OP_ALU, 1);
+    ExpectOp(u"mOV_SAT", AsmParser::OP_ALU, 1);
+    ExpectNoOp(u"mo");
+    ExpectNoOp(u"movv");
+    ExpectNoOp(u"");
+    EXPECT_EQ(nullptr, m_parser->FindShaderOp(nullptr));
+    ExpectNoOp(u"\u0100mov");
+}
+
+TEST_F(ASMParserTest, InsertOpAppendsWithoutDuplicateTest)
+{
+    m_parser->InsertOp(AsmParser::OP_TEX, U(u"mov"), 9);
+    ExpectOp(u"mov", AsmParser::OP_ALU, 1);
+    m_parser->InsertOp(AsmParser::OP_TEX, U(u"zz"), 2);
+    m_parser->InsertOp(AsmParser::OP_ALU, U(u"zz"), 7);
+    ExpectOp(u"zz", AsmParser::OP_TEX, 2);
+    EXPECT_EQ(2, m_parser->GetShaderOps('z').GetCount());
+    const int before = OpCount();
+    m_parser->InsertOp(AsmParser::OP_ALU, U(u"\u0100x"), 1);
+    m_parser->InsertOp(AsmParser::OP_ALU, nullptr, 1);
+    EXPECT_EQ(before, OpCount());
+}
+
+TEST_F(ASMParserTest, AllThreeParsersAddTheSameCommentBlocksInOrder)
+{
+    auto hlsl = std::make_unique<GvMFCShaderHLSLParser>();
+    auto glsl = std::make_unique<GvMFCShaderGLSLParser>();
+    for (const Parser* parser : {static_cast<const Parser*>(m_parser.get()), static_cast<const Parser*>(hlsl.get()),
+                                 static_cast<const Parser*>(glsl.get())}) {
+        const auto& blocks = parser->GetWhiteSpaceParser().GetCommentBlocks();
+        ASSERT_EQ(2, blocks.GetCount());
+        EXPECT_EQ("/*", GvUtf16ToUtf8(blocks.GetHead()->m_value->m_start));
+        EXPECT_EQ("*/", GvUtf16ToUtf8(blocks.GetHead()->m_value->m_end));
+        EXPECT_EQ("//", GvUtf16ToUtf8(blocks.GetTail()->m_value->m_start));
+        EXPECT_EQ("\n", GvUtf16ToUtf8(blocks.GetTail()->m_value->m_end));
+    }
+}
+
+TEST_F(ASMParserTest, CopiesDuplicateTheOpTableAndCountForThemselves)
+{
+    AddWords({u"mov", u"texld"});
+    Count(GV_PS_2_0, u"mov r0, r1\ntexld r0, t0, s0");
+    m_parser->InsertOp(AsmParser::OP_ALU, U(u"zz"), 4);
+
+    auto copy = std::make_unique<AsmParser>(*m_parser);
+    EXPECT_EQ(GV_PS_2_0, copy->GetShaderVersion());
+    EXPECT_EQ(1, copy->GetALUOpCount());
+    EXPECT_EQ(1, copy->GetTexOpCount());
+    EXPECT_EQ(2, copy->GetWhiteSpaceParser().GetCommentBlocks().GetCount());
+    EXPECT_NE(m_parser->FindShaderOp(U(u"zz")), copy->FindShaderOp(U(u"zz")));
+    ASSERT_NE(nullptr, copy->FindShaderOp(U(u"zz")));
+    EXPECT_EQ(4, copy->FindShaderOp(U(u"zz"))->count);
+
+    const std::u16string text = u"mov r0, r1 // mov\ntexld r0, t0, s0";
+    copy->Parse(U(text), 0, 0, static_cast<int>(text.size()));
+    EXPECT_EQ(2, copy->GetALUOpCount());
+    EXPECT_EQ(2, copy->GetTexOpCount());
+    EXPECT_EQ(1, m_parser->GetALUOpCount());
+
+    auto assigned = std::make_unique<AsmParser>();
+    assigned->SetShaderVersion(GV_VS_1_1);
+    *assigned = *copy;
+    AsmParser& self = *assigned;
+    *assigned = self;
+    EXPECT_EQ(GV_PS_2_0, assigned->GetShaderVersion());
+    EXPECT_EQ(2, assigned->GetALUOpCount());
+    EXPECT_EQ(161 + 1, [&] {
+        int n = 0;
+        for (int i = 0; i < Parser::BUCKET_COUNT; ++i)
+            n += assigned->GetShaderOps(i).GetCount();
+        return n;
+    }());
+    assigned->InitInstructionCounts();
+    assigned->Parse(U(text), 0, 0, static_cast<int>(text.size()));
+    EXPECT_EQ(1, assigned->GetALUOpCount());
+    EXPECT_EQ(2, copy->GetALUOpCount());
+}
+
+} // namespace

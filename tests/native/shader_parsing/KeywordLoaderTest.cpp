@@ -1,0 +1,322 @@
+#include "ParserTestSupport.h"
+
+namespace {
+
+typedef GvMFCShaderSyntaxParser Parser;
+
+const unsigned int kDefaultComment = 0x0000FF00;
+const unsigned int kDefaultForeground = 0x00000000;
+const unsigned int kDefaultBackground = 0x00FFFFFF;
+const unsigned int kDefaultHighlight = 0x00FF0000;
+
+class KeywordLoaderTest : public GvLeakCheckedTest
+{
+protected:
+    void SetUp() override
+    {
+        GvLeakCheckedTest::SetUp();
+        m_parser = std::make_unique<Parser>();
+        m_loader = std::make_unique<GvMFCShaderKeywordLoader>();
+        m_dir = std::make_unique<TempDir>();
+        SetParserColors(11, 22, 33, 44);
+    }
+    void TearDown() override
+    {
+        m_parser.reset();
+        m_loader.reset();
+        m_dir.reset();
+        GvLeakCheckedTest::TearDown();
+    }
+
+    void SetParserColors(unsigned int comment, unsigned int foreground, unsigned int background, unsigned int highlight)
+    {
+        m_parser->m_commentColor = comment;
+        m_parser->m_foregroundColor = foreground;
+        m_parser->m_backgroundColor = background;
+        m_parser->m_highlightColor = highlight;
+    }
+    void ExpectParserColors(unsigned int comment, unsigned int foreground, unsigned int background,
+                            unsigned int highlight) const
+    {
+        EXPECT_EQ(comment, m_parser->m_commentColor);
+        EXPECT_EQ(foreground, m_parser->m_foregroundColor);
+        EXPECT_EQ(background, m_parser->m_backgroundColor);
+        EXPECT_EQ(highlight, m_parser->m_highlightColor);
+    }
+    void ExpectDefaultColors() const
+    {
+        ExpectParserColors(kDefaultComment, kDefaultForeground, kDefaultBackground, kDefaultHighlight);
+    }
+
+    bool LoadText(const std::string& text)
+    {
+        return m_loader->Load(U(m_dir->Write("keywords.kwd", text)), m_parser.get());
+    }
+    Words Keywords(const char16_t* category) const
+    {
+        const Parser::KeywordCategory* found = m_parser->FindKeywordCategory(U(category));
+        return found ? KeywordsOf(found) : Words{"<no category>"};
+    }
+    // Keywords added by one specification string.
+    Words Expand(const std::string& spec)
+    {
+        auto parser = std::make_unique<Parser>();
+        const std::string file = "Keywords : \"K\" { Color : (0, 0, 0) Word : \"" + spec + "\" }";
+        EXPECT_TRUE(m_loader->Load(U(m_dir->Write("spec.kwd", file)), parser.get())) << spec;
+        Words all;
+        for (int b = 0; b < Parser::BUCKET_COUNT; ++b) {
+            const auto& bucket = parser->FindKeywordCategory(U(u"K"))->GetBucket(b);
+            for (auto it = bucket.Begin(); it != bucket.End(); ++it)
+                all.push_back(GvUtf16ToUtf8((*it)->m_name));
+        }
+        return all;
+    }
+
+    std::unique_ptr<Parser> m_parser;
+    std::unique_ptr<GvMFCShaderKeywordLoader> m_loader;
+    std::unique_ptr<TempDir> m_dir;
+};
+
+const char* const kWorkedExample =
+    "// shader keywords\n"
+    "Color\n"
+    "{\n"
+    "    Comment : (0, 128, 0)\n"
+    "    Highlight : (255, 255, 0)\n"
+    "}\n"
+    "Keywords : \"Instructions\"\n"
+    "{\n"
+    "    Color : (0, 0, 255)\n"
+    "    Word : \"mov{modifier _sat _pp}\" \"dcl\" \"texcoord{opt_range 0..2}\"\n"
+    "           \"float{matrix 2x2}\" \"c{range 0..1}\"\n"
+    "}\n";
+
+TEST_F(KeywordLoaderTest, WorkedExample)
+{
+    ASSERT_TRUE(LoadText(kWorkedExample));
+    ExpectParserColors(0x00008000, 0x00000000, 0x00FFFFFF, 0x0000FFFF);
+    ASSERT_EQ(Words{"Instructions"}, CategoryNames(*m_parser));
+    const Parser::KeywordCategory* category = m_parser->FindKeywordCategory(U(u"Instructions"));
+    EXPECT_FALSE(category->IsOperator());
+    EXPECT_EQ(0x00FF0000u, category->GetColor());
+    EXPECT_EQ(14, category->GetKeywordCount());
+    EXPECT_EQ((Words{"c0", "c1", "dcl", "float1x1", "float1x2", "float2x1", "float2x2", "mov", "mov_sat", "mov_pp",
+                     "texcoord", "texcoord0", "texcoord1", "texcoord2"}),
+              KeywordsOf(category));
+}
+
+TEST_F(KeywordLoaderTest, MissingFileLeavesTheParserUntouched)
+{
+    EXPECT_FALSE(m_loader->Load(U(m_dir->PathOf("missing.kwd")), m_parser.get()));
+    ExpectParserColors(11, 22, 33, 44);
+    EXPECT_TRUE(CategoryNames(*m_parser).empty());
+    // A directory opens on some systems but cannot be read: the same result.
+    EXPECT_FALSE(m_loader->Load(U(m_dir->PathOf("")), m_parser.get()));
+    ExpectParserColors(11, 22, 33, 44);
+    EXPECT_FALSE(m_loader->Load(nullptr, m_parser.get()));
+    EXPECT_FALSE(m_loader->Load(U(m_dir->Write("a.kwd", "")), nullptr));
+}
+
+TEST_F(KeywordLoaderTest, EmptyFileSucceedsAndHandsOverTheColors)
+{
+    EXPECT_TRUE(LoadText(""));
+    ExpectDefaultColors();
+    EXPECT_TRUE(LoadText("  // only a comment\n\n"));
+    EXPECT_TRUE(CategoryNames(*m_parser).empty());
+}
+
+TEST_F(KeywordLoaderTest, OperatorTokensAreMaximalRuns)
+{
+    EXPECT_FALSE(LoadText("Color { Comment:(0,128,0) }"));
+    ExpectDefaultColors();
+    EXPECT_TRUE(LoadText("Color { Comment : (0,128,0) }"));
+    ExpectParserColors(0x00008000, kDefaultForeground, kDefaultBackground, kDefaultHighlight);
+}
+
+TEST_F(KeywordLoaderTest, UnknownTopLevelWordsAreSkippedOtherTokensFail)
+{
+    EXPECT_TRUE(LoadText("Version Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" }"));
+    EXPECT_EQ(Words{"a"}, Keywords(u"A"));
+    m_parser->RemoveAllKeywordCategory();
+    EXPECT_FALSE(LoadText("Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" } Version 2 Keywords : \"B\""));
+    EXPECT_EQ(Words{"A"}, CategoryNames(*m_parser));
+    EXPECT_FALSE(LoadText("\"string\""));
+    EXPECT_FALSE(LoadText("/* block */"));
+}
+
+TEST_F(KeywordLoaderTest, WordBeforeColorFailsAndKeepsTheEmptyCategory)
+{
+    EXPECT_FALSE(LoadText("Keywords : \"Types\" { Word : \"float\" Color : (0, 0, 255) }"));
+    EXPECT_EQ(Words{"Types"}, CategoryNames(*m_parser));
+    EXPECT_TRUE(Keywords(u"Types").empty());
+    ExpectDefaultColors();
+}
+
+TEST_F(KeywordLoaderTest, RangeMatrixAndModifierExpansions)
+{
+    EXPECT_EQ(Words{}, Expand("x{range 3..1}"));
+    EXPECT_EQ(Words{"x"}, Expand("x{opt_range 3..1}"));
+    EXPECT_EQ((Words{"x1x1", "x1x2", "x1x3"}), Expand("x{matrix 1x3}"));
+    EXPECT_EQ(Words{}, Expand("x{matrix 0x3}"));
+    EXPECT_EQ((Words{"x-1", "x0", "x1"}), Expand("x{range -1..1}"));
+    EXPECT_EQ((Words{"v", "v2", "v3"}), Expand("v{opt_range 2..3}"));
+    EXPECT_EQ((Words{"m", "m_a", "mb", "mc"}), Expand("m{modifier _a,b ,c}"));
+    // A one-unit suffix at the very end of the group is added.
+    EXPECT_EQ((Words{"p", "p_pp", "pz"}), Expand("p{ modifier _pp z}"));
+    EXPECT_EQ(Words{"plain"}, Expand("plain"));
+}
+
+TEST_F(KeywordLoaderTest, UnreadableBraceGroupsAddNothing)
+{
+    EXPECT_EQ(Words{}, Expand("x{}"));
+    EXPECT_EQ(Words{}, Expand("x{range}"));
+    EXPECT_EQ(Words{}, Expand("x{opt_range}"));
+    EXPECT_EQ(Words{}, Expand("x{opt_range 1.2}"));
+    EXPECT_EQ(Words{}, Expand("x{matrix 2}"));
+    EXPECT_EQ(Words{}, Expand("x{range 1..2"));
+    EXPECT_EQ(Words{}, Expand("x{unknown 1..2}"));
+    EXPECT_EQ(Words{}, Expand("x{Range 1..2}"));
+    EXPECT_EQ(Words{}, Expand("x{range 0..100000}"));
+    EXPECT_EQ(Words{}, Expand("x{matrix 1000x1000}"));
+}
+
+TEST_F(KeywordLoaderTest, FinalBraceAndCommentMayEndTheFile)
+{
+    EXPECT_TRUE(LoadText("Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" }"));
+    EXPECT_TRUE(LoadText("Color { Background : (1, 2, 3) }\n// last line"));
+    ExpectParserColors(kDefaultComment, kDefaultForeground, 0x00030201, kDefaultHighlight);
+}
+
+TEST_F(KeywordLoaderTest, EmptyWordListLeavesAnEmptyCategory)
+{
+    EXPECT_TRUE(LoadText("Keywords : \"Empty\" { Color : (1, 2, 3) Word : }"));
+    EXPECT_EQ(Words{"Empty"}, CategoryNames(*m_parser));
+    EXPECT_EQ(0, m_parser->FindKeywordCategory(U(u"Empty"))->GetKeywordCount());
+    EXPECT_EQ(0x00030201u, m_parser->FindKeywordCategory(U(u"Empty"))->GetColor());
+}
+
+TEST_F(KeywordLoaderTest, BrokenKeywordSectionsKeepWhatWasBuilt)
+{
+    struct Case
+    {
+        const char* text;
+        Words categories;
+        Words keywords;  // of the last category
+        unsigned int color;
+    };
+    const Case cases[] = {
+        {"Keywords \"A\"", {}, {}, 0},
+        {"Keywords :", {}, {}, 0},
+        {"Keywords : A", {}, {}, 0},
+        {"Keywords : \"A", {}, {}, 0},
+        {"Keywords : \"A\"", {"A"}, {}, 0},
+        {"Keywords : \"A\" ( Color", {"A"}, {}, 0},
+        {"Keywords : \"A\" { Color (1, 2, 3)", {"A"}, {}, 0},
+        {"Keywords : \"A\" { Color : (1, 2)", {"A"}, {}, 0},
+        {"Keywords : \"A\" { Color : (1, 2, 3) Word \"a\" }", {"A"}, {}, 0x030201},
+        {"Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" \"b{range 1..2}\"", {"A"}, {"a", "b1", "b2"}, 0x030201},
+        {"Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" b }", {"A"}, {"a"}, 0x030201},
+        {"Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" \"b }", {"A"}, {"a"}, 0x030201},
+        {"Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" }\nKeywords : \"B\" { Color : (4, 5, 6) Word : \"c\" ",
+         {"A", "B"}, {"c"}, 0x060504},
+    };
+    for (const Case& c : cases) {
+        auto parser = std::make_unique<Parser>();
+        EXPECT_FALSE(m_loader->Load(U(m_dir->Write("broken.kwd", c.text)), parser.get())) << c.text;
+        EXPECT_EQ(c.categories, CategoryNames(*parser)) << c.text;
+        if (!c.categories.empty()) {
+            const Parser::KeywordCategory* last = nullptr;
+            for (auto it = parser->BeginKeywordCategory(); it != parser->EndKeywordCategory(); ++it)
+                last = *it;
+            EXPECT_EQ(c.keywords, KeywordsOf(last)) << c.text;
+            EXPECT_EQ(c.color, last->GetColor()) << c.text;
+        }
+        EXPECT_EQ(kDefaultComment, parser->m_commentColor) << c.text;
+    }
+}
+
+TEST_F(KeywordLoaderTest, BrokenColorSectionsHandOverTheColorsReadSoFar)
+{
+    EXPECT_FALSE(LoadText("Color { Comment : (1, 2, 3) Text : (4, 5, 6) }"));
+    ExpectParserColors(0x030201, kDefaultForeground, kDefaultBackground, kDefaultHighlight);
+
+    m_loader = std::make_unique<GvMFCShaderKeywordLoader>();
+    EXPECT_FALSE(LoadText("Color { Foreground : (1, 2, 3) Background (4, 5, 6) }"));
+    ExpectParserColors(kDefaultComment, 0x030201, kDefaultBackground, kDefaultHighlight);
+
+    m_loader = std::make_unique<GvMFCShaderKeywordLoader>();
+    EXPECT_FALSE(LoadText("Color { Highlight : (1, 2, 3)"));
+    ExpectParserColors(kDefaultComment, kDefaultForeground, kDefaultBackground, 0x030201);
+
+    for (const char* text : {"Color Comment : (1, 2, 3) }", "Color { Comment : 1, 2, 3 }", "Color { Comment : (1 2 3) }",
+                             "Color { Comment : (1, 2, 3 }", "Color { Comment : (1, 2, -3) }", "Color { 5 }", "Color"}) {
+        m_loader = std::make_unique<GvMFCShaderKeywordLoader>();
+        EXPECT_FALSE(LoadText(text)) << text;
+        ExpectDefaultColors();
+    }
+}
+
+TEST_F(KeywordLoaderTest, ColorKeysRepeatAndComponentsOverlap)
+{
+    EXPECT_TRUE(LoadText("Color { Comment : (1, 2, 3) Comment : (256, 0, 1) Foreground : ( 0 , 0 , 0 ) }"));
+    ExpectParserColors(0x00010100, 0, kDefaultBackground, kDefaultHighlight);
+}
+
+TEST_F(KeywordLoaderTest, LaterLoadsStartFromTheColorsLeftByEarlierOnes)
+{
+    EXPECT_TRUE(LoadText("Color { Highlight : (9, 9, 9) }"));
+    SetParserColors(1, 2, 3, 4);
+    EXPECT_TRUE(LoadText(""));
+    ExpectParserColors(kDefaultComment, kDefaultForeground, kDefaultBackground, 0x00090909);
+
+    GvMFCShaderKeywordLoader copy(*m_loader);
+    EXPECT_EQ(0x00090909u, copy.GetHighlightColor());
+    GvMFCShaderKeywordLoader assigned;
+    assigned = copy;
+    EXPECT_EQ(0x00090909u, assigned.GetHighlightColor());
+    EXPECT_TRUE(assigned.Load(U(m_dir->Write("c.kwd", "Color { Highlight : (1, 1, 1) }")), m_parser.get()));
+    EXPECT_EQ(0x00010101u, assigned.GetHighlightColor());
+    EXPECT_EQ(0x00090909u, copy.GetHighlightColor());
+}
+
+TEST_F(KeywordLoaderTest, OverLongTokensAndStringsFail)
+{
+    const std::string word1023(1023, 'w');
+    EXPECT_TRUE(LoadText(word1023 + " Color { }"));
+    EXPECT_FALSE(LoadText(word1023 + "w Color { }"));
+    const std::string string255(255, 's');
+    EXPECT_TRUE(LoadText("Keywords : \"A\" { Color : (1, 2, 3) Word : \"" + string255 + "\" }"));
+    EXPECT_EQ(255u, Keywords(u"A").at(0).size());
+    m_parser->RemoveAllKeywordCategory();
+    EXPECT_FALSE(LoadText("Keywords : \"A\" { Color : (1, 2, 3) Word : \"" + string255 + "s\" }"));
+    EXPECT_TRUE(Keywords(u"A").empty());
+    EXPECT_FALSE(LoadText("Color { Comment : (" + std::string(1024, '1') + ", 0, 0) }"));
+}
+
+TEST_F(KeywordLoaderTest, TextEndsAtAZeroByte)
+{
+    const std::string text = std::string("Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" }") + '\0'
+        + "Keywords : \"B\" { garbage";
+    EXPECT_TRUE(LoadText(text));
+    EXPECT_EQ(Words{"A"}, CategoryNames(*m_parser));
+}
+
+TEST_F(KeywordLoaderTest, BytesBecomeLatin1UnitsAndPathsMayBeUnicode)
+{
+    const std::u16string path = m_dir->Write("caf\xC3\xA9 \xE2\x82\xAC.kwd",
+                                             "Keywords : \"Caf\xE9\" { Color : (1, 2, 3) Word : \"\xE9t\xE9\" }");
+    ASSERT_TRUE(m_loader->Load(U(path), m_parser.get()));
+    const Parser::KeywordCategory* category = m_parser->FindKeywordCategory(U(u"CAF\u00C9"));
+    ASSERT_NE(nullptr, category);
+    EXPECT_NE(nullptr, category->FindKeyword(U(u"\u00E9t\u00E9")));
+}
+
+TEST_F(KeywordLoaderTest, LineCommentsAreWhiteSpaceEverywhere)
+{
+    EXPECT_TRUE(LoadText("Keywords // a\n: // b\n\"A\" { Color : ( 1 , // c\n 2, 3) Word : \"a\" // d\n \"b\" } //"));
+    EXPECT_EQ((Words{"a", "b"}), Keywords(u"A"));
+    // Without a blank the comment joins the brace into one operator token.
+    EXPECT_FALSE(LoadText("Color { }// no blank"));
+}
+
+} // namespace

@@ -1,0 +1,84 @@
+#pragma once
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+#include <unistd.h>
+#include "GvLeakCheck.h"
+#include "GvShaderParsing.h"
+#include "GvTextEncoding.h"
+
+// Parsers hold a 256 KiB class table each: tests keep them on the heap.
+template <typename Base>
+class RecordingParser : public Base
+{
+public:
+    void OnKeywordFound(GvMFCShaderSyntaxParser::Keyword* keyword) override
+    {
+        Base::OnKeywordFound(keyword);
+        found.push_back(GvUtf16ToUtf8(keyword->m_name));
+        keywords.push_back(keyword);
+    }
+    void ParseAll(const std::u16string& text) { this->Parse(GvW(text.c_str()), 0, 0, static_cast<int>(text.size())); }
+
+    std::vector<std::string> found;
+    std::vector<GvMFCShaderSyntaxParser::Keyword*> keywords;
+};
+
+typedef std::vector<std::string> Words;
+
+inline const unsigned short* U(const std::u16string& text)
+{
+    return GvW(text.c_str());
+}
+
+// Keywords of a category, bucket 0 to 255, each in insertion order.
+inline Words KeywordsOf(const GvMFCShaderSyntaxParser::KeywordCategory* category)
+{
+    Words out;
+    for (int b = 0; b < GvMFCShaderSyntaxParser::BUCKET_COUNT; ++b) {
+        const auto& bucket = category->GetBucket(b);
+        for (auto it = bucket.Begin(); it != bucket.End(); ++it)
+            out.push_back(GvUtf16ToUtf8((*it)->m_name));
+    }
+    return out;
+}
+
+inline Words CategoryNames(const GvMFCShaderSyntaxParser& parser)
+{
+    Words out;
+    for (auto it = parser.BeginKeywordCategory(); it != parser.EndKeywordCategory(); ++it)
+        out.push_back(GvUtf16ToUtf8((*it)->m_name));
+    return out;
+}
+
+// A directory of its own per test, removed afterwards.
+class TempDir
+{
+public:
+    TempDir()
+    {
+        static int serial = 0;
+        m_path = std::filesystem::temp_directory_path()
+            / ("gv_parsing_" + std::to_string(::getpid()) + "_" + std::to_string(++serial));
+        std::filesystem::create_directories(m_path);
+    }
+    ~TempDir() { std::filesystem::remove_all(m_path); }
+
+    std::u16string Write(const std::string& name, const std::string& bytes) const
+    {
+        const std::filesystem::path file = m_path / std::filesystem::u8path(name);
+        std::ofstream(file, std::ios::binary) << bytes;
+        return file.u16string();
+    }
+    std::u16string PathOf(const std::string& name) const { return (m_path / std::filesystem::u8path(name)).u16string(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+inline std::u16string DataPath(const std::string& relative)
+{
+    return (std::filesystem::path(GV_DATA_DIR) / relative).u16string();
+}

@@ -1,0 +1,363 @@
+#include "ParserTestSupport.h"
+
+namespace {
+
+typedef GvMFCShaderSyntaxParser Parser;
+typedef RecordingParser<Parser> BaseRecorder;
+typedef RecordingParser<GvMFCShaderHLSLParser> HlslRecorder;
+
+class SyntaxParserTest : public GvLeakCheckedTest {};
+
+TEST_F(SyntaxParserTest, CharacterClassesFollowTheTable)
+{
+    auto parser = std::make_unique<Parser>();
+    const unsigned int* table = parser->GetCharClassTable();
+    int counts[4] = {0, 0, 0, 0};
+    for (int i = 0; i < Parser::CHAR_CLASS_COUNT; ++i) {
+        ASSERT_LT(table[i], 4u) << i;
+        ++counts[table[i]];
+    }
+    EXPECT_EQ(53, counts[1]);
+    EXPECT_EQ(10, counts[2]);
+    EXPECT_EQ(28, counts[3]);  // ASCII punctuation without [ ] ^ _
+    for (char c : std::string("!\"#$%&'()*+,-./:;<=>?@\\`{|}~"))
+        EXPECT_EQ(3u, table[static_cast<unsigned char>(c)]) << c;
+    for (int c : {'A', 'Z', 'a', 'z', '_'})
+        EXPECT_EQ(1u, table[c]);
+    for (int c : {'0', '9'})
+        EXPECT_EQ(2u, table[c]);
+    for (int c : {int(' '), int('\t'), int('\r'), int('\n'), int('['), int(']'), int('^'), 0, 0x7F, 0xE9, 0x100, 0xFFFF})
+        EXPECT_EQ(0u, table[c]) << c;
+}
+
+TEST_F(SyntaxParserTest, EmptyOrInvertedRangeCallsNothing)
+{
+    auto parser = std::make_unique<BaseRecorder>();
+    parser->AddKeywordCategory(U(u"Instructions"), false)->AddKeyword(U(u"mov"));
+    const std::u16string text = u"mov mov";
+    parser->Parse(U(text), 0, 3, 3);
+    parser->Parse(U(text), 0, 5, 2);
+    parser->Parse(nullptr, 0, 0, 3);
+    EXPECT_TRUE(parser->found.empty());
+    parser->Parse(U(text), 0, -4, 3);
+    EXPECT_EQ(Words{"mov"}, parser->found);
+}
+
+TEST_F(SyntaxParserTest, ReportsWordKeywordsInTextOrderWithTheirCategoryObjects)
+{
+    auto parser = std::make_unique<BaseRecorder>();
+    Parser::KeywordCategory* ops = parser->AddKeywordCategory(U(u"Instructions"), false);
+    Parser::KeywordCategory* regs = parser->AddKeywordCategory(U(u"Registers"), false);
+    ops->AddKeyword(U(u"mov"));
+    ops->AddKeyword(U(u"add"));
+    regs->AddKeyword(U(u"r0"));
+    parser->ParseAll(u"add r0, r1, c0\nmov r0.xy, r0\nsub\n");
+    EXPECT_EQ((Words{"add", "r0", "mov", "r0", "r0"}), parser->found);
+    EXPECT_EQ(ops->FindKeyword(U(u"add")), parser->keywords[0]);
+    EXPECT_EQ(regs->FindKeyword(U(u"r0")), parser->keywords[1]);
+}
+
+TEST_F(SyntaxParserTest, FirstCategoryHoldingAWordWins)
+{
+    auto parser = std::make_unique<BaseRecorder>();
+    Parser::KeywordCategory* first = parser->AddKeywordCategory(U(u"Types"), false);
+    Parser::KeywordCategory* second = parser->AddKeywordCategory(U(u"More"), false);
+    second->AddKeyword(U(u"float"));
+    first->AddKeyword(U(u"float"));
+    parser->ParseAll(u"float x;");
+    ASSERT_EQ(1u, parser->keywords.size());
+    EXPECT_EQ(first->FindKeyword(U(u"float")), parser->keywords[0]);
+}
+
+TEST_F(SyntaxParserTest, CategoryNamesIgnoreCaseKeywordsDoNot)
+{
+    auto parser = std::make_unique<BaseRecorder>();
+    Parser::KeywordCategory* first = parser->AddKeywordCategory(U(u"keywords"), false);
+    Parser::KeywordCategory* twin = parser->AddKeywordCategory(U(u"KEYWORDS"), false);
+    EXPECT_EQ(first, parser->FindKeywordCategory(U(u"Keywords")));
+    EXPECT_NE(twin, parser->FindKeywordCategory(U(u"keywords")));
+    EXPECT_EQ(nullptr, parser->FindKeywordCategory(U(u"Keyword")));
+    EXPECT_EQ(nullptr, parser->FindKeywordCategory(nullptr));
+    const Parser& constParser = *parser;
+    EXPECT_EQ(first, constParser.FindKeywordCategory(U(u"KeyWords")));
+
+    parser->AddKeyword(U(u"Keywords"), U(u"float"));
+    EXPECT_NE(nullptr, first->FindKeyword(U(u"float")));
+    EXPECT_EQ(nullptr, first->FindKeyword(U(u"Float")));
+    parser->ParseAll(u"Float float FLOAT");
+    EXPECT_EQ(Words{"float"}, parser->found);
+}
+
+TEST_F(SyntaxParserTest, WordRunMustEqualAKeywordAsAWhole)
+{
+    auto parser = std::make_unique<BaseRecorder>();
+    Parser::KeywordCategory* types = parser->AddKeywordCategory(U(u"Types"), false);
+    types->AddKeyword(U(u"float"));
+    types->AddKeyword(U(u"mov"));
+    parser->ParseAll(u"float4x4 mov_sat floatx xfloat float");
+    EXPECT_EQ(Words{"float"}, parser->found);
+    types->AddKeyword(U(u"float4x4"));
+    parser->found.clear();
+    parser->ParseAll(u"float4x4 m;");
+    EXPECT_EQ(Words{"float4x4"}, parser->found);
+}
+
+TEST_F(SyntaxParserTest, NumbersAndUnknownOperatorsAreSteppedOver)
+{
+    auto parser = std::make_unique<BaseRecorder>();
+    parser->AddKeywordCategory(U(u"Words"), false)->AddKeyword(U(u"mov"));
+    // "2mov" is one run that starts with a digit: skipped whole.
+    parser->ParseAll(u"2mov +mov 1.5mov (mov)");
+    EXPECT_EQ((Words{"mov", "mov"}), parser->found);
+}
+
+TEST_F(SyntaxParserTest, BracketsAndCaretSeparateWordsLikeBlanks)
+{
+    auto parser = std::make_unique<BaseRecorder>();
+    Parser::KeywordCategory* words = parser->AddKeywordCategory(U(u"Words"), false);
+    words->AddKeyword(U(u"a"));
+    words->AddKeyword(U(u"b"));
+    parser->ParseAll(u"a[b]^a");
+    EXPECT_EQ((Words{"a", "b", "a"}), parser->found);
+}
+
+TEST_F(SyntaxParserTest, OperatorKeywordsAreMatchedButNotReported)
+{
+    auto parser = std::make_unique<BaseRecorder>();
+    Parser::KeywordCategory* ops = parser->AddKeywordCategory(U(u"Operators"), true);
+    ops->AddKeyword(U(u"+"));
+    ops->AddKeyword(U(u"+="));
+    ops->AddKeyword(U(u"x"));  // a word in an operator category never matches
+    parser->AddKeywordCategory(U(u"Words"), false)->AddKeyword(U(u"a"));
+    parser->ParseAll(u"a+=a +-a x");
+    EXPECT_EQ((Words{"a", "a", "a"}), parser->found);
+}
+
+TEST_F(SyntaxParserTest, BlockCommentEndsAtTheFirstClosingSequence)
+{
+    auto parser = std::make_unique<HlslRecorder>();
+    parser->AddKeywordCategory(U(u"Instructions"), false)->AddKeyword(U(u"mov"));
+    parser->ParseAll(u"/* a **/ mov /* mov */mov/*mov*/");
+    EXPECT_EQ((Words{"mov", "mov"}), parser->found);
+}
+
+TEST_F(SyntaxParserTest, LineCommentWithoutLineFeedEndsTheParse)
+{
+    auto parser = std::make_unique<HlslRecorder>();
+    parser->AddKeywordCategory(U(u"Instructions"), false)->AddKeyword(U(u"mov"));
+    parser->ParseAll(u"mov // mov\nmov // mov mov");
+    EXPECT_EQ((Words{"mov", "mov"}), parser->found);
+    parser->found.clear();
+    parser->ParseAll(u"mov /* mov");
+    EXPECT_EQ(Words{"mov"}, parser->found);
+}
+
+TEST_F(SyntaxParserTest, BaseParserHasNoCommentBlocks)
+{
+    auto parser = std::make_unique<BaseRecorder>();
+    EXPECT_TRUE(parser->GetWhiteSpaceParser().GetCommentBlocks().IsEmpty());
+    parser->AddKeywordCategory(U(u"Instructions"), false)->AddKeyword(U(u"mov"));
+    parser->ParseAll(u"// mov\n/* mov */");
+    EXPECT_EQ((Words{"mov", "mov"}), parser->found);
+}
+
+TEST_F(SyntaxParserTest, KeywordEndingAtTheRangeEndIsReported)
+{
+    auto parser = std::make_unique<BaseRecorder>();
+    Parser::KeywordCategory* words = parser->AddKeywordCategory(U(u"Words"), false);
+    words->AddKeyword(U(u"mov"));
+    words->AddKeyword(U(u"add"));
+    // Only [start, end) is read: the run is cut at end.
+    const std::u16string text = u"addmovx add";
+    parser->Parse(U(text), 0, 3, 6);
+    EXPECT_EQ(Words{"mov"}, parser->found);
+    // Exactly sized buffer without terminator: nothing is read behind it.
+    std::vector<unsigned short> exact = {'a', 'd', 'd', ' ', 'm', 'o', 'v'};
+    parser->found.clear();
+    parser->Parse(exact.data(), 0, 0, static_cast<int>(exact.size()));
+    EXPECT_EQ((Words{"add", "mov"}), parser->found);
+}
+
+TEST_F(SyntaxParserTest, AddingTwiceThenRemovingOnceLeavesNoWord)
+{
+    auto parser = std::make_unique<BaseRecorder>();
+    Parser::KeywordCategory* words = parser->AddKeywordCategory(U(u"Words"), false);
+    Parser::Keyword* first = words->AddKeyword(U(u"mov"));
+    EXPECT_EQ(first, words->AddKeyword(U(u"mov")));
+    EXPECT_EQ(1, words->GetBucket('m').GetCount());
+    parser->RemoveKeyword(U(u"words"), U(u"mov"));
+    EXPECT_EQ(nullptr, words->FindKeyword(U(u"mov")));
+    EXPECT_TRUE(words->GetBucket('m').IsEmpty());
+    EXPECT_EQ(0, words->GetKeywordCount());
+    parser->RemoveKeyword(U(u"Words"), U(u"mov"));
+    parser->RemoveKeyword(U(u"Nothing"), U(u"mov"));
+    parser->AddKeyword(U(u"Nothing"), U(u"mov"));
+    parser->ParseAll(u"mov");
+    EXPECT_TRUE(parser->found.empty());
+}
+
+TEST_F(SyntaxParserTest, RemoveKeywordIsCaseSensitiveAndKeepsBucketOrder)
+{
+    auto parser = std::make_unique<Parser>();
+    Parser::KeywordCategory* words = parser->AddKeywordCategory(U(u"Words"), false);
+    for (const char16_t* w : {u"mad", u"mov", u"mul", u"Mov"})
+        words->AddKeyword(U(w));
+    EXPECT_FALSE(words->RemoveKeyword(U(u"MOV")));
+    EXPECT_TRUE(words->RemoveKeyword(U(u"mov")));
+    EXPECT_EQ((Words{"Mov", "mad", "mul"}), KeywordsOf(words));
+}
+
+TEST_F(SyntaxParserTest, LookupStaysExactWithLargeBuckets)
+{
+    auto parser = std::make_unique<BaseRecorder>();
+    Parser::KeywordCategory* words = parser->AddKeywordCategory(U(u"Words"), false);
+    std::vector<std::u16string> names;
+    for (int i = 0; i < 3000; ++i) {
+        std::string ascii = "k" + std::to_string(i);
+        names.emplace_back(ascii.begin(), ascii.end());
+        words->AddKeyword(U(names.back()));
+    }
+    EXPECT_EQ(3000, words->GetKeywordCount());
+    EXPECT_EQ(3000, words->GetBucket('k').GetCount());
+    for (int i = 0; i < 3000; i += 2)
+        EXPECT_TRUE(words->RemoveKeyword(U(names[i])));
+    for (int i = 0; i < 3000; ++i)
+        EXPECT_EQ(i % 2 == 1, words->FindKeyword(U(names[i])) != nullptr) << i;
+    EXPECT_EQ(nullptr, words->FindKeyword(U(u"k")));
+    EXPECT_EQ(nullptr, words->FindKeyword(U(u"k30000")));
+    const Words order = KeywordsOf(words);
+    ASSERT_EQ(1500u, order.size());
+    EXPECT_EQ("k1", order.front());
+    EXPECT_EQ("k3", order[1]);
+    EXPECT_EQ("k2999", order.back());
+    parser->ParseAll(u"k1 k2 k3 k4");
+    EXPECT_EQ((Words{"k1", "k3"}), parser->found);
+}
+
+TEST_F(SyntaxParserTest, RemovingCategoriesDestroysThemAndTheirKeywords)
+{
+    auto parser = std::make_unique<BaseRecorder>();
+    parser->AddKeywordCategory(U(u"A"), false)->AddKeyword(U(u"a"));
+    parser->AddKeywordCategory(U(u"B"), false)->AddKeyword(U(u"b"));
+    parser->AddKeywordCategory(U(u"C"), true)->AddKeyword(U(u"+"));
+    parser->RemoveKeywordCategory(U(u"unknown"));
+    EXPECT_EQ((Words{"A", "B", "C"}), CategoryNames(*parser));
+    parser->RemoveKeywordCategory(U(u"b"));
+    EXPECT_EQ((Words{"A", "C"}), CategoryNames(*parser));
+    parser->ParseAll(u"a b");
+    EXPECT_EQ(Words{"a"}, parser->found);
+    parser->RemoveAllKeywordCategory();
+    EXPECT_TRUE(parser->BeginKeywordCategory() == parser->EndKeywordCategory());
+}
+
+TEST_F(SyntaxParserTest, KeywordsBeyondTheBucketTableAreIgnored)
+{
+    auto parser = std::make_unique<BaseRecorder>();
+    Parser::KeywordCategory* words = parser->AddKeywordCategory(U(u"Words"), false);
+    EXPECT_EQ(nullptr, words->AddKeyword(U(u"\u0100abc")));
+    EXPECT_EQ(nullptr, words->AddKeyword(U(u"\uFFFFx")));
+    EXPECT_EQ(nullptr, words->AddKeyword(nullptr));
+    EXPECT_EQ(0, words->GetKeywordCount());
+    EXPECT_EQ(nullptr, words->FindKeyword(U(u"\u0100abc")));
+    EXPECT_FALSE(words->RemoveKeyword(U(u"\u0100abc")));
+    // Latin-1 first units have buckets of their own.
+    EXPECT_NE(nullptr, words->AddKeyword(U(u"\u00E9t\u00E9")));
+    EXPECT_EQ(1, words->GetBucket(0xE9).GetCount());
+    parser->ParseAll(u"\u0100abc abc");
+    EXPECT_TRUE(parser->found.empty());
+}
+
+TEST_F(SyntaxParserTest, OverLongRunsAreSkippedWhole)
+{
+    auto parser = std::make_unique<BaseRecorder>();
+    Parser::KeywordCategory* words = parser->AddKeywordCategory(U(u"Words"), false);
+    Parser::KeywordCategory* ops = parser->AddKeywordCategory(U(u"Operators"), true);
+    const std::u16string longest(1023, u'a');
+    const std::u16string tooLong(1500, u'b');
+    words->AddKeyword(U(longest));
+    words->AddKeyword(U(tooLong));
+    words->AddKeyword(U(u"mov"));
+    ops->AddKeyword(U(u"+"));
+    ops->AddKeyword(U(std::u16string(1023, u'-')));
+
+    parser->ParseAll(longest + u" " + longest + u"a mov " + tooLong + u" mov");
+    ASSERT_EQ(3u, parser->found.size());
+    EXPECT_EQ(std::string(1023, 'a'), parser->found[0]);
+    EXPECT_EQ((Words{"mov", "mov"}), Words(parser->found.begin() + 1, parser->found.end()));
+
+    parser->found.clear();
+    parser->ParseAll(std::u16string(5000, u'+') + u"mov" + std::u16string(3000, u'-') + u"mov");
+    EXPECT_EQ((Words{"mov", "mov"}), parser->found);
+}
+
+TEST_F(SyntaxParserTest, CopiesAreDeepAndCallBackTheCopy)
+{
+    auto original = std::make_unique<RecordingParser<GvMFCShaderGLSLParser>>();
+    original->m_commentColor = 1;
+    original->m_foregroundColor = 2;
+    original->m_backgroundColor = 3;
+    original->m_highlightColor = 4;
+    Parser::KeywordCategory* words = original->AddKeywordCategory(U(u"Words"), false);
+    words->SetColor(0x123456);
+    words->AddKeyword(U(u"vec4"));
+    words->AddKeyword(U(u"void"));
+    words->AddKeyword(U(u"mat4"));
+    original->AddKeywordCategory(U(u"Ops"), true)->AddKeyword(U(u"+="));
+
+    auto copy = std::make_unique<RecordingParser<GvMFCShaderGLSLParser>>(*original);
+    EXPECT_EQ(1u, copy->m_commentColor);
+    EXPECT_EQ(4u, copy->m_highlightColor);
+    ASSERT_EQ((Words{"Words", "Ops"}), CategoryNames(*copy));
+    Parser::KeywordCategory* copied = copy->FindKeywordCategory(U(u"Words"));
+    EXPECT_NE(words, copied);
+    EXPECT_EQ(copy.get(), copied->GetParser());
+    EXPECT_EQ(0x123456u, copied->GetColor());
+    EXPECT_EQ((Words{"mat4", "vec4", "void"}), KeywordsOf(copied));
+    EXPECT_TRUE(copy->FindKeywordCategory(U(u"Ops"))->IsOperator());
+    EXPECT_EQ(copy.get(), copy->GetWhiteSpaceParser().m_parser);
+    EXPECT_EQ(copy.get(), copy->GetTextParser().m_parser);
+    EXPECT_EQ(2, copy->GetWhiteSpaceParser().GetCommentBlocks().GetCount());
+
+    original->RemoveAllKeywordCategory();
+    copy->ParseAll(u"vec4 v; // void\nmat4 m;");
+    EXPECT_EQ((Words{"vec4", "mat4"}), copy->found);
+    EXPECT_TRUE(original->found.empty());
+    EXPECT_EQ(copied->FindKeyword(U(u"vec4")), copy->keywords[0]);
+}
+
+TEST_F(SyntaxParserTest, AssignmentReplacesEverythingAndSurvivesSelfAssignment)
+{
+    auto source = std::make_unique<BaseRecorder>();
+    source->AddKeywordCategory(U(u"Words"), false)->AddKeyword(U(u"new"));
+    source->GetWhiteSpaceParser().AddCommentBlock(U(u"#"), U(u"\n"));
+    source->m_backgroundColor = 7;
+
+    auto target = std::make_unique<BaseRecorder>();
+    target->AddKeywordCategory(U(u"Old"), false)->AddKeyword(U(u"old"));
+    target->GetWhiteSpaceParser().AddCommentBlock(U(u"/*"), U(u"*/"));
+    *target = *source;
+    BaseRecorder& self = *target;
+    *target = self;
+    EXPECT_EQ((Words{"Words"}), CategoryNames(*target));
+    EXPECT_EQ(7u, target->m_backgroundColor);
+    EXPECT_EQ(target.get(), target->FindKeywordCategory(U(u"Words"))->GetParser());
+    EXPECT_EQ(1, target->GetWhiteSpaceParser().GetCommentBlocks().GetCount());
+    target->ParseAll(u"old new # new\n/* new */");
+    EXPECT_EQ((Words{"new", "new"}), target->found);
+    EXPECT_TRUE(source->found.empty());
+}
+
+TEST_F(SyntaxParserTest, ParseAllocatesNothing)
+{
+    auto parser = std::make_unique<RecordingParser<GvMFCShaderHLSLParser>>();
+    parser->AddKeywordCategory(U(u"Words"), false)->AddKeyword(U(u"float4"));
+    parser->AddKeywordCategory(U(u"Ops"), true)->AddKeyword(U(u"+="));
+    parser->found.reserve(16);
+    parser->keywords.reserve(16);
+    const size_t before = GvGetAllocationCount();
+    parser->ParseAll(u"float4 a; /* float4 */ a += b; // x\nfloat4 c;");
+    EXPECT_EQ(before, GvGetAllocationCount());
+    EXPECT_EQ(2u, parser->found.size());
+}
+
+} // namespace
