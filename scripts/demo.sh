@@ -8,5 +8,5 @@ scripts/install-deps.sh
 cmake --preset native >/dev/null
 cmake --build --preset native --target gvshader
 for f in data/shaders/*.asm; do
-  build/native/bin/gvshader count --keywords data/keywords/asm.kwd --model "$(head -c 40 "$f" | grep -oE '(vs|ps)_[0-9]_[0-9x]' | head -1)" "$f"
+  build/native/bin/gvshader count --keywords data/keywords/asm.kwd --model "$(head -c 40 "$f" | grep -oE '(vs|ps)_[0-9]_(sw|[0-9x])' | head -1)" "$f"
 done

@@ -1,0 +1,207 @@
+#include <sstream>
+#include <sys/wait.h>
+#include "ParserTestSupport.h"
+
+namespace {
+
+struct ToolRun
+{
+    int code;
+    std::string out;
+    std::string err;
+};
+
+std::string ShellQuote(const std::string& text)
+{
+    std::string out = "'";
+    for (char c : text)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+std::string ReadAll(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::string Data(const std::string& relative)
+{
+    return (std::filesystem::path(GV_DATA_DIR) / relative).string();
+}
+
+const char* const kWorkedExample =
+    "// shader keywords\nColor\n{\n    Comment : (0, 128, 0)\n    Highlight : (255, 255, 0)\n}\n"
+    "Keywords : \"Instructions\"\n{\n    Color : (0, 0, 255)\n"
+    "    Word : \"mov{modifier _sat _pp}\" \"dcl\" \"texcoord{opt_range 0..2}\"\n"
+    "           \"float{matrix 2x2}\" \"c{range 0..1}\"\n}\n";
+
+const char* const kTypes = "Keywords : \"Types\" { Color : (1, 2, 3) Word : \"float4\" \"half\" }";
+
+class CommandLineTest : public GvLeakCheckedTest
+{
+protected:
+    ToolRun Tool(const std::vector<std::string>& args)
+    {
+        const std::string out = GvUtf16ToUtf8(GvW(m_dir.PathOf("stdout.txt").c_str()));
+        const std::string err = GvUtf16ToUtf8(GvW(m_dir.PathOf("stderr.txt").c_str()));
+        std::string command = ShellQuote(GVSHADER_PATH);
+        for (const std::string& arg : args)
+            command += " " + ShellQuote(arg);
+        command += " >" + ShellQuote(out) + " 2>" + ShellQuote(err);
+        const int status = std::system(command.c_str());
+        return ToolRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(out), ReadAll(err)};
+    }
+    std::string File(const std::string& name, const std::string& bytes)
+    {
+        return GvUtf16ToUtf8(GvW(m_dir.Write(name, bytes).c_str()));
+    }
+    static void ExpectOneErrorLine(const ToolRun& run)
+    {
+        EXPECT_EQ(0u, run.err.rfind("gvshader: ", 0)) << run.err;
+        EXPECT_EQ(1, std::count(run.err.begin(), run.err.end(), '\n')) << run.err;
+    }
+
+    TempDir m_dir;
+};
+
+TEST_F(CommandLineTest, HelpAndUsageErrors)
+{
+    const ToolRun help = Tool({"--help"});
+    EXPECT_EQ(0, help.code);
+    EXPECT_NE(std::string::npos, help.out.find("usage:"));
+    EXPECT_TRUE(help.err.empty());
+
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {}, {"frobnicate"}, {"count", "--keywords", "k", "--model", "99", "a"}, {"scan", "x"}}) {
+        const ToolRun run = Tool(args);
+        EXPECT_EQ(2, run.code) << ::testing::PrintToString(args);
+        EXPECT_TRUE(run.out.empty());
+        ExpectOneErrorLine(run);
+    }
+}
+
+TEST_F(CommandLineTest, KeywordsPrintsTheWorkedExample)
+{
+    const ToolRun run = Tool({"keywords", File("example.kwd", kWorkedExample)});
+    EXPECT_EQ(0, run.code);
+    EXPECT_TRUE(run.err.empty());
+    EXPECT_EQ("{\"loaded\": true, \"colors\": {\"comment\": 32768, \"foreground\": 0, \"background\": 16777215, "
+              "\"highlight\": 65535}, \"categories\": [{\"name\": \"Instructions\", \"operator\": false, \"color\": "
+              "16711680, \"keywords\": [\"c0\", \"c1\", \"dcl\", \"float1x1\", \"float1x2\", \"float2x1\", "
+              "\"float2x2\", \"mov\", \"mov_sat\", \"mov_pp\", \"texcoord\", \"texcoord0\", \"texcoord1\", "
+              "\"texcoord2\"]}]}\n",
+              run.out);
+}
+
+TEST_F(CommandLineTest, KeywordsPrintsThePartialStateOfABrokenFile)
+{
+    const ToolRun run = Tool({"keywords", File("broken.kwd", "Color { Comment : (1, 0, 0) }\n"
+                                                         "Keywords : \"T\" { Color : (0, 0, 9) Word : \"a\" \"b\"")});
+    EXPECT_EQ(1, run.code);
+    EXPECT_EQ("{\"loaded\": false, \"colors\": {\"comment\": 1, \"foreground\": 0, \"background\": 16777215, "
+              "\"highlight\": 16711680}, \"categories\": [{\"name\": \"T\", \"operator\": false, \"color\": 589824, "
+              "\"keywords\": [\"a\", \"b\"]}]}\n",
+              run.out);
+}
+
+TEST_F(CommandLineTest, KeywordsOfAnUnreadableFile)
+{
+    for (const std::string& path : {GvUtf16ToUtf8(GvW(m_dir.PathOf("missing.kwd").c_str())),
+                                    GvUtf16ToUtf8(GvW(m_dir.PathOf("").c_str()))}) {
+        const ToolRun run = Tool({"keywords", path});
+        EXPECT_EQ(2, run.code) << path;
+        EXPECT_TRUE(run.out.empty());
+        ExpectOneErrorLine(run);
+    }
+}
+
+TEST_F(CommandLineTest, ScanReportsKeywordsPerLanguage)
+{
+    const std::string kwd = File("types.kwd", kTypes);
+    const std::string shader = File("s.fx", "float4 a; // float4\n/* half */ half b;\xFF" "float4\xC3\xA9half");
+    ToolRun run = Tool({"scan", "--keywords", kwd, shader});
+    EXPECT_EQ(0, run.code) << run.err;
+    EXPECT_EQ("float4\nhalf\nfloat4\nhalf\n", run.out);
+    for (const char* lang : {"hlsl", "glsl", "asm"}) {
+        run = Tool({"scan", "--keywords", kwd, "--lang", lang, shader});
+        EXPECT_EQ("float4\nhalf\nfloat4\nhalf\n", run.out) << lang;
+    }
+    run = Tool({"scan", "--keywords", kwd, "--lang", "none", shader});
+    EXPECT_EQ("float4\nfloat4\nhalf\nhalf\nfloat4\nhalf\n", run.out);
+}
+
+TEST_F(CommandLineTest, ScanOfTheShippedAssemblySample)
+{
+    const ToolRun run = Tool({"scan", "--keywords", Data("keywords/asm.kwd"), "--lang=asm", Data("shaders/ps11_detail.asm")});
+    EXPECT_EQ(0, run.code);
+    EXPECT_EQ("ps_1_1\ntex\nt0\ntex\nt1\nmul_x2\nr0\nt0\nt1\nlrp\nr0\nv0\nr0\nv0\nmov\nr0\nt0\n", run.out);
+}
+
+TEST_F(CommandLineTest, ScanAndCountRefuseBrokenOrUnreadableInput)
+{
+    const std::string broken = File("broken.kwd", "Keywords : \"T\"");
+    const std::string shader = File("a.asm", "mov r0, r1\n");
+    ToolRun run = Tool({"scan", "--keywords", broken, shader});
+    EXPECT_EQ(1, run.code);
+    EXPECT_TRUE(run.out.empty());
+    ExpectOneErrorLine(run);
+    run = Tool({"count", "--keywords", broken, "--model", "1", shader});
+    EXPECT_EQ(1, run.code);
+    EXPECT_TRUE(run.out.empty());
+    run = Tool({"scan", "--keywords", Data("keywords/asm.kwd"), shader + ".missing"});
+    EXPECT_EQ(2, run.code);
+    ExpectOneErrorLine(run);
+    run = Tool({"count", "--keywords", Data("keywords/asm.kwd"), "--model", "1", shader, shader + ".missing"});
+    EXPECT_EQ(2, run.code);
+    EXPECT_TRUE(run.out.empty());
+    ExpectOneErrorLine(run);
+    run = Tool({"count", "--keywords", shader + ".missing", "--model", "1", shader});
+    EXPECT_EQ(2, run.code);
+}
+
+TEST_F(CommandLineTest, CountPrintsOneLinePerFile)
+{
+    const std::string kwd = Data("keywords/asm.kwd");
+    ToolRun run = Tool({"count", "--keywords", kwd, "--model", "ps_2_0", Data("shaders/ps20_phong.asm")});
+    EXPECT_EQ(0, run.code);
+    EXPECT_EQ(Data("shaders/ps20_phong.asm") + ": 18 arithmetic, 1 texture slots (ps_2_0)\n", run.out);
+
+    const std::string blur = Data("shaders/ps30_blur.asm");
+    const std::string phong = Data("shaders/ps20_phong.asm");
+    run = Tool({"count", "--keywords", kwd, "--model", "14", "--json", blur, phong});
+    EXPECT_EQ(0, run.code);
+    EXPECT_EQ("{\"file\": \"" + blur + "\", \"model\": 14, \"alu\": 24, \"tex\": 3}\n{\"file\": \"" + phong
+                  + "\", \"model\": 14, \"alu\": 18, \"tex\": 1}\n",
+              run.out);
+}
+
+TEST_F(CommandLineTest, CountWithLimitsExitsThreeWhenAShaderIsOver)
+{
+    std::string big = "ps_2_0\n";
+    for (int i = 0; i < 65; ++i)
+        big += "mov_sat r0, r1\n";
+    const std::string over = File("over.asm", big);
+    const std::string under = File("under.asm", "ps_2_0\nmov r0, r1\ntexld r0, t0, s0\n");
+    const std::string kwd = Data("keywords/asm.kwd");
+    ToolRun run = Tool({"count", "--keywords", kwd, "--model", "ps_2_0", "--limits", under, over});
+    EXPECT_EQ(3, run.code);
+    EXPECT_EQ(under + ": 1 arithmetic, 1 texture slots (ps_2_0; limits: 64 arithmetic, 32 texture; within)\n" + over
+                  + ": 65 arithmetic, 0 texture slots (ps_2_0; limits: 64 arithmetic, 32 texture; EXCEEDED)\n",
+              run.out);
+    run = Tool({"count", "--keywords", kwd, "--model", "ps_2_0", "--limits", "--json", under});
+    EXPECT_EQ(0, run.code);
+    EXPECT_EQ("{\"file\": \"" + under + "\", \"model\": 10, \"alu\": 1, \"tex\": 1, \"limits\": {\"alu\": 64, "
+              "\"tex\": 32}, \"exceeded\": false}\n",
+              run.out);
+    // Without --limits the same shader is no error.
+    run = Tool({"count", "--keywords", kwd, "--model", "ps_2_0", over});
+    EXPECT_EQ(0, run.code);
+    // ps_3_0 counts all slots together.
+    run = Tool({"count", "--keywords", kwd, "--model", "ps_3_0", "--limits", over});
+    EXPECT_EQ(0, run.code);
+}
+
+} // namespace

@@ -1,0 +1,189 @@
+#include "GvShaderTool.h"
+#include "ParserTestSupport.h"
+
+namespace {
+
+using namespace gvshader;
+typedef std::vector<unsigned short> Units;
+
+class ToolTextTest : public GvLeakCheckedTest {};
+
+TEST_F(ToolTextTest, DecodesWellFormedUtf8)
+{
+    EXPECT_EQ((Units{'a', 0}), DecodeUtf8(std::string("a\0", 2)));
+    EXPECT_EQ((Units{0xE9, 0x20AC, 0xFFFF}), DecodeUtf8("\xC3\xA9\xE2\x82\xAC\xEF\xBF\xBF"));
+    EXPECT_EQ((Units{0xD83D, 0xDE00, 0xDBFF, 0xDFFF}), DecodeUtf8("\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF"));
+    EXPECT_EQ((Units{0x80, 0x7FF, 0x800}), DecodeUtf8("\xC2\x80\xDF\xBF\xE0\xA0\x80"));
+    EXPECT_TRUE(DecodeUtf8("").empty());
+}
+
+TEST_F(ToolTextTest, ReplacesEachMaximalIllFormedSubsequence)
+{
+    const unsigned short R = 0xFFFD;
+    EXPECT_EQ((Units{R, 'a'}), DecodeUtf8("\x80" "a"));
+    EXPECT_EQ((Units{R, R}), DecodeUtf8("\xC0\xAF"));            // overlong
+    EXPECT_EQ((Units{R, R, R}), DecodeUtf8("\xE0\x80\x80"));     // overlong
+    EXPECT_EQ((Units{R, R, R}), DecodeUtf8("\xED\xA0\x80"));     // surrogate
+    EXPECT_EQ((Units{R, R, R, R}), DecodeUtf8("\xF4\x90\x80\x80")); // above U+10FFFF
+    EXPECT_EQ((Units{R, R}), DecodeUtf8("\xFE\xFF"));
+    EXPECT_EQ((Units{R}), DecodeUtf8("\xE2\x82"));               // cut short at the end
+    EXPECT_EQ((Units{R, 'x'}), DecodeUtf8("\xF0\x9F\x98x"));
+    EXPECT_EQ((Units{'a', R, 0xE9}), DecodeUtf8("a\xE2\xC3\xA9"));
+}
+
+TEST_F(ToolTextTest, JsonQuoteEscapesAndRepairs)
+{
+    EXPECT_EQ("\"plain\"", JsonQuote("plain"));
+    EXPECT_EQ("\"a\\\"b\\\\c\\n\\t\\r\\b\\f\\u0001\\u001f\"", JsonQuote("a\"b\\c\n\t\r\b\f\x01\x1F"));
+    EXPECT_EQ("\"caf\xC3\xA9\"", JsonQuote("caf\xC3\xA9"));
+    EXPECT_EQ("\"x\xEF\xBF\xBDy\"", JsonQuote("x\xFFy"));
+    EXPECT_EQ("\"\"", JsonQuote(""));
+}
+
+TEST_F(ToolTextTest, ShaderModelsByNumberNameAndAlias)
+{
+    const char* names[] = {"vs_1_1", "vs_2_0", "vs_2_x", "vs_3_0", "vs_3_sw", "ps_1_1", "ps_1_2", "ps_1_3",
+                           "ps_1_4", "ps_2_0", "ps_2_x", "ps_2_b", "ps_2_sw", "ps_3_0", "ps_3_sw"};
+    for (int n = 1; n <= 15; ++n) {
+        const ShaderModel* byNumber = FindShaderModel(std::to_string(n));
+        ASSERT_NE(nullptr, byNumber) << n;
+        EXPECT_EQ(n, byNumber->number);
+        EXPECT_STREQ(names[n - 1], byNumber->name);
+        EXPECT_EQ(byNumber, FindShaderModel(names[n - 1]));
+    }
+    EXPECT_EQ(3, FindShaderModel("vs_2_a")->number);
+    EXPECT_EQ(11, FindShaderModel("PS_2_A")->number);
+    EXPECT_EQ(14, FindShaderModel("PS_3_0")->number);
+    for (const char* bad : {"0", "16", "-1", "+1", "01", "1x", "", "ps_4_0", "vs_2_sw"})
+        EXPECT_EQ(nullptr, FindShaderModel(bad)) << bad;
+}
+
+TEST_F(ToolTextTest, LimitsPerModel)
+{
+    EXPECT_FALSE(ExceedsLimits(*FindShaderModel("ps_2_0"), 64, 32));
+    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("ps_2_0"), 65, 0));
+    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("ps_2_0"), 0, 33));
+    EXPECT_FALSE(ExceedsLimits(*FindShaderModel("ps_1_1"), 8, 4));
+    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("ps_1_3"), 8, 5));
+    EXPECT_FALSE(ExceedsLimits(*FindShaderModel("ps_1_4"), 16, 12));
+    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("ps_1_4"), 17, 0));
+    EXPECT_FALSE(ExceedsLimits(*FindShaderModel("vs_1_1"), 128, 0));
+    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("vs_1_1"), 120, 9));
+    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("vs_2_0"), 257, 0));
+    EXPECT_FALSE(ExceedsLimits(*FindShaderModel("ps_3_0"), 500, 12));
+    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("ps_3_0"), 500, 13));
+    EXPECT_FALSE(ExceedsLimits(*FindShaderModel("ps_3_sw"), 1 << 30, 1 << 30));
+}
+
+TEST_F(ToolTextTest, ParsesEachCommand)
+{
+    Options o;
+    std::string error;
+    ASSERT_TRUE(ParseArguments({"keywords", "a.kwd"}, o, error)) << error;
+    EXPECT_EQ(Command::Keywords, o.command);
+    EXPECT_EQ(std::vector<std::string>{"a.kwd"}, o.files);
+
+    ASSERT_TRUE(ParseArguments({"scan", "--keywords", "k.kwd", "s.fx"}, o, error)) << error;
+    EXPECT_EQ(Command::Scan, o.command);
+    EXPECT_EQ("k.kwd", o.keywordFile);
+    EXPECT_EQ("hlsl", o.language);
+    ASSERT_TRUE(ParseArguments({"scan", "s.fx", "--lang=none", "--keywords=k.kwd"}, o, error)) << error;
+    EXPECT_EQ("none", o.language);
+    EXPECT_EQ("k.kwd", o.keywordFile);
+
+    ASSERT_TRUE(ParseArguments({"count", "--keywords", "k", "--model", "ps_1_4", "--json", "--limits", "a", "--", "-b"},
+                               o, error)) << error;
+    EXPECT_EQ(Command::Count, o.command);
+    EXPECT_EQ(9, o.model->number);
+    EXPECT_TRUE(o.json);
+    EXPECT_TRUE(o.limits);
+    EXPECT_EQ((std::vector<std::string>{"a", "-b"}), o.files);
+
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--help"}, {"help"}, {"count", "-h"}}) {
+        ASSERT_TRUE(ParseArguments(args, o, error));
+        EXPECT_EQ(Command::Help, o.command);
+    }
+}
+
+TEST_F(ToolTextTest, RejectsBadUsageWithAReason)
+{
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"list"},
+        {"keywords"},
+        {"keywords", "a", "b"},
+        {"keywords", "--keywords", "a", "b"},
+        {"scan", "s.fx"},
+        {"scan", "--keywords", "k"},
+        {"scan", "--keywords", "k", "a", "b"},
+        {"scan", "--keywords", "k", "--lang", "cg", "a"},
+        {"scan", "--keywords", "k", "--model", "1", "a"},
+        {"scan", "--keywords"},
+        {"count", "--keywords", "k", "a"},
+        {"count", "--keywords", "k", "--model", "17", "a"},
+        {"count", "--keywords", "k", "--model", "1"},
+        {"count", "--model", "1", "a"},
+        {"count", "--keywords", "k", "--model", "1", "--lang", "asm", "a"},
+        {"count", "--keywords", "k", "--model", "1", "--verbose", "a"},
+    };
+    for (const auto& args : bad) {
+        Options o;
+        std::string error;
+        EXPECT_FALSE(ParseArguments(args, o, error)) << ::testing::PrintToString(args);
+        EXPECT_FALSE(error.empty());
+        EXPECT_EQ(std::string::npos, error.find('\n'));
+    }
+}
+
+TEST_F(ToolTextTest, KeywordsJsonListsBucketsInOrder)
+{
+    auto parser = std::make_unique<GvMFCShaderSyntaxParser>();
+    parser->m_commentColor = 1;
+    parser->m_foregroundColor = 2;
+    parser->m_backgroundColor = 3;
+    parser->m_highlightColor = 0xFFFFFFFF;
+    GvMFCShaderSyntaxParser::KeywordCategory* words = parser->AddKeywordCategory(U(u"W\"ords"), false);
+    words->SetColor(255);
+    for (const char16_t* w : {u"mov", u"add", u"mad", u"\u00E9t\u00E9"})
+        words->AddKeyword(U(w));
+    parser->AddKeywordCategory(U(u"Ops"), true)->AddKeyword(U(u"+="));
+    EXPECT_EQ("{\"loaded\": false, \"colors\": {\"comment\": 1, \"foreground\": 2, \"background\": 3, \"highlight\": "
+              "4294967295}, \"categories\": [{\"name\": \"W\\\"ords\", \"operator\": false, \"color\": 255, "
+              "\"keywords\": [\"add\", \"mov\", \"mad\", \"\xC3\xA9t\xC3\xA9\"]}, {\"name\": \"Ops\", \"operator\": "
+              "true, \"color\": 0, \"keywords\": [\"+=\"]}]}",
+              KeywordsJson(*parser, false));
+    parser->RemoveAllKeywordCategory();
+    EXPECT_EQ("{\"loaded\": true, \"colors\": {\"comment\": 1, \"foreground\": 2, \"background\": 3, \"highlight\": "
+              "4294967295}, \"categories\": []}",
+              KeywordsJson(*parser, true));
+}
+
+TEST_F(ToolTextTest, CountLines)
+{
+    const ShaderModel& ps20 = *FindShaderModel("10");
+    EXPECT_EQ("a.asm: 70 arithmetic, 3 texture slots (ps_2_0)", CountLine("a.asm", ps20, 70, 3, false, false));
+    EXPECT_EQ("a.asm: 70 arithmetic, 3 texture slots (ps_2_0; limits: 64 arithmetic, 32 texture; EXCEEDED)",
+              CountLine("a.asm", ps20, 70, 3, false, true));
+    EXPECT_EQ("b: 1 arithmetic, 0 texture slots (vs_1_1; limits: 128 slots in all; within)",
+              CountLine("b", *FindShaderModel("vs_1_1"), 1, 0, false, true));
+    EXPECT_EQ("b: 1 arithmetic, 0 texture slots (vs_3_sw; limits: none; within)",
+              CountLine("b", *FindShaderModel("vs_3_sw"), 1, 0, false, true));
+    EXPECT_EQ("{\"file\": \"d\\\\a.asm\", \"model\": 10, \"alu\": 70, \"tex\": 3}",
+              CountLine("d\\a.asm", ps20, 70, 3, true, false));
+    EXPECT_EQ("{\"file\": \"a\", \"model\": 10, \"alu\": 1, \"tex\": 3, \"limits\": {\"alu\": 64, \"tex\": 32}, "
+              "\"exceeded\": false}",
+              CountLine("a", ps20, 1, 3, true, true));
+    EXPECT_EQ("{\"file\": \"a\", \"model\": 14, \"alu\": 600, \"tex\": 3, \"limits\": {\"total\": 512}, "
+              "\"exceeded\": true}",
+              CountLine("a", *FindShaderModel("ps_3_0"), 600, 3, true, true));
+}
+
+TEST_F(ToolTextTest, HelpNamesEveryCommandOptionAndModel)
+{
+    const std::string help = HelpText();
+    for (const char* text : {"keywords", "scan", "count", "--keywords", "--lang", "--model", "--json", "--limits",
+                             "vs_1_1", "ps_3_sw", "ps_2_a", "exit status", "UTF-8"})
+        EXPECT_NE(std::string::npos, help.find(text)) << text;
+}
+
+} // namespace

@@ -1,0 +1,59 @@
+#pragma once
+// The testable part of gvshader: argument parsing, shader models and their
+// slot limits, UTF-8 decoding and the JSON and text it prints.
+#include <string>
+#include <vector>
+
+class GvMFCShaderSyntaxParser;
+
+namespace gvshader {
+
+// UTF-8 to UTF-16 units; each maximal ill-formed subsequence becomes one
+// U+FFFD.
+std::vector<unsigned short> DecodeUtf8(const std::string& bytes);
+
+// A JSON string literal for 8-bit text read as UTF-8 (ill-formed bytes are
+// replaced first, so the result is always valid JSON).
+std::string JsonQuote(const std::string& bytes);
+
+// Instruction-slot limits: 0 means the model has no such limit.
+struct ShaderModel
+{
+    int number;
+    const char* name;
+    int aluLimit;
+    int texLimit;
+    int totalLimit;
+};
+
+// "1" to "15", a canonical name or an alias (vs_2_a, ps_2_a); null if none.
+const ShaderModel* FindShaderModel(const std::string& text);
+bool ExceedsLimits(const ShaderModel& model, int alu, int tex);
+
+enum class Command { Help, Keywords, Scan, Count };
+
+struct Options
+{
+    Command command = Command::Help;
+    std::string keywordFile;
+    std::string language = "hlsl";
+    const ShaderModel* model = nullptr;
+    bool json = false;
+    bool limits = false;
+    std::vector<std::string> files;
+};
+
+// Arguments after the program name. False with a one-line reason on a usage
+// error.
+bool ParseArguments(const std::vector<std::string>& args, Options& options, std::string& error);
+
+// {"loaded", "colors", "categories"}: keywords bucket 0 to 255, each bucket
+// in insertion order. One line, no line break.
+std::string KeywordsJson(const GvMFCShaderSyntaxParser& parser, bool loaded);
+
+// One result line of the count command, without the line break.
+std::string CountLine(const std::string& file, const ShaderModel& model, int alu, int tex, bool json, bool limits);
+
+const char* HelpText();
+
+} // namespace gvshader
