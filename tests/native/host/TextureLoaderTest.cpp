@@ -1,0 +1,254 @@
+#include <memory>
+#include <vector>
+
+#include "GvPath.h"
+#include "GvTexture.h"
+#include "HostTestSupport.h"
+
+namespace {
+
+class TextureLoaderTest : public GvLeakCheckedTest
+{
+protected:
+    std::unique_ptr<GvTexture> Load(const char* name)
+    {
+        GvTextureLoadError error = GV_LOAD_CORRUPT;
+        std::unique_ptr<GvTexture> texture(GvLoadTexture(Units(SamplePath(name)), &error));
+        EXPECT_EQ(GV_LOAD_OK, error) << name;
+        return texture;
+    }
+
+    static std::vector<uint8_t> Bytes(const char* name)
+    {
+        GvBuffer<uint8_t> contents;
+        EXPECT_EQ(GV_READ_OK, GvReadFile(Units(SamplePath(name)), 1 << 20, contents)) << name;
+        return std::vector<uint8_t>(contents.GetData(), contents.GetData() + contents.GetCount());
+    }
+
+    static GvTextureLoadError LoadBytes(const std::vector<uint8_t>& bytes, size_t size)
+    {
+        GvTextureLoadError error = GV_LOAD_OK;
+        // A copy of exactly `size` bytes, so that reading past it is caught.
+        std::vector<uint8_t> copy(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size));
+        GvTexture* texture = GvLoadTextureFromMemory(copy.data(), copy.size(), &error);
+        delete texture;
+        return texture ? GV_LOAD_OK : error;
+    }
+};
+
+Rgba PixelAt(const GvTexture& texture, int face, int level, int x, int y, int slice = 0)
+{
+    const int bytes = GvPixelFormatBytesPerPixel(texture.GetFormat());
+    const int w = texture.GetLevelWidth(level), h = texture.GetLevelHeight(level);
+    const uint8_t* p = texture.GetLevelData(face, level) + ((static_cast<size_t>(slice) * h + y) * w + x) * bytes;
+    uint8_t rgba[4];
+    GvDecodePixels(texture.GetFormat(), p, 1, rgba);
+    return Rgba{rgba[0], rgba[1], rgba[2], rgba[3]};
+}
+
+TEST_F(TextureLoaderTest, TwoDimensionalDdsWithItsMipChain)
+{
+    std::unique_ptr<GvTexture> texture = Load("mips_bgra.dds");
+    ASSERT_TRUE(texture);
+    const Gv2DTexture* flat = dynamic_cast<const Gv2DTexture*>(texture.get());
+    ASSERT_TRUE(flat);
+    EXPECT_EQ(GV_TEXTURE_2D, flat->GetTextureType());
+    EXPECT_EQ(GV_FORMAT_B8G8R8A8, flat->GetFormat());
+    EXPECT_EQ(32, flat->GetWidth());
+    EXPECT_EQ(16, flat->GetHeight());
+    EXPECT_EQ(6, flat->GetNumMipmaps());
+    EXPECT_EQ(1, flat->GetLevelWidth(5));
+    EXPECT_EQ(1, flat->GetLevelHeight(4));
+    for (int level = 0; level < 6; ++level)
+        for (int y = 0; y < flat->GetLevelHeight(level); ++y)
+            for (int x = 0; x < flat->GetLevelWidth(level); ++x)
+                ASSERT_EQ((Rgba{(8 * x) % 256, (16 * y) % 256, 40 * level, 255}), PixelAt(*flat, 0, level, x, y))
+                    << "level " << level << " at " << x << ", " << y;
+}
+
+TEST_F(TextureLoaderTest, VolumeDdsHalvesItsDepthPerLevel)
+{
+    std::unique_ptr<GvTexture> texture = Load("volume_rgba.dds");
+    const Gv3DTexture* volume = dynamic_cast<const Gv3DTexture*>(texture.get());
+    ASSERT_TRUE(volume);
+    EXPECT_EQ(GV_FORMAT_R8G8B8A8, volume->GetFormat());
+    EXPECT_EQ(4, volume->GetDepth());
+    EXPECT_EQ(4, volume->GetNumMipmaps());
+    EXPECT_EQ(2, volume->GetLevelDepth(1));
+    EXPECT_EQ(1, volume->GetLevelDepth(3));
+    EXPECT_EQ((Rgba{200, 0, 16 * 5 + 6, 255}), PixelAt(*volume, 0, 0, 5, 6, 3));
+    EXPECT_EQ((Rgba{80, 50, 16 * 3 + 2, 255}), PixelAt(*volume, 0, 1, 3, 2, 1));
+    EXPECT_EQ((Rgba{20, 150, 0, 255}), PixelAt(*volume, 0, 3, 0, 0, 0));
+}
+
+TEST_F(TextureLoaderTest, CubeDdsHasSixFacesInOrder)
+{
+    std::unique_ptr<GvTexture> texture = Load("cube_bgrx.dds");
+    const GvCubemap* cube = dynamic_cast<const GvCubemap*>(texture.get());
+    ASSERT_TRUE(cube);
+    EXPECT_EQ(8, cube->GetEdgeSize());
+    EXPECT_EQ(6, cube->GetNumFaces());
+    EXPECT_EQ(GV_FORMAT_B8G8R8X8, cube->GetFormat());
+    for (int face = 0; face < 6; ++face)
+        EXPECT_EQ((Rgba{40 * face + 10, 120, 8 * 1, 255}), PixelAt(*cube, face, 2, 1, 0)) << face;
+    EXPECT_EQ(nullptr, cube->GetLevelData(6, 0));
+    EXPECT_EQ(nullptr, cube->GetLevelData(0, 4));
+}
+
+TEST_F(TextureLoaderTest, LuminancePackedAndDx10Formats)
+{
+    std::unique_ptr<GvTexture> l8 = Load("luminance.dds");
+    ASSERT_TRUE(l8);
+    EXPECT_EQ(GV_FORMAT_L8, l8->GetFormat());
+    EXPECT_EQ((Rgba{16 * 9 + 5, 16 * 9 + 5, 16 * 9 + 5, 255}), PixelAt(*l8, 0, 0, 9, 5));
+
+    std::unique_ptr<GvTexture> packed = Load("rgb565.dds");
+    ASSERT_TRUE(packed);
+    EXPECT_EQ(GV_FORMAT_B5G6R5, packed->GetFormat());
+    // red 4x = 12 of 31, green 8y = 16 of 63, blue 31 - x = 28 of 31, widened with rounding.
+    EXPECT_EQ((Rgba{(12 * 255 + 15) / 31, (16 * 255 + 31) / 63, (28 * 255 + 15) / 31, 255}), PixelAt(*packed, 0, 0, 3, 2));
+
+    std::unique_ptr<GvTexture> dx10 = Load("alpha_dx10.dds");
+    ASSERT_TRUE(dx10);
+    EXPECT_EQ(GV_FORMAT_R8G8B8A8, dx10->GetFormat());
+    EXPECT_EQ((Rgba{255, 64, 96, 160}), PixelAt(*dx10, 0, 0, 2, 3));
+}
+
+TEST_F(TextureLoaderTest, PngBmpTgaAndJpegThroughTheImageReader)
+{
+    std::unique_ptr<GvTexture> png = Load("alpha.png");
+    ASSERT_TRUE(png);
+    EXPECT_EQ(GV_FORMAT_R8G8B8A8, png->GetFormat());
+    EXPECT_EQ((Rgba{16 * 7, 16 * 3, 128, 8 * 10}), PixelAt(*png, 0, 0, 7, 3));
+
+    std::unique_ptr<GvTexture> rgb = Load("gradient.png");
+    ASSERT_TRUE(rgb);
+    EXPECT_EQ(GV_FORMAT_R8G8B8, rgb->GetFormat());
+    EXPECT_EQ((Rgba{230, 220, 25, 255}), PixelAt(*rgb, 0, 0, 23, 11));
+
+    std::unique_ptr<GvTexture> gray = Load("gray.png");
+    ASSERT_TRUE(gray);
+    EXPECT_EQ(GV_FORMAT_L8, gray->GetFormat());
+    EXPECT_EQ((Rgba{70, 70, 70, 255}), PixelAt(*gray, 0, 0, 2, 6));
+
+    std::unique_ptr<GvTexture> bmp = Load("colors.bmp");
+    ASSERT_TRUE(bmp);
+    EXPECT_EQ(5, bmp->GetLevelWidth(0));
+    EXPECT_EQ((Rgba{200, 200, 200, 255}), PixelAt(*bmp, 0, 0, 4, 2)) << "rows padded and bottom-up in the file";
+    EXPECT_EQ((Rgba{50, 0, 200, 255}), PixelAt(*bmp, 0, 0, 1, 0));
+
+    std::unique_ptr<GvTexture> tga = Load("alpha.tga");
+    ASSERT_TRUE(tga);
+    EXPECT_EQ(GV_FORMAT_R8G8B8A8, tga->GetFormat());
+    EXPECT_EQ((Rgba{80, 180, 90, 175}), PixelAt(*tga, 0, 0, 2, 3));
+
+    std::unique_ptr<GvTexture> jpeg = Load("blocks.jpg");
+    ASSERT_TRUE(jpeg);
+    EXPECT_EQ(GV_FORMAT_R8G8B8, jpeg->GetFormat());
+    const Rgba corners[4] = {PixelAt(*jpeg, 0, 0, 3, 3), PixelAt(*jpeg, 0, 0, 12, 3), PixelAt(*jpeg, 0, 0, 3, 12),
+                             PixelAt(*jpeg, 0, 0, 12, 12)};
+    const Rgba expected[4] = {{255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}, {128, 128, 128, 255}};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_NEAR(expected[i].r, corners[i].r, 3) << i;
+        EXPECT_NEAR(expected[i].g, corners[i].g, 3) << i;
+        EXPECT_NEAR(expected[i].b, corners[i].b, 3) << i;
+    }
+}
+
+TEST_F(TextureLoaderTest, MissingFileAndNoPath)
+{
+    GvTextureLoadError error = GV_LOAD_OK;
+    EXPECT_EQ(nullptr, GvLoadTexture(Units(SamplePath("no-such-file.dds")), &error));
+    EXPECT_EQ(GV_LOAD_CANNOT_OPEN, error);
+    EXPECT_EQ(nullptr, GvLoadTexture(nullptr, &error));
+    EXPECT_EQ(GV_LOAD_CANNOT_OPEN, error);
+    EXPECT_EQ(nullptr, GvLoadTextureFromMemory(nullptr, 0, &error));
+    EXPECT_EQ(GV_LOAD_UNKNOWN_FORMAT, error);
+}
+
+TEST_F(TextureLoaderTest, EveryTruncationOfADdsFailsClearly)
+{
+    for (const char* name : {"mips_bgra.dds", "volume_rgba.dds", "cube_bgrx.dds", "alpha_dx10.dds"}) {
+        const std::vector<uint8_t> bytes = Bytes(name);
+        EXPECT_EQ(GV_LOAD_OK, LoadBytes(bytes, bytes.size())) << name;
+        for (size_t size = 4; size < bytes.size(); ++size)
+            ASSERT_EQ(GV_LOAD_TRUNCATED, LoadBytes(bytes, size)) << name << " cut at " << size;
+    }
+}
+
+TEST_F(TextureLoaderTest, DamagedDdsHeaders)
+{
+    const std::vector<uint8_t> original = Bytes("cube_bgrx.dds");
+    auto patched = [&](size_t offset, uint32_t value) {
+        std::vector<uint8_t> bytes = original;
+        for (int i = 0; i < 4; ++i)
+            bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
+        return LoadBytes(bytes, bytes.size());
+    };
+    EXPECT_EQ(GV_LOAD_CORRUPT, patched(4, 100)) << "header size";
+    EXPECT_EQ(GV_LOAD_CORRUPT, patched(16, 0)) << "width 0";
+    EXPECT_EQ(GV_LOAD_CORRUPT, patched(12, 4)) << "a cube map that is not square";
+    EXPECT_EQ(GV_LOAD_UNSUPPORTED, patched(4 + 108, 0x200 | 0x400)) << "only one face";
+    EXPECT_EQ(GV_LOAD_UNSUPPORTED, patched(80, 0x4)) << "FourCC without a known code";
+    EXPECT_EQ(GV_LOAD_UNSUPPORTED, patched(92, 0x1234)) << "unknown masks";
+    EXPECT_EQ(GV_LOAD_OK, patched(28, 200)) << "a mip count beyond the chain is cut to the chain";
+    std::vector<uint8_t> wide = Bytes("mips_bgra.dds");
+    wide[19] = 0x7F;  // width 0x7F000020
+    EXPECT_EQ(GV_LOAD_UNSUPPORTED, LoadBytes(wide, wide.size())) << "absurd width";
+}
+
+TEST_F(TextureLoaderTest, DamagedAndTruncatedImages)
+{
+    for (const char* name : {"alpha.png", "gradient.png", "colors.bmp", "blocks.jpg", "alpha.tga"}) {
+        const std::vector<uint8_t> bytes = Bytes(name);
+        // Cut inside the header: nothing to show. Cut later: either a clear
+        // failure or, where the format allows it, a partial picture.
+        for (size_t size = 1; size < bytes.size(); ++size)
+            LoadBytes(bytes, size);
+        EXPECT_NE(GV_LOAD_OK, LoadBytes(bytes, 10)) << name;
+    }
+    std::vector<uint8_t> png = Bytes("alpha.png");
+    png[41] ^= 0xFF;  // the zlib header of the image data
+    EXPECT_EQ(GV_LOAD_CORRUPT, LoadBytes(png, png.size()));
+    const std::vector<uint8_t> text = {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'};
+    EXPECT_EQ(GV_LOAD_UNKNOWN_FORMAT, LoadBytes(text, text.size()));
+}
+
+TEST_F(TextureLoaderTest, CreateRefusesWhatCannotBe)
+{
+    EXPECT_EQ(nullptr, GvTexture::Create(GV_TEXTURE_2D, GV_FORMAT_UNKNOWN, 4, 4, 1, 1));
+    EXPECT_EQ(nullptr, GvTexture::Create(GV_TEXTURE_2D, GV_FORMAT_L8, 0, 4, 1, 1));
+    EXPECT_EQ(nullptr, GvTexture::Create(GV_TEXTURE_2D, GV_FORMAT_L8, 4, 4, 2, 1));
+    EXPECT_EQ(nullptr, GvTexture::Create(GV_TEXTURE_CUBE, GV_FORMAT_L8, 4, 8, 1, 1));
+    EXPECT_EQ(nullptr, GvTexture::Create(GV_TEXTURE_2D, GV_FORMAT_L8, 4, 4, 1, 4));
+    EXPECT_EQ(nullptr, GvTexture::Create(GV_TEXTURE_2D, GV_FORMAT_R16G16B16A16, 16384, 16384, 1, 1)) << "over the byte limit";
+    std::unique_ptr<GvTexture> texture(GvTexture::Create(GV_TEXTURE_3D, GV_FORMAT_L8, 4, 2, 8, 4));
+    ASSERT_TRUE(texture);
+    EXPECT_EQ(4u * 2 * 8, texture->GetLevelSize(0));
+    EXPECT_EQ(1u * 1 * 1, texture->GetLevelSize(3));
+    EXPECT_EQ(0u, texture->GetLevelSize(4));
+    EXPECT_EQ(texture->GetLevelData(0, 0) + 64 + 2 * 1 * 4, texture->GetLevelData(0, 2));
+}
+
+TEST_F(TextureLoaderTest, PixelFormatNamesSizesAndAlpha)
+{
+    GvStringW name;
+    GvPixelFormatTypeToString(name, GV_FORMAT_B5G5R5A1);
+    EXPECT_EQ(u"B5G5R5A1", Text(name));
+    GvPixelFormatTypeToString(name, static_cast<GvPixelFormatType>(99));
+    EXPECT_EQ(u"Unknown", Text(name));
+    EXPECT_EQ(8, GvPixelFormatBytesPerPixel(GV_FORMAT_R16G16B16A16));
+    EXPECT_EQ(3, GvPixelFormatBytesPerPixel(GV_FORMAT_B8G8R8));
+    EXPECT_TRUE(GvPixelFormatHasAlpha(GV_FORMAT_L8A8));
+    EXPECT_FALSE(GvPixelFormatHasAlpha(GV_FORMAT_B8G8R8X8));
+    const uint8_t packed[2] = {0x0F, 0xF0};  // B4G4R4A4: b 15, g 0, r 0, a 15
+    uint8_t rgba[4];
+    ASSERT_TRUE(GvDecodePixels(GV_FORMAT_B4G4R4A4, packed, 1, rgba));
+    EXPECT_EQ((Rgba{0, 0, 255, 255}), (Rgba{rgba[0], rgba[1], rgba[2], rgba[3]}));
+    const uint8_t wide[8] = {0xFF, 0xFF, 0x00, 0x80, 0, 0, 0x7F, 0x00};
+    ASSERT_TRUE(GvDecodePixels(GV_FORMAT_R16G16B16A16, wide, 1, rgba));
+    EXPECT_EQ((Rgba{255, 128, 0, 0}), (Rgba{rgba[0], rgba[1], rgba[2], rgba[3]}));
+    EXPECT_FALSE(GvDecodePixels(GV_FORMAT_UNKNOWN, wide, 1, rgba));
+}
+
+} // namespace
