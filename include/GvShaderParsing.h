@@ -19,13 +19,19 @@
 //   empty closing sequence it ends right behind its opening.
 // - Parse with a null text does nothing; a negative start counts as 0.
 // - Each category keeps a hash index of its keywords in step with its
-//   buckets, so lookup cost does not grow with the bucket size; the buckets
-//   keep the order the editor walks.
+//   buckets, and the parser one of the words of all its word categories
+//   (each word mapped to its first category), so lookup cost does not grow
+//   with bucket size or category count; the buckets and the category list
+//   keep the order the editor walks. The assembly parser indexes its op
+//   table the same way.
 // - Loader: see GvMFCShaderKeywordLoader below.
 #include <cstdio>
 #include "GvMFCUtilitiesExport.h"
 #include "GvLinkedList.h"
 #include "GvString.h"
+
+template <typename Slot>
+class GvOpenHash;
 
 class GVMFCUTILITIES_API GvMFCShaderSyntaxParser
 {
@@ -64,7 +70,7 @@ public:
 
     // Invariants: every keyword sits in bucket m_name[0] (< 256), names are
     // unique within the category, and m_index holds exactly the keywords of
-    // the buckets (open addressing, power-of-two capacity, at most half full).
+    // the buckets.
     class GVMFCUTILITIES_API KeywordCategory
     {
     public:
@@ -86,7 +92,7 @@ public:
         void SetColor(unsigned int color) { m_color = color; }
         GvMFCShaderSyntaxParser* GetParser() const { return m_parser; }
         const Bucket& GetBucket(int index) const { return m_buckets[index]; }
-        int GetKeywordCount() const { return m_indexCount; }
+        int GetKeywordCount() const;
 
         // Word category: the run (class 1 and 2 units from the context's
         // position, length units, hash by HashRun) must be a keyword as a
@@ -107,17 +113,14 @@ public:
         struct IndexSlot
         {
             unsigned int hash;
-            Keyword* keyword;
+            Keyword* item;
         };
 
         Keyword* Lookup(const unsigned short* units, int length, unsigned int hash) const;
-        void PlaceInIndex(Keyword* keyword);
-        void RebuildIndex(int capacity);
+        void RebuildIndex();
         void CopyKeywordsFrom(const KeywordCategory& other);
 
-        IndexSlot* m_index;
-        int m_indexCapacity;
-        int m_indexCount;
+        GvOpenHash<IndexSlot>* m_index;
     };
 
     class GVMFCUTILITIES_API CommentBlock
@@ -210,7 +213,25 @@ protected:
     TextParser m_textParser;
 
 private:
+    // One entry per word known to a word category: the keyword of the first
+    // such category in list order, which is the one the text step reports.
+    struct WordSlot
+    {
+        unsigned int hash;
+        int length;
+        const unsigned short* name;  // the keyword's own text, read without a detour
+        Keyword* item;
+        KeywordCategory* category;
+    };
+
     void CopyContentFrom(const GvMFCShaderSyntaxParser& other);
+    bool HoldsCategory(const KeywordCategory* category) const;
+    void IndexWord(KeywordCategory* category, Keyword* keyword);
+    void UnindexWord(KeywordCategory* category, Keyword* keyword);
+    void RebuildWordIndex();
+
+    GvOpenHash<WordSlot>* m_wordIndex;
+    int m_operatorCategoryCount;
 };
 
 // Fills the 65,536-entry class table shared by the parser and the loader.
@@ -341,6 +362,18 @@ protected:
     int m_texOpCount;
     OpList m_opTable[BUCKET_COUNT];
 
+private:
+    // Every op under a hash that ignores case, with its insertion order, so
+    // that the first match of its list is found without walking the list.
+    struct OpSlot
+    {
+        unsigned int hash;
+        ShaderOp* item;
+        int order;
+    };
+    GvOpenHash<OpSlot>* m_opIndex;
+    int m_opOrder;
+
 public:
     // One row of an instruction table: base name and slot count.
     struct OpEntry
@@ -352,6 +385,8 @@ public:
 private:
     void CleanupShaderOpTable();
     void CopyOpTableFrom(const GvMFCShaderASMParser& other);
+    void RebuildOpIndex();
+    ShaderOp* FindShaderOp(const unsigned short* name, int length, unsigned int hash) const;
     void InsertAluVariants(const OpEntry* bases, int count, bool pixelShader1x);
     void InsertTexOps(const OpEntry* ops, int count);
     void CreateShaderOpTable_VS_1_1();

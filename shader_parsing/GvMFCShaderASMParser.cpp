@@ -1,5 +1,7 @@
 #include "GvShaderParsing.h"
 
+#include <algorithm>
+#include "GvOpenHash.h"
 #include "GvParserObjects.h"
 #include "GvStringFunctions.h"
 
@@ -94,6 +96,23 @@ int AppendText(unsigned short* name, int length, const char16_t* text)
     return length;
 }
 
+// Case-blind over ASCII letters and blind to every unit from 0xC0 on, so
+// that names equal under GvStrICmpW always share a hash; the first unit is
+// taken as written, as it chooses the list.
+unsigned int HashOpName(const unsigned short* name, int length)
+{
+    unsigned int hash = 2166136261u;
+    for (int i = 0; i < length; ++i) {
+        unsigned short c = name[i];
+        if (i > 0 && c >= 'a' && c <= 'z')
+            c = static_cast<unsigned short>(c - ('a' - 'A'));
+        else if (i > 0 && c >= 0xC0)
+            c = 0xC0;
+        hash = (hash ^ c) * 16777619u;
+    }
+    return hash;
+}
+
 void AddCStyleCommentBlocks(GvMFCShaderSyntaxParser::WhiteSpaceParser& whiteSpace)
 {
     whiteSpace.AddCommentBlock(GvW(u"/*"), GvW(u"*/"));
@@ -102,7 +121,9 @@ void AddCStyleCommentBlocks(GvMFCShaderSyntaxParser::WhiteSpaceParser& whiteSpac
 
 } // namespace
 
-AsmParser::GvMFCShaderASMParser() : m_shaderVersion(GV_SHADER_NONE), m_aluOpCount(0), m_texOpCount(0)
+AsmParser::GvMFCShaderASMParser()
+    : m_shaderVersion(GV_SHADER_NONE), m_aluOpCount(0), m_texOpCount(0),
+      m_opIndex(GvCreateObject<GvOpenHash<OpSlot>>()), m_opOrder(0)
 {
     SetShaderVersion(GV_VS_2_0);
     AddCStyleCommentBlocks(m_whiteSpaceParser);
@@ -110,7 +131,7 @@ AsmParser::GvMFCShaderASMParser() : m_shaderVersion(GV_SHADER_NONE), m_aluOpCoun
 
 AsmParser::GvMFCShaderASMParser(const GvMFCShaderASMParser& other)
     : GvMFCShaderSyntaxParser(other), m_shaderVersion(other.m_shaderVersion), m_aluOpCount(other.m_aluOpCount),
-      m_texOpCount(other.m_texOpCount)
+      m_texOpCount(other.m_texOpCount), m_opIndex(GvCreateObject<GvOpenHash<OpSlot>>()), m_opOrder(0)
 {
     CopyOpTableFrom(other);
 }
@@ -130,7 +151,9 @@ AsmParser& AsmParser::operator=(const GvMFCShaderASMParser& other)
 
 AsmParser::~GvMFCShaderASMParser()
 {
-    CleanupShaderOpTable();
+    for (OpList& list : m_opTable)
+        GvDestroyAllOwned(list);
+    GvDestroyObject(m_opIndex);
 }
 
 void AsmParser::CopyOpTableFrom(const GvMFCShaderASMParser& other)
@@ -189,32 +212,61 @@ void AsmParser::InsertOp(OpType type, const unsigned short* name, int count)
 {
     if (!name || name[0] >= BUCKET_COUNT)
         return;
-    GvAppendOwned(m_opTable[name[0]], GvCreateObject<ShaderOp>(ShaderOp{type, GvStringW(name), count}));
+    ShaderOp* op = GvAppendOwned(m_opTable[name[0]], GvCreateObject<ShaderOp>(ShaderOp{type, GvStringW(name), count}));
+    if (m_opIndex->HasRoomFor(1))
+        m_opIndex->Insert(OpSlot{HashOpName(name, op->name.GetLength()), op, m_opOrder++});
+    else
+        RebuildOpIndex();
 }
 
 AsmParser::ShaderOp* AsmParser::FindShaderOp(const unsigned short* name)
 {
     if (!name || name[0] >= BUCKET_COUNT)
         return nullptr;
-    // Names of different lengths never compare equal; the length test only
-    // saves calls.
     const int length = GvStrLenW(name);
-    const OpList& list = m_opTable[name[0]];
-    for (OpList::ConstIterator it = list.Begin(); it != list.End(); ++it)
-        if ((*it)->name.GetLength() == length && GvStrICmpW((*it)->name, name, -1) == 0)
-            return *it;
-    return nullptr;
+    return FindShaderOp(name, length, HashOpName(name, length));
+}
+
+// Every candidate of the list name[0] that equals name without regard to
+// case; the earliest inserted wins, as in a walk of the list.
+AsmParser::ShaderOp* AsmParser::FindShaderOp(const unsigned short* name, int length, unsigned int hash) const
+{
+    const OpSlot* first = nullptr;
+    m_opIndex->Find(hash, [&](const OpSlot& slot) {
+        const GvStringW& opName = slot.item->name;
+        if ((!first || slot.order < first->order) && opName.GetLength() == length && opName[0] == name[0]
+            && (std::equal(name, name + length, opName.GetText()) || GvStrICmpW(opName, name, -1) == 0))
+            first = &slot;
+        return false;
+    });
+    return first ? first->item : nullptr;
 }
 
 void AsmParser::CleanupShaderOpTable()
 {
     for (OpList& list : m_opTable)
         GvDestroyAllOwned(list);
+    RebuildOpIndex();
+}
+
+void AsmParser::RebuildOpIndex()
+{
+    int count = 0;
+    for (const OpList& list : m_opTable)
+        count += list.GetCount();
+    m_opIndex->Reset(count);
+    m_opOrder = 0;
+    for (const OpList& list : m_opTable)
+        for (OpList::ConstIterator it = list.Begin(); it != list.End(); ++it)
+            m_opIndex->Insert(OpSlot{HashOpName((*it)->name, (*it)->name.GetLength()), *it, m_opOrder++});
 }
 
 void AsmParser::OnKeywordFound(Keyword* keyword)
 {
-    const ShaderOp* op = FindShaderOp(keyword->m_name);
+    const GvStringW& name = keyword->m_name;
+    if (name[0] >= BUCKET_COUNT)
+        return;
+    const ShaderOp* op = FindShaderOp(name, name.GetLength(), HashOpName(name, name.GetLength()));
     if (!op)
         return;
     if (op->type == OP_ALU)

@@ -1,6 +1,7 @@
 #include "GvShaderParsing.h"
 
 #include <cstring>
+#include "GvOpenHash.h"
 #include "GvParserObjects.h"
 #include "GvStringFunctions.h"
 
@@ -11,16 +12,24 @@ namespace {
 
 const unsigned int kHashOffset = 2166136261u;
 const unsigned int kHashPrime = 16777619u;
-const int kMinIndexCapacity = 16;
 
 inline unsigned int HashStep(unsigned int hash, unsigned short unit)
 {
     return (hash ^ unit) * kHashPrime;
 }
 
-inline unsigned int SlotOf(unsigned int hash)
+// Names are short: a plain loop beats a call to memcmp.
+inline bool UnitsEqual(const unsigned short* a, const unsigned short* b, int length)
 {
-    return hash ^ (hash >> 16);
+    for (int i = 0; i < length; ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
+inline bool NameEquals(const GvStringW& name, const unsigned short* units, int length)
+{
+    return name.GetLength() == length && UnitsEqual(name.GetText(), units, length);
 }
 
 inline bool IsWordOrDigit(unsigned int charClass)
@@ -55,7 +64,7 @@ Parser::Keyword::~Keyword() = default;
 
 Parser::KeywordCategory::KeywordCategory(Parser* parser, const unsigned short* name, bool isOperator)
     : m_parser(parser), m_name(name ? name : kEmpty), m_isOperator(isOperator), m_color(0),
-      m_index(nullptr), m_indexCapacity(0), m_indexCount(0)
+      m_index(GvCreateObject<GvOpenHash<IndexSlot>>())
 {
 }
 
@@ -63,7 +72,7 @@ Parser::KeywordCategory::~KeywordCategory()
 {
     for (Bucket& bucket : m_buckets)
         GvDestroyAllOwned(bucket);
-    GvDeallocateBuffer(m_index);
+    GvDestroyObject(m_index);
 }
 
 unsigned int Parser::KeywordCategory::HashRun(const unsigned short* units, int length)
@@ -74,49 +83,28 @@ unsigned int Parser::KeywordCategory::HashRun(const unsigned short* units, int l
     return hash;
 }
 
-Parser::Keyword* Parser::KeywordCategory::Lookup(const unsigned short* units, int length, unsigned int hash) const
+int Parser::KeywordCategory::GetKeywordCount() const
 {
-    if (!m_index)
-        return nullptr;
-    const unsigned int mask = static_cast<unsigned int>(m_indexCapacity - 1);
-    for (unsigned int i = SlotOf(hash) & mask; m_index[i].keyword; i = (i + 1) & mask) {
-        if (m_index[i].hash != hash)
-            continue;
-        const GvStringW& name = m_index[i].keyword->m_name;
-        if (name.GetLength() == length
-            && std::memcmp(name.GetText(), units, sizeof(unsigned short) * static_cast<size_t>(length)) == 0)
-            return m_index[i].keyword;
-    }
-    return nullptr;
+    return m_index->GetCount();
 }
 
-void Parser::KeywordCategory::PlaceInIndex(Keyword* keyword)
+Parser::Keyword* Parser::KeywordCategory::Lookup(const unsigned short* units, int length, unsigned int hash) const
 {
-    const unsigned int hash = HashRun(keyword->m_name.GetText(), keyword->m_name.GetLength());
-    const unsigned int mask = static_cast<unsigned int>(m_indexCapacity - 1);
-    unsigned int i = SlotOf(hash) & mask;
-    while (m_index[i].keyword)
-        i = (i + 1) & mask;
-    m_index[i].hash = hash;
-    m_index[i].keyword = keyword;
-    ++m_indexCount;
+    const IndexSlot* slot =
+        m_index->Find(hash, [&](const IndexSlot& s) { return NameEquals(s.item->m_name, units, length); });
+    return slot ? slot->item : nullptr;
 }
 
 // The buckets are the truth; the index is rebuilt from them.
-void Parser::KeywordCategory::RebuildIndex(int capacity)
+void Parser::KeywordCategory::RebuildIndex()
 {
-    const size_t bytes = sizeof(IndexSlot) * static_cast<size_t>(capacity);
-    IndexSlot* index = static_cast<IndexSlot*>(GvAllocateBuffer(bytes));
-    if (!index)
-        throw std::bad_alloc();
-    std::memset(static_cast<void*>(index), 0, bytes);
-    GvDeallocateBuffer(m_index);
-    m_index = index;
-    m_indexCapacity = capacity;
-    m_indexCount = 0;
+    int count = 0;
+    for (const Bucket& bucket : m_buckets)
+        count += bucket.GetCount();
+    m_index->Reset(count);
     for (const Bucket& bucket : m_buckets)
         for (Bucket::ConstIterator it = bucket.Begin(); it != bucket.End(); ++it)
-            PlaceInIndex(*it);
+            m_index->Insert(IndexSlot{HashRun((*it)->m_name, (*it)->m_name.GetLength()), *it});
 }
 
 Parser::Keyword* Parser::KeywordCategory::AddKeyword(const unsigned short* word)
@@ -126,10 +114,12 @@ Parser::Keyword* Parser::KeywordCategory::AddKeyword(const unsigned short* word)
     if (Keyword* existing = FindKeyword(word))
         return existing;
     Keyword* keyword = GvAppendOwned(m_buckets[word[0]], GvCreateObject<Keyword>(word));
-    if ((m_indexCount + 1) * 2 > m_indexCapacity)
-        RebuildIndex(m_indexCapacity ? m_indexCapacity * 2 : kMinIndexCapacity);
+    if (m_index->HasRoomFor(1))
+        m_index->Insert(IndexSlot{HashRun(word, keyword->m_name.GetLength()), keyword});
     else
-        PlaceInIndex(keyword);
+        RebuildIndex();
+    if (!m_isOperator && m_parser)
+        m_parser->IndexWord(this, keyword);
     return keyword;
 }
 
@@ -148,8 +138,11 @@ bool Parser::KeywordCategory::RemoveKeyword(const unsigned short* word)
         return false;
     Bucket& bucket = m_buckets[word[0]];
     bucket.Remove(bucket.Find(keyword));
+    m_index->Remove(m_index->Find(HashRun(word, keyword->m_name.GetLength()),
+                                  [&](const IndexSlot& s) { return s.item == keyword; }));
+    if (!m_isOperator && m_parser)
+        m_parser->UnindexWord(this, keyword);
     GvDestroyObject(keyword);
-    RebuildIndex(m_indexCapacity);
     return true;
 }
 
@@ -262,6 +255,8 @@ ParseResult Parser::WhiteSpaceParser::Parse(const ParseContext& context) const
             return ParseResult{true, true, p};
         bool matched = false;
         for (const GvLinkedList<CommentBlock*>::Node* node = m_commentBlocks.GetHead(); node; node = node->m_next) {
+            if (node->m_value->m_start.GetText()[0] != text[p])
+                continue;
             const ParseResult comment = node->m_value->Match(context, p);
             if (comment.found) {
                 if (comment.endReached)
@@ -283,7 +278,10 @@ Parser::TextParser::TextParser(Parser* parser) : m_parser(parser) {}
 Parser::TextParser::~TextParser() = default;
 
 // The run is gathered once here and offered to every category, instead of
-// each category gathering it again.
+// each category gathering it again. For the owner's own list a word run is
+// looked up once in the owner's word index, which names the first word
+// category holding it, and operator runs are not gathered at all when the
+// owner has no operator category.
 ParseResult Parser::TextParser::Parse(const ParseContext& context,
                                       const GvLinkedList<KeywordCategory*>& categories) const
 {
@@ -294,13 +292,16 @@ ParseResult Parser::TextParser::Parse(const ParseContext& context,
     const unsigned short* text = context.text;
     const unsigned int* charClass = context.charClass;
     const unsigned int first = charClass[text[p]];
+    const bool indexed = m_parser && &categories == &m_parser->m_categories;
     int q = p;
-    if ((first == CHAR_WORD || first == CHAR_OPERATOR) && !categories.IsEmpty()) {
+    const bool tryWord = first == CHAR_WORD;
+    const bool tryOperator = first == CHAR_OPERATOR && !(indexed && m_parser->m_operatorCategoryCount == 0);
+    if ((tryWord || tryOperator) && !categories.IsEmpty()) {
         unsigned short run[RUN_CAPACITY];
         int length = 0;
         unsigned int hash = kHashOffset;
         bool tooLong = false;
-        if (first == CHAR_WORD) {
+        if (tryWord) {
             while (q < end && IsWordOrDigit(charClass[text[q]])) {
                 if (length == RUN_CAPACITY - 1) {
                     tooLong = true;
@@ -315,7 +316,15 @@ ParseResult Parser::TextParser::Parse(const ParseContext& context,
             q = p;
         }
         run[length] = 0;
-        if (!tooLong) {
+        if (tryWord && indexed && !tooLong) {
+            const WordSlot* slot = m_parser->m_wordIndex->Find(
+                hash, [&](const WordSlot& s) { return s.length == length && UnitsEqual(s.name, run, length); });
+            if (slot) {
+                const ParseResult result{true, length >= end - p, p + length};
+                slot->category->m_parser->OnKeywordFound(slot->item);
+                return result;
+            }
+        } else if (!tooLong) {
             for (const GvLinkedList<KeywordCategory*>::Node* node = categories.GetHead(); node; node = node->m_next) {
                 const ParseResult result = node->m_value->Match(context, run, length, hash);
                 if (result.found)
@@ -332,7 +341,8 @@ ParseResult Parser::TextParser::Parse(const ParseContext& context,
 
 Parser::GvMFCShaderSyntaxParser()
     : m_commentColor(0), m_foregroundColor(0), m_backgroundColor(0), m_highlightColor(0),
-      m_whiteSpaceParser(this), m_textParser(this)
+      m_whiteSpaceParser(this), m_textParser(this), m_wordIndex(GvCreateObject<GvOpenHash<WordSlot>>()),
+      m_operatorCategoryCount(0)
 {
     GvFillShaderCharClassTable(m_charClass);
 }
@@ -340,7 +350,8 @@ Parser::GvMFCShaderSyntaxParser()
 Parser::GvMFCShaderSyntaxParser(const GvMFCShaderSyntaxParser& other)
     : m_commentColor(other.m_commentColor), m_foregroundColor(other.m_foregroundColor),
       m_backgroundColor(other.m_backgroundColor), m_highlightColor(other.m_highlightColor),
-      m_whiteSpaceParser(this), m_textParser(this)
+      m_whiteSpaceParser(this), m_textParser(this), m_wordIndex(GvCreateObject<GvOpenHash<WordSlot>>()),
+      m_operatorCategoryCount(0)
 {
     std::memcpy(m_charClass, other.m_charClass, sizeof(m_charClass));
     CopyContentFrom(other);
@@ -363,7 +374,8 @@ Parser& Parser::operator=(const GvMFCShaderSyntaxParser& other)
 
 Parser::~GvMFCShaderSyntaxParser()
 {
-    RemoveAllKeywordCategory();
+    GvDestroyAllOwned(m_categories);
+    GvDestroyObject(m_wordIndex);
 }
 
 void Parser::CopyContentFrom(const GvMFCShaderSyntaxParser& other)
@@ -377,7 +389,10 @@ void Parser::CopyContentFrom(const GvMFCShaderSyntaxParser& other)
 
 Parser::KeywordCategory* Parser::AddKeywordCategory(const unsigned short* name, bool isOperator)
 {
-    return GvAppendOwned(m_categories, GvCreateObject<KeywordCategory>(this, name, isOperator));
+    KeywordCategory* category = GvAppendOwned(m_categories, GvCreateObject<KeywordCategory>(this, name, isOperator));
+    if (isOperator)
+        ++m_operatorCategoryCount;
+    return category;
 }
 
 Parser::KeywordCategory* Parser::FindKeywordCategory(const unsigned short* name)
@@ -408,11 +423,92 @@ void Parser::RemoveKeywordCategory(const unsigned short* name)
             ++it;
     }
     GvDestroyObject(category);
+    RebuildWordIndex();
 }
 
 void Parser::RemoveAllKeywordCategory()
 {
     GvDestroyAllOwned(m_categories);
+    RebuildWordIndex();
+}
+
+bool Parser::HoldsCategory(const KeywordCategory* category) const
+{
+    for (const GvLinkedList<KeywordCategory*>::Node* node = m_categories.GetHead(); node; node = node->m_next)
+        if (node->m_value == category)
+            return true;
+    return false;
+}
+
+void Parser::IndexWord(KeywordCategory* category, Keyword* keyword)
+{
+    if (!HoldsCategory(category))
+        return;
+    const GvStringW& name = keyword->m_name;
+    const unsigned int hash = KeywordCategory::HashRun(name, name.GetLength());
+    WordSlot* slot = m_wordIndex->Find(hash, [&](const WordSlot& s) { return s.item->m_name == name; });
+    if (!slot) {
+        if (m_wordIndex->HasRoomFor(1))
+            m_wordIndex->Insert(WordSlot{hash, name.GetLength(), name.GetText(), keyword, category});
+        else
+            RebuildWordIndex();
+        return;
+    }
+    // The word stays with whichever category comes first in the list.
+    for (const GvLinkedList<KeywordCategory*>::Node* node = m_categories.GetHead(); node; node = node->m_next) {
+        if (node->m_value == slot->category)
+            return;
+        if (node->m_value == category) {
+            *slot = WordSlot{hash, name.GetLength(), name.GetText(), keyword, category};
+            return;
+        }
+    }
+}
+
+// The keyword has left its category already; the next word category that
+// holds the same word takes its place.
+void Parser::UnindexWord(KeywordCategory*, Keyword* keyword)
+{
+    const GvStringW& name = keyword->m_name;
+    WordSlot* slot = m_wordIndex->Find(KeywordCategory::HashRun(name, name.GetLength()),
+                                       [&](const WordSlot& s) { return s.item == keyword; });
+    if (!slot)
+        return;
+    for (const GvLinkedList<KeywordCategory*>::Node* node = m_categories.GetHead(); node; node = node->m_next) {
+        KeywordCategory* category = node->m_value;
+        Keyword* other = category->m_isOperator ? nullptr : category->FindKeyword(name);
+        if (other) {
+            *slot = WordSlot{slot->hash, slot->length, other->m_name.GetText(), other, category};
+            return;
+        }
+    }
+    m_wordIndex->Remove(slot);
+}
+
+void Parser::RebuildWordIndex()
+{
+    int words = 0;
+    m_operatorCategoryCount = 0;
+    for (CategoryIterator it = BeginKeywordCategory(); it != EndKeywordCategory(); ++it) {
+        if ((*it)->m_isOperator)
+            ++m_operatorCategoryCount;
+        else
+            words += (*it)->GetKeywordCount();
+    }
+    m_wordIndex->Reset(words);
+    for (CategoryIterator it = BeginKeywordCategory(); it != EndKeywordCategory(); ++it) {
+        KeywordCategory* category = *it;
+        if (category->m_isOperator)
+            continue;
+        for (const KeywordCategory::Bucket& bucket : category->m_buckets) {
+            for (KeywordCategory::Bucket::ConstIterator word = bucket.Begin(); word != bucket.End(); ++word) {
+                const GvStringW& name = (*word)->m_name;
+                const unsigned int hash = KeywordCategory::HashRun(name, name.GetLength());
+                if (!m_wordIndex->Find(hash, [&](const WordSlot& s) { return s.item->m_name == name; }))
+                    m_wordIndex->Insert(WordSlot{hash, name.GetLength(), name.GetText(), *word, category});
+            }
+        }
+    }
 }
 
 void Parser::AddKeyword(const unsigned short* category, const unsigned short* word)
@@ -427,6 +523,11 @@ void Parser::RemoveKeyword(const unsigned short* category, const unsigned short*
         found->RemoveKeyword(word);
 }
 
+// The steps are inlined into the loop: a call per token costs as much as
+// the work of most tokens.
+#if defined(__GNUC__)
+__attribute__((flatten))
+#endif
 void Parser::Parse(const unsigned short* text, int value, int start, int end)
 {
     if (!text)

@@ -210,6 +210,23 @@ TEST_F(ASMParserTest, InsertOpAppendsWithoutDuplicateTest)
     EXPECT_EQ(before, OpCount());
 }
 
+TEST_F(ASMParserTest, LookupFoldsCaseBeyondTheFirstUnitOnly)
+{
+    m_parser->InsertOp(AsmParser::OP_TEX, U(u"Mov"), 5);
+    ExpectOp(u"MOV", AsmParser::OP_TEX, 5);
+    ExpectOp(u"mov", AsmParser::OP_ALU, 1);
+    m_parser->InsertOp(AsmParser::OP_ALU, U(u"t\u00E9x"), 2);
+    ExpectOp(u"t\u00C9X", AsmParser::OP_ALU, 2);
+    ExpectNoOp(u"t\u00C8X");
+    for (int i = 0; i < 500; ++i) {
+        const std::string name = "q" + std::to_string(i);
+        m_parser->InsertOp(AsmParser::OP_ALU, U(std::u16string(name.begin(), name.end())), i);
+    }
+    ExpectOp(u"q0", AsmParser::OP_ALU, 0);
+    ExpectOp(u"q499", AsmParser::OP_ALU, 499);
+    ExpectNoOp(u"q500");
+}
+
 TEST_F(ASMParserTest, AllThreeParsersAddTheSameCommentBlocksInOrder)
 {
     auto hlsl = std::make_unique<GvMFCShaderHLSLParser>();

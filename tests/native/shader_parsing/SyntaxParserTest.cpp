@@ -69,6 +69,74 @@ TEST_F(SyntaxParserTest, FirstCategoryHoldingAWordWins)
     EXPECT_EQ(first->FindKeyword(U(u"float")), parser->keywords[0]);
 }
 
+TEST_F(SyntaxParserTest, TheFirstHolderFollowsEveryChangeOfTheCategories)
+{
+    auto parser = std::make_unique<BaseRecorder>();
+    Parser::KeywordCategory* first = parser->AddKeywordCategory(U(u"First"), false);
+    Parser::KeywordCategory* second = parser->AddKeywordCategory(U(u"Second"), false);
+    auto reported = [&]() -> Parser::Keyword* {
+        parser->keywords.clear();
+        parser->ParseAll(u"w");
+        return parser->keywords.empty() ? nullptr : parser->keywords[0];
+    };
+    second->AddKeyword(U(u"w"));
+    EXPECT_EQ(second->FindKeyword(U(u"w")), reported());
+    first->AddKeyword(U(u"w"));
+    EXPECT_EQ(first->FindKeyword(U(u"w")), reported());
+    first->RemoveKeyword(U(u"w"));
+    EXPECT_EQ(second->FindKeyword(U(u"w")), reported());
+    first->AddKeyword(U(u"w"));
+    parser->RemoveKeywordCategory(U(u"FIRST"));
+    EXPECT_EQ(second->FindKeyword(U(u"w")), reported());
+    second->RemoveKeyword(U(u"w"));
+    EXPECT_EQ(nullptr, reported());
+    for (int i = 0; i < 200; ++i) {
+        const std::string word = "w" + std::to_string(i);
+        second->AddKeyword(U(std::u16string(word.begin(), word.end())));
+    }
+    parser->keywords.clear();
+    parser->ParseAll(u"w0 w199 w200");
+    EXPECT_EQ((Words{"w0", "w199"}), Words(parser->found.end() - 2, parser->found.end()));
+}
+
+TEST_F(SyntaxParserTest, OperatorCategoriesAddedLaterTakePartAtOnce)
+{
+    auto parser = std::make_unique<HlslRecorder>();
+    Parser::KeywordCategory* words = parser->AddKeywordCategory(U(u"Words"), false);
+    words->AddKeyword(U(u"b"));
+    words->AddKeyword(U(u"c"));
+    parser->ParseAll(u"=/* b */ c");
+    EXPECT_EQ(Words{"c"}, parser->found);
+    // The operator "=/" swallows the opening of the comment.
+    parser->AddKeywordCategory(U(u"Ops"), true)->AddKeyword(U(u"=/"));
+    parser->found.clear();
+    parser->ParseAll(u"=/* b */ c");
+    EXPECT_EQ((Words{"b", "c"}), parser->found);
+    parser->RemoveKeywordCategory(U(u"Ops"));
+    parser->found.clear();
+    parser->ParseAll(u"=/* b */ c");
+    EXPECT_EQ(Words{"c"}, parser->found);
+}
+
+TEST_F(SyntaxParserTest, TextStepOverAnotherListTriesItsOrder)
+{
+    auto parser = std::make_unique<BaseRecorder>();
+    Parser::KeywordCategory* first = parser->AddKeywordCategory(U(u"First"), false);
+    Parser::KeywordCategory* second = parser->AddKeywordCategory(U(u"Second"), false);
+    first->AddKeyword(U(u"w"));
+    second->AddKeyword(U(u"w"));
+    GvLinkedList<Parser::KeywordCategory*> reversed;
+    reversed.Append(second);
+    reversed.Append(first);
+    const std::u16string text = u"w";
+    const Parser::ParseContext context{U(text), parser->GetCharClassTable(), 0, 0, 1};
+    const Parser::ParseResult result = parser->GetTextParser().Parse(context, reversed);
+    EXPECT_TRUE(result.found);
+    EXPECT_TRUE(result.endReached);
+    ASSERT_EQ(1u, parser->keywords.size());
+    EXPECT_EQ(second->FindKeyword(U(u"w")), parser->keywords[0]);
+}
+
 TEST_F(SyntaxParserTest, CategoryNamesIgnoreCaseKeywordsDoNot)
 {
     auto parser = std::make_unique<BaseRecorder>();
