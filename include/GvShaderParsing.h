@@ -152,6 +152,14 @@ public:
 
         GvMFCShaderSyntaxParser* m_parser;
         GvLinkedList<CommentBlock*> m_commentBlocks;
+
+    private:
+        bool MayOpenComment(unsigned short unit) const;
+
+        // First units of the opening sequences: one bit per ASCII unit, one
+        // flag for all others; lets most tokens skip the block list.
+        unsigned int m_openingUnits[4];
+        bool m_openingBeyondAscii;
     };
 
     class GVMFCUTILITIES_API TextParser

@@ -222,7 +222,15 @@ ParseResult Parser::CommentBlock::Match(const ParseContext& context, int positio
 
 // -------------------------------------------------------- WhiteSpaceParser
 
-Parser::WhiteSpaceParser::WhiteSpaceParser(Parser* parser) : m_parser(parser) {}
+Parser::WhiteSpaceParser::WhiteSpaceParser(Parser* parser)
+    : m_parser(parser), m_openingUnits{0, 0, 0, 0}, m_openingBeyondAscii(false)
+{
+}
+
+bool Parser::WhiteSpaceParser::MayOpenComment(unsigned short unit) const
+{
+    return unit < 128 ? (m_openingUnits[unit >> 5] >> (unit & 31) & 1u) != 0 : m_openingBeyondAscii;
+}
 
 Parser::WhiteSpaceParser::~WhiteSpaceParser()
 {
@@ -231,12 +239,20 @@ Parser::WhiteSpaceParser::~WhiteSpaceParser()
 
 Parser::CommentBlock* Parser::WhiteSpaceParser::AddCommentBlock(const unsigned short* start, const unsigned short* end)
 {
-    return GvAppendOwned(m_commentBlocks, GvCreateObject<CommentBlock>(start, end));
+    CommentBlock* block = GvAppendOwned(m_commentBlocks, GvCreateObject<CommentBlock>(start, end));
+    const unsigned short first = block->m_start[0];
+    if (first >= 128)
+        m_openingBeyondAscii = true;
+    else if (first)
+        m_openingUnits[first >> 5] |= 1u << (first & 31);
+    return block;
 }
 
 void Parser::WhiteSpaceParser::RemoveAllCommentBlocks()
 {
     GvDestroyAllOwned(m_commentBlocks);
+    m_openingUnits[0] = m_openingUnits[1] = m_openingUnits[2] = m_openingUnits[3] = 0;
+    m_openingBeyondAscii = false;
 }
 
 ParseResult Parser::WhiteSpaceParser::Parse(const ParseContext& context) const
@@ -253,6 +269,8 @@ ParseResult Parser::WhiteSpaceParser::Parse(const ParseContext& context) const
             ++p;
         if (p >= end)
             return ParseResult{true, true, p};
+        if (!MayOpenComment(text[p]))
+            return ParseResult{p != begin, false, p};
         bool matched = false;
         for (const GvLinkedList<CommentBlock*>::Node* node = m_commentBlocks.GetHead(); node; node = node->m_next) {
             if (node->m_value->m_start.GetText()[0] != text[p])
