@@ -376,8 +376,10 @@ private:
     struct OpSlot
     {
         unsigned int hash;
-        ShaderOp* item;
         int order;
+        int length;
+        const unsigned short* name;  // the op's own text, read without a detour
+        ShaderOp* item;
     };
     GvOpenHash<OpSlot>* m_opIndex;
     int m_opOrder;

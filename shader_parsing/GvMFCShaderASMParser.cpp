@@ -214,7 +214,7 @@ void AsmParser::InsertOp(OpType type, const unsigned short* name, int count)
         return;
     ShaderOp* op = GvAppendOwned(m_opTable[name[0]], GvCreateObject<ShaderOp>(ShaderOp{type, GvStringW(name), count}));
     if (m_opIndex->HasRoomFor(1))
-        m_opIndex->Insert(OpSlot{HashOpName(name, op->name.GetLength()), op, m_opOrder++});
+        m_opIndex->Insert(OpSlot{HashOpName(name, op->name.GetLength()), m_opOrder++, op->name.GetLength(), op->name, op});
     else
         RebuildOpIndex();
 }
@@ -233,9 +233,8 @@ AsmParser::ShaderOp* AsmParser::FindShaderOp(const unsigned short* name, int len
 {
     const OpSlot* first = nullptr;
     m_opIndex->Find(hash, [&](const OpSlot& slot) {
-        const GvStringW& opName = slot.item->name;
-        if ((!first || slot.order < first->order) && opName.GetLength() == length && opName[0] == name[0]
-            && (std::equal(name, name + length, opName.GetText()) || GvStrICmpW(opName, name, -1) == 0))
+        if ((!first || slot.order < first->order) && slot.length == length && slot.name[0] == name[0]
+            && (std::equal(name, name + length, slot.name) || GvStrICmpW(slot.name, name, -1) == 0))
             first = &slot;
         return false;
     });
@@ -258,7 +257,8 @@ void AsmParser::RebuildOpIndex()
     m_opOrder = 0;
     for (const OpList& list : m_opTable)
         for (OpList::ConstIterator it = list.Begin(); it != list.End(); ++it)
-            m_opIndex->Insert(OpSlot{HashOpName((*it)->name, (*it)->name.GetLength()), *it, m_opOrder++});
+            m_opIndex->Insert(OpSlot{HashOpName((*it)->name, (*it)->name.GetLength()), m_opOrder++,
+                                     (*it)->name.GetLength(), (*it)->name, *it});
 }
 
 void AsmParser::OnKeywordFound(Keyword* keyword)
