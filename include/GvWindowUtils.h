@@ -1,0 +1,17 @@
+#pragma once
+// Window utilities of GvMFCUtilities.dll.
+#include <windows.h>
+#include "GvMFCUtilitiesExport.h"
+
+// Scope guard of the current resource handle: the constructor saves the
+// current handle and makes hInstance current, the destructor restores the
+// saved one. A copy restores the same saved handle.
+class GVMFCUTILITIES_API GvUtilSetResourceHandle
+{
+public:
+    explicit GvUtilSetResourceHandle(HINSTANCE hInstance);
+    ~GvUtilSetResourceHandle();
+
+private:
+    HINSTANCE m_savedHandle;
+};

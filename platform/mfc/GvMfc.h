@@ -1,0 +1,15 @@
+#pragma once
+// The MFC-compatible layer (GvMfc.dll): include this one header.
+#include "MfcExport.h"
+#include "MfcTypes.h"
+#include "MfcString.h"
+#include "MfcCollections.h"
+#include "MfcModule.h"
+#include "MfcException.h"
+#include "MfcMessageMap.h"
+#include "MfcWnd.h"
+#include "MfcGdi.h"
+#include "MfcControls.h"
+#include "MfcMenu.h"
+#include "MfcDialog.h"
+#include "MfcMessageLoop.h"

@@ -1,0 +1,172 @@
+#include "MfcGdi.h"
+#include "MfcWnd.h"
+#include "MfcState.h"
+
+CGdiObject::~CGdiObject()
+{
+    DeleteObject();
+}
+
+CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject)
+{
+    return AfxGetThreadState()->m_gdiObjects.FromHandle(
+        hObject, [] { return new CGdiObject; }, [](CGdiObject* p, HGDIOBJ h) { p->m_hObject = h; });
+}
+
+HGDIOBJ CGdiObject::GetSafeHandle() const
+{
+    return this ? m_hObject : nullptr;
+}
+
+BOOL CGdiObject::Attach(HGDIOBJ hObject)
+{
+    return AfxAttachHandle(AfxGetThreadState()->m_gdiObjects, m_hObject, hObject, this);
+}
+
+HGDIOBJ CGdiObject::Detach()
+{
+    AFX_THREAD_STATE* pState = AfxPeekThreadState();
+    return AfxDetachHandle(pState ? &pState->m_gdiObjects : nullptr, m_hObject, this);
+}
+
+BOOL CGdiObject::DeleteObject()
+{
+    HGDIOBJ hObject = Detach();
+    return hObject && ::DeleteObject(hObject);
+}
+
+BOOL CFont::CreatePointFont(int nPointSize, LPCWSTR lpszFaceName, CDC* pDC)
+{
+    LOGFONTW logFont = {};
+    HDC hDC = pDC ? pDC->m_hDC : ::GetDC(nullptr);
+    // nPointSize is in tenths of a point.
+    logFont.lfHeight = -MulDiv(nPointSize, ::GetDeviceCaps(hDC, LOGPIXELSY), 720);
+    if (!pDC)
+        ::ReleaseDC(nullptr, hDC);
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(logFont.lfFaceName, lpszFaceName, LF_FACESIZE);
+    return CreateFontIndirect(&logFont);
+}
+
+BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
+{
+    return Attach(::CreateCompatibleBitmap(pDC->GetSafeHdc(), nWidth, nHeight));
+}
+
+BOOL CBitmap::LoadBitmap(UINT nIDResource)
+{
+    HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCEW(nIDResource), (LPCWSTR)RT_BITMAP);
+    return hInst && Attach(::LoadBitmapW(hInst, MAKEINTRESOURCEW(nIDResource)));
+}
+
+// --- CDC ---------------------------------------------------------------------------
+
+CDC::~CDC()
+{
+    if (m_hDC)
+        DeleteDC();
+}
+
+CDC* CDC::FromHandle(HDC hDC)
+{
+    return AfxGetThreadState()->m_dcs.FromHandle(
+        hDC, [] { return new CDC; }, [](CDC* p, HDC h) { p->m_hDC = p->m_hAttribDC = h; });
+}
+
+HDC CDC::GetSafeHdc() const
+{
+    return this ? m_hDC : nullptr;
+}
+
+BOOL CDC::Attach(HDC hDC)
+{
+    if (!AfxAttachHandle(AfxGetThreadState()->m_dcs, m_hDC, hDC, this))
+        return FALSE;
+    m_hAttribDC = hDC;
+    return TRUE;
+}
+
+HDC CDC::Detach()
+{
+    AFX_THREAD_STATE* pState = AfxPeekThreadState();
+    m_hAttribDC = nullptr;
+    return AfxDetachHandle(pState ? &pState->m_dcs : nullptr, m_hDC, this);
+}
+
+BOOL CDC::DeleteDC()
+{
+    HDC hDC = Detach();
+    return hDC && ::DeleteDC(hDC);
+}
+
+CGdiObject* CDC::SelectGdiObject(HGDIOBJ hObject)
+{
+    if (!m_hDC || !hObject)
+        return nullptr;
+    return CGdiObject::FromHandle(::SelectObject(m_hDC, hObject));
+}
+
+void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr)
+{
+    COLORREF old = ::SetBkColor(m_hDC, clr);
+    ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, lpRect, nullptr, 0, nullptr);
+    ::SetBkColor(m_hDC, old);
+}
+
+void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)
+{
+    RECT rect = {x, y, x + cx, y + cy};
+    FillSolidRect(&rect, clr);
+}
+
+void CDC::Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight)
+{
+    int x = lpRect->left, y = lpRect->top, cx = lpRect->right - x, cy = lpRect->bottom - y;
+    FillSolidRect(x, y, cx - 1, 1, clrTopLeft);
+    FillSolidRect(x, y, 1, cy - 1, clrTopLeft);
+    FillSolidRect(x + cx - 1, y, 1, cy, clrBottomRight);
+    FillSolidRect(x, y + cy - 1, cx, 1, clrBottomRight);
+}
+
+BOOL CDC::GradientFill(TRIVERTEX* pVertices, ULONG nVertices, void* pMesh, ULONG nMeshElements, DWORD dwMode)
+{
+    return ::GradientFill(m_hDC, pVertices, nVertices, pMesh, nMeshElements, dwMode);
+}
+
+CSize CDC::GetTextExtent(LPCWSTR lpszString, int nCount) const
+{
+    SIZE size = {0, 0};
+    ::GetTextExtentPoint32W(m_hDC, lpszString, nCount, &size);
+    return size;
+}
+
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
+{
+    Attach(::BeginPaint(m_hWnd, &m_ps));
+}
+
+CPaintDC::~CPaintDC()
+{
+    ::EndPaint(m_hWnd, &m_ps);
+    Detach();
+}
+
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
+{
+    Attach(::GetDC(m_hWnd));
+}
+
+CClientDC::~CClientDC()
+{
+    ::ReleaseDC(m_hWnd, Detach());
+}
+
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
+{
+    Attach(::GetWindowDC(m_hWnd));
+}
+
+CWindowDC::~CWindowDC()
+{
+    ::ReleaseDC(m_hWnd, Detach());
+}

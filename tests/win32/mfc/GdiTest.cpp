@@ -1,0 +1,178 @@
+#include "MfcTestWindows.h"
+
+namespace
+{
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+const COLORREF kWhite = RGB(255, 255, 255);
+
+class GdiTest : public MfcWindowTest
+{
+protected:
+    // A 32-bit memory bitmap selected into a memory DC, filled white.
+    void MakeCanvas(int cx, int cy)
+    {
+        CClientDC screen(&m_frame);
+        ASSERT_TRUE(m_dc.CreateCompatibleDC(&screen));
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = cx;
+        info.bmiHeader.biHeight = -cy;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        ASSERT_TRUE(m_bitmap.Attach(::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0)));
+        m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
+        m_dc.FillSolidRect(0, 0, cx, cy, kWhite);
+    }
+    void TearDown() override
+    {
+        if (m_dc.m_hDC)
+            m_dc.SelectObject(m_pOldBitmap);
+        m_dc.DeleteDC();
+        m_bitmap.DeleteObject();
+        MfcWindowTest::TearDown();
+    }
+
+    CDC m_dc;
+    CBitmap m_bitmap;
+    CBitmap* m_pOldBitmap = nullptr;
+};
+
+// Paints its client area blue with a red square at (10, 10)-(20, 20).
+class CPaintedWnd : public CWnd
+{
+public:
+    int m_paints = 0;
+
+protected:
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        ++m_paints;
+        CRect client;
+        GetClientRect(&client);
+        CBrush blue(kBlue);
+        dc.FillRect(&client, &blue);
+        dc.FillSolidRect(10, 10, 10, 10, kRed);
+    }
+    afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPaintedWnd, CWnd)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+}
+
+TEST_F(GdiTest, PenLinesLeaveTheEndPointOut)
+{
+    MakeCanvas(16, 16);
+    CPen red(PS_SOLID, 1, kRed);
+    CPen* pOld = m_dc.SelectObject(&red);
+    ASSERT_NE(nullptr, pOld);
+    m_dc.MoveTo(2, 5);
+    m_dc.LineTo(8, 5);
+    EXPECT_EQ((HGDIOBJ)red.m_hObject, m_dc.SelectObject(pOld)->m_hObject);
+    for (int x = 0; x < 16; ++x)
+        EXPECT_EQ(x >= 2 && x < 8 ? kRed : kWhite, m_dc.GetPixel(x, 5)) << "x = " << x;
+    EXPECT_EQ(kWhite, m_dc.GetPixel(4, 4));
+    EXPECT_EQ(kWhite, m_dc.GetPixel(4, 6));
+}
+
+TEST_F(GdiTest, BrushesAndRectanglesFillExactly)
+{
+    MakeCanvas(20, 20);
+    CBrush blue(kBlue);
+    m_dc.FillRect(CRect(3, 4, 7, 9), &blue);
+    EXPECT_EQ(kBlue, m_dc.GetPixel(3, 4));
+    EXPECT_EQ(kBlue, m_dc.GetPixel(6, 8));
+    EXPECT_EQ(kWhite, m_dc.GetPixel(7, 8));
+    EXPECT_EQ(kWhite, m_dc.GetPixel(6, 9));
+
+    // Rectangle: outline in the pen, inside in the brush.
+    CPen red(PS_SOLID, 1, kRed);
+    CPen* pOldPen = m_dc.SelectObject(&red);
+    CGdiObject* pOldBrush = m_dc.SelectStockObject(WHITE_BRUSH);
+    m_dc.Rectangle(10, 10, 15, 14);
+    m_dc.SelectObject(pOldPen);
+    m_dc.SelectObject(pOldBrush);
+    EXPECT_EQ(kRed, m_dc.GetPixel(10, 10));
+    EXPECT_EQ(kRed, m_dc.GetPixel(14, 13));
+    EXPECT_EQ(kWhite, m_dc.GetPixel(12, 12));
+    EXPECT_EQ(kWhite, m_dc.GetPixel(15, 12));
+
+    m_dc.Draw3dRect(CRect(0, 0, 4, 3), kRed, kBlue);
+    EXPECT_EQ(kRed, m_dc.GetPixel(0, 0));
+    EXPECT_EQ(kRed, m_dc.GetPixel(0, 1));
+    EXPECT_EQ(kBlue, m_dc.GetPixel(3, 0));
+    EXPECT_EQ(kBlue, m_dc.GetPixel(1, 2));
+    EXPECT_EQ(kWhite, m_dc.GetPixel(1, 1));
+}
+
+TEST_F(GdiTest, BlockTransferBetweenMemoryContexts)
+{
+    MakeCanvas(8, 8);
+    CDC source;
+    ASSERT_TRUE(source.CreateCompatibleDC(&m_dc));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&m_dc, 4, 4));
+    BITMAP info;
+    ASSERT_EQ((int)sizeof(BITMAP), bitmap.GetBitmap(&info));
+    EXPECT_EQ(4, info.bmWidth);
+    CBitmap* pOld = source.SelectObject(&bitmap);
+    source.FillSolidRect(0, 0, 4, 4, kBlue);
+    m_dc.BitBlt(2, 3, 4, 4, &source, 0, 0, SRCCOPY);
+    source.SelectObject(pOld);
+    EXPECT_EQ(kWhite, m_dc.GetPixel(1, 3));
+    EXPECT_EQ(kBlue, m_dc.GetPixel(2, 3));
+    EXPECT_EQ(kBlue, m_dc.GetPixel(5, 6));
+    EXPECT_EQ(kWhite, m_dc.GetPixel(6, 6));
+}
+
+TEST_F(GdiTest, TextUsesTheSelectedFont)
+{
+    MakeCanvas(200, 40);
+    CFont font;
+    ASSERT_TRUE(font.CreateStockObject(ANSI_VAR_FONT));
+    CFont* pOld = m_dc.SelectObject(&font);
+    TEXTMETRICW metrics;
+    ASSERT_TRUE(m_dc.GetTextMetrics(&metrics));
+    CSize extent = m_dc.GetTextExtent(CString(L"Mm"));
+    EXPECT_EQ(metrics.tmHeight, extent.cy);
+    EXPECT_GT(extent.cx, 0);
+    m_dc.SetTextColor(kRed);
+    m_dc.SetBkMode(TRANSPARENT);
+    CRect box(0, 0, 200, 40);
+    m_dc.DrawText(CString(L"Mm"), &box, DT_LEFT | DT_TOP | DT_SINGLELINE);
+    int red = 0;
+    for (int y = 0; y < extent.cy; ++y)
+        for (int x = 0; x < extent.cx; ++x)
+            red += m_dc.GetPixel(x, y) == kRed;
+    EXPECT_GT(red, 0);
+    for (int x = extent.cx; x < 200; ++x)
+        ASSERT_EQ(kWhite, m_dc.GetPixel(x, extent.cy / 2)) << "x = " << x;
+    m_dc.SelectObject(pOld);
+    font.Detach();
+}
+
+TEST_F(GdiTest, PaintDCDrawsIntoTheWindow)
+{
+    CPaintedWnd wnd;
+    ASSERT_TRUE(wnd.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 30), &m_frame, 1));
+    wnd.Invalidate();
+    wnd.UpdateWindow();
+    EXPECT_GE(wnd.m_paints, 1);
+    EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE)) << "EndPaint validated the window";
+
+    MakeCanvas(40, 30);
+    CClientDC client(&wnd);
+    m_dc.BitBlt(0, 0, 40, 30, &client, 0, 0, SRCCOPY);
+    EXPECT_EQ(kBlue, m_dc.GetPixel(0, 0));
+    EXPECT_EQ(kBlue, m_dc.GetPixel(9, 10));
+    EXPECT_EQ(kRed, m_dc.GetPixel(10, 10));
+    EXPECT_EQ(kRed, m_dc.GetPixel(19, 19));
+    EXPECT_EQ(kBlue, m_dc.GetPixel(20, 19));
+    EXPECT_EQ(kBlue, m_dc.GetPixel(39, 29));
+}

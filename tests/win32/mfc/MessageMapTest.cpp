@@ -1,0 +1,363 @@
+#include "MfcTestWindows.h"
+
+namespace
+{
+const UINT WM_TEST_BASE_ONLY = WM_APP + 1;
+const UINT WM_TEST_OVERRIDDEN = WM_APP + 2;
+const UINT WM_TEST_DERIVED_ONLY = WM_APP + 3;
+const UINT WM_TEST_UNHANDLED = WM_APP + 4;
+const UINT WM_TEST_REGISTERED = ::RegisterWindowMessageW(L"GvMfcTestRegistered");
+
+// Records cracked arguments of window messages.
+class CCrackerWnd : public CWnd
+{
+public:
+    std::vector<std::wstring> m_log;
+    UINT m_flags = 0;
+    CPoint m_point;
+    short m_delta = 0;
+    UINT m_char = 0, m_repeat = 0, m_keyFlags = 0;
+    int m_cx = 0, m_cy = 0;
+    CWnd* m_pFocusWnd = nullptr;
+
+protected:
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point) { m_log.push_back(L"LButtonDown"); m_flags = nFlags; m_point = point; }
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt) { m_flags = nFlags; m_delta = zDelta; m_point = pt; return 7; }
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { m_char = nChar; m_repeat = nRepCnt; m_keyFlags = nFlags; }
+    afx_msg void OnSize(UINT nType, int cx, int cy) { m_flags = nType; m_cx = cx; m_cy = cy; }
+    afx_msg LRESULT OnNcHitTest(CPoint point) { m_point = point; return HTCAPTION; }
+    afx_msg void OnSetFocus(CWnd* pOldWnd) { m_log.push_back(L"SetFocus"); m_pFocusWnd = pOldWnd; }
+    afx_msg LRESULT OnTestMessage(WPARAM wParam, LPARAM lParam) { return (LRESULT)(wParam * 1000 + lParam); }
+    afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM) { return (LRESULT)wParam + 1; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCrackerWnd, CWnd)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEWHEEL()
+    ON_WM_KEYDOWN()
+    ON_WM_SIZE()
+    ON_WM_NCHITTEST()
+    ON_WM_SETFOCUS()
+    ON_MESSAGE(WM_TEST_BASE_ONLY, OnTestMessage)
+    ON_REGISTERED_MESSAGE(WM_TEST_REGISTERED, OnRegistered)
+END_MESSAGE_MAP()
+
+class CBaseWnd : public CWnd
+{
+public:
+    std::vector<std::wstring> m_log;
+
+protected:
+    afx_msg LRESULT OnBaseOnly(WPARAM, LPARAM) { m_log.push_back(L"base:only"); return 1; }
+    afx_msg LRESULT OnOverridden(WPARAM, LPARAM) { m_log.push_back(L"base:overridden"); return 2; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CBaseWnd, CWnd)
+    ON_MESSAGE(WM_TEST_BASE_ONLY, OnBaseOnly)
+    ON_MESSAGE(WM_TEST_OVERRIDDEN, OnOverridden)
+END_MESSAGE_MAP()
+
+class CDerivedWnd : public CBaseWnd
+{
+protected:
+    afx_msg LRESULT OnDerivedOverridden(WPARAM, LPARAM) { m_log.push_back(L"derived:overridden"); return 3; }
+    afx_msg LRESULT OnDerivedOnly(WPARAM, LPARAM) { m_log.push_back(L"derived:only"); return 4; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
+    ON_MESSAGE(WM_TEST_OVERRIDDEN, OnDerivedOverridden)
+    ON_MESSAGE(WM_TEST_DERIVED_ONLY, OnDerivedOnly)
+END_MESSAGE_MAP()
+
+// Parent of command and notification tests.
+class CCommandWnd : public CWnd
+{
+public:
+    std::vector<std::wstring> m_log;
+    std::vector<UINT> m_rangeIds;
+    LRESULT m_notifyResult = 0;
+
+protected:
+    afx_msg void OnCommand100() { m_log.push_back(L"command100"); }
+    afx_msg void OnClickRange(UINT nID) { m_rangeIds.push_back(nID); }
+    afx_msg void OnEditChange() { m_log.push_back(L"parent:EN_CHANGE"); }
+    afx_msg void OnEditSetFocus() { m_log.push_back(L"parent:EN_SETFOCUS"); }
+    afx_msg void OnEditKillFocus() { m_log.push_back(L"parent:EN_KILLFOCUS"); }
+    afx_msg void OnDeltaPos(NMHDR* pNMHDR, LRESULT* pResult)
+    {
+        m_log.push_back(L"parent:UDN_DELTAPOS " + std::to_wstring(reinterpret_cast<NMUPDOWN*>(pNMHDR)->iDelta));
+        *pResult = m_notifyResult;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+const UINT ID_EDIT = 150;
+const UINT ID_SPIN = 160;
+
+BEGIN_MESSAGE_MAP(CCommandWnd, CWnd)
+    ON_COMMAND(100, OnCommand100)
+    ON_CONTROL_RANGE(BN_CLICKED, 200, 210, OnClickRange)
+    ON_EN_CHANGE(ID_EDIT, OnEditChange)
+    ON_EN_SETFOCUS(ID_EDIT, OnEditSetFocus)
+    ON_EN_KILLFOCUS(ID_EDIT, OnEditKillFocus)
+    ON_NOTIFY(UDN_DELTAPOS, ID_SPIN, OnDeltaPos)
+END_MESSAGE_MAP()
+
+// An edit that takes its own EN_SETFOCUS and, optionally, EN_CHANGE.
+class CReflectingEdit : public CEdit
+{
+public:
+    std::vector<std::wstring>* m_pLog = nullptr;
+    BOOL m_passChangeOn = FALSE;
+
+protected:
+    afx_msg void OnReflectedSetFocus() { m_pLog->push_back(L"edit:EN_SETFOCUS"); }
+    afx_msg BOOL OnReflectedChange() { m_pLog->push_back(L"edit:EN_CHANGE"); return !m_passChangeOn; }
+    afx_msg void OnReflectedDeltaPos(NMHDR*, LRESULT* pResult) { m_pLog->push_back(L"edit:notify"); *pResult = 42; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CReflectingEdit, CEdit)
+    ON_CONTROL_REFLECT(EN_SETFOCUS, OnReflectedSetFocus)
+    ON_CONTROL_REFLECT_EX(EN_CHANGE, OnReflectedChange)
+    ON_NOTIFY_REFLECT(UDN_DELTAPOS, OnReflectedDeltaPos)
+END_MESSAGE_MAP()
+
+class MessageMapTest : public MfcWindowTest
+{
+};
+}
+
+TEST_F(MessageMapTest, WindowMessagesAreCrackedLikeMfc)
+{
+    CCrackerWnd wnd;
+    ASSERT_TRUE(wnd.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, ChildRect(), &m_frame, 1));
+    wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-3, 7));
+    EXPECT_EQ((UINT)(MK_LBUTTON | MK_SHIFT), wnd.m_flags);
+    EXPECT_EQ(CPoint(-3, 7), wnd.m_point);
+
+    EXPECT_EQ(7, wnd.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, (WORD)-240), MAKELPARAM(100, -20)));
+    EXPECT_EQ(-240, wnd.m_delta);
+    EXPECT_EQ((UINT)MK_CONTROL, wnd.m_flags);
+    EXPECT_EQ(CPoint(100, -20), wnd.m_point);
+
+    wnd.SendMessage(WM_KEYDOWN, VK_LEFT, MAKELPARAM(3, 0x014B));
+    EXPECT_EQ((UINT)VK_LEFT, wnd.m_char);
+    EXPECT_EQ(3u, wnd.m_repeat);
+    EXPECT_EQ(0x014Bu, wnd.m_keyFlags);
+
+    wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(33, 44));
+    EXPECT_EQ(33, wnd.m_cx);
+    EXPECT_EQ(44, wnd.m_cy);
+
+    EXPECT_EQ(HTCAPTION, wnd.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(-5, 9)));
+    EXPECT_EQ(CPoint(-5, 9), wnd.m_point);
+
+    EXPECT_EQ(3004, wnd.SendMessage(WM_TEST_BASE_ONLY, 3, 4));
+    EXPECT_EQ(10, wnd.SendMessage(WM_TEST_REGISTERED, 9, 0));
+    wnd.DestroyWindow();
+}
+
+TEST_F(MessageMapTest, FocusHandlerGetsThePreviousWindowObject)
+{
+    CCrackerWnd first, second;
+    ASSERT_TRUE(first.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, ChildRect(), &m_frame, 1));
+    ASSERT_TRUE(second.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, ChildRect(10, 40), &m_frame, 2));
+    first.SetFocus();
+    second.SetFocus();
+    ASSERT_EQ(std::vector<std::wstring>{L"SetFocus"}, second.m_log);
+    EXPECT_EQ(&first, second.m_pFocusWnd);
+}
+
+TEST_F(MessageMapTest, UnhandledMessagesReachTheDefaultProcedure)
+{
+    CCrackerWnd wnd;
+    ASSERT_TRUE(wnd.Create(nullptr, L"start", WS_CHILD | WS_VISIBLE, ChildRect(), &m_frame, 1));
+    EXPECT_EQ(0, wnd.SendMessage(WM_TEST_UNHANDLED, 1, 2));
+    wnd.SetWindowText(L"changed");
+    CString text;
+    wnd.GetWindowText(text);
+    EXPECT_EQ(CString(L"changed"), text);
+}
+
+TEST_F(MessageMapTest, MapsChainToTheBaseMap)
+{
+    CDerivedWnd wnd;
+    ASSERT_TRUE(wnd.Create(nullptr, L"", WS_CHILD, ChildRect(), &m_frame, 1));
+    EXPECT_EQ(1, wnd.SendMessage(WM_TEST_BASE_ONLY));
+    EXPECT_EQ(3, wnd.SendMessage(WM_TEST_OVERRIDDEN));
+    EXPECT_EQ(4, wnd.SendMessage(WM_TEST_DERIVED_ONLY));
+    EXPECT_EQ((std::vector<std::wstring>{L"base:only", L"derived:overridden", L"derived:only"}), wnd.m_log);
+
+    CBaseWnd base;
+    ASSERT_TRUE(base.Create(nullptr, L"", WS_CHILD, ChildRect(), &m_frame, 2));
+    EXPECT_EQ(2, base.SendMessage(WM_TEST_OVERRIDDEN));
+    EXPECT_EQ(0, base.SendMessage(WM_TEST_DERIVED_ONLY));
+}
+
+TEST_F(MessageMapTest, CommandsDispatchByIdAndRange)
+{
+    CCommandWnd parent;
+    ASSERT_TRUE(parent.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 380, 250), &m_frame, 1));
+    CButton inRange, outOfRange, edge;
+    ASSERT_TRUE(inRange.Create(L"a", WS_CHILD | BS_PUSHBUTTON, ChildRect(), &parent, 205));
+    ASSERT_TRUE(edge.Create(L"b", WS_CHILD | BS_PUSHBUTTON, ChildRect(), &parent, 210));
+    ASSERT_TRUE(outOfRange.Create(L"c", WS_CHILD | BS_PUSHBUTTON, ChildRect(), &parent, 211));
+
+    // BN_CLICKED of each button, as the button sends it.
+    for (CButton* p : {&inRange, &edge, &outOfRange})
+        parent.SendMessage(WM_COMMAND, MAKEWPARAM(p->GetDlgCtrlID(), BN_CLICKED), (LPARAM)p->m_hWnd);
+    EXPECT_EQ((std::vector<UINT>{205, 210}), parent.m_rangeIds);
+
+    // A menu command and an accelerator (code 1) both reach ON_COMMAND.
+    EXPECT_EQ(1, parent.SendMessage(WM_COMMAND, MAKEWPARAM(100, 0), 0));
+    EXPECT_EQ(1, parent.SendMessage(WM_COMMAND, MAKEWPARAM(100, 1), 0));
+    EXPECT_EQ(0, parent.SendMessage(WM_COMMAND, MAKEWPARAM(101, 0), 0));
+    EXPECT_EQ((std::vector<std::wstring>{L"command100", L"command100"}), parent.m_log);
+}
+
+TEST_F(MessageMapTest, NotificationsDispatchByCode)
+{
+    CCommandWnd parent;
+    ASSERT_TRUE(parent.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 380, 250), &m_frame, 1));
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, ChildRect(), &parent, ID_EDIT));
+    edit.SetWindowText(L"12");
+    edit.SetFocus();
+    m_frame.SetFocus();
+    EXPECT_EQ((std::vector<std::wstring>{L"parent:EN_CHANGE", L"parent:EN_SETFOCUS", L"parent:EN_KILLFOCUS"}), parent.m_log);
+
+    CWnd spin;
+    ASSERT_TRUE(spin.CreateEx(0, UPDOWN_CLASSW, nullptr, WS_CHILD, ChildRect(), &parent, ID_SPIN));
+    NMUPDOWN nm = {};
+    nm.hdr.hwndFrom = spin.m_hWnd;
+    nm.hdr.idFrom = ID_SPIN;
+    nm.hdr.code = UDN_DELTAPOS;
+    nm.iDelta = -1;
+    parent.m_notifyResult = 1;
+    EXPECT_EQ(1, parent.SendMessage(WM_NOTIFY, ID_SPIN, (LPARAM)&nm));
+    EXPECT_EQ(L"parent:UDN_DELTAPOS -1", parent.m_log.back());
+}
+
+TEST_F(MessageMapTest, ControlNotificationsAreReflectedToTheControl)
+{
+    CCommandWnd parent;
+    ASSERT_TRUE(parent.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 380, 250), &m_frame, 1));
+    CReflectingEdit edit;
+    edit.m_pLog = &parent.m_log;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, ChildRect(), &parent, ID_EDIT));
+
+    // EN_SETFOCUS is taken by the edit; EN_KILLFOCUS is not reflected.
+    edit.SetFocus();
+    m_frame.SetFocus();
+    EXPECT_EQ((std::vector<std::wstring>{L"edit:EN_SETFOCUS", L"parent:EN_KILLFOCUS"}), parent.m_log);
+
+    // ON_CONTROL_REFLECT_EX returning FALSE passes the notification on.
+    parent.m_log.clear();
+    edit.SetWindowText(L"1");
+    edit.m_passChangeOn = TRUE;
+    edit.SetWindowText(L"2");
+    EXPECT_EQ((std::vector<std::wstring>{L"edit:EN_CHANGE", L"edit:EN_CHANGE", L"parent:EN_CHANGE"}), parent.m_log);
+
+    // WM_NOTIFY from the edit comes back to it with its result.
+    parent.m_log.clear();
+    NMUPDOWN nm = {};
+    nm.hdr.hwndFrom = edit.m_hWnd;
+    nm.hdr.idFrom = ID_EDIT;
+    nm.hdr.code = UDN_DELTAPOS;
+    EXPECT_EQ(42, parent.SendMessage(WM_NOTIFY, ID_EDIT, (LPARAM)&nm));
+    EXPECT_EQ(std::vector<std::wstring>{L"edit:notify"}, parent.m_log);
+}
+
+namespace
+{
+// Draws itself through the reflected WM_DRAWITEM; colours itself through the
+// reflected WM_CTLCOLOR*.
+class COwnerDrawButton : public CButton
+{
+public:
+    int m_drawCount = 0;
+    UINT m_lastState = 0;
+    CBrush m_brush{RGB(1, 2, 3)};
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override
+    {
+        ++m_drawCount;
+        m_lastState = lpDrawItemStruct->itemState;
+    }
+
+protected:
+    afx_msg HBRUSH CtlColor(CDC*, UINT nCtlColor) { return nCtlColor == CTLCOLOR_BTN ? (HBRUSH)m_brush : nullptr; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(COwnerDrawButton, CButton)
+    ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+}
+
+TEST_F(MessageMapTest, DrawItemAndCtlColorAreReflected)
+{
+    COwnerDrawButton button;
+    ASSERT_TRUE(button.Create(L"x", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, ChildRect(), &m_frame, 7));
+    button.UpdateWindow();
+    int drawn = button.m_drawCount;
+    EXPECT_GE(drawn, 1);
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_BUTTON;
+    dis.CtlID = 7;
+    dis.hwndItem = button.m_hWnd;
+    dis.itemState = ODS_FOCUS;
+    EXPECT_EQ(1, m_frame.SendMessage(WM_DRAWITEM, 7, (LPARAM)&dis));
+    EXPECT_EQ(drawn + 1, button.m_drawCount);
+    EXPECT_EQ((UINT)ODS_FOCUS, button.m_lastState);
+
+    CClientDC dc(&button);
+    EXPECT_EQ((LRESULT)(HBRUSH)button.m_brush, m_frame.SendMessage(WM_CTLCOLORBTN, (WPARAM)dc.m_hDC, (LPARAM)button.m_hWnd));
+    // A null brush leaves the message to the parent's default processing.
+    LRESULT byDefault = ::DefWindowProcW(m_frame.m_hWnd, WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)button.m_hWnd);
+    EXPECT_EQ(byDefault, m_frame.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)button.m_hWnd));
+}
+
+namespace
+{
+// WM_CHAR handlers: one passes the character on with Default() after
+// sending itself another message, one drops it.
+class CFilterEdit : public CEdit
+{
+public:
+    bool m_drop = false;
+    const MSG* m_pCurrentInHandler = nullptr;
+    UINT m_currentMessage = 0;
+
+protected:
+    afx_msg void OnChar(UINT nChar, UINT, UINT)
+    {
+        m_currentMessage = GetCurrentMessage()->message;
+        SendMessage(WM_GETTEXTLENGTH);
+        if (!m_drop && nChar != 'x')
+            Default();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CFilterEdit, CEdit)
+    ON_WM_CHAR()
+END_MESSAGE_MAP()
+}
+
+TEST_F(MessageMapTest, DefaultInsideAHandlerRunsTheOriginalProcedure)
+{
+    CFilterEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, ChildRect(), &m_frame, 3));
+    for (wchar_t ch : std::wstring(L"1x2"))
+        edit.SendMessage(WM_CHAR, ch, 1);
+    edit.m_drop = true;
+    edit.SendMessage(WM_CHAR, '3', 1);
+    CString text;
+    edit.GetWindowText(text);
+    EXPECT_EQ(CString(L"12"), text);
+    EXPECT_EQ((UINT)WM_CHAR, edit.m_currentMessage);
+}

@@ -1,0 +1,66 @@
+#include "MfcTestWindows.h"
+#include "GvWindowUtils.h"
+
+namespace
+{
+HINSTANCE LibraryInstance()
+{
+    return ::GetModuleHandleW(L"GvMFCUtilities.dll");
+}
+
+class ResourceGuardTest : public MfcWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MfcWindowTest::SetUp();
+        ASSERT_NE(nullptr, LibraryInstance());
+        ASSERT_EQ(::GetModuleHandleW(nullptr), AfxGetResourceHandle());
+    }
+    void TearDown() override
+    {
+        EXPECT_EQ(::GetModuleHandleW(nullptr), AfxGetResourceHandle()) << "the test left another resource handle";
+        MfcWindowTest::TearDown();
+    }
+};
+}
+
+TEST_F(ResourceGuardTest, LoadingTheLibraryEntersTheResourceChain)
+{
+    bool found = false;
+    for (CDynLinkLibrary* p = AfxGetFirstDynLinkLibrary(); p; p = p->m_pNextDLL)
+        found = found || p->m_hModule == LibraryInstance();
+    EXPECT_TRUE(found);
+    EXPECT_EQ(::GetModuleHandleW(nullptr), AfxGetInstanceHandle());
+}
+
+TEST_F(ResourceGuardTest, GuardSwapsTheResourceHandleForItsScope)
+{
+    HINSTANCE host = AfxGetResourceHandle();
+    {
+        GvUtilSetResourceHandle guard(LibraryInstance());
+        EXPECT_EQ(LibraryInstance(), AfxGetResourceHandle());
+        {
+            GvUtilSetResourceHandle inner(host);
+            EXPECT_EQ(host, AfxGetResourceHandle());
+        }
+        EXPECT_EQ(LibraryInstance(), AfxGetResourceHandle());
+    }
+    EXPECT_EQ(host, AfxGetResourceHandle());
+}
+
+TEST_F(ResourceGuardTest, ACopyRestoresTheSameSavedHandle)
+{
+    HINSTANCE host = AfxGetResourceHandle();
+    HINSTANCE other = ::GetModuleHandleW(L"GvMfc.dll");
+    {
+        GvUtilSetResourceHandle guard(LibraryInstance());
+        {
+            GvUtilSetResourceHandle copy(guard);
+            AfxSetResourceHandle(other);
+        }
+        EXPECT_EQ(host, AfxGetResourceHandle()) << "the copy restored the handle saved by the original";
+        AfxSetResourceHandle(other);
+    }
+    EXPECT_EQ(host, AfxGetResourceHandle());
+}

@@ -1,0 +1,182 @@
+#include "MfcTestWindows.h"
+
+namespace
+{
+class WindowObjectTest : public MfcWindowTest
+{
+};
+
+// Counts its own deletions: it deletes itself once its window is gone.
+class CSelfDeletingWnd : public CWnd
+{
+public:
+    static int s_live;
+    static int s_deleted;
+    CSelfDeletingWnd() { ++s_live; }
+    ~CSelfDeletingWnd() override
+    {
+        --s_live;
+        ++s_deleted;
+    }
+
+protected:
+    void PostNcDestroy() override { delete this; }
+};
+int CSelfDeletingWnd::s_live = 0;
+int CSelfDeletingWnd::s_deleted = 0;
+
+HWND CreateForeignEdit(HWND hParent)
+{
+    return ::CreateWindowExW(0, L"EDIT", L"foreign", WS_CHILD | WS_VISIBLE, 0, 0, 80, 20, hParent, (HMENU)9,
+                             nullptr, nullptr);
+}
+}
+
+TEST_F(WindowObjectTest, FromHandleGivesThePermanentObject)
+{
+    CWnd child;
+    ASSERT_TRUE(child.Create(nullptr, L"", WS_CHILD, ChildRect(), &m_frame, 1));
+    EXPECT_EQ(&child, CWnd::FromHandle(child.m_hWnd));
+    EXPECT_EQ(&child, CWnd::FromHandlePermanent(child.m_hWnd));
+    EXPECT_EQ(&m_frame, child.GetParent());
+    EXPECT_EQ(&child, m_frame.GetDlgItem(1));
+    EXPECT_EQ(0u, AfxGetTemporaryObjectCount());
+    EXPECT_EQ(nullptr, CWnd::FromHandle(nullptr));
+}
+
+TEST_F(WindowObjectTest, ForeignWindowsGetTemporaryWrappersFreedAtIdle)
+{
+    HWND hForeign = CreateForeignEdit(m_frame.m_hWnd);
+    ASSERT_NE(nullptr, hForeign);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hForeign));
+    CWnd* pTemp = CWnd::FromHandle(hForeign);
+    ASSERT_NE(nullptr, pTemp);
+    EXPECT_EQ(hForeign, pTemp->m_hWnd);
+    EXPECT_EQ(pTemp, CWnd::FromHandle(hForeign));
+    EXPECT_EQ(9, pTemp->GetDlgCtrlID());
+    EXPECT_EQ(1u, AfxGetTemporaryObjectCount());
+
+    AfxPumpPendingMessages();
+    EXPECT_EQ(0u, AfxGetTemporaryObjectCount());
+    // The window is untouched by the end of its wrapper.
+    EXPECT_TRUE(::IsWindow(hForeign));
+    ::DestroyWindow(hForeign);
+}
+
+TEST_F(WindowObjectTest, SelfDeletingObjectsAreDeletedExactlyOnce)
+{
+    CSelfDeletingWnd::s_deleted = 0;
+    CSelfDeletingWnd* pFirst = new CSelfDeletingWnd;
+    ASSERT_TRUE(pFirst->Create(nullptr, L"", WS_CHILD, ChildRect(), &m_frame, 1));
+    HWND hFirst = pFirst->m_hWnd;
+    pFirst->DestroyWindow();
+    EXPECT_EQ(1, CSelfDeletingWnd::s_deleted);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hFirst));
+    EXPECT_FALSE(::IsWindow(hFirst));
+
+    // Children go with their parent.
+    CWnd parent;
+    ASSERT_TRUE(parent.Create(nullptr, L"", WS_CHILD, ChildRect(), &m_frame, 2));
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE((new CSelfDeletingWnd)->Create(nullptr, L"", WS_CHILD, ChildRect(), &parent, 10 + i));
+    parent.DestroyWindow();
+    EXPECT_EQ(4, CSelfDeletingWnd::s_deleted);
+    EXPECT_EQ(0, CSelfDeletingWnd::s_live);
+    EXPECT_EQ(nullptr, parent.m_hWnd);
+
+    // A window that was never created leaves its object alone.
+    CSelfDeletingWnd* pNever = new CSelfDeletingWnd;
+    EXPECT_FALSE(pNever->CreateEx(0, L"NoSuchClassAnywhere", L"", WS_CHILD, ChildRect(), &m_frame, 3));
+    EXPECT_EQ(4, CSelfDeletingWnd::s_deleted);
+    delete pNever;
+}
+
+TEST_F(WindowObjectTest, SubclassAndUnsubclassAForeignWindow)
+{
+    HWND hEdit = CreateForeignEdit(m_frame.m_hWnd);
+    LONG_PTR originalProc = ::GetWindowLongPtrW(hEdit, GWLP_WNDPROC);
+    {
+        CEdit edit;
+        ASSERT_TRUE(edit.SubclassWindow(hEdit));
+        EXPECT_FALSE(CEdit().SubclassWindow(hEdit)) << "a window has one object";
+        EXPECT_EQ(&edit, CWnd::FromHandlePermanent(hEdit));
+        EXPECT_EQ((LONG_PTR)AfxWndProc, ::GetWindowLongPtrW(hEdit, GWLP_WNDPROC));
+        // Unhandled messages reach the edit's own procedure.
+        edit.SetSel(0, -1);
+        edit.ReplaceSel(L"typed");
+        CString text;
+        edit.GetWindowText(text);
+        EXPECT_EQ(CString(L"typed"), text);
+        EXPECT_EQ(hEdit, edit.UnsubclassWindow());
+        EXPECT_EQ(originalProc, ::GetWindowLongPtrW(hEdit, GWLP_WNDPROC));
+        EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
+    }
+    EXPECT_TRUE(::IsWindow(hEdit)) << "an unsubclassed window outlives its former object";
+
+    // An object that ends while its window lives destroys the window.
+    {
+        CEdit edit;
+        ASSERT_TRUE(edit.SubclassWindow(hEdit));
+    }
+    EXPECT_FALSE(::IsWindow(hEdit));
+}
+
+TEST_F(WindowObjectTest, AttachWithoutSubclassing)
+{
+    HWND hEdit = CreateForeignEdit(m_frame.m_hWnd);
+    CWnd wnd;
+    ASSERT_TRUE(wnd.Attach(hEdit));
+    EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(hEdit));
+    EXPECT_NE((LONG_PTR)AfxWndProc, ::GetWindowLongPtrW(hEdit, GWLP_WNDPROC));
+    EXPECT_EQ(hEdit, wnd.Detach());
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
+    ::DestroyWindow(hEdit);
+}
+
+namespace
+{
+// Takes key presses of its descendants before they are dispatched.
+class CPreTranslatingWnd : public CWnd
+{
+public:
+    std::vector<UINT> m_seen;
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message != WM_KEYDOWN)
+            return FALSE;
+        m_seen.push_back((UINT)pMsg->wParam);
+        return pMsg->wParam == 'A';
+    }
+};
+
+class CKeyWnd : public CWnd
+{
+public:
+    std::vector<UINT> m_keys;
+
+protected:
+    afx_msg void OnKeyDown(UINT nChar, UINT, UINT) { m_keys.push_back(nChar); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CKeyWnd, CWnd)
+    ON_WM_KEYDOWN()
+END_MESSAGE_MAP()
+}
+
+TEST_F(WindowObjectTest, MessageLoopPreTranslatesThroughTheParentChain)
+{
+    CPreTranslatingWnd parent;
+    ASSERT_TRUE(parent.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 200), &m_frame, 1));
+    CWnd middle;
+    ASSERT_TRUE(middle.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &parent, 2));
+    CKeyWnd target;
+    ASSERT_TRUE(target.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &middle, 3));
+    target.PostMessage(WM_KEYDOWN, 'A', 1);
+    target.PostMessage(WM_KEYDOWN, 'B', 1);
+    CWnd::FromHandle(CreateForeignEdit(target.m_hWnd));
+    AfxPumpPendingMessages();
+    EXPECT_EQ((std::vector<UINT>{'A', 'B'}), parent.m_seen);
+    EXPECT_EQ(std::vector<UINT>{'B'}, target.m_keys);
+    EXPECT_EQ(0u, AfxGetTemporaryObjectCount());
+}
