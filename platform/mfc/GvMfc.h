@@ -12,4 +12,5 @@
 #include "MfcControls.h"
 #include "MfcMenu.h"
 #include "MfcDialog.h"
+#include "MfcCommonDialogs.h"
 #include "MfcMessageLoop.h"

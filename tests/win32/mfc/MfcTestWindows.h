@@ -6,6 +6,15 @@
 #include <vector>
 #include "platform/mfc/GvMfc.h"
 
+inline void PrintTo(const CRect& r, std::ostream* os)
+{
+    *os << "(" << r.left << ", " << r.top << ")-(" << r.right << ", " << r.bottom << ")";
+}
+inline void PrintTo(const CPoint& p, std::ostream* os)
+{
+    *os << "(" << p.x << ", " << p.y << ")";
+}
+
 // A plain top-level window, shown without being activated: Wine waits two
 // seconds for the window manager when an activated window is destroyed.
 class CTestFrame : public CWnd

@@ -1,0 +1,53 @@
+#pragma once
+// The common find/replace and print dialogs.
+#include "MfcDialog.h"
+#include <commdlg.h>
+
+// Modeless; deletes itself when its window is destroyed, so it lives on the
+// heap. Its owner hears of it through the registered message FINDMSGSTRINGW,
+// whose lParam GetNotifier turns back into the object (the record's
+// lCustData holds it).
+class GVMFC_API CFindReplaceDialog : public CDialog
+{
+public:
+    CFindReplaceDialog();
+    // A caller that set m_fr.lpstrFindWhat (and wFindWhatLen) before keeps
+    // its own buffer; otherwise the dialog's is used and lpszFindWhat copied.
+    virtual BOOL Create(BOOL bFindDialogOnly, LPCWSTR lpszFindWhat, LPCWSTR lpszReplaceWith = nullptr,
+                        DWORD dwFlags = FR_DOWN, CWnd* pParentWnd = nullptr);
+    static CFindReplaceDialog* GetNotifier(LPARAM lParam);
+
+    CString GetFindString() const { return m_fr.lpstrFindWhat; }
+    CString GetReplaceString() const { return m_fr.lpstrReplaceWith; }
+    BOOL SearchDown() const { return (m_fr.Flags & FR_DOWN) != 0; }
+    BOOL FindNext() const { return (m_fr.Flags & FR_FINDNEXT) != 0; }
+    BOOL MatchCase() const { return (m_fr.Flags & FR_MATCHCASE) != 0; }
+    BOOL MatchWholeWord() const { return (m_fr.Flags & FR_WHOLEWORD) != 0; }
+    BOOL ReplaceCurrent() const { return (m_fr.Flags & FR_REPLACE) != 0; }
+    BOOL ReplaceAll() const { return (m_fr.Flags & FR_REPLACEALL) != 0; }
+    BOOL IsTerminating() const { return (m_fr.Flags & FR_DIALOGTERM) != 0; }
+
+    FINDREPLACEW m_fr;
+
+protected:
+    void PostNcDestroy() override;
+
+    WCHAR m_szFindWhat[128];
+    WCHAR m_szReplaceWith[128];
+};
+
+class GVMFC_API CPrintDialog : public CDialog
+{
+public:
+    explicit CPrintDialog(BOOL bPrintSetupOnly,
+                          DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE | PD_NOSELECTION,
+                          CWnd* pParentWnd = nullptr);
+    ~CPrintDialog() override;
+    // IDOK when the user confirmed; the printer DC then belongs to the caller.
+    virtual INT_PTR DoModal();
+    HDC GetPrinterDC() const { return m_pd.hDC; }
+    int GetFromPage() const { return m_pd.nFromPage; }
+    int GetToPage() const { return m_pd.nToPage; }
+
+    PRINTDLGW m_pd;
+};
