@@ -1,0 +1,45 @@
+#pragma once
+#include "platform/mfc/GvMfc.h"
+#include "GvMFCUtilitiesExport.h"
+#include "GvString.h"
+
+// A single-line edit holding one float. Shows it in a fixed, scientific or
+// integer form, filters typed characters, and commits the text to the value
+// when the focus leaves, before the parent receives EN_KILLFOCUS.
+class GVMFCUTILITIES_API CGvNumericEdit : public CEdit
+{
+public:
+    CGvNumericEdit();
+    virtual ~CGvNumericEdit();
+
+    virtual void Init(float value, int precision, bool allowNegative);
+
+    void SetData(float value, int precision, bool allowNegative);
+    void SetNumericValue(float value);
+    float GetNumericValue() const { return m_value; }
+    void SetScientificDisplay(bool scientific) { m_scientificDisplay = scientific; }
+    void SetNumericDisplayType(bool integer) { m_integerDisplay = integer; }
+
+    // Value -> m_text -> window text, in the current display form.
+    void UpdateText();
+    // Window text -> value; m_text follows, the window text does not.
+    void UpdateValue();
+
+protected:
+    GvStringW NumberToText(float value);
+    float TextToNumber(const wchar_t* text);
+    bool IsValidChar(unsigned int ch);
+
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSetFocus();
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    DECLARE_MESSAGE_MAP()
+
+    float m_value;
+    int m_precision;
+    bool m_allowNegative;
+    GvStringW m_text;
+    bool m_scientificDisplay;
+    bool m_integerDisplay;
+};

@@ -1,0 +1,80 @@
+#pragma once
+#include "numeric/GvNumericEdit.h"
+
+class CPopupSlider;
+
+// A numeric edit with a drop-down button in its non-client area (80 % of the
+// client height wide, at the right or left end). The button, or the Down
+// arrow, opens a pop-up slider under it; each swept value is shown and
+// forwarded to the notify window (by default the parent) with this object as
+// wParam.
+class GVMFCUTILITIES_API CGvSliderEdit : public CGvNumericEdit
+{
+public:
+    enum MouseButtonState
+    {
+        MouseButtonNormal = 0,
+        MouseButtonPushed = 1,
+        MouseButtonDisabled = 2
+    };
+
+    CGvSliderEdit();
+
+    using CGvNumericEdit::Init;
+    using CGvNumericEdit::SetData;
+
+    virtual int Create(int alignment, DWORD dwExStyle, LPCTSTR lpszText, DWORD dwStyle, const RECT& rect,
+                       CWnd* pParentWnd, UINT nID);
+    void Init(CWnd* pNotifyWnd, float value, float min, float max, bool clamp, int numSteps, int precision,
+              bool allowNegative);
+    void SetData(float value, float min, float max, bool clamp, int numSteps, int precision, bool allowNegative);
+    void SetSliderRange(float min, float max, bool clamp);
+    void GetSliderRange(float& min, float& max, bool& clamp) const;
+    // Takes effect at the next non-client size calculation.
+    void SetAlignment(int alignment) { m_alignment = alignment; }
+
+protected:
+    void SliderButtonClicked();
+    void DrawSliderButton(MouseButtonState state);
+    BOOL IsScreenPtInSliderButtonRect(CPoint screenPoint) const;
+    int GetIntPosition() const;
+    int GetPosPerc() const;
+    void OnInvalidInput();
+
+    CWnd* GetNotifyWnd();
+    void RecalcFrame();
+    void EndButtonTracking();
+
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    afx_msg void OnNcPaint();
+    afx_msg void OnEnable(BOOL bEnable);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnUpdate();
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg LRESULT OnSliderDelta(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSliderClose(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSliderRangeChanged(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+    float m_sliderMin;
+    float m_sliderMax;
+    bool m_clampToRange;
+    int m_numSteps;
+    int m_alignment;
+    BOOL m_buttonTracking;
+    CRect m_buttonRect;
+    MouseButtonState m_buttonState;
+    CPopupSlider* m_pPopup;
+    CWnd* m_pNotifyWnd;
+
+    friend GVMFCUTILITIES_API void DDX_CGvSliderEdit(CDataExchange* pDX, int nIDC, CGvSliderEdit& rControl,
+                                                    int alignment);
+};
+
+// Attaches rControl to the dialog's edit nIDC (once, when it has no window).
+GVMFCUTILITIES_API void DDX_CGvSliderEdit(CDataExchange* pDX, int nIDC, CGvSliderEdit& rControl, int alignment);

@@ -1,0 +1,273 @@
+#include "numeric/PopupSlider.h"
+
+#include "GvMessages.h"
+#include "numeric/SliderMath.h"
+
+namespace {
+
+const COLORREF kShadow = RGB(0x66, 0x66, 0x66);
+const COLORREF kOutline = RGB(0, 0, 0);
+
+// Face, track, thumb and raised edge of the client area.
+void PaintSlider(CDC& dc, const CRect& client, float position)
+{
+    dc.FillSolidRect(&client, GetSysColor(COLOR_BTNFACE));
+
+    CPen shadow(PS_SOLID, 1, kShadow);
+    CPen outline(PS_SOLID, 1, kOutline);
+    CPen* pOldPen = dc.SelectObject(&shadow);
+    dc.MoveTo(GvPopupSliderTrackLeft, GvPopupSliderTrackY);
+    dc.LineTo(GvPopupSliderTrackRight, GvPopupSliderTrackY);
+    dc.SelectObject(&outline);
+    dc.MoveTo(GvPopupSliderTrackLeft, GvPopupSliderTrackY + 1);
+    dc.LineTo(GvPopupSliderTrackRight, GvPopupSliderTrackY + 1);
+
+    const int x0 = GvSliderThumbTipX(position) - GvPopupSliderTrackLeft + GvPopupSliderThumbLeft;
+    const POINT shadowLine[] = {{x0 + 1, 15}, {x0 + 11, 15}, {x0 + 6, 9}};
+    const POINT outlineLine[] = {{x0, 14}, {x0 + 10, 14}, {x0 + 5, 8}, {x0, 14}};
+    dc.SelectObject(&shadow);
+    dc.Polyline(shadowLine, 3);
+    dc.SelectObject(&outline);
+    dc.Polyline(outlineLine, 4);
+    dc.SelectObject(pOldPen);
+
+    CRect edge(client);
+    dc.DrawEdge(&edge, EDGE_RAISED, BF_RECT);
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CPopupSlider, CWnd)
+    ON_WM_NCDESTROY()
+    ON_WM_LBUTTONUP()
+    ON_WM_RBUTTONDOWN()
+    ON_WM_RBUTTONUP()
+    ON_WM_PAINT()
+    ON_WM_MOUSEMOVE()
+    ON_WM_KEYDOWN()
+    ON_WM_KILLFOCUS()
+    ON_WM_ACTIVATEAPP()
+    ON_WM_MOUSEWHEEL()
+    ON_WM_CAPTURECHANGED()
+END_MESSAGE_MAP()
+
+CPopupSlider::CPopupSlider(CPoint point, float value, float min, float max, bool clamp, CWnd* pOwner,
+                           bool allowRangeDrag)
+    : m_pOwner(pOwner), m_bEnded(false), m_position(0.0f), m_value(value), m_min(min), m_max(max),
+      m_clamp(clamp), m_hOldCursor(nullptr), m_allowRangeDrag(allowRangeDrag), m_rangeDragging(false),
+      m_rangeStep(allowRangeDrag ? GvSliderRangeStep(min, max) : 0.0f), m_rangeAnchor(0),
+      m_lastX(point.x), m_lastY(point.y)
+{
+    GvWidenDegenerateRange(m_min, m_max);
+    Create(point, pOwner);
+}
+
+int CPopupSlider::Create(CPoint point, CWnd* pOwner)
+{
+    m_pOwner = pOwner;
+    ComputeSliderPosition();
+
+    const CString className = AfxRegisterWndClass(CS_SAVEBITS | CS_CLASSDC | CS_HREDRAW | CS_VREDRAW, nullptr,
+                                                  reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
+    GvSliderPoint at = {point.x + GvPopupSliderOffsetX, point.y};
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    HMONITOR hMonitor = MonitorFromPoint(CPoint(at.x, at.y), MONITOR_DEFAULTTONEAREST);
+    if (hMonitor && GetMonitorInfo(hMonitor, &monitor)) {
+        const GvSliderRect work = {monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right,
+                                   monitor.rcWork.bottom};
+        at = GvPlacePopupSlider({point.x, point.y}, &work);
+    }
+    if (!CreateEx(0, className, L"", WS_POPUP | WS_VISIBLE, at.x, at.y, GvPopupSliderWidth, GvPopupSliderHeight,
+                  pOwner ? pOwner->GetSafeHwnd() : nullptr, nullptr))
+        return 0;
+
+    m_lastX = GvSliderThumbTipX(m_position);
+    m_lastY = GvPopupSliderTipY;
+    MovePointerToThumb();
+    m_hOldCursor = SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    m_rangeDragging = false;
+    SetCapture();
+    SetFocus();
+    return 1;
+}
+
+void CPopupSlider::GetSliderRange(float* pMin, float* pMax) const
+{
+    if (pMin)
+        *pMin = m_min;
+    if (pMax)
+        *pMax = m_max;
+}
+
+void CPopupSlider::EndPopupSlider(int message)
+{
+    if (m_bEnded)
+        return;
+    m_bEnded = true;
+    ReleaseCapture();
+    SetCursor(m_hOldCursor);
+    // Last touch of this object: the owner may destroy it while handling this.
+    if (m_pOwner)
+        m_pOwner->SendMessage(message, 0, 0);
+}
+
+void CPopupSlider::ComputeSliderPosition()
+{
+    m_position = GvSliderPositionFromValue(m_value, m_min, m_max);
+}
+
+void CPopupSlider::DrawSlider()
+{
+    CClientDC dc(this);
+    CRect client;
+    GetClientRect(&client);
+    CDC memory;
+    memory.CreateCompatibleDC(&dc);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&dc, client.Width(), client.Height());
+    CBitmap* pOldBitmap = memory.SelectObject(&bitmap);
+    PaintSlider(memory, client, m_position);
+    dc.BitBlt(0, 0, client.Width(), client.Height(), &memory, 0, 0, SRCCOPY);
+    memory.SelectObject(pOldBitmap);
+}
+
+void CPopupSlider::UpdateSliderValue(CPoint point)
+{
+    m_position = GvSliderPositionFromPointerX(point.x, m_clamp);
+    UpdateSliderWindow();
+}
+
+void CPopupSlider::UpdateSliderWindow()
+{
+    DrawSlider();
+    m_value = GvSliderValueFromPosition(m_position, m_min, m_max);
+    if (m_pOwner)
+        m_pOwner->SendMessage(GVM_SLIDER_DELTA, 0, 0);
+}
+
+void CPopupSlider::UpdateSliderRange(CPoint point)
+{
+    CRect client;
+    GetClientRect(&client);
+    const int anchor = client.Height() / 2 - point.y;
+    const float delta = static_cast<float>(anchor - m_rangeAnchor) * m_rangeStep;
+    if (!GvSliderUpdateRange(m_min, m_max, delta))
+        return;
+    m_rangeAnchor = anchor;
+    if (m_pOwner)
+        m_pOwner->SendMessage(GVM_SLIDER_RANGE_CHANGED, reinterpret_cast<WPARAM>(GetSafeHwnd()), 0);
+}
+
+void CPopupSlider::MovePointerToThumb()
+{
+    CPoint tip(GvSliderThumbTipX(m_position), GvPopupSliderTipY);
+    ClientToScreen(&tip);
+    SetCursorPos(tip.x, tip.y);
+}
+
+void CPopupSlider::OnNcDestroy()
+{
+    CWnd::OnNcDestroy();
+    delete this;
+}
+
+void CPopupSlider::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    CWnd::OnLButtonUp(nFlags, point);
+    if (point.x != m_lastX) {
+        m_lastX = point.x;
+        m_lastY = point.y;
+        UpdateSliderValue(point);
+    }
+    EndPopupSlider(GVM_SLIDER_CLOSE);
+}
+
+void CPopupSlider::OnRButtonDown(UINT nFlags, CPoint point)
+{
+    if (!m_allowRangeDrag)
+        return;
+    m_rangeDragging = true;
+    CRect client;
+    GetClientRect(&client);
+    m_rangeAnchor = client.Height() / 2 - point.y;
+    m_rangeStep = GvSliderRangeStep(m_min, m_max);
+}
+
+void CPopupSlider::OnRButtonUp(UINT nFlags, CPoint point)
+{
+    if (!m_rangeDragging)
+        return;
+    m_rangeDragging = false;
+    m_rangeAnchor = 0;
+}
+
+void CPopupSlider::OnPaint()
+{
+    CPaintDC dc(this);
+    DrawSlider();
+    CRect client;
+    GetClientRect(&client);
+    dc.DrawEdge(&client, EDGE_RAISED, BF_RECT);
+}
+
+void CPopupSlider::OnMouseMove(UINT nFlags, CPoint point)
+{
+    CWnd::OnMouseMove(nFlags, point);
+    if (m_rangeDragging || point.x == m_lastX)
+        return;
+    m_lastX = point.x;
+    m_lastY = point.y;
+    UpdateSliderValue(point);
+}
+
+void CPopupSlider::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    switch (nChar) {
+    case VK_ESCAPE:
+    case VK_RETURN:
+    case VK_SPACE:
+    case VK_UP:
+        EndPopupSlider(GVM_SLIDER_CLOSE);
+        return;
+    case VK_RIGHT:
+        m_position = GvSliderStepPosition(m_position, 1, m_clamp);
+        break;
+    case VK_LEFT:
+        m_position = GvSliderStepPosition(m_position, -1, m_clamp);
+        break;
+    }
+    UpdateSliderWindow();
+    MovePointerToThumb();
+    CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void CPopupSlider::OnKillFocus(CWnd* pNewWnd)
+{
+    CWnd::OnKillFocus(pNewWnd);
+    // Releasing the capture may end the pop-up and destroy this object.
+    const HCURSOR hOldCursor = m_hOldCursor;
+    ReleaseCapture();
+    SetCursor(hOldCursor);
+}
+
+void CPopupSlider::OnActivateApp(BOOL bActive, DWORD dwThreadID)
+{
+    CWnd::OnActivateApp(bActive, dwThreadID);
+    if (!bActive)
+        EndPopupSlider(GVM_SLIDER_CLOSE);
+}
+
+BOOL CPopupSlider::OnMouseWheel(UINT nFlags, short zDelta, CPoint point)
+{
+    m_position = GvSliderStepPosition(m_position, zDelta >= 0 ? 1 : -1, m_clamp);
+    UpdateSliderWindow();
+    return TRUE;
+}
+
+void CPopupSlider::OnCaptureChanged(CWnd* pWnd)
+{
+    CWnd::OnCaptureChanged(pWnd);
+    if (pWnd != this)
+        EndPopupSlider(GVM_SLIDER_CLOSE);
+}

@@ -1,0 +1,55 @@
+#pragma once
+#include "platform/mfc/GvMfc.h"
+#include "GvMFCUtilitiesExport.h"
+
+// A borderless 125 x 20 pop-up that sweeps a value across a range while the
+// pointer moves sideways (one pixel per percent). It holds capture and focus,
+// sends GVM_SLIDER_DELTA to its owner after every change and GVM_SLIDER_CLOSE
+// exactly once when it ends; the owner then destroys the window and the
+// object deletes itself.
+class GVMFCUTILITIES_API CPopupSlider : public CWnd
+{
+public:
+    CPopupSlider(CPoint point, float value, float min, float max, bool clamp, CWnd* pOwner, bool allowRangeDrag);
+
+    int Create(CPoint point, CWnd* pOwner);
+    float GetSliderValue() const { return m_value; }
+    void GetSliderRange(float* pMin, float* pMax) const;
+    // Ends once: releases capture, restores the cursor, then tells the owner
+    // (which may destroy this object while handling it).
+    void EndPopupSlider(int message);
+
+protected:
+    void ComputeSliderPosition();
+    void DrawSlider();
+    void UpdateSliderValue(CPoint point);
+    void UpdateSliderWindow();
+    void UpdateSliderRange(CPoint point);
+    void MovePointerToThumb();
+
+    afx_msg void OnNcDestroy();
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnPaint();
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnActivateApp(BOOL bActive, DWORD dwThreadID);
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint point);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    DECLARE_MESSAGE_MAP()
+
+    CWnd* m_pOwner;
+    bool m_bEnded;
+    float m_position;
+    float m_value;
+    float m_min, m_max;
+    bool m_clamp;
+    HCURSOR m_hOldCursor;
+    bool m_allowRangeDrag;
+    bool m_rangeDragging;
+    float m_rangeStep;
+    int m_rangeAnchor;
+    int m_lastX, m_lastY;
+};
