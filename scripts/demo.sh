@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# The main job. Until the demo host exists: count the instruction slots of the
-# sample shaders with the shipped assembly keywords.
+# The main job: the demo host renders each panel of the library's controls to
+# PNG under Wine (under Xvfb when there is no display) and exits.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 scripts/install-deps.sh
-cmake --preset native >/dev/null
-cmake --build --preset native --target gvshader
-for f in data/shaders/*.asm; do
-  build/native/bin/gvshader count --keywords data/keywords/asm.kwd --model "$(head -c 40 "$f" | grep -oE '(vs|ps)_[0-9]_(sw|[0-9x])' | head -1)" "$f"
-done
+trap 'scripts/xvfb-stop' EXIT
+
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 --target GvDemoHost
+rm -rf build/screenshots
+mkdir -p build/screenshots
+scripts/wine-run build/win32/bin/GvDemoHost.exe --screenshot build/screenshots
+echo "Screenshots: $root/build/screenshots/"
+ls -1 build/screenshots/*.png

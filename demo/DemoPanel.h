@@ -1,0 +1,26 @@
+#pragma once
+#include "platform/mfc/GvMfc.h"
+
+// One page of the demo: a child window of the frame holding a group of the
+// library's controls. Panels are listed in DemoPanels.cpp; a later subsystem
+// adds its page there. A panel may have several scenes (the plain page, a
+// pop-up open, ...), each saved as one picture in screenshot mode.
+class CDemoPanel : public CWnd
+{
+public:
+    virtual LPCWSTR GetTitle() const = 0;
+    // Short file-name part of the panel's pictures, e.g. "numeric".
+    virtual LPCWSTR GetName() const = 0;
+    virtual BOOL CreatePanel(CWnd* pParent, const CRect& rect, UINT nID) = 0;
+
+    virtual int GetSceneCount() const { return 1; }
+    // Puts the panel into scene i; returns the scene's name ("" for the plain page).
+    virtual CString BeginScene(int scene) { return CString(); }
+    // Leaves scene i (closes what BeginScene opened).
+    virtual void EndScene(int scene) {}
+};
+
+typedef CDemoPanel* (*DemoPanelFactory)();
+
+// The panels in menu order, ended by a null entry.
+extern const DemoPanelFactory g_demoPanels[];

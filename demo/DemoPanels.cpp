@@ -1,0 +1,18 @@
+#include "demo/DemoPanel.h"
+
+#include "demo/NumericPanel.h"
+
+namespace {
+
+template <class T>
+CDemoPanel* Make()
+{
+    return new T;
+}
+
+} // namespace
+
+const DemoPanelFactory g_demoPanels[] = {
+    &Make<CNumericPanel>,
+    nullptr,
+};

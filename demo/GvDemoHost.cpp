@@ -1,0 +1,42 @@
+// GvDemoHost: the library's controls in a real application window.
+//   GvDemoHost.exe                     interactive, until the window is closed
+//   GvDemoHost.exe --screenshot DIR    saves every panel as PNG into DIR, exits
+#include <cwchar>
+#include "demo/DemoFrame.h"
+#include "demo/Screenshot.h"
+#include <shellapi.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
+{
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    LPCWSTR screenshotDir = nullptr;
+    for (int i = 1; argv && i < argc; ++i) {
+        if (std::wcscmp(argv[i], L"--screenshot") == 0 && i + 1 < argc) {
+            screenshotDir = argv[++i];
+        } else {
+            std::fwprintf(stderr, L"usage: GvDemoHost [--screenshot DIR]\n");
+            LocalFree(argv);
+            return 2;
+        }
+    }
+
+    CDemoFrame frame;
+    if (!frame.CreateFrame()) {
+        LocalFree(argv);
+        return 1;
+    }
+    frame.ShowWindow(screenshotDir ? SW_SHOW : nCmdShow);
+    frame.UpdateWindow();
+    frame.SetForegroundWindow();
+
+    int result = 0;
+    if (screenshotDir) {
+        result = GvSaveDemoScreenshots(frame, screenshotDir) ? 0 : 1;
+        frame.DestroyWindow();
+    } else {
+        result = AfxRunMessageLoop();
+    }
+    LocalFree(argv);
+    return result;
+}
