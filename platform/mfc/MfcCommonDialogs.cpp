@@ -1,5 +1,15 @@
 #include "MfcCommonDialogs.h"
 
+void CCommonDialog::OnOK()
+{
+    Default();
+}
+
+void CCommonDialog::OnCancel()
+{
+    Default();
+}
+
 CFindReplaceDialog::CFindReplaceDialog()
 {
     m_fr = FINDREPLACEW();

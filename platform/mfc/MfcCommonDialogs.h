@@ -3,11 +3,20 @@
 #include "MfcDialog.h"
 #include <commdlg.h>
 
+// Base of the common dialogs: OK and Cancel belong to the system's dialog
+// procedure, not to EndDialog.
+class GVMFC_API CCommonDialog : public CDialog
+{
+protected:
+    void OnOK() override;
+    void OnCancel() override;
+};
+
 // Modeless; deletes itself when its window is destroyed, so it lives on the
 // heap. Its owner hears of it through the registered message FINDMSGSTRINGW,
 // whose lParam GetNotifier turns back into the object (the record's
 // lCustData holds it).
-class GVMFC_API CFindReplaceDialog : public CDialog
+class GVMFC_API CFindReplaceDialog : public CCommonDialog
 {
 public:
     CFindReplaceDialog();
@@ -36,7 +45,7 @@ protected:
     WCHAR m_szReplaceWith[128];
 };
 
-class GVMFC_API CPrintDialog : public CDialog
+class GVMFC_API CPrintDialog : public CCommonDialog
 {
 public:
     explicit CPrintDialog(BOOL bPrintSetupOnly,

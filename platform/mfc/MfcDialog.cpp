@@ -104,10 +104,14 @@ void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value)
 namespace
 {
 // Messages of our dialogs go through their objects first; what they leave
-// reaches the dialog manager's default processing.
-INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM)
+// reaches this procedure through the dialog manager: WM_INITDIALOG too, so
+// that a common dialog's own procedure initialises it instead.
+INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
 {
-    return FALSE;
+    if (message != WM_INITDIALOG)
+        return FALSE;
+    CDialog* pDialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(hWnd));
+    return pDialog ? pDialog->OnInitDialog() : TRUE;
 }
 }
 
@@ -157,11 +161,6 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEW lpDialogTemplate, CWnd* pParentWnd,
     return hWnd != nullptr;
 }
 
-LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
-{
-    return OnInitDialog();
-}
-
 BOOL CDialog::OnInitDialog()
 {
     UpdateData(FALSE);
@@ -193,7 +192,6 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 }
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
     ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()

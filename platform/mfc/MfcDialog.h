@@ -59,7 +59,6 @@ public:
 protected:
     virtual void OnOK();
     virtual void OnCancel();
-    afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 };

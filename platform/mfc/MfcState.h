@@ -30,6 +30,7 @@ public:
         if (it != m_permanent.end() && it->second == p)
             m_permanent.erase(it);
     }
+    void ForgetHandle(H h) { m_permanent.erase(h); }
     // The permanent object, else a temporary one made by New and set by Set.
     template <class New, class Set>
     T* FromHandle(H h, New makeObject, Set setHandle)

@@ -19,7 +19,13 @@ CWnd::CWnd(HWND hWndConstant) : m_hWnd(hWndConstant), m_pfnSuper(nullptr) {}
 CWnd::~CWnd()
 {
     AFX_THREAD_STATE* pState = AfxPeekThreadState();
-    if (m_hWnd && pState && pState->m_windows.LookupPermanent(m_hWnd) == this)
+    if (!m_hWnd || !pState || pState->m_windows.LookupPermanent(m_hWnd) != this)
+        return;
+    // An object deleted by its own WM_NCDESTROY handler only lets go.
+    const MSG& current = pState->m_lastSentMsg;
+    if (current.message == WM_NCDESTROY && current.hwnd == m_hWnd)
+        UnsubclassWindow();
+    else
         DestroyWindow();
 }
 
@@ -249,6 +255,10 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
     {
         lResult = nMsg == WM_CREATE ? -1 : 0;
     }
+    // A handler that ended the object without CWnd::OnNcDestroy leaves no
+    // stale entry behind.
+    if (nMsg == WM_NCDESTROY)
+        pState->m_windows.ForgetHandle(hWnd);
     pState->m_lastSentMsg = oldMsg;
     return lResult;
 }

@@ -10,6 +10,10 @@ inline void PrintTo(const CRect& r, std::ostream* os)
 {
     *os << "(" << r.left << ", " << r.top << ")-(" << r.right << ", " << r.bottom << ")";
 }
+inline void PrintTo(const CString& s, std::ostream* os)
+{
+    *os << ::testing::PrintToString(std::wstring(s));
+}
 inline void PrintTo(const CPoint& p, std::ostream* os)
 {
     *os << "(" << p.x << ", " << p.y << ")";

@@ -91,6 +91,41 @@ TEST_F(WindowObjectTest, SelfDeletingObjectsAreDeletedExactlyOnce)
     delete pNever;
 }
 
+namespace
+{
+// Ends itself in its own WM_NCDESTROY handler, bypassing CWnd's.
+class CNcDestroyDeletingWnd : public CWnd
+{
+public:
+    static int s_deleted;
+    ~CNcDestroyDeletingWnd() override { ++s_deleted; }
+
+protected:
+    afx_msg void OnNcDestroy()
+    {
+        Default();
+        delete this;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+int CNcDestroyDeletingWnd::s_deleted = 0;
+
+BEGIN_MESSAGE_MAP(CNcDestroyDeletingWnd, CWnd)
+    ON_WM_NCDESTROY()
+END_MESSAGE_MAP()
+}
+
+TEST_F(WindowObjectTest, DeletionInsideTheNcDestroyHandlerLeavesNoEntry)
+{
+    CNcDestroyDeletingWnd::s_deleted = 0;
+    CNcDestroyDeletingWnd* pWnd = new CNcDestroyDeletingWnd;
+    ASSERT_TRUE(pWnd->Create(nullptr, L"", WS_CHILD, ChildRect(), &m_frame, 1));
+    HWND hWnd = pWnd->m_hWnd;
+    ::DestroyWindow(hWnd);
+    EXPECT_EQ(1, CNcDestroyDeletingWnd::s_deleted);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+}
+
 TEST_F(WindowObjectTest, SubclassAndUnsubclassAForeignWindow)
 {
     HWND hEdit = CreateForeignEdit(m_frame.m_hWnd);

@@ -1,0 +1,112 @@
+#include "MfcTestWindows.h"
+
+namespace
+{
+std::vector<int> Contents(const CList<int, int>& list)
+{
+    std::vector<int> values;
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+        values.push_back(list.GetNext(pos));
+    return values;
+}
+
+std::vector<int> ContentsBackwards(const CList<int, int>& list)
+{
+    std::vector<int> values;
+    for (POSITION pos = list.GetTailPosition(); pos;)
+        values.push_back(list.GetPrev(pos));
+    return values;
+}
+}
+
+TEST(CollectionsTest, ListKeepsOrderBothWays)
+{
+    CList<int, int> list;
+    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_EQ(nullptr, list.GetHeadPosition());
+    list.AddTail(2);
+    list.AddHead(1);
+    POSITION three = list.AddTail(3);
+    list.InsertBefore(three, 25);
+    list.InsertAfter(three, 4);
+    list.InsertBefore(list.GetHeadPosition(), 0);
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 25, 3, 4}), Contents(list));
+    EXPECT_EQ((std::vector<int>{4, 3, 25, 2, 1, 0}), ContentsBackwards(list));
+    EXPECT_EQ(6, list.GetCount());
+
+    list.RemoveAt(list.Find(25));
+    EXPECT_EQ(0, list.RemoveHead());
+    EXPECT_EQ(4, list.RemoveTail());
+    EXPECT_EQ((std::vector<int>{1, 2, 3}), Contents(list));
+    EXPECT_EQ((std::vector<int>{3, 2, 1}), ContentsBackwards(list));
+    EXPECT_EQ(3, list.GetAt(list.FindIndex(2)));
+    EXPECT_EQ(nullptr, list.FindIndex(3));
+    EXPECT_EQ(nullptr, list.FindIndex(-1));
+    EXPECT_EQ(nullptr, list.Find(7));
+    list.SetAt(list.GetHeadPosition(), 10);
+    EXPECT_EQ(10, list.GetHead());
+    EXPECT_EQ(3, list.GetTail());
+
+    list.RemoveAll();
+    EXPECT_EQ(0, list.GetCount());
+    EXPECT_EQ(nullptr, list.GetTailPosition());
+    list.AddTail(5);
+    EXPECT_EQ((std::vector<int>{5}), ContentsBackwards(list));
+}
+
+TEST(CollectionsTest, PointerListFindsByAddress)
+{
+    int a = 0, b = 0;
+    CPtrList list;
+    list.AddTail(&a);
+    POSITION pb = list.AddTail(&b);
+    list.AddTail(&a);
+    EXPECT_EQ(pb, list.Find(&b));
+    POSITION first = list.Find(&a);
+    EXPECT_NE(nullptr, list.Find(&a, first));
+    EXPECT_NE(first, list.Find(&a, first));
+}
+
+TEST(StringTest, FormatAndEditing)
+{
+    CString s;
+    s.Format(L"%s: %d x %d", L"Dimensions", 256, 128);
+    EXPECT_EQ(CString(L"Dimensions: 256 x 128"), s);
+    s.AppendFormat(L" (%.2f)", 0.5);
+    EXPECT_EQ(CString(L"Dimensions: 256 x 128 (0.50)"), s);
+    EXPECT_EQ(CString(L"Dimensions"), s.Left(10));
+    EXPECT_EQ(CString(L"(0.50)"), s.Right(6));
+    EXPECT_EQ(CString(L"256"), s.Mid(12, 3));
+    EXPECT_EQ(12, s.Find(L"256"));
+    EXPECT_EQ(-1, s.Find(L'#'));
+    EXPECT_EQ(s.GetLength() - 1, s.ReverseFind(L')'));
+    EXPECT_EQ(CString(L""), s.Mid(100));
+
+    CString path(L"a/b/c.gvx");
+    EXPECT_EQ(2, path.Replace(L"/", L"\\\\"));
+    EXPECT_EQ(CString(L"a\\\\b\\\\c.gvx"), path);
+    CString sign(L"12-");
+    sign.Delete(sign.Find(L'-'));
+    sign.Insert(0, L'-');
+    EXPECT_EQ(CString(L"-12"), sign);
+    EXPECT_EQ(0, CString(L"RGB").CompareNoCase(L"rgb"));
+    EXPECT_TRUE(CString(L"a") < CString(L"b"));
+}
+
+TEST(StringTest, BuffersTakeTheirLengthOnRelease)
+{
+    CString s(L"abc");
+    wchar_t* p = s.GetBuffer(20);
+    wcscpy(p, L"longer text");
+    s.ReleaseBuffer();
+    EXPECT_EQ(CString(L"longer text"), s);
+    p = s.GetBuffer();
+    p[3] = 0;
+    s.ReleaseBuffer();
+    EXPECT_EQ(3, s.GetLength());
+    s.GetBufferSetLength(2);
+    s.ReleaseBuffer(1);
+    EXPECT_EQ(CString(L"l"), s);
+    EXPECT_FALSE(s.LoadString(65000)) << "no such string anywhere";
+    EXPECT_TRUE(s.IsEmpty());
+}

@@ -1,0 +1,230 @@
+#include "MfcTestWindows.h"
+
+namespace
+{
+class ControlsTest : public MfcWindowTest
+{
+};
+}
+
+TEST_F(ControlsTest, ComboBoxKeepsItemsAndTheirData)
+{
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(10, 10, 120, 200), &m_frame, 1));
+    EXPECT_EQ(0, combo.AddString(L"RGB"));
+    EXPECT_EQ(1, combo.AddString(L"HSV"));
+    combo.SetItemData(0, 10);
+    combo.SetItemData(1, 11);
+    EXPECT_EQ(CB_ERR, combo.GetCurSel());
+    combo.SetCurSel(1);
+    EXPECT_EQ(1, combo.GetCurSel());
+    EXPECT_EQ(11u, combo.GetItemData(combo.GetCurSel()));
+    CString text;
+    combo.GetLBText(1, text);
+    EXPECT_EQ(CString(L"HSV"), text);
+    combo.GetLBText(5, text);
+    EXPECT_TRUE(text.IsEmpty());
+    EXPECT_EQ(0, combo.FindStringExact(-1, L"RGB"));
+    EXPECT_EQ(1, combo.DeleteString(0));
+    EXPECT_EQ(1, combo.GetCount());
+}
+
+TEST_F(ControlsTest, ButtonsSliderSpinAndScrollBar)
+{
+    CButton check;
+    ASSERT_TRUE(check.Create(L"Floating Point", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, ChildRect(), &m_frame, 1));
+    EXPECT_EQ(BST_UNCHECKED, check.GetCheck());
+    check.SetCheck(BST_CHECKED);
+    EXPECT_EQ(BST_CHECKED, check.GetCheck());
+    EXPECT_EQ((UINT)BS_AUTOCHECKBOX, check.GetButtonStyle() & 0x0F);
+    EXPECT_EQ(BST_CHECKED, m_frame.IsDlgButtonChecked(1));
+
+    CSliderCtrl slider;
+    ASSERT_TRUE(slider.Create(WS_CHILD | WS_VISIBLE | TBS_HORZ, ChildRect(10, 40), &m_frame, 2));
+    slider.SetRange(-5, 20);
+    EXPECT_EQ(-5, slider.GetRangeMin());
+    EXPECT_EQ(20, slider.GetRangeMax());
+    slider.SetPos(30);
+    EXPECT_EQ(20, slider.GetPos()) << "the trackbar keeps its position in range";
+
+    CEdit buddy;
+    ASSERT_TRUE(buddy.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, ChildRect(10, 70, 60, 20), &m_frame, 3));
+    CSpinButtonCtrl spin;
+    ASSERT_TRUE(spin.Create(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, ChildRect(70, 70, 12, 20), &m_frame, 4));
+    spin.SetBuddy(&buddy);
+    EXPECT_EQ(&buddy, spin.GetBuddy());
+    spin.SetRange32(1, 4);
+    int low = 0, high = 0;
+    spin.GetRange32(low, high);
+    EXPECT_EQ(1, low);
+    EXPECT_EQ(4, high);
+    spin.SetPos32(3);
+    EXPECT_EQ(3, spin.GetPos32());
+    CString text;
+    buddy.GetWindowText(text);
+    EXPECT_EQ(CString(L"3"), text) << "the spin writes its buddy's text";
+
+    CScrollBar bar;
+    ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | SBS_HORZ, ChildRect(10, 100, 150, 16), &m_frame, 291));
+    SCROLLINFO info = {};
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = 200;
+    info.nPage = 50;
+    info.nPos = 120;
+    bar.SetScrollInfo(&info);
+    EXPECT_EQ(120, bar.GetScrollPos());
+    SCROLLINFO back = {};
+    ASSERT_TRUE(bar.GetScrollInfo(&back));
+    EXPECT_EQ(200, back.nMax);
+    EXPECT_EQ(50u, back.nPage);
+    bar.SetScrollPos(500);
+    EXPECT_EQ(151, bar.GetScrollPos()) << "max - page + 1";
+}
+
+TEST_F(ControlsTest, ToolTipToolsAndTheirTexts)
+{
+    CStatic label;
+    ASSERT_TRUE(label.Create(L"label", WS_CHILD | WS_VISIBLE, ChildRect(), &m_frame, 5));
+    CToolTipCtrl tip;
+    ASSERT_TRUE(tip.Create(&m_frame, TTS_ALWAYSTIP));
+    EXPECT_EQ(m_frame.m_hWnd, ::GetWindow(tip.m_hWnd, GW_OWNER));
+    ASSERT_TRUE(tip.AddTool(&label, L"Small View"));
+    EXPECT_EQ(1, tip.GetToolCount());
+    tip.UpdateTipText(L"Large View", &label);
+
+    wchar_t text[80] = L"";
+    TTTOOLINFOW ti = {};
+    ti.cbSize = TTTOOLINFOW_V1_SIZE;
+    ti.hwnd = m_frame.m_hWnd;
+    ti.uFlags = TTF_IDISHWND;
+    ti.uId = (UINT_PTR)label.m_hWnd;
+    ti.lpszText = text;
+    tip.SendMessage(TTM_GETTEXTW, 80, (LPARAM)&ti);
+    EXPECT_STREQ(L"Large View", text);
+    tip.SetMaxTipWidth(300);
+    tip.Activate(TRUE);
+    MSG msg = {label.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2), 0, {0, 0}};
+    tip.RelayEvent(&msg);
+    tip.DelTool(&label);
+    EXPECT_EQ(0, tip.GetToolCount());
+}
+
+namespace
+{
+// Records the owner-draw calls that reach the menu object.
+class CRecordingMenu : public CMenu
+{
+public:
+    std::vector<UINT> m_measured;
+    std::vector<UINT> m_drawn;
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override
+    {
+        m_measured.push_back(lpMeasureItemStruct->itemID);
+        lpMeasureItemStruct->itemWidth = 60;
+        lpMeasureItemStruct->itemHeight = 19;
+    }
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override { m_drawn.push_back(lpDrawItemStruct->itemID); }
+};
+
+// An owner window whose object routes WM_MEASUREITEM and WM_DRAWITEM.
+class COwnerWnd : public CWnd
+{
+};
+}
+
+TEST_F(ControlsTest, OwnerDrawnMenuItemsReachTheirMenuObject)
+{
+    COwnerWnd owner;
+    ASSERT_TRUE(owner.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, ChildRect(), &m_frame, 1));
+    CRecordingMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    ASSERT_TRUE(menu.AppendMenu(MF_OWNERDRAW, 101, (LPCWSTR)(UINT_PTR)0x1234));
+    ASSERT_TRUE(menu.AppendMenu(MF_STRING, 102, L"plain"));
+    EXPECT_EQ(&menu, CMenu::FromHandle(menu.m_hMenu));
+    EXPECT_EQ(2u, menu.GetMenuItemCount());
+    CString text;
+    menu.GetMenuString(102, text, MF_BYCOMMAND);
+    EXPECT_EQ(CString(L"plain"), text);
+
+    // Escape, queued before the menu opens, ends its loop once it has
+    // measured its items.
+    owner.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    CPoint at(20, 20);
+    m_frame.ClientToScreen(&at);
+    EXPECT_EQ(0, menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, at.x, at.y, &owner));
+    EXPECT_EQ(std::vector<UINT>{101}, menu.m_measured);
+
+    // Whether the open menu got painted is the platform's affair; a drawing
+    // request always reaches the object.
+    std::vector<UINT> drawn = menu.m_drawn;
+    drawn.push_back(101);
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_MENU;
+    dis.itemID = 101;
+    dis.hwndItem = (HWND)menu.m_hMenu;
+    EXPECT_EQ(TRUE, owner.SendMessage(WM_DRAWITEM, 0, (LPARAM)&dis));
+    EXPECT_EQ(drawn, menu.m_drawn);
+    AfxPumpPendingMessages();
+}
+
+namespace
+{
+class CCountedFindDialog : public CFindReplaceDialog
+{
+public:
+    static int s_deleted;
+    ~CCountedFindDialog() override { ++s_deleted; }
+};
+int CCountedFindDialog::s_deleted = 0;
+
+const UINT WM_FINDREPLACE = ::RegisterWindowMessageW(FINDMSGSTRINGW);
+
+// Owner of a find dialog: records what each notification says.
+class CFindOwnerWnd : public CWnd
+{
+public:
+    std::vector<std::wstring> m_log;
+    CFindReplaceDialog* m_pNotifier = nullptr;
+
+protected:
+    afx_msg LRESULT OnFindReplace(WPARAM, LPARAM lParam)
+    {
+        m_pNotifier = CFindReplaceDialog::GetNotifier(lParam);
+        if (m_pNotifier->IsTerminating())
+            m_log.push_back(L"terminating");
+        else if (m_pNotifier->FindNext())
+            m_log.push_back(L"find " + std::wstring(m_pNotifier->GetFindString()) +
+                            (m_pNotifier->SearchDown() ? L" down" : L" up"));
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CFindOwnerWnd, CWnd)
+    ON_REGISTERED_MESSAGE(WM_FINDREPLACE, OnFindReplace)
+END_MESSAGE_MAP()
+}
+
+TEST_F(ControlsTest, FindDialogNotifiesItsOwnerAndDeletesItself)
+{
+    CFindOwnerWnd owner;
+    ASSERT_TRUE(owner.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, ChildRect(), &m_frame, 1));
+    CCountedFindDialog::s_deleted = 0;
+    CCountedFindDialog* pDialog = new CCountedFindDialog;
+    wchar_t findWhat[4096] = L"";
+    pDialog->m_fr.lpstrFindWhat = findWhat;
+    pDialog->m_fr.wFindWhatLen = 4096;
+    ASSERT_TRUE(pDialog->Create(TRUE, L"needle", nullptr, FR_DOWN, &owner));
+    HWND hDialog = pDialog->m_hWnd;
+    EXPECT_EQ(pDialog, CWnd::FromHandlePermanent(hDialog));
+    EXPECT_STREQ(L"needle", findWhat) << "the caller's buffer is kept";
+
+    ::SendMessageW(hDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(hDialog, IDOK));
+    EXPECT_EQ(pDialog, owner.m_pNotifier);
+    ::SendMessageW(hDialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), (LPARAM)::GetDlgItem(hDialog, IDCANCEL));
+    AfxPumpPendingMessages();
+    EXPECT_EQ((std::vector<std::wstring>{L"find needle down", L"terminating"}), owner.m_log);
+    EXPECT_FALSE(::IsWindow(hDialog));
+    EXPECT_EQ(1, CCountedFindDialog::s_deleted);
+}
