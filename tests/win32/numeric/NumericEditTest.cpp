@@ -192,14 +192,6 @@ TEST_F(NumericEditTest, UpdateValueLeavesTheWindowText)
     EXPECT_EQ(CString(L"4.500"), Text());
 }
 
-TEST_F(NumericEditTest, RightButtonIsConsumed)
-{
-    m_other->SetFocus();
-    m_edit->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
-    PumpMessages();
-    EXPECT_EQ(m_other->GetSafeHwnd(), ::GetFocus());
-}
-
 TEST_F(NumericEditTest, InitTakesTheFocus)
 {
     m_other->SetFocus();

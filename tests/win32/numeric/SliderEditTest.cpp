@@ -339,3 +339,64 @@ TEST_F(SliderEditTest, IntegerPositionOfALimitedRange)
 }
 
 } // namespace
+
+namespace {
+
+class SliderEditExchangeTest : public SliderEditTest
+{
+protected:
+    HWND CreatePlainEdit(UINT nID)
+    {
+        return CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 20, 20, 200, 20, m_parent.GetSafeHwnd(),
+                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr, nullptr);
+    }
+};
+
+TEST_F(SliderEditExchangeTest, AttachesOnceWithTheGivenAlignment)
+{
+    HWND hEdit = CreatePlainEdit(42);
+    CDataExchange dx(&m_parent, FALSE);
+    DDX_CGvSliderEdit(&dx, 42, *m_edit, 1);
+    EXPECT_EQ(hEdit, m_edit->GetSafeHwnd());
+    EXPECT_EQ(CRect(0, 0, 16, 20), m_edit->ButtonRect());
+    EXPECT_EQ(CRect(16, 0, 200, 20), ClientInWindow());
+
+    CreatePlainEdit(43);
+    DDX_CGvSliderEdit(&dx, 43, *m_edit, 0);  // already attached: nothing changes
+    EXPECT_EQ(hEdit, m_edit->GetSafeHwnd());
+    EXPECT_EQ(CRect(0, 0, 16, 20), m_edit->ButtonRect());
+}
+
+TEST_F(SliderEditExchangeTest, AttachedEditNotifiesTheDialog)
+{
+    CreatePlainEdit(42);
+    CDataExchange dx(&m_parent, FALSE);
+    DDX_CGvSliderEdit(&dx, 42, *m_edit, 0);
+    m_edit->SetData(0.0f, 0.0f, 10.0f, true, 300, 1, true);
+    CPopupSlider* pPopup = OpenWithDownArrow();
+    ASSERT_NE(nullptr, pPopup);
+    pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(42, 10));
+    EXPECT_EQ(CString(L"3.0"), Text());
+    pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(1, m_parent.Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, m_parent.Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(reinterpret_cast<WPARAM>(static_cast<CGvSliderEdit*>(m_edit)), m_parent.m_notes.back().wParam);
+}
+
+TEST_F(SliderEditExchangeTest, ControlThatCannotBeSubclassedThrows)
+{
+    CEdit* pOther = Add<CEdit>();
+    ASSERT_TRUE(pOther->Create(WS_CHILD, CRect(0, 0, 50, 20), &m_parent, 44));
+    CDataExchange dx(&m_parent, FALSE);
+    CException* pThrown = nullptr;
+    try {
+        DDX_CGvSliderEdit(&dx, 44, *m_edit, 0);
+    } catch (CNotSupportedException* e) {
+        pThrown = e;
+    }
+    ASSERT_NE(nullptr, pThrown);
+    pThrown->Delete();
+    EXPECT_EQ(nullptr, m_edit->GetSafeHwnd());
+}
+
+} // namespace
