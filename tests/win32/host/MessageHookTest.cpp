@@ -1,0 +1,170 @@
+#include <cstddef>
+#include <vector>
+
+#include "GvUtilities.h"
+#include "HostWindowTest.h"
+
+namespace {
+
+// The icon menu reads the fields by position.
+static_assert(offsetof(GvMessageHandlerStruct, m_hWnd) == 0, "window first");
+static_assert(offsetof(GvMessageHandlerStruct, m_message) == sizeof(void*), "then the message");
+static_assert(offsetof(GvMessageHandlerStruct, m_wParam) == 2 * sizeof(void*), "then wParam");
+static_assert(offsetof(GvMessageHandlerStruct, m_lParam) == 3 * sizeof(void*), "then lParam");
+static_assert(offsetof(GvMessageHandlerStruct, m_context) == 4 * sizeof(void*), "then the context");
+static_assert(offsetof(GvMessageHandlerStruct, m_handled) == 5 * sizeof(void*), "then the handled byte");
+static_assert(sizeof(GvMessageHandlerStruct::m_handled) == 1, "a byte");
+
+// What one handler saw; it swallows the message named m_swallow.
+struct Watcher
+{
+    std::vector<GvMessageHandlerStruct> m_seen;
+    UINT m_swallow = 0;
+    long m_answer = 0;
+    std::vector<int>* m_order = nullptr;
+    int m_name = 0;
+};
+
+long WatchProc(GvMessageHandlerStruct* message)
+{
+    Watcher* watcher = static_cast<Watcher*>(message->m_context);
+    watcher->m_seen.push_back(*message);
+    if (watcher->m_order)
+        watcher->m_order->push_back(watcher->m_name);
+    if (message->m_message == watcher->m_swallow) {
+        message->m_handled = 1;
+        return watcher->m_answer;
+    }
+    return 0;
+}
+
+int CountSeen(const Watcher& watcher, UINT message)
+{
+    int count = 0;
+    for (const GvMessageHandlerStruct& seen : watcher.m_seen)
+        count += seen.m_message == message;
+    return count;
+}
+
+class MessageHookTest : public HostWindowTest {};
+
+TEST_F(MessageHookTest, AHandlerSeesEveryMessageWithItsParametersAndContext)
+{
+    HWND window = CreateRecordingWindow(0, 0, 50, 50);
+    Watcher watcher;
+    ASSERT_TRUE(GvHandleMessage(WatchProc, &watcher, window, 0));
+    SendMessageW(window, WM_USER + 7, 11, 22);
+    SendMessageW(window, WM_USER + 8, 0, 0);
+    ASSERT_EQ(2u, watcher.m_seen.size());
+    EXPECT_EQ(window, watcher.m_seen[0].m_hWnd);
+    EXPECT_EQ(WM_USER + 7u, watcher.m_seen[0].m_message);
+    EXPECT_EQ(11u, watcher.m_seen[0].m_wParam);
+    EXPECT_EQ(22, watcher.m_seen[0].m_lParam);
+    EXPECT_EQ(&watcher, watcher.m_seen[0].m_context);
+    EXPECT_EQ(0, watcher.m_seen[0].m_handled);
+    EXPECT_EQ(1, Count(window, WM_USER + 7)) << "not swallowed: the window still gets it";
+}
+
+TEST_F(MessageHookTest, ASwallowedMessageNeverReachesTheWindowAndGivesTheHandlersResult)
+{
+    HWND window = CreateRecordingWindow(0, 0, 50, 50);
+    Watcher watcher;
+    watcher.m_swallow = WM_USER + 1;
+    watcher.m_answer = 77;
+    GvHandleMessage(WatchProc, &watcher, window, 0);
+    EXPECT_EQ(77, SendMessageW(window, WM_USER + 1, 0, 0));
+    EXPECT_EQ(0, Count(window, WM_USER + 1));
+    SetAnswer(window, WM_USER + 2, 5);
+    EXPECT_EQ(5, SendMessageW(window, WM_USER + 2, 0, 0));
+}
+
+TEST_F(MessageHookTest, AFilteredHandlerSeesOnlyItsMessage)
+{
+    HWND window = CreateRecordingWindow(0, 0, 50, 50);
+    Watcher watcher;
+    GvHandleMessage(WatchProc, &watcher, window, WM_USER + 3);
+    SendMessageW(window, WM_USER + 2, 0, 0);
+    SendMessageW(window, WM_USER + 3, 0, 0);
+    SetWindowTextW(window, L"text");
+    ASSERT_EQ(1u, watcher.m_seen.size());
+    EXPECT_EQ(WM_USER + 3u, watcher.m_seen[0].m_message);
+}
+
+TEST_F(MessageHookTest, LaterHooksSeeFirstAndCanSwallowForTheEarlierOnes)
+{
+    HWND window = CreateRecordingWindow(0, 0, 50, 50);
+    std::vector<int> order;
+    Watcher first, second;
+    first.m_order = second.m_order = &order;
+    first.m_name = 1;
+    second.m_name = 2;
+    second.m_swallow = WM_USER + 9;
+    GvHandleMessage(WatchProc, &first, window, 0);
+    GvHandleMessage(WatchProc, &second, window, 0);
+    SendMessageW(window, WM_USER + 4, 0, 0);
+    SendMessageW(window, WM_USER + 9, 0, 0);
+    EXPECT_EQ((std::vector<int>{2, 1, 2}), order);
+    EXPECT_EQ(0, CountSeen(first, WM_USER + 9));
+}
+
+TEST_F(MessageHookTest, RemovedAndDestroyedWindowsHooksEnd)
+{
+    HWND window = CreateRecordingWindow(0, 0, 50, 50);
+    Watcher watcher;
+    GvHandleMessage(WatchProc, &watcher, window, 0);
+    EXPECT_TRUE(GvRemoveMessageHandler(WatchProc, &watcher, window));
+    EXPECT_FALSE(GvRemoveMessageHandler(WatchProc, &watcher, window));
+    SendMessageW(window, WM_USER, 0, 0);
+    EXPECT_TRUE(watcher.m_seen.empty());
+
+    GvHandleMessage(WatchProc, &watcher, window, 0);
+    DestroyWindow(window);
+    EXPECT_EQ(1, CountSeen(watcher, WM_NCDESTROY)) << "the hook sees the end of its window";
+    EXPECT_FALSE(GvRemoveMessageHandler(WatchProc, &watcher, window)) << "and is gone with it";
+    EXPECT_FALSE(GvHandleMessage(WatchProc, &watcher, window, 0));
+    EXPECT_FALSE(GvHandleMessage(nullptr, &watcher, m_top, 0));
+}
+
+TEST_F(MessageHookTest, InterceptedCommandsOfAHostsControlsReachTheDialog)
+{
+    // The variable edit control's grid: controls live in a plain host window,
+    // their notifications go to the dialog.
+    HWND dialog = CreateRecordingWindow(0, 0, 300, 200);
+    HWND host = CreateRecordingWindow(10, 10, 200, 100, dialog);
+    HWND button = CreateControl(L"BUTTON", BS_PUSHBUTTON, 5, 5, 60, 20, host, 0x8001);
+    ASSERT_TRUE(GvInterceptMessage(dialog, host, WM_COMMAND));
+    SendMessageW(button, BM_CLICK, 0, 0);
+    EXPECT_EQ(0, Count(host, WM_COMMAND));
+    ASSERT_EQ(1, Count(dialog, WM_COMMAND));
+    for (const ReceivedMessage& received : Received(dialog))
+        if (received.m_message == WM_COMMAND) {
+            EXPECT_EQ(0x8001, LOWORD(received.m_wParam));
+            EXPECT_EQ(BN_CLICKED, HIWORD(received.m_wParam));
+            EXPECT_EQ(reinterpret_cast<LPARAM>(button), received.m_lParam);
+        }
+    // Other messages stay with the host; the dialog's result comes back.
+    GvInterceptMessage(dialog, host, WM_USER + 5);
+    SetAnswer(dialog, WM_USER + 5, 1);
+    EXPECT_EQ(1, SendMessageW(host, WM_USER + 5, 0, 0));
+    SendMessageW(host, WM_USER + 6, 0, 0);
+    EXPECT_EQ(1, Count(host, WM_USER + 6));
+    EXPECT_EQ(0, Count(dialog, WM_USER + 6));
+
+    EXPECT_TRUE(GvRemoveInterceptMessage(dialog, host, WM_COMMAND));
+    SendMessageW(button, BM_CLICK, 0, 0);
+    EXPECT_EQ(1, Count(host, WM_COMMAND));
+    EXPECT_EQ(1, Count(dialog, WM_COMMAND));
+}
+
+TEST_F(MessageHookTest, AnInterceptEndsWithItsReceiver)
+{
+    HWND dialog = CreateRecordingWindow(0, 0, 300, 200);
+    HWND host = CreateRecordingWindow(10, 10, 200, 100);
+    GvInterceptMessage(dialog, host, WM_USER + 1);
+    DestroyWindow(dialog);
+    SendMessageW(host, WM_USER + 1, 0, 0);
+    EXPECT_EQ(1, Count(host, WM_USER + 1)) << "with the receiver gone the host gets its message again";
+    EXPECT_FALSE(GvInterceptMessage(dialog, host, WM_USER + 1));
+}
+
+} // namespace

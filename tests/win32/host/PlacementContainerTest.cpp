@@ -1,0 +1,130 @@
+#include "GvUtilities.h"
+#include "HostWindowTest.h"
+
+// RECT lives in the global namespace, where lookup finds its operators.
+static bool operator==(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+static std::ostream& operator<<(std::ostream& out, const RECT& r)
+{
+    return out << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
+
+namespace {
+
+class PlacementContainerTest : public HostWindowTest {};
+
+void MoveTo(HWND window, int x, int y, int width, int height)
+{
+    SetWindowPos(window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+TEST_F(PlacementContainerTest, BottomEdgeFollowsTheReferenceBottomPlusTheOffset)
+{
+    // The texture editor's collapsed group: (group, 3, check box, 3, 4).
+    HWND group = CreateControl(L"BUTTON", BS_GROUPBOX, 0, 20, 200, 120);
+    HWND check = CreateControl(L"BUTTON", BS_AUTOCHECKBOX, 6, 20, 150, 16);
+    GvControlPlacementContainer collapsed;
+    collapsed.Bind(group, GV_LOCATION_BOTTOM, check, GV_LOCATION_BOTTOM, 4, 0.0f, true);
+    collapsed.ProcessControlPlacementContainer();
+    EXPECT_EQ((RECT{0, 20, 200, 40}), PlaceOf(group));
+    MoveTo(check, 6, 50, 150, 20);
+    collapsed.ProcessControlPlacementContainer();
+    EXPECT_EQ((RECT{0, 20, 200, 74}), PlaceOf(group)) << "only the bottom edge moves";
+}
+
+TEST_F(PlacementContainerTest, BottomOfAndRelativeToMoveAChainOfControls)
+{
+    // The texture editor's view options below its properties group.
+    HWND properties = CreateControl(L"BUTTON", BS_GROUPBOX, 0, 20, 200, 100);
+    HWND viewCheck = CreateControl(L"BUTTON", BS_AUTOCHECKBOX, 6, 130, 120, 16);
+    HWND viewGroup = CreateControl(L"BUTTON", BS_GROUPBOX, 0, 131, 200, 80);
+    HWND sizeCombo = CreateControl(L"STATIC", 0, 90, 150, 80, 20);
+    GvControlPlacementContainer view;
+    view.BindControlBottomOf(viewCheck, properties, 4);
+    view.BindControlRelativeTo(viewGroup, viewCheck);
+    view.BindControlRelativeTo(sizeCombo, viewCheck);
+    EXPECT_EQ(3, view.GetBindingCount());
+
+    MoveTo(properties, 0, 20, 200, 30);  // the group collapses
+    view.ProcessControlPlacementContainer();
+    EXPECT_EQ((RECT{6, 54, 126, 70}), PlaceOf(viewCheck));
+    EXPECT_EQ((RECT{0, 55, 200, 135}), PlaceOf(viewGroup)) << "moved by as much as the check box";
+    EXPECT_EQ((RECT{90, 74, 170, 94}), PlaceOf(sizeCombo));
+
+    MoveTo(properties, 0, 20, 200, 100);
+    view.ProcessControlPlacementContainer();
+    EXPECT_EQ((RECT{6, 124, 126, 140}), PlaceOf(viewCheck));
+    EXPECT_EQ((RECT{0, 125, 200, 205}), PlaceOf(viewGroup));
+}
+
+TEST_F(PlacementContainerTest, RelativeRightAndBottomFollowTheParentsSize)
+{
+    HWND panel = CreateRecordingWindow(10, 10, 300, 200);
+    HWND slider = CreateControl(L"STATIC", 0, 270, 10, 20, 150, panel);
+    HWND combo = CreateControl(L"STATIC", 0, 10, 170, 100, 20, panel);
+    HWND row = CreateControl(L"STATIC", 0, 10, 140, 200, 20, panel);
+    GvControlPlacementContainer layout;
+    layout.BindControlRelativeBottom(combo, 0);
+    layout.BindControlRelativeTo(row, combo);
+    layout.BindControlRelativeRight(slider, 0);
+    // The channel rows end where the value slider ends; the slider ends above the first row.
+    layout.Bind(row, GV_LOCATION_RIGHT, slider, GV_LOCATION_RIGHT, 0, 0.0f, true);
+    layout.Bind(slider, GV_LOCATION_BOTTOM, row, GV_LOCATION_TOP, 0, 0.0f, true);
+
+    MoveTo(panel, 10, 10, 360, 260);
+    layout.ProcessControlPlacementContainer();
+    EXPECT_EQ((RECT{10, 230, 110, 250}), PlaceOf(combo));
+    EXPECT_EQ((RECT{10, 200, 350, 220}), PlaceOf(row));
+    EXPECT_EQ((RECT{330, 10, 350, 200}), PlaceOf(slider));
+}
+
+TEST_F(PlacementContainerTest, TheParentAsReferenceUsesItsWindowRectangle)
+{
+    // A bordered panel: its window rectangle reaches beyond its client area
+    // by the border, and f (client right - window right, on the screen)
+    // brings the edge back onto the client edge.
+    HWND panel = CreateRecordingWindow(10, 10, 200, 100, nullptr, WS_BORDER);
+    HWND slider = CreateControl(L"STATIC", 0, 40, 10, 50, 20, panel);
+    RECT client, window;
+    GetClientRect(panel, &client);
+    MapWindowPoints(panel, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+    GetWindowRect(panel, &window);
+    const int f = client.right - window.right;
+    ASSERT_LT(f, 0);
+    GvControlPlacementContainer small;
+    small.BindControlTop(slider, 0);
+    small.Bind(slider, GV_LOCATION_RIGHT, panel, GV_LOCATION_RIGHT, f, 0.0f, true);
+    small.ProcessControlPlacementContainer();
+    RECT inside;
+    GetClientRect(panel, &inside);
+    EXPECT_EQ((RECT{40, 0, inside.right, 20}), PlaceOf(slider));
+}
+
+TEST_F(PlacementContainerTest, VisibilityAndWindowsThatAreGone)
+{
+    HWND a = CreateControl(L"STATIC", 0, 0, 0, 10, 10);
+    HWND b = CreateControl(L"STATIC", 0, 20, 0, 10, 10);
+    GvControlPlacementContainer hidden, shown;
+    hidden.BindControlVisibility(a, false);
+    hidden.BindControlVisibility(b, false);
+    hidden.BindControlTop(b, 30);
+    shown.BindControlVisibility(a, true);
+    shown.BindControlVisibility(b, true);
+    hidden.ProcessControlPlacementContainer();
+    EXPECT_FALSE(IsWindowVisible(a));
+    EXPECT_FALSE(IsWindowVisible(b));
+    EXPECT_EQ(30, PlaceOf(b).top) << "a hidden control still moves";
+    DestroyWindow(a);
+    shown.ProcessControlPlacementContainer();
+    EXPECT_TRUE(IsWindowVisible(b));
+    shown.BindControlTop(nullptr, 3);
+    shown.BindControlRightOf(b, a, 3);
+    EXPECT_EQ(2, shown.GetBindingCount()) << "bindings of missing windows are not recorded";
+    shown.RemoveAllBindings();
+    EXPECT_EQ(0, shown.GetBindingCount());
+}
+
+} // namespace

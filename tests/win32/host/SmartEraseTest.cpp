@@ -1,0 +1,133 @@
+#include "GvUtilities.h"
+#include "HostWindowTest.h"
+
+namespace {
+
+const COLORREF kBlue = RGB(0, 0, 255);
+const COLORREF kFace = RGB(212, 208, 200);
+
+// A memory DC filled blue, handed to a window as its WM_ERASEBKGND.
+class ErasedPixels
+{
+public:
+    ErasedPixels(HWND window, int width, int height)
+    {
+        HDC screen = GetDC(nullptr);
+        m_dc = CreateCompatibleDC(screen);
+        m_bitmap = CreateCompatibleBitmap(screen, width, height);
+        ReleaseDC(nullptr, screen);
+        m_old = SelectObject(m_dc, m_bitmap);
+        RECT all = {0, 0, width, height};
+        HBRUSH blue = CreateSolidBrush(kBlue);
+        FillRect(m_dc, &all, blue);
+        DeleteObject(blue);
+        m_result = SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(m_dc), 0);
+    }
+    ~ErasedPixels()
+    {
+        SelectObject(m_dc, m_old);
+        DeleteObject(m_bitmap);
+        DeleteDC(m_dc);
+    }
+    COLORREF At(int x, int y) const { return GetPixel(m_dc, x, y); }
+    LRESULT Result() const { return m_result; }
+
+private:
+    HDC m_dc;
+    HBITMAP m_bitmap;
+    HGDIOBJ m_old;
+    LRESULT m_result;
+};
+
+class SmartEraseTest : public HostWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        HostWindowTest::SetUp();
+        // A panel holding an opaque label, and a group box with a label inside.
+        m_panel = CreateRecordingWindow(0, 0, 200, 150);
+        m_label = CreateControl(L"STATIC", 0, 10, 10, 40, 40, m_panel);
+        m_group = CreateControl(L"BUTTON", BS_GROUPBOX, 60, 10, 100, 100, m_panel);
+        m_inside = CreateControl(L"STATIC", 0, 70, 30, 30, 20, m_panel);
+    }
+
+    HWND m_panel = nullptr, m_label = nullptr, m_group = nullptr, m_inside = nullptr;
+};
+
+TEST_F(SmartEraseTest, FillsAroundTheChildren)
+{
+    ASSERT_TRUE(GvAddSmartEraseWindow(m_panel, kFace, true));
+    ErasedPixels pixels(m_panel, 200, 150);
+    EXPECT_EQ(1, pixels.Result());
+    EXPECT_EQ(kFace, pixels.At(5, 5));
+    EXPECT_EQ(kBlue, pixels.At(20, 20)) << "the label paints itself";
+    EXPECT_EQ(kBlue, pixels.At(65, 15)) << "unnamed, the group box is left out too";
+    EXPECT_EQ(kFace, pixels.At(180, 140));
+}
+
+TEST_F(SmartEraseTest, IncludeWindowsAreFilledBeneathAndFillThemselves)
+{
+    GvAddSmartEraseWindow(m_panel, kFace, true);
+    ASSERT_TRUE(GvAddSmartEraseIncludeWindow(m_group, false));
+    {
+        ErasedPixels pixels(m_panel, 200, 150);
+        EXPECT_EQ(kFace, pixels.At(65, 15));
+        EXPECT_EQ(kBlue, pixels.At(80, 40)) << "the label over the group is still left out";
+    }
+    {
+        // The group's own erase: its client area, less the label over it.
+        ErasedPixels pixels(m_group, 100, 100);
+        EXPECT_EQ(1, pixels.Result());
+        EXPECT_EQ(kFace, pixels.At(5, 5));
+        EXPECT_EQ(kBlue, pixels.At(20, 30));
+        EXPECT_EQ(kFace, pixels.At(90, 90));
+    }
+    ASSERT_TRUE(GvAddSmartEraseIncludeWindow(m_group, true));
+    ErasedPixels pixels(m_panel, 200, 150);
+    EXPECT_EQ(kBlue, pixels.At(65, 15)) << "taken back out";
+}
+
+TEST_F(SmartEraseTest, HiddenChildrenAreFilledAndTheColourCanChange)
+{
+    GvAddSmartEraseWindow(m_panel, kFace, true);
+    ShowWindow(m_label, SW_HIDE);
+    GvAddSmartEraseWindow(m_panel, RGB(255, 0, 0), true);
+    ErasedPixels pixels(m_panel, 200, 150);
+    EXPECT_EQ(RGB(255, 0, 0), pixels.At(20, 20));
+}
+
+TEST_F(SmartEraseTest, WithoutClippingEverythingIsFilled)
+{
+    GvAddSmartEraseWindow(m_panel, kFace, false);
+    ErasedPixels pixels(m_panel, 200, 150);
+    EXPECT_EQ(kFace, pixels.At(20, 20));
+    EXPECT_EQ(kFace, pixels.At(80, 40));
+}
+
+TEST_F(SmartEraseTest, RemovedWindowsEraseAsBefore)
+{
+    GvAddSmartEraseWindow(m_panel, kFace, true);
+    EXPECT_TRUE(GvRemoveSmartEraseWindow(m_panel));
+    EXPECT_FALSE(GvRemoveSmartEraseWindow(m_panel));
+    ErasedPixels pixels(m_panel, 200, 150);
+    EXPECT_EQ(kBlue, pixels.At(5, 5)) << "the class has no brush";
+    EXPECT_FALSE(GvAddSmartEraseWindow(nullptr, kFace, true));
+    // An include window without a smart-erase ancestor erases as before.
+    GvAddSmartEraseIncludeWindow(m_group, false);
+    ErasedPixels group(m_group, 100, 100);
+    EXPECT_EQ(kBlue, group.At(5, 5));
+}
+
+TEST_F(SmartEraseTest, ThePaintingOfARealWindowUsesIt)
+{
+    GvAddSmartEraseWindow(m_panel, RGB(10, 200, 30), true);
+    RedrawWindow(m_panel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW | RDW_UPDATENOW);
+    EXPECT_EQ(0, Count(m_panel, WM_ERASEBKGND)) << "the hook answers before the window's procedure";
+    HDC dc = GetDC(m_panel);
+    const COLORREF corner = GetPixel(dc, 190, 140);
+    ReleaseDC(m_panel, dc);
+    EXPECT_EQ(RGB(10, 200, 30), corner);
+}
+
+} // namespace
