@@ -121,6 +121,62 @@ unsigned int Baseline(const Text& text, const unsigned int* charClass, size_t& r
     return sum;
 }
 
+// What the two timed loops must have counted over the whole text, worked
+// out untimed: the identifier runs of the baseline with the sum of their
+// hashes, and the keywords the parse reports, found by a plain walk of its
+// own (runs outside the two comment forms of the shipped parsers that a
+// word category holds). Equal counts show that both loops read the same,
+// whole input.
+struct Expected
+{
+    size_t runs = 0;
+    unsigned int hashSum = 0;
+    long long keywords = 0;
+};
+
+bool IsWordKeyword(const GvMFCShaderSyntaxParser& parser, const std::u16string& run)
+{
+    for (auto it = parser.BeginKeywordCategory(); it != parser.EndKeywordCategory(); ++it)
+        if (!(*it)->IsOperator() && (*it)->FindKeyword(GvW(run.c_str())))
+            return true;
+    return false;
+}
+
+Expected Reference(const Text& text, const GvMFCShaderSyntaxParser& parser)
+{
+    const unsigned int* charClass = parser.GetCharClassTable();
+    const auto isWordOrDigit = [&](size_t i) { return charClass[text[i]] == GvMFCShaderSyntaxParser::CHAR_WORD
+                                                   || charClass[text[i]] == GvMFCShaderSyntaxParser::CHAR_DIGIT; };
+    const auto startsWith = [&](size_t i, const char* ascii) {
+        for (; *ascii; ++ascii, ++i)
+            if (i >= text.size() || text[i] != static_cast<unsigned char>(*ascii))
+                return false;
+        return true;
+    };
+    const size_t n = text.size();
+    Expected expected;
+    expected.hashSum = Baseline(text, charClass, expected.runs);
+    for (size_t i = 0; i < n;) {
+        if (startsWith(i, "//") || startsWith(i, "/*")) {
+            const char* close = text[i + 1] == '/' ? "\n" : "*/";
+            i += 2;
+            while (i < n && !startsWith(i, close))
+                ++i;
+            i += std::char_traits<char>::length(close);
+        } else if (isWordOrDigit(i)) {
+            const size_t begin = i;
+            while (i < n && isWordOrDigit(i))
+                ++i;
+            if (charClass[text[begin]] == GvMFCShaderSyntaxParser::CHAR_WORD
+                && IsWordKeyword(parser, std::u16string(text.begin() + begin, text.begin() + i)))
+                ++expected.keywords;
+        } else {
+            ++i;
+        }
+    }
+    return expected;
+}
+
 template <typename Base>
 class CountingParser : public Base
 {
@@ -159,14 +215,25 @@ bool Measure(const char* label, const char* keywordFile, const Text& text)
         return false;
     }
     size_t runs = 0;
+    unsigned int hashSum = 0;
     volatile unsigned int sink = 0;
-    const double baseline = BestSeconds([&] { sink = sink + Baseline(text, parser->GetCharClassTable(), runs); });
+    const double baseline = BestSeconds([&] {
+        hashSum = Baseline(text, parser->GetCharClassTable(), runs);
+        sink = sink + hashSum;
+    });
     long long keywords = 0;
     const double parse = BestSeconds([&] {
         parser->m_keywords = 0;
         parser->Parse(text.data(), 0, 0, static_cast<int>(text.size()));
         keywords = parser->m_keywords;
     });
+    const Expected expected = Reference(text, *parser);
+    if (runs != expected.runs || hashSum != expected.hashSum || keywords != expected.keywords) {
+        std::fprintf(stderr, "%s: the loops did not see the same input: %zu runs (hash sum %08x) and %lld keywords, "
+                             "expected %zu (%08x) and %lld\n",
+                     label, runs, hashSum, keywords, expected.runs, expected.hashSum, expected.keywords);
+        return false;
+    }
     const double megabytes = 2.0 * static_cast<double>(text.size()) / 1e6;
     std::printf("%-4s %6.1f MB of UTF-16, %zu identifier runs, %lld keywords\n", label, megabytes, runs, keywords);
     std::printf("     baseline  %8.1f MB/s\n", megabytes / baseline);

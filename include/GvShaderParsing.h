@@ -20,10 +20,12 @@
 // - Parse with a null text does nothing; a negative start counts as 0.
 // - Each category keeps a hash index of its keywords in step with its
 //   buckets, and the parser one of the words of all its word categories
-//   (each word mapped to its first category), so lookup cost does not grow
-//   with bucket size or category count; the buckets and the category list
-//   keep the order the editor walks. The assembly parser indexes its op
-//   table the same way.
+//   (each word mapped to its first category) and the set of units that start
+//   a keyword of an operator category, so lookup cost does not grow with
+//   bucket size or category count and operator characters that nothing can
+//   match are stepped over at once; the buckets and the category list keep
+//   the order the editor walks. The assembly parser indexes its op table the
+//   same way and remembers the op of each keyword it was told about.
 // - Loader: see GvMFCShaderKeywordLoader below.
 #include <cstdio>
 #include "GvMFCUtilitiesExport.h"
@@ -58,6 +60,24 @@ public:
     enum CharClassType { CHAR_SPACE = 0, CHAR_WORD = 1, CHAR_DIGIT = 2, CHAR_OPERATOR = 3 };
     enum { CHAR_CLASS_COUNT = 65536, BUCKET_COUNT = 256, RUN_CAPACITY = 1024 };
 
+private:
+    // A set of UTF-16 units: one flag per ASCII unit and one for all other
+    // units together, which are not told apart (asking for one of them asks
+    // for all).
+    class UnitSet
+    {
+    public:
+        UnitSet() : m_ascii(), m_beyondAscii(false) {}
+        bool Contains(unsigned short unit) const { return unit < 128 ? m_ascii[unit] : m_beyondAscii; }
+        void Add(unsigned short unit) { (unit < 128 ? m_ascii[unit] : m_beyondAscii) = true; }
+        void Clear() { *this = UnitSet(); }
+
+    private:
+        bool m_ascii[128];
+        bool m_beyondAscii;
+    };
+
+public:
     class GVMFCUTILITIES_API Keyword
     {
     public:
@@ -149,17 +169,19 @@ public:
         const GvLinkedList<CommentBlock*>& GetCommentBlocks() const { return m_commentBlocks; }
 
         ParseResult Parse(const ParseContext& context) const;
+        // False when no opening sequence starts with unit.
+        bool MayOpenComment(unsigned short unit) const { return m_openingUnits.Contains(unit); }
+        // The first block in list order that opens at position: its result,
+        // or {false, false, position}.
+        ParseResult MatchComment(const ParseContext& context, int position) const;
 
         GvMFCShaderSyntaxParser* m_parser;
         GvLinkedList<CommentBlock*> m_commentBlocks;
 
     private:
-        bool MayOpenComment(unsigned short unit) const;
-
-        // First units of the opening sequences: one bit per ASCII unit, one
-        // flag for all others; lets most tokens skip the block list.
-        unsigned int m_openingUnits[4];
-        bool m_openingBeyondAscii;
+        // First units of the opening sequences; most tokens start with none
+        // of them and skip the block list.
+        UnitSet m_openingUnits;
     };
 
     class GVMFCUTILITIES_API TextParser
@@ -220,13 +242,25 @@ protected:
     WhiteSpaceParser m_whiteSpaceParser;
     TextParser m_textParser;
 
+    // Moves on whenever a keyword of a word category is added to this
+    // parser's categories or destroyed, and whenever a category is removed,
+    // so that what is remembered per Keyword pointer can be dropped before
+    // the pointer is reused.
+    unsigned int GetWordRevision() const { return m_wordRevision; }
+    // True when the word index names keyword for its text: it belongs to a
+    // word category of this parser and is the one Parse reports.
+    bool IsIndexedWord(const Keyword* keyword) const;
+
 private:
     // One entry per word known to a word category: the keyword of the first
     // such category in list order, which is the one the text step reports.
+    // A word is found by its length and a 64-bit key of its units (see
+    // KeyOf), which holds the whole of a word of up to four units.
     struct WordSlot
     {
         unsigned int hash;
         int length;
+        unsigned long long key;
         const unsigned short* name;  // the keyword's own text, read without a detour
         Keyword* item;
         KeywordCategory* category;
@@ -234,12 +268,18 @@ private:
 
     void CopyContentFrom(const GvMFCShaderSyntaxParser& other);
     bool HoldsCategory(const KeywordCategory* category) const;
-    void IndexWord(KeywordCategory* category, Keyword* keyword);
-    void UnindexWord(KeywordCategory* category, Keyword* keyword);
-    void RebuildWordIndex();
+    WordSlot* FindWord(const unsigned short* units, int length, unsigned long long key) const;
+    WordSlot* FindWord(const GvStringW& name) const;
+    static WordSlot MakeWordSlot(Keyword* keyword, KeywordCategory* category);
+    void IndexKeyword(KeywordCategory* category, Keyword* keyword);
+    void UnindexKeyword(KeywordCategory* category, Keyword* keyword);
+    void CollectOperatorStarts();
+    void RebuildIndexes();
 
     GvOpenHash<WordSlot>* m_wordIndex;
-    int m_operatorCategoryCount;
+    // First units of the keywords of the operator categories in the list.
+    UnitSet m_operatorStarts;
+    unsigned int m_wordRevision;
 };
 
 // Fills the 65,536-entry class table shared by the parser and the loader.
@@ -384,6 +424,26 @@ private:
     GvOpenHash<OpSlot>* m_opIndex;
     int m_opOrder;
 
+    // What keywords that name no instruction count: nothing. Standing in for
+    // a missing op, it spares OnKeywordFound a branch that keywords with and
+    // without ops, mixed in every line, would make hard to predict.
+    ShaderOp m_noOp;
+
+    // The op (or m_noOp) of each keyword that OnKeywordFound was given and
+    // that the word index holds, so that a keyword costs one pointer probe.
+    // Emptied when the op table changes or the word revision moves on (which
+    // it does before an indexed keyword is destroyed). A fixed table, so that
+    // filling it during Parse allocates nothing; half full, it takes no more.
+    struct OpCacheSlot
+    {
+        const Keyword* keyword;
+        const ShaderOp* op;
+    };
+    enum { OP_CACHE_BITS = 8, OP_CACHE_CAPACITY = 1 << OP_CACHE_BITS };
+    OpCacheSlot m_opCache[OP_CACHE_CAPACITY];
+    int m_opCacheCount;
+    unsigned int m_opCacheRevision;
+
 public:
     // One row of an instruction table: base name and slot count.
     struct OpEntry
@@ -397,6 +457,10 @@ private:
     void CopyOpTableFrom(const GvMFCShaderASMParser& other);
     void RebuildOpIndex();
     ShaderOp* FindShaderOp(const unsigned short* name, int length, unsigned int hash) const;
+    OpCacheSlot& OpCacheSlotFor(const Keyword* keyword);
+    const ShaderOp* FindKeywordOp(const Keyword* keyword);
+    const ShaderOp* CacheKeywordOp(const Keyword* keyword);
+    void ClearOpCache();
     void InsertAluVariants(const OpEntry* bases, int count, bool pixelShader1x);
     void InsertTexOps(const OpEntry* ops, int count);
     void CreateShaderOpTable_VS_1_1();

@@ -1,6 +1,7 @@
 #include "GvShaderParsing.h"
 
 #include <algorithm>
+#include <cstdint>
 #include "GvOpenHash.h"
 #include "GvParserObjects.h"
 #include "GvStringFunctions.h"
@@ -113,6 +114,13 @@ unsigned int HashOpName(const unsigned short* name, int length)
     return hash;
 }
 
+// Fibonacci hashing: the top bits of the product mix every bit of the
+// address, whose low bits are all alike.
+inline size_t HashPointer(const void* pointer, int bits)
+{
+    return static_cast<size_t>((reinterpret_cast<std::uintptr_t>(pointer) * 0x9E3779B97F4A7C15ull) >> (64 - bits));
+}
+
 void AddCStyleCommentBlocks(GvMFCShaderSyntaxParser::WhiteSpaceParser& whiteSpace)
 {
     whiteSpace.AddCommentBlock(GvW(u"/*"), GvW(u"*/"));
@@ -123,7 +131,9 @@ void AddCStyleCommentBlocks(GvMFCShaderSyntaxParser::WhiteSpaceParser& whiteSpac
 
 AsmParser::GvMFCShaderASMParser()
     : m_shaderVersion(GV_SHADER_NONE), m_aluOpCount(0), m_texOpCount(0),
-      m_opIndex(GvCreateObject<GvOpenHash<OpSlot>>()), m_opOrder(0)
+      m_opIndex(GvCreateObject<GvOpenHash<OpSlot>>()), m_opOrder(0), m_noOp{OP_ALU, GvStringW(), 0}, m_opCache(),
+      m_opCacheCount(0),
+      m_opCacheRevision(GetWordRevision())
 {
     SetShaderVersion(GV_VS_2_0);
     AddCStyleCommentBlocks(m_whiteSpaceParser);
@@ -131,7 +141,8 @@ AsmParser::GvMFCShaderASMParser()
 
 AsmParser::GvMFCShaderASMParser(const GvMFCShaderASMParser& other)
     : GvMFCShaderSyntaxParser(other), m_shaderVersion(other.m_shaderVersion), m_aluOpCount(other.m_aluOpCount),
-      m_texOpCount(other.m_texOpCount), m_opIndex(GvCreateObject<GvOpenHash<OpSlot>>()), m_opOrder(0)
+      m_texOpCount(other.m_texOpCount), m_opIndex(GvCreateObject<GvOpenHash<OpSlot>>()), m_opOrder(0),
+      m_noOp{OP_ALU, GvStringW(), 0}, m_opCache(), m_opCacheCount(0), m_opCacheRevision(GetWordRevision())
 {
     CopyOpTableFrom(other);
 }
@@ -213,6 +224,7 @@ void AsmParser::InsertOp(OpType type, const unsigned short* name, int count)
     if (!name || name[0] >= BUCKET_COUNT)
         return;
     ShaderOp* op = GvAppendOwned(m_opTable[name[0]], GvCreateObject<ShaderOp>(ShaderOp{type, GvStringW(name), count}));
+    ClearOpCache();
     if (m_opIndex->HasRoomFor(1))
         m_opIndex->Insert(OpSlot{HashOpName(name, op->name.GetLength()), m_opOrder++, op->name.GetLength(), op->name, op});
     else
@@ -243,6 +255,7 @@ AsmParser::ShaderOp* AsmParser::FindShaderOp(const unsigned short* name, int len
 
 void AsmParser::CleanupShaderOpTable()
 {
+    ClearOpCache();
     for (OpList& list : m_opTable)
         GvDestroyAllOwned(list);
     RebuildOpIndex();
@@ -261,14 +274,55 @@ void AsmParser::RebuildOpIndex()
                                      (*it)->name.GetLength(), (*it)->name, *it});
 }
 
+void AsmParser::ClearOpCache()
+{
+    if (m_opCacheCount > 0) {
+        std::fill(m_opCache, m_opCache + OP_CACHE_CAPACITY, OpCacheSlot{nullptr, nullptr});
+        m_opCacheCount = 0;
+    }
+}
+
+// The slot that holds keyword, or the free one where it belongs.
+inline AsmParser::OpCacheSlot& AsmParser::OpCacheSlotFor(const Keyword* keyword)
+{
+    size_t i = HashPointer(keyword, OP_CACHE_BITS);
+    while (m_opCache[i].keyword && m_opCache[i].keyword != keyword)
+        i = (i + 1) % OP_CACHE_CAPACITY;
+    return m_opCache[i];
+}
+
+inline const AsmParser::ShaderOp* AsmParser::FindKeywordOp(const Keyword* keyword)
+{
+    if (m_opCacheRevision == GetWordRevision()) {
+        const OpCacheSlot& slot = OpCacheSlotFor(keyword);
+        if (slot.keyword)
+            return slot.op;
+    }
+    return CacheKeywordOp(keyword);
+}
+
+const AsmParser::ShaderOp* AsmParser::CacheKeywordOp(const Keyword* keyword)
+{
+    if (m_opCacheRevision != GetWordRevision()) {
+        ClearOpCache();
+        m_opCacheRevision = GetWordRevision();
+    }
+    const GvStringW& name = keyword->m_name;
+    const ShaderOp* op =
+        name[0] < BUCKET_COUNT ? FindShaderOp(name, name.GetLength(), HashOpName(name, name.GetLength())) : nullptr;
+    if (!op)
+        op = &m_noOp;
+    // Only a keyword whose destruction moves the word revision on may be kept.
+    if (m_opCacheCount < OP_CACHE_CAPACITY / 2 && IsIndexedWord(keyword)) {
+        OpCacheSlotFor(keyword) = OpCacheSlot{keyword, op};
+        ++m_opCacheCount;
+    }
+    return op;
+}
+
 void AsmParser::OnKeywordFound(Keyword* keyword)
 {
-    const GvStringW& name = keyword->m_name;
-    if (name[0] >= BUCKET_COUNT)
-        return;
-    const ShaderOp* op = FindShaderOp(name, name.GetLength(), HashOpName(name, name.GetLength()));
-    if (!op)
-        return;
+    const ShaderOp* op = FindKeywordOp(keyword);
     if (op->type == OP_ALU)
         m_aluOpCount += op->count;
     else if (op->type == OP_TEX)

@@ -37,6 +37,53 @@ inline bool IsWordOrDigit(unsigned int charClass)
     return charClass - Parser::CHAR_WORD < 2u;
 }
 
+// The word index knows a run by a 64-bit key: each unit is XORed in after a
+// rotation by 16 bits. A run of up to four units is its own key, and two
+// runs of one length with one key that agree in all but their last four
+// units agree in those too.
+inline unsigned long long AddToKey(unsigned long long key, unsigned short unit)
+{
+    return (key << 16 | key >> 48) ^ unit;
+}
+
+inline unsigned long long KeyOf(const unsigned short* units, int length)
+{
+    unsigned long long key = 0;
+    for (int i = 0; i < length; ++i)
+        key = AddToKey(key, units[i]);
+    return key;
+}
+
+// Fibonacci hashing: the high half of the product mixes every bit of the key.
+inline unsigned int HashKey(unsigned long long key, int length)
+{
+    return static_cast<unsigned int>(((key + static_cast<unsigned int>(length)) * 0x9E3779B97F4A7C15ull) >> 32);
+}
+
+// End of the run of class 1 and 2 units that begins at s; key receives its
+// KeyOf.
+inline const unsigned short* ScanWordRun(const unsigned short* s, const unsigned short* stop,
+                                         const unsigned int* charClass, unsigned long long& key)
+{
+    unsigned long long k = 0;
+    for (; s < stop; ++s) {
+        const unsigned short unit = *s;
+        if (!IsWordOrDigit(charClass[unit]))
+            break;
+        k = AddToKey(k, unit);
+    }
+    key = k;
+    return s;
+}
+
+inline const unsigned short* SkipWordRun(const unsigned short* s, const unsigned short* stop,
+                                         const unsigned int* charClass)
+{
+    while (s < stop && IsWordOrDigit(charClass[*s]))
+        ++s;
+    return s;
+}
+
 const unsigned short kEmpty[1] = {0};
 
 } // namespace
@@ -118,8 +165,8 @@ Parser::Keyword* Parser::KeywordCategory::AddKeyword(const unsigned short* word)
         m_index->Insert(IndexSlot{HashRun(word, keyword->m_name.GetLength()), keyword});
     else
         RebuildIndex();
-    if (!m_isOperator && m_parser)
-        m_parser->IndexWord(this, keyword);
+    if (m_parser)
+        m_parser->IndexKeyword(this, keyword);
     return keyword;
 }
 
@@ -140,8 +187,8 @@ bool Parser::KeywordCategory::RemoveKeyword(const unsigned short* word)
     bucket.Remove(bucket.Find(keyword));
     m_index->Remove(m_index->Find(HashRun(word, keyword->m_name.GetLength()),
                                   [&](const IndexSlot& s) { return s.item == keyword; }));
-    if (!m_isOperator && m_parser)
-        m_parser->UnindexWord(this, keyword);
+    if (m_parser)
+        m_parser->UnindexKeyword(this, keyword);
     GvDestroyObject(keyword);
     return true;
 }
@@ -204,33 +251,26 @@ ParseResult Parser::CommentBlock::Match(const ParseContext& context, int positio
         if (text[position + i] != open[i])
             return ParseResult{false, false, position};
 
+    // The first unit of the closing sequence is looked for in a tight loop.
     const unsigned short* close = m_end.GetText();
     const int closeLength = m_end.GetLength();
-    for (int i = position + openLength; i <= end - closeLength; ++i) {
-        int n = 0;
-        while (n < closeLength && text[i + n] == close[n])
-            ++n;
-        if (n == closeLength) {
-            const int behind = i + closeLength;
-            if (behind < end)
-                return ParseResult{true, false, behind};
+    const int last = end - closeLength;
+    int i = position + openLength;
+    for (; closeLength > 0; ++i) {
+        while (i <= last && text[i] != close[0])
+            ++i;
+        if (i > last)
+            return ParseResult{true, true, end};
+        if (UnitsEqual(text + i + 1, close + 1, closeLength - 1))
             break;
-        }
     }
-    return ParseResult{true, true, end};
+    const int behind = i + closeLength;
+    return behind < end ? ParseResult{true, false, behind} : ParseResult{true, true, end};
 }
 
 // -------------------------------------------------------- WhiteSpaceParser
 
-Parser::WhiteSpaceParser::WhiteSpaceParser(Parser* parser)
-    : m_parser(parser), m_openingUnits{0, 0, 0, 0}, m_openingBeyondAscii(false)
-{
-}
-
-bool Parser::WhiteSpaceParser::MayOpenComment(unsigned short unit) const
-{
-    return unit < 128 ? (m_openingUnits[unit >> 5] >> (unit & 31) & 1u) != 0 : m_openingBeyondAscii;
-}
+Parser::WhiteSpaceParser::WhiteSpaceParser(Parser* parser) : m_parser(parser) {}
 
 Parser::WhiteSpaceParser::~WhiteSpaceParser()
 {
@@ -240,19 +280,31 @@ Parser::WhiteSpaceParser::~WhiteSpaceParser()
 Parser::CommentBlock* Parser::WhiteSpaceParser::AddCommentBlock(const unsigned short* start, const unsigned short* end)
 {
     CommentBlock* block = GvAppendOwned(m_commentBlocks, GvCreateObject<CommentBlock>(start, end));
-    const unsigned short first = block->m_start[0];
-    if (first >= 128)
-        m_openingBeyondAscii = true;
-    else if (first)
-        m_openingUnits[first >> 5] |= 1u << (first & 31);
+    // An empty opening sequence never matches.
+    if (block->m_start.GetLength() > 0)
+        m_openingUnits.Add(block->m_start[0]);
     return block;
 }
 
 void Parser::WhiteSpaceParser::RemoveAllCommentBlocks()
 {
     GvDestroyAllOwned(m_commentBlocks);
-    m_openingUnits[0] = m_openingUnits[1] = m_openingUnits[2] = m_openingUnits[3] = 0;
-    m_openingBeyondAscii = false;
+    m_openingUnits.Clear();
+}
+
+ParseResult Parser::WhiteSpaceParser::MatchComment(const ParseContext& context, int position) const
+{
+    const unsigned short unit = context.text[position];
+    if (MayOpenComment(unit)) {
+        for (const GvLinkedList<CommentBlock*>::Node* node = m_commentBlocks.GetHead(); node; node = node->m_next) {
+            if (node->m_value->m_start[0] != unit)
+                continue;
+            const ParseResult comment = node->m_value->Match(context, position);
+            if (comment.found)
+                return comment;
+        }
+    }
+    return ParseResult{false, false, position};
 }
 
 ParseResult Parser::WhiteSpaceParser::Parse(const ParseContext& context) const
@@ -269,23 +321,12 @@ ParseResult Parser::WhiteSpaceParser::Parse(const ParseContext& context) const
             ++p;
         if (p >= end)
             return ParseResult{true, true, p};
-        if (!MayOpenComment(text[p]))
+        const ParseResult comment = MatchComment(context, p);
+        if (!comment.found)
             return ParseResult{p != begin, false, p};
-        bool matched = false;
-        for (const GvLinkedList<CommentBlock*>::Node* node = m_commentBlocks.GetHead(); node; node = node->m_next) {
-            if (node->m_value->m_start.GetText()[0] != text[p])
-                continue;
-            const ParseResult comment = node->m_value->Match(context, p);
-            if (comment.found) {
-                if (comment.endReached)
-                    return comment;
-                p = comment.position;
-                matched = true;
-                break;
-            }
-        }
-        if (!matched)
-            return ParseResult{p != begin, false, p};
+        if (comment.endReached)
+            return comment;
+        p = comment.position;
     }
 }
 
@@ -295,11 +336,11 @@ Parser::TextParser::TextParser(Parser* parser) : m_parser(parser) {}
 
 Parser::TextParser::~TextParser() = default;
 
-// The run is gathered once here and offered to every category, instead of
-// each category gathering it again. For the owner's own list a word run is
-// looked up once in the owner's word index, which names the first word
-// category holding it, and operator runs are not gathered at all when the
-// owner has no operator category.
+// The run is read in place and offered to every category in turn. The
+// owner's own list is served by the owner's indexes instead: a word run is
+// looked up once in the word index, which names the first word category
+// holding it, and an operator run is tried only when some operator keyword
+// starts with its first unit.
 ParseResult Parser::TextParser::Parse(const ParseContext& context,
                                       const GvLinkedList<KeywordCategory*>& categories) const
 {
@@ -309,49 +350,40 @@ ParseResult Parser::TextParser::Parse(const ParseContext& context,
         return ParseResult{false, true, p};
     const unsigned short* text = context.text;
     const unsigned int* charClass = context.charClass;
-    const unsigned int first = charClass[text[p]];
-    const bool indexed = m_parser && &categories == &m_parser->m_categories;
+    const unsigned short unit = text[p];
+    const unsigned int first = charClass[unit];
+    const Parser* owner = m_parser && &categories == &m_parser->m_categories ? m_parser : nullptr;
     int q = p;
-    const bool tryWord = first == CHAR_WORD;
-    const bool tryOperator = first == CHAR_OPERATOR && !(indexed && m_parser->m_operatorCategoryCount == 0);
-    if ((tryWord || tryOperator) && !categories.IsEmpty()) {
-        unsigned short run[RUN_CAPACITY];
-        int length = 0;
-        unsigned int hash = kHashOffset;
-        bool tooLong = false;
-        if (tryWord) {
-            while (q < end && IsWordOrDigit(charClass[text[q]])) {
-                if (length == RUN_CAPACITY - 1) {
-                    tooLong = true;
-                    break;
-                }
-                hash = HashStep(hash, text[q]);
-                run[length++] = text[q++];
-            }
-        } else {
-            while (q < end && charClass[text[q]] == CHAR_OPERATOR && length < RUN_CAPACITY - 1)
-                run[length++] = text[q++];
-            q = p;
-        }
-        run[length] = 0;
-        if (tryWord && indexed && !tooLong) {
-            const WordSlot* slot = m_parser->m_wordIndex->Find(
-                hash, [&](const WordSlot& s) { return s.length == length && UnitsEqual(s.name, run, length); });
-            if (slot) {
-                const ParseResult result{true, length >= end - p, p + length};
+    int length = 0;
+    unsigned int hash = kHashOffset;
+    bool tryCategories = false;
+    if (first == CHAR_WORD) {
+        unsigned long long key;
+        q = static_cast<int>(ScanWordRun(text + p, text + end, charClass, key) - text);
+        length = q - p;
+        if (length < RUN_CAPACITY && owner) {
+            if (const WordSlot* slot = owner->FindWord(text + p, length, key)) {
                 slot->category->m_parser->OnKeywordFound(slot->item);
+                return ParseResult{true, q >= end, q};
+            }
+        } else if (length < RUN_CAPACITY) {
+            hash = KeywordCategory::HashRun(text + p, length);
+            tryCategories = true;
+        }
+    } else if (first == CHAR_DIGIT) {
+        q = static_cast<int>(SkipWordRun(text + p, text + end, charClass) - text);
+    } else if (first == CHAR_OPERATOR && (!owner || owner->m_operatorStarts.Contains(unit))) {
+        while (p + length < end && length < RUN_CAPACITY - 1 && charClass[text[p + length]] == CHAR_OPERATOR)
+            ++length;
+        tryCategories = true;
+    }
+    if (tryCategories) {
+        for (const GvLinkedList<KeywordCategory*>::Node* node = categories.GetHead(); node; node = node->m_next) {
+            const ParseResult result = node->m_value->Match(context, text + p, length, hash);
+            if (result.found)
                 return result;
-            }
-        } else if (!tooLong) {
-            for (const GvLinkedList<KeywordCategory*>::Node* node = categories.GetHead(); node; node = node->m_next) {
-                const ParseResult result = node->m_value->Match(context, run, length, hash);
-                if (result.found)
-                    return result;
-            }
         }
     }
-    while (q < end && IsWordOrDigit(charClass[text[q]]))
-        ++q;
     return ParseResult{q != p, q >= end, q};
 }
 
@@ -360,7 +392,7 @@ ParseResult Parser::TextParser::Parse(const ParseContext& context,
 Parser::GvMFCShaderSyntaxParser()
     : m_commentColor(0), m_foregroundColor(0), m_backgroundColor(0), m_highlightColor(0),
       m_whiteSpaceParser(this), m_textParser(this), m_wordIndex(GvCreateObject<GvOpenHash<WordSlot>>()),
-      m_operatorCategoryCount(0)
+      m_wordRevision(0)
 {
     GvFillShaderCharClassTable(m_charClass);
 }
@@ -369,7 +401,7 @@ Parser::GvMFCShaderSyntaxParser(const GvMFCShaderSyntaxParser& other)
     : m_commentColor(other.m_commentColor), m_foregroundColor(other.m_foregroundColor),
       m_backgroundColor(other.m_backgroundColor), m_highlightColor(other.m_highlightColor),
       m_whiteSpaceParser(this), m_textParser(this), m_wordIndex(GvCreateObject<GvOpenHash<WordSlot>>()),
-      m_operatorCategoryCount(0)
+      m_wordRevision(0)
 {
     std::memcpy(m_charClass, other.m_charClass, sizeof(m_charClass));
     CopyContentFrom(other);
@@ -407,10 +439,7 @@ void Parser::CopyContentFrom(const GvMFCShaderSyntaxParser& other)
 
 Parser::KeywordCategory* Parser::AddKeywordCategory(const unsigned short* name, bool isOperator)
 {
-    KeywordCategory* category = GvAppendOwned(m_categories, GvCreateObject<KeywordCategory>(this, name, isOperator));
-    if (isOperator)
-        ++m_operatorCategoryCount;
-    return category;
+    return GvAppendOwned(m_categories, GvCreateObject<KeywordCategory>(this, name, isOperator));
 }
 
 Parser::KeywordCategory* Parser::FindKeywordCategory(const unsigned short* name)
@@ -441,13 +470,13 @@ void Parser::RemoveKeywordCategory(const unsigned short* name)
             ++it;
     }
     GvDestroyObject(category);
-    RebuildWordIndex();
+    RebuildIndexes();
 }
 
 void Parser::RemoveAllKeywordCategory()
 {
     GvDestroyAllOwned(m_categories);
-    RebuildWordIndex();
+    RebuildIndexes();
 }
 
 bool Parser::HoldsCategory(const KeywordCategory* category) const
@@ -458,18 +487,49 @@ bool Parser::HoldsCategory(const KeywordCategory* category) const
     return false;
 }
 
-void Parser::IndexWord(KeywordCategory* category, Keyword* keyword)
+// Only the units before the last four are compared one by one.
+inline Parser::WordSlot* Parser::FindWord(const unsigned short* units, int length, unsigned long long key) const
+{
+    return m_wordIndex->Find(HashKey(key, length), [&](const WordSlot& slot) {
+        return slot.key == key && slot.length == length && UnitsEqual(slot.name, units, length - 4);
+    });
+}
+
+Parser::WordSlot* Parser::FindWord(const GvStringW& name) const
+{
+    return FindWord(name, name.GetLength(), KeyOf(name, name.GetLength()));
+}
+
+Parser::WordSlot Parser::MakeWordSlot(Keyword* keyword, KeywordCategory* category)
+{
+    const GvStringW& name = keyword->m_name;
+    const int length = name.GetLength();
+    const unsigned long long key = KeyOf(name, length);
+    return WordSlot{HashKey(key, length), length, key, name.GetText(), keyword, category};
+}
+
+bool Parser::IsIndexedWord(const Keyword* keyword) const
+{
+    const WordSlot* slot = FindWord(keyword->m_name);
+    return slot && slot->item == keyword;
+}
+
+void Parser::IndexKeyword(KeywordCategory* category, Keyword* keyword)
 {
     if (!HoldsCategory(category))
         return;
     const GvStringW& name = keyword->m_name;
-    const unsigned int hash = KeywordCategory::HashRun(name, name.GetLength());
-    WordSlot* slot = m_wordIndex->Find(hash, [&](const WordSlot& s) { return s.item->m_name == name; });
+    if (category->m_isOperator) {
+        m_operatorStarts.Add(name[0]);
+        return;
+    }
+    ++m_wordRevision;
+    WordSlot* slot = FindWord(name);
     if (!slot) {
         if (m_wordIndex->HasRoomFor(1))
-            m_wordIndex->Insert(WordSlot{hash, name.GetLength(), name.GetText(), keyword, category});
+            m_wordIndex->Insert(MakeWordSlot(keyword, category));
         else
-            RebuildWordIndex();
+            RebuildIndexes();
         return;
     }
     // The word stays with whichever category comes first in the list.
@@ -477,42 +537,55 @@ void Parser::IndexWord(KeywordCategory* category, Keyword* keyword)
         if (node->m_value == slot->category)
             return;
         if (node->m_value == category) {
-            *slot = WordSlot{hash, name.GetLength(), name.GetText(), keyword, category};
+            *slot = MakeWordSlot(keyword, category);
             return;
         }
     }
 }
 
-// The keyword has left its category already; the next word category that
-// holds the same word takes its place.
-void Parser::UnindexWord(KeywordCategory*, Keyword* keyword)
+// The keyword has left its category already. The operator starts are
+// gathered again; a word passes to the next word category that holds it.
+void Parser::UnindexKeyword(KeywordCategory* category, Keyword* keyword)
 {
+    if (category->m_isOperator) {
+        CollectOperatorStarts();
+        return;
+    }
+    ++m_wordRevision;
     const GvStringW& name = keyword->m_name;
-    WordSlot* slot = m_wordIndex->Find(KeywordCategory::HashRun(name, name.GetLength()),
+    WordSlot* slot = m_wordIndex->Find(HashKey(KeyOf(name, name.GetLength()), name.GetLength()),
                                        [&](const WordSlot& s) { return s.item == keyword; });
     if (!slot)
         return;
     for (const GvLinkedList<KeywordCategory*>::Node* node = m_categories.GetHead(); node; node = node->m_next) {
-        KeywordCategory* category = node->m_value;
-        Keyword* other = category->m_isOperator ? nullptr : category->FindKeyword(name);
+        KeywordCategory* holder = node->m_value;
+        Keyword* other = holder->m_isOperator ? nullptr : holder->FindKeyword(name);
         if (other) {
-            *slot = WordSlot{slot->hash, slot->length, other->m_name.GetText(), other, category};
+            *slot = MakeWordSlot(other, holder);
             return;
         }
     }
     m_wordIndex->Remove(slot);
 }
 
-void Parser::RebuildWordIndex()
+void Parser::CollectOperatorStarts()
 {
+    m_operatorStarts.Clear();
+    for (const GvLinkedList<KeywordCategory*>::Node* node = m_categories.GetHead(); node; node = node->m_next)
+        if (node->m_value->m_isOperator)
+            for (int unit = 0; unit < BUCKET_COUNT; ++unit)
+                if (!node->m_value->m_buckets[unit].IsEmpty())
+                    m_operatorStarts.Add(static_cast<unsigned short>(unit));
+}
+
+void Parser::RebuildIndexes()
+{
+    ++m_wordRevision;
+    CollectOperatorStarts();
     int words = 0;
-    m_operatorCategoryCount = 0;
-    for (CategoryIterator it = BeginKeywordCategory(); it != EndKeywordCategory(); ++it) {
-        if ((*it)->m_isOperator)
-            ++m_operatorCategoryCount;
-        else
+    for (CategoryIterator it = BeginKeywordCategory(); it != EndKeywordCategory(); ++it)
+        if (!(*it)->m_isOperator)
             words += (*it)->GetKeywordCount();
-    }
     m_wordIndex->Reset(words);
     for (CategoryIterator it = BeginKeywordCategory(); it != EndKeywordCategory(); ++it) {
         KeywordCategory* category = *it;
@@ -520,10 +593,8 @@ void Parser::RebuildWordIndex()
             continue;
         for (const KeywordCategory::Bucket& bucket : category->m_buckets) {
             for (KeywordCategory::Bucket::ConstIterator word = bucket.Begin(); word != bucket.End(); ++word) {
-                const GvStringW& name = (*word)->m_name;
-                const unsigned int hash = KeywordCategory::HashRun(name, name.GetLength());
-                if (!m_wordIndex->Find(hash, [&](const WordSlot& s) { return s.item->m_name == name; }))
-                    m_wordIndex->Insert(WordSlot{hash, name.GetLength(), name.GetText(), *word, category});
+                if (!FindWord((*word)->m_name))
+                    m_wordIndex->Insert(MakeWordSlot(*word, category));
             }
         }
     }
@@ -541,11 +612,10 @@ void Parser::RemoveKeyword(const unsigned short* category, const unsigned short*
         found->RemoveKeyword(word);
 }
 
-// The steps are inlined into the loop: a call per token costs as much as
-// the work of most tokens.
-#if defined(__GNUC__)
-__attribute__((flatten))
-#endif
+// The white-space and text steps fused into one pass that takes the same
+// decisions in the same order without a result per token: quiet units are
+// skipped in one tight loop, and a word run is keyed in place and looked up
+// once in the word index.
 void Parser::Parse(const unsigned short* text, int value, int start, int end)
 {
     if (!text)
@@ -555,14 +625,54 @@ void Parser::Parse(const unsigned short* text, int value, int start, int end)
     if (start >= end)
         return;
     ParseContext context{text, m_charClass, value, start, end};
-    ParseResult result = m_whiteSpaceParser.Parse(context);
-    while (!result.endReached) {
-        context.position = result.position;
-        result = m_textParser.Parse(context, m_categories);
-        if (result.endReached)
-            break;
-        context.position = result.found ? result.position : result.position + 1;
-        result = m_whiteSpaceParser.Parse(context);
+    const unsigned int* charClass = m_charClass;
+    const unsigned short* s = text + start;
+    const unsigned short* const stop = text + end;
+    // Units on which the steps would do nothing but step forward: white
+    // space, and operator units that neither open a comment nor start an
+    // operator keyword. Worked out per call, so that it always agrees with
+    // the comment blocks and categories of the moment; units from 128 on are
+    // quiet when they are white space.
+    bool quiet[128];
+    for (unsigned short unit = 0; unit < 128; ++unit)
+        quiet[unit] = charClass[unit] == CHAR_SPACE
+            || (charClass[unit] == CHAR_OPERATOR && !m_whiteSpaceParser.MayOpenComment(unit)
+                && !m_operatorStarts.Contains(unit));
+    for (;;) {
+        while (s < stop && (*s < 128 ? quiet[*s] : charClass[*s] == CHAR_SPACE))
+            ++s;
+        if (s == stop)
+            return;
+        const unsigned short unit = *s;
+        const unsigned int unitClass = charClass[unit];
+        if (m_whiteSpaceParser.MayOpenComment(unit)) {
+            const ParseResult comment = m_whiteSpaceParser.MatchComment(context, static_cast<int>(s - text));
+            if (comment.found) {
+                if (comment.endReached)
+                    return;
+                s = text + comment.position;
+                continue;
+            }
+        }
+        if (unitClass == CHAR_WORD) {
+            unsigned long long key;
+            const unsigned short* runEnd = ScanWordRun(s, stop, charClass, key);
+            const int length = static_cast<int>(runEnd - s);
+            if (length < RUN_CAPACITY)
+                if (const WordSlot* slot = FindWord(s, length, key))
+                    slot->category->m_parser->OnKeywordFound(slot->item);
+            s = runEnd;
+        } else if (unitClass == CHAR_DIGIT) {
+            s = SkipWordRun(s, stop, charClass);
+        } else if (m_operatorStarts.Contains(unit)) {
+            context.position = static_cast<int>(s - text);
+            const ParseResult result = m_textParser.Parse(context, m_categories);
+            if (result.endReached)
+                return;
+            s = text + (result.found ? result.position : context.position + 1);
+        } else {
+            ++s;
+        }
     }
 }
 
