@@ -3,7 +3,7 @@
 #include <cwchar>
 #include "GvMessages.h"
 
-struct CNumericPanel::RowSpec
+struct CNumericPanel::RowSetup
 {
     LPCWSTR label;
     bool slider;
@@ -24,7 +24,7 @@ const UINT kFirstEditId = 1000;
 const int kRowHeight = 30;
 const int kPopupRow = 6;
 
-const CNumericPanel::RowSpec kRows[] = {
+const CNumericPanel::RowSetup kRows[] = {
     {L"Numeric edit, 5 decimals", false, 1234.5f, 5, true, true, false, 0, 0, false, 0, true},
     {L"Numeric edit, large value", false, 12345.0f, 5, true, true, false, 0, 0, false, 0, true},
     {L"Numeric edit, small value", false, 0.000001f, 5, true, true, false, 0, 0, false, 0, true},
@@ -69,26 +69,26 @@ BOOL CNumericPanel::CreatePanel(CWnd* pParent, const CRect& rect, UINT nID)
 
     int y = 12;
     UINT id = kFirstEditId;
-    for (const RowSpec& spec : kRows) {
+    for (const RowSetup& setup : kRows) {
         Row row;
-        row.pSpec = &spec;
-        row.label = MakeStatic(this, spec.label, CRect(12, y, 232, y + 22));
+        row.pSetup = &setup;
+        row.label = MakeStatic(this, setup.label, CRect(12, y, 232, y + 22));
         const CRect editRect(240, y, 400, y + 22);
-        const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | (spec.enabled ? 0 : WS_DISABLED);
-        if (spec.slider) {
+        const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | (setup.enabled ? 0 : WS_DISABLED);
+        if (setup.slider) {
             std::unique_ptr<CGvSliderEdit> slider(new CGvSliderEdit);
-            slider->Create(spec.alignment, WS_EX_CLIENTEDGE, L"", style, editRect, this, id);
-            slider->SetScientificDisplay(spec.scientific);
-            slider->SetNumericDisplayType(spec.integer);
-            slider->SetData(spec.value, spec.min, spec.max, spec.clamp, 300, spec.precision, spec.allowNegative);
+            slider->Create(setup.alignment, WS_EX_CLIENTEDGE, L"", style, editRect, this, id);
+            slider->SetScientificDisplay(setup.scientific);
+            slider->SetNumericDisplayType(setup.integer);
+            slider->SetData(setup.value, setup.min, setup.max, setup.clamp, 300, setup.precision, setup.allowNegative);
             row.edit = std::move(slider);
         } else {
             row.edit.reset(new CGvNumericEdit);
             row.edit->CreateEx(WS_EX_CLIENTEDGE, L"EDIT", L"", style, editRect, this, id);
             row.edit->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
-            row.edit->SetScientificDisplay(spec.scientific);
-            row.edit->SetNumericDisplayType(spec.integer);
-            row.edit->SetData(spec.value, spec.precision, spec.allowNegative);
+            row.edit->SetScientificDisplay(setup.scientific);
+            row.edit->SetNumericDisplayType(setup.integer);
+            row.edit->SetData(setup.value, setup.precision, setup.allowNegative);
         }
         row.value = MakeStatic(this, L"", CRect(412, y, rect.Width() - 12, y + 22));
         m_rows.push_back(std::move(row));

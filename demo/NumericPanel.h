@@ -17,12 +17,12 @@ public:
     CString BeginScene(int scene) override;
     void EndScene(int scene) override;
 
-    struct RowSpec;
+    struct RowSetup;
 
 protected:
     struct Row
     {
-        const RowSpec* pSpec;
+        const RowSetup* pSetup;
         std::unique_ptr<CWnd> label;
         std::unique_ptr<CGvNumericEdit> edit;
         std::unique_ptr<CWnd> value;
