@@ -24,6 +24,49 @@
 #pragma GCC diagnostic pop
 #endif
 
+namespace {
+
+// stb_image 2.27 writes past its tables when a JPEG's Huffman table claims
+// more than 256 codes; such files are refused before it sees them. The walk
+// follows the markers as stb reads them, skipping entropy-coded data.
+bool JpegHuffmanTablesFit(const uint8_t* data, size_t size)
+{
+    if (size < 2 || data[0] != 0xFF || data[1] != 0xD8)
+        return true;
+    size_t i = 2;
+    while (i + 4 <= size) {
+        const uint8_t marker = data[i + 1];
+        if (data[i] != 0xFF || marker == 0xFF) {
+            ++i;
+            continue;
+        }
+        if (marker == 0x00 || marker == 0x01 || marker == 0xD8 || (marker >= 0xD0 && marker <= 0xD7)) {
+            i += 2;
+            continue;
+        }
+        if (marker == 0xD9)
+            break;
+        const size_t length = static_cast<size_t>(data[i + 2]) << 8 | data[i + 3];
+        if (marker == 0xC4) {
+            long left = static_cast<long>(length) - 2;
+            // Past the end stb reads zeros, so a cut table counts what is there.
+            for (size_t p = i + 4; left > 0 && p < size;) {
+                int codes = 0;
+                for (size_t n = p + 1; n <= p + 16 && n < size; ++n)
+                    codes += data[n];
+                if (codes > 256)
+                    return false;
+                p += 17 + static_cast<size_t>(codes);
+                left -= 17 + codes;
+            }
+        }
+        i += 2 + length;
+    }
+    return true;
+}
+
+} // namespace
+
 GvTexture* GvLoadImageTexture(const uint8_t* data, size_t size, GvTextureLoadError* error)
 {
     if (size > 0x7FFFFFFF) {
@@ -32,6 +75,10 @@ GvTexture* GvLoadImageTexture(const uint8_t* data, size_t size, GvTextureLoadErr
     }
     const int length = static_cast<int>(size);
     int width = 0, height = 0, channels = 0;
+    if (!JpegHuffmanTablesFit(data, size)) {
+        *error = GV_LOAD_CORRUPT;
+        return nullptr;
+    }
     if (!stbi_info_from_memory(data, length, &width, &height, &channels)) {
         *error = GV_LOAD_UNKNOWN_FORMAT;
         return nullptr;

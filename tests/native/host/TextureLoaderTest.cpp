@@ -210,6 +210,16 @@ TEST_F(TextureLoaderTest, DamagedAndTruncatedImages)
     std::vector<uint8_t> png = Bytes("alpha.png");
     png[41] ^= 0xFF;  // the zlib header of the image data
     EXPECT_EQ(GV_LOAD_CORRUPT, LoadBytes(png, png.size()));
+    // A Huffman table claiming more than 256 codes, whole or cut short.
+    std::vector<uint8_t> jpeg = Bytes("blocks.jpg");
+    size_t dht = 2;
+    while (dht + 1 < jpeg.size() && !(jpeg[dht] == 0xFF && jpeg[dht + 1] == 0xC4))
+        ++dht;
+    ASSERT_LT(dht + 60, jpeg.size());
+    const size_t acCounts = dht + 4 + 17 + 12 + 1;  // after the DC table's 12 values and the AC table's class byte
+    jpeg[acCounts + 8] = 0xF0;
+    EXPECT_EQ(GV_LOAD_CORRUPT, LoadBytes(jpeg, jpeg.size()));
+    EXPECT_EQ(GV_LOAD_CORRUPT, LoadBytes(jpeg, acCounts + 12));
     const std::vector<uint8_t> text = {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'};
     EXPECT_EQ(GV_LOAD_UNKNOWN_FORMAT, LoadBytes(text, text.size()));
 }
