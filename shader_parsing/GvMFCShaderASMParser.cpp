@@ -286,7 +286,7 @@ void AsmParser::ClearOpCache()
 inline AsmParser::OpCacheSlot& AsmParser::OpCacheSlotFor(const Keyword* keyword)
 {
     size_t i = HashPointer(keyword, OP_CACHE_BITS);
-    while (m_opCache[i].keyword && m_opCache[i].keyword != keyword)
+    while (m_opCache[i].keyword != keyword && m_opCache[i].keyword)
         i = (i + 1) % OP_CACHE_CAPACITY;
     return m_opCache[i];
 }

@@ -2,9 +2,11 @@
 // Open addressing with linear probing, for the lookup indexes that the
 // parsers keep beside their ordered lists. Slot is a plain struct with an
 // `unsigned int hash` and an `item` pointer; a null item marks a free slot.
-// Invariants: the capacity is 0 or a power of two, at most a quarter of the
-// slots are used (so a miss ends after about one probe), and every used slot
-// is reachable from its home slot without crossing a free one.
+// Invariants: the capacity is a power of two of at least 16 from the
+// construction on (so a lookup needs no test for missing slots), at most a
+// quarter of the slots are used (so a miss ends after about one probe), and
+// every used slot is reachable from its home slot without crossing a free
+// one.
 #include <cstring>
 #include <new>
 #include "GvMemory.h"
@@ -13,7 +15,7 @@ template <typename Slot>
 class GvOpenHash
 {
 public:
-    GvOpenHash() = default;
+    GvOpenHash() { Reset(0); }
     GvOpenHash(const GvOpenHash&) = delete;
     GvOpenHash& operator=(const GvOpenHash&) = delete;
     ~GvOpenHash() { GvDeallocateBuffer(m_slots); }
@@ -42,8 +44,6 @@ public:
     template <typename Match>
     Slot* Find(unsigned int hash, Match match) const
     {
-        if (!m_slots)
-            return nullptr;
         const unsigned int mask = static_cast<unsigned int>(m_capacity - 1);
         for (unsigned int i = Home(hash) & mask; m_slots[i].item; i = (i + 1) & mask)
             if (m_slots[i].hash == hash && match(m_slots[i]))
