@@ -2,21 +2,12 @@
 
 #include "GvGfxUtil.h"
 #include "GvTextureVariable.h"
+#include "HostTestSupport.h"
 #include "HostWindowTest.h"
 
 namespace {
 
 class TextureBitmapTest : public GvLeakCheckedTest {};
-
-std::wstring SampleFile(const char* name)
-{
-    std::wstring path;
-    for (const char* p = GV_DATA_DIR "/textures/"; *p; ++p)
-        path += static_cast<wchar_t>(*p);
-    for (const char* p = name; *p; ++p)
-        path += static_cast<wchar_t>(*p);
-    return path;
-}
 
 // The bitmap's pixels through a memory DC, as COLORREFs.
 class BitmapPixels
@@ -38,7 +29,7 @@ private:
 TEST_F(TextureBitmapTest, ABitmapOfAMipLevel)
 {
     GvTextureVariable texture;
-    ASSERT_TRUE(texture.SetFileName(reinterpret_cast<const unsigned short*>(SampleFile("mips_bgra.dds").c_str()), true));
+    ASSERT_TRUE(texture.SetFileName(Units(SamplePath("mips_bgra.dds")), true));
     HBITMAP bitmap = GvGfxCreateTextureBitmap(nullptr, &texture, 16, 8, RGB(1, 2, 3), false, 1, 0);
     ASSERT_TRUE(bitmap);
     BITMAP info = {};
@@ -58,7 +49,7 @@ TEST_F(TextureBitmapTest, ABitmapOfAMipLevel)
 TEST_F(TextureBitmapTest, AVolumeSliceScaledUp)
 {
     GvTextureVariable texture;
-    ASSERT_TRUE(texture.SetFileName(reinterpret_cast<const unsigned short*>(SampleFile("volume_rgba.dds").c_str()), true));
+    ASSERT_TRUE(texture.SetFileName(Units(SamplePath("volume_rgba.dds")), true));
     HDC screen = GetDC(nullptr);
     HBITMAP bitmap = GvGfxCreateTextureBitmap(screen, &texture, 4, 4, 0, false, 2, 0);  // level 2 is 2 x 2 x 1
     ReleaseDC(nullptr, screen);
