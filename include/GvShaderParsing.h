@@ -63,18 +63,27 @@ public:
 private:
     // A set of UTF-16 units: one flag per ASCII unit and one for all other
     // units together, which are not told apart (asking for one of them asks
-    // for all).
+    // for all). The revision moves on with every change, so that what was
+    // worked out from the set can tell when it is stale.
     class UnitSet
     {
     public:
-        UnitSet() : m_ascii(), m_beyondAscii(false) {}
+        UnitSet() : m_ascii(), m_beyondAscii(false), m_revision(0) {}
         bool Contains(unsigned short unit) const { return unit < 128 ? m_ascii[unit] : m_beyondAscii; }
-        void Add(unsigned short unit) { (unit < 128 ? m_ascii[unit] : m_beyondAscii) = true; }
-        void Clear() { *this = UnitSet(); }
+        unsigned int GetRevision() const { return m_revision; }
+        void Add(unsigned short unit)
+        {
+            (unit < 128 ? m_ascii[unit] : m_beyondAscii) = true;
+            ++m_revision;
+        }
+        void Clear() { *this = UnitSet(m_revision + 1); }
 
     private:
+        explicit UnitSet(unsigned int revision) : m_ascii(), m_beyondAscii(false), m_revision(revision) {}
+
         bool m_ascii[128];
         bool m_beyondAscii;
+        unsigned int m_revision;
     };
 
 public:
@@ -179,6 +188,8 @@ public:
         GvLinkedList<CommentBlock*> m_commentBlocks;
 
     private:
+        friend class GvMFCShaderSyntaxParser;
+
         // First units of the opening sequences; most tokens start with none
         // of them and skip the block list.
         UnitSet m_openingUnits;
@@ -275,6 +286,8 @@ private:
     void UnindexKeyword(KeywordCategory* category, Keyword* keyword);
     void CollectOperatorStarts();
     void RebuildIndexes();
+    unsigned int GetQuietRevision() const;
+    unsigned int CollectQuietUnits(bool (&quiet)[128]) const;
 
     GvOpenHash<WordSlot>* m_wordIndex;
     // First units of the keywords of the operator categories in the list.

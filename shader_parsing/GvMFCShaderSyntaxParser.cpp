@@ -612,6 +612,25 @@ void Parser::RemoveKeyword(const unsigned short* category, const unsigned short*
         found->RemoveKeyword(word);
 }
 
+unsigned int Parser::GetQuietRevision() const
+{
+    return m_whiteSpaceParser.m_openingUnits.GetRevision() + m_operatorStarts.GetRevision();
+}
+
+// The ASCII units on which the steps would do nothing but step forward:
+// white space, and operator units that neither open a comment nor start an
+// operator keyword. Worked out for each parse, and again when OnKeywordFound
+// changes the comment blocks or operator categories; units from 128 on are
+// quiet when they are white space.
+unsigned int Parser::CollectQuietUnits(bool (&quiet)[128]) const
+{
+    for (unsigned short unit = 0; unit < 128; ++unit)
+        quiet[unit] = m_charClass[unit] == CHAR_SPACE
+            || (m_charClass[unit] == CHAR_OPERATOR && !m_whiteSpaceParser.MayOpenComment(unit)
+                && !m_operatorStarts.Contains(unit));
+    return GetQuietRevision();
+}
+
 // The white-space and text steps fused into one pass that takes the same
 // decisions in the same order without a result per token: quiet units are
 // skipped in one tight loop, and a word run is keyed in place and looked up
@@ -628,16 +647,8 @@ void Parser::Parse(const unsigned short* text, int value, int start, int end)
     const unsigned int* charClass = m_charClass;
     const unsigned short* s = text + start;
     const unsigned short* const stop = text + end;
-    // Units on which the steps would do nothing but step forward: white
-    // space, and operator units that neither open a comment nor start an
-    // operator keyword. Worked out per call, so that it always agrees with
-    // the comment blocks and categories of the moment; units from 128 on are
-    // quiet when they are white space.
     bool quiet[128];
-    for (unsigned short unit = 0; unit < 128; ++unit)
-        quiet[unit] = charClass[unit] == CHAR_SPACE
-            || (charClass[unit] == CHAR_OPERATOR && !m_whiteSpaceParser.MayOpenComment(unit)
-                && !m_operatorStarts.Contains(unit));
+    unsigned int quietRevision = CollectQuietUnits(quiet);
     for (;;) {
         while (s < stop && (*s < 128 ? quiet[*s] : charClass[*s] == CHAR_SPACE))
             ++s;
@@ -658,9 +669,13 @@ void Parser::Parse(const unsigned short* text, int value, int start, int end)
             unsigned long long key;
             const unsigned short* runEnd = ScanWordRun(s, stop, charClass, key);
             const int length = static_cast<int>(runEnd - s);
-            if (length < RUN_CAPACITY)
-                if (const WordSlot* slot = FindWord(s, length, key))
+            if (length < RUN_CAPACITY) {
+                if (const WordSlot* slot = FindWord(s, length, key)) {
                     slot->category->m_parser->OnKeywordFound(slot->item);
+                    if (GetQuietRevision() != quietRevision)
+                        quietRevision = CollectQuietUnits(quiet);
+                }
+            }
             s = runEnd;
         } else if (unitClass == CHAR_DIGIT) {
             s = SkipWordRun(s, stop, charClass);

@@ -82,6 +82,31 @@ TEST_F(ParserIndexTest, CommentBlocksChangedBetweenParsesTakePartAtOnce)
     EXPECT_EQ((Words{"b", "b", "b"}), parser->found);
 }
 
+// Changes the parser when it reports "start": a "#" comment block, and the
+// operator "=/" that swallows the opening of a "/*" comment.
+class ChangingParser : public HlslRecorder
+{
+public:
+    void OnKeywordFound(Keyword* keyword) override
+    {
+        HlslRecorder::OnKeywordFound(keyword);
+        if (found.back() != "start")
+            return;
+        GetWhiteSpaceParser().AddCommentBlock(U(u"#"), U(u"\n"));
+        AddKeywordCategory(U(u"Ops"), true)->AddKeyword(U(u"=/"));
+    }
+};
+
+TEST_F(ParserIndexTest, ChangesMadeByTheCallbackTakePartAtOnce)
+{
+    auto parser = std::make_unique<ChangingParser>();
+    Parser::KeywordCategory* words = parser->AddKeywordCategory(U(u"Words"), false);
+    for (const char16_t* word : {u"a", u"b", u"start"})
+        words->AddKeyword(U(word));
+    parser->ParseAll(u"# a\n=/* b */ start # a\n=/* b */");
+    EXPECT_EQ((Words{"a", "start", "b"}), parser->found);
+}
+
 TEST_F(ParserIndexTest, WordRevisionMovesOnWithEveryWordChange)
 {
     auto parser = std::make_unique<IndexProbe>();
