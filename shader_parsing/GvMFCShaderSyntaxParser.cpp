@@ -60,13 +60,13 @@ inline unsigned int HashKey(unsigned long long key, int length)
     return static_cast<unsigned int>(((key + static_cast<unsigned int>(length)) * 0x9E3779B97F4A7C15ull) >> 32);
 }
 
-// End of the run of class 1 and 2 units that begins at s; key receives its
-// KeyOf.
+// End of the run of class 1 and 2 units that the word unit at s begins;
+// key receives its KeyOf.
 inline const unsigned short* ScanWordRun(const unsigned short* s, const unsigned short* stop,
                                          const unsigned int* charClass, unsigned long long& key)
 {
-    unsigned long long k = 0;
-    for (; s < stop; ++s) {
+    unsigned long long k = AddToKey(0, *s);
+    for (++s; s < stop; ++s) {
         const unsigned short unit = *s;
         if (!IsWordOrDigit(charClass[unit]))
             break;
