@@ -1,7 +1,8 @@
 // Scans generated HLSL and assembly corpora of several megabytes with the
 // shipped keyword files and compares the full parse with a baseline loop
 // over the same buffer that only classifies characters and hashes
-// identifier runs.
+// identifier runs. Afterwards, untimed, both loops' counts are checked
+// against the whole text; a mismatch fails the run.
 #include <chrono>
 #include <cstdio>
 #include <memory>

@@ -26,6 +26,9 @@
 //   match are stepped over at once; the buckets and the category list keep
 //   the order the editor walks. The assembly parser indexes its op table the
 //   same way and remembers the op of each keyword it was told about.
+// - Parse runs both steps in one loop; changes that OnKeywordFound makes to
+//   the categories or comment blocks count from the next token on, as they
+//   would between the steps.
 // - Loader: see GvMFCShaderKeywordLoader below.
 #include <cstdio>
 #include "GvMFCUtilitiesExport.h"

@@ -686,6 +686,7 @@ void Parser::Parse(const unsigned short* text, int value, int start, int end)
                 return;
             s = text + (result.found ? result.position : context.position + 1);
         } else {
+            // An opening unit whose comment did not match.
             ++s;
         }
     }
