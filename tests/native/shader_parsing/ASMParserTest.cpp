@@ -1,3 +1,4 @@
+#include <new>
 #include "ParserTestSupport.h"
 
 namespace {
@@ -280,6 +281,77 @@ TEST_F(ASMParserTest, CopiesDuplicateTheOpTableAndCountForThemselves)
     assigned->Parse(U(text), 0, 0, static_cast<int>(text.size()));
     EXPECT_EQ(1, assigned->GetALUOpCount());
     EXPECT_EQ(2, copy->GetALUOpCount());
+}
+
+// The op remembered for each counted keyword must be dropped whenever the
+// op table or the keywords change, and counting must never allocate.
+TEST_F(ASMParserTest, ShaderVersionChangedBetweenParses)
+{
+    AddWords({u"texld", u"sincos", u"mova", u"r0"});
+    const std::u16string text = u"texld r0, t0\nsincos r0.x\nmova a0, r0";
+    EXPECT_EQ(std::make_pair(8, 1), Count(GV_PS_2_0, text));
+    // The ops seen so far are destroyed; none of them may be counted again.
+    EXPECT_EQ(std::make_pair(9, 0), Count(GV_VS_2_0, text));
+    EXPECT_EQ(std::make_pair(0, 0), Count(GV_SHADER_NONE, text));
+    EXPECT_EQ(std::make_pair(8, 1), Count(GV_PS_2_0, text));
+}
+
+TEST_F(ASMParserTest, InsertedOpsAndChangedOpsCountAtOnce)
+{
+    AddWords({u"dcl", u"mov"});
+    EXPECT_EQ(std::make_pair(1, 0), Count(GV_VS_2_0, u"dcl t0\nmov r0, t0"));
+    m_parser->InsertOp(AsmParser::OP_TEX, U(u"dcl"), 5);
+    EXPECT_EQ(std::make_pair(1, 5), Count(GV_VS_2_0, u"dcl t0\nmov r0, t0"));
+    // The table's ops are the caller's to change.
+    AsmParser::ShaderOp* mov = m_parser->FindShaderOp(U(u"mov"));
+    mov->count = 4;
+    mov->type = AsmParser::OP_TEX;
+    EXPECT_EQ(std::make_pair(0, 9), Count(GV_VS_2_0, u"dcl t0\nmov r0, t0"));
+}
+
+TEST_F(ASMParserTest, RemovedAndReplacedKeywordsCountByTheirNames)
+{
+    AddWords({u"mov"});
+    EXPECT_EQ(std::make_pair(1, 0), Count(GV_PS_2_0, u"mov"));
+    m_words->RemoveKeyword(U(u"mov"));
+    m_words->AddKeyword(U(u"texld"));
+    EXPECT_EQ(std::make_pair(0, 1), Count(GV_PS_2_0, u"mov texld"));
+    m_parser->RemoveKeywordCategory(U(u"Instructions"));
+    m_words = m_parser->AddKeywordCategory(U(u"Again"), false);
+    AddWords({u"sincos", u"texld"});
+    EXPECT_EQ(std::make_pair(8, 1), Count(GV_PS_2_0, u"mov texld sincos"));
+}
+
+TEST_F(ASMParserTest, KeywordsOfNoCategoryAreLookedUpEveryTime)
+{
+    // Two keywords at one address: what is kept for the first must not
+    // answer for the second.
+    alignas(Parser::Keyword) unsigned char storage[sizeof(Parser::Keyword)];
+    Parser::Keyword* keyword = new (storage) Parser::Keyword(U(u"mov"));
+    m_parser->OnKeywordFound(keyword);
+    keyword->~Keyword();
+    keyword = new (storage) Parser::Keyword(U(u"sincos"));
+    m_parser->OnKeywordFound(keyword);
+    keyword->~Keyword();
+    EXPECT_EQ(1 + 8, m_parser->GetALUOpCount());
+}
+
+TEST_F(ASMParserTest, ManyDistinctKeywordsCountWithoutAllocating)
+{
+    // More keywords than the parser remembers; the rest are looked up by name.
+    std::u16string text;
+    for (int i = 0; i < 300; ++i) {
+        const std::string name = "w" + std::to_string(i);
+        const std::u16string word(name.begin(), name.end());
+        m_words->AddKeyword(U(word));
+        text += word + u" mov_sat texldp ";
+    }
+    AddWords({u"mov_sat", u"texldp"});
+    m_parser->SetShaderVersion(GV_PS_3_0);
+    const size_t before = GvGetAllocationCount();
+    EXPECT_EQ(std::make_pair(300, 900), Count(GV_PS_3_0, text));
+    EXPECT_EQ(std::make_pair(300, 900), Count(GV_PS_3_0, text));
+    EXPECT_EQ(before, GvGetAllocationCount());
 }
 
 } // namespace
