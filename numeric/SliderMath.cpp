@@ -65,7 +65,13 @@ float GvSliderPositionFromPointerX(int x, bool clamp)
 
 float GvSliderStepPosition(float position, int step, bool clamp)
 {
-    return GvSliderClampPosition(position + static_cast<float>(step), clamp);
+    position += static_cast<float>(step);
+    // Only the end the step moves towards is limited.
+    if (clamp && step > 0 && position > 100.0f)
+        return 100.0f;
+    if (clamp && step < 0 && position < 0.0f)
+        return 0.0f;
+    return position;
 }
 
 int GvSliderThumbTipX(float position)

@@ -45,7 +45,8 @@ float GvSliderValueFromPosition(float position, float min, float max);
 float GvSliderClampPosition(float position, bool clamp);
 // Position under a pointer at client x.
 float GvSliderPositionFromPointerX(int x, bool clamp);
-// One step of an arrow key or a wheel notch (step +1 or -1).
+// One step of an arrow key or a wheel notch (step +1 or -1); with clamp, a
+// step right is limited to 100 and a step left to 0.
 float GvSliderStepPosition(float position, int step, bool clamp);
 // Client x of the thumb tip: the position truncated, limited to 0..100, + 12.
 int GvSliderThumbTipX(float position);

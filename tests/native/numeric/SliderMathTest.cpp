@@ -77,6 +77,17 @@ TEST(PopupSliderMath, StepsClampOnlyWhenAsked)
     EXPECT_EQ(42.5f, GvSliderStepPosition(41.5f, 1, true));
 }
 
+TEST(PopupSliderMath, EachStepLimitsOnlyTheEndItMovesTo)
+{
+    // An inverted clamped range starts at -100; a step right goes on from there.
+    const float start = GvSliderPositionFromValue(5.0f, 10.0f, 0.0f);
+    EXPECT_EQ(-100.0f, start);
+    EXPECT_EQ(-99.0f, GvSliderStepPosition(start, 1, true));
+    EXPECT_EQ(0.0f, GvSliderStepPosition(start, -1, true));
+    EXPECT_EQ(101.0f, GvSliderStepPosition(102.0f, -1, true));
+    EXPECT_EQ(100.0f, GvSliderStepPosition(102.0f, 1, true));
+}
+
 TEST(PopupSliderMath, PlacementKeepsThePopupInsideTheWorkArea)
 {
     const GvSliderRect work = {0, 0, 1280, 1024};
