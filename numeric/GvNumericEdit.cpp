@@ -106,14 +106,14 @@ void CGvNumericEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     GvStringW units(Units(text));
     if (GvMoveMinusToFront(units))
         SetWindowText(Chars(units));
-    SetSel(start, end);
+    SetSel(start, end, TRUE);
     SendMessage(EM_SCROLLCARET);
 }
 
 void CGvNumericEdit::OnSetFocus()
 {
     SetWindowText(Chars(m_text));
-    SetSel(0, -1);
+    SetSel(0, -1, TRUE);
     SendMessage(EM_SCROLLCARET);
 }
 

@@ -149,6 +149,43 @@ TEST_F(NumericEditTest, FocusGainShowsTheCommittedTextSelected)
     EXPECT_EQ(0, m_parent.Count(EN_SETFOCUS));
 }
 
+// The selection and text messages among those a spy saw, in order.
+std::vector<UINT> SelectionSteps(const CMessageSpy& spy)
+{
+    std::vector<UINT> steps;
+    for (const MSG& msg : spy.m_messages)
+        if (msg.message == WM_SETTEXT || msg.message == EM_SETSEL || msg.message == EM_SCROLLCARET)
+            steps.push_back(msg.message);
+    return steps;
+}
+
+TEST_F(NumericEditTest, FocusGainSetsTextSelectsAllAndScrollsOnce)
+{
+    m_edit->SetData(2.0f, 2, true);
+    CMessageSpy spy(m_edit->GetSafeHwnd());
+    m_edit->SetFocus();
+    EXPECT_EQ((std::vector<UINT>{WM_SETTEXT, EM_SETSEL, EM_SCROLLCARET}), SelectionSteps(spy));
+    for (const MSG& msg : spy.m_messages)
+        if (msg.message == EM_SETSEL) {
+            EXPECT_EQ(0u, msg.wParam);
+            EXPECT_EQ(-1, static_cast<LPARAM>(msg.lParam));
+        }
+}
+
+TEST_F(NumericEditTest, TypingRestoresTheSelectionAndScrollsOnce)
+{
+    m_edit->SetData(12.0f, 0, true);
+    m_edit->SetSel(2, 2);
+    CMessageSpy spy(m_edit->GetSafeHwnd());
+    Type(L"-");
+    EXPECT_EQ((std::vector<UINT>{WM_SETTEXT, EM_SETSEL, EM_SCROLLCARET}), SelectionSteps(spy));
+    for (const MSG& msg : spy.m_messages)
+        if (msg.message == EM_SETSEL) {
+            EXPECT_EQ(3u, msg.wParam);
+            EXPECT_EQ(3, static_cast<LPARAM>(msg.lParam));
+        }
+}
+
 TEST_F(NumericEditTest, CommitHappensBeforeTheParentHearsOfTheFocusLoss)
 {
     m_edit->SetData(1.0f, 5, true);

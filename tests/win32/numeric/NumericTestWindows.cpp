@@ -92,6 +92,38 @@ CWindowPixels::CWindowPixels(CWnd* pWnd, AreaType area)
     ::ReleaseDC(hWnd, dc);
 }
 
+namespace {
+CMessageSpy* s_pSpy = nullptr;
+}
+
+CMessageSpy::CMessageSpy(HWND hWnd)
+    : m_hWnd(hWnd), m_hHook(SetWindowsHookExW(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId()))
+{
+    s_pSpy = this;
+}
+
+CMessageSpy::~CMessageSpy()
+{
+    UnhookWindowsHookEx(m_hHook);
+    s_pSpy = nullptr;
+}
+
+int CMessageSpy::Count(UINT message) const
+{
+    int n = 0;
+    for (const MSG& msg : m_messages)
+        n += msg.message == message;
+    return n;
+}
+
+LRESULT CALLBACK CMessageSpy::Hook(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* pSent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && s_pSpy && pSent->hwnd == s_pSpy->m_hWnd)
+        s_pSpy->m_messages.push_back({pSent->hwnd, pSent->message, pSent->wParam, pSent->lParam, 0, {0, 0}});
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 void PumpMessages()
 {
     MSG msg;

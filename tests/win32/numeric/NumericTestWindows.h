@@ -84,6 +84,23 @@ private:
     std::vector<COLORREF> m_pixels;
 };
 
+// Records the messages sent to one window (WH_CALLWNDPROC, this thread),
+// from its construction to its destruction.
+class CMessageSpy
+{
+public:
+    explicit CMessageSpy(HWND hWnd);
+    ~CMessageSpy();
+    int Count(UINT message) const;
+
+    std::vector<MSG> m_messages;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    HWND m_hWnd;
+    HHOOK m_hHook;
+};
+
 // Handles everything already queued (posted messages, pointer motion).
 void PumpMessages();
 
