@@ -14,6 +14,12 @@ GvSliderRect ToSliderRect(const RECT& r)
     return {r.left, r.top, r.right, r.bottom};
 }
 
+// A temporary wrapper is freed at idle time: only a permanent object may be kept.
+bool IsPermanent(CWnd* pWnd)
+{
+    return pWnd && CWnd::FromHandlePermanent(pWnd->GetSafeHwnd()) == pWnd;
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CGvSliderEdit, CGvNumericEdit)
@@ -50,7 +56,8 @@ int CGvSliderEdit::Create(int alignment, DWORD dwExStyle, LPCTSTR lpszText, DWOR
     RecalcFrame();
     if (pParentWnd) {
         SendMessage(WM_SETFONT, pParentWnd->SendMessage(WM_GETFONT), TRUE);
-        m_pNotifyWnd = pParentWnd;
+        if (IsPermanent(pParentWnd))
+            m_pNotifyWnd = pParentWnd;
     }
     return created;
 }
@@ -150,8 +157,7 @@ CWnd* CGvSliderEdit::GetNotifyWnd()
     if (m_pNotifyWnd)
         return m_pNotifyWnd;
     CWnd* pParent = GetParent();
-    // Only a permanent object may be remembered; a temporary wrapper is freed at idle time.
-    if (pParent && CWnd::FromHandlePermanent(pParent->GetSafeHwnd()) == pParent)
+    if (IsPermanent(pParent))
         m_pNotifyWnd = pParent;
     return pParent;
 }

@@ -16,6 +16,7 @@ public:
     MouseButtonState ButtonState() const { return m_buttonState; }
     CPopupSlider* Popup() const { return m_pPopup; }
     bool Tracking() const { return m_buttonTracking != FALSE; }
+    CWnd* NotifyWnd() const { return m_pNotifyWnd; }
 };
 
 class SliderEditTest : public NumericWindowTest
@@ -255,6 +256,25 @@ TEST_F(SliderEditTest, NotifyWindowGivenToInitGetsTheMessages)
     EXPECT_EQ(1, notify.Count(GVM_SLIDER_DELTA));
     EXPECT_EQ(1, notify.Count(GVM_SLIDER_CLOSE));
     EXPECT_EQ(1.0f, m_edit->GetNumericValue());
+}
+
+TEST_F(SliderEditTest, ParentGivenAsATemporaryWrapperStillGetsTheMessages)
+{
+    HWND hPlain = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 60, m_parent.GetSafeHwnd(),
+                                  nullptr, nullptr, nullptr);
+    ASSERT_TRUE(m_edit->Create(0, 0, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 30), CWnd::FromHandle(hPlain),
+                               kSliderId));
+    EXPECT_EQ(nullptr, m_edit->NotifyWnd());  // a wrapper freed at idle time must not be kept
+    AfxIdleProcessing();
+    m_edit->SetData(0.0f, 0.0f, 10.0f, true, 300, 1, true);
+    CMessageSpy spy(hPlain);
+    CPopupSlider* pPopup = OpenWithDownArrow();
+    ASSERT_NE(nullptr, pPopup);
+    pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(42, 10));
+    pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(1, spy.Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, spy.Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(nullptr, m_edit->NotifyWnd());
 }
 
 TEST_F(SliderEditTest, ClickOnTheButtonTracksThenOpens)
