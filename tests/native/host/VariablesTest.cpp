@@ -33,7 +33,7 @@ TEST_F(VariablesTest, KindsAreToldApartByRunTimeType)
     EXPECT_EQ(6, variables);
 }
 
-TEST_F(VariablesTest, NotifyChangeIsTheFirstVirtualAfterTheDestructorAndCounts)
+TEST_F(VariablesTest, NotifyChangeIsOverridableAndCounts)
 {
     struct Watched : GvFloatVariable
     {

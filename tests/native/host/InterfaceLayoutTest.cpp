@@ -1,0 +1,74 @@
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "GvApplicationInterface.h"
+#include "GvUndo.h"
+#include "GvVariables.h"
+#include "HostTestSupport.h"
+
+namespace {
+
+// The library calls the host through these virtual tables, so the place of
+// each operation is fixed. Both sides are built by GCC, whose C++ ABI writes
+// a pointer to a virtual member function as 1 + the byte offset of its slot
+// and gives a virtual destructor two slots. The index counts the destructor
+// as operation 0; -1 for a function that is not virtual.
+template <typename Member>
+int OperationIndex(Member member)
+{
+    struct
+    {
+        uintptr_t m_pointer;
+        ptrdiff_t m_adjustment;
+    } raw;
+    static_assert(sizeof(raw) == sizeof(member), "a pointer and an adjustment");
+    std::memcpy(&raw, &member, sizeof(raw));
+    if ((raw.m_pointer & 1) == 0)
+        return -1;
+    return static_cast<int>((raw.m_pointer - 1) / sizeof(void*)) - 1;
+}
+
+TEST(InterfaceLayoutTest, NotifyChangeIsTheSecondOperationAfterTheDestructor)
+{
+    EXPECT_EQ(2, OperationIndex(&GvVariable::NotifyChange));
+}
+
+TEST(InterfaceLayoutTest, GetPlugInInfoIsThePlugInsFourthOperation)
+{
+    EXPECT_EQ(3, OperationIndex(&IGvPlugIn::GetPlugInInfo));
+    EXPECT_EQ(4u, offsetof(GvPlugInInfo, m_id)) << "the identifier follows one 32-bit field";
+}
+
+TEST(InterfaceLayoutTest, UndoOperationsFollowTheDestructorInOrder)
+{
+    EXPECT_EQ(1, OperationIndex(&GvUndoOp::ExecuteUndo));
+    EXPECT_EQ(2, OperationIndex(&GvUndoOp::ExecuteRedo));
+    EXPECT_EQ(3, OperationIndex(&GvUndoOp::Undo));
+    EXPECT_EQ(4, OperationIndex(&GvUndoOp::Redo));
+}
+
+TEST(InterfaceLayoutTest, ApplicationOperationsInTheirOrder)
+{
+    const int indices[] = {
+        OperationIndex(&IGvApplication::SetStatusText),
+        OperationIndex(&IGvApplication::GetMainWindow),
+        OperationIndex(&IGvApplication::GetAppIcon),
+        OperationIndex(&IGvApplication::RegisterModelessWindow),
+        OperationIndex(&IGvApplication::UnregisterModelessWindow),
+        OperationIndex(&IGvApplication::SendAppEvent),
+        OperationIndex(&IGvApplication::NotifyNodeChanged),
+        OperationIndex(&IGvApplication::OpenNodeInPlugIn),
+        OperationIndex(&IGvApplication::GetPlugInsForNode),
+        OperationIndex(&IGvApplication::FindPlugIn),
+        OperationIndex(&IGvApplication::SetModified),
+        OperationIndex(&IGvApplication::AcceptTextureFile),
+        OperationIndex(&IGvApplication::AddUndoOp),
+        OperationIndex(&IGvApplication::UpdateUndoState),
+        OperationIndex(&IGvApplication::GetAcceleratorTable),
+    };
+    for (int i = 0; i < 15; ++i)
+        EXPECT_EQ(i + 1, indices[i]) << "operation " << i;
+}
+
+} // namespace
