@@ -13,6 +13,8 @@ class GV_CORE_API GvTextureVariable : public GvVariable
 public:
     GvTextureVariable();
     ~GvTextureVariable() override;
+    GvTextureVariable(const GvTextureVariable&) = delete;
+    GvTextureVariable& operator=(const GvTextureVariable&) = delete;
 
     const unsigned short* GetFileName() const { return m_fileName; }
     // Stores the name; with load, reads the file (a relative name from the

@@ -1,4 +1,5 @@
 #include <memory>
+#include <type_traits>
 
 #include "GvPath.h"
 #include "GvTextureVariable.h"
@@ -53,6 +54,14 @@ TEST_F(TextureVariableTest, OriginTakesOnlyTheTwoOrigins)
     texture.SetOrigin(GV_ORIGIN_BOTTOM_LEFT);
     texture.SetOrigin(static_cast<GvTextureOrigin>(7));
     EXPECT_EQ(GV_ORIGIN_BOTTOM_LEFT, texture.GetOrigin());
+}
+
+TEST_F(TextureVariableTest, IsNotCopiedSinceItOwnsItsTextureObject)
+{
+    // A member-wise copy would delete the texture object twice; snapshots
+    // go through CloneValue.
+    EXPECT_FALSE(std::is_copy_constructible<GvTextureVariable>::value);
+    EXPECT_FALSE(std::is_copy_assignable<GvTextureVariable>::value);
 }
 
 TEST_F(TextureVariableTest, AssigningReadsTheOtherFile)
