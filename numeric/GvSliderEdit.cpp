@@ -46,6 +46,15 @@ CGvSliderEdit::CGvSliderEdit()
 {
 }
 
+CGvSliderEdit::~CGvSliderEdit()
+{
+    // The pop-up is owned by the top-level window, not by this edit.
+    if (CPopupSlider* pPopup = m_pPopup) {
+        m_pPopup = nullptr;
+        pPopup->DestroyWindow();
+    }
+}
+
 int CGvSliderEdit::Create(int alignment, DWORD dwExStyle, LPCTSTR lpszText, DWORD dwStyle, const RECT& rect,
                           CWnd* pParentWnd, UINT nID)
 {

@@ -19,6 +19,8 @@ public:
     };
 
     CGvSliderEdit();
+    // Closes an open pop-up, which would otherwise outlive its owner.
+    virtual ~CGvSliderEdit();
 
     using CGvNumericEdit::Init;
     using CGvNumericEdit::SetData;

@@ -277,6 +277,22 @@ TEST_F(SliderEditTest, ParentGivenAsATemporaryWrapperStillGetsTheMessages)
     EXPECT_EQ(nullptr, m_edit->NotifyWnd());
 }
 
+TEST_F(SliderEditTest, DeletingTheEditClosesItsPopup)
+{
+    CreateEdit(0, 20);
+    m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
+    CPopupSlider* pPopup = OpenWithDownArrow();
+    ASSERT_NE(nullptr, pPopup);
+    const HWND hPopup = pPopup->GetSafeHwnd();
+    m_parent.m_pWatched = nullptr;
+    m_controls.clear();
+    m_edit = nullptr;
+    // The pop-up belongs to the top-level window and would outlive its owner.
+    EXPECT_FALSE(::IsWindow(hPopup));
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(1, m_parent.Count(GVM_SLIDER_CLOSE));
+}
+
 TEST_F(SliderEditTest, ClickOnTheButtonTracksThenOpens)
 {
     CreateEdit(0, 20);
