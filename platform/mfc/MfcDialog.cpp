@@ -79,7 +79,7 @@ void ExchangeInteger(CDataExchange* pDX, int nIDC, Integer& value, long long low
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
     if (!pDX->m_bSaveAndValidate)
     {
-        ::SetWindowTextW(hWndCtrl, std::to_wstring(value).c_str());
+        AfxSetWindowText(hWndCtrl, std::to_wstring(value).c_str());
         return;
     }
     long long parsed = 0;
@@ -115,15 +115,15 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
 }
 }
 
-CDialog::CDialog() : m_lpszTemplateName(nullptr), m_nIDHelp(0), m_pParentWnd(nullptr) {}
+CDialog::CDialog() : m_lpszTemplateName(nullptr), m_nIDHelp(0), m_pParentWnd(nullptr), m_bEnded(false) {}
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_lpszTemplateName(MAKEINTRESOURCEW(nIDTemplate)), m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd)
+    : m_lpszTemplateName(MAKEINTRESOURCEW(nIDTemplate)), m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd), m_bEnded(false)
 {
 }
 
 CDialog::CDialog(LPCWSTR lpszTemplateName, CWnd* pParentWnd)
-    : m_lpszTemplateName(lpszTemplateName), m_nIDHelp(0), m_pParentWnd(pParentWnd)
+    : m_lpszTemplateName(lpszTemplateName), m_nIDHelp(0), m_pParentWnd(pParentWnd), m_bEnded(false)
 {
 }
 
@@ -155,15 +155,25 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEW lpDialogTemplate, CWnd* pParentWnd,
     if (!hInst)
         hInst = AfxGetResourceHandle();
     AfxEnsureCommonControls();
+    m_bEnded = false;
     AfxHookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParamW(hInst, lpDialogTemplate, m_pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);
     AfxUnhookWindowCreate();
+    if (hWnd && m_bEnded)
+    {
+        ::DestroyWindow(hWnd);
+        return FALSE;
+    }
     return hWnd != nullptr;
 }
 
 BOOL CDialog::OnInitDialog()
 {
-    UpdateData(FALSE);
+    if (!UpdateData(FALSE))
+    {
+        EndDialog(-1);
+        return FALSE;
+    }
     return TRUE;
 }
 
@@ -181,6 +191,7 @@ void CDialog::OnCancel()
 // A modeless dialog is only hidden; its owner destroys it.
 void CDialog::EndDialog(int nResult)
 {
+    m_bEnded = true;
     ::EndDialog(m_hWnd, nResult);
 }
 

@@ -37,7 +37,8 @@ public:
     explicit CDialog(LPCWSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
 
     // Modeless creation. The template is looked up through the current
-    // resource handle only (AfxGetResourceHandle).
+    // resource handle only (AfxGetResourceHandle). A dialog ended during its
+    // initialisation (EndDialog) is destroyed again and the creation fails.
     virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     virtual BOOL Create(LPCWSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
     virtual BOOL CreateIndirect(LPCDLGTEMPLATEW lpDialogTemplate, CWnd* pParentWnd = nullptr, HINSTANCE hInst = nullptr);
@@ -61,4 +62,8 @@ protected:
     virtual void OnCancel();
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    // EndDialog was called since the last creation began.
+    bool m_bEnded;
 };

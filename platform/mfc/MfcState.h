@@ -100,6 +100,9 @@ struct AFX_THREAD_STATE
     CHandleMap<HMENU, CMenu> m_menus;
     // The pop-up menu being tracked, for WM_MEASUREITEM of its items.
     HMENU m_hTrackingMenu = nullptr;
+    // The window whose data exchange runs: its controls' notifications are
+    // dropped meanwhile.
+    HWND m_hLockoutNotifyWindow = nullptr;
 };
 
 // The calling thread's state, made on first use.

@@ -382,6 +382,8 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     }
     else
     {
+        if (AfxGetThreadState()->m_hLockoutNotifyWindow == m_hWnd)
+            return TRUE;
         CWnd* pChild = FromHandlePermanent(hWndCtrl);
         if (pChild && pChild->OnChildNotify(WM_COMMAND, wParam, lParam, nullptr))
             return TRUE;
@@ -392,6 +394,8 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
+    if (AfxGetThreadState()->m_hLockoutNotifyWindow == m_hWnd)
+        return TRUE;
     CWnd* pChild = FromHandlePermanent(pNMHDR->hwndFrom);
     if (pChild && pChild->OnChildNotify(WM_NOTIFY, wParam, lParam, pResult))
         return TRUE;
@@ -483,6 +487,9 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep)
 {
+    // GetTopWindow(nullptr) would name the top-level windows.
+    if (!m_hWnd)
+        return;
     for (HWND hChild = ::GetTopWindow(m_hWnd); hChild; hChild = ::GetNextWindow(hChild, GW_HWNDNEXT))
     {
         ::SendMessageW(hChild, message, wParam, lParam);
@@ -495,19 +502,27 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
 
 void CWnd::DoDataExchange(CDataExchange*) {}
 
+// Control notifications caused by the exchange reach no handler of this
+// window. Any failure ends the exchange with FALSE: invalid input after its
+// message box, a control missing from the template silently.
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 {
     CDataExchange dx(this, bSaveAndValidate);
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    HWND hWndOldLockout = pState->m_hLockoutNotifyWindow;
+    pState->m_hLockoutNotifyWindow = m_hWnd;
+    BOOL bOK = FALSE;
     try
     {
         DoDataExchange(&dx);
+        bOK = TRUE;
     }
-    catch (CUserException* e)
+    catch (CException* e)
     {
         e->Delete();
-        return FALSE;
     }
-    return TRUE;
+    pState->m_hLockoutNotifyWindow = hWndOldLockout;
+    return bOK;
 }
 
 // --- window calls ----------------------------------------------------------------
@@ -624,6 +639,15 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const
     if (hItem)
         FromHandle(hItem)->GetWindowText(rString);
     return rString.GetLength();
+}
+
+void AfxSetWindowText(HWND hWndCtrl, LPCWSTR lpszNew)
+{
+    int length = ::GetWindowTextLengthW(hWndCtrl);
+    std::wstring old(length + 1, L'\0');
+    old.resize(::GetWindowTextW(hWndCtrl, &old[0], length + 1));
+    if (old != (lpszNew ? lpszNew : L""))
+        ::SetWindowTextW(hWndCtrl, lpszNew);
 }
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw)

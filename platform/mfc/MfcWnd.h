@@ -118,13 +118,14 @@ public:
     virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0);
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
 
-    // Painting.
-    void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
-    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
-    void ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
+    // Painting. Without a window these do nothing: the system would take a
+    // null handle for every window (or the desktop).
+    void Invalidate(BOOL bErase = TRUE) { if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, bErase); }
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { if (m_hWnd) ::InvalidateRect(m_hWnd, lpRect, bErase); }
+    void ValidateRect(LPCRECT lpRect) { if (m_hWnd) ::ValidateRect(m_hWnd, lpRect); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, HRGN hrgnUpdate = nullptr,
-                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE) { return ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags); }
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE) { return m_hWnd && ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags); }
     BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
     void SetRedraw(BOOL bRedraw = TRUE) { ::SendMessageW(m_hWnd, WM_SETREDRAW, bRedraw, 0); }
     CDC* GetDC();
@@ -251,6 +252,10 @@ GVMFC_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARA
 // AfxUnhookWindowCreate returns FALSE when no window was attached.
 GVMFC_API void AfxHookWindowCreate(CWnd* pWnd);
 GVMFC_API BOOL AfxUnhookWindowCreate();
+
+// Sets the window's text only when it differs, so that an unchanged edit
+// keeps its selection and sends no change notification.
+GVMFC_API void AfxSetWindowText(HWND hWndCtrl, LPCWSTR lpszNew);
 
 // Registers (once) a window class with DefWindowProc and returns its name.
 GVMFC_API LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,

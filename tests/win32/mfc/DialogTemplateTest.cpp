@@ -414,17 +414,29 @@ TEST_F(DialogTemplateTest, DataExchangeSubclassesControlsAndMovesIntegers)
     EXPECT_EQ(hMin, dialog.m_minEdit.m_hWnd);
 
     dialog.m_bindMissing = true;
-    bool thrown = false;
-    try
-    {
-        dialog.UpdateData(TRUE);
-    }
-    catch (CNotSupportedException* e)
-    {
-        thrown = true;
-        e->Delete();
-    }
-    EXPECT_TRUE(thrown);
+    EXPECT_FALSE(dialog.UpdateData(TRUE)) << "a control missing from the template fails the exchange";
     dialog.DestroyWindow();
     EXPECT_EQ(nullptr, dialog.m_minEdit.m_hWnd) << "the members were detached with their windows";
+}
+
+TEST_F(DialogTemplateTest, ADialogWhoseFirstExchangeFailsIsNotCreated)
+{
+    CExchangeDialog dialog;
+    dialog.m_bindMissing = true;
+    {
+        GvUtilSetResourceHandle guard(LibraryInstance());
+        EXPECT_FALSE(dialog.Create(IDD_GV_VARIABLE_EDIT_CTRL, &m_frame));
+    }
+    EXPECT_EQ(nullptr, dialog.m_hWnd);
+    EXPECT_EQ(nullptr, dialog.m_minEdit.m_hWnd);
+    EXPECT_EQ(nullptr, ::GetWindow(m_frame.m_hWnd, GW_CHILD)) << "no window is left behind";
+
+    dialog.m_bindMissing = false;
+    {
+        GvUtilSetResourceHandle guard(LibraryInstance());
+        ASSERT_TRUE(dialog.Create(IDD_GV_VARIABLE_EDIT_CTRL, &m_frame));
+    }
+    EXPECT_TRUE(dialog.IsWindowVisible());
+    EXPECT_EQ(::GetDlgItem(dialog.m_hWnd, IDC_GV_MIN_EDIT), dialog.m_minEdit.m_hWnd);
+    dialog.DestroyWindow();
 }

@@ -215,3 +215,44 @@ TEST_F(WindowObjectTest, MessageLoopPreTranslatesThroughTheParentChain)
     EXPECT_EQ(std::vector<UINT>{'B'}, target.m_keys);
     EXPECT_EQ(0u, AfxGetTemporaryObjectCount());
 }
+
+namespace
+{
+const UINT WM_TEST_BROADCAST = WM_APP + 40;
+
+// Counts the test messages that reach it.
+class CCountingWnd : public CWnd
+{
+public:
+    int m_received = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_TEST_BROADCAST)
+            ++m_received;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+}
+
+TEST_F(WindowObjectTest, AnObjectWithoutWindowTouchesNoOtherWindow)
+{
+    CCountingWnd child;
+    ASSERT_TRUE(child.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, ChildRect(), &m_frame, 1));
+    m_frame.UpdateWindow();
+    ASSERT_FALSE(::GetUpdateRect(m_frame.m_hWnd, nullptr, FALSE));
+
+    CWnd none;
+    none.Invalidate();
+    none.InvalidateRect(nullptr);
+    none.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    none.SendMessageToDescendants(WM_TEST_BROADCAST);
+    EXPECT_FALSE(::GetUpdateRect(m_frame.m_hWnd, nullptr, FALSE));
+    EXPECT_FALSE(::GetUpdateRect(child.m_hWnd, nullptr, FALSE));
+    EXPECT_EQ(0, child.m_received);
+
+    // The same object with a window reaches its own descendants only.
+    m_frame.SendMessageToDescendants(WM_TEST_BROADCAST);
+    EXPECT_EQ(1, child.m_received);
+}
