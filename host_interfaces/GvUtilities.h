@@ -130,7 +130,8 @@ GV_UTILITIES_API bool GvRemoveMessageHandler(GvMessageHandlerProc handler, void*
 
 // Sends each message of that kind that reaches other to window instead
 // (other does not see it) and returns window's result. Ends when either
-// window is destroyed.
+// window is destroyed. False for a missing window, message 0, or window
+// and other the same.
 GV_UTILITIES_API bool GvInterceptMessage(GvHWND window, GvHWND other, unsigned int message);
 GV_UTILITIES_API bool GvRemoveInterceptMessage(GvHWND window, GvHWND other, unsigned int message);
 

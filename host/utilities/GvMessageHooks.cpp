@@ -103,7 +103,7 @@ bool GvRemoveMessageHandler(GvMessageHandlerProc handler, void* context, GvHWND 
 
 bool GvInterceptMessage(GvHWND window, GvHWND other, unsigned int message)
 {
-    return IsWindow(window) && message != 0 && Install(Hook{other, message, nullptr, nullptr, window});
+    return IsWindow(window) && window != other && message != 0 && Install(Hook{other, message, nullptr, nullptr, window});
 }
 
 bool GvRemoveInterceptMessage(GvHWND window, GvHWND other, unsigned int message)

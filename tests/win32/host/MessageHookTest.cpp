@@ -156,6 +156,15 @@ TEST_F(MessageHookTest, InterceptedCommandsOfAHostsControlsReachTheDialog)
     EXPECT_EQ(1, Count(dialog, WM_COMMAND));
 }
 
+TEST_F(MessageHookTest, AWindowCannotInterceptItsOwnMessages)
+{
+    // It would send each such message to itself without end.
+    HWND window = CreateRecordingWindow(0, 0, 50, 50);
+    ASSERT_FALSE(GvInterceptMessage(window, window, WM_USER + 1));
+    SendMessageW(window, WM_USER + 1, 0, 0);
+    EXPECT_EQ(1, Count(window, WM_USER + 1));
+}
+
 TEST_F(MessageHookTest, AnInterceptEndsWithItsReceiver)
 {
     HWND dialog = CreateRecordingWindow(0, 0, 300, 200);
