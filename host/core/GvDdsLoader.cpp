@@ -100,6 +100,18 @@ GvPixelFormatType FormatFromDxgi(uint32_t dxgi)
     return GV_FORMAT_UNKNOWN;
 }
 
+// Bytes of all faces and levels as GvTexture lays them out.
+uint64_t PixelBytes(int faces, int width, int height, int depth, int mipCount, int bytesPerPixel)
+{
+    uint64_t bytes = 0;
+    for (int level = 0; level < mipCount; ++level) {
+        const int w = width >> level, h = height >> level, d = depth >> level;
+        bytes += static_cast<uint64_t>(w > 0 ? w : 1) * static_cast<uint64_t>(h > 0 ? h : 1)
+            * static_cast<uint64_t>(d > 0 ? d : 1) * static_cast<uint64_t>(bytesPerPixel);
+    }
+    return bytes * static_cast<uint64_t>(faces);
+}
+
 GvTexture* Fail(GvTextureLoadError* error, GvTextureLoadError reason)
 {
     *error = reason;
@@ -174,18 +186,19 @@ GvTexture* GvLoadDdsTexture(const uint8_t* data, size_t size, GvTextureLoadError
     if (mipCount > fullChain)
         mipCount = fullChain;
 
+    // A short file is refused before any memory is taken for its pixels.
+    const int faces = type == GV_TEXTURE_CUBE ? 6 : 1;
+    if (PixelBytes(faces, w, h, d, mipCount, GvPixelFormatBytesPerPixel(format)) > size - offset)
+        return Fail(error, GV_LOAD_TRUNCATED);
+
     GvTexture* texture = GvTexture::Create(type, format, w, h, d, mipCount);
     if (!texture)
         return Fail(error, GV_LOAD_UNSUPPORTED);
     // Uncompressed levels are tightly packed, faces one after another with
     // all their levels.
-    for (int face = 0; face < texture->GetNumFaces(); ++face)
+    for (int face = 0; face < faces; ++face)
         for (int level = 0; level < mipCount; ++level) {
             const size_t levelSize = texture->GetLevelSize(level);
-            if (size - offset < levelSize) {
-                delete texture;
-                return Fail(error, GV_LOAD_TRUNCATED);
-            }
             uint8_t* target = texture->GetLevelData(face, level);
             for (size_t i = 0; i < levelSize; ++i)
                 target[i] = data[offset + i];

@@ -197,6 +197,19 @@ TEST_F(TextureLoaderTest, DamagedDdsHeaders)
     EXPECT_EQ(GV_LOAD_UNSUPPORTED, LoadBytes(wide, wide.size())) << "absurd width";
 }
 
+TEST_F(TextureLoaderTest, ADdsPromisingMorePixelsThanItHoldsTakesNoMemory)
+{
+    std::vector<uint8_t> bytes = Bytes("mips_bgra.dds");
+    // 8192 x 8192 with its full chain: over 300 MB that the file does not hold.
+    const uint32_t fields[][2] = {{12, 8192}, {16, 8192}, {28, 14}};
+    for (const auto& field : fields)
+        for (int i = 0; i < 4; ++i)
+            bytes[field[0] + i] = static_cast<uint8_t>(field[1] >> (8 * i));
+    const size_t allocations = GvGetAllocationCount();
+    EXPECT_EQ(GV_LOAD_TRUNCATED, LoadBytes(bytes, bytes.size()));
+    EXPECT_EQ(allocations, GvGetAllocationCount());
+}
+
 TEST_F(TextureLoaderTest, DamagedAndTruncatedImages)
 {
     for (const char* name : {"alpha.png", "gradient.png", "colors.bmp", "blocks.jpg", "alpha.tga"}) {
