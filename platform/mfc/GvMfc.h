@@ -5,6 +5,7 @@
 #include "MfcString.h"
 #include "MfcCollections.h"
 #include "MfcModule.h"
+#include "MfcResource.h"
 #include "MfcException.h"
 #include "MfcMessageMap.h"
 #include "MfcWnd.h"

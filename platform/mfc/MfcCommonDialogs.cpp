@@ -70,6 +70,21 @@ CPrintDialog::~CPrintDialog()
         ::GlobalFree(m_pd.hDevNames);
 }
 
+CPrintInfo::CPrintInfo()
+    : m_pPD(new CPrintDialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION)), m_bDirect(FALSE),
+      m_bPreview(FALSE), m_bContinuePrinting(TRUE), m_nCurPage(1), m_nNumPreviewPages(0), m_lpUserData(nullptr)
+{
+    SetMinPage(1);
+    SetMaxPage(0xFFFF);
+}
+
+CPrintInfo::~CPrintInfo()
+{
+    if (m_pPD->m_pd.hDC)
+        ::DeleteDC(m_pPD->m_pd.hDC);
+    delete m_pPD;
+}
+
 INT_PTR CPrintDialog::DoModal()
 {
     m_pd.hwndOwner = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetActiveWindow();

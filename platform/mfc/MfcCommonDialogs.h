@@ -60,3 +60,31 @@ public:
 
     PRINTDLGW m_pd;
 };
+
+// What a printing view hears about the job: the drawing rectangle, the page
+// range (1 to 0xFFFF until the view knows better) and the current page.
+class GVMFC_API CPrintInfo
+{
+public:
+    CPrintInfo();
+    ~CPrintInfo();
+    CPrintInfo(const CPrintInfo&) = delete;
+    CPrintInfo& operator=(const CPrintInfo&) = delete;
+
+    void SetMinPage(UINT nMinPage) { m_pPD->m_pd.nMinPage = (WORD)nMinPage; }
+    void SetMaxPage(UINT nMaxPage) { m_pPD->m_pd.nMaxPage = (WORD)nMaxPage; }
+    UINT GetMinPage() const { return m_pPD->m_pd.nMinPage; }
+    UINT GetMaxPage() const { return m_pPD->m_pd.nMaxPage; }
+    UINT GetFromPage() const { return m_pPD->m_pd.nFromPage; }
+    UINT GetToPage() const { return m_pPD->m_pd.nToPage; }
+
+    CPrintDialog* m_pPD;
+    BOOL m_bDirect;
+    BOOL m_bPreview;
+    BOOL m_bContinuePrinting;
+    UINT m_nCurPage;
+    UINT m_nNumPreviewPages;
+    LPVOID m_lpUserData;
+    CRect m_rectDraw;
+    CString m_strPageDesc;
+};

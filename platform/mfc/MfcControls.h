@@ -111,6 +111,11 @@ public:
     void SetRange(short nLower, short nUpper) { ::SendMessageW(m_hWnd, UDM_SETRANGE, 0, MAKELPARAM(nUpper, nLower)); }
     void SetRange32(int nLower, int nUpper) { ::SendMessageW(m_hWnd, UDM_SETRANGE32, nLower, nUpper); }
     void GetRange32(int& nLower, int& nUpper) const { ::SendMessageW(m_hWnd, UDM_GETRANGE32, (WPARAM)&nLower, (LPARAM)&nUpper); }
+    // The low word is the position, the high word nonzero when the buddy's
+    // text is no number.
+    int GetPos() const { return (int)::SendMessageW(m_hWnd, UDM_GETPOS, 0, 0); }
+    int SetPos(int nPos) { return (short)LOWORD(::SendMessageW(m_hWnd, UDM_SETPOS, 0, MAKELPARAM(nPos, 0))); }
+    void GetRange(int& nLower, int& nUpper) const { DWORD r = (DWORD)::SendMessageW(m_hWnd, UDM_GETRANGE, 0, 0); nLower = (short)HIWORD(r); nUpper = (short)LOWORD(r); }
     int GetPos32(LPBOOL lpbError = nullptr) const { return (int)::SendMessageW(m_hWnd, UDM_GETPOS32, 0, (LPARAM)lpbError); }
     int SetPos32(int nPos) { return (int)::SendMessageW(m_hWnd, UDM_SETPOS32, 0, nPos); }
     CWnd* SetBuddy(CWnd* pWndBuddy) { return FromHandle((HWND)::SendMessageW(m_hWnd, UDM_SETBUDDY, (WPARAM)pWndBuddy->GetSafeHwnd(), 0)); }

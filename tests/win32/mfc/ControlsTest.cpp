@@ -228,3 +228,48 @@ TEST_F(ControlsTest, FindDialogNotifiesItsOwnerAndDeletesItself)
     EXPECT_FALSE(::IsWindow(hDialog));
     EXPECT_EQ(1, CCountedFindDialog::s_deleted);
 }
+
+TEST_F(ControlsTest, SpinPositionAndRangeInSixteenBits)
+{
+    CEdit buddy;
+    ASSERT_TRUE(buddy.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, ChildRect(10, 10, 60, 20), &m_frame, 3));
+    CSpinButtonCtrl spin;
+    ASSERT_TRUE(spin.Create(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, ChildRect(70, 10, 12, 20), &m_frame, 4));
+    spin.SetBuddy(&buddy);
+    spin.SetRange(-2, 4);
+    int low = 0, high = 0;
+    spin.GetRange(low, high);
+    EXPECT_EQ(-2, low);
+    EXPECT_EQ(4, high);
+    spin.SetPos(3);
+    EXPECT_EQ(3, spin.SetPos(-1)) << "the previous position";
+    CString text;
+    buddy.GetWindowText(text);
+    EXPECT_EQ(CString(L"-1"), text);
+    EXPECT_EQ(-1, (short)LOWORD(spin.GetPos()));
+    EXPECT_EQ(0, HIWORD(spin.GetPos()));
+    buddy.SetWindowText(L"none");
+    EXPECT_NE(0, HIWORD(m_frame.SendDlgItemMessage(4, UDM_GETPOS))) << "the buddy's text is no number";
+}
+
+TEST_F(ControlsTest, PrintInfoStartsWithAnOpenPageRange)
+{
+    CPrintInfo info;
+    EXPECT_EQ(1u, info.GetMinPage());
+    EXPECT_EQ(0xFFFFu, info.GetMaxPage());
+    EXPECT_EQ(1u, info.m_nCurPage);
+    EXPECT_TRUE(info.m_bContinuePrinting);
+    EXPECT_FALSE(info.m_bPreview);
+    EXPECT_TRUE(info.m_rectDraw.IsRectNull());
+    info.SetMaxPage(3);
+    EXPECT_EQ(3u, info.GetMaxPage());
+    EXPECT_EQ(1u, info.GetMinPage());
+    EXPECT_EQ(nullptr, info.m_pPD->GetPrinterDC());
+    EXPECT_TRUE(info.m_pPD->m_pd.Flags & PD_RETURNDC);
+}
+
+// The editor's menu and accelerator commands keep their standard numbers.
+static_assert(ID_EDIT_CLEAR == 57632 && ID_EDIT_COPY == 57634 && ID_EDIT_CUT == 57635 && ID_EDIT_FIND == 57636 &&
+                  ID_EDIT_PASTE == 57637 && ID_EDIT_REPLACE == 57641 && ID_EDIT_SELECT_ALL == 57642 &&
+                  ID_EDIT_UNDO == 57643 && ID_EDIT_REDO == 57644 && ID_FILE_PRINT == 57607,
+              "standard command identifiers");

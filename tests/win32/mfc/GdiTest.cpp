@@ -176,3 +176,20 @@ TEST_F(GdiTest, PaintDCDrawsIntoTheWindow)
     EXPECT_EQ(kBlue, m_dc.GetPixel(20, 19));
     EXPECT_EQ(kBlue, m_dc.GetPixel(39, 29));
 }
+
+TEST_F(GdiTest, DrawStatePlacesABitmapAtItsPoint)
+{
+    MakeCanvas(10, 10);
+    // Top-down rows of 32-bit pixels: red, blue / blue, red.
+    const DWORD bits[] = {0x00FF0000, 0x000000FF, 0x000000FF, 0x00FF0000};
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(2, 2, 1, 32, bits));
+    ASSERT_TRUE(m_dc.DrawState(CPoint(3, 4), CSize(2, 2), (HBITMAP)bitmap.m_hObject, DSS_NORMAL));
+    EXPECT_EQ(kRed, m_dc.GetPixel(3, 4));
+    EXPECT_EQ(kBlue, m_dc.GetPixel(4, 4));
+    EXPECT_EQ(kBlue, m_dc.GetPixel(3, 5));
+    EXPECT_EQ(kRed, m_dc.GetPixel(4, 5));
+    EXPECT_EQ(kWhite, m_dc.GetPixel(5, 4));
+    EXPECT_EQ(kWhite, m_dc.GetPixel(3, 6));
+    EXPECT_EQ(kWhite, m_dc.GetPixel(2, 4));
+}
