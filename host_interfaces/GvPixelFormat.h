@@ -37,5 +37,5 @@ GV_CORE_API bool GvPixelFormatHasAlpha(GvPixelFormatType format);
 // Converts count pixels to 8-bit R, G, B, A (4 bytes each): missing colour
 // components read 0 (A8 is black), missing alpha 255, luminance fills R, G
 // and B, wider components keep their top 8 bits rounded. False, and nothing
-// written, for an unknown format.
+// written, for an unknown format or a null pointer.
 GV_CORE_API bool GvDecodePixels(GvPixelFormatType format, const uint8_t* source, int count, uint8_t* rgba);

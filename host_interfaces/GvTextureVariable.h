@@ -57,6 +57,7 @@ public:
     void SetGenerateMipMaps(bool generate);
     // A new, empty target; false (target kept) for a size outside 1..kMaxSize.
     bool SetSize(int width, int height);
+    // Components are limited to 0..1; null is ignored.
     void SetClearColor(const float rgba[4]);
     void Refresh();
     int GetRefreshCount() const { return m_refreshCount; }

@@ -9,7 +9,8 @@
 // (also when the range or the flag changes), a normalized one keeps x, y, z
 // at unit length (applied after clamping, so it wins; a zero vector stays).
 // NaN is never stored: a NaN value or range bound leaves the variable as it
-// was. Indices outside the variable are ignored by setters and read as 0.
+// was. Indices outside the variable are ignored by setters and read as 0;
+// null arrays are ignored.
 // Setters do not call NotifyChange; the writer does.
 
 // A single number with a range (the bounds are ordered, the smaller becomes

@@ -73,7 +73,7 @@ bool GvPixelFormatHasAlpha(GvPixelFormatType format)
 bool GvDecodePixels(GvPixelFormatType format, const uint8_t* s, int count, uint8_t* rgba)
 {
     const int bytes = Info(format).m_bytes;
-    if (bytes == 0)
+    if (bytes == 0 || !s || !rgba)
         return false;
     for (int i = 0; i < count; ++i, s += bytes, rgba += 4) {
         const unsigned packed = static_cast<unsigned>(s[0]) | (bytes > 1 ? static_cast<unsigned>(s[1]) << 8 : 0u);

@@ -109,6 +109,8 @@ bool GvRenderableTexture::SetSize(int width, int height)
 
 void GvRenderableTexture::SetClearColor(const float rgba[4])
 {
+    if (!rgba)
+        return;
     for (int i = 0; i < 4; ++i)
         m_clearColor[i] = rgba[i] < 0.0f ? 0.0f : (rgba[i] > 1.0f ? 1.0f : rgba[i]);
 }

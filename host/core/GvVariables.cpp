@@ -99,12 +99,16 @@ void GvVectorVariable::SetElement(int index, float value)
 
 void GvVectorVariable::GetValues(float values[4]) const
 {
+    if (!values)
+        return;
     for (int i = 0; i < 4; ++i)
         values[i] = m_values[i];
 }
 
 void GvVectorVariable::SetValues(const float values[4])
 {
+    if (!values)
+        return;
     for (int i = 0; i < 4; ++i)
         if (values[i] != values[i])
             return;

@@ -272,6 +272,8 @@ TEST_F(TextureLoaderTest, PixelFormatNamesSizesAndAlpha)
     ASSERT_TRUE(GvDecodePixels(GV_FORMAT_R16G16B16A16, wide, 1, rgba));
     EXPECT_EQ((Rgba{255, 128, 0, 0}), (Rgba{rgba[0], rgba[1], rgba[2], rgba[3]}));
     EXPECT_FALSE(GvDecodePixels(GV_FORMAT_UNKNOWN, wide, 1, rgba));
+    EXPECT_FALSE(GvDecodePixels(GV_FORMAT_L8, nullptr, 1, rgba));
+    EXPECT_FALSE(GvDecodePixels(GV_FORMAT_L8, wide, 1, nullptr));
 }
 
 } // namespace

@@ -127,6 +127,9 @@ TEST_F(TextureVariableTest, RenderableTextureClearsAndResizes)
     EXPECT_EQ(255, p[0]);
     EXPECT_EQ(0, p[1]);
     EXPECT_EQ(128, p[3]);
+    target.SetClearColor(nullptr);
+    target.Refresh();
+    EXPECT_EQ(255, p[0]) << "no colour, no change";
     EXPECT_FALSE(target.SetSize(0, 8));
     EXPECT_EQ(8, target.GetTexture()->GetLevelWidth(0));
     EXPECT_TRUE(target.SetSize(16, 4));

@@ -122,6 +122,14 @@ TEST_F(VariablesTest, ZeroVectorStaysZeroWhenNormalized)
         EXPECT_EQ(0.0f, v.GetElement(i));
 }
 
+TEST_F(VariablesTest, VectorIgnoresNullArrays)
+{
+    GvVectorVariable v(1, 2, 3, 4);
+    v.SetValues(nullptr);
+    v.GetValues(nullptr);
+    EXPECT_EQ(4.0f, v.GetElement(3));
+}
+
 TEST_F(VariablesTest, VectorAndMatrixIgnoreIndicesOutside)
 {
     GvVectorVariable v(1, 2, 3, 4);
