@@ -214,10 +214,23 @@ TEST_F(TextureLoaderTest, DamagedAndTruncatedImages)
 {
     for (const char* name : {"alpha.png", "gradient.png", "colors.bmp", "blocks.jpg", "alpha.tga"}) {
         const std::vector<uint8_t> bytes = Bytes(name);
+        const std::unique_ptr<GvTexture> whole = Load(name);
+        ASSERT_TRUE(whole);
         // Cut inside the header: nothing to show. Cut later: either a clear
-        // failure or, where the format allows it, a partial picture.
-        for (size_t size = 1; size < bytes.size(); ++size)
-            LoadBytes(bytes, size);
+        // failure or, where the format allows it, a partial picture of the
+        // whole size.
+        for (size_t size = 1; size < bytes.size(); ++size) {
+            const std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size));
+            GvTextureLoadError error = GV_LOAD_OK;
+            const std::unique_ptr<GvTexture> texture(GvLoadTextureFromMemory(cut.data(), cut.size(), &error));
+            if (texture) {
+                ASSERT_EQ(whole->GetLevelWidth(0), texture->GetLevelWidth(0)) << name << " cut at " << size;
+                ASSERT_EQ(whole->GetLevelHeight(0), texture->GetLevelHeight(0)) << name << " cut at " << size;
+            } else {
+                ASSERT_TRUE(error == GV_LOAD_UNKNOWN_FORMAT || error == GV_LOAD_CORRUPT || error == GV_LOAD_TRUNCATED)
+                    << name << " cut at " << size << ": " << error;
+            }
+        }
         EXPECT_NE(GV_LOAD_OK, LoadBytes(bytes, 10)) << name;
     }
     std::vector<uint8_t> png = Bytes("alpha.png");
