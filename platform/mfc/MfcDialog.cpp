@@ -150,14 +150,14 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEW lpDialogTemplate, CWnd* pParentWnd,
 {
     if (m_hWnd || !lpDialogTemplate)
         return FALSE;
-    if (pParentWnd)
-        m_pParentWnd = pParentWnd;
+    // The given parent may be a temporary wrapper: it is used, not kept.
+    HWND hWndParent = (pParentWnd ? pParentWnd : m_pParentWnd)->GetSafeHwnd();
     if (!hInst)
         hInst = AfxGetResourceHandle();
     AfxEnsureCommonControls();
     m_bEnded = false;
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParamW(hInst, lpDialogTemplate, m_pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);
+    HWND hWnd = ::CreateDialogIndirectParamW(hInst, lpDialogTemplate, hWndParent, AfxDlgProc, 0);
     AfxUnhookWindowCreate();
     if (hWnd && m_bEnded)
     {

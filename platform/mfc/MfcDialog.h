@@ -55,6 +55,7 @@ public:
 
     LPCWSTR m_lpszTemplateName;
     UINT m_nIDHelp;
+    // The constructor's parent, taken when Create is given none.
     CWnd* m_pParentWnd;
 
 protected:

@@ -330,6 +330,36 @@ TEST_F(DialogTemplateTest, TemplatesAreFoundOnlyWhileTheGuardIsHeld)
     }
 }
 
+TEST_F(DialogTemplateTest, ColorEditorTemplateIsLaidOutAsTheDialogLaysItOut)
+{
+    // Picker on top, OK and Cancel of one size along the bottom edge, centred
+    // with 4 units between them and 4 above them.
+    DialogTemplate t = LoadTemplate(IDD_GV_COLOR_PICKER_DLG);
+    ASSERT_EQ(3u, t.items.size());
+    const RECT& picker = t.items[0].rect;
+    const RECT& ok = t.items[1].rect;
+    const RECT& cancel = t.items[2].rect;
+    EXPECT_TRUE(SameRect(Xywh(0, 0, t.size.cx, t.size.cy - ok.bottom - 4), picker));
+    EXPECT_EQ(t.size.cy, ok.top + ok.bottom);
+    EXPECT_EQ(t.size.cx / 2 - ok.right - 2, ok.left);
+    EXPECT_TRUE(SameRect(Xywh(t.size.cx / 2 + 2, ok.top, ok.right, ok.bottom), cancel));
+}
+
+TEST_F(DialogTemplateTest, CreationKeepsNoPointerToATemporaryParent)
+{
+    HWND hHost = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 250, m_frame.m_hWnd, nullptr,
+                                   nullptr, nullptr);
+    CDialog dialog(IDD_GV_VARIABLE_EDIT_CTRL);
+    {
+        GvUtilSetResourceHandle guard(LibraryInstance());
+        ASSERT_TRUE(dialog.Create(IDD_GV_VARIABLE_EDIT_CTRL, CWnd::FromHandle(hHost)));
+    }
+    EXPECT_EQ(hHost, ::GetParent(dialog.m_hWnd));
+    EXPECT_EQ(nullptr, dialog.m_pParentWnd) << "the wrapper goes at idle time; the dialog keeps its own parent";
+    dialog.DestroyWindow();
+    ::DestroyWindow(hHost);
+}
+
 TEST_F(DialogTemplateTest, ControlsStandWhereTheirDialogUnitsSay)
 {
     CDialog dialog;

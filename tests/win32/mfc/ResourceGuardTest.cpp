@@ -60,6 +60,11 @@ TEST_F(ResourceGuardTest, ACopyRestoresTheSameSavedHandle)
             AfxSetResourceHandle(other);
         }
         EXPECT_EQ(host, AfxGetResourceHandle()) << "the copy restored the handle saved by the original";
+        {
+            GvUtilSetResourceHandle assigned(other);
+            assigned = guard;
+        }
+        EXPECT_EQ(host, AfxGetResourceHandle()) << "an assigned guard restores the handle saved by its source";
         AfxSetResourceHandle(other);
     }
     EXPECT_EQ(host, AfxGetResourceHandle());
