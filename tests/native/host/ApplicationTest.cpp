@@ -147,6 +147,8 @@ TEST_F(ApplicationTest, IconsAndAcceleratorTablesAreTheHostsOwn)
     GvHICON icon = reinterpret_cast<GvHICON>(0x42);
     app.SetAppIcon(11, 0, icon);
     EXPECT_EQ(icon, app.GetAppIcon(11, 0));
+    EXPECT_NE(icon, app.GetAppIcon(11, 1)) << "the small icon is another one";
+    EXPECT_NE(icon, app.GetAppIcon(12, 0));
     app.SetAppIcon(11, 0, nullptr);
     app.SetAppIcon(11, 0, icon);
     EXPECT_EQ(icon, app.GetAppIcon(11, 0));
