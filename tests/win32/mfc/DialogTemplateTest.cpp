@@ -345,6 +345,47 @@ TEST_F(DialogTemplateTest, ColorEditorTemplateIsLaidOutAsTheDialogLaysItOut)
     EXPECT_TRUE(SameRect(Xywh(t.size.cx / 2 + 2, ok.top, ok.right, ok.bottom), cancel));
 }
 
+namespace
+{
+// The colour editor's frame: counts Enter and Escape instead of closing.
+class CEditorFrameDialog : public CDialog
+{
+public:
+    CEditorFrameDialog() : CDialog(IDD_GV_COLOR_PICKER_DLG) {}
+    int m_ok = 0;
+    int m_cancel = 0;
+
+protected:
+    void OnOK() override { ++m_ok; }
+    void OnCancel() override { ++m_cancel; }
+};
+}
+
+TEST_F(DialogTemplateTest, KeysInTheEmbeddedPickerReachTheEditorDialog)
+{
+    CEditorFrameDialog editor;
+    CDialog picker(IDD_GV_COLOR_PICKER_CTRL);
+    {
+        GvUtilSetResourceHandle guard(LibraryInstance());
+        ASSERT_TRUE(editor.Create(IDD_GV_COLOR_PICKER_DLG, &m_frame));
+        ASSERT_TRUE(picker.Create(IDD_GV_COLOR_PICKER_CTRL, &editor));
+    }
+    HWND hRedEdit = ::GetDlgItem(picker.m_hWnd, IDC_GV_RED_EDIT);
+    ::SetFocus(hRedEdit);
+    ASSERT_EQ(hRedEdit, ::GetFocus());
+    ::PostMessageW(hRedEdit, WM_KEYDOWN, VK_RETURN, 1);
+    AfxPumpPendingMessages();
+    EXPECT_EQ(1, editor.m_ok) << "Enter in the picker is the editor's default button";
+    ::PostMessageW(hRedEdit, WM_KEYDOWN, VK_ESCAPE, 1);
+    AfxPumpPendingMessages();
+    EXPECT_EQ(1, editor.m_cancel);
+    ::PostMessageW(hRedEdit, WM_KEYDOWN, VK_TAB, 1);
+    AfxPumpPendingMessages();
+    EXPECT_EQ(::GetDlgItem(picker.m_hWnd, IDC_GV_RED_SLIDER), ::GetFocus()) << "Tab goes on along the row";
+    editor.DestroyWindow();
+    EXPECT_EQ(nullptr, picker.m_hWnd);
+}
+
 TEST_F(DialogTemplateTest, CreationKeepsNoPointerToATemporaryParent)
 {
     HWND hHost = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 250, m_frame.m_hWnd, nullptr,
