@@ -196,7 +196,8 @@ TEST_F(NumericEditTest, CommitHappensBeforeTheParentHearsOfTheFocusLoss)
     m_other->SetFocus();
     ASSERT_EQ(1, m_parent.Count(EN_KILLFOCUS));
     for (const CRecordingParent::Note& note : m_parent.m_notes)
-        if (note.message == EN_KILLFOCUS && LOWORD(note.wParam) == kEditId) {
+        if (note.message == EN_KILLFOCUS) {
+            EXPECT_EQ(kEditId, note.wParam);
             EXPECT_EQ(2.25f, note.value);
             EXPECT_EQ(CString(L"2.25000"), note.text);
         }

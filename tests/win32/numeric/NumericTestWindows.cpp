@@ -40,7 +40,7 @@ LRESULT CRecordingParent::OnSliderClose(WPARAM wParam, LPARAM)
 
 void CRecordingParent::Record(UINT message, WPARAM wParam)
 {
-    Note note = {message, wParam, 0.0f, CString()};
+    Note note = {message, wParam, 0.0f, CString(), m_hOther && ::IsWindow(m_hOther)};
     if (m_pWatched && m_pWatched->GetSafeHwnd()) {
         note.value = m_pWatched->GetNumericValue();
         m_pWatched->GetWindowText(note.text);

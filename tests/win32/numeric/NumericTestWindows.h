@@ -25,6 +25,7 @@ public:
         WPARAM wParam;    // the control id of edit notifications
         float value;      // GetNumericValue of the sender when it is a numeric edit
         CString text;     // its window text at that moment
+        bool otherAlive;  // whether m_hOther was a window at that moment
     };
 
     BOOL CreateFrame(int x = 100, int y = 100, int width = 420, int height = 240);
@@ -32,6 +33,7 @@ public:
 
     std::vector<Note> m_notes;
     CGvNumericEdit* m_pWatched = nullptr;  // read on EN_KILLFOCUS and the slider messages
+    HWND m_hOther = nullptr;               // another window whose life is noted
 
 protected:
     // Reached only by notifications that the control did not keep (reflect) itself.

@@ -8,8 +8,9 @@ namespace {
 class CWatchedPopup : public CPopupSlider
 {
 public:
-    CWatchedPopup(CPoint point, float value, float min, float max, bool clamp, CWnd* pOwner, bool* pDeleted)
-        : CPopupSlider(point, value, min, max, clamp, pOwner, true), m_pDeleted(pDeleted)
+    CWatchedPopup(CPoint point, float value, float min, float max, bool clamp, CWnd* pOwner, bool* pDeleted,
+                  bool allowRangeDrag)
+        : CPopupSlider(point, value, min, max, clamp, pOwner, allowRangeDrag), m_pDeleted(pDeleted)
     {
     }
     ~CWatchedPopup() { *m_pDeleted = true; }
@@ -34,10 +35,11 @@ protected:
         NumericWindowTest::TearDown();
     }
 
-    CWatchedPopup* Open(float value, float min, float max, bool clamp, CPoint at = CPoint(300, 300))
+    CWatchedPopup* Open(float value, float min, float max, bool clamp, CPoint at = CPoint(300, 300),
+                        bool allowRangeDrag = true)
     {
         m_deleted = false;
-        m_popup = new CWatchedPopup(at, value, min, max, clamp, &m_owner, &m_deleted);
+        m_popup = new CWatchedPopup(at, value, min, max, clamp, &m_owner, &m_deleted, allowRangeDrag);
         m_owner.m_pPopup = m_popup;
         return m_popup;
     }
@@ -170,6 +172,18 @@ TEST_F(PopupSliderTest, ArrowKeysStepAndMoveThePointer)
     EXPECT_EQ(0, m_owner.Count(GVM_SLIDER_CLOSE));
 }
 
+TEST_F(PopupSliderTest, PointerMovedByAKeySnapsThePositionToItsPixel)
+{
+    Open(2.55f, 0.0f, 10.0f, true);
+    EXPECT_EQ(CPoint(37, 10), CursorInClient());
+    Send(WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_FLOAT_EQ(2.65f, m_popup->GetSliderValue());
+    EXPECT_EQ(CPoint(38, 10), CursorInClient());
+    PumpMessages();
+    EXPECT_FLOAT_EQ(2.6f, m_popup->GetSliderValue());
+    EXPECT_EQ(2, m_owner.Count(GVM_SLIDER_DELTA));
+}
+
 TEST_F(PopupSliderTest, RightArrowPassesTheEndWithoutClamping)
 {
     Open(10.0f, 0.0f, 10.0f, false);
@@ -185,7 +199,17 @@ TEST_F(PopupSliderTest, WheelStepsEitherWay)
     EXPECT_EQ(5.1f, m_popup->GetSliderValue());
     Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-240)), MAKELPARAM(350, 310));
     EXPECT_EQ(5.0f, m_popup->GetSliderValue());
-    EXPECT_EQ(2, m_owner.Count(GVM_SLIDER_DELTA));
+    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, 0), MAKELPARAM(350, 310));
+    EXPECT_EQ(5.1f, m_popup->GetSliderValue());
+    EXPECT_EQ(3, m_owner.Count(GVM_SLIDER_DELTA));
+}
+
+TEST_F(PopupSliderTest, WheelStopsAtTheEndsWhenClamping)
+{
+    Open(10.0f, 0.0f, 10.0f, true);
+    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(350, 310));
+    EXPECT_EQ(10.0f, m_popup->GetSliderValue());
+    EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_DELTA));
 }
 
 TEST_F(PopupSliderTest, ClickEndsAtTheClickedPosition)
@@ -286,6 +310,43 @@ TEST_F(PopupSliderTest, RangeStateHoldsTheValue)
     Send(WM_RBUTTONUP, 0, MAKELPARAM(90, 8));
     MoveTo(91);
     EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_DELTA));
+}
+
+TEST_F(PopupSliderTest, RangeStepComesFromTheRangeAsGiven)
+{
+    // Without a right-button press the step is the one the constructor set.
+    Open(5.0f, 0.0f, 10.0f, true);
+    m_popup->UpdateSliderRange(CPoint(62, 8));
+    float min = 0, max = 0;
+    m_popup->GetSliderRange(&min, &max);
+    EXPECT_FLOAT_EQ(-0.2f, min);
+    EXPECT_FLOAT_EQ(10.2f, max);
+    Send(WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(m_deleted);
+
+    // 5..5 is widened to 4..6, but the step is that of the range passed in: 0.
+    Open(5.0f, 5.0f, 5.0f, true);
+    m_owner.m_notes.clear();
+    m_popup->UpdateSliderRange(CPoint(62, 8));
+    m_popup->GetSliderRange(&min, &max);
+    EXPECT_EQ(4.0f, min);
+    EXPECT_EQ(6.0f, max);
+    EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_RANGE_CHANGED));
+}
+
+TEST_F(PopupSliderTest, RightButtonDoesNothingWithoutRangeDrag)
+{
+    Open(5.0f, 0.0f, 10.0f, true, CPoint(300, 300), false);
+    Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(62, 10));
+    MoveTo(72);
+    EXPECT_EQ(6.0f, m_popup->GetSliderValue());
+    EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_DELTA));
+    // Its range step is 0, so a range update changes nothing.
+    m_popup->UpdateSliderRange(CPoint(72, 0));
+    float min = 1, max = 1;
+    m_popup->GetSliderRange(&min, &max);
+    EXPECT_EQ(0.0f, min);
+    EXPECT_EQ(10.0f, max);
 }
 
 TEST_F(PopupSliderTest, NarrowingPastTheLimitIsRefused)

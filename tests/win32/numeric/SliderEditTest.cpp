@@ -120,6 +120,27 @@ TEST_F(SliderEditTest, AlignmentTakesEffectAtTheNextResize)
     EXPECT_EQ(CRect(224, 0, 240, 20), m_edit->ButtonRect());
 }
 
+TEST_F(SliderEditTest, SizeMessageRecalculatesTheFrame)
+{
+    CreateEdit(0, 20);
+    m_edit->SetAlignment(1);
+    // The same size again: only the edit's own frame recalculation moves the button.
+    m_edit->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(200, 20));
+    EXPECT_EQ(CRect(0, 0, 16, 20), m_edit->ButtonRect());
+    EXPECT_EQ(CRect(16, 0, 200, 20), ClientInWindow());
+}
+
+TEST_F(SliderEditTest, CreateGivesTheEditItsParentsFont)
+{
+    HWND hStatic = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 60, m_parent.GetSafeHwnd(),
+                                   nullptr, nullptr, nullptr);
+    const HFONT hFont = static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
+    ::SendMessageW(hStatic, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
+    ASSERT_TRUE(m_edit->Create(0, 0, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 30), CWnd::FromHandle(hStatic),
+                               kSliderId));
+    EXPECT_EQ(reinterpret_cast<LRESULT>(hFont), m_edit->SendMessage(WM_GETFONT));
+}
+
 TEST_F(SliderEditTest, CreateWithLeftAlignment)
 {
     CreateEdit(1, 20);
@@ -147,6 +168,11 @@ TEST_F(SliderEditTest, ButtonDrawsNormalPushedAndDisabled)
     m_edit->DrawSliderButton(CGvSliderEdit::MouseButtonPushed);
     EXPECT_EQ(CGvSliderEdit::MouseButtonPushed, m_edit->ButtonState());
     CRect pushed = ArrowBox();
+    pushed.OffsetRect(-1, -1);
+    EXPECT_EQ(normal, pushed);
+    // A frame repaint draws the state last drawn.
+    m_edit->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    pushed = ArrowBox();
     pushed.OffsetRect(-1, -1);
     EXPECT_EQ(normal, pushed);
 
@@ -212,6 +238,22 @@ TEST_F(SliderEditTest, PopupOpensUnderTheButton)
     pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
+TEST_F(SliderEditTest, PopupAnchorIsConvertedAsIfInClientCoordinates)
+{
+    // The button rectangle is relative to the window, yet converted from
+    // client coordinates: inside a client edge the pop-up opens 2 pixels
+    // further right and down.
+    CreateEdit(0, 24, WS_EX_CLIENTEDGE);
+    m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
+    CPopupSlider* pPopup = OpenWithDownArrow();
+    ASSERT_NE(nullptr, pPopup);
+    CRect window, popup;
+    m_edit->GetWindowRect(&window);
+    pPopup->GetWindowRect(&popup);
+    EXPECT_EQ(CPoint(window.left + 2 + 182 - 8 + 8, window.top + 2 + 22), popup.TopLeft());
+    pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
 TEST_F(SliderEditTest, SweepIsShownAndForwardedWithTheEditAsSender)
 {
     CreateEdit(0, 20);
@@ -232,9 +274,11 @@ TEST_F(SliderEditTest, SweepIsShownAndForwardedWithTheEditAsSender)
     EXPECT_EQ(2, m_parent.Count(GVM_SLIDER_DELTA));
 
     HWND hPopup = pPopup->GetSafeHwnd();
+    m_parent.m_hOther = hPopup;
     pPopup->SendMessage(WM_KEYDOWN, VK_RETURN, 0);
     ASSERT_EQ(1, m_parent.Count(GVM_SLIDER_CLOSE));
     EXPECT_EQ(reinterpret_cast<WPARAM>(static_cast<CGvSliderEdit*>(m_edit)), m_parent.m_notes.back().wParam);
+    EXPECT_FALSE(m_parent.m_notes.back().otherAlive);  // destroyed before the parent heard of it
     EXPECT_FALSE(::IsWindow(hPopup));
     EXPECT_EQ(nullptr, m_edit->Popup());
     EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
