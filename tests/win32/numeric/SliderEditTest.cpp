@@ -56,6 +56,19 @@ protected:
         m_edit->SendMessage(WM_KEYDOWN, VK_DOWN, 0);
         return m_edit->Popup();
     }
+    // Opens the pop-up of an edit showing 0.5 in 0..1; its rectangle
+    // relative to the edit's window, empty when none opened.
+    CRect OpenAndLocatePopup()
+    {
+        m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
+        CRect window, popup;
+        if (CPopupSlider* pPopup = OpenWithDownArrow()) {
+            m_edit->GetWindowRect(&window);
+            pPopup->GetWindowRect(&popup);
+            popup.OffsetRect(-window.left, -window.top);
+        }
+        return popup;
+    }
     CString Text()
     {
         CString text;
@@ -225,33 +238,22 @@ TEST_F(SliderEditTest, PopupKeepsTheRangeWhenClamping)
 TEST_F(SliderEditTest, PopupOpensUnderTheButton)
 {
     CreateEdit(0, 20);
-    m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
-    CPopupSlider* pPopup = OpenWithDownArrow();
-    ASSERT_NE(nullptr, pPopup);
-    CRect window, popup;
-    m_edit->GetWindowRect(&window);
-    pPopup->GetWindowRect(&popup);
     // Button (184, 0, 200, 20) widened left by 8, then 8 pixels right of it.
-    EXPECT_EQ(CRect(window.left + 184, window.top + 20, window.left + 184 + 125, window.top + 40), popup);
+    EXPECT_EQ(CRect(184, 20, 184 + 125, 40), OpenAndLocatePopup());
+    ASSERT_NE(nullptr, m_edit->Popup());
     EXPECT_EQ(CGvSliderEdit::MouseButtonPushed, m_edit->ButtonState());
-    EXPECT_EQ(pPopup->GetSafeHwnd(), ::GetCapture());
-    pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(m_edit->Popup()->GetSafeHwnd(), ::GetCapture());
+    m_edit->Popup()->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
 TEST_F(SliderEditTest, PopupAnchorIsConvertedAsIfInClientCoordinates)
 {
-    // The button rectangle is relative to the window, yet converted from
-    // client coordinates: inside a client edge the pop-up opens 2 pixels
-    // further right and down.
+    // The button rectangle (182, 2, 198, 22) is relative to the window, yet
+    // converted from client coordinates, which start 2 pixels further in.
     CreateEdit(0, 24, WS_EX_CLIENTEDGE);
-    m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
-    CPopupSlider* pPopup = OpenWithDownArrow();
-    ASSERT_NE(nullptr, pPopup);
-    CRect window, popup;
-    m_edit->GetWindowRect(&window);
-    pPopup->GetWindowRect(&popup);
-    EXPECT_EQ(CPoint(window.left + 2 + 182 - 8 + 8, window.top + 2 + 22), popup.TopLeft());
-    pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(CRect(2 + 182 - 8 + 8, 2 + 22, 2 + 182 + 125, 2 + 22 + 20), OpenAndLocatePopup());
+    ASSERT_NE(nullptr, m_edit->Popup());
+    m_edit->Popup()->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
 TEST_F(SliderEditTest, SweepIsShownAndForwardedWithTheEditAsSender)
