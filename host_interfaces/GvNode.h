@@ -21,9 +21,9 @@ private:
     GvStringW m_name;
 };
 
-// A node holding a value. NotifyChange is the second virtual operation after
-// the destructor (CloneValue comes between them); writers call it as (0, the
-// variable) after a change. It counts changes, so that a viewer can tell that
+// A node holding a value. NotifyChange is the second virtual operation, right
+// after the destructor (the library calls it through that slot); writers call
+// it as (0, the variable) after a change. It counts changes, so that a viewer can tell that
 // it must read the value again. CloneValue and AssignValue copy the value
 // state (values, ranges, flags, sizes; for textures file name and origin) and
 // serve the undo operations.
@@ -39,8 +39,8 @@ public:
 
     // A new variable of the same kind with the same value state; the caller
     // deletes it.
-    virtual GvVariable* CloneValue() const;
     virtual void NotifyChange(void* sender, GvNode* node);
+    virtual GvVariable* CloneValue() const;
     // Copies the value state of a variable of the same kind; false (and no
     // change) for another kind.
     virtual bool AssignValue(const GvVariable& source);

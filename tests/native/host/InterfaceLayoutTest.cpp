@@ -29,9 +29,9 @@ int OperationIndex(Member member)
     return static_cast<int>((raw.m_pointer - 1) / sizeof(void*)) - 1;
 }
 
-TEST(InterfaceLayoutTest, NotifyChangeIsTheSecondOperationAfterTheDestructor)
+TEST(InterfaceLayoutTest, NotifyChangeIsTheSecondOperationRightAfterTheDestructor)
 {
-    EXPECT_EQ(2, OperationIndex(&GvVariable::NotifyChange));
+    EXPECT_EQ(1, OperationIndex(&GvVariable::NotifyChange));
 }
 
 TEST(InterfaceLayoutTest, GetPlugInInfoIsThePlugInsFourthOperation)
