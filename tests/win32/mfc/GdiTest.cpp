@@ -193,3 +193,27 @@ TEST_F(GdiTest, DrawStatePlacesABitmapAtItsPoint)
     EXPECT_EQ(kWhite, m_dc.GetPixel(3, 6));
     EXPECT_EQ(kWhite, m_dc.GetPixel(2, 4));
 }
+
+TEST_F(GdiTest, GradientFillAndAdjustingEdges)
+{
+    MakeCanvas(12, 12);
+    // A horizontal band from red to blue over four pixels.
+    TRIVERTEX vertices[2] = {{1, 1, 0xFF00, 0, 0, 0}, {5, 3, 0, 0, 0xFF00, 0}};
+    GRADIENT_RECT band = {0, 1};
+    ASSERT_TRUE(m_dc.GradientFill(vertices, 2, &band, 1, GRADIENT_FILL_RECT_H));
+    EXPECT_EQ(kRed, m_dc.GetPixel(1, 1));
+    EXPECT_EQ(kRed, m_dc.GetPixel(1, 2));
+    COLORREF last = m_dc.GetPixel(4, 2);
+    EXPECT_GT(GetBValue(last), GetRValue(last)) << "blue wins toward the right end";
+    EXPECT_EQ(kWhite, m_dc.GetPixel(5, 1));
+    EXPECT_EQ(kWhite, m_dc.GetPixel(1, 3));
+    EXPECT_EQ(kWhite, m_dc.GetPixel(0, 1));
+
+    // A sunken edge takes two pixels on each side and the rectangle shrinks
+    // to its inside.
+    CRect edge(0, 4, 10, 12);
+    ASSERT_TRUE(m_dc.DrawEdge(&edge, EDGE_SUNKEN, BF_RECT | BF_ADJUST));
+    EXPECT_EQ(CRect(2, 6, 8, 10), edge);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), m_dc.GetPixel(0, 4));
+    EXPECT_EQ(kWhite, m_dc.GetPixel(5, 8)) << "the inside is left alone";
+}
