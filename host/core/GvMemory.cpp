@@ -1,6 +1,7 @@
 #include "GvMemory.h"
 
 #include <atomic>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -17,6 +18,8 @@ std::atomic<size_t> g_allocations{0};
 
 void* GvAllocateBuffer(size_t bytes)
 {
+    if (bytes > SIZE_MAX - kHeader)
+        return nullptr;
     unsigned char* block = static_cast<unsigned char*>(std::malloc(kHeader + bytes));
     if (!block)
         return nullptr;

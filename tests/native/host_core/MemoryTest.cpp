@@ -1,3 +1,4 @@
+#include <cstdint>
 #include "GvLeakCheck.h"
 #include "GvMemory.h"
 
@@ -15,6 +16,12 @@ TEST_F(GvMemoryTest, AllocationCountGrowsWithEveryAllocationAndNeverShrinks)
     GvDeallocateBuffer(b);
     GvDeallocateBuffer(nullptr);
     EXPECT_EQ(before + 2, GvGetAllocationCount());
+}
+
+TEST_F(GvMemoryTest, SizeThatCannotCarryTheHeaderIsRefused)
+{
+    EXPECT_EQ(nullptr, GvAllocateBuffer(SIZE_MAX));
+    EXPECT_EQ(nullptr, GvAllocateBuffer(SIZE_MAX - 8));
 }
 
 } // namespace
