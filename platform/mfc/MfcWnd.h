@@ -114,8 +114,10 @@ public:
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE) { ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint); }
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE) { MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint); }
     BOOL BringWindowToTop() { return ::BringWindowToTop(m_hWnd); }
-    // The window rectangle that has the given client rectangle.
-    virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0);
+    // The window rectangle that has the given client rectangle; adjustBorder
+    // leaves a client edge out.
+    enum AdjustType { adjustBorder = 0, adjustOutside = 1 };
+    virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder);
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
 
     // Painting. Without a window these do nothing: the system would take a

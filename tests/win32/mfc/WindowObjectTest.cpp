@@ -256,3 +256,21 @@ TEST_F(WindowObjectTest, AnObjectWithoutWindowTouchesNoOtherWindow)
     m_frame.SendMessageToDescendants(WM_TEST_BROADCAST);
     EXPECT_EQ(1, child.m_received);
 }
+
+TEST_F(WindowObjectTest, WindowRectangleOfAClientRectangleWithOrWithoutTheClientEdge)
+{
+    CWnd edged;
+    ASSERT_TRUE(edged.CreateEx(WS_EX_CLIENTEDGE, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, ChildRect(), &m_frame, 1));
+    CRect client;
+    edged.GetClientRect(&client);
+    CRect window;
+    edged.GetWindowRect(&window);
+    CRect outside(client);
+    edged.CalcWindowRect(&outside, CWnd::adjustOutside);
+    EXPECT_EQ(window.Size(), outside.Size()) << "border and client edge";
+    CRect border(client);
+    edged.CalcWindowRect(&border);
+    const int edge = ::GetSystemMetrics(SM_CXEDGE);
+    EXPECT_EQ(window.Width() - 2 * edge, border.Width()) << "the border alone";
+    EXPECT_EQ(client.Width() + 2 * ::GetSystemMetrics(SM_CXBORDER), border.Width());
+}
