@@ -11,9 +11,11 @@ class CDC;
 class CGdiObject;
 class CMenu;
 
-// Handle → object. Invariant: a handle is in at most one of the two maps;
-// temporary objects belong to the map and are deleted by DeleteTemp after
-// their handle was cleared with Clear.
+// Handle → object. Invariant: a handle has at most one permanent and at most
+// one temporary object, and lookups see the permanent one first (a wrapper
+// made before its handle was attached lives on until idle time); temporary
+// objects belong to the map and are deleted by DeleteTemp after their handle
+// was cleared with Clear.
 template <class H, class T>
 class CHandleMap
 {

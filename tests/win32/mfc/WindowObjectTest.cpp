@@ -274,3 +274,22 @@ TEST_F(WindowObjectTest, WindowRectangleOfAClientRectangleWithOrWithoutTheClient
     EXPECT_EQ(window.Width() - 2 * edge, border.Width()) << "the border alone";
     EXPECT_EQ(client.Width() + 2 * ::GetSystemMetrics(SM_CXBORDER), border.Width());
 }
+
+TEST_F(WindowObjectTest, APermanentObjectHidesAnEarlierWrapperOfItsWindow)
+{
+    HWND hEdit = CreateForeignEdit(m_frame.m_hWnd);
+    CWnd* pTemp = CWnd::FromHandle(hEdit);
+    {
+        CEdit edit;
+        ASSERT_TRUE(edit.SubclassWindow(hEdit));
+        EXPECT_EQ(&edit, CWnd::FromHandle(hEdit));
+        EXPECT_EQ(hEdit, pTemp->m_hWnd) << "the earlier wrapper stays usable until idle time";
+        edit.UnsubclassWindow();
+    }
+    EXPECT_EQ(pTemp, CWnd::FromHandle(hEdit));
+    EXPECT_EQ(1u, AfxGetTemporaryObjectCount());
+    AfxPumpPendingMessages();
+    EXPECT_EQ(0u, AfxGetTemporaryObjectCount());
+    EXPECT_TRUE(::IsWindow(hEdit));
+    ::DestroyWindow(hEdit);
+}
