@@ -59,6 +59,18 @@ TEST_F(NumericEditTest, TextsOfTheDisplayForms)
     EXPECT_EQ(CString(L"2"), Text());
 }
 
+TEST_F(NumericEditTest, DefaultsBeforeAnySetter)
+{
+    m_edit->SetFocus();  // shows the text made by the constructor
+    EXPECT_EQ(CString(L"0.00000"), Text());
+    EXPECT_EQ(0.0f, m_edit->GetNumericValue());
+    m_edit->SetSel(0, -1);
+    Type(L"-1.5");  // negatives and a separator are allowed
+    EXPECT_EQ(CString(L"-1.5"), Text());
+    m_edit->SetNumericValue(12345.0f);  // 5 decimals, scientific form allowed
+    EXPECT_EQ(CString(L"1.23450e+04"), Text());
+}
+
 TEST_F(NumericEditTest, DisplaySwitchesWaitForTheNextRefresh)
 {
     m_edit->SetData(12345.0f, 5, true);

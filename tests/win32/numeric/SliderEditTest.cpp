@@ -95,6 +95,21 @@ protected:
     CTestSliderEdit* m_edit = nullptr;
 };
 
+TEST_F(SliderEditTest, DefaultsBeforeAnySetter)
+{
+    float min = -1, max = -1;
+    bool clamp = true;
+    m_edit->GetSliderRange(min, max, clamp);
+    EXPECT_EQ(0.0f, min);
+    EXPECT_EQ(100.0f, max);
+    EXPECT_FALSE(clamp);
+    EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
+    EXPECT_EQ(CRect(), m_edit->ButtonRect());
+    EXPECT_EQ(nullptr, m_edit->Popup());
+    EXPECT_EQ(nullptr, m_edit->NotifyWnd());
+    EXPECT_FALSE(m_edit->Tracking());
+}
+
 TEST_F(SliderEditTest, ButtonIsEightyPercentOfClientHeightTwenty)
 {
     CreateEdit(0, 20);
