@@ -421,6 +421,24 @@ TEST_F(SliderEditTest, UpArrowWhileTrackingReleasesTheButton)
     EXPECT_EQ(nullptr, ::GetCapture());
 }
 
+TEST_F(SliderEditTest, SliderMessagesAnswerOne)
+{
+    CreateEdit(0, 20);
+    m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_RANGE_CHANGED, 0, 0));
+    float min = -1, max = -1;
+    bool clamp = false;
+    m_edit->GetSliderRange(min, max, clamp);
+    EXPECT_EQ(0.0f, min);
+    EXPECT_EQ(1.0f, max);
+    EXPECT_TRUE(clamp);
+    // Without a pop-up there is no value to take, but a close is passed on.
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_DELTA, 0, 0));
+    EXPECT_EQ(0, m_parent.Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_CLOSE, 0, 0));
+    EXPECT_EQ(1, m_parent.Count(GVM_SLIDER_CLOSE));
+}
+
 TEST_F(SliderEditTest, IntegerPositionOfALimitedRange)
 {
     CreateEdit(0, 20);
