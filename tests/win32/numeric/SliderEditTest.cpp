@@ -69,6 +69,15 @@ protected:
         }
         return popup;
     }
+    void ExpectSliderRange(float min, float max, bool clamp)
+    {
+        float actualMin = -1, actualMax = -1;
+        bool actualClamp = !clamp;
+        m_edit->GetSliderRange(actualMin, actualMax, actualClamp);
+        EXPECT_EQ(min, actualMin);
+        EXPECT_EQ(max, actualMax);
+        EXPECT_EQ(clamp, actualClamp);
+    }
     CString Text()
     {
         CString text;
@@ -97,12 +106,7 @@ protected:
 
 TEST_F(SliderEditTest, DefaultsBeforeAnySetter)
 {
-    float min = -1, max = -1;
-    bool clamp = true;
-    m_edit->GetSliderRange(min, max, clamp);
-    EXPECT_EQ(0.0f, min);
-    EXPECT_EQ(100.0f, max);
-    EXPECT_FALSE(clamp);
+    ExpectSliderRange(0.0f, 100.0f, false);
     EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
     EXPECT_EQ(CRect(), m_edit->ButtonRect());
     EXPECT_EQ(nullptr, m_edit->Popup());
@@ -225,11 +229,7 @@ TEST_F(SliderEditTest, PopupRangeIsWidenedToTheValueWithoutClamping)
     pPopup->GetSliderRange(&min, &max);
     EXPECT_EQ(0.0f, min);
     EXPECT_EQ(3.0f, max);
-    float editMin, editMax;
-    bool clamp = true;
-    m_edit->GetSliderRange(editMin, editMax, clamp);
-    EXPECT_EQ(1.0f, editMax);
-    EXPECT_FALSE(clamp);
+    ExpectSliderRange(0.0f, 1.0f, false);
     pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
@@ -426,12 +426,7 @@ TEST_F(SliderEditTest, SliderMessagesAnswerOne)
     CreateEdit(0, 20);
     m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
     EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_RANGE_CHANGED, 0, 0));
-    float min = -1, max = -1;
-    bool clamp = false;
-    m_edit->GetSliderRange(min, max, clamp);
-    EXPECT_EQ(0.0f, min);
-    EXPECT_EQ(1.0f, max);
-    EXPECT_TRUE(clamp);
+    ExpectSliderRange(0.0f, 1.0f, true);
     // Without a pop-up there is no value to take, but a close is passed on.
     EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_DELTA, 0, 0));
     EXPECT_EQ(0, m_parent.Count(GVM_SLIDER_DELTA));
