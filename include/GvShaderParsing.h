@@ -352,7 +352,7 @@ private:
     bool ParseKeywordSection();
     bool ParseColorSection();
     bool AddKeyworsFromString(GvMFCShaderSyntaxParser::KeywordCategory* category, unsigned int value,
-                              const unsigned short* spec);
+                              const unsigned short* keywordText);
     bool GetNextRun(unsigned short* token, int firstClass, unsigned int restMask, bool advance);
     bool IsNextRun(const unsigned short* text, int firstClass, unsigned int restMask, bool advance);
     void CopyFrom(const GvMFCShaderKeywordLoader& other);

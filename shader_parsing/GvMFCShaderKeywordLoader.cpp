@@ -381,20 +381,20 @@ bool Loader::ParseKeywordSection()
     return IsNextOperator(GvW(u"}"), true);
 }
 
-bool Loader::AddKeyworsFromString(Parser::KeywordCategory* category, unsigned int, const unsigned short* spec)
+bool Loader::AddKeyworsFromString(Parser::KeywordCategory* category, unsigned int, const unsigned short* keywordText)
 {
     int brace = 0;
-    while (spec[brace] && spec[brace] != '{')
+    while (keywordText[brace] && keywordText[brace] != '{')
         ++brace;
-    if (!spec[brace]) {
-        category->AddKeyword(spec);
+    if (!keywordText[brace]) {
+        category->AddKeyword(keywordText);
         return true;
     }
     // The group: everything from the first brace on, without any brace.
     unsigned short group[STRING_CAPACITY];
     int groupLength = 0;
     bool closed = false;
-    for (const unsigned short* p = spec + brace; *p; ++p) {
+    for (const unsigned short* p = keywordText + brace; *p; ++p) {
         if (*p == '}')
             closed = true;
         else if (*p != '{')
@@ -417,7 +417,7 @@ bool Loader::AddKeyworsFromString(Parser::KeywordCategory* category, unsigned in
 
     // Room for the base, a suffix of the group and two numbers.
     unsigned short word[2 * STRING_CAPACITY + 32];
-    std::memcpy(word, spec, sizeof(unsigned short) * static_cast<size_t>(brace));
+    std::memcpy(word, keywordText, sizeof(unsigned short) * static_cast<size_t>(brace));
     word[brace] = 0;
 
     if (isType(u"range") || isType(u"opt_range")) {

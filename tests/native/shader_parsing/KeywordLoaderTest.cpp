@@ -57,12 +57,12 @@ protected:
         const Parser::KeywordCategory* found = m_parser->FindKeywordCategory(U(category));
         return found ? KeywordsOf(found) : Words{"<no category>"};
     }
-    // Keywords added by one specification string.
-    Words Expand(const std::string& spec)
+    // Keywords added by one string of a Word list.
+    Words Expand(const std::string& keywordText)
     {
         auto parser = std::make_unique<Parser>();
-        const std::string file = "Keywords : \"K\" { Color : (0, 0, 0) Word : \"" + spec + "\" }";
-        EXPECT_TRUE(m_loader->Load(U(m_dir->Write("spec.kwd", file)), parser.get())) << spec;
+        const std::string file = "Keywords : \"K\" { Color : (0, 0, 0) Word : \"" + keywordText + "\" }";
+        EXPECT_TRUE(m_loader->Load(U(m_dir->Write("expand.kwd", file)), parser.get())) << keywordText;
         Words all;
         for (int b = 0; b < Parser::BUCKET_COUNT; ++b) {
             const auto& bucket = parser->FindKeywordCategory(U(u"K"))->GetBucket(b);
