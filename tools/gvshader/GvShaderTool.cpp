@@ -10,22 +10,19 @@ namespace {
 
 // Limits as the models document them: vertex shaders and the later pixel
 // shaders count all slots together (the guaranteed minimum where a range is
-// given), pixel shaders 1.x and 2.0 count arithmetic and texture apart
-// (1.4: two phases of 8 arithmetic and 6 texture slots). Software models have
-// none.
+// given: ps_2_x 96 to 512), pixel shaders 1.x and 2.0 count arithmetic and
+// texture apart (1.4: two phases of 8 arithmetic and 6 texture slots).
+// Software models have none.
 const ShaderModel kModels[] = {
     {1, "vs_1_1", 0, 0, 128},  {2, "vs_2_0", 0, 0, 256}, {3, "vs_2_x", 0, 0, 256},  {4, "vs_3_0", 0, 0, 512},
     {5, "vs_3_sw", 0, 0, 0},   {6, "ps_1_1", 8, 4, 0},   {7, "ps_1_2", 8, 4, 0},    {8, "ps_1_3", 8, 4, 0},
-    {9, "ps_1_4", 16, 12, 0},  {10, "ps_2_0", 64, 32, 0}, {11, "ps_2_x", 0, 0, 512}, {12, "ps_2_b", 0, 0, 512},
+    {9, "ps_1_4", 16, 12, 0},  {10, "ps_2_0", 64, 32, 0}, {11, "ps_2_x", 0, 0, 96}, {12, "ps_2_b", 0, 0, 512},
     {13, "ps_2_sw", 0, 0, 0},  {14, "ps_3_0", 0, 0, 512}, {15, "ps_3_sw", 0, 0, 0},
 };
 
-struct Alias
-{
-    const char* name;
-    int number;
-};
-const Alias kAliases[] = {{"vs_2_a", 3}, {"ps_2_a", 11}};
+// Profiles counted with the op table of the model of their number, under
+// their own fixed limits.
+const ShaderModel kAliases[] = {{3, "vs_2_a", 0, 0, 256}, {11, "ps_2_a", 0, 0, 512}};
 
 void AppendUnicode(std::vector<unsigned short>& out, unsigned long c)
 {
@@ -164,9 +161,9 @@ const ShaderModel* FindShaderModel(const std::string& text)
     for (const ShaderModel& model : kModels)
         if (name == model.name || name == std::to_string(model.number))
             return &model;
-    for (const Alias& alias : kAliases)
+    for (const ShaderModel& alias : kAliases)
         if (name == alias.name)
-            return &kModels[alias.number - 1];
+            return &alias;
     return nullptr;
 }
 
@@ -327,9 +324,10 @@ const char* HelpText()
            "   1 vs_1_1   2 vs_2_0   3 vs_2_x (vs_2_a)   4 vs_3_0   5 vs_3_sw\n"
            "   6 ps_1_1   7 ps_1_2   8 ps_1_3   9 ps_1_4\n"
            "  10 ps_2_0  11 ps_2_x (ps_2_a)  12 ps_2_b  13 ps_2_sw  14 ps_3_0  15 ps_3_sw\n"
-           "Slot limits used by --limits: vs_1_1 128, vs_2_0 and vs_2_x 256, vs_3_0 512 in all;\n"
-           "ps_1_1 to ps_1_3 8 arithmetic + 4 texture; ps_1_4 16 + 12 (two phases of 8 + 6);\n"
-           "ps_2_0 64 + 32; ps_2_x, ps_2_b and ps_3_0 512 in all; software models none.\n"
+           "Slot limits used by --limits: vs_1_1 128, vs_2_0, vs_2_x and vs_2_a 256, vs_3_0 512\n"
+           "in all; ps_1_1 to ps_1_3 8 arithmetic + 4 texture; ps_1_4 16 + 12 (two phases of\n"
+           "8 + 6); ps_2_0 64 + 32; ps_2_x 96 (its guaranteed minimum), ps_2_a, ps_2_b and\n"
+           "ps_3_0 512 in all; software models none.\n"
            "\n"
            "Shader files are read as UTF-8 (ill-formed bytes become U+FFFD); keyword files are\n"
            "8-bit text.\n"

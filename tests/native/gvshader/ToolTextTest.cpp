@@ -73,6 +73,15 @@ TEST_F(ToolTextTest, LimitsPerModel)
     EXPECT_FALSE(ExceedsLimits(*FindShaderModel("ps_3_0"), 500, 12));
     EXPECT_TRUE(ExceedsLimits(*FindShaderModel("ps_3_0"), 500, 13));
     EXPECT_FALSE(ExceedsLimits(*FindShaderModel("ps_3_sw"), 1 << 30, 1 << 30));
+    // ps_2_x guarantees 96 slots only; the ps_2_a and ps_2_b profiles have 512.
+    EXPECT_FALSE(ExceedsLimits(*FindShaderModel("ps_2_x"), 90, 6));
+    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("ps_2_x"), 90, 7));
+    for (const char* profile : {"ps_2_a", "ps_2_b"}) {
+        EXPECT_FALSE(ExceedsLimits(*FindShaderModel(profile), 500, 12)) << profile;
+        EXPECT_TRUE(ExceedsLimits(*FindShaderModel(profile), 500, 13)) << profile;
+    }
+    EXPECT_FALSE(ExceedsLimits(*FindShaderModel("vs_2_a"), 256, 0));
+    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("vs_2_a"), 257, 0));
 }
 
 TEST_F(ToolTextTest, ParsesEachCommand)
@@ -168,6 +177,8 @@ TEST_F(ToolTextTest, CountLines)
               CountLine("b", *FindShaderModel("vs_1_1"), 1, 0, false, true));
     EXPECT_EQ("b: 1 arithmetic, 0 texture slots (vs_3_sw; limits: none; within)",
               CountLine("b", *FindShaderModel("vs_3_sw"), 1, 0, false, true));
+    EXPECT_EQ("c: 100 arithmetic, 0 texture slots (ps_2_a; limits: 512 slots in all; within)",
+              CountLine("c", *FindShaderModel("ps_2_a"), 100, 0, false, true));
     EXPECT_EQ("{\"file\": \"d\\\\a.asm\", \"model\": 10, \"alu\": 70, \"tex\": 3}",
               CountLine("d\\a.asm", ps20, 70, 3, true, false));
     EXPECT_EQ("{\"file\": \"a\", \"model\": 10, \"alu\": 1, \"tex\": 3, \"limits\": {\"alu\": 64, \"tex\": 32}, "
