@@ -48,11 +48,7 @@ CGvSliderEdit::CGvSliderEdit()
 
 CGvSliderEdit::~CGvSliderEdit()
 {
-    // The pop-up is owned by the top-level window, not by this edit.
-    if (CPopupSlider* pPopup = m_pPopup) {
-        m_pPopup = nullptr;
-        pPopup->DestroyWindow();
-    }
+    DestroyPopup();
 }
 
 int CGvSliderEdit::Create(int alignment, DWORD dwExStyle, LPCTSTR lpszText, DWORD dwStyle, const RECT& rect,
@@ -176,6 +172,22 @@ void CGvSliderEdit::RecalcFrame()
     SetWindowPos(nullptr, 0, 0, 0, 0, kRecalcFrameFlags);
 }
 
+// The pop-up is owned by the top-level window, not by this edit. It deletes
+// itself with its window; it is forgotten first, as its end may come back here.
+void CGvSliderEdit::DestroyPopup()
+{
+    if (CPopupSlider* pPopup = m_pPopup) {
+        m_pPopup = nullptr;
+        pPopup->DestroyWindow();
+    }
+}
+
+void CGvSliderEdit::PostNcDestroy()
+{
+    DestroyPopup();
+    CGvNumericEdit::PostNcDestroy();
+}
+
 void CGvSliderEdit::EndButtonTracking()
 {
     ReleaseCapture();
@@ -293,12 +305,8 @@ LRESULT CGvSliderEdit::OnSliderDelta(WPARAM, LPARAM)
 LRESULT CGvSliderEdit::OnSliderClose(WPARAM, LPARAM)
 {
     DrawSliderButton(MouseButtonNormal);
-    // The pop-up deletes itself with its window; forget it before telling
-    // anyone, who might open the next one.
-    CPopupSlider* pPopup = m_pPopup;
-    m_pPopup = nullptr;
-    if (pPopup)
-        pPopup->DestroyWindow();
+    // Forgotten before anyone is told, who might open the next one.
+    DestroyPopup();
     if (CWnd* pNotify = GetNotifyWnd())
         pNotify->SendMessage(GVM_SLIDER_CLOSE, reinterpret_cast<WPARAM>(this), 0);
     return 1;

@@ -46,6 +46,9 @@ protected:
     CWnd* GetNotifyWnd();
     void RecalcFrame();
     void EndButtonTracking();
+    void DestroyPopup();
+    // The window went before the object: an open pop-up goes with it.
+    void PostNcDestroy() override;
 
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);

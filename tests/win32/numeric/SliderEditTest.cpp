@@ -354,6 +354,19 @@ TEST_F(SliderEditTest, DeletingTheEditClosesItsPopup)
     EXPECT_EQ(1, m_parent.Count(GVM_SLIDER_CLOSE));
 }
 
+TEST_F(SliderEditTest, DestroyingTheEditsWindowClosesItsPopup)
+{
+    CreateEdit(0, 20);
+    m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
+    CPopupSlider* pPopup = OpenWithDownArrow();
+    ASSERT_NE(nullptr, pPopup);
+    const HWND hPopup = pPopup->GetSafeHwnd();
+    m_edit->DestroyWindow();
+    EXPECT_FALSE(::IsWindow(hPopup));
+    EXPECT_EQ(nullptr, m_edit->Popup());
+    EXPECT_EQ(nullptr, ::GetCapture());
+}
+
 TEST_F(SliderEditTest, ClickOnTheButtonTracksThenOpens)
 {
     CreateEdit(0, 20);
