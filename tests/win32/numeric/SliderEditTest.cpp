@@ -341,10 +341,8 @@ TEST_F(SliderEditTest, ParentGivenAsATemporaryWrapperStillGetsTheMessages)
 TEST_F(SliderEditTest, DeletingTheEditClosesItsPopup)
 {
     CreateEdit(0, 20);
-    m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
-    CPopupSlider* pPopup = OpenWithDownArrow();
-    ASSERT_NE(nullptr, pPopup);
-    const HWND hPopup = pPopup->GetSafeHwnd();
+    ASSERT_FALSE(OpenAndLocatePopup().IsRectEmpty());
+    const HWND hPopup = m_edit->Popup()->GetSafeHwnd();
     m_parent.m_pWatched = nullptr;
     m_controls.clear();
     m_edit = nullptr;
@@ -357,10 +355,8 @@ TEST_F(SliderEditTest, DeletingTheEditClosesItsPopup)
 TEST_F(SliderEditTest, DestroyingTheEditsWindowClosesItsPopup)
 {
     CreateEdit(0, 20);
-    m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
-    CPopupSlider* pPopup = OpenWithDownArrow();
-    ASSERT_NE(nullptr, pPopup);
-    const HWND hPopup = pPopup->GetSafeHwnd();
+    ASSERT_FALSE(OpenAndLocatePopup().IsRectEmpty());
+    const HWND hPopup = m_edit->Popup()->GetSafeHwnd();
     m_edit->DestroyWindow();
     EXPECT_FALSE(::IsWindow(hPopup));
     EXPECT_EQ(nullptr, m_edit->Popup());
