@@ -79,6 +79,19 @@ TEST_F(PopupSliderTest, OpensRightOfThePointWithCaptureFocusAndPointerOnTheThumb
     EXPECT_EQ(0, m_owner.Count(GVM_SLIDER_DELTA));
 }
 
+TEST_F(PopupSliderTest, RealPointerMotionSweeps)
+{
+    Open(2.5f, 0.0f, 10.0f, true);
+    PumpMessages();  // the motion of the pointer put on the thumb changes nothing
+    EXPECT_EQ(0, m_owner.Count(GVM_SLIDER_DELTA));
+    CPoint to(62, 10);
+    m_popup->ClientToScreen(&to);
+    SetCursorPos(to.x, to.y);
+    PumpMessages();
+    EXPECT_EQ(5.0f, m_popup->GetSliderValue());
+    EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_DELTA));
+}
+
 TEST_F(PopupSliderTest, DrawsTrackAndThumbAtThePosition)
 {
     Open(2.5f, 0.0f, 10.0f, true);
