@@ -311,6 +311,15 @@ TEST_F(KeywordLoaderTest, BytesBecomeLatin1UnitsAndPathsMayBeUnicode)
     EXPECT_NE(nullptr, category->FindKeyword(U(u"\u00E9t\u00E9")));
 }
 
+TEST_F(KeywordLoaderTest, StringsAreTakenLiterallyAcrossLines)
+{
+    // No escapes: a backslash is kept and escapes nothing; a line break and
+    // "//" inside a string belong to it; "" is the empty string.
+    EXPECT_TRUE(LoadText("Keywords : \"A\\\" { Color : (1, 2, 3) Word : \"x\\\" \"two\nlines // not a comment\"\"\" }"));
+    EXPECT_EQ(Words{"A\\"}, CategoryNames(*m_parser));
+    EXPECT_EQ((Words{"", "two\nlines // not a comment", "x\\"}), Keywords(u"A\\"));
+}
+
 TEST_F(KeywordLoaderTest, LineCommentsAreWhiteSpaceEverywhere)
 {
     EXPECT_TRUE(LoadText("Keywords // a\n: // b\n\"A\" { Color : ( 1 , // c\n 2, 3) Word : \"a\" // d\n \"b\" } //"));
