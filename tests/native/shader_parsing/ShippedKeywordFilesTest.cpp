@@ -57,7 +57,7 @@ TEST_F(ShippedKeywordFilesTest, AssemblyKeywordsCoverEveryCountedInstruction)
                  u"vs_3_0", u"ps_1_1", u"ps_1_2", u"ps_1_3", u"ps_1_4", u"ps_2_0", u"ps_2_x", u"ps_3_0"});
     ExpectWords(*parser, u"Registers",
                 {u"r0", u"r31", u"v15", u"c0", u"c255", u"i15", u"b15", u"a0", u"aL", u"p0", u"s15", u"t7", u"oPos",
-                 u"oD1", u"oT7", u"oC3", u"oDepth", u"o11", u"vFace", u"vPos"});
+                 u"oD1", u"oT7", u"oC3", u"oDepth", u"o11", u"vFace", u"vPos", u"l0", u"l15"});
     EXPECT_EQ(nullptr, instructions->FindKeyword(U(u"r0")));
 }
 
