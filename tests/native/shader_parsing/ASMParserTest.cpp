@@ -37,11 +37,12 @@ protected:
         ParseText(text);
         return {m_parser->GetALUOpCount(), m_parser->GetTexOpCount()};
     }
-    int OpCount() const
+    int OpCount() const { return OpCountOf(*m_parser); }
+    static int OpCountOf(const AsmParser& parser)
     {
         int n = 0;
         for (int i = 0; i < Parser::BUCKET_COUNT; ++i)
-            n += m_parser->GetShaderOps(i).GetCount();
+            n += parser.GetShaderOps(i).GetCount();
         return n;
     }
     void ExpectOp(const char16_t* name, AsmParser::OpType type, int count)
@@ -140,11 +141,7 @@ TEST_F(ASMParserTest, SameVersionTwiceKeepsTheTableOtherValuesEmptyIt)
 TEST_F(ASMParserTest, DocumentedCountWithTexldpAndSincos)
 {
     AddWords({u"texldp", u"sincos"});
-    m_parser->SetShaderVersion(GV_PS_3_0);
-    m_parser->InitInstructionCounts();
-    ParseText(u"texldp r0, t0, s0\nsincos r1.xy, r2.x\n");
-    EXPECT_EQ(8, m_parser->GetALUOpCount());
-    EXPECT_EQ(3, m_parser->GetTexOpCount());
+    EXPECT_EQ(std::make_pair(8, 3), Count(GV_PS_3_0, u"texldp r0, t0, s0\nsincos r1.xy, r2.x\n"));
 }
 
 TEST_F(ASMParserTest, CountsPerModelWithModifierVariants)
@@ -271,12 +268,7 @@ TEST_F(ASMParserTest, CopiesDuplicateTheOpTableAndCountForThemselves)
     *assigned = self;
     EXPECT_EQ(GV_PS_2_0, assigned->GetShaderVersion());
     EXPECT_EQ(2, assigned->GetALUOpCount());
-    EXPECT_EQ(161 + 1, [&] {
-        int n = 0;
-        for (int i = 0; i < Parser::BUCKET_COUNT; ++i)
-            n += assigned->GetShaderOps(i).GetCount();
-        return n;
-    }());
+    EXPECT_EQ(161 + 1, OpCountOf(*assigned));
     assigned->InitInstructionCounts();
     assigned->Parse(U(text), 0, 0, static_cast<int>(text.size()));
     EXPECT_EQ(1, assigned->GetALUOpCount());
