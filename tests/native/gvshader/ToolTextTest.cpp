@@ -60,28 +60,19 @@ TEST_F(ToolTextTest, ShaderModelsByNumberNameAndAlias)
 
 TEST_F(ToolTextTest, LimitsPerModel)
 {
-    EXPECT_FALSE(ExceedsLimits(*FindShaderModel("ps_2_0"), 64, 32));
-    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("ps_2_0"), 65, 0));
-    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("ps_2_0"), 0, 33));
-    EXPECT_FALSE(ExceedsLimits(*FindShaderModel("ps_1_1"), 8, 4));
-    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("ps_1_3"), 8, 5));
-    EXPECT_FALSE(ExceedsLimits(*FindShaderModel("ps_1_4"), 16, 12));
-    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("ps_1_4"), 17, 0));
-    EXPECT_FALSE(ExceedsLimits(*FindShaderModel("vs_1_1"), 128, 0));
-    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("vs_1_1"), 120, 9));
-    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("vs_2_0"), 257, 0));
-    EXPECT_FALSE(ExceedsLimits(*FindShaderModel("ps_3_0"), 500, 12));
-    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("ps_3_0"), 500, 13));
-    EXPECT_FALSE(ExceedsLimits(*FindShaderModel("ps_3_sw"), 1 << 30, 1 << 30));
     // ps_2_x guarantees 96 slots only; the ps_2_a and ps_2_b profiles have 512.
-    EXPECT_FALSE(ExceedsLimits(*FindShaderModel("ps_2_x"), 90, 6));
-    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("ps_2_x"), 90, 7));
-    for (const char* profile : {"ps_2_a", "ps_2_b"}) {
-        EXPECT_FALSE(ExceedsLimits(*FindShaderModel(profile), 500, 12)) << profile;
-        EXPECT_TRUE(ExceedsLimits(*FindShaderModel(profile), 500, 13)) << profile;
-    }
-    EXPECT_FALSE(ExceedsLimits(*FindShaderModel("vs_2_a"), 256, 0));
-    EXPECT_TRUE(ExceedsLimits(*FindShaderModel("vs_2_a"), 257, 0));
+    struct Row { const char* model; int alu, tex; bool exceeds; };
+    const Row rows[] = {
+        {"ps_2_0", 64, 32, false},  {"ps_2_0", 65, 0, true},     {"ps_2_0", 0, 33, true},   {"ps_1_1", 8, 4, false},
+        {"ps_1_3", 8, 5, true},     {"ps_1_4", 16, 12, false},   {"ps_1_4", 17, 0, true},   {"vs_1_1", 128, 0, false},
+        {"vs_1_1", 120, 9, true},   {"vs_2_0", 257, 0, true},    {"ps_3_0", 500, 12, false}, {"ps_3_0", 500, 13, true},
+        {"ps_3_sw", 1 << 30, 1 << 30, false}, {"ps_2_x", 90, 6, false}, {"ps_2_x", 90, 7, true},
+        {"ps_2_a", 500, 12, false}, {"ps_2_a", 500, 13, true},   {"ps_2_b", 500, 12, false}, {"ps_2_b", 500, 13, true},
+        {"vs_2_a", 256, 0, false},  {"vs_2_a", 257, 0, true},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(row.exceeds, ExceedsLimits(*FindShaderModel(row.model), row.alu, row.tex))
+            << row.model << " " << row.alu << " " << row.tex;
 }
 
 TEST_F(ToolTextTest, ParsesEachCommand)

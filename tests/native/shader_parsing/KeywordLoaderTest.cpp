@@ -168,16 +168,9 @@ TEST_F(KeywordLoaderTest, RangeMatrixAndModifierExpansions)
 
 TEST_F(KeywordLoaderTest, UnreadableBraceGroupsAddNothing)
 {
-    EXPECT_EQ(Words{}, Expand("x{}"));
-    EXPECT_EQ(Words{}, Expand("x{range}"));
-    EXPECT_EQ(Words{}, Expand("x{opt_range}"));
-    EXPECT_EQ(Words{}, Expand("x{opt_range 1.2}"));
-    EXPECT_EQ(Words{}, Expand("x{matrix 2}"));
-    EXPECT_EQ(Words{}, Expand("x{range 1..2"));
-    EXPECT_EQ(Words{}, Expand("x{unknown 1..2}"));
-    EXPECT_EQ(Words{}, Expand("x{Range 1..2}"));
-    EXPECT_EQ(Words{}, Expand("x{range 0..100000}"));
-    EXPECT_EQ(Words{}, Expand("x{matrix 1000x1000}"));
+    for (const char* text : {"x{}", "x{range}", "x{opt_range}", "x{opt_range 1.2}", "x{matrix 2}", "x{range 1..2",
+                             "x{unknown 1..2}", "x{Range 1..2}", "x{range 0..100000}", "x{matrix 1000x1000}"})
+        EXPECT_EQ(Words{}, Expand(text)) << text;
 }
 
 TEST_F(KeywordLoaderTest, FinalBraceAndCommentMayEndTheFile)
