@@ -112,27 +112,18 @@ TEST_F(VariablesTest, VectorNormalizesXyzAfterClampingAndLeavesW)
     EXPECT_FLOAT_EQ(0.0f, v.GetElement(0));
     v.SetNormalized(true);  // clamped (0, 0.5, 0.5) then normalised: beyond the range, as documented
     EXPECT_NEAR(std::sqrt(0.5f), v.GetElement(1), 1e-6);
-}
-
-TEST_F(VariablesTest, ZeroVectorStaysZeroWhenNormalized)
-{
-    GvVectorVariable v;
-    v.SetNormalized(true);
+    GvVectorVariable zero;
+    zero.SetNormalized(true);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(0.0f, v.GetElement(i));
+        EXPECT_EQ(0.0f, zero.GetElement(i));
 }
 
-TEST_F(VariablesTest, VectorIgnoresNullArrays)
+TEST_F(VariablesTest, VectorAndMatrixIgnoreNullArraysAndIndicesOutside)
 {
     GvVectorVariable v(1, 2, 3, 4);
     v.SetValues(nullptr);
     v.GetValues(nullptr);
     EXPECT_EQ(4.0f, v.GetElement(3));
-}
-
-TEST_F(VariablesTest, VectorAndMatrixIgnoreIndicesOutside)
-{
-    GvVectorVariable v(1, 2, 3, 4);
     v.SetElement(4, 9.0f);
     v.SetElement(-1, 9.0f);
     EXPECT_EQ(0.0f, v.GetElement(4));
