@@ -113,7 +113,6 @@ TEST_F(ApplicationTest, PlugInsAreFoundByIdAndByNodeAndEndWithTheApplication)
         EXPECT_EQ(2, app.GetPlugInCount());
 
         EXPECT_EQ(editor, app.FindPlugIn(kEditorId));
-        EXPECT_TRUE(dynamic_cast<IGvEditorPlugIn*>(app.FindPlugIn(kEditorId)));
         EXPECT_EQ(nullptr, app.FindPlugIn(GvGuid{}));
 
         GvTextureVariable texture;

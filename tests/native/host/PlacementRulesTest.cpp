@@ -23,7 +23,7 @@ GvPlacementRect Recorded(GvControlBinding& binding, const GvPlacementRect& contr
     return GvApplyControlBinding(binding, control, reference, parentNow);
 }
 
-TEST(PlacementRulesTest, EdgeToEdgeWithOffsetStretchesTheControl)
+TEST(PlacementRulesTest, EdgeToEdgeWithOffsetStretchesOrMovesTheControl)
 {
     const GvPlacementRect control = {10, 10, 50, 30}, reference = {0, 40, 100, 60};
     // (3, 3, 4): the control's bottom 4 pixels below the reference's bottom.
@@ -33,11 +33,7 @@ TEST(PlacementRulesTest, EdgeToEdgeWithOffsetStretchesTheControl)
     EXPECT_EQ((GvPlacementRect{10, 10, 120, 30}), GvApplyControlBinding(Edge(GV_LOCATION_RIGHT, GV_LOCATION_LEFT, 0, 0, true), control, right, kParent));
     // (3, 2): bottom at the reference's top.
     EXPECT_EQ((GvPlacementRect{10, 10, 50, 40}), GvApplyControlBinding(Edge(GV_LOCATION_BOTTOM, GV_LOCATION_TOP, 0, 0, true), control, reference, kParent));
-}
-
-TEST(PlacementRulesTest, WithoutTheFlagTheControlMovesWhole)
-{
-    const GvPlacementRect control = {10, 10, 50, 30}, reference = {0, 40, 100, 60};
+    // Without the resize flag the control moves whole.
     EXPECT_EQ((GvPlacementRect{10, 14, 50, 34}), GvApplyControlBinding(Edge(GV_LOCATION_BOTTOM, GV_LOCATION_TOP, -6, 0, false), control, reference, kParent));
 }
 
@@ -57,12 +53,15 @@ TEST(PlacementRulesTest, StretchingNeverTurnsTheControlInsideOut)
     EXPECT_EQ((GvPlacementRect{50, 70, 80, 70}), GvApplyControlBinding(Edge(GV_LOCATION_TOP, GV_LOCATION_BOTTOM, 100, 0, true), control, reference, kParent));
 }
 
-TEST(PlacementRulesTest, TopRightOfAndBottomOfMoveKeepingTheSize)
+TEST(PlacementRulesTest, TopRightOfAndBottomOfMoveKeepingTheSizeVisibilityLeavesIt)
 {
     const GvPlacementRect control = {10, 10, 50, 30}, reference = {0, 40, 100, 60};
     EXPECT_EQ((GvPlacementRect{10, 7, 50, 27}), GvApplyControlBinding(Simple(GV_BIND_TOP, 7), control, reference, GvPlacementRect{0, 0, 300, 200}));
     EXPECT_EQ((GvPlacementRect{104, 10, 144, 30}), GvApplyControlBinding(Simple(GV_BIND_RIGHT_OF, 4), control, reference, kParent));
     EXPECT_EQ((GvPlacementRect{10, 64, 50, 84}), GvApplyControlBinding(Simple(GV_BIND_BOTTOM_OF, 4), control, reference, kParent));
+    const GvPlacementRect small = {1, 2, 3, 4};
+    EXPECT_EQ(small, GvApplyControlBinding(Simple(GV_BIND_VISIBILITY, 0), small, GvPlacementRect{}, kParent))
+        << "visibility leaves the rectangle";
 }
 
 TEST(PlacementRulesTest, RelativeToFollowsTheReferencesMoves)
@@ -84,13 +83,6 @@ TEST(PlacementRulesTest, RelativeRightAndBottomKeepTheirDistanceToTheClientEdges
     const GvPlacementRect larger = {0, 0, 400, 260};
     EXPECT_EQ((GvPlacementRect{350, 150, 390, 180}), Recorded(right, control, GvPlacementRect{}, larger));
     EXPECT_EQ((GvPlacementRect{250, 207, 290, 237}), Recorded(bottom, control, GvPlacementRect{}, larger)) << "20 from the bottom, plus the margin 3";
-}
-
-TEST(PlacementRulesTest, VisibilityLeavesTheRectangle)
-{
-    GvControlBinding binding = Simple(GV_BIND_VISIBILITY, 0);
-    const GvPlacementRect control = {1, 2, 3, 4};
-    EXPECT_EQ(control, GvApplyControlBinding(binding, control, GvPlacementRect{}, kParent));
 }
 
 } // namespace

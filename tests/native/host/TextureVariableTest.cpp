@@ -98,8 +98,6 @@ protected:
 TEST_F(TextureVariableTest, RenderableTextureRefreshesAndBuildsItsMips)
 {
     CheckerTarget target;
-    GvTextureVariable* asVariable = &target;
-    EXPECT_TRUE(dynamic_cast<GvRenderableTexture*>(asVariable));
     const GvTexture* texture = target.GetTexture();
     ASSERT_TRUE(texture);
     EXPECT_EQ(3, texture->GetNumMipmaps());
