@@ -108,22 +108,11 @@ TEST_F(ToolTextTest, ParsesEachCommand)
 TEST_F(ToolTextTest, RejectsBadUsageWithAReason)
 {
     const std::vector<std::vector<std::string>> bad = {
-        {},
-        {"list"},
-        {"keywords"},
-        {"keywords", "a", "b"},
-        {"keywords", "--keywords", "a", "b"},
-        {"scan", "s.fx"},
-        {"scan", "--keywords", "k"},
-        {"scan", "--keywords", "k", "a", "b"},
-        {"scan", "--keywords", "k", "--lang", "cg", "a"},
-        {"scan", "--keywords", "k", "--model", "1", "a"},
-        {"scan", "--keywords"},
-        {"count", "--keywords", "k", "a"},
-        {"count", "--keywords", "k", "--model", "17", "a"},
-        {"count", "--keywords", "k", "--model", "1"},
-        {"count", "--model", "1", "a"},
-        {"count", "--keywords", "k", "--model", "1", "--lang", "asm", "a"},
+        {}, {"list"}, {"keywords"}, {"keywords", "a", "b"}, {"keywords", "--keywords", "a", "b"}, {"scan", "s.fx"},
+        {"scan", "--keywords", "k"}, {"scan", "--keywords", "k", "a", "b"}, {"scan", "--keywords", "k", "--lang", "cg", "a"},
+        {"scan", "--keywords", "k", "--model", "1", "a"}, {"scan", "--keywords"}, {"count", "--keywords", "k", "a"},
+        {"count", "--keywords", "k", "--model", "17", "a"}, {"count", "--keywords", "k", "--model", "1"},
+        {"count", "--model", "1", "a"}, {"count", "--keywords", "k", "--model", "1", "--lang", "asm", "a"},
         {"count", "--keywords", "k", "--model", "1", "--verbose", "a"},
     };
     for (const auto& args : bad) {
