@@ -117,22 +117,6 @@ TEST_F(KeywordLoaderTest, MissingFileLeavesTheParserUntouched)
     EXPECT_FALSE(m_loader->Load(U(m_dir->Write("a.kwd", "")), nullptr));
 }
 
-TEST_F(KeywordLoaderTest, EmptyFileSucceedsAndHandsOverTheColors)
-{
-    EXPECT_TRUE(LoadText(""));
-    ExpectDefaultColors();
-    EXPECT_TRUE(LoadText("  // only a comment\n\n"));
-    EXPECT_TRUE(CategoryNames(*m_parser).empty());
-}
-
-TEST_F(KeywordLoaderTest, OperatorTokensAreMaximalRuns)
-{
-    EXPECT_FALSE(LoadText("Color { Comment:(0,128,0) }"));
-    ExpectDefaultColors();
-    EXPECT_TRUE(LoadText("Color { Comment : (0,128,0) }"));
-    ExpectParserColors(0x00008000, kDefaultForeground, kDefaultBackground, kDefaultHighlight);
-}
-
 TEST_F(KeywordLoaderTest, UnknownTopLevelWordsAreSkippedOtherTokensFail)
 {
     EXPECT_TRUE(LoadText("Version Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" }"));
@@ -171,13 +155,6 @@ TEST_F(KeywordLoaderTest, UnreadableBraceGroupsAddNothing)
     for (const char* text : {"x{}", "x{range}", "x{opt_range}", "x{opt_range 1.2}", "x{matrix 2}", "x{range 1..2",
                              "x{unknown 1..2}", "x{Range 1..2}", "x{range 0..100000}", "x{matrix 1000x1000}"})
         EXPECT_EQ(Words{}, Expand(text)) << text;
-}
-
-TEST_F(KeywordLoaderTest, FinalBraceAndCommentMayEndTheFile)
-{
-    EXPECT_TRUE(LoadText("Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" }"));
-    EXPECT_TRUE(LoadText("Color { Background : (1, 2, 3) }\n// last line"));
-    ExpectParserColors(kDefaultComment, kDefaultForeground, 0x00030201, kDefaultHighlight);
 }
 
 TEST_F(KeywordLoaderTest, EmptyWordListLeavesAnEmptyCategory)
@@ -228,31 +205,38 @@ TEST_F(KeywordLoaderTest, BrokenKeywordSectionsKeepWhatWasBuilt)
     }
 }
 
-TEST_F(KeywordLoaderTest, BrokenColorSectionsHandOverTheColorsReadSoFar)
+TEST_F(KeywordLoaderTest, ColorSectionsHandOverTheColorsReadSoFar)
 {
-    EXPECT_FALSE(LoadText("Color { Comment : (1, 2, 3) Text : (4, 5, 6) }"));
-    ExpectParserColors(0x030201, kDefaultForeground, kDefaultBackground, kDefaultHighlight);
-
-    m_loader = std::make_unique<GvMFCShaderKeywordLoader>();
-    EXPECT_FALSE(LoadText("Color { Foreground : (1, 2, 3) Background (4, 5, 6) }"));
-    ExpectParserColors(kDefaultComment, 0x030201, kDefaultBackground, kDefaultHighlight);
-
-    m_loader = std::make_unique<GvMFCShaderKeywordLoader>();
-    EXPECT_FALSE(LoadText("Color { Highlight : (1, 2, 3)"));
-    ExpectParserColors(kDefaultComment, kDefaultForeground, kDefaultBackground, 0x030201);
-
+    const unsigned int C = kDefaultComment, F = kDefaultForeground, B = kDefaultBackground, H = kDefaultHighlight;
+    // Operator tokens are maximal runs: ":(" is no ":". Keys may repeat and components overlap.
+    struct Row { const char* text; bool loaded; size_t categories; unsigned int colors[4]; };
+    const Row rows[] = {
+        {"", true, 0, {C, F, B, H}},
+        {"  // only a comment\n\n", true, 0, {C, F, B, H}},
+        {"Color { Comment:(0,128,0) }", false, 0, {C, F, B, H}},
+        {"Color { Comment : (0,128,0) }", true, 0, {0x00008000, F, B, H}},
+        {"Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" }", true, 1, {C, F, B, H}},
+        {"Color { Background : (1, 2, 3) }\n// last line", true, 0, {C, F, 0x00030201, H}},
+        {"Color { Comment : (1, 2, 3) Comment : (256, 0, 1) Foreground : ( 0 , 0 , 0 ) }", true, 0, {0x00010100, 0, B, H}},
+        {"Color { Comment : (1, 2, 3) Text : (4, 5, 6) }", false, 0, {0x030201, F, B, H}},
+        {"Color { Foreground : (1, 2, 3) Background (4, 5, 6) }", false, 0, {C, 0x030201, B, H}},
+        {"Color { Highlight : (1, 2, 3)", false, 0, {C, F, B, 0x030201}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        m_loader = std::make_unique<GvMFCShaderKeywordLoader>();
+        m_parser = std::make_unique<Parser>();
+        SetParserColors(11, 22, 33, 44);
+        EXPECT_EQ(row.loaded, LoadText(row.text));
+        EXPECT_EQ(row.categories, CategoryNames(*m_parser).size());
+        ExpectParserColors(row.colors[0], row.colors[1], row.colors[2], row.colors[3]);
+    }
     for (const char* text : {"Color Comment : (1, 2, 3) }", "Color { Comment : 1, 2, 3 }", "Color { Comment : (1 2 3) }",
                              "Color { Comment : (1, 2, 3 }", "Color { Comment : (1, 2, -3) }", "Color { 5 }", "Color"}) {
         m_loader = std::make_unique<GvMFCShaderKeywordLoader>();
         EXPECT_FALSE(LoadText(text)) << text;
         ExpectDefaultColors();
     }
-}
-
-TEST_F(KeywordLoaderTest, ColorKeysRepeatAndComponentsOverlap)
-{
-    EXPECT_TRUE(LoadText("Color { Comment : (1, 2, 3) Comment : (256, 0, 1) Foreground : ( 0 , 0 , 0 ) }"));
-    ExpectParserColors(0x00010100, 0, kDefaultBackground, kDefaultHighlight);
 }
 
 TEST_F(KeywordLoaderTest, LaterLoadsStartFromTheColorsLeftByEarlierOnes)
