@@ -29,19 +29,11 @@ int OperationIndex(Member member)
     return static_cast<int>((raw.m_pointer - 1) / sizeof(void*)) - 1;
 }
 
-TEST(InterfaceLayoutTest, NotifyChangeIsTheSecondOperationRightAfterTheDestructor)
+TEST(InterfaceLayoutTest, VariablePlugInAndUndoOperationsSitInTheirSlots)
 {
-    EXPECT_EQ(1, OperationIndex(&GvVariable::NotifyChange));
-}
-
-TEST(InterfaceLayoutTest, GetPlugInInfoIsThePlugInsFourthOperation)
-{
+    EXPECT_EQ(1, OperationIndex(&GvVariable::NotifyChange)) << "right after the destructor";
     EXPECT_EQ(3, OperationIndex(&IGvPlugIn::GetPlugInInfo));
     EXPECT_EQ(4u, offsetof(GvPlugInInfo, m_id)) << "the identifier follows one 32-bit field";
-}
-
-TEST(InterfaceLayoutTest, UndoOperationsFollowTheDestructorInOrder)
-{
     EXPECT_EQ(1, OperationIndex(&GvUndoOp::ExecuteUndo));
     EXPECT_EQ(2, OperationIndex(&GvUndoOp::ExecuteRedo));
     EXPECT_EQ(3, OperationIndex(&GvUndoOp::Undo));
