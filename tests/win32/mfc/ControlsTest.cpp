@@ -131,6 +131,30 @@ public:
 class COwnerWnd : public CWnd
 {
 };
+
+// Escape, queued before the menu opens, ends its loop once it has measured
+// its items.
+int TrackUntilEscape(CMenu& menu, COwnerWnd& owner, const CWnd& frame)
+{
+    owner.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    CPoint at(20, 20);
+    frame.ClientToScreen(&at);
+    return menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, at.x, at.y, &owner);
+}
+
+// Whether the open menu got painted is the platform's affair; a drawing
+// request always reaches the object.
+void ExpectDrawingReaches(CRecordingMenu& menu, COwnerWnd& owner, UINT nID)
+{
+    std::vector<UINT> drawn = menu.m_drawn;
+    drawn.push_back(nID);
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_MENU;
+    dis.itemID = nID;
+    dis.hwndItem = (HWND)menu.m_hMenu;
+    EXPECT_EQ(TRUE, owner.SendMessage(WM_DRAWITEM, 0, (LPARAM)&dis));
+    EXPECT_EQ(drawn, menu.m_drawn);
+}
 }
 
 TEST_F(ControlsTest, OwnerDrawnMenuItemsReachTheirMenuObject)
@@ -147,24 +171,55 @@ TEST_F(ControlsTest, OwnerDrawnMenuItemsReachTheirMenuObject)
     menu.GetMenuString(102, text, MF_BYCOMMAND);
     EXPECT_EQ(CString(L"plain"), text);
 
-    // Escape, queued before the menu opens, ends its loop once it has
-    // measured its items.
-    owner.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
-    CPoint at(20, 20);
-    m_frame.ClientToScreen(&at);
-    EXPECT_EQ(0, menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, at.x, at.y, &owner));
+    EXPECT_EQ(0, TrackUntilEscape(menu, owner, m_frame));
     EXPECT_EQ(std::vector<UINT>{101}, menu.m_measured);
+    ExpectDrawingReaches(menu, owner, 101);
+    AfxPumpPendingMessages();
+}
 
-    // Whether the open menu got painted is the platform's affair; a drawing
-    // request always reaches the object.
-    std::vector<UINT> drawn = menu.m_drawn;
-    drawn.push_back(101);
-    DRAWITEMSTRUCT dis = {};
-    dis.CtlType = ODT_MENU;
-    dis.itemID = 101;
-    dis.hwndItem = (HWND)menu.m_hMenu;
-    EXPECT_EQ(TRUE, owner.SendMessage(WM_DRAWITEM, 0, (LPARAM)&dis));
-    EXPECT_EQ(drawn, menu.m_drawn);
+namespace
+{
+// Attaches the sub-menu whose handle is an item's id when the item is
+// measured, as the icon menu does with its sub-menu items.
+class CAttachingMenu : public CRecordingMenu
+{
+public:
+    HMENU m_hSub = nullptr;
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override
+    {
+        CRecordingMenu::MeasureItem(lpMeasureItemStruct);
+        if (lpMeasureItemStruct->itemID != (UINT)(UINT_PTR)m_hSub)
+            return;
+        MENUITEMINFOW info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_SUBMENU;
+        info.hSubMenu = m_hSub;
+        SetMenuItemInfo(lpMeasureItemStruct->itemID, &info);
+    }
+};
+}
+
+TEST_F(ControlsTest, AnOwnerDrawnItemNamedByItsSubMenuReachesItsMenu)
+{
+    COwnerWnd owner;
+    ASSERT_TRUE(owner.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, ChildRect(), &m_frame, 1));
+    CRecordingMenu sub;
+    ASSERT_TRUE(sub.CreatePopupMenu());
+    ASSERT_TRUE(sub.AppendMenu(MF_OWNERDRAW, 201, (LPCWSTR)(UINT_PTR)1));
+    CAttachingMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.m_hSub = sub.m_hMenu;
+    const UINT subId = (UINT)(UINT_PTR)sub.m_hMenu;
+    ASSERT_TRUE(menu.AppendMenu(MF_OWNERDRAW, (UINT_PTR)sub.m_hMenu, (LPCWSTR)(UINT_PTR)2));
+
+    TrackUntilEscape(menu, owner, m_frame);
+    EXPECT_EQ(std::vector<UINT>{subId}, menu.m_measured);
+    EXPECT_EQ(sub.m_hMenu, ::GetSubMenu(menu.m_hMenu, 0)) << "attached while it was measured";
+    // Now a pop-up item, it still reaches the menu that holds it.
+    ExpectDrawingReaches(menu, owner, subId);
+    EXPECT_TRUE(sub.m_drawn.empty());
+    // Taken out again, so that each object destroys its own menu.
+    ::RemoveMenu(menu.m_hMenu, 0, MF_BYPOSITION);
     AfxPumpPendingMessages();
 }
 
