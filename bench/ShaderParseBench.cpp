@@ -61,8 +61,7 @@ Text MakeHlslCorpus()
             const std::string suffix = std::to_string(random.Next(100));
             Append(text, std::string("    ") + Pick(random, types) + " " + Pick(random, names) + suffix + " = "
                              + Pick(random, calls) + "(" + Pick(random, names) + ", " + Pick(random, names) + suffix
-                             + ") * " + std::to_string(random.Next(1000)) + ".5f + " + Pick(random, names)
-                             + ";\n");
+                             + ") * " + std::to_string(random.Next(1000)) + ".5f + " + Pick(random, names) + ";\n");
             if (random.Next(4) == 0)
                 Append(text, "    /* blend with the previous pass */\n");
             if (random.Next(3) == 0)
@@ -77,8 +76,8 @@ Text MakeHlslCorpus()
 
 Text MakeAsmCorpus()
 {
-    static const char* const ops[] = {"mov", "add", "mad", "mul", "dp3", "dp4", "rsq", "rcp", "max", "min",
-                                      "mov_sat", "mad_sat", "mul_pp", "nrm", "pow", "lrp", "cmp", "sincos"};
+    static const char* const ops[] = {"mov", "add",     "mad",     "mul",    "dp3", "dp4", "rsq", "rcp", "max",
+                                      "min", "mov_sat", "mad_sat", "mul_pp", "nrm", "pow", "lrp", "cmp", "sincos"};
     static const char* const tex[] = {"texld", "texldp", "texldb", "texkill"};
     static const char* const regs[] = {"r0", "r1", "r2", "r3", "r4", "c0", "c1", "c12", "v0", "t0", "t1"};
     static const char* const masks[] = {"", ".x", ".xy", ".xyz", ".w", ".rgb"};
@@ -147,8 +146,10 @@ bool IsWordKeyword(const GvMFCShaderSyntaxParser& parser, const std::u16string& 
 Expected Reference(const Text& text, const GvMFCShaderSyntaxParser& parser)
 {
     const unsigned int* charClass = parser.GetCharClassTable();
-    const auto isWordOrDigit = [&](size_t i) { return charClass[text[i]] == GvMFCShaderSyntaxParser::CHAR_WORD
-                                                   || charClass[text[i]] == GvMFCShaderSyntaxParser::CHAR_DIGIT; };
+    const auto isWordOrDigit = [&](size_t i) {
+        return charClass[text[i]] == GvMFCShaderSyntaxParser::CHAR_WORD
+               || charClass[text[i]] == GvMFCShaderSyntaxParser::CHAR_DIGIT;
+    };
     const auto startsWith = [&](size_t i, const char* ascii) {
         for (; *ascii; ++ascii, ++i)
             if (i >= text.size() || text[i] != static_cast<unsigned char>(*ascii))
@@ -242,8 +243,9 @@ bool Measure(const char* label, const char* keywordFile, const Text& text)
         baseline, parse);
     const Expected expected = Reference(text, *parser);
     if (runs != expected.runs || hashSum != expected.hashSum || keywords != expected.keywords) {
-        std::fprintf(stderr, "%s: the loops did not see the same input: %zu runs (hash sum %08x) and %lld keywords, "
-                             "expected %zu (%08x) and %lld\n",
+        std::fprintf(stderr,
+                     "%s: the loops did not see the same input: %zu runs (hash sum %08x) and %lld keywords, "
+                     "expected %zu (%08x) and %lld\n",
                      label, runs, hashSum, keywords, expected.runs, expected.hashSum, expected.keywords);
         return false;
     }
@@ -262,6 +264,6 @@ int main()
     const Text hlsl = MakeHlslCorpus();
     const Text assembly = MakeAsmCorpus();
     const bool ok = Measure<GvMFCShaderHLSLParser>("hlsl", "hlsl.kwd", hlsl)
-        && Measure<GvMFCShaderASMParser>("asm", "asm.kwd", assembly);
+                    && Measure<GvMFCShaderASMParser>("asm", "asm.kwd", assembly);
     return ok ? 0 : 1;
 }

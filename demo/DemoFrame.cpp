@@ -2,7 +2,7 @@
 
 namespace {
 
-const UINT kPanelCommand = 100;  // + panel index
+const UINT kPanelCommand = 100; // + panel index
 const UINT kExitCommand = 99;
 const UINT kFirstPanelId = 10;
 const int kClientWidth = 600;
@@ -24,7 +24,8 @@ BOOL CDemoFrame::CreateFrame()
     HMENU hPanels = CreatePopupMenu();
     HMENU hMenu = CreateMenu();
     AppendMenuW(hMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(hPanels), L"&Panels");
-    if (!CreateEx(0, AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)),
+    if (!CreateEx(0,
+                  AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)),
                   L"GvMFCUtilities demo", style, 40, 40, rect.Width(), rect.Height(), nullptr, hMenu)) {
         DestroyMenu(hMenu);
         return FALSE;

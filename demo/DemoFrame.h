@@ -22,5 +22,5 @@ protected:
 
     std::vector<std::unique_ptr<CDemoPanel>> m_panels;
     int m_current = -1;
-    HWND m_hWndLastFocus = nullptr;  // restored when the frame is activated again
+    HWND m_hWndLastFocus = nullptr; // restored when the frame is activated again
 };

@@ -62,8 +62,8 @@ END_MESSAGE_MAP()
 
 BOOL CNumericPanel::CreatePanel(CWnd* pParent, const CRect& rect, UINT nID)
 {
-    if (!CreateEx(WS_EX_CONTROLPARENT, AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_ARROW),
-                                                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)),
+    if (!CreateEx(WS_EX_CONTROLPARENT,
+                  AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)),
                   L"", WS_CHILD | WS_CLIPCHILDREN, rect, pParent, nID))
         return FALSE;
 

@@ -1,6 +1,5 @@
 #include "demo/PngWriter.h"
 
-
 namespace {
 
 void PutBigEndian(std::vector<uint8_t>& out, uint32_t value)
@@ -50,7 +49,7 @@ std::vector<uint8_t> GvEncodePng(int width, int height, const uint8_t* rgb, int 
     std::vector<uint8_t> header;
     PutBigEndian(header, static_cast<uint32_t>(width));
     PutBigEndian(header, static_cast<uint32_t>(height));
-    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, adaptive filters, no interlace
+    header.insert(header.end(), {8, 2, 0, 0, 0}); // 8 bits, RGB, deflate, adaptive filters, no interlace
     PutChunk(out, "IHDR", header);
 
     // Every row starts with filter type 0 (none).

@@ -43,7 +43,8 @@ public:
     void SetStatusText(const unsigned short* text) override;
     GvHWND GetMainWindow() override { return m_mainWindow; }
     GvHICON GetAppIcon(int iconId, int flags) override;
-    void RegisterModelessWindow(GvHWND window, int dialogKeys, int reserved1, int reserved2, int reserved3, int reserved4) override;
+    void RegisterModelessWindow(GvHWND window, int dialogKeys, int reserved1, int reserved2, int reserved3,
+                                int reserved4) override;
     void UnregisterModelessWindow(GvHWND window) override;
     void SendAppEvent(int eventClass, int eventId, intptr_t param1, intptr_t param2, intptr_t param3) override;
     void NotifyNodeChanged(int kind, GvNode* node, void* sender, const void* sourceId) override;
@@ -106,8 +107,17 @@ public:
     static void ForgetNode(GvNode* node);
 
 private:
-    struct IconEntry { int m_id; int m_flags; GvHICON m_icon; };
-    struct AcceleratorEntry { GvHWND m_window; GvHACCEL m_table; };
+    struct IconEntry
+    {
+        int m_id;
+        int m_flags;
+        GvHICON m_icon;
+    };
+    struct AcceleratorEntry
+    {
+        GvHWND m_window;
+        GvHACCEL m_table;
+    };
 
     static GvHICON SystemApplicationIcon(int flags);
     // Moves the newest op of from to to when its step succeeds.
@@ -120,8 +130,8 @@ private:
     GvHWND m_mainWindow;
     bool m_modified;
     int m_undoStateUpdates;
-    GvLinkedList<GvUndoOp*> m_undoStack;   // oldest first
-    GvLinkedList<GvUndoOp*> m_redoStack;   // oldest first
+    GvLinkedList<GvUndoOp*> m_undoStack; // oldest first
+    GvLinkedList<GvUndoOp*> m_redoStack; // oldest first
     GvLinkedList<GvModelessWindowRecord> m_modelessWindows;
     GvLinkedList<IconEntry> m_icons;
     GvHACCEL m_acceleratorTable;

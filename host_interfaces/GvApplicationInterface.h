@@ -54,7 +54,8 @@ public:
     // A modeless window of the library; with dialogKeys set the host's loop
     // gives it the dialog keyboard (Tab, Enter, Escape). The other values are
     // kept unread.
-    virtual void RegisterModelessWindow(GvHWND window, int dialogKeys, int reserved1, int reserved2, int reserved3, int reserved4) = 0;
+    virtual void RegisterModelessWindow(GvHWND window, int dialogKeys, int reserved1, int reserved2, int reserved3,
+                                        int reserved4) = 0;
     virtual void UnregisterModelessWindow(GvHWND window) = 0;
     // An event for the host's own modules: (5, 56) asks them to redraw the
     // render targets before one is read.

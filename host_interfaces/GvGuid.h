@@ -13,5 +13,11 @@ struct GvGuid
 };
 static_assert(sizeof(GvGuid) == 16, "GvGuid must be 16 bytes");
 
-inline bool operator==(const GvGuid& a, const GvGuid& b) { return std::memcmp(&a, &b, sizeof(GvGuid)) == 0; }
-inline bool operator!=(const GvGuid& a, const GvGuid& b) { return !(a == b); }
+inline bool operator==(const GvGuid& a, const GvGuid& b)
+{
+    return std::memcmp(&a, &b, sizeof(GvGuid)) == 0;
+}
+inline bool operator!=(const GvGuid& a, const GvGuid& b)
+{
+    return !(a == b);
+}

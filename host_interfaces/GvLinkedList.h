@@ -2,7 +2,8 @@
 #include <new>
 #include "GvMemory.h"
 
-template <typename T> class GvLinkedList;
+template <typename T>
+class GvLinkedList;
 
 template <typename T>
 struct GvLinkedListNode
@@ -31,8 +32,16 @@ public:
 
         ValueT& operator*() const { return m_node->m_value; }
         ValueT* operator->() const { return &m_node->m_value; }
-        IteratorBase& operator++() { m_node = m_node->m_next; return *this; }
-        IteratorBase& operator--() { m_node = m_node ? m_node->m_prev : m_list->m_tail; return *this; }
+        IteratorBase& operator++()
+        {
+            m_node = m_node->m_next;
+            return *this;
+        }
+        IteratorBase& operator--()
+        {
+            m_node = m_node ? m_node->m_prev : m_list->m_tail;
+            return *this;
+        }
         bool operator==(const IteratorBase& other) const { return m_node == other.m_node && m_list == other.m_list; }
         bool operator!=(const IteratorBase& other) const { return !(*this == other); }
     };

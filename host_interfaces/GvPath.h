@@ -24,14 +24,22 @@ GV_CORE_API bool GvIsAbsolutePath(const unsigned short* path);
 // root, or no absolute base); a relative path is copied as it is. maxChars
 // counts the terminator; false (and out empty) when the result does not fit
 // or an argument is null.
-GV_CORE_API bool GvMakeRelativePath(unsigned short* out, int maxChars, const unsigned short* path, const unsigned short* base);
+GV_CORE_API bool GvMakeRelativePath(unsigned short* out, int maxChars, const unsigned short* path,
+                                    const unsigned short* base);
 
 // A relative path joined to base and normalised; an absolute path
 // normalised; a relative path without an absolute base copied. Fit and
 // failure as GvMakeRelativePath.
-GV_CORE_API bool GvMakeAbsolutePath(unsigned short* out, int maxChars, const unsigned short* path, const unsigned short* base);
+GV_CORE_API bool GvMakeAbsolutePath(unsigned short* out, int maxChars, const unsigned short* path,
+                                    const unsigned short* base);
 
-enum GvReadFileResult { GV_READ_OK = 0, GV_READ_CANNOT_OPEN, GV_READ_FAILED, GV_READ_TOO_LARGE };
+enum GvReadFileResult
+{
+    GV_READ_OK = 0,
+    GV_READ_CANNOT_OPEN,
+    GV_READ_FAILED,
+    GV_READ_TOO_LARGE
+};
 
 // The whole file (at most maxBytes) into contents.
 GV_CORE_API GvReadFileResult GvReadFile(const unsigned short* path, size_t maxBytes, GvBuffer<uint8_t>& contents);

@@ -82,8 +82,16 @@ public:
         SetLength(oldLength + length);
     }
     void Append(T unit) { Append(&unit, 1); }
-    GvString& operator+=(const GvString& other) { Append(other.m_pData, other.GetLength()); return *this; }
-    GvString& operator+=(const T* text) { Append(text); return *this; }
+    GvString& operator+=(const GvString& other)
+    {
+        Append(other.m_pData, other.GetLength());
+        return *this;
+    }
+    GvString& operator+=(const T* text)
+    {
+        Append(text);
+        return *this;
+    }
 
     void Empty() { SetLength(0); }
     bool IsEmpty() const { return GetLength() == 0; }
@@ -96,7 +104,7 @@ public:
     bool operator==(const GvString& other) const
     {
         return GetLength() == other.GetLength()
-            && std::memcmp(m_pData, other.m_pData, sizeof(T) * static_cast<size_t>(GetLength())) == 0;
+               && std::memcmp(m_pData, other.m_pData, sizeof(T) * static_cast<size_t>(GetLength())) == 0;
     }
     bool operator!=(const GvString& other) const { return !(*this == other); }
 

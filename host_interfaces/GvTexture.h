@@ -5,7 +5,12 @@
 #include "GvCoreExport.h"
 #include "GvPixelFormat.h"
 
-enum GvTextureType { GV_TEXTURE_2D = 0, GV_TEXTURE_3D = 1, GV_TEXTURE_CUBE = 2 };
+enum GvTextureType
+{
+    GV_TEXTURE_2D = 0,
+    GV_TEXTURE_3D = 1,
+    GV_TEXTURE_CUBE = 2
+};
 
 // Face order of cube maps, as stored in DDS files.
 enum GvCubemapFace
@@ -28,12 +33,17 @@ enum GvCubemapFace
 class GV_CORE_API GvTexture
 {
 public:
-    enum { kMaxSize = 16384, kMaxBytes = 512 * 1024 * 1024 };
+    enum
+    {
+        kMaxSize = 16384,
+        kMaxBytes = 512 * 1024 * 1024
+    };
 
     // A zero-filled texture, or null for a size, format or mip count that
     // cannot be (sizes from 1 to kMaxSize, mip count from 1 to the full
     // chain, at most kMaxBytes of pixels) or when memory is short.
-    static GvTexture* Create(GvTextureType type, GvPixelFormatType format, int width, int height, int depth, int mipCount);
+    static GvTexture* Create(GvTextureType type, GvPixelFormatType format, int width, int height, int depth,
+                             int mipCount);
     static int FullMipChain(int width, int height, int depth);
 
     virtual ~GvTexture();
@@ -106,12 +116,12 @@ private:
 enum GvTextureLoadError
 {
     GV_LOAD_OK = 0,
-    GV_LOAD_CANNOT_OPEN,     // missing, unreadable, or no path
-    GV_LOAD_READ_FAILED,     // reading stopped early
-    GV_LOAD_UNKNOWN_FORMAT,  // not a DDS, PNG, JPEG, BMP or TGA file
-    GV_LOAD_UNSUPPORTED,     // a kind of file this reader does not take (compressed DDS, partial cube map, too large)
-    GV_LOAD_TRUNCATED,       // the file ends before its pixels do
-    GV_LOAD_CORRUPT,         // inconsistent header or damaged data
+    GV_LOAD_CANNOT_OPEN,    // missing, unreadable, or no path
+    GV_LOAD_READ_FAILED,    // reading stopped early
+    GV_LOAD_UNKNOWN_FORMAT, // not a DDS, PNG, JPEG, BMP or TGA file
+    GV_LOAD_UNSUPPORTED,    // a kind of file this reader does not take (compressed DDS, partial cube map, too large)
+    GV_LOAD_TRUNCATED,      // the file ends before its pixels do
+    GV_LOAD_CORRUPT,        // inconsistent header or damaged data
     GV_LOAD_OUT_OF_MEMORY
 };
 

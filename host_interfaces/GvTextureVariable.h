@@ -2,7 +2,11 @@
 #include "GvNode.h"
 #include "GvTexture.h"
 
-enum GvTextureOrigin { GV_ORIGIN_TOP_LEFT = 0, GV_ORIGIN_BOTTOM_LEFT = 1 };
+enum GvTextureOrigin
+{
+    GV_ORIGIN_TOP_LEFT = 0,
+    GV_ORIGIN_BOTTOM_LEFT = 1
+};
 
 // A texture of the model: a file name (as stored, usually relative to the
 // base directory of GvPath.h), an origin, and the texture object read from

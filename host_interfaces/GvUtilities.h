@@ -29,20 +29,20 @@ enum GvControlLocationType
     GV_LOCATION_RIGHT = 1,
     GV_LOCATION_TOP = 2,
     GV_LOCATION_BOTTOM = 3,
-    GV_LOCATION_HCENTER = 4,  // the control moves, never stretches
+    GV_LOCATION_HCENTER = 4, // the control moves, never stretches
     GV_LOCATION_VCENTER = 5
 };
 
 enum GvControlBindingType
 {
-    GV_BIND_TOP,              // top at the parent's client top + offset; moves
-    GV_BIND_RIGHT_OF,         // left at the reference's right + offset; moves
-    GV_BIND_BOTTOM_OF,        // top at the reference's bottom + offset; moves
-    GV_BIND_RELATIVE_TO,      // keeps the recorded offset from the reference's top left; moves
-    GV_BIND_RELATIVE_RIGHT,   // keeps the recorded distance + offset from the parent's client right; moves
-    GV_BIND_RELATIVE_BOTTOM,  // likewise from the client bottom
-    GV_BIND_VISIBILITY,       // shows or hides
-    GV_BIND_EDGE              // Bind
+    GV_BIND_TOP,             // top at the parent's client top + offset; moves
+    GV_BIND_RIGHT_OF,        // left at the reference's right + offset; moves
+    GV_BIND_BOTTOM_OF,       // top at the reference's bottom + offset; moves
+    GV_BIND_RELATIVE_TO,     // keeps the recorded offset from the reference's top left; moves
+    GV_BIND_RELATIVE_RIGHT,  // keeps the recorded distance + offset from the parent's client right; moves
+    GV_BIND_RELATIVE_BOTTOM, // likewise from the client bottom
+    GV_BIND_VISIBILITY,      // shows or hides
+    GV_BIND_EDGE             // Bind
 };
 
 // One binding as the container records it. For the edge binding: the
@@ -64,7 +64,7 @@ struct GvControlBinding
     float m_ratio;
     bool m_resize;
     bool m_visible;
-    int m_recordedX, m_recordedY;  // measured when bound (relative bindings)
+    int m_recordedX, m_recordedY; // measured when bound (relative bindings)
 };
 
 #if defined(_WIN32)
@@ -93,8 +93,8 @@ public:
     void BindControlRelativeBottom(GvHWND ctrl, int margin);
     void BindControlVisibility(GvHWND ctrl, bool visible);
     // See GvControlBinding; flag is m_resize.
-    void Bind(GvHWND ctrl, GvControlLocationType location, GvHWND ref, GvControlLocationType refLocation,
-              int offset, float ratio, bool flag);
+    void Bind(GvHWND ctrl, GvControlLocationType location, GvHWND ref, GvControlLocationType refLocation, int offset,
+              float ratio, bool flag);
 
     void ProcessControlPlacementContainer();
     void RemoveAllBindings() { m_bindings.RemoveAll(); }
@@ -116,7 +116,7 @@ struct GvMessageHandlerStruct
     uintptr_t m_wParam;
     intptr_t m_lParam;
     void* m_context;
-    unsigned char m_handled;  // set to stop ordinary processing; the result is then the handler's
+    unsigned char m_handled; // set to stop ordinary processing; the result is then the handler's
 };
 
 typedef long (*GvMessageHandlerProc)(GvMessageHandlerStruct* message);

@@ -44,7 +44,10 @@ public:
     }
 
 protected:
-    GvScalarVariable(T value, T min, T max) : m_value(IsNaN(value) ? T() : value), m_min(min), m_max(max), m_clamped(false) {}
+    GvScalarVariable(T value, T min, T max)
+        : m_value(IsNaN(value) ? T() : value), m_min(min), m_max(max), m_clamped(false)
+    {
+    }
 
 private:
     static bool IsNaN(T value)
@@ -150,8 +153,17 @@ private:
 class GV_CORE_API GvDynamicVariable : public GvVariable
 {
 public:
-    enum DynamicVariableType { DYNAMIC_FLOAT = 0, DYNAMIC_INTEGER = 1, DYNAMIC_BOOLEAN = 2 };
-    enum { kMaxRows = 1024, kMaxColumns = 4 };
+    enum DynamicVariableType
+    {
+        DYNAMIC_FLOAT = 0,
+        DYNAMIC_INTEGER = 1,
+        DYNAMIC_BOOLEAN = 2
+    };
+    enum
+    {
+        kMaxRows = 1024,
+        kMaxColumns = 4
+    };
 
     // Out-of-range sizes are limited to the allowed ones; an unknown type
     // becomes DYNAMIC_FLOAT.

@@ -2,11 +2,11 @@
 // The one export macro of GvMFCUtilities.dll. Natively (tests, tools) the
 // library is static and the macro is empty.
 #if defined(_WIN32)
-#  if defined(GVMFCUTILITIES_EXPORTS)
-#    define GVMFCUTILITIES_API __declspec(dllexport)
-#  else
-#    define GVMFCUTILITIES_API __declspec(dllimport)
-#  endif
+#if defined(GVMFCUTILITIES_EXPORTS)
+#define GVMFCUTILITIES_API __declspec(dllexport)
 #else
-#  define GVMFCUTILITIES_API
+#define GVMFCUTILITIES_API __declspec(dllimport)
+#endif
+#else
+#define GVMFCUTILITIES_API
 #endif

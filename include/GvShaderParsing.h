@@ -60,8 +60,19 @@ public:
         int position;
     };
 
-    enum CharClassType { CHAR_SPACE = 0, CHAR_WORD = 1, CHAR_DIGIT = 2, CHAR_OPERATOR = 3 };
-    enum { CHAR_CLASS_COUNT = 65536, BUCKET_COUNT = 256, RUN_CAPACITY = 1024 };
+    enum CharClassType
+    {
+        CHAR_SPACE = 0,
+        CHAR_WORD = 1,
+        CHAR_DIGIT = 2,
+        CHAR_OPERATOR = 3
+    };
+    enum
+    {
+        CHAR_CLASS_COUNT = 65536,
+        BUCKET_COUNT = 256,
+        RUN_CAPACITY = 1024
+    };
 
 private:
     // A set of UTF-16 units: one flag per ASCII unit and one for all other
@@ -129,8 +140,7 @@ public:
         // Word category: the run (class 1 and 2 units from the context's
         // position, length units, hash by HashRun) must be a keyword as a
         // whole. Operator category: the longest keyword prefix of the run.
-        ParseResult Match(const ParseContext& context, const unsigned short* run, int length,
-                          unsigned int hash) const;
+        ParseResult Match(const ParseContext& context, const unsigned short* run, int length, unsigned int hash) const;
 
         static unsigned int HashRun(const unsigned short* units, int length);
 
@@ -275,7 +285,7 @@ private:
         unsigned int hash;
         int length;
         unsigned long long key;
-        const unsigned short* name;  // the keyword's own text, read without a detour
+        const unsigned short* name; // the keyword's own text, read without a detour
         Keyword* item;
         KeywordCategory* category;
     };
@@ -319,7 +329,11 @@ GVMFCUTILITIES_API void GvFillShaderCharClassTable(unsigned int* table);
 class GVMFCUTILITIES_API GvMFCShaderKeywordLoader
 {
 public:
-    enum { TOKEN_CAPACITY = 1024, STRING_CAPACITY = 256 };
+    enum
+    {
+        TOKEN_CAPACITY = 1024,
+        STRING_CAPACITY = 256
+    };
 
     GvMFCShaderKeywordLoader();
     GvMFCShaderKeywordLoader(const GvMFCShaderKeywordLoader& other);
@@ -392,7 +406,11 @@ enum GvShaderVersion : int
 class GVMFCUTILITIES_API GvMFCShaderASMParser : public GvMFCShaderSyntaxParser
 {
 public:
-    enum OpType : int { OP_ALU = 0, OP_TEX = 1 };
+    enum OpType : int
+    {
+        OP_ALU = 0,
+        OP_TEX = 1
+    };
 
     struct ShaderOp
     {
@@ -434,7 +452,7 @@ private:
         unsigned int hash;
         int order;
         int length;
-        const unsigned short* name;  // the op's own text, read without a detour
+        const unsigned short* name; // the op's own text, read without a detour
         ShaderOp* item;
     };
     GvOpenHash<OpSlot>* m_opIndex;
@@ -455,7 +473,11 @@ private:
         const Keyword* keyword;
         const ShaderOp* op;
     };
-    enum { OP_CACHE_BITS = 8, OP_CACHE_CAPACITY = 1 << OP_CACHE_BITS };
+    enum
+    {
+        OP_CACHE_BITS = 8,
+        OP_CACHE_CAPACITY = 1 << OP_CACHE_BITS
+    };
     OpCacheSlot m_opCache[OP_CACHE_CAPACITY];
     int m_opCacheCount;
     unsigned int m_opCacheRevision;

@@ -67,8 +67,8 @@ int CGvSliderEdit::Create(int alignment, DWORD dwExStyle, LPCTSTR lpszText, DWOR
     return created;
 }
 
-void CGvSliderEdit::Init(CWnd* pNotifyWnd, float value, float min, float max, bool clamp, int numSteps,
-                         int precision, bool allowNegative)
+void CGvSliderEdit::Init(CWnd* pNotifyWnd, float value, float min, float max, bool clamp, int numSteps, int precision,
+                         bool allowNegative)
 {
     Default();
     SetData(value, min, max, clamp, numSteps, precision, allowNegative);
@@ -228,8 +228,8 @@ void CGvSliderEdit::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp
     const CPoint windowOrigin(lpncsp->rgrc[0].left, lpncsp->rgrc[0].top);
     CGvNumericEdit::OnNcCalcSize(bCalcValidRects, lpncsp);
     GvSliderRect client = ToSliderRect(lpncsp->rgrc[0]);
-    const GvSliderRect button = GvSliderButtonLayout(client, m_alignment, bCalcValidRects != FALSE,
-                                                     {windowOrigin.x, windowOrigin.y});
+    const GvSliderRect button =
+        GvSliderButtonLayout(client, m_alignment, bCalcValidRects != FALSE, {windowOrigin.x, windowOrigin.y});
     SetRect(&lpncsp->rgrc[0], client.left, client.top, client.right, client.bottom);
     m_buttonRect.SetRect(button.left, button.top, button.right, button.bottom);
 }

@@ -78,7 +78,7 @@ protected:
     CWnd* m_pNotifyWnd;
 
     friend GVMFCUTILITIES_API void DDX_CGvSliderEdit(CDataExchange* pDX, int nIDC, CGvSliderEdit& rControl,
-                                                    int alignment);
+                                                     int alignment);
 };
 
 // Attaches rControl to the dialog's edit nIDC (once, when it has no window).

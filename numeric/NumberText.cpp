@@ -76,8 +76,8 @@ bool GvIsNumberCharAllowed(unsigned int ch, int precision, bool allowNegative)
     return false;
 }
 
-bool GvIsNumberCharAccepted(unsigned int ch, const unsigned short* text, int selStart, int selEnd,
-                            int precision, bool allowNegative)
+bool GvIsNumberCharAccepted(unsigned int ch, const unsigned short* text, int selStart, int selEnd, int precision,
+                            bool allowNegative)
 {
     if (!GvIsNumberCharAllowed(ch, precision, allowNegative))
         return false;

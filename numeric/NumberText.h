@@ -6,7 +6,10 @@
 
 // Precision used for formatting is limited to this range; a negative
 // precision formats like 0.
-enum { GvNumberTextMaxPrecision = 40 };
+enum
+{
+    GvNumberTextMaxPrecision = 40
+};
 
 // True when the scientific form applies (scientific display allowed): beyond
 // +-10000 or nonzero within +-0.00001, all strict, in single precision.
@@ -31,8 +34,8 @@ bool GvIsNumberCharAllowed(unsigned int ch, int precision, bool allowNegative);
 // The whole filter: an allowed character is refused when it would be a
 // second decimal separator or a second minus sign among the characters that
 // lie outside the selection [selStart, selEnd) of text.
-bool GvIsNumberCharAccepted(unsigned int ch, const unsigned short* text, int selStart, int selEnd,
-                            int precision, bool allowNegative);
+bool GvIsNumberCharAccepted(unsigned int ch, const unsigned short* text, int selStart, int selEnd, int precision,
+                            bool allowNegative);
 
 // Moves the first '-' of text to the front. Returns false (text unchanged)
 // when there is no '-'.

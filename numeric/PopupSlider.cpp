@@ -53,10 +53,10 @@ END_MESSAGE_MAP()
 
 CPopupSlider::CPopupSlider(CPoint point, float value, float min, float max, bool clamp, CWnd* pOwner,
                            bool allowRangeDrag)
-    : m_pOwner(pOwner), m_bEnded(false), m_position(0.0f), m_value(value), m_min(min), m_max(max),
-      m_clamp(clamp), m_hOldCursor(nullptr), m_allowRangeDrag(allowRangeDrag), m_rangeDragging(false),
-      m_rangeStep(allowRangeDrag ? GvSliderRangeStep(min, max) : 0.0f), m_rangeAnchor(0),
-      m_lastX(point.x), m_lastY(point.y)
+    : m_pOwner(pOwner), m_bEnded(false), m_position(0.0f), m_value(value), m_min(min), m_max(max), m_clamp(clamp),
+      m_hOldCursor(nullptr), m_allowRangeDrag(allowRangeDrag), m_rangeDragging(false),
+      m_rangeStep(allowRangeDrag ? GvSliderRangeStep(min, max) : 0.0f), m_rangeAnchor(0), m_lastX(point.x),
+      m_lastY(point.y)
 {
     GvWidenDegenerateRange(m_min, m_max);
     Create(point, pOwner);
@@ -227,15 +227,9 @@ void CPopupSlider::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     case VK_ESCAPE:
     case VK_RETURN:
     case VK_SPACE:
-    case VK_UP:
-        EndPopupSlider(GVM_SLIDER_CLOSE);
-        return;
-    case VK_RIGHT:
-        m_position = GvSliderStepPosition(m_position, 1, m_clamp);
-        break;
-    case VK_LEFT:
-        m_position = GvSliderStepPosition(m_position, -1, m_clamp);
-        break;
+    case VK_UP: EndPopupSlider(GVM_SLIDER_CLOSE); return;
+    case VK_RIGHT: m_position = GvSliderStepPosition(m_position, 1, m_clamp); break;
+    case VK_LEFT: m_position = GvSliderStepPosition(m_position, -1, m_clamp); break;
     }
     UpdateSliderWindow();
     MovePointerToThumb();

@@ -25,8 +25,8 @@ enum
     GvPopupSliderTrackRight = 112,
     GvPopupSliderTrackY = 6,
     GvPopupSliderTipY = 10,
-    GvPopupSliderThumbLeft = 7,  // the thumb's outline starts 5 pixels left of its tip
-    GvPopupSliderOffsetX = 8     // the window opens this far right of the point asked for
+    GvPopupSliderThumbLeft = 7, // the thumb's outline starts 5 pixels left of its tip
+    GvPopupSliderOffsetX = 8    // the window opens this far right of the point asked for
 };
 
 // Truncation toward zero that saturates at the 32-bit limits; NaN gives 0.

@@ -12,71 +12,66 @@ typedef AsmParser::OpEntry OpEntry;
 namespace {
 
 // Arithmetic and flow-control bases per model, in table order.
-const OpEntry kVS11[] = {
-    {u"add", 1}, {u"dp3", 1}, {u"dp4", 1}, {u"dst", 1}, {u"exp", 10}, {u"expp", 1}, {u"frc", 3}, {u"lit", 1},
-    {u"log", 10}, {u"logp", 1}, {u"m3x2", 2}, {u"m3x3", 3}, {u"m3x4", 4}, {u"m4x3", 3}, {u"m4x4", 4},
-    {u"mad", 1}, {u"max", 1}, {u"min", 1}, {u"mov", 1}, {u"mul", 1}, {u"rcp", 1}, {u"rsq", 1}, {u"sge", 1},
-    {u"slt", 1}, {u"sub", 1}
-};
-const OpEntry kVS20[] = {
-    {u"abs", 1}, {u"add", 1}, {u"call", 2}, {u"callnz", 3}, {u"crs", 2}, {u"dp3", 1}, {u"dp4", 1},
-    {u"dst", 1}, {u"else", 1}, {u"endif", 1}, {u"endloop", 2}, {u"endrep", 2}, {u"exp", 1}, {u"expp", 1},
-    {u"frc", 1}, {u"if", 3}, {u"lit", 3}, {u"log", 1}, {u"logp", 1}, {u"loop", 3}, {u"lrp", 2}, {u"m3x2", 2},
-    {u"m3x3", 3}, {u"m3x4", 4}, {u"m4x3", 3}, {u"m4x4", 4}, {u"mad", 1}, {u"max", 1}, {u"min", 1},
-    {u"mov", 1}, {u"mova", 1}, {u"mul", 1}, {u"nrm", 3}, {u"pow", 3}, {u"rcp", 1}, {u"rep", 3}, {u"ret", 1},
-    {u"rsq", 1}, {u"sge", 1}, {u"sgn", 3}, {u"sincos", 8}, {u"slt", 1}, {u"sub", 1}
-};
+const OpEntry kVS11[] = {{u"add", 1},  {u"dp3", 1},  {u"dp4", 1},  {u"dst", 1},  {u"exp", 10},
+                         {u"expp", 1}, {u"frc", 3},  {u"lit", 1},  {u"log", 10}, {u"logp", 1},
+                         {u"m3x2", 2}, {u"m3x3", 3}, {u"m3x4", 4}, {u"m4x3", 3}, {u"m4x4", 4},
+                         {u"mad", 1},  {u"max", 1},  {u"min", 1},  {u"mov", 1},  {u"mul", 1},
+                         {u"rcp", 1},  {u"rsq", 1},  {u"sge", 1},  {u"slt", 1},  {u"sub", 1}};
+const OpEntry kVS20[] = {{u"abs", 1},  {u"add", 1},  {u"call", 2}, {u"callnz", 3}, {u"crs", 2},     {u"dp3", 1},
+                         {u"dp4", 1},  {u"dst", 1},  {u"else", 1}, {u"endif", 1},  {u"endloop", 2}, {u"endrep", 2},
+                         {u"exp", 1},  {u"expp", 1}, {u"frc", 1},  {u"if", 3},     {u"lit", 3},     {u"log", 1},
+                         {u"logp", 1}, {u"loop", 3}, {u"lrp", 2},  {u"m3x2", 2},   {u"m3x3", 3},    {u"m3x4", 4},
+                         {u"m4x3", 3}, {u"m4x4", 4}, {u"mad", 1},  {u"max", 1},    {u"min", 1},     {u"mov", 1},
+                         {u"mova", 1}, {u"mul", 1},  {u"nrm", 3},  {u"pow", 3},    {u"rcp", 1},     {u"rep", 3},
+                         {u"ret", 1},  {u"rsq", 1},  {u"sge", 1},  {u"sgn", 3},    {u"sincos", 8},  {u"slt", 1},
+                         {u"sub", 1}};
 const OpEntry kVS30[] = {
-    {u"abs", 1}, {u"add", 1}, {u"break", 1}, {u"break_gt", 3}, {u"break_lt", 3}, {u"break_ge", 3},
-    {u"break_le", 3}, {u"break_eq", 3}, {u"break_ne", 3}, {u"breakp", 3}, {u"call", 2}, {u"callnz", 3},
-    {u"crs", 2}, {u"dp3", 1}, {u"dp4", 1}, {u"dst", 1}, {u"else", 1}, {u"endif", 1}, {u"endloop", 2},
-    {u"endrep", 2}, {u"exp", 1}, {u"expp", 1}, {u"frc", 1}, {u"if", 3}, {u"if_gt", 3}, {u"if_lt", 3},
-    {u"if_ge", 3}, {u"if_le", 3}, {u"if_eq", 3}, {u"if_ne", 3}, {u"lit", 3}, {u"log", 1}, {u"logp", 1},
-    {u"loop", 3}, {u"lrp", 2}, {u"m3x2", 2}, {u"m3x3", 3}, {u"m3x4", 4}, {u"m4x3", 3}, {u"m4x4", 4},
-    {u"mad", 1}, {u"max", 1}, {u"min", 1}, {u"mov", 1}, {u"mova", 1}, {u"mul", 1}, {u"nrm", 3}, {u"pow", 3},
-    {u"rcp", 1}, {u"rep", 3}, {u"ret", 1}, {u"rsq", 1}, {u"setp_gt", 1}, {u"setp_lt", 1}, {u"setp_ge", 1},
-    {u"setp_le", 1}, {u"setp_eq", 1}, {u"setp_ne", 1}, {u"sge", 1}, {u"sgn", 3}, {u"sincos", 8}, {u"slt", 1},
-    {u"sub", 1}
-};
-const OpEntry kPS1X[] = {
-    {u"add", 1}, {u"bem", 2}, {u"cmp", 1}, {u"cnd", 1}, {u"dp3", 1}, {u"dp4", 1}, {u"lrp", 3}, {u"mad", 1},
-    {u"mov", 1}, {u"mul", 1}, {u"sub", 1}
-};
+    {u"abs", 1},      {u"add", 1},      {u"break", 1},    {u"break_gt", 3}, {u"break_lt", 3}, {u"break_ge", 3},
+    {u"break_le", 3}, {u"break_eq", 3}, {u"break_ne", 3}, {u"breakp", 3},   {u"call", 2},     {u"callnz", 3},
+    {u"crs", 2},      {u"dp3", 1},      {u"dp4", 1},      {u"dst", 1},      {u"else", 1},     {u"endif", 1},
+    {u"endloop", 2},  {u"endrep", 2},   {u"exp", 1},      {u"expp", 1},     {u"frc", 1},      {u"if", 3},
+    {u"if_gt", 3},    {u"if_lt", 3},    {u"if_ge", 3},    {u"if_le", 3},    {u"if_eq", 3},    {u"if_ne", 3},
+    {u"lit", 3},      {u"log", 1},      {u"logp", 1},     {u"loop", 3},     {u"lrp", 2},      {u"m3x2", 2},
+    {u"m3x3", 3},     {u"m3x4", 4},     {u"m4x3", 3},     {u"m4x4", 4},     {u"mad", 1},      {u"max", 1},
+    {u"min", 1},      {u"mov", 1},      {u"mova", 1},     {u"mul", 1},      {u"nrm", 3},      {u"pow", 3},
+    {u"rcp", 1},      {u"rep", 3},      {u"ret", 1},      {u"rsq", 1},      {u"setp_gt", 1},  {u"setp_lt", 1},
+    {u"setp_ge", 1},  {u"setp_le", 1},  {u"setp_eq", 1},  {u"setp_ne", 1},  {u"sge", 1},      {u"sgn", 3},
+    {u"sincos", 8},   {u"slt", 1},      {u"sub", 1}};
+const OpEntry kPS1X[] = {{u"add", 1}, {u"bem", 2}, {u"cmp", 1}, {u"cnd", 1}, {u"dp3", 1}, {u"dp4", 1},
+                         {u"lrp", 3}, {u"mad", 1}, {u"mov", 1}, {u"mul", 1}, {u"sub", 1}};
 const OpEntry kPS20[] = {
-    {u"abs", 1}, {u"add", 1}, {u"cmp", 1}, {u"crs", 2}, {u"break", 1}, {u"break_gt", 3}, {u"break_lt", 3},
-    {u"break_ge", 3}, {u"break_le", 3}, {u"break_eq", 3}, {u"break_ne", 3}, {u"breakp", 3}, {u"call", 2},
-    {u"callnz", 3}, {u"dp2add", 2}, {u"dp3", 1}, {u"dp4", 1}, {u"dsx", 2}, {u"dsy", 2}, {u"else", 1},
-    {u"endif", 1}, {u"endloop", 2}, {u"endrep", 2}, {u"exp", 1}, {u"frc", 1}, {u"if", 3}, {u"if_gt", 3},
-    {u"if_lt", 3}, {u"if_ge", 3}, {u"if_le", 3}, {u"if_eq", 3}, {u"if_ne", 3}, {u"log", 1}, {u"lrp", 2},
-    {u"m3x2", 2}, {u"m3x3", 3}, {u"m3x4", 4}, {u"m4x3", 3}, {u"m4x4", 4}, {u"mad", 1}, {u"max", 1},
-    {u"min", 1}, {u"mov", 1}, {u"mul", 1}, {u"nrm", 3}, {u"pow", 3}, {u"rcp", 1}, {u"rep", 3}, {u"ret", 1},
-    {u"rsq", 1}, {u"sincos", 8}, {u"sub", 1}
-};
+    {u"abs", 1},      {u"add", 1},      {u"cmp", 1},      {u"crs", 2},      {u"break", 1},    {u"break_gt", 3},
+    {u"break_lt", 3}, {u"break_ge", 3}, {u"break_le", 3}, {u"break_eq", 3}, {u"break_ne", 3}, {u"breakp", 3},
+    {u"call", 2},     {u"callnz", 3},   {u"dp2add", 2},   {u"dp3", 1},      {u"dp4", 1},      {u"dsx", 2},
+    {u"dsy", 2},      {u"else", 1},     {u"endif", 1},    {u"endloop", 2},  {u"endrep", 2},   {u"exp", 1},
+    {u"frc", 1},      {u"if", 3},       {u"if_gt", 3},    {u"if_lt", 3},    {u"if_ge", 3},    {u"if_le", 3},
+    {u"if_eq", 3},    {u"if_ne", 3},    {u"log", 1},      {u"lrp", 2},      {u"m3x2", 2},     {u"m3x3", 3},
+    {u"m3x4", 4},     {u"m4x3", 3},     {u"m4x4", 4},     {u"mad", 1},      {u"max", 1},      {u"min", 1},
+    {u"mov", 1},      {u"mul", 1},      {u"nrm", 3},      {u"pow", 3},      {u"rcp", 1},      {u"rep", 3},
+    {u"ret", 1},      {u"rsq", 1},      {u"sincos", 8},   {u"sub", 1}};
 const OpEntry kPS30[] = {
-    {u"abs", 1}, {u"add", 1}, {u"break", 1}, {u"break_gt", 3}, {u"break_lt", 3}, {u"break_ge", 3},
-    {u"break_le", 3}, {u"break_eq", 3}, {u"break_ne", 3}, {u"breakp", 3}, {u"call", 2}, {u"callnz", 3},
-    {u"cmp", 1}, {u"crs", 2}, {u"dp2add", 2}, {u"dp3", 1}, {u"dp4", 1}, {u"dsx", 2}, {u"dsy", 2},
-    {u"else", 1}, {u"endif", 1}, {u"endloop", 2}, {u"endrep", 2}, {u"exp", 1}, {u"frc", 1}, {u"if", 3},
-    {u"if_gt", 3}, {u"if_lt", 3}, {u"if_ge", 3}, {u"if_le", 3}, {u"if_eq", 3}, {u"if_ne", 3}, {u"log", 1},
-    {u"loop", 3}, {u"lrp", 2}, {u"m3x2", 2}, {u"m3x3", 3}, {u"m3x4", 4}, {u"m4x3", 3}, {u"m4x4", 4},
-    {u"mad", 1}, {u"max", 1}, {u"min", 1}, {u"mov", 1}, {u"mul", 1}, {u"nop", 1}, {u"nrm", 3}, {u"pow", 3},
-    {u"rcp", 1}, {u"rep", 3}, {u"rsq", 1}, {u"setp_gt", 8}, {u"setp_lt", 8}, {u"setp_ge", 8},
-    {u"setp_le", 8}, {u"setp_eq", 8}, {u"setp_ne", 8}, {u"sincos", 8}, {u"sub", 1}
-};
+    {u"abs", 1},      {u"add", 1},      {u"break", 1},    {u"break_gt", 3}, {u"break_lt", 3}, {u"break_ge", 3},
+    {u"break_le", 3}, {u"break_eq", 3}, {u"break_ne", 3}, {u"breakp", 3},   {u"call", 2},     {u"callnz", 3},
+    {u"cmp", 1},      {u"crs", 2},      {u"dp2add", 2},   {u"dp3", 1},      {u"dp4", 1},      {u"dsx", 2},
+    {u"dsy", 2},      {u"else", 1},     {u"endif", 1},    {u"endloop", 2},  {u"endrep", 2},   {u"exp", 1},
+    {u"frc", 1},      {u"if", 3},       {u"if_gt", 3},    {u"if_lt", 3},    {u"if_ge", 3},    {u"if_le", 3},
+    {u"if_eq", 3},    {u"if_ne", 3},    {u"log", 1},      {u"loop", 3},     {u"lrp", 2},      {u"m3x2", 2},
+    {u"m3x3", 3},     {u"m3x4", 4},     {u"m4x3", 3},     {u"m4x4", 4},     {u"mad", 1},      {u"max", 1},
+    {u"min", 1},      {u"mov", 1},      {u"mul", 1},      {u"nop", 1},      {u"nrm", 3},      {u"pow", 3},
+    {u"rcp", 1},      {u"rep", 3},      {u"rsq", 1},      {u"setp_gt", 8},  {u"setp_lt", 8},  {u"setp_ge", 8},
+    {u"setp_le", 8},  {u"setp_eq", 8},  {u"setp_ne", 8},  {u"sincos", 8},   {u"sub", 1}};
 
 // Texture instructions: no variants.
 const OpEntry kTexVS30[] = {{u"texldl", 2}};
-const OpEntry kTexPS1X[] = {
-    {u"tex", 1}, {u"texbem", 1}, {u"texbeml", 1}, {u"texcoord", 1}, {u"texcrd", 1}, {u"texdepth", 1},
-    {u"texdp3", 1}, {u"texdp3tex", 1}, {u"texdp3kill", 1}, {u"texkill", 1}, {u"texld", 1},
-    {u"texm3x2depth", 1}, {u"texm3x2pad", 1}, {u"texm3x2tex", 1}, {u"texm3x3", 1}, {u"texm3x3pad", 1},
-    {u"texm3x3spec", 1}, {u"texm3x3tex", 1}, {u"texm3x3vspec", 1}, {u"texreg2ar", 1}, {u"texreg2gb", 1},
-    {u"texreg2rgb", 1}
-};
+const OpEntry kTexPS1X[] = {{u"tex", 1},         {u"texbem", 1},     {u"texbeml", 1},      {u"texcoord", 1},
+                            {u"texcrd", 1},      {u"texdepth", 1},   {u"texdp3", 1},       {u"texdp3tex", 1},
+                            {u"texdp3kill", 1},  {u"texkill", 1},    {u"texld", 1},        {u"texm3x2depth", 1},
+                            {u"texm3x2pad", 1},  {u"texm3x2tex", 1}, {u"texm3x3", 1},      {u"texm3x3pad", 1},
+                            {u"texm3x3spec", 1}, {u"texm3x3tex", 1}, {u"texm3x3vspec", 1}, {u"texreg2ar", 1},
+                            {u"texreg2gb", 1},   {u"texreg2rgb", 1}};
 const OpEntry kTexPS20[] = {{u"texkill", 1}, {u"texld", 1}, {u"texldb", 1}, {u"texldd", 3}, {u"texldp", 1}};
-const OpEntry kTexPS30[] = {
-    {u"texkill", 1}, {u"texld", 1}, {u"texldb", 1}, {u"texldl", 2}, {u"texldd", 3}, {u"texldp", 3}
-};
+const OpEntry kTexPS30[] = {{u"texkill", 1}, {u"texld", 1},  {u"texldb", 1},
+                            {u"texldl", 2},  {u"texldd", 3}, {u"texldp", 3}};
 
 const char16_t* const kPixelShader1xModifiers[] = {u"x2", u"x4", u"x8", u"d2", u"d4", u"d8"};
 
@@ -132,8 +127,7 @@ void AddCStyleCommentBlocks(GvMFCShaderSyntaxParser::WhiteSpaceParser& whiteSpac
 AsmParser::GvMFCShaderASMParser()
     : m_shaderVersion(GV_SHADER_NONE), m_aluOpCount(0), m_texOpCount(0),
       m_opIndex(GvCreateObject<GvOpenHash<OpSlot>>()), m_opOrder(0), m_noOp{OP_ALU, GvStringW(), 0}, m_opCache(),
-      m_opCacheCount(0),
-      m_opCacheRevision(GetWordRevision())
+      m_opCacheCount(0), m_opCacheRevision(GetWordRevision())
 {
     SetShaderVersion(GV_VS_2_0);
     AddCStyleCommentBlocks(m_whiteSpaceParser);
@@ -141,8 +135,8 @@ AsmParser::GvMFCShaderASMParser()
 
 AsmParser::GvMFCShaderASMParser(const GvMFCShaderASMParser& other)
     : GvMFCShaderSyntaxParser(other), m_shaderVersion(other.m_shaderVersion), m_aluOpCount(other.m_aluOpCount),
-      m_texOpCount(other.m_texOpCount), m_opIndex(GvCreateObject<GvOpenHash<OpSlot>>()), m_opOrder(0),
-      m_noOp{OP_ALU, GvStringW(), 0}, m_opCache(), m_opCacheCount(0), m_opCacheRevision(GetWordRevision())
+      m_texOpCount(other.m_texOpCount), m_opIndex(GvCreateObject<GvOpenHash<OpSlot>>()),
+      m_opOrder(0), m_noOp{OP_ALU, GvStringW(), 0}, m_opCache(), m_opCacheCount(0), m_opCacheRevision(GetWordRevision())
 {
     CopyOpTableFrom(other);
 }
@@ -180,35 +174,22 @@ void AsmParser::SetShaderVersion(GvShaderVersion version)
         return;
     CleanupShaderOpTable();
     switch (version) {
-    case GV_VS_1_1:
-        CreateShaderOpTable_VS_1_1();
-        break;
+    case GV_VS_1_1: CreateShaderOpTable_VS_1_1(); break;
     case GV_VS_2_0:
-    case GV_VS_2_X:
-        CreateShaderOpTable_VS_2_0();
-        break;
+    case GV_VS_2_X: CreateShaderOpTable_VS_2_0(); break;
     case GV_VS_3_0:
-    case GV_VS_3_SW:
-        CreateShaderOpTable_VS_3_0();
-        break;
+    case GV_VS_3_SW: CreateShaderOpTable_VS_3_0(); break;
     case GV_PS_1_1:
     case GV_PS_1_2:
     case GV_PS_1_3:
-    case GV_PS_1_4:
-        CreateShaderOpTable_PS_1_X();
-        break;
+    case GV_PS_1_4: CreateShaderOpTable_PS_1_X(); break;
     case GV_PS_2_0:
     case GV_PS_2_X:
     case GV_PS_2_B:
-    case GV_PS_2_SW:
-        CreateShaderOpTable_PS_2_0();
-        break;
+    case GV_PS_2_SW: CreateShaderOpTable_PS_2_0(); break;
     case GV_PS_3_0:
-    case GV_PS_3_SW:
-        CreateShaderOpTable_PS_3_0();
-        break;
-    default:
-        break;
+    case GV_PS_3_SW: CreateShaderOpTable_PS_3_0(); break;
+    default: break;
     }
     m_shaderVersion = version;
 }
@@ -226,7 +207,8 @@ void AsmParser::InsertOp(OpType type, const unsigned short* name, int count)
     ShaderOp* op = GvAppendOwned(m_opTable[name[0]], GvCreateObject<ShaderOp>(ShaderOp{type, GvStringW(name), count}));
     ClearOpCache();
     if (m_opIndex->HasRoomFor(1))
-        m_opIndex->Insert(OpSlot{HashOpName(name, op->name.GetLength()), m_opOrder++, op->name.GetLength(), op->name, op});
+        m_opIndex->Insert(
+            OpSlot{HashOpName(name, op->name.GetLength()), m_opOrder++, op->name.GetLength(), op->name, op});
     else
         RebuildOpIndex();
 }

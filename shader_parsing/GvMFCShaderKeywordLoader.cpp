@@ -183,7 +183,8 @@ bool Loader::CreateBuffer(std::FILE* file)
     const bool complete = got == static_cast<size_t>(size) && (std::fgetc(file), !std::ferror(file));
     if (complete) {
         bytes[size] = 0;
-        m_buffer = static_cast<unsigned short*>(GvAllocateBuffer(sizeof(unsigned short) * (static_cast<size_t>(size) + 1)));
+        m_buffer =
+            static_cast<unsigned short*>(GvAllocateBuffer(sizeof(unsigned short) * (static_cast<size_t>(size) + 1)));
     }
     if (m_buffer) {
         GvStrAtoW(m_buffer, bytes, -1);
@@ -312,8 +313,8 @@ bool Loader::ReadColorValue(unsigned int& color)
         || !ReadIntValue(green) || !IsNextOperator(GvW(u","), true) || !ReadIntValue(blue)
         || !IsNextOperator(GvW(u")"), true))
         return false;
-    color = static_cast<unsigned int>(red) | static_cast<unsigned int>(green) << 8
-        | static_cast<unsigned int>(blue) << 16;
+    color =
+        static_cast<unsigned int>(red) | static_cast<unsigned int>(green) << 8 | static_cast<unsigned int>(blue) << 16;
     return true;
 }
 
@@ -345,11 +346,11 @@ bool Loader::ParseColorSection()
             return true;
         if (!GetNextWord(key, true))
             return false;
-        unsigned int* target = IsKeyword(key, u"Comment") ? &m_commentColor
-            : IsKeyword(key, u"Foreground")                ? &m_foregroundColor
-            : IsKeyword(key, u"Background")                ? &m_backgroundColor
-            : IsKeyword(key, u"Highlight")                 ? &m_highlightColor
-                                                           : nullptr;
+        unsigned int* target = IsKeyword(key, u"Comment")      ? &m_commentColor
+                               : IsKeyword(key, u"Foreground") ? &m_foregroundColor
+                               : IsKeyword(key, u"Background") ? &m_backgroundColor
+                               : IsKeyword(key, u"Highlight")  ? &m_highlightColor
+                                                               : nullptr;
         unsigned int color = 0;
         if (!target || !IsNextOperator(GvW(u":"), true) || !ReadColorValue(color))
             return false;

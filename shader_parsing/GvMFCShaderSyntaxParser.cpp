@@ -103,7 +103,9 @@ void GvFillShaderCharClassTable(unsigned int* table)
 
 // ---------------------------------------------------------------- Keyword
 
-Parser::Keyword::Keyword(const unsigned short* name) : m_name(name) {}
+Parser::Keyword::Keyword(const unsigned short* name) : m_name(name)
+{
+}
 
 Parser::Keyword::~Keyword() = default;
 
@@ -270,7 +272,9 @@ ParseResult Parser::CommentBlock::Match(const ParseContext& context, int positio
 
 // -------------------------------------------------------- WhiteSpaceParser
 
-Parser::WhiteSpaceParser::WhiteSpaceParser(Parser* parser) : m_parser(parser) {}
+Parser::WhiteSpaceParser::WhiteSpaceParser(Parser* parser) : m_parser(parser)
+{
+}
 
 Parser::WhiteSpaceParser::~WhiteSpaceParser()
 {
@@ -332,7 +336,9 @@ ParseResult Parser::WhiteSpaceParser::Parse(const ParseContext& context) const
 
 // -------------------------------------------------------------- TextParser
 
-Parser::TextParser::TextParser(Parser* parser) : m_parser(parser) {}
+Parser::TextParser::TextParser(Parser* parser) : m_parser(parser)
+{
+}
 
 Parser::TextParser::~TextParser() = default;
 
@@ -390,18 +396,16 @@ ParseResult Parser::TextParser::Parse(const ParseContext& context,
 // ------------------------------------------------------------------ Parser
 
 Parser::GvMFCShaderSyntaxParser()
-    : m_commentColor(0), m_foregroundColor(0), m_backgroundColor(0), m_highlightColor(0),
-      m_whiteSpaceParser(this), m_textParser(this), m_wordIndex(GvCreateObject<GvOpenHash<WordSlot>>()),
-      m_wordRevision(0)
+    : m_commentColor(0), m_foregroundColor(0), m_backgroundColor(0), m_highlightColor(0), m_whiteSpaceParser(this),
+      m_textParser(this), m_wordIndex(GvCreateObject<GvOpenHash<WordSlot>>()), m_wordRevision(0)
 {
     GvFillShaderCharClassTable(m_charClass);
 }
 
 Parser::GvMFCShaderSyntaxParser(const GvMFCShaderSyntaxParser& other)
     : m_commentColor(other.m_commentColor), m_foregroundColor(other.m_foregroundColor),
-      m_backgroundColor(other.m_backgroundColor), m_highlightColor(other.m_highlightColor),
-      m_whiteSpaceParser(this), m_textParser(this), m_wordIndex(GvCreateObject<GvOpenHash<WordSlot>>()),
-      m_wordRevision(0)
+      m_backgroundColor(other.m_backgroundColor), m_highlightColor(other.m_highlightColor), m_whiteSpaceParser(this),
+      m_textParser(this), m_wordIndex(GvCreateObject<GvOpenHash<WordSlot>>()), m_wordRevision(0)
 {
     std::memcpy(m_charClass, other.m_charClass, sizeof(m_charClass));
     CopyContentFrom(other);
@@ -626,8 +630,8 @@ unsigned int Parser::CollectQuietUnits(bool (&quiet)[128]) const
 {
     for (unsigned short unit = 0; unit < 128; ++unit)
         quiet[unit] = m_charClass[unit] == CHAR_SPACE
-            || (m_charClass[unit] == CHAR_OPERATOR && !m_whiteSpaceParser.MayOpenComment(unit)
-                && !m_operatorStarts.Contains(unit));
+                      || (m_charClass[unit] == CHAR_OPERATOR && !m_whiteSpaceParser.MayOpenComment(unit)
+                          && !m_operatorStarts.Contains(unit));
     return GetQuietRevision();
 }
 
@@ -692,4 +696,6 @@ void Parser::Parse(const unsigned short* text, int value, int start, int end)
     }
 }
 
-void Parser::OnKeywordFound(Keyword*) {}
+void Parser::OnKeywordFound(Keyword*)
+{
+}

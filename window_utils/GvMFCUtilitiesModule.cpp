@@ -7,13 +7,11 @@ static AFX_EXTENSION_MODULE GvMFCUtilitiesDLL = {FALSE, nullptr, nullptr};
 
 BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
 {
-    if (dwReason == DLL_PROCESS_ATTACH)
-    {
+    if (dwReason == DLL_PROCESS_ATTACH) {
         if (!AfxInitExtensionModule(GvMFCUtilitiesDLL, hInstance))
             return FALSE;
         new CDynLinkLibrary(GvMFCUtilitiesDLL);
-    }
-    else if (dwReason == DLL_PROCESS_DETACH)
+    } else if (dwReason == DLL_PROCESS_DETACH)
         AfxTermExtensionModule(GvMFCUtilitiesDLL);
     return TRUE;
 }

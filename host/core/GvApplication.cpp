@@ -75,7 +75,8 @@ GvHICON GvApplication::GetAppIcon(int iconId, int flags)
     return SystemApplicationIcon(flags);
 }
 
-void GvApplication::RegisterModelessWindow(GvHWND window, int dialogKeys, int reserved1, int reserved2, int reserved3, int reserved4)
+void GvApplication::RegisterModelessWindow(GvHWND window, int dialogKeys, int reserved1, int reserved2, int reserved3,
+                                           int reserved4)
 {
     if (!window || IsModelessWindowRegistered(window))
         return;
@@ -247,7 +248,16 @@ GvHACCEL GvApplication::FindWindowAcceleratorTable(GvHWND window) const
 
 #if !defined(_WIN32)
 // Without a window system there are no messages, icons or tables to look up.
-GvHICON GvApplication::SystemApplicationIcon(int flags) { return nullptr; }
-GvHACCEL GvApplication::GetAcceleratorTable(const tagMSG* message) { return message ? m_acceleratorTable : nullptr; }
-bool GvApplication::PreTranslateMessage(tagMSG* message) { return false; }
+GvHICON GvApplication::SystemApplicationIcon(int flags)
+{
+    return nullptr;
+}
+GvHACCEL GvApplication::GetAcceleratorTable(const tagMSG* message)
+{
+    return message ? m_acceleratorTable : nullptr;
+}
+bool GvApplication::PreTranslateMessage(tagMSG* message)
+{
+    return false;
+}
 #endif

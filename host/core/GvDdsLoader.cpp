@@ -8,7 +8,8 @@ constexpr size_t kMagicSize = 4;
 constexpr size_t kHeaderSize = 124;
 constexpr size_t kDx10Size = 20;
 
-enum : uint32_t {
+enum : uint32_t
+{
     DDSD_HEIGHT = 0x2,
     DDSD_WIDTH = 0x4,
     DDSD_MIPMAPCOUNT = 0x20000,
@@ -41,12 +42,12 @@ enum : uint32_t {
 uint32_t Read32(const uint8_t* p)
 {
     return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16
-        | static_cast<uint32_t>(p[3]) << 24;
+           | static_cast<uint32_t>(p[3]) << 24;
 }
 
 struct MaskFormat
 {
-    uint32_t m_flags;  // DDPF_RGB, DDPF_LUMINANCE or DDPF_ALPHA
+    uint32_t m_flags; // DDPF_RGB, DDPF_LUMINANCE or DDPF_ALPHA
     uint32_t m_bits;
     uint32_t m_r, m_g, m_b, m_a;
     GvPixelFormatType m_format;
@@ -107,7 +108,7 @@ uint64_t PixelBytes(int faces, int width, int height, int depth, int mipCount, i
     for (int level = 0; level < mipCount; ++level) {
         const int w = width >> level, h = height >> level, d = depth >> level;
         bytes += static_cast<uint64_t>(w > 0 ? w : 1) * static_cast<uint64_t>(h > 0 ? h : 1)
-            * static_cast<uint64_t>(d > 0 ? d : 1) * static_cast<uint64_t>(bytesPerPixel);
+                 * static_cast<uint64_t>(d > 0 ? d : 1) * static_cast<uint64_t>(bytesPerPixel);
     }
     return bytes * static_cast<uint64_t>(faces);
 }
@@ -160,7 +161,7 @@ GvTexture* GvLoadDdsTexture(const uint8_t* data, size_t size, GvTextureLoadError
             offset += kDx10Size;
             format = FormatFromDxgi(Read32(dx10));
             if (Read32(dx10 + 12) != 1)
-                return Fail(error, GV_LOAD_UNSUPPORTED);  // texture arrays
+                return Fail(error, GV_LOAD_UNSUPPORTED); // texture arrays
             if (Read32(dx10 + 4) == DX10_DIMENSION_TEXTURE3D)
                 type = GV_TEXTURE_3D;
             else if (Read32(dx10 + 8) & DX10_MISC_TEXTURECUBE)

@@ -40,6 +40,15 @@ void GvDeallocateBuffer(void* buffer)
     std::free(block);
 }
 
-size_t GvGetLiveBufferCount() { return g_liveCount; }
-size_t GvGetLiveBufferBytes() { return g_liveBytes; }
-size_t GvGetAllocationCount() { return g_allocations; }
+size_t GvGetLiveBufferCount()
+{
+    return g_liveCount;
+}
+size_t GvGetLiveBufferBytes()
+{
+    return g_liveBytes;
+}
+size_t GvGetAllocationCount()
+{
+    return g_allocations;
+}

@@ -4,9 +4,13 @@
 
 #include "GvApplication.h"
 
-GvNode::GvNode(const unsigned short* name) : m_name(name ? name : GvW(u"")) {}
+GvNode::GvNode(const unsigned short* name) : m_name(name ? name : GvW(u""))
+{
+}
 
-GvNode::GvNode(const GvNode& other) : m_name(other.m_name) {}
+GvNode::GvNode(const GvNode& other) : m_name(other.m_name)
+{
+}
 
 GvNode& GvNode::operator=(const GvNode& other)
 {

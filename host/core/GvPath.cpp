@@ -12,10 +12,22 @@ typedef std::u16string Text;
 
 Text g_baseDirectory;
 
-bool IsSeparator(char16_t c) { return c == u'/' || c == u'\\'; }
-bool IsLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+bool IsSeparator(char16_t c)
+{
+    return c == u'/' || c == u'\\';
+}
+bool IsLetter(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
 
-enum RootKind { ROOT_NONE, ROOT_SLASH, ROOT_DRIVE, ROOT_SHARE };
+enum RootKind
+{
+    ROOT_NONE,
+    ROOT_SLASH,
+    ROOT_DRIVE,
+    ROOT_SHARE
+};
 
 // A path split into its root and its names, "." and ".." resolved (a ".."
 // that would climb above the root is dropped; in a relative path leading
@@ -23,7 +35,7 @@ enum RootKind { ROOT_NONE, ROOT_SLASH, ROOT_DRIVE, ROOT_SHARE };
 struct ParsedPath
 {
     RootKind m_kind = ROOT_NONE;
-    Text m_root;  // "C:", "\\server\share" (without the trailing separator) or empty
+    Text m_root; // "C:", "\\server\share" (without the trailing separator) or empty
     std::vector<Text> m_names;
     char16_t m_separator = u'/';
 };
@@ -85,7 +97,8 @@ bool SameName(const Text& a, const Text& b, bool ignoreCase)
     if (!ignoreCase)
         return a == b;
     return GvStrICmpW(reinterpret_cast<const unsigned short*>(a.c_str()),
-                      reinterpret_cast<const unsigned short*>(b.c_str()), static_cast<int>(a.size())) == 0;
+                      reinterpret_cast<const unsigned short*>(b.c_str()), static_cast<int>(a.size()))
+           == 0;
 }
 
 Text Join(const ParsedPath& parsed, char16_t separator)
@@ -241,7 +254,8 @@ GvReadFileResult GvReadFile(const unsigned short* path, size_t maxBytes, GvBuffe
         result = GV_READ_TOO_LARGE;
     else if (!contents.Allocate(static_cast<size_t>(size)))
         result = GV_READ_FAILED;
-    else if (size > 0 && std::fread(contents.GetData(), 1, static_cast<size_t>(size), file) != static_cast<size_t>(size))
+    else if (size > 0
+             && std::fread(contents.GetData(), 1, static_cast<size_t>(size), file) != static_cast<size_t>(size))
         result = GV_READ_FAILED;
     std::fclose(file);
     if (result != GV_READ_OK)

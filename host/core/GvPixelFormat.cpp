@@ -11,21 +11,10 @@ struct FormatInfo
 
 // Indexed by GvPixelFormatType.
 const FormatInfo kFormats[GV_FORMAT_COUNT] = {
-    {u"Unknown", 0, false},
-    {u"R8G8B8A8", 4, true},
-    {u"R8G8B8X8", 4, false},
-    {u"B8G8R8A8", 4, true},
-    {u"B8G8R8X8", 4, false},
-    {u"R8G8B8", 3, false},
-    {u"B8G8R8", 3, false},
-    {u"B5G6R5", 2, false},
-    {u"B5G5R5A1", 2, true},
-    {u"B4G4R4A4", 2, true},
-    {u"L8", 1, false},
-    {u"L8A8", 2, true},
-    {u"L16", 2, false},
-    {u"A8", 1, true},
-    {u"R16G16B16A16", 8, true},
+    {u"Unknown", 0, false},  {u"R8G8B8A8", 4, true}, {u"R8G8B8X8", 4, false},    {u"B8G8R8A8", 4, true},
+    {u"B8G8R8X8", 4, false}, {u"R8G8B8", 3, false},  {u"B8G8R8", 3, false},      {u"B5G6R5", 2, false},
+    {u"B5G5R5A1", 2, true},  {u"B4G4R4A4", 2, true}, {u"L8", 1, false},          {u"L8A8", 2, true},
+    {u"L16", 2, false},      {u"A8", 1, true},       {u"R16G16B16A16", 8, true},
 };
 
 const FormatInfo& Info(GvPixelFormatType format)

@@ -39,12 +39,14 @@ int GvTexture::FullMipChain(int width, int height, int depth)
     return levels;
 }
 
-GvTexture* GvTexture::Create(GvTextureType type, GvPixelFormatType format, int width, int height, int depth, int mipCount)
+GvTexture* GvTexture::Create(GvTextureType type, GvPixelFormatType format, int width, int height, int depth,
+                             int mipCount)
 {
-    const bool sizeOk = width >= 1 && width <= kMaxSize && height >= 1 && height <= kMaxSize
-        && depth >= 1 && depth <= kMaxSize && (type == GV_TEXTURE_3D || depth == 1)
-        && (type != GV_TEXTURE_CUBE || width == height);
-    if (!sizeOk || GvPixelFormatBytesPerPixel(format) == 0 || mipCount < 1 || mipCount > FullMipChain(width, height, depth))
+    const bool sizeOk = width >= 1 && width <= kMaxSize && height >= 1 && height <= kMaxSize && depth >= 1
+                        && depth <= kMaxSize && (type == GV_TEXTURE_3D || depth == 1)
+                        && (type != GV_TEXTURE_CUBE || width == height);
+    if (!sizeOk || GvPixelFormatBytesPerPixel(format) == 0 || mipCount < 1
+        || mipCount > FullMipChain(width, height, depth))
         return nullptr;
     GvTexture* texture = nullptr;
     switch (type) {
@@ -72,7 +74,7 @@ int GvTexture::LevelExtent(int size, int level) const
 size_t GvTexture::GetLevelSize(int level) const
 {
     return static_cast<size_t>(GetLevelWidth(level)) * static_cast<size_t>(GetLevelHeight(level))
-        * static_cast<size_t>(GetLevelDepth(level)) * static_cast<size_t>(GvPixelFormatBytesPerPixel(m_format));
+           * static_cast<size_t>(GetLevelDepth(level)) * static_cast<size_t>(GvPixelFormatBytesPerPixel(m_format));
 }
 
 size_t GvTexture::FaceSize() const
@@ -131,9 +133,18 @@ GvTexture* GvLoadTexture(const unsigned short* path, GvTextureLoadError* error)
     GvBuffer<uint8_t> contents;
     switch (GvReadFile(path, GvTexture::kMaxBytes + 4096u, contents)) {
     case GV_READ_OK: return GvLoadTextureFromMemory(contents.GetData(), contents.GetCount(), error);
-    case GV_READ_CANNOT_OPEN: if (error) *error = GV_LOAD_CANNOT_OPEN; return nullptr;
-    case GV_READ_FAILED: if (error) *error = GV_LOAD_READ_FAILED; return nullptr;
-    case GV_READ_TOO_LARGE: if (error) *error = GV_LOAD_UNSUPPORTED; return nullptr;
+    case GV_READ_CANNOT_OPEN:
+        if (error)
+            *error = GV_LOAD_CANNOT_OPEN;
+        return nullptr;
+    case GV_READ_FAILED:
+        if (error)
+            *error = GV_LOAD_READ_FAILED;
+        return nullptr;
+    case GV_READ_TOO_LARGE:
+        if (error)
+            *error = GV_LOAD_UNSUPPORTED;
+        return nullptr;
     }
     return nullptr;
 }

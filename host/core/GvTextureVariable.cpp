@@ -144,7 +144,7 @@ void GvRenderableTexture::Refresh()
                     const int x0 = x * 2 < pw ? x * 2 : pw - 1, x1 = x * 2 + 1 < pw ? x * 2 + 1 : pw - 1;
                     const int y0 = y * 2 < ph ? y * 2 : ph - 1, y1 = y * 2 + 1 < ph ? y * 2 + 1 : ph - 1;
                     const int sum = above[(y0 * pw + x0) * 4 + c] + above[(y0 * pw + x1) * 4 + c]
-                        + above[(y1 * pw + x0) * 4 + c] + above[(y1 * pw + x1) * 4 + c];
+                                    + above[(y1 * pw + x0) * 4 + c] + above[(y1 * pw + x1) * 4 + c];
                     pixels[(y * w + x) * 4 + c] = static_cast<uint8_t>((sum + 2) / 4);
                 }
     }

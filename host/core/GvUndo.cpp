@@ -3,7 +3,9 @@
 #include "GvApplicationInterface.h"
 #include "GvNode.h"
 
-GvUndoOp::GvUndoOp(GvNode* node, int changeKind) : m_node(node), m_changeKind(changeKind), m_undone(false) {}
+GvUndoOp::GvUndoOp(GvNode* node, int changeKind) : m_node(node), m_changeKind(changeKind), m_undone(false)
+{
+}
 
 GvUndoOp::~GvUndoOp() = default;
 
@@ -72,8 +74,8 @@ bool GvNodeStateUndoOp::ExecuteRedo()
 // ---- GvTextureOriginChangeUndoOp
 
 GvTextureOriginChangeUndoOp::GvTextureOriginChangeUndoOp(GvTextureVariable* texture, GvTextureOrigin newOrigin)
-    : GvUndoOp(texture, 10), m_texture(texture),
-      m_oldOrigin(texture ? texture->GetOrigin() : GV_ORIGIN_TOP_LEFT), m_newOrigin(newOrigin)
+    : GvUndoOp(texture, 10), m_texture(texture), m_oldOrigin(texture ? texture->GetOrigin() : GV_ORIGIN_TOP_LEFT),
+      m_newOrigin(newOrigin)
 {
 }
 

@@ -64,17 +64,37 @@ bool AssignSameKind(T& target, const GvVariable& source)
 
 // ---- GvFloatVariable, GvIntegerVariable, GvBooleanVariable
 
-GvVariable* GvFloatVariable::CloneValue() const { return new GvFloatVariable(*this); }
-bool GvFloatVariable::AssignValue(const GvVariable& source) { return AssignSameKind(*this, source); }
-GvVariable* GvIntegerVariable::CloneValue() const { return new GvIntegerVariable(*this); }
-bool GvIntegerVariable::AssignValue(const GvVariable& source) { return AssignSameKind(*this, source); }
+GvVariable* GvFloatVariable::CloneValue() const
+{
+    return new GvFloatVariable(*this);
+}
+bool GvFloatVariable::AssignValue(const GvVariable& source)
+{
+    return AssignSameKind(*this, source);
+}
+GvVariable* GvIntegerVariable::CloneValue() const
+{
+    return new GvIntegerVariable(*this);
+}
+bool GvIntegerVariable::AssignValue(const GvVariable& source)
+{
+    return AssignSameKind(*this, source);
+}
 
-GvVariable* GvBooleanVariable::CloneValue() const { return new GvBooleanVariable(*this); }
-bool GvBooleanVariable::AssignValue(const GvVariable& source) { return AssignSameKind(*this, source); }
+GvVariable* GvBooleanVariable::CloneValue() const
+{
+    return new GvBooleanVariable(*this);
+}
+bool GvBooleanVariable::AssignValue(const GvVariable& source)
+{
+    return AssignSameKind(*this, source);
+}
 
 // ---- GvVectorVariable
 
-GvVectorVariable::GvVectorVariable() : GvVectorVariable(0.0f, 0.0f, 0.0f, 0.0f) {}
+GvVectorVariable::GvVectorVariable() : GvVectorVariable(0.0f, 0.0f, 0.0f, 0.0f)
+{
+}
 
 GvVectorVariable::GvVectorVariable(float x, float y, float z, float w)
     : m_values{x, y, z, w}, m_min(-1.0f), m_max(1.0f), m_clamped(false), m_normalized(false)
@@ -148,8 +168,14 @@ void GvVectorVariable::Constrain()
         NormalizeXyz(m_values, 4, 1);
 }
 
-GvVariable* GvVectorVariable::CloneValue() const { return new GvVectorVariable(*this); }
-bool GvVectorVariable::AssignValue(const GvVariable& source) { return AssignSameKind(*this, source); }
+GvVariable* GvVectorVariable::CloneValue() const
+{
+    return new GvVectorVariable(*this);
+}
+bool GvVectorVariable::AssignValue(const GvVariable& source)
+{
+    return AssignSameKind(*this, source);
+}
 
 // ---- GvMatrixVariable
 
@@ -183,16 +209,21 @@ bool GvMatrixVariable::IsIdentity() const
     return true;
 }
 
-GvVariable* GvMatrixVariable::CloneValue() const { return new GvMatrixVariable(*this); }
-bool GvMatrixVariable::AssignValue(const GvVariable& source) { return AssignSameKind(*this, source); }
+GvVariable* GvMatrixVariable::CloneValue() const
+{
+    return new GvMatrixVariable(*this);
+}
+bool GvMatrixVariable::AssignValue(const GvVariable& source)
+{
+    return AssignSameKind(*this, source);
+}
 
 // ---- GvDynamicVariable
 
 GvDynamicVariable::GvDynamicVariable(DynamicVariableType type, int rows, int columns, bool fixedSize)
-    : m_type(type == DYNAMIC_INTEGER || type == DYNAMIC_BOOLEAN ? type : DYNAMIC_FLOAT),
-      m_rows(0), m_columns(0), m_fixedSize(fixedSize),
-      m_floatMin(0.0f), m_floatMax(1.0f), m_integerMin(0), m_integerMax(100),
-      m_booleanMin(0), m_booleanMax(1), m_clamped(false), m_normalized(false)
+    : m_type(type == DYNAMIC_INTEGER || type == DYNAMIC_BOOLEAN ? type : DYNAMIC_FLOAT), m_rows(0), m_columns(0),
+      m_fixedSize(fixedSize), m_floatMin(0.0f), m_floatMax(1.0f), m_integerMin(0), m_integerMax(100), m_booleanMin(0),
+      m_booleanMax(1), m_clamped(false), m_normalized(false)
 {
     if (!Resize(Clamp<int>(rows, 1, kMaxRows), Clamp<int>(columns, 1, kMaxColumns)))
         throw std::bad_alloc();
@@ -391,5 +422,11 @@ void GvDynamicVariable::Constrain()
             NormalizeXyz(m_floats.GetData() + c, m_rows, m_columns);
 }
 
-GvVariable* GvDynamicVariable::CloneValue() const { return new GvDynamicVariable(*this); }
-bool GvDynamicVariable::AssignValue(const GvVariable& source) { return AssignSameKind(*this, source); }
+GvVariable* GvDynamicVariable::CloneValue() const
+{
+    return new GvDynamicVariable(*this);
+}
+bool GvDynamicVariable::AssignValue(const GvVariable& source)
+{
+    return AssignSameKind(*this, source);
+}

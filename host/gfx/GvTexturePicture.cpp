@@ -30,7 +30,8 @@ std::vector<std::vector<Tap>> FilterTaps(int source, int target)
         const double centre = (t + 0.5) * scale - 0.5;
         std::vector<Tap>& list = taps[static_cast<size_t>(t)];
         double total = 0.0;
-        for (int i = static_cast<int>(std::ceil(centre - radius)); i <= static_cast<int>(std::floor(centre + radius)); ++i) {
+        for (int i = static_cast<int>(std::ceil(centre - radius)); i <= static_cast<int>(std::floor(centre + radius));
+             ++i) {
             const double weight = 1.0 - std::fabs(i - centre) / radius;
             if (weight <= 0.0)
                 continue;
@@ -98,8 +99,9 @@ private:
     {
         const int bytes = GvPixelFormatBytesPerPixel(m_texture.GetFormat());
         const uint8_t* data = m_texture.GetLevelData(face, m_level);
-        if (!data || !GvDecodePixels(m_texture.GetFormat(), data + static_cast<size_t>(row) * m_faceWidth * bytes,
-                                     m_faceWidth, m_rgba.data()))
+        if (!data
+            || !GvDecodePixels(m_texture.GetFormat(), data + static_cast<size_t>(row) * m_faceWidth * bytes,
+                               m_faceWidth, m_rgba.data()))
             return;
         for (int x = 0; x < m_faceWidth; ++x, out += kChannels) {
             const uint8_t* p = &m_rgba[static_cast<size_t>(x) * 4];
@@ -142,7 +144,8 @@ bool GvGfxRenderTexture(const GvTexture* texture, int width, int height, unsigne
                          static_cast<float>((background >> 16) & 0xFF)};
     if (!texture) {
         std::fill(pixels, pixels + static_cast<size_t>(width) * height,
-                  static_cast<uint32_t>(bg[0]) << 16 | static_cast<uint32_t>(bg[1]) << 8 | static_cast<uint32_t>(bg[2]));
+                  static_cast<uint32_t>(bg[0]) << 16 | static_cast<uint32_t>(bg[1]) << 8
+                      | static_cast<uint32_t>(bg[2]));
         return true;
     }
     Canvas canvas(*texture, mipLevel, slice, showAlpha);

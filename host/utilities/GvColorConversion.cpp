@@ -41,12 +41,36 @@ void HSVtoRGB(float* r, float* g, float* b, float h, float s, float v)
     const float t = v * (1.0f - s * (1.0f - fraction));
     float red = v, green = t, blue = p;
     switch (index) {
-    case 0: red = v; green = t; blue = p; break;
-    case 1: red = q; green = v; blue = p; break;
-    case 2: red = p; green = v; blue = t; break;
-    case 3: red = p; green = q; blue = v; break;
-    case 4: red = t; green = p; blue = v; break;
-    default: red = v; green = p; blue = q; break;
+    case 0:
+        red = v;
+        green = t;
+        blue = p;
+        break;
+    case 1:
+        red = q;
+        green = v;
+        blue = p;
+        break;
+    case 2:
+        red = p;
+        green = v;
+        blue = t;
+        break;
+    case 3:
+        red = p;
+        green = q;
+        blue = v;
+        break;
+    case 4:
+        red = t;
+        green = p;
+        blue = v;
+        break;
+    default:
+        red = v;
+        green = p;
+        blue = q;
+        break;
     }
     if (r)
         *r = red;

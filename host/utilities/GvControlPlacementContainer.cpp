@@ -33,7 +33,7 @@ struct PendingWindow
     HWND m_window;
     GvPlacementRect m_rect;
     bool m_moved;
-    int m_show;  // -1 unchanged, 0 hide, 1 show
+    int m_show; // -1 unchanged, 0 hide, 1 show
 };
 
 class PendingLayout
@@ -93,40 +93,47 @@ void GvControlPlacementContainer::Add(const GvControlBinding& binding)
 
 void GvControlPlacementContainer::BindControlTop(GvHWND ctrl, int offset)
 {
-    Add(GvControlBinding{GV_BIND_TOP, ctrl, nullptr, GV_LOCATION_TOP, GV_LOCATION_TOP, offset, 0.0f, false, true, 0, 0});
+    Add(GvControlBinding{GV_BIND_TOP, ctrl, nullptr, GV_LOCATION_TOP, GV_LOCATION_TOP, offset, 0.0f, false, true, 0,
+                         0});
 }
 
 void GvControlPlacementContainer::BindControlRightOf(GvHWND ctrl, GvHWND ref, int gap)
 {
     if (ref)
-        Add(GvControlBinding{GV_BIND_RIGHT_OF, ctrl, ref, GV_LOCATION_LEFT, GV_LOCATION_RIGHT, gap, 0.0f, false, true, 0, 0});
+        Add(GvControlBinding{GV_BIND_RIGHT_OF, ctrl, ref, GV_LOCATION_LEFT, GV_LOCATION_RIGHT, gap, 0.0f, false, true,
+                             0, 0});
 }
 
 void GvControlPlacementContainer::BindControlBottomOf(GvHWND ctrl, GvHWND ref, int gap)
 {
     if (ref)
-        Add(GvControlBinding{GV_BIND_BOTTOM_OF, ctrl, ref, GV_LOCATION_TOP, GV_LOCATION_BOTTOM, gap, 0.0f, false, true, 0, 0});
+        Add(GvControlBinding{GV_BIND_BOTTOM_OF, ctrl, ref, GV_LOCATION_TOP, GV_LOCATION_BOTTOM, gap, 0.0f, false, true,
+                             0, 0});
 }
 
 void GvControlPlacementContainer::BindControlRelativeTo(GvHWND ctrl, GvHWND ref)
 {
     if (ref)
-        Add(GvControlBinding{GV_BIND_RELATIVE_TO, ctrl, ref, GV_LOCATION_LEFT, GV_LOCATION_LEFT, 0, 0.0f, false, true, 0, 0});
+        Add(GvControlBinding{GV_BIND_RELATIVE_TO, ctrl, ref, GV_LOCATION_LEFT, GV_LOCATION_LEFT, 0, 0.0f, false, true,
+                             0, 0});
 }
 
 void GvControlPlacementContainer::BindControlRelativeRight(GvHWND ctrl, int margin)
 {
-    Add(GvControlBinding{GV_BIND_RELATIVE_RIGHT, ctrl, nullptr, GV_LOCATION_RIGHT, GV_LOCATION_RIGHT, margin, 0.0f, false, true, 0, 0});
+    Add(GvControlBinding{GV_BIND_RELATIVE_RIGHT, ctrl, nullptr, GV_LOCATION_RIGHT, GV_LOCATION_RIGHT, margin, 0.0f,
+                         false, true, 0, 0});
 }
 
 void GvControlPlacementContainer::BindControlRelativeBottom(GvHWND ctrl, int margin)
 {
-    Add(GvControlBinding{GV_BIND_RELATIVE_BOTTOM, ctrl, nullptr, GV_LOCATION_BOTTOM, GV_LOCATION_BOTTOM, margin, 0.0f, false, true, 0, 0});
+    Add(GvControlBinding{GV_BIND_RELATIVE_BOTTOM, ctrl, nullptr, GV_LOCATION_BOTTOM, GV_LOCATION_BOTTOM, margin, 0.0f,
+                         false, true, 0, 0});
 }
 
 void GvControlPlacementContainer::BindControlVisibility(GvHWND ctrl, bool visible)
 {
-    Add(GvControlBinding{GV_BIND_VISIBILITY, ctrl, nullptr, GV_LOCATION_LEFT, GV_LOCATION_LEFT, 0, 0.0f, false, visible, 0, 0});
+    Add(GvControlBinding{GV_BIND_VISIBILITY, ctrl, nullptr, GV_LOCATION_LEFT, GV_LOCATION_LEFT, 0, 0.0f, false, visible,
+                         0, 0});
 }
 
 void GvControlPlacementContainer::Bind(GvHWND ctrl, GvControlLocationType location, GvHWND ref,

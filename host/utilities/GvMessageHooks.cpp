@@ -13,10 +13,10 @@ namespace {
 struct Hook
 {
     HWND m_window;
-    unsigned int m_message;  // 0: every message (handlers only)
+    unsigned int m_message; // 0: every message (handlers only)
     GvMessageHandlerProc m_handler;
     void* m_context;
-    HWND m_target;  // intercepts: where the messages go
+    HWND m_target; // intercepts: where the messages go
 };
 
 std::vector<Hook*> g_hooks;
@@ -47,7 +47,8 @@ bool Install(const Hook& prototype)
     if (!IsWindow(prototype.m_window))
         return false;
     Hook* hook = new Hook(prototype);
-    if (!SetWindowSubclass(hook->m_window, HookProc, reinterpret_cast<UINT_PTR>(hook), reinterpret_cast<DWORD_PTR>(hook))) {
+    if (!SetWindowSubclass(hook->m_window, HookProc, reinterpret_cast<UINT_PTR>(hook),
+                           reinterpret_cast<DWORD_PTR>(hook))) {
         delete hook;
         return false;
     }
@@ -98,12 +99,14 @@ bool GvHandleMessage(GvMessageHandlerProc handler, void* context, GvHWND window,
 
 bool GvRemoveMessageHandler(GvMessageHandlerProc handler, void* context, GvHWND window)
 {
-    return RemoveNewest([&](const Hook& h) { return h.m_handler == handler && h.m_context == context && h.m_window == window; });
+    return RemoveNewest(
+        [&](const Hook& h) { return h.m_handler == handler && h.m_context == context && h.m_window == window; });
 }
 
 bool GvInterceptMessage(GvHWND window, GvHWND other, unsigned int message)
 {
-    return IsWindow(window) && window != other && message != 0 && Install(Hook{other, message, nullptr, nullptr, window});
+    return IsWindow(window) && window != other && message != 0
+           && Install(Hook{other, message, nullptr, nullptr, window});
 }
 
 bool GvRemoveInterceptMessage(GvHWND window, GvHWND other, unsigned int message)

@@ -63,8 +63,8 @@ void Place(GvPlacementRect& r, GvControlLocationType location, int value, bool r
 
 } // namespace
 
-void GvRecordControlBinding(GvControlBinding& binding, const GvPlacementRect& control,
-                            const GvPlacementRect& reference, const GvPlacementRect& parentClient)
+void GvRecordControlBinding(GvControlBinding& binding, const GvPlacementRect& control, const GvPlacementRect& reference,
+                            const GvPlacementRect& parentClient)
 {
     binding.m_recordedX = 0;
     binding.m_recordedY = 0;
@@ -98,8 +98,8 @@ GvPlacementRect GvApplyControlBinding(const GvControlBinding& binding, const GvP
         break;
     case GV_BIND_EDGE: {
         const double along = static_cast<double>(binding.m_ratio) * Extent(reference, binding.m_referenceLocation);
-        const int value = Value(reference, binding.m_referenceLocation) + static_cast<int>(std::lround(along))
-            + binding.m_offset;
+        const int value =
+            Value(reference, binding.m_referenceLocation) + static_cast<int>(std::lround(along)) + binding.m_offset;
         Place(r, binding.m_location, value, binding.m_resize);
         break;
     }

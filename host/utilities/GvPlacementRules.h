@@ -12,8 +12,8 @@ struct GvPlacementRect
 };
 
 // Fills the binding's recorded values from where the windows stand now.
-void GvRecordControlBinding(GvControlBinding& binding, const GvPlacementRect& control,
-                            const GvPlacementRect& reference, const GvPlacementRect& parentClient);
+void GvRecordControlBinding(GvControlBinding& binding, const GvPlacementRect& control, const GvPlacementRect& reference,
+                            const GvPlacementRect& parentClient);
 
 // Where the binding puts the control (unchanged for a visibility binding).
 GvPlacementRect GvApplyControlBinding(const GvControlBinding& binding, const GvPlacementRect& control,

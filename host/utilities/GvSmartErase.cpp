@@ -138,5 +138,6 @@ bool GvAddSmartEraseIncludeWindow(GvHWND window, bool exclude)
         return false;
     if (exclude)
         return EndIncluding(window);
-    return SetWindowSubclass(window, IncludeProc, kIncludeId, 0) && SetPropW(window, kIncludeProperty, reinterpret_cast<HANDLE>(1));
+    return SetWindowSubclass(window, IncludeProc, kIncludeId, 0)
+           && SetPropW(window, kIncludeProperty, reinterpret_cast<HANDLE>(1));
 }

@@ -7,7 +7,8 @@
 
 #ifndef __AFX_POSITION_DEFINED
 #define __AFX_POSITION_DEFINED
-struct __POSITION {};
+struct __POSITION
+{};
 typedef __POSITION* POSITION;
 #endif
 
@@ -38,8 +39,18 @@ public:
 
     POSITION AddHead(ARG_TYPE newElement) { return InsertAfterNode(nullptr, newElement); }
     POSITION AddTail(ARG_TYPE newElement) { return InsertAfterNode(m_pTail, newElement); }
-    TYPE RemoveHead() { TYPE value = m_pHead->data; FreeNode(m_pHead); return value; }
-    TYPE RemoveTail() { TYPE value = m_pTail->data; FreeNode(m_pTail); return value; }
+    TYPE RemoveHead()
+    {
+        TYPE value = m_pHead->data;
+        FreeNode(m_pHead);
+        return value;
+    }
+    TYPE RemoveTail()
+    {
+        TYPE value = m_pTail->data;
+        FreeNode(m_pTail);
+        return value;
+    }
     void RemoveAll()
     {
         while (m_pHead)
@@ -48,10 +59,30 @@ public:
 
     POSITION GetHeadPosition() const { return ToPosition(m_pHead); }
     POSITION GetTailPosition() const { return ToPosition(m_pTail); }
-    TYPE& GetNext(POSITION& rPosition) { CNode* p = ToNode(rPosition); rPosition = ToPosition(p->pNext); return p->data; }
-    const TYPE& GetNext(POSITION& rPosition) const { CNode* p = ToNode(rPosition); rPosition = ToPosition(p->pNext); return p->data; }
-    TYPE& GetPrev(POSITION& rPosition) { CNode* p = ToNode(rPosition); rPosition = ToPosition(p->pPrev); return p->data; }
-    const TYPE& GetPrev(POSITION& rPosition) const { CNode* p = ToNode(rPosition); rPosition = ToPosition(p->pPrev); return p->data; }
+    TYPE& GetNext(POSITION& rPosition)
+    {
+        CNode* p = ToNode(rPosition);
+        rPosition = ToPosition(p->pNext);
+        return p->data;
+    }
+    const TYPE& GetNext(POSITION& rPosition) const
+    {
+        CNode* p = ToNode(rPosition);
+        rPosition = ToPosition(p->pNext);
+        return p->data;
+    }
+    TYPE& GetPrev(POSITION& rPosition)
+    {
+        CNode* p = ToNode(rPosition);
+        rPosition = ToPosition(p->pPrev);
+        return p->data;
+    }
+    const TYPE& GetPrev(POSITION& rPosition) const
+    {
+        CNode* p = ToNode(rPosition);
+        rPosition = ToPosition(p->pPrev);
+        return p->data;
+    }
     TYPE& GetAt(POSITION position) { return ToNode(position)->data; }
     const TYPE& GetAt(POSITION position) const { return ToNode(position)->data; }
     void SetAt(POSITION pos, ARG_TYPE newElement) { ToNode(pos)->data = newElement; }
@@ -109,5 +140,4 @@ private:
 };
 
 class CPtrList : public CList<void*, void*>
-{
-};
+{};

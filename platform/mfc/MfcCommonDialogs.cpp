@@ -21,8 +21,7 @@ CFindReplaceDialog::CFindReplaceDialog()
 BOOL CFindReplaceDialog::Create(BOOL bFindDialogOnly, LPCWSTR lpszFindWhat, LPCWSTR lpszReplaceWith, DWORD dwFlags,
                                 CWnd* pParentWnd)
 {
-    if (!m_fr.lpstrFindWhat)
-    {
+    if (!m_fr.lpstrFindWhat) {
         m_fr.lpstrFindWhat = m_szFindWhat;
         m_fr.wFindWhatLen = (WORD)_countof(m_szFindWhat);
     }

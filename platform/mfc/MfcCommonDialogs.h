@@ -49,7 +49,8 @@ class GVMFC_API CPrintDialog : public CCommonDialog
 {
 public:
     explicit CPrintDialog(BOOL bPrintSetupOnly,
-                          DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE | PD_NOSELECTION,
+                          DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE
+                                          | PD_NOSELECTION,
                           CWnd* pParentWnd = nullptr);
     ~CPrintDialog() override;
     // IDOK when the user confirmed; the printer DC then belongs to the caller.

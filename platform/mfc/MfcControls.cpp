@@ -1,6 +1,8 @@
 #include "MfcControls.h"
 
-void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
+void CButton::DrawItem(LPDRAWITEMSTRUCT)
+{
+}
 
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
@@ -15,8 +17,7 @@ BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
 void CComboBox::GetLBText(int nIndex, CString& rString) const
 {
     int length = GetLBTextLen(nIndex);
-    if (length < 0)
-    {
+    if (length < 0) {
         rString.Empty();
         return;
     }
@@ -35,14 +36,11 @@ void CToolTipCtrl::FillInToolInfo(TTTOOLINFOW& ti, CWnd* pWnd, UINT_PTR nIDTool)
 {
     ti = TTTOOLINFOW();
     ti.cbSize = TTTOOLINFOW_V1_SIZE;
-    if (nIDTool == 0)
-    {
+    if (nIDTool == 0) {
         ti.hwnd = ::GetParent(pWnd->GetSafeHwnd());
         ti.uFlags = TTF_IDISHWND;
         ti.uId = (UINT_PTR)pWnd->GetSafeHwnd();
-    }
-    else
-    {
+    } else {
         ti.hwnd = pWnd->GetSafeHwnd();
         ti.uId = nIDTool;
     }

@@ -32,8 +32,7 @@ HWND CDataExchange::PrepareEditCtrl(int nIDC)
 
 void CDataExchange::Fail()
 {
-    if (m_bSaveAndValidate && m_hWndLastControl)
-    {
+    if (m_bSaveAndValidate && m_hWndLastControl) {
         ::SetFocus(m_hWndLastControl);
         if (m_bEditLastControl)
             ::SendMessageW(m_hWndLastControl, EM_SETSEL, 0, -1);
@@ -50,8 +49,7 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
         AfxThrowNotSupportedException();
 }
 
-namespace
-{
+namespace {
 // Whole text as a decimal integer, surrounding blanks allowed.
 bool ParseInteger(HWND hWnd, long long& value)
 {
@@ -77,8 +75,7 @@ template <class Integer>
 void ExchangeInteger(CDataExchange* pDX, int nIDC, Integer& value, long long low, long long high)
 {
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
-    if (!pDX->m_bSaveAndValidate)
-    {
+    if (!pDX->m_bSaveAndValidate) {
         AfxSetWindowText(hWndCtrl, std::to_wstring(value).c_str());
         return;
     }
@@ -87,7 +84,7 @@ void ExchangeInteger(CDataExchange* pDX, int nIDC, Integer& value, long long low
         FailInteger(pDX);
     value = (Integer)parsed;
 }
-}
+} // namespace
 
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
 {
@@ -101,8 +98,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value)
 
 // --- CDialog ------------------------------------------------------------------------
 
-namespace
-{
+namespace {
 // Messages of our dialogs go through their objects first; what they leave
 // reaches this procedure through the dialog manager: WM_INITDIALOG too, so
 // that a common dialog's own procedure initialises it instead.
@@ -113,12 +109,15 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
     CDialog* pDialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(hWnd));
     return pDialog ? pDialog->OnInitDialog() : TRUE;
 }
+} // namespace
+
+CDialog::CDialog() : m_lpszTemplateName(nullptr), m_nIDHelp(0), m_pParentWnd(nullptr), m_bEnded(false)
+{
 }
 
-CDialog::CDialog() : m_lpszTemplateName(nullptr), m_nIDHelp(0), m_pParentWnd(nullptr), m_bEnded(false) {}
-
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_lpszTemplateName(MAKEINTRESOURCEW(nIDTemplate)), m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd), m_bEnded(false)
+    : m_lpszTemplateName(MAKEINTRESOURCEW(nIDTemplate)), m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd),
+      m_bEnded(false)
 {
 }
 
@@ -159,8 +158,7 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEW lpDialogTemplate, CWnd* pParentWnd,
     AfxHookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParamW(hInst, lpDialogTemplate, hWndParent, AfxDlgProc, 0);
     AfxUnhookWindowCreate();
-    if (hWnd && m_bEnded)
-    {
+    if (hWnd && m_bEnded) {
         ::DestroyWindow(hWnd);
         return FALSE;
     }
@@ -169,8 +167,7 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEW lpDialogTemplate, CWnd* pParentWnd,
 
 BOOL CDialog::OnInitDialog()
 {
-    if (!UpdateData(FALSE))
-    {
+    if (!UpdateData(FALSE)) {
         EndDialog(-1);
         return FALSE;
     }

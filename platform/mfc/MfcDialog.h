@@ -8,7 +8,7 @@ class GVMFC_API CDataExchange
 public:
     CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 
-    BOOL m_bSaveAndValidate;  // TRUE: controls → members
+    BOOL m_bSaveAndValidate; // TRUE: controls → members
     CWnd* m_pDlgWnd;
 
     // The control's window; a missing control throws CNotSupportedException.
@@ -41,7 +41,8 @@ public:
     // initialisation (EndDialog) is destroyed again and the creation fails.
     virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     virtual BOOL Create(LPCWSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
-    virtual BOOL CreateIndirect(LPCDLGTEMPLATEW lpDialogTemplate, CWnd* pParentWnd = nullptr, HINSTANCE hInst = nullptr);
+    virtual BOOL CreateIndirect(LPCDLGTEMPLATEW lpDialogTemplate, CWnd* pParentWnd = nullptr,
+                                HINSTANCE hInst = nullptr);
 
     virtual BOOL OnInitDialog();
     void EndDialog(int nResult);

@@ -10,13 +10,11 @@ public:
 };
 
 class GVMFC_API CNotSupportedException : public CException
-{
-};
+{};
 
 // Thrown by CDataExchange::Fail; UpdateData catches it and returns FALSE.
 class GVMFC_API CUserException : public CException
-{
-};
+{};
 
 [[noreturn]] GVMFC_API void AfxThrowNotSupportedException();
 [[noreturn]] GVMFC_API void AfxThrowUserException();

@@ -36,7 +36,10 @@ public:
     CPen(int nPenStyle, int nWidth, COLORREF crColor) { CreatePen(nPenStyle, nWidth, crColor); }
     static CPen* FromHandle(HPEN hPen) { return static_cast<CPen*>(CGdiObject::FromHandle(hPen)); }
     operator HPEN() const { return (HPEN)m_hObject; }
-    BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor) { return Attach(::CreatePen(nPenStyle, nWidth, crColor)); }
+    BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
+    {
+        return Attach(::CreatePen(nPenStyle, nWidth, crColor));
+    }
 };
 
 class GVMFC_API CBrush : public CGdiObject
@@ -117,11 +120,19 @@ public:
     COLORREF GetBkColor() const { return ::GetBkColor(m_hDC); }
     int SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
     int GetBkMode() const { return ::GetBkMode(m_hDC); }
-    int IntersectClipRect(LPCRECT lpRect) { return ::IntersectClipRect(m_hDC, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+    int IntersectClipRect(LPCRECT lpRect)
+    {
+        return ::IntersectClipRect(m_hDC, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+    }
     int SelectClipRgn(HRGN hRgn) { return ::SelectClipRgn(m_hDC, hRgn); }
 
     // Drawing.
-    CPoint MoveTo(int x, int y) { POINT old = {0, 0}; ::MoveToEx(m_hDC, x, y, &old); return old; }
+    CPoint MoveTo(int x, int y)
+    {
+        POINT old = {0, 0};
+        ::MoveToEx(m_hDC, x, y, &old);
+        return old;
+    }
     CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
     BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
     BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
@@ -136,7 +147,10 @@ public:
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
     void Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight);
     BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) { return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags); }
-    BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState) { return ::DrawFrameControl(m_hDC, lpRect, nType, nState); }
+    BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState)
+    {
+        return ::DrawFrameControl(m_hDC, lpRect, nType, nState);
+    }
     void DrawFocusRect(LPCRECT lpRect) { ::DrawFocusRect(m_hDC, lpRect); }
     BOOL DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
     BOOL DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBrush = nullptr)
@@ -145,7 +159,8 @@ public:
     }
     BOOL DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush = nullptr)
     {
-        return ::DrawStateW(m_hDC, hBrush, nullptr, (LPARAM)hBitmap, 0, pt.x, pt.y, size.cx, size.cy, nFlags | DST_BITMAP);
+        return ::DrawStateW(m_hDC, hBrush, nullptr, (LPARAM)hBitmap, 0, pt.x, pt.y, size.cx, size.cy,
+                            nFlags | DST_BITMAP);
     }
     COLORREF SetPixel(int x, int y, COLORREF crColor) { return ::SetPixel(m_hDC, x, y, crColor); }
     COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
@@ -156,13 +171,20 @@ public:
     BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
                     int nSrcHeight, DWORD dwRop)
     {
-        return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop);
+        return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, nSrcWidth, nSrcHeight,
+                            dwRop);
     }
     BOOL GradientFill(TRIVERTEX* pVertices, ULONG nVertices, void* pMesh, ULONG nMeshElements, DWORD dwMode);
 
     // Text.
-    int DrawText(LPCWSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) { return ::DrawTextW(m_hDC, lpszString, nCount, lpRect, nFormat); }
-    int DrawText(const CString& str, LPRECT lpRect, UINT nFormat) { return DrawText(str, str.GetLength(), lpRect, nFormat); }
+    int DrawText(LPCWSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
+    {
+        return ::DrawTextW(m_hDC, lpszString, nCount, lpRect, nFormat);
+    }
+    int DrawText(const CString& str, LPRECT lpRect, UINT nFormat)
+    {
+        return DrawText(str, str.GetLength(), lpRect, nFormat);
+    }
     BOOL TextOut(int x, int y, LPCWSTR lpszString, int nCount) { return ::TextOutW(m_hDC, x, y, lpszString, nCount); }
     BOOL TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }
     CSize GetTextExtent(LPCWSTR lpszString, int nCount) const;

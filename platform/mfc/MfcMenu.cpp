@@ -22,17 +22,14 @@ CMenu* CMenu::FindPopupMenuFromID(HMENU hMenu, UINT nID)
     if (!hMenu || !::IsMenu(hMenu))
         return nullptr;
     int count = ::GetMenuItemCount(hMenu);
-    for (int i = 0; i < count; ++i)
-    {
+    for (int i = 0; i < count; ++i) {
         HMENU hSub = ::GetSubMenu(hMenu, i);
-        if (hSub)
-        {
+        if (hSub) {
             if ((UINT)(UINT_PTR)hSub == nID)
                 return FromHandlePermanent(hMenu);
             if (CMenu* pFound = FindPopupMenuFromID(hSub, nID))
                 return pFound;
-        }
-        else if (::GetMenuItemID(hMenu, i) == nID)
+        } else if (::GetMenuItemID(hMenu, i) == nID)
             return FromHandlePermanent(hMenu);
     }
     return nullptr;
@@ -63,8 +60,7 @@ BOOL CMenu::DestroyMenu()
 int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
 {
     int length = ::GetMenuStringW(m_hMenu, nIDItem, nullptr, 0, nFlags);
-    if (length <= 0)
-    {
+    if (length <= 0) {
         rString.Empty();
         return 0;
     }
@@ -83,6 +79,10 @@ BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect
     return result;
 }
 
-void CMenu::DrawItem(LPDRAWITEMSTRUCT) {}
+void CMenu::DrawItem(LPDRAWITEMSTRUCT)
+{
+}
 
-void CMenu::MeasureItem(LPMEASUREITEMSTRUCT) {}
+void CMenu::MeasureItem(LPMEASUREITEMSTRUCT)
+{
+}

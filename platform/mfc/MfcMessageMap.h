@@ -15,10 +15,10 @@ typedef BOOL (*AFX_MSG_THUNK)(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lP
 
 struct AFX_MSGMAP_ENTRY
 {
-    UINT nMessage;    // window message; WM_COMMAND, WM_NOTIFY or a reflected message
-    UINT nCode;       // notification code, as a WORD (as MFC keeps it)
-    UINT nID;         // first control or command id
-    UINT nLastID;     // last control or command id
+    UINT nMessage;     // window message; WM_COMMAND, WM_NOTIFY or a reflected message
+    UINT nCode;        // notification code, as a WORD (as MFC keeps it)
+    UINT nID;          // first control or command id
+    UINT nLastID;      // last control or command id
     AFX_MSG_THUNK pfn; // null ends the map
 };
 
@@ -45,6 +45,7 @@ struct AFX_CTLCOLOR
 
 struct AFX_CMDHANDLERINFO;
 
+// clang-format off
 // MFC's reflection offset: a child's own notifications come back to it as
 // WM_REFLECT_BASE + the parent's message.
 #define WM_REFLECT_BASE 0xBC00
@@ -227,3 +228,4 @@ protected: \
 #define ON_WM_MEASUREITEM_REFLECT() AFX_ON_VOID_TRUE(WM_REFLECT_BASE + WM_MEASUREITEM, MeasureItem, (LPMEASUREITEMSTRUCT), reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam))
 #define ON_WM_HSCROLL_REFLECT() AFX_ON_VOID(WM_REFLECT_BASE + WM_HSCROLL, HScroll, (UINT, UINT), LOWORD(wParam), (UINT)(short)HIWORD(wParam))
 #define ON_WM_VSCROLL_REFLECT() AFX_ON_VOID(WM_REFLECT_BASE + WM_VSCROLL, VScroll, (UINT, UINT), LOWORD(wParam), (UINT)(short)HIWORD(wParam))
+// clang-format on

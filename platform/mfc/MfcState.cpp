@@ -7,8 +7,7 @@
 #include "MfcWnd.h"
 #include <commctrl.h>
 
-namespace
-{
+namespace {
 DWORD g_tlsIndex = TLS_OUT_OF_INDEXES;
 HINSTANCE g_hLayerInstance = nullptr;
 AFX_MODULE_STATE g_moduleState = {nullptr, nullptr};
@@ -26,21 +25,18 @@ void FreeThreadState()
         ::UnhookWindowsHookEx(pState->m_hHookOldCbtFilter);
     delete pState;
 }
-}
+} // namespace
 
 BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
 {
-    switch (dwReason)
-    {
+    switch (dwReason) {
     case DLL_PROCESS_ATTACH:
         g_hLayerInstance = hInstance;
         g_tlsIndex = ::TlsAlloc();
         g_moduleState.m_hCurrentInstanceHandle = ::GetModuleHandleW(nullptr);
         g_moduleState.m_hCurrentResourceHandle = g_moduleState.m_hCurrentInstanceHandle;
         return g_tlsIndex != TLS_OUT_OF_INDEXES;
-    case DLL_THREAD_DETACH:
-        FreeThreadState();
-        break;
+    case DLL_THREAD_DETACH: FreeThreadState(); break;
     case DLL_PROCESS_DETACH:
         FreeThreadState();
         ::TlsFree(g_tlsIndex);
@@ -58,8 +54,7 @@ AFX_THREAD_STATE* AfxPeekThreadState()
 AFX_THREAD_STATE* AfxGetThreadState()
 {
     AFX_THREAD_STATE* pState = AfxPeekThreadState();
-    if (!pState)
-    {
+    if (!pState) {
         pState = new AFX_THREAD_STATE;
         ::TlsSetValue(g_tlsIndex, pState);
     }
@@ -127,8 +122,7 @@ void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL)
 {
     if (!state.bInitialized)
         return;
-    for (CDynLinkLibrary* p = g_pFirstLibrary; p;)
-    {
+    for (CDynLinkLibrary* p = g_pFirstLibrary; p;) {
         CDynLinkLibrary* pNext = p->m_pNextDLL;
         if (p->m_hModule == state.hModule)
             delete p;
@@ -146,8 +140,7 @@ CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state)
 CDynLinkLibrary::~CDynLinkLibrary()
 {
     for (CDynLinkLibrary** pp = &g_pFirstLibrary; *pp; pp = &(*pp)->m_pNextDLL)
-        if (*pp == this)
-        {
+        if (*pp == this) {
             *pp = m_pNextDLL;
             break;
         }
@@ -179,7 +172,9 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
 
 // --- exceptions -----------------------------------------------------------------------
 
-CException::~CException() {}
+CException::~CException()
+{
+}
 
 void AfxThrowNotSupportedException()
 {
@@ -198,17 +193,15 @@ BOOL AfxPreTranslateMessage(MSG* pMsg)
     return CWnd::WalkPreTranslateTree(nullptr, pMsg);
 }
 
-namespace
-{
+namespace {
 void DispatchOne(MSG& msg)
 {
-    if (!AfxPreTranslateMessage(&msg))
-    {
+    if (!AfxPreTranslateMessage(&msg)) {
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
 }
-}
+} // namespace
 
 BOOL AfxPumpMessage()
 {
@@ -231,8 +224,7 @@ void AfxIdleProcessing()
 int AfxRunMessageLoop()
 {
     MSG msg;
-    for (;;)
-    {
+    for (;;) {
         if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
             AfxIdleProcessing();
         if (::GetMessageW(&msg, nullptr, 0, 0) <= 0)
@@ -244,10 +236,8 @@ int AfxRunMessageLoop()
 void AfxPumpPendingMessages()
 {
     MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        if (msg.message == WM_QUIT)
-        {
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
             ::PostQuitMessage((int)msg.wParam);
             break;
         }
@@ -259,6 +249,6 @@ void AfxPumpPendingMessages()
 size_t AfxGetTemporaryObjectCount()
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();
-    return pState->m_windows.TemporaryCount() + pState->m_dcs.TemporaryCount() +
-           pState->m_gdiObjects.TemporaryCount() + pState->m_menus.TemporaryCount();
+    return pState->m_windows.TemporaryCount() + pState->m_dcs.TemporaryCount() + pState->m_gdiObjects.TemporaryCount()
+           + pState->m_menus.TemporaryCount();
 }

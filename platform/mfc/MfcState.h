@@ -54,8 +54,7 @@ public:
     {
         std::unordered_map<H, T*> temporary;
         temporary.swap(m_temporary);
-        for (auto& entry : temporary)
-        {
+        for (auto& entry : temporary) {
             clearHandle(entry.second);
             delete entry.second;
         }

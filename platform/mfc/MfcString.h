@@ -46,15 +46,51 @@ public:
         m_str.resize(nNewLength);
     }
 
-    CString& operator=(LPCWSTR psz) { m_str = psz ? psz : L""; return *this; }
-    CString& operator=(WCHAR ch) { m_str.assign(1, ch); return *this; }
-    CString& operator+=(const CString& str) { m_str += str.m_str; return *this; }
-    CString& operator+=(LPCWSTR psz) { if (psz) m_str += psz; return *this; }
-    CString& operator+=(WCHAR ch) { m_str += ch; return *this; }
+    CString& operator=(LPCWSTR psz)
+    {
+        m_str = psz ? psz : L"";
+        return *this;
+    }
+    CString& operator=(WCHAR ch)
+    {
+        m_str.assign(1, ch);
+        return *this;
+    }
+    CString& operator+=(const CString& str)
+    {
+        m_str += str.m_str;
+        return *this;
+    }
+    CString& operator+=(LPCWSTR psz)
+    {
+        if (psz)
+            m_str += psz;
+        return *this;
+    }
+    CString& operator+=(WCHAR ch)
+    {
+        m_str += ch;
+        return *this;
+    }
     friend CString operator+(const CString& a, const CString& b) { return CString(a.m_str + b.m_str); }
-    friend CString operator+(const CString& a, LPCWSTR b) { CString r(a); r += b; return r; }
-    friend CString operator+(LPCWSTR a, const CString& b) { CString r(a); r += b; return r; }
-    friend CString operator+(const CString& a, WCHAR b) { CString r(a); r += b; return r; }
+    friend CString operator+(const CString& a, LPCWSTR b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(LPCWSTR a, const CString& b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(const CString& a, WCHAR b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
     friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
     friend bool operator==(const CString& a, LPCWSTR b) { return a.Compare(b) == 0; }
     friend bool operator==(LPCWSTR a, const CString& b) { return b.Compare(a) == 0; }
@@ -66,7 +102,11 @@ public:
     int CompareNoCase(LPCWSTR psz) const { return _wcsicmp(m_str.c_str(), psz ? psz : L""); }
 
     CString Left(int nCount) const { return CString(m_str.substr(0, Clamp(nCount))); }
-    CString Right(int nCount) const { int n = Clamp(nCount); return CString(m_str.substr(m_str.size() - n)); }
+    CString Right(int nCount) const
+    {
+        int n = Clamp(nCount);
+        return CString(m_str.substr(m_str.size() - n));
+    }
     CString Mid(int iFirst) const { return Mid(iFirst, GetLength()); }
     CString Mid(int iFirst, int nCount) const
     {
@@ -76,8 +116,17 @@ public:
     int Find(WCHAR ch, int iStart = 0) const { return ToIndex(m_str.find(ch, Clamp(iStart))); }
     int Find(LPCWSTR psz, int iStart = 0) const { return psz ? ToIndex(m_str.find(psz, Clamp(iStart))) : -1; }
     int ReverseFind(WCHAR ch) const { return ToIndex(m_str.rfind(ch)); }
-    int Insert(int iIndex, WCHAR ch) { m_str.insert(Clamp(iIndex), 1, ch); return GetLength(); }
-    int Insert(int iIndex, LPCWSTR psz) { if (psz) m_str.insert(Clamp(iIndex), psz); return GetLength(); }
+    int Insert(int iIndex, WCHAR ch)
+    {
+        m_str.insert(Clamp(iIndex), 1, ch);
+        return GetLength();
+    }
+    int Insert(int iIndex, LPCWSTR psz)
+    {
+        if (psz)
+            m_str.insert(Clamp(iIndex), psz);
+        return GetLength();
+    }
     int Delete(int iIndex, int nCount = 1)
     {
         if (iIndex >= 0 && iIndex < GetLength() && nCount > 0)
@@ -100,10 +149,28 @@ public:
             m_str.replace(pos, from.size(), to);
         return count;
     }
-    CString& MakeUpper() { for (auto& c : m_str) c = (WCHAR)towupper(c); return *this; }
-    CString& MakeLower() { for (auto& c : m_str) c = (WCHAR)towlower(c); return *this; }
-    CString& TrimLeft() { m_str.erase(0, m_str.find_first_not_of(L" \t\r\n")); return *this; }
-    CString& TrimRight() { m_str.erase(m_str.find_last_not_of(L" \t\r\n") + 1); return *this; }
+    CString& MakeUpper()
+    {
+        for (auto& c : m_str)
+            c = (WCHAR)towupper(c);
+        return *this;
+    }
+    CString& MakeLower()
+    {
+        for (auto& c : m_str)
+            c = (WCHAR)towlower(c);
+        return *this;
+    }
+    CString& TrimLeft()
+    {
+        m_str.erase(0, m_str.find_first_not_of(L" \t\r\n"));
+        return *this;
+    }
+    CString& TrimRight()
+    {
+        m_str.erase(m_str.find_last_not_of(L" \t\r\n") + 1);
+        return *this;
+    }
     CString& Trim() { return TrimRight().TrimLeft(); }
 
     void Format(LPCWSTR pszFormat, ...)
@@ -129,7 +196,10 @@ public:
         va_copy(count, args);
         int length = _vscwprintf(pszFormat, count);
         va_end(count);
-        if (length < 0) { m_str.clear(); return; }
+        if (length < 0) {
+            m_str.clear();
+            return;
+        }
         std::wstring text(length + 1, L'\0');
         _vsnwprintf(&text[0], text.size(), pszFormat, args);
         text.resize(length);
@@ -141,7 +211,10 @@ public:
         HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCEW((nID >> 4) + 1), (LPCWSTR)RT_STRING);
         LPCWSTR text = nullptr;
         int length = hInst ? ::LoadStringW(hInst, nID, (LPWSTR)&text, 0) : 0;
-        if (length <= 0) { m_str.clear(); return FALSE; }
+        if (length <= 0) {
+            m_str.clear();
+            return FALSE;
+        }
         m_str.assign(text, length);
         return TRUE;
     }

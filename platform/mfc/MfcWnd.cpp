@@ -12,9 +12,13 @@ const CWnd CWnd::wndBottom(HWND_BOTTOM);
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
-CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr) {}
+CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr)
+{
+}
 
-CWnd::CWnd(HWND hWndConstant) : m_hWnd(hWndConstant), m_pfnSuper(nullptr) {}
+CWnd::CWnd(HWND hWndConstant) : m_hWnd(hWndConstant), m_pfnSuper(nullptr)
+{
+}
 
 CWnd::~CWnd()
 {
@@ -64,8 +68,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
         return FALSE;
     PreSubclassWindow();
     WNDPROC oldProc = (WNDPROC)::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, (LONG_PTR)AfxWndProc);
-    if (!oldProc)
-    {
+    if (!oldProc) {
         Detach();
         return FALSE;
     }
@@ -93,13 +96,11 @@ HWND CWnd::UnsubclassWindow()
 LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (code == HCBT_CREATEWND && pState->m_pWndInit)
-    {
+    if (code == HCBT_CREATEWND && pState->m_pWndInit) {
         CWnd* pWndInit = pState->m_pWndInit;
         pState->m_pWndInit = nullptr;
         HWND hWnd = (HWND)wParam;
-        if (pWndInit->Attach(hWnd))
-        {
+        if (pWndInit->Attach(hWnd)) {
             pWndInit->PreSubclassWindow();
             WNDPROC oldProc = (WNDPROC)::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, (LONG_PTR)AfxWndProc);
             if (oldProc != AfxWndProc)
@@ -120,37 +121,34 @@ void AfxHookWindowCreate(CWnd* pWnd)
 BOOL AfxUnhookWindowCreate()
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (pState->m_hHookOldCbtFilter)
-    {
+    if (pState->m_hHookOldCbtFilter) {
         ::UnhookWindowsHookEx(pState->m_hHookOldCbtFilter);
         pState->m_hHookOldCbtFilter = nullptr;
     }
-    if (pState->m_pWndInit)
-    {
+    if (pState->m_pWndInit) {
         pState->m_pWndInit = nullptr;
         return FALSE;
     }
     return TRUE;
 }
 
-BOOL CWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                  CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+BOOL CWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                  UINT nID, CCreateContext* pContext)
 {
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, (LPVOID)pContext);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
-                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                    CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
-    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
-                    (HMENU)(UINT_PTR)nID, lpParam);
+    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), (HMENU)(UINT_PTR)nID, lpParam);
 }
 
 // A window whose creation fails before it exists gets no PostNcDestroy here
 // (unlike MFC): a self-deleting object must not vanish inside its Create.
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
-                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                    int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
 {
     if (m_hWnd)
         return FALSE;
@@ -180,13 +178,18 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
 BOOL CWnd::PreCreateWindow(CREATESTRUCTW& cs)
 {
     if (!cs.lpszClass)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, ::LoadCursorW(nullptr, (LPCWSTR)IDC_ARROW));
+        cs.lpszClass =
+            AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, ::LoadCursorW(nullptr, (LPCWSTR)IDC_ARROW));
     return TRUE;
 }
 
-void CWnd::PreSubclassWindow() {}
+void CWnd::PreSubclassWindow()
+{
+}
 
-void CWnd::PostNcDestroy() {}
+void CWnd::PostNcDestroy()
+{
+}
 
 BOOL CWnd::DestroyWindow()
 {
@@ -206,14 +209,14 @@ LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgro
     static std::vector<std::wstring> s_names;
     HINSTANCE hInst = AfxGetInstanceHandle();
     wchar_t name[96];
-    _snwprintf(name, 96, L"GvMfc:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor, (void*)hbrBackground, (void*)hIcon);
+    _snwprintf(name, 96, L"GvMfc:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor, (void*)hbrBackground,
+               (void*)hIcon);
     name[95] = 0;
     for (const std::wstring& known : s_names)
         if (known == name)
             return known.c_str();
     WNDCLASSW wc = {};
-    if (!::GetClassInfoW(hInst, name, &wc))
-    {
+    if (!::GetClassInfoW(hInst, name, &wc)) {
         wc.style = nClassStyle;
         wc.lpfnWndProc = ::DefWindowProcW;
         wc.hInstance = hInst;
@@ -240,19 +243,14 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
     pState->m_lastSentMsg.lParam = lParam;
     LRESULT lResult = 0;
     // Exceptions must not unwind through the system's frames.
-    try
-    {
+    try {
         lResult = pWnd->WindowProc(nMsg, wParam, lParam);
-    }
-    catch (CException* e)
-    {
+    } catch (CException* e) {
         e->Delete();
         lResult = nMsg == WM_CREATE ? -1 : 0;
         if (nMsg == WM_PAINT)
             ::ValidateRect(hWnd, nullptr);
-    }
-    catch (...)
-    {
+    } catch (...) {
         lResult = nMsg == WM_CREATE ? -1 : 0;
     }
     // A handler that ended the object without CWnd::OnNcDestroy leaves no
@@ -297,8 +295,7 @@ const MSG* CWnd::GetCurrentMessage()
     return &AfxGetThreadState()->m_lastSentMsg;
 }
 
-namespace
-{
+namespace {
 // The first entry of the chain for (message, code, id), or null.
 const AFX_MSGMAP_ENTRY* FindEntry(const AFX_MSGMAP* pMap, UINT message, UINT code, UINT id)
 {
@@ -308,20 +305,18 @@ const AFX_MSGMAP_ENTRY* FindEntry(const AFX_MSGMAP* pMap, UINT message, UINT cod
                 return p;
     return nullptr;
 }
-}
+} // namespace
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     LRESULT lResult = 0;
-    if (message == WM_COMMAND)
-    {
+    if (message == WM_COMMAND) {
         if (!OnCommand(wParam, lParam))
             return FALSE;
         *pResult = 1;
         return TRUE;
     }
-    if (message == WM_NOTIFY)
-    {
+    if (message == WM_NOTIFY) {
         const NMHDR* pNMHDR = reinterpret_cast<const NMHDR*>(lParam);
         if (!pNMHDR || !pNMHDR->hwndFrom || !OnNotify(wParam, lParam, &lResult))
             return FALSE;
@@ -329,13 +324,11 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         return TRUE;
     }
     const AFX_MSGMAP* pMap = GetMessageMap();
-    if (message >= AFX_REGISTERED_MESSAGE && message <= 0xFFFF)
-    {
+    if (message >= AFX_REGISTERED_MESSAGE && message <= 0xFFFF) {
         // Registered messages: each entry's thunk checks the value it names.
         for (const AFX_MSGMAP* p = pMap; p; p = p->pfnGetBaseMap ? p->pfnGetBaseMap() : nullptr)
             for (const AFX_MSGMAP_ENTRY* e = p->lpEntries; e->pfn; ++e)
-                if (e->nMessage == AFX_REGISTERED_MESSAGE && e->pfn(this, message, wParam, lParam, &lResult))
-                {
+                if (e->nMessage == AFX_REGISTERED_MESSAGE && e->pfn(this, message, wParam, lParam, &lResult)) {
                     *pResult = lResult;
                     return TRUE;
                 }
@@ -359,8 +352,7 @@ BOOL CWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHand
     if (pHandlerInfo)
         return TRUE;
     LRESULT lResult = 0;
-    if (message == WM_NOTIFY || message == WM_REFLECT_BASE + WM_NOTIFY)
-    {
+    if (message == WM_NOTIFY || message == WM_REFLECT_BASE + WM_NOTIFY) {
         AFX_NOTIFY* pNotify = static_cast<AFX_NOTIFY*>(pExtra);
         LRESULT* pResult = pNotify && pNotify->pResult ? pNotify->pResult : &lResult;
         return pEntry->pfn(this, message, nID, (LPARAM)(pNotify ? pNotify->pNMHDR : nullptr), pResult);
@@ -373,15 +365,12 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     UINT nID = LOWORD(wParam);
     HWND hWndCtrl = (HWND)lParam;
     int nCode = HIWORD(wParam);
-    if (!hWndCtrl)
-    {
+    if (!hWndCtrl) {
         // Menus and accelerators.
         if (nID == 0)
             return FALSE;
         nCode = CN_COMMAND;
-    }
-    else
-    {
+    } else {
         if (AfxGetThreadState()->m_hLockoutNotifyWindow == m_hWnd)
             return TRUE;
         CWnd* pChild = FromHandlePermanent(hWndCtrl);
@@ -414,8 +403,7 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     LRESULT lResult = 0;
     if (!pResult)
         pResult = &lResult;
-    switch (message)
-    {
+    switch (message) {
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_PARENTNOTIFY:
@@ -424,23 +412,19 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_DELETEITEM:
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
-    case WM_COMPAREITEM:
-        return CWnd::OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
+    case WM_COMPAREITEM: return CWnd::OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
     case WM_COMMAND:
-        if (CWnd::OnCmdMsg(0, MAKELONG(HIWORD(wParam), WM_REFLECT_BASE + WM_COMMAND), nullptr, nullptr))
-        {
+        if (CWnd::OnCmdMsg(0, MAKELONG(HIWORD(wParam), WM_REFLECT_BASE + WM_COMMAND), nullptr, nullptr)) {
             *pResult = 1;
             return TRUE;
         }
         return FALSE;
-    case WM_NOTIFY:
-    {
+    case WM_NOTIFY: {
         AFX_NOTIFY notify = {pResult, reinterpret_cast<NMHDR*>(lParam)};
         return CWnd::OnCmdMsg(0, MAKELONG(notify.pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY), &notify, nullptr);
     }
     default:
-        if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
-        {
+        if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
             AFX_CTLCOLOR ctl = {(HWND)lParam, (HDC)wParam, message - WM_CTLCOLORMSGBOX};
             return CWnd::OnWndMsg(WM_REFLECT_BASE + WM_CTLCOLOR, 0, (LPARAM)&ctl, pResult);
         }
@@ -474,8 +458,7 @@ BOOL CWnd::PreTranslateInput(LPMSG lpMsg)
 
 BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 {
-    for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd))
-    {
+    for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd)) {
         CWnd* pWnd = FromHandlePermanent(hWnd);
         if (pWnd && pWnd->PreTranslateMessage(pMsg))
             return TRUE;
@@ -490,8 +473,7 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
     // GetTopWindow(nullptr) would name the top-level windows.
     if (!m_hWnd)
         return;
-    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild; hChild = ::GetNextWindow(hChild, GW_HWNDNEXT))
-    {
+    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild; hChild = ::GetNextWindow(hChild, GW_HWNDNEXT)) {
         ::SendMessageW(hChild, message, wParam, lParam);
         if (bDeep)
             FromHandle(hChild)->SendMessageToDescendants(message, wParam, lParam, bDeep);
@@ -500,7 +482,9 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
 
 // --- data exchange -------------------------------------------------------------
 
-void CWnd::DoDataExchange(CDataExchange*) {}
+void CWnd::DoDataExchange(CDataExchange*)
+{
+}
 
 // Control notifications caused by the exchange reach no handler of this
 // window. Any failure ends the exchange with FALSE: invalid input after its
@@ -512,13 +496,10 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
     HWND hWndOldLockout = pState->m_hLockoutNotifyWindow;
     pState->m_hLockoutNotifyWindow = m_hWnd;
     BOOL bOK = FALSE;
-    try
-    {
+    try {
         DoDataExchange(&dx);
         bOK = TRUE;
-    }
-    catch (CException* e)
-    {
+    } catch (CException* e) {
         e->Delete();
     }
     pState->m_hLockoutNotifyWindow = hWndOldLockout;
@@ -595,8 +576,7 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     ::GetWindowRect(m_hWnd, &rect);
     int x = (area.left + area.right - (rect.right - rect.left)) / 2;
     int y = (area.top + area.bottom - (rect.bottom - rect.top)) / 2;
-    if (GetStyle() & WS_CHILD)
-    {
+    if (GetStyle() & WS_CHILD) {
         POINT pt = {x, y};
         ::ScreenToClient(::GetParent(m_hWnd), &pt);
         x = pt.x;
@@ -674,48 +654,174 @@ void CWnd::DragAcceptFiles(BOOL bAccept)
 
 // --- default handlers ----------------------------------------------------------------
 
-int CWnd::OnCreate(LPCREATESTRUCT) { return (int)Default(); }
-void CWnd::OnDestroy() { Default(); }
-void CWnd::OnClose() { Default(); }
-void CWnd::OnPaint() { Default(); }
-void CWnd::OnNcPaint() { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC*) { return (BOOL)Default(); }
-void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
-void CWnd::OnEnable(BOOL) { Default(); }
-void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
-void CWnd::OnTimer(UINT_PTR) { Default(); }
-UINT CWnd::OnGetDlgCode() { return (UINT)Default(); }
-void CWnd::OnDropFiles(HDROP) { Default(); }
-void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonUp(UINT, CPoint) { Default(); }
-BOOL CWnd::OnMouseWheel(UINT, short, CPoint) { return (BOOL)Default(); }
-int CWnd::OnMouseActivate(CWnd*, UINT, UINT) { return (int)Default(); }
-void CWnd::OnCaptureChanged(CWnd*) { Default(); }
-BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return (BOOL)Default(); }
-void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
-void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSetFocus(CWnd*) { Default(); }
-void CWnd::OnKillFocus(CWnd*) { Default(); }
-void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }
-void CWnd::OnActivateApp(BOOL, DWORD) { Default(); }
-BOOL CWnd::OnQueryNewPalette() { return (BOOL)Default(); }
-void CWnd::OnPaletteChanged(CWnd*) { Default(); }
-void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) { Default(); }
-LRESULT CWnd::OnNcHitTest(CPoint) { return Default(); }
-void CWnd::OnNcLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnNcLButtonUp(UINT, CPoint) { Default(); }
-LRESULT CWnd::OnMenuChar(UINT, UINT, CMenu*) { return Default(); }
-void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
+int CWnd::OnCreate(LPCREATESTRUCT)
+{
+    return (int)Default();
+}
+void CWnd::OnDestroy()
+{
+    Default();
+}
+void CWnd::OnClose()
+{
+    Default();
+}
+void CWnd::OnPaint()
+{
+    Default();
+}
+void CWnd::OnNcPaint()
+{
+    Default();
+}
+BOOL CWnd::OnEraseBkgnd(CDC*)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnSize(UINT, int, int)
+{
+    Default();
+}
+void CWnd::OnShowWindow(BOOL, UINT)
+{
+    Default();
+}
+void CWnd::OnEnable(BOOL)
+{
+    Default();
+}
+void CWnd::OnGetMinMaxInfo(MINMAXINFO*)
+{
+    Default();
+}
+void CWnd::OnTimer(UINT_PTR)
+{
+    Default();
+}
+UINT CWnd::OnGetDlgCode()
+{
+    return (UINT)Default();
+}
+void CWnd::OnDropFiles(HDROP)
+{
+    Default();
+}
+void CWnd::OnMouseMove(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnLButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnLButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnLButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnRButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnRButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMButtonUp(UINT, CPoint)
+{
+    Default();
+}
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint)
+{
+    return (BOOL)Default();
+}
+int CWnd::OnMouseActivate(CWnd*, UINT, UINT)
+{
+    return (int)Default();
+}
+void CWnd::OnCaptureChanged(CWnd*)
+{
+    Default();
+}
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnContextMenu(CWnd*, CPoint)
+{
+    Default();
+}
+void CWnd::OnChar(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnKeyUp(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnSysKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnSetFocus(CWnd*)
+{
+    Default();
+}
+void CWnd::OnKillFocus(CWnd*)
+{
+    Default();
+}
+void CWnd::OnActivate(UINT, CWnd*, BOOL)
+{
+    Default();
+}
+void CWnd::OnActivateApp(BOOL, DWORD)
+{
+    Default();
+}
+BOOL CWnd::OnQueryNewPalette()
+{
+    return (BOOL)Default();
+}
+void CWnd::OnPaletteChanged(CWnd*)
+{
+    Default();
+}
+void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*)
+{
+    Default();
+}
+LRESULT CWnd::OnNcHitTest(CPoint)
+{
+    return Default();
+}
+void CWnd::OnNcLButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcLButtonUp(UINT, CPoint)
+{
+    Default();
+}
+LRESULT CWnd::OnMenuChar(UINT, UINT, CMenu*)
+{
+    return Default();
+}
+void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL)
+{
+    Default();
+}
 
 // Unmaps the window (restoring the procedure it had), then lets the object
 // end itself.
@@ -746,34 +852,28 @@ void CWnd::OnVScroll(UINT, UINT, CScrollBar* pScrollBar)
 
 void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-    if (lpDrawItemStruct->CtlType == ODT_MENU)
-    {
+    if (lpDrawItemStruct->CtlType == ODT_MENU) {
         CMenu* pMenu = CMenu::FromHandlePermanent((HMENU)lpDrawItemStruct->hwndItem);
-        if (pMenu)
-        {
+        if (pMenu) {
             pMenu->DrawItem(lpDrawItemStruct);
             return;
         }
-    }
-    else if (ReflectLastMsg(lpDrawItemStruct->hwndItem))
+    } else if (ReflectLastMsg(lpDrawItemStruct->hwndItem))
         return;
     Default();
 }
 
 void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 {
-    if (lpMeasureItemStruct->CtlType == ODT_MENU)
-    {
+    if (lpMeasureItemStruct->CtlType == ODT_MENU) {
         CMenu* pMenu = CMenu::FindPopupMenuFromID(AfxGetThreadState()->m_hTrackingMenu, lpMeasureItemStruct->itemID);
         if (!pMenu)
             pMenu = CMenu::FindPopupMenuFromID(::GetMenu(m_hWnd), lpMeasureItemStruct->itemID);
-        if (pMenu)
-        {
+        if (pMenu) {
             pMenu->MeasureItem(lpMeasureItemStruct);
             return;
         }
-    }
-    else if (ReflectLastMsg(::GetDlgItem(m_hWnd, nIDCtl)))
+    } else if (ReflectLastMsg(::GetDlgItem(m_hWnd, nIDCtl)))
         return;
     Default();
 }
@@ -796,14 +896,9 @@ const AFX_MSGMAP* CWnd::GetMessageMap() const
 const AFX_MSGMAP* CWnd::GetThisMessageMap()
 {
     typedef CWnd ThisClass;
-    static const AFX_MSGMAP_ENTRY _messageEntries[] = {
-        ON_WM_NCDESTROY()
-        ON_WM_HSCROLL()
-        ON_WM_VSCROLL()
-        ON_WM_DRAWITEM()
-        ON_WM_MEASUREITEM()
-        ON_WM_CTLCOLOR()
-        {0, 0, 0, 0, nullptr}};
+    static const AFX_MSGMAP_ENTRY _messageEntries[] = {ON_WM_NCDESTROY() ON_WM_HSCROLL() ON_WM_VSCROLL()
+                                                           ON_WM_DRAWITEM() ON_WM_MEASUREITEM()
+                                                               ON_WM_CTLCOLOR(){0, 0, 0, 0, nullptr}};
     static const AFX_MSGMAP messageMap = {nullptr, &_messageEntries[0]};
     return &messageMap;
 }

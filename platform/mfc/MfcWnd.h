@@ -47,9 +47,8 @@ public:
     // Creation and destruction.
     virtual BOOL Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                         CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr);
-    virtual BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
-                          int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
-                          LPVOID lpParam = nullptr);
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                          int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
     virtual BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
                           const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     virtual BOOL DestroyWindow();
@@ -62,8 +61,14 @@ public:
     // Walks from pMsg->hwnd up the parent chain, offering the message to each
     // window object, and stops after hWndStop.
     static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
-    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::SendMessageW(m_hWnd, message, wParam, lParam); }
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::PostMessageW(m_hWnd, message, wParam, lParam); }
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
+    }
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::PostMessageW(m_hWnd, message, wParam, lParam);
+    }
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE);
     // The current message offered to the object of a child window.
     BOOL SendChildNotifyLastMsg(LRESULT* pResult = nullptr);
@@ -108,26 +113,57 @@ public:
     void ClientToScreen(LPRECT lpRect) const;
     void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
     void ScreenToClient(LPRECT lpRect) const;
-    void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const { ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), (LPPOINT)lpRect, 2); }
-    void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const { ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), lpPoint, nCount); }
+    void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
+    {
+        ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), (LPPOINT)lpRect, 2);
+    }
+    void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
+    {
+        ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), lpPoint, nCount);
+    }
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
-    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE) { ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint); }
-    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE) { MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint); }
+    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE)
+    {
+        ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+    }
+    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE)
+    {
+        MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
+    }
     BOOL BringWindowToTop() { return ::BringWindowToTop(m_hWnd); }
     // The window rectangle that has the given client rectangle; adjustBorder
     // leaves a client edge out.
-    enum AdjustType { adjustBorder = 0, adjustOutside = 1 };
+    enum AdjustType
+    {
+        adjustBorder = 0,
+        adjustOutside = 1
+    };
     virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder);
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
 
     // Painting. Without a window these do nothing: the system would take a
     // null handle for every window (or the desktop).
-    void Invalidate(BOOL bErase = TRUE) { if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, bErase); }
-    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { if (m_hWnd) ::InvalidateRect(m_hWnd, lpRect, bErase); }
-    void ValidateRect(LPCRECT lpRect) { if (m_hWnd) ::ValidateRect(m_hWnd, lpRect); }
+    void Invalidate(BOOL bErase = TRUE)
+    {
+        if (m_hWnd)
+            ::InvalidateRect(m_hWnd, nullptr, bErase);
+    }
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE)
+    {
+        if (m_hWnd)
+            ::InvalidateRect(m_hWnd, lpRect, bErase);
+    }
+    void ValidateRect(LPCRECT lpRect)
+    {
+        if (m_hWnd)
+            ::ValidateRect(m_hWnd, lpRect);
+    }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, HRGN hrgnUpdate = nullptr,
-                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE) { return m_hWnd && ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags); }
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE)
+    {
+        return m_hWnd && ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags);
+    }
     BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
     void SetRedraw(BOOL bRedraw = TRUE) { ::SendMessageW(m_hWnd, WM_SETREDRAW, bRedraw, 0); }
     CDC* GetDC();
@@ -138,26 +174,45 @@ public:
 
     // Text and font.
     void SetWindowText(LPCWSTR lpszString) { ::SetWindowTextW(m_hWnd, lpszString); }
-    int GetWindowText(LPWSTR lpszStringBuf, int nMaxCount) const { return ::GetWindowTextW(m_hWnd, lpszStringBuf, nMaxCount); }
+    int GetWindowText(LPWSTR lpszStringBuf, int nMaxCount) const
+    {
+        return ::GetWindowTextW(m_hWnd, lpszStringBuf, nMaxCount);
+    }
     void GetWindowText(CString& rString) const;
     int GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
     CFont* GetFont() const;
-    HICON SetIcon(HICON hIcon, BOOL bBigIcon) { return (HICON)::SendMessageW(m_hWnd, WM_SETICON, bBigIcon, (LPARAM)hIcon); }
+    HICON SetIcon(HICON hIcon, BOOL bBigIcon)
+    {
+        return (HICON)::SendMessageW(m_hWnd, WM_SETICON, bBigIcon, (LPARAM)hIcon);
+    }
 
     // Dialog items.
     void SetDlgItemText(int nID, LPCWSTR lpszString) { ::SetDlgItemTextW(m_hWnd, nID, lpszString); }
     int GetDlgItemText(int nID, CString& rString) const;
     void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE) { ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned); }
-    UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const { return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned); }
+    UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const
+    {
+        return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
+    }
     void CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
     UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
-    LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::SendDlgItemMessageW(m_hWnd, nID, message, wParam, lParam); }
+    LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendDlgItemMessageW(m_hWnd, nID, message, wParam, lParam);
+    }
 
     // Timers, scrolling, drag and drop.
-    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr) { return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer); }
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr)
+    {
+        return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+    }
     BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
-    BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE) { ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw); return TRUE; }
+    BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE)
+    {
+        ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
+        return TRUE;
+    }
     BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
     int GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
     int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
@@ -261,5 +316,5 @@ GVMFC_API BOOL AfxUnhookWindowCreate();
 GVMFC_API void AfxSetWindowText(HWND hWndCtrl, LPCWSTR lpszNew);
 
 // Registers (once) a window class with DefWindowProc and returns its name.
-GVMFC_API LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
-                                      HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
+GVMFC_API LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
+                                      HICON hIcon = nullptr);

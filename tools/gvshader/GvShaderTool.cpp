@@ -14,10 +14,10 @@ namespace {
 // texture apart (1.4: two phases of 8 arithmetic and 6 texture slots).
 // Software models have none.
 const ShaderModel kModels[] = {
-    {1, "vs_1_1", 0, 0, 128},  {2, "vs_2_0", 0, 0, 256}, {3, "vs_2_x", 0, 0, 256},  {4, "vs_3_0", 0, 0, 512},
-    {5, "vs_3_sw", 0, 0, 0},   {6, "ps_1_1", 8, 4, 0},   {7, "ps_1_2", 8, 4, 0},    {8, "ps_1_3", 8, 4, 0},
-    {9, "ps_1_4", 16, 12, 0},  {10, "ps_2_0", 64, 32, 0}, {11, "ps_2_x", 0, 0, 96}, {12, "ps_2_b", 0, 0, 512},
-    {13, "ps_2_sw", 0, 0, 0},  {14, "ps_3_0", 0, 0, 512}, {15, "ps_3_sw", 0, 0, 0},
+    {1, "vs_1_1", 0, 0, 128}, {2, "vs_2_0", 0, 0, 256},  {3, "vs_2_x", 0, 0, 256}, {4, "vs_3_0", 0, 0, 512},
+    {5, "vs_3_sw", 0, 0, 0},  {6, "ps_1_1", 8, 4, 0},    {7, "ps_1_2", 8, 4, 0},   {8, "ps_1_3", 8, 4, 0},
+    {9, "ps_1_4", 16, 12, 0}, {10, "ps_2_0", 64, 32, 0}, {11, "ps_2_x", 0, 0, 96}, {12, "ps_2_b", 0, 0, 512},
+    {13, "ps_2_sw", 0, 0, 0}, {14, "ps_3_0", 0, 0, 512}, {15, "ps_3_sw", 0, 0, 0},
 };
 
 // Profiles counted with the op table of the model of their number, under
@@ -170,7 +170,7 @@ const ShaderModel* FindShaderModel(const std::string& text)
 bool ExceedsLimits(const ShaderModel& model, int alu, int tex)
 {
     return (model.aluLimit && alu > model.aluLimit) || (model.texLimit && tex > model.texLimit)
-        || (model.totalLimit && static_cast<long long>(alu) + tex > model.totalLimit);
+           || (model.totalLimit && static_cast<long long>(alu) + tex > model.totalLimit);
 }
 
 bool ParseArguments(const std::vector<std::string>& args, Options& options, std::string& error)
@@ -256,18 +256,19 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
 
 std::string KeywordsJson(const GvMFCShaderSyntaxParser& parser, bool loaded)
 {
-    std::string out = std::string("{\"loaded\": ") + (loaded ? "true" : "false") + ", \"colors\": {\"comment\": "
-        + std::to_string(parser.m_commentColor) + ", \"foreground\": " + std::to_string(parser.m_foregroundColor)
-        + ", \"background\": " + std::to_string(parser.m_backgroundColor)
-        + ", \"highlight\": " + std::to_string(parser.m_highlightColor) + "}, \"categories\": [";
+    std::string out = std::string("{\"loaded\": ") + (loaded ? "true" : "false")
+                      + ", \"colors\": {\"comment\": " + std::to_string(parser.m_commentColor)
+                      + ", \"foreground\": " + std::to_string(parser.m_foregroundColor)
+                      + ", \"background\": " + std::to_string(parser.m_backgroundColor)
+                      + ", \"highlight\": " + std::to_string(parser.m_highlightColor) + "}, \"categories\": [";
     bool firstCategory = true;
     for (auto it = parser.BeginKeywordCategory(); it != parser.EndKeywordCategory(); ++it) {
         const GvMFCShaderSyntaxParser::KeywordCategory* category = *it;
         out += firstCategory ? "" : ", ";
         firstCategory = false;
-        out += "{\"name\": " + JsonQuote(GvUtf16ToUtf8(category->GetName())) + ", \"operator\": "
-            + (category->IsOperator() ? "true" : "false") + ", \"color\": " + std::to_string(category->GetColor())
-            + ", \"keywords\": [";
+        out += "{\"name\": " + JsonQuote(GvUtf16ToUtf8(category->GetName()))
+               + ", \"operator\": " + (category->IsOperator() ? "true" : "false")
+               + ", \"color\": " + std::to_string(category->GetColor()) + ", \"keywords\": [";
         bool firstWord = true;
         for (int b = 0; b < GvMFCShaderSyntaxParser::BUCKET_COUNT; ++b) {
             const auto& bucket = category->GetBucket(b);
@@ -287,13 +288,13 @@ std::string CountLine(const std::string& file, const ShaderModel& model, int alu
     const bool exceeded = ExceedsLimits(model, alu, tex);
     if (json) {
         std::string line = "{\"file\": " + JsonQuote(file) + ", \"model\": " + std::to_string(model.number)
-            + ", \"alu\": " + std::to_string(alu) + ", \"tex\": " + std::to_string(tex);
+                           + ", \"alu\": " + std::to_string(alu) + ", \"tex\": " + std::to_string(tex);
         if (limits)
             line += ", \"limits\": " + LimitsJson(model) + ", \"exceeded\": " + (exceeded ? "true" : "false");
         return line + "}";
     }
-    std::string line = file + ": " + std::to_string(alu) + " arithmetic, " + std::to_string(tex)
-        + " texture slots (" + model.name;
+    std::string line =
+        file + ": " + std::to_string(alu) + " arithmetic, " + std::to_string(tex) + " texture slots (" + model.name;
     if (limits)
         line += "; limits: " + LimitsText(model) + (exceeded ? "; EXCEEDED" : "; within");
     return line + ")";

@@ -30,7 +30,13 @@ struct ShaderModel
 const ShaderModel* FindShaderModel(const std::string& text);
 bool ExceedsLimits(const ShaderModel& model, int alu, int tex);
 
-enum class Command { Help, Keywords, Scan, Count };
+enum class Command
+{
+    Help,
+    Keywords,
+    Scan,
+    Count
+};
 
 struct Options
 {

@@ -12,7 +12,13 @@ using namespace gvshader;
 
 namespace {
 
-enum ExitCode { kOk = 0, kKeywordFileError = 1, kUsage = 2, kOverLimits = 3 };
+enum ExitCode
+{
+    kOk = 0,
+    kKeywordFileError = 1,
+    kUsage = 2,
+    kOverLimits = 3
+};
 
 bool ReadFileBytes(const std::string& path, std::string& bytes)
 {
@@ -128,7 +134,8 @@ int RunCount(const Options& options)
         parser->Parse(texts[i].data(), 0, 0, static_cast<int>(texts[i].size()));
         const int alu = parser->GetALUOpCount(), tex = parser->GetTexOpCount();
         exceeded = exceeded || ExceedsLimits(*options.model, alu, tex);
-        std::printf("%s\n", CountLine(options.files[i], *options.model, alu, tex, options.json, options.limits).c_str());
+        std::printf("%s\n",
+                    CountLine(options.files[i], *options.model, alu, tex, options.json, options.limits).c_str());
     }
     return options.limits && exceeded ? kOverLimits : kOk;
 }
@@ -142,11 +149,8 @@ int main(int argc, char** argv)
     if (!ParseArguments(std::vector<std::string>(argv + 1, argv + argc), options, error))
         return Fail(kUsage, error + " (gvshader --help shows the usage)");
     switch (options.command) {
-    case Command::Help:
-        std::fputs(HelpText(), stdout);
-        return kOk;
-    case Command::Keywords:
-        return RunKeywords(options);
+    case Command::Help: std::fputs(HelpText(), stdout); return kOk;
+    case Command::Keywords: return RunKeywords(options);
     case Command::Scan:
         if (options.language == "asm")
             return RunScan<GvMFCShaderASMParser>(options);
@@ -155,8 +159,7 @@ int main(int argc, char** argv)
         if (options.language == "none")
             return RunScan<GvMFCShaderSyntaxParser>(options);
         return RunScan<GvMFCShaderHLSLParser>(options);
-    case Command::Count:
-        return RunCount(options);
+    case Command::Count: return RunCount(options);
     }
     return kUsage;
 }

@@ -82,12 +82,22 @@ TEST_F(CommandLineTest, BadUsageBrokenOrUnreadableInputFailWithOneErrorLine)
     const std::string missing = shader + ".missing", kwd = Data("keywords/asm.kwd");
     const std::string noFile = GvUtf16ToUtf8(GvW(m_dir.PathOf("missing.kwd").c_str()));
     const std::string dir = GvUtf16ToUtf8(GvW(m_dir.PathOf("").c_str()));
-    struct Row { std::vector<std::string> args; int code; };
+    struct Row
+    {
+        std::vector<std::string> args;
+        int code;
+    };
     const Row rows[] = {
-        {{}, 2}, {{"frobnicate"}, 2}, {{"count", "--keywords", "k", "--model", "99", "a"}, 2}, {{"scan", "x"}, 2},
-        {{"keywords", noFile}, 2}, {{"keywords", dir}, 2},
-        {{"scan", "--keywords", broken, shader}, 1}, {{"count", "--keywords", broken, "--model", "1", shader}, 1},
-        {{"scan", "--keywords", kwd, missing}, 2}, {{"count", "--keywords", kwd, "--model", "1", shader, missing}, 2},
+        {{}, 2},
+        {{"frobnicate"}, 2},
+        {{"count", "--keywords", "k", "--model", "99", "a"}, 2},
+        {{"scan", "x"}, 2},
+        {{"keywords", noFile}, 2},
+        {{"keywords", dir}, 2},
+        {{"scan", "--keywords", broken, shader}, 1},
+        {{"count", "--keywords", broken, "--model", "1", shader}, 1},
+        {{"scan", "--keywords", kwd, missing}, 2},
+        {{"count", "--keywords", kwd, "--model", "1", shader, missing}, 2},
         {{"count", "--keywords", missing, "--model", "1", shader}, 2},
     };
     for (const Row& row : rows) {
@@ -114,8 +124,9 @@ TEST_F(CommandLineTest, KeywordsPrintsTheWorkedExample)
 
 TEST_F(CommandLineTest, KeywordsPrintsThePartialStateOfABrokenFile)
 {
-    const ToolRun run = Tool({"keywords", File("broken.kwd", "Color { Comment : (1, 0, 0) }\n"
-                                                         "Keywords : \"T\" { Color : (0, 0, 9) Word : \"a\" \"b\"")});
+    const ToolRun run =
+        Tool({"keywords", File("broken.kwd", "Color { Comment : (1, 0, 0) }\n"
+                                             "Keywords : \"T\" { Color : (0, 0, 9) Word : \"a\" \"b\"")});
     EXPECT_EQ(1, run.code);
     EXPECT_EQ("{\"loaded\": false, \"colors\": {\"comment\": 1, \"foreground\": 0, \"background\": 16777215, "
               "\"highlight\": 16711680}, \"categories\": [{\"name\": \"T\", \"operator\": false, \"color\": 589824, "
@@ -126,7 +137,8 @@ TEST_F(CommandLineTest, KeywordsPrintsThePartialStateOfABrokenFile)
 TEST_F(CommandLineTest, ScanReportsKeywordsPerLanguage)
 {
     const std::string kwd = File("types.kwd", kTypes);
-    const std::string shader = File("s.fx", "float4 a; // float4\n/* half */ half b;\xFF" "float4\xC3\xA9half");
+    const std::string shader = File("s.fx", "float4 a; // float4\n/* half */ half b;\xFF"
+                                            "float4\xC3\xA9half");
     ToolRun run = Tool({"scan", "--keywords", kwd, shader});
     EXPECT_EQ(0, run.code) << run.err;
     EXPECT_EQ("float4\nhalf\nfloat4\nhalf\n", run.out);
@@ -140,7 +152,8 @@ TEST_F(CommandLineTest, ScanReportsKeywordsPerLanguage)
 
 TEST_F(CommandLineTest, ScanOfTheShippedAssemblySample)
 {
-    const ToolRun run = Tool({"scan", "--keywords", Data("keywords/asm.kwd"), "--lang=asm", Data("shaders/ps11_detail.asm")});
+    const ToolRun run =
+        Tool({"scan", "--keywords", Data("keywords/asm.kwd"), "--lang=asm", Data("shaders/ps11_detail.asm")});
     EXPECT_EQ(0, run.code);
     EXPECT_EQ("ps_1_1\ntex\nt0\ntex\nt1\nmul_x2\nr0\nt0\nt1\nlrp\nr0\nv0\nr0\nv0\nmov\nr0\nt0\n", run.out);
 }
@@ -176,8 +189,9 @@ TEST_F(CommandLineTest, CountWithLimitsExitsThreeWhenAShaderIsOver)
               run.out);
     run = Tool({"count", "--keywords", kwd, "--model", "ps_2_0", "--limits", "--json", under});
     EXPECT_EQ(0, run.code);
-    EXPECT_EQ("{\"file\": \"" + under + "\", \"model\": 10, \"alu\": 1, \"tex\": 1, \"limits\": {\"alu\": 64, "
-              "\"tex\": 32}, \"exceeded\": false}\n",
+    EXPECT_EQ("{\"file\": \"" + under
+                  + "\", \"model\": 10, \"alu\": 1, \"tex\": 1, \"limits\": {\"alu\": 64, "
+                    "\"tex\": 32}, \"exceeded\": false}\n",
               run.out);
     // Without --limits the same shader is no error.
     run = Tool({"count", "--keywords", kwd, "--model", "ps_2_0", over});

@@ -6,7 +6,8 @@ namespace {
 using namespace gvshader;
 typedef std::vector<unsigned short> Units;
 
-class ToolTextTest : public GvLeakCheckedTest {};
+class ToolTextTest : public GvLeakCheckedTest
+{};
 
 TEST_F(ToolTextTest, DecodesWellFormedUtf8)
 {
@@ -20,13 +21,14 @@ TEST_F(ToolTextTest, DecodesWellFormedUtf8)
 TEST_F(ToolTextTest, ReplacesEachMaximalIllFormedSubsequence)
 {
     const unsigned short R = 0xFFFD;
-    EXPECT_EQ((Units{R, 'a'}), DecodeUtf8("\x80" "a"));
-    EXPECT_EQ((Units{R, R}), DecodeUtf8("\xC0\xAF"));            // overlong
-    EXPECT_EQ((Units{R, R, R}), DecodeUtf8("\xE0\x80\x80"));     // overlong
-    EXPECT_EQ((Units{R, R, R}), DecodeUtf8("\xED\xA0\x80"));     // surrogate
+    EXPECT_EQ((Units{R, 'a'}), DecodeUtf8("\x80"
+                                          "a"));
+    EXPECT_EQ((Units{R, R}), DecodeUtf8("\xC0\xAF"));               // overlong
+    EXPECT_EQ((Units{R, R, R}), DecodeUtf8("\xE0\x80\x80"));        // overlong
+    EXPECT_EQ((Units{R, R, R}), DecodeUtf8("\xED\xA0\x80"));        // surrogate
     EXPECT_EQ((Units{R, R, R, R}), DecodeUtf8("\xF4\x90\x80\x80")); // above U+10FFFF
     EXPECT_EQ((Units{R, R}), DecodeUtf8("\xFE\xFF"));
-    EXPECT_EQ((Units{R}), DecodeUtf8("\xE2\x82"));               // cut short at the end
+    EXPECT_EQ((Units{R}), DecodeUtf8("\xE2\x82")); // cut short at the end
     EXPECT_EQ((Units{R, 'x'}), DecodeUtf8("\xF0\x9F\x98x"));
     EXPECT_EQ((Units{'a', R, 0xE9}), DecodeUtf8("a\xE2\xC3\xA9"));
 }
@@ -61,14 +63,34 @@ TEST_F(ToolTextTest, ShaderModelsByNumberNameAndAlias)
 TEST_F(ToolTextTest, LimitsPerModel)
 {
     // ps_2_x guarantees 96 slots only; the ps_2_a and ps_2_b profiles have 512.
-    struct Row { const char* model; int alu, tex; bool exceeds; };
+    struct Row
+    {
+        const char* model;
+        int alu, tex;
+        bool exceeds;
+    };
     const Row rows[] = {
-        {"ps_2_0", 64, 32, false},  {"ps_2_0", 65, 0, true},     {"ps_2_0", 0, 33, true},   {"ps_1_1", 8, 4, false},
-        {"ps_1_3", 8, 5, true},     {"ps_1_4", 16, 12, false},   {"ps_1_4", 17, 0, true},   {"vs_1_1", 128, 0, false},
-        {"vs_1_1", 120, 9, true},   {"vs_2_0", 257, 0, true},    {"ps_3_0", 500, 12, false}, {"ps_3_0", 500, 13, true},
-        {"ps_3_sw", 1 << 30, 1 << 30, false}, {"ps_2_x", 90, 6, false}, {"ps_2_x", 90, 7, true},
-        {"ps_2_a", 500, 12, false}, {"ps_2_a", 500, 13, true},   {"ps_2_b", 500, 12, false}, {"ps_2_b", 500, 13, true},
-        {"vs_2_a", 256, 0, false},  {"vs_2_a", 257, 0, true},
+        {"ps_2_0", 64, 32, false},
+        {"ps_2_0", 65, 0, true},
+        {"ps_2_0", 0, 33, true},
+        {"ps_1_1", 8, 4, false},
+        {"ps_1_3", 8, 5, true},
+        {"ps_1_4", 16, 12, false},
+        {"ps_1_4", 17, 0, true},
+        {"vs_1_1", 128, 0, false},
+        {"vs_1_1", 120, 9, true},
+        {"vs_2_0", 257, 0, true},
+        {"ps_3_0", 500, 12, false},
+        {"ps_3_0", 500, 13, true},
+        {"ps_3_sw", 1 << 30, 1 << 30, false},
+        {"ps_2_x", 90, 6, false},
+        {"ps_2_x", 90, 7, true},
+        {"ps_2_a", 500, 12, false},
+        {"ps_2_a", 500, 13, true},
+        {"ps_2_b", 500, 12, false},
+        {"ps_2_b", 500, 13, true},
+        {"vs_2_a", 256, 0, false},
+        {"vs_2_a", 257, 0, true},
     };
     for (const Row& row : rows)
         EXPECT_EQ(row.exceeds, ExceedsLimits(*FindShaderModel(row.model), row.alu, row.tex))
@@ -92,7 +114,8 @@ TEST_F(ToolTextTest, ParsesEachCommand)
     EXPECT_EQ("k.kwd", o.keywordFile);
 
     ASSERT_TRUE(ParseArguments({"count", "--keywords", "k", "--model", "ps_1_4", "--json", "--limits", "a", "--", "-b"},
-                               o, error)) << error;
+                               o, error))
+        << error;
     EXPECT_EQ(Command::Count, o.command);
     EXPECT_EQ(9, o.model->number);
     EXPECT_TRUE(o.json);
@@ -108,11 +131,22 @@ TEST_F(ToolTextTest, ParsesEachCommand)
 TEST_F(ToolTextTest, RejectsBadUsageWithAReason)
 {
     const std::vector<std::vector<std::string>> bad = {
-        {}, {"list"}, {"keywords"}, {"keywords", "a", "b"}, {"keywords", "--keywords", "a", "b"}, {"scan", "s.fx"},
-        {"scan", "--keywords", "k"}, {"scan", "--keywords", "k", "a", "b"}, {"scan", "--keywords", "k", "--lang", "cg", "a"},
-        {"scan", "--keywords", "k", "--model", "1", "a"}, {"scan", "--keywords"}, {"count", "--keywords", "k", "a"},
-        {"count", "--keywords", "k", "--model", "17", "a"}, {"count", "--keywords", "k", "--model", "1"},
-        {"count", "--model", "1", "a"}, {"count", "--keywords", "k", "--model", "1", "--lang", "asm", "a"},
+        {},
+        {"list"},
+        {"keywords"},
+        {"keywords", "a", "b"},
+        {"keywords", "--keywords", "a", "b"},
+        {"scan", "s.fx"},
+        {"scan", "--keywords", "k"},
+        {"scan", "--keywords", "k", "a", "b"},
+        {"scan", "--keywords", "k", "--lang", "cg", "a"},
+        {"scan", "--keywords", "k", "--model", "1", "a"},
+        {"scan", "--keywords"},
+        {"count", "--keywords", "k", "a"},
+        {"count", "--keywords", "k", "--model", "17", "a"},
+        {"count", "--keywords", "k", "--model", "1"},
+        {"count", "--model", "1", "a"},
+        {"count", "--keywords", "k", "--model", "1", "--lang", "asm", "a"},
         {"count", "--keywords", "k", "--model", "1", "--verbose", "a"},
     };
     for (const auto& args : bad) {

@@ -4,7 +4,10 @@
 
 namespace {
 
-struct Hsv { float h, s, v; };
+struct Hsv
+{
+    float h, s, v;
+};
 
 Hsv ToHsv(float r, float g, float b)
 {
@@ -15,7 +18,10 @@ Hsv ToHsv(float r, float g, float b)
 
 TEST(ColorConversionTest, PrimariesAndSecondariesInDegrees)
 {
-    const struct { float r, g, b, h; } cases[] = {
+    const struct
+    {
+        float r, g, b, h;
+    } cases[] = {
         {1, 0, 0, 0}, {1, 1, 0, 60}, {0, 1, 0, 120}, {0, 1, 1, 180}, {0, 0, 1, 240}, {1, 0, 1, 300},
     };
     for (const auto& c : cases) {
@@ -44,7 +50,7 @@ TEST(ColorConversionTest, GreysHaveNoHueAndBlackNoSaturation)
 
 TEST(ColorConversionTest, HueBelowRedWrapsToTheTopOfTheCircle)
 {
-    const Hsv hsv = ToHsv(1.0f, 0.0f, 0.5f);  // between magenta and red
+    const Hsv hsv = ToHsv(1.0f, 0.0f, 0.5f); // between magenta and red
     EXPECT_FLOAT_EQ(330.0f, hsv.h);
     EXPECT_LT(hsv.h, 360.0f);
 }
@@ -55,10 +61,10 @@ TEST(ColorConversionTest, AnyHueIsTakenModulo360)
     HSVtoRGB(&r, &g, &b, 360.0f, 1, 1);
     EXPECT_EQ(1.0f, r);
     EXPECT_EQ(0.0f, g);
-    HSVtoRGB(&r, &g, &b, 420.0f, 1, 1);  // 60: yellow
+    HSVtoRGB(&r, &g, &b, 420.0f, 1, 1); // 60: yellow
     EXPECT_FLOAT_EQ(1.0f, g);
     EXPECT_FLOAT_EQ(0.0f, b);
-    HSVtoRGB(&r, &g, &b, -120.0f, 1, 1);  // 240: blue
+    HSVtoRGB(&r, &g, &b, -120.0f, 1, 1); // 240: blue
     EXPECT_FLOAT_EQ(0.0f, r);
     EXPECT_FLOAT_EQ(1.0f, b);
 }

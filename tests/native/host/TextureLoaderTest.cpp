@@ -97,7 +97,13 @@ TEST_F(TextureLoaderTest, CubeDdsHasSixFacesInOrder)
 
 TEST_F(TextureLoaderTest, EachFormatDecodesToItsPixels)
 {
-    struct Row { const char* file; GvPixelFormatType format; int x, y; Rgba pixel; };
+    struct Row
+    {
+        const char* file;
+        GvPixelFormatType format;
+        int x, y;
+        Rgba pixel;
+    };
     const Row rows[] = {
         {"luminance.dds", GV_FORMAT_L8, 9, 5, {16 * 9 + 5, 16 * 9 + 5, 16 * 9 + 5, 255}},
         // red 4x = 12 of 31, green 8y = 16 of 63, blue 31 - x = 28 of 31, widened with rounding.
@@ -176,7 +182,7 @@ TEST_F(TextureLoaderTest, DamagedDdsHeaders)
     EXPECT_EQ(GV_LOAD_UNSUPPORTED, patched(92, 0x1234)) << "unknown masks";
     EXPECT_EQ(GV_LOAD_OK, patched(28, 200)) << "a mip count beyond the chain is cut to the chain";
     std::vector<uint8_t> wide = Bytes("mips_bgra.dds");
-    wide[19] = 0x7F;  // width 0x7F000020
+    wide[19] = 0x7F; // width 0x7F000020
     EXPECT_EQ(GV_LOAD_UNSUPPORTED, LoadBytes(wide, wide.size())) << "absurd width";
 }
 
@@ -217,7 +223,7 @@ TEST_F(TextureLoaderTest, DamagedAndTruncatedImages)
         EXPECT_NE(GV_LOAD_OK, LoadBytes(bytes, 10)) << name;
     }
     std::vector<uint8_t> png = Bytes("alpha.png");
-    png[41] ^= 0xFF;  // the zlib header of the image data
+    png[41] ^= 0xFF; // the zlib header of the image data
     EXPECT_EQ(GV_LOAD_CORRUPT, LoadBytes(png, png.size()));
     // A Huffman table claiming more than 256 codes, whole or cut short.
     std::vector<uint8_t> jpeg = Bytes("blocks.jpg");
@@ -225,7 +231,7 @@ TEST_F(TextureLoaderTest, DamagedAndTruncatedImages)
     while (dht + 1 < jpeg.size() && !(jpeg[dht] == 0xFF && jpeg[dht + 1] == 0xC4))
         ++dht;
     ASSERT_LT(dht + 60, jpeg.size());
-    const size_t acCounts = dht + 4 + 17 + 12 + 1;  // after the DC table's 12 values and the AC table's class byte
+    const size_t acCounts = dht + 4 + 17 + 12 + 1; // after the DC table's 12 values and the AC table's class byte
     jpeg[acCounts + 8] = 0xF0;
     EXPECT_EQ(GV_LOAD_CORRUPT, LoadBytes(jpeg, jpeg.size()));
     EXPECT_EQ(GV_LOAD_CORRUPT, LoadBytes(jpeg, acCounts + 12));
@@ -240,7 +246,8 @@ TEST_F(TextureLoaderTest, CreateRefusesWhatCannotBe)
     EXPECT_EQ(nullptr, GvTexture::Create(GV_TEXTURE_2D, GV_FORMAT_L8, 4, 4, 2, 1));
     EXPECT_EQ(nullptr, GvTexture::Create(GV_TEXTURE_CUBE, GV_FORMAT_L8, 4, 8, 1, 1));
     EXPECT_EQ(nullptr, GvTexture::Create(GV_TEXTURE_2D, GV_FORMAT_L8, 4, 4, 1, 4));
-    EXPECT_EQ(nullptr, GvTexture::Create(GV_TEXTURE_2D, GV_FORMAT_R16G16B16A16, 16384, 16384, 1, 1)) << "over the byte limit";
+    EXPECT_EQ(nullptr, GvTexture::Create(GV_TEXTURE_2D, GV_FORMAT_R16G16B16A16, 16384, 16384, 1, 1))
+        << "over the byte limit";
     std::unique_ptr<GvTexture> texture(GvTexture::Create(GV_TEXTURE_3D, GV_FORMAT_L8, 4, 2, 8, 4));
     ASSERT_TRUE(texture);
     EXPECT_EQ(4u * 2 * 8, texture->GetLevelSize(0));
@@ -260,7 +267,7 @@ TEST_F(TextureLoaderTest, PixelFormatNamesSizesAndAlpha)
     EXPECT_EQ(3, GvPixelFormatBytesPerPixel(GV_FORMAT_B8G8R8));
     EXPECT_TRUE(GvPixelFormatHasAlpha(GV_FORMAT_L8A8));
     EXPECT_FALSE(GvPixelFormatHasAlpha(GV_FORMAT_B8G8R8X8));
-    const uint8_t packed[2] = {0x0F, 0xF0};  // B4G4R4A4: b 15, g 0, r 0, a 15
+    const uint8_t packed[2] = {0x0F, 0xF0}; // B4G4R4A4: b 15, g 0, r 0, a 15
     uint8_t rgba[4];
     ASSERT_TRUE(GvDecodePixels(GV_FORMAT_B4G4R4A4, packed, 1, rgba));
     EXPECT_EQ((Rgba{0, 0, 255, 255}), (Rgba{rgba[0], rgba[1], rgba[2], rgba[3]}));

@@ -80,7 +80,9 @@ TEST_F(TexturePictureTest, AlphaOverACheckerboardWhenAsked)
     ASSERT_TRUE(texture);
     // (x, y) = (1, 1): colour (16, 16, 128), alpha 16 over white; (9, 1): alpha 80 over grey 192.
     const std::vector<uint32_t> shown = Picture(texture.get(), 16, 16, true, 0, 0);
-    auto over = [](int colour, int alpha, int under) { return static_cast<int>(colour * alpha / 255.0f + under * (1 - alpha / 255.0f) + 0.5f); };
+    auto over = [](int colour, int alpha, int under) {
+        return static_cast<int>(colour * alpha / 255.0f + under * (1 - alpha / 255.0f) + 0.5f);
+    };
     EXPECT_EQ(Rgb(over(16, 16, 255), over(16, 16, 255), over(128, 16, 255)), shown[1 * 16 + 1]);
     EXPECT_EQ(Rgb(over(144, 80, 192), over(16, 80, 192), over(128, 80, 192)), shown[1 * 16 + 9]);
     const std::vector<uint32_t> plain = Picture(texture.get(), 16, 16, false, 0, 0);
@@ -91,15 +93,18 @@ TEST_F(TexturePictureTest, ShrinkingAveragesAndEnlargingInterpolates)
 {
     std::unique_ptr<GvTexture> texture(GvTexture::Create(GV_TEXTURE_2D, GV_FORMAT_L8, 4, 1, 1, 1));
     uint8_t* p = texture->GetLevelData(0, 0);
-    p[0] = 0; p[1] = 100; p[2] = 200; p[3] = 200;
+    p[0] = 0;
+    p[1] = 100;
+    p[2] = 200;
+    p[3] = 200;
     // To 2 x 1: tent of radius 2 around 0.5 and 2.5: (1/8, 3/8, 3/8, 1/8) with the edges repeated.
     const std::vector<uint32_t> half = Picture(texture.get(), 2, 1, false, 0, 0);
-    EXPECT_EQ(Rgb(63, 63, 63), half[0]);                // 0*4/8 + 100*3/8 + 200/8 = 62.5
-    EXPECT_EQ(Rgb(188, 188, 188), half[1]);             // 100/8 + 200*7/8 = 187.5
+    EXPECT_EQ(Rgb(63, 63, 63), half[0]);    // 0*4/8 + 100*3/8 + 200/8 = 62.5
+    EXPECT_EQ(Rgb(188, 188, 188), half[1]); // 100/8 + 200*7/8 = 187.5
     // To 8 x 1: between texels.
     const std::vector<uint32_t> twice = Picture(texture.get(), 8, 1, false, 0, 0);
     EXPECT_EQ(Rgb(0, 0, 0), twice[0]);
-    EXPECT_EQ(Rgb(25, 25, 25), twice[1]);               // 0.25 of the way from 0 to 100
+    EXPECT_EQ(Rgb(25, 25, 25), twice[1]); // 0.25 of the way from 0 to 100
     EXPECT_EQ(Rgb(75, 75, 75), twice[2]);
     EXPECT_EQ(Rgb(200, 200, 200), twice[7]);
 }

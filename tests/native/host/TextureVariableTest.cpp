@@ -103,10 +103,10 @@ TEST_F(TextureVariableTest, RenderableTextureRefreshesAndBuildsItsMips)
     EXPECT_EQ(3, texture->GetNumMipmaps());
     target.Refresh();
     EXPECT_EQ(1, target.GetRefreshCount());
-    const uint8_t* level1 = texture->GetLevelData(0, 1);  // 2 x 1
+    const uint8_t* level1 = texture->GetLevelData(0, 1); // 2 x 1
     EXPECT_EQ(255, level1[0]);
     EXPECT_EQ(0, level1[4]);
-    const uint8_t* level2 = texture->GetLevelData(0, 2);  // 1 x 1: the average
+    const uint8_t* level2 = texture->GetLevelData(0, 2); // 1 x 1: the average
     EXPECT_EQ(128, level2[0]);
     EXPECT_EQ(255, level2[3]);
     EXPECT_TRUE(target.Reload()) << "a render target reads no file";

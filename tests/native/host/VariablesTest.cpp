@@ -7,7 +7,8 @@
 
 namespace {
 
-class VariablesTest : public GvLeakCheckedTest {};
+class VariablesTest : public GvLeakCheckedTest
+{};
 
 const float kNaN = std::numeric_limits<float>::quiet_NaN();
 
@@ -100,7 +101,7 @@ TEST_F(VariablesTest, VectorNormalizesXyzAfterClampingAndLeavesW)
     EXPECT_FLOAT_EQ(0.0f, v.GetElement(1));
     EXPECT_FLOAT_EQ(0.8f, v.GetElement(2));
     EXPECT_FLOAT_EQ(9.0f, v.GetElement(3));
-    v.SetElement(1, 0.8f);  // (0.6, 0.8, 0.8) normalised
+    v.SetElement(1, 0.8f); // (0.6, 0.8, 0.8) normalised
     const float length = std::sqrt(0.6f * 0.6f + 0.8f * 0.8f + 0.8f * 0.8f);
     EXPECT_NEAR(0.6f / length, v.GetElement(0), 1e-6);
     EXPECT_NEAR(0.8f / length, v.GetElement(1), 1e-6);
@@ -110,7 +111,7 @@ TEST_F(VariablesTest, VectorNormalizesXyzAfterClampingAndLeavesW)
     EXPECT_FLOAT_EQ(0.5f, v.GetElement(3));
     v.SetElement(0, -1.0f);
     EXPECT_FLOAT_EQ(0.0f, v.GetElement(0));
-    v.SetNormalized(true);  // clamped (0, 0.5, 0.5) then normalised: beyond the range, as documented
+    v.SetNormalized(true); // clamped (0, 0.5, 0.5) then normalised: beyond the range, as documented
     EXPECT_NEAR(std::sqrt(0.5f), v.GetElement(1), 1e-6);
     GvVectorVariable zero;
     zero.SetNormalized(true);
@@ -211,7 +212,7 @@ TEST_F(VariablesTest, DynamicNormalizesEachColumnsXyz)
     EXPECT_FLOAT_EQ(7.0f, d.GetFloat(3, 0));
     EXPECT_FLOAT_EQ(1.0f, d.GetFloat(2, 1));
     EXPECT_FLOAT_EQ(5.0f, d.GetFloat(3, 1));
-    d.SetNumRows(2);  // (0.6, 0.8) and (0, 0): the first already unit, the second zero
+    d.SetNumRows(2); // (0.6, 0.8) and (0, 0): the first already unit, the second zero
     EXPECT_FLOAT_EQ(0.6f, d.GetFloat(0, 0));
     EXPECT_FLOAT_EQ(0.0f, d.GetFloat(0, 1));
 }

@@ -4,7 +4,8 @@
 
 namespace {
 
-class GvLinkedListTest : public GvLeakCheckedTest {};
+class GvLinkedListTest : public GvLeakCheckedTest
+{};
 
 std::vector<int> Values(const GvLinkedList<int>& list)
 {
@@ -34,11 +35,11 @@ TEST_F(GvLinkedListTest, RemoveHeadMiddleTailKeepsLinks)
     GvLinkedList<int> list;
     for (int i = 0; i < 5; ++i)
         list.Append(i);
-    auto it = list.Remove(list.Begin());          // head
+    auto it = list.Remove(list.Begin()); // head
     EXPECT_EQ(1, *it);
-    it = list.Remove(list.Find(3));               // middle
+    it = list.Remove(list.Find(3)); // middle
     EXPECT_EQ(4, *it);
-    it = list.Remove(list.Find(4));               // tail
+    it = list.Remove(list.Find(4)); // tail
     EXPECT_TRUE(it == list.End());
     EXPECT_EQ((std::vector<int>{1, 2}), Values(list));
     EXPECT_EQ(2, list.GetTail()->m_value);

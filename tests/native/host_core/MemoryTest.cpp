@@ -4,7 +4,8 @@
 
 namespace {
 
-class GvMemoryTest : public GvLeakCheckedTest {};
+class GvMemoryTest : public GvLeakCheckedTest
+{};
 
 TEST_F(GvMemoryTest, AllocationCountGrowsWithEveryAllocationAndNeverShrinks)
 {

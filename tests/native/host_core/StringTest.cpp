@@ -4,7 +4,8 @@
 
 namespace {
 
-class GvStringTest : public GvLeakCheckedTest {};
+class GvStringTest : public GvLeakCheckedTest
+{};
 
 const int32_t* HeaderOf(const GvStringW& s)
 {

@@ -102,7 +102,7 @@ TEST(PopupSliderMath, PlacementKeepsThePopupInsideTheWorkArea)
     EXPECT_EQ(0, at.y);
     const GvSliderRect tiny = {10, 10, 50, 20};
     at = GvPlacePopupSlider({0, 0}, &tiny);
-    EXPECT_EQ(50 - 125, at.x);  // too small: the upper bound wins
+    EXPECT_EQ(50 - 125, at.x); // too small: the upper bound wins
     EXPECT_EQ(20 - 20, at.y);
     at = GvPlacePopupSlider({5000, 5000}, nullptr);
     EXPECT_EQ(5008, at.x);

@@ -26,10 +26,7 @@ protected:
         for (const char16_t* word : words)
             m_words->AddKeyword(U(word));
     }
-    void ParseText(const std::u16string& text)
-    {
-        m_parser->Parse(U(text), 0, 0, static_cast<int>(text.size()));
-    }
+    void ParseText(const std::u16string& text) { m_parser->Parse(U(text), 0, 0, static_cast<int>(text.size())); }
     std::pair<int, int> Count(int version, const std::u16string& text)
     {
         m_parser->SetShaderVersion(static_cast<GvShaderVersion>(version));
@@ -52,7 +49,10 @@ protected:
         EXPECT_EQ(type, op->type) << GvUtf16ToUtf8(U(name));
         EXPECT_EQ(count, op->count) << GvUtf16ToUtf8(U(name));
     }
-    void ExpectNoOp(const char16_t* name) { EXPECT_EQ(nullptr, m_parser->FindShaderOp(U(name))) << GvUtf16ToUtf8(U(name)); }
+    void ExpectNoOp(const char16_t* name)
+    {
+        EXPECT_EQ(nullptr, m_parser->FindShaderOp(U(name))) << GvUtf16ToUtf8(U(name));
+    }
 
     std::unique_ptr<AsmParser> m_parser;
     Parser::KeywordCategory* m_words = nullptr;
@@ -78,13 +78,14 @@ TEST_F(ASMParserTest, PixelShader1xHasScaleModifiersAndNoPartialPrecision)
     ExpectNoOp(u"mad_pp");
     ExpectNoOp(u"mad_sat_x2");
     // 14 variants per base, in the documented order.
-    const Words expected = {"mad", "mad_sat", "mad_x2", "mad_x2_sat", "mad_x4", "mad_x4_sat", "mad_x8",
-                            "mad_x8_sat", "mad_d2", "mad_d2_sat", "mad_d4", "mad_d4_sat", "mad_d8", "mad_d8_sat"};
+    const Words expected = {"mad",        "mad_sat",    "mad_x2",     "mad_x2_sat", "mad_x4",
+                            "mad_x4_sat", "mad_x8",     "mad_x8_sat", "mad_d2",     "mad_d2_sat",
+                            "mad_d4",     "mad_d4_sat", "mad_d8",     "mad_d8_sat"};
     Words names;
     const AsmParser::OpList& list = m_parser->GetShaderOps('m');
     for (auto it = list.Begin(); it != list.End(); ++it)
         names.push_back(GvUtf16ToUtf8((*it)->name));
-    ASSERT_EQ(42u, names.size());  // mad, mov, mul
+    ASSERT_EQ(42u, names.size()); // mad, mov, mul
     EXPECT_EQ(expected, Words(names.begin(), names.begin() + 14));
     EXPECT_EQ(11 * 14 + 22, OpCount());
 }
@@ -100,13 +101,13 @@ TEST_F(ASMParserTest, EachVersionValueSelectsItsTable)
         int count;
     };
     const Case cases[] = {
-        {1, 75, u"exp_sat", AsmParser::OP_ALU, 10},   {2, 129, u"mova_pp", AsmParser::OP_ALU, 1},
-        {3, 129, u"lit", AsmParser::OP_ALU, 3},       {4, 190, u"setp_gt_pp", AsmParser::OP_ALU, 1},
-        {5, 190, u"texldl", AsmParser::OP_TEX, 2},    {6, 176, u"bem_d2_sat", AsmParser::OP_ALU, 2},
-        {7, 176, u"texcoord", AsmParser::OP_TEX, 1},  {8, 176, u"cnd_x8", AsmParser::OP_ALU, 1},
-        {9, 176, u"texreg2rgb", AsmParser::OP_TEX, 1}, {10, 161, u"texldp", AsmParser::OP_TEX, 1},
+        {1, 75, u"exp_sat", AsmParser::OP_ALU, 10},     {2, 129, u"mova_pp", AsmParser::OP_ALU, 1},
+        {3, 129, u"lit", AsmParser::OP_ALU, 3},         {4, 190, u"setp_gt_pp", AsmParser::OP_ALU, 1},
+        {5, 190, u"texldl", AsmParser::OP_TEX, 2},      {6, 176, u"bem_d2_sat", AsmParser::OP_ALU, 2},
+        {7, 176, u"texcoord", AsmParser::OP_TEX, 1},    {8, 176, u"cnd_x8", AsmParser::OP_ALU, 1},
+        {9, 176, u"texreg2rgb", AsmParser::OP_TEX, 1},  {10, 161, u"texldp", AsmParser::OP_TEX, 1},
         {11, 161, u"dp2add_sat", AsmParser::OP_ALU, 2}, {12, 161, u"texldd", AsmParser::OP_TEX, 3},
-        {13, 161, u"breakp", AsmParser::OP_ALU, 3},    {14, 183, u"setp_gt", AsmParser::OP_ALU, 8},
+        {13, 161, u"breakp", AsmParser::OP_ALU, 3},     {14, 183, u"setp_gt", AsmParser::OP_ALU, 8},
         {15, 183, u"texldp", AsmParser::OP_TEX, 3},
     };
     for (const Case& c : cases) {
@@ -147,9 +148,8 @@ TEST_F(ASMParserTest, DocumentedCountWithTexldpAndSincos)
 TEST_F(ASMParserTest, CountsPerModelWithModifierVariants)
 {
     AddWords({u"m4x4", u"exp", u"mov_sat", u"mad_pp", u"add_x2", u"texld", u"texldl"});
-    const std::u16string text =
-        u"m4x4 oPos, v0, c0\nexp r0, r1\nmov_sat oD0, v1\nmad_pp r1, r2, r3, r4\n"
-        u"add_x2 r0, r1, r2\ntexld r0, t0\ntexldl r1, c0\n";
+    const std::u16string text = u"m4x4 oPos, v0, c0\nexp r0, r1\nmov_sat oD0, v1\nmad_pp r1, r2, r3, r4\n"
+                                u"add_x2 r0, r1, r2\ntexld r0, t0\ntexldl r1, c0\n";
     const std::pair<int, int> expected[16] = {{0, 0}, {16, 0}, {7, 0}, {7, 0}, {7, 2}, {7, 2}, {2, 1}, {2, 1},
                                               {2, 1}, {2, 1},  {7, 1}, {7, 1}, {7, 1}, {7, 1}, {7, 3}, {7, 3}};
     for (int version = 1; version <= 15; ++version)

@@ -77,19 +77,18 @@ protected:
     std::unique_ptr<TempDir> m_dir;
 };
 
-const char* const kWorkedExample =
-    "// shader keywords\n"
-    "Color\n"
-    "{\n"
-    "    Comment : (0, 128, 0)\n"
-    "    Highlight : (255, 255, 0)\n"
-    "}\n"
-    "Keywords : \"Instructions\"\n"
-    "{\n"
-    "    Color : (0, 0, 255)\n"
-    "    Word : \"mov{modifier _sat _pp}\" \"dcl\" \"texcoord{opt_range 0..2}\"\n"
-    "           \"float{matrix 2x2}\" \"c{range 0..1}\"\n"
-    "}\n";
+const char* const kWorkedExample = "// shader keywords\n"
+                                   "Color\n"
+                                   "{\n"
+                                   "    Comment : (0, 128, 0)\n"
+                                   "    Highlight : (255, 255, 0)\n"
+                                   "}\n"
+                                   "Keywords : \"Instructions\"\n"
+                                   "{\n"
+                                   "    Color : (0, 0, 255)\n"
+                                   "    Word : \"mov{modifier _sat _pp}\" \"dcl\" \"texcoord{opt_range 0..2}\"\n"
+                                   "           \"float{matrix 2x2}\" \"c{range 0..1}\"\n"
+                                   "}\n";
 
 TEST_F(KeywordLoaderTest, WorkedExample)
 {
@@ -171,7 +170,7 @@ TEST_F(KeywordLoaderTest, BrokenKeywordSectionsKeepWhatWasBuilt)
     {
         const char* text;
         Words categories;
-        Words keywords;  // of the last category
+        Words keywords; // of the last category
         unsigned int color;
     };
     const Case cases[] = {
@@ -188,7 +187,9 @@ TEST_F(KeywordLoaderTest, BrokenKeywordSectionsKeepWhatWasBuilt)
         {"Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" b }", {"A"}, {"a"}, 0x030201},
         {"Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" \"b }", {"A"}, {"a"}, 0x030201},
         {"Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" }\nKeywords : \"B\" { Color : (4, 5, 6) Word : \"c\" ",
-         {"A", "B"}, {"c"}, 0x060504},
+         {"A", "B"},
+         {"c"},
+         0x060504},
     };
     for (const Case& c : cases) {
         auto parser = std::make_unique<Parser>();
@@ -209,7 +210,13 @@ TEST_F(KeywordLoaderTest, ColorSectionsHandOverTheColorsReadSoFar)
 {
     const unsigned int C = kDefaultComment, F = kDefaultForeground, B = kDefaultBackground, H = kDefaultHighlight;
     // Operator tokens are maximal runs: ":(" is no ":". Keys may repeat and components overlap.
-    struct Row { const char* text; bool loaded; size_t categories; unsigned int colors[4]; };
+    struct Row
+    {
+        const char* text;
+        bool loaded;
+        size_t categories;
+        unsigned int colors[4];
+    };
     const Row rows[] = {
         {"", true, 0, {C, F, B, H}},
         {"  // only a comment\n\n", true, 0, {C, F, B, H}},
@@ -217,7 +224,10 @@ TEST_F(KeywordLoaderTest, ColorSectionsHandOverTheColorsReadSoFar)
         {"Color { Comment : (0,128,0) }", true, 0, {0x00008000, F, B, H}},
         {"Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" }", true, 1, {C, F, B, H}},
         {"Color { Background : (1, 2, 3) }\n// last line", true, 0, {C, F, 0x00030201, H}},
-        {"Color { Comment : (1, 2, 3) Comment : (256, 0, 1) Foreground : ( 0 , 0 , 0 ) }", true, 0, {0x00010100, 0, B, H}},
+        {"Color { Comment : (1, 2, 3) Comment : (256, 0, 1) Foreground : ( 0 , 0 , 0 ) }",
+         true,
+         0,
+         {0x00010100, 0, B, H}},
         {"Color { Comment : (1, 2, 3) Text : (4, 5, 6) }", false, 0, {0x030201, F, B, H}},
         {"Color { Foreground : (1, 2, 3) Background (4, 5, 6) }", false, 0, {C, 0x030201, B, H}},
         {"Color { Highlight : (1, 2, 3)", false, 0, {C, F, B, 0x030201}},
@@ -231,8 +241,9 @@ TEST_F(KeywordLoaderTest, ColorSectionsHandOverTheColorsReadSoFar)
         EXPECT_EQ(row.categories, CategoryNames(*m_parser).size());
         ExpectParserColors(row.colors[0], row.colors[1], row.colors[2], row.colors[3]);
     }
-    for (const char* text : {"Color Comment : (1, 2, 3) }", "Color { Comment : 1, 2, 3 }", "Color { Comment : (1 2 3) }",
-                             "Color { Comment : (1, 2, 3 }", "Color { Comment : (1, 2, -3) }", "Color { 5 }", "Color"}) {
+    for (const char* text :
+         {"Color Comment : (1, 2, 3) }", "Color { Comment : 1, 2, 3 }", "Color { Comment : (1 2 3) }",
+          "Color { Comment : (1, 2, 3 }", "Color { Comment : (1, 2, -3) }", "Color { 5 }", "Color"}) {
         m_loader = std::make_unique<GvMFCShaderKeywordLoader>();
         EXPECT_FALSE(LoadText(text)) << text;
         ExpectDefaultColors();
@@ -272,8 +283,8 @@ TEST_F(KeywordLoaderTest, OverLongTokensAndStringsFail)
 
 TEST_F(KeywordLoaderTest, TextEndsAtAZeroByte)
 {
-    const std::string text = std::string("Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" }") + '\0'
-        + "Keywords : \"B\" { garbage";
+    const std::string text =
+        std::string("Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" }") + '\0' + "Keywords : \"B\" { garbage";
     EXPECT_TRUE(LoadText(text));
     EXPECT_EQ(Words{"A"}, CategoryNames(*m_parser));
 }
@@ -292,7 +303,8 @@ TEST_F(KeywordLoaderTest, StringsAreTakenLiterallyAcrossLines)
 {
     // No escapes: a backslash is kept and escapes nothing; a line break and
     // "//" inside a string belong to it; "" is the empty string.
-    EXPECT_TRUE(LoadText("Keywords : \"A\\\" { Color : (1, 2, 3) Word : \"x\\\" \"two\nlines // not a comment\"\"\" }"));
+    EXPECT_TRUE(
+        LoadText("Keywords : \"A\\\" { Color : (1, 2, 3) Word : \"x\\\" \"two\nlines // not a comment\"\"\" }"));
     EXPECT_EQ(Words{"A\\"}, CategoryNames(*m_parser));
     EXPECT_EQ((Words{"", "two\nlines // not a comment", "x\\"}), Keywords(u"A\\"));
 }

@@ -17,7 +17,8 @@ public:
     using Parser::IsIndexedWord;
 };
 
-class ParserIndexTest : public GvLeakCheckedTest {};
+class ParserIndexTest : public GvLeakCheckedTest
+{};
 
 TEST_F(ParserIndexTest, WordsWithOneKeyAreToldApartByTheirFirstUnits)
 {

@@ -61,7 +61,7 @@ public:
     {
         static int serial = 0;
         m_path = std::filesystem::temp_directory_path()
-            / ("gv_parsing_" + std::to_string(::getpid()) + "_" + std::to_string(++serial));
+                 / ("gv_parsing_" + std::to_string(::getpid()) + "_" + std::to_string(++serial));
         std::filesystem::create_directories(m_path);
     }
     ~TempDir() { std::filesystem::remove_all(m_path); }
@@ -72,7 +72,10 @@ public:
         std::ofstream(file, std::ios::binary) << bytes;
         return file.u16string();
     }
-    std::u16string PathOf(const std::string& name) const { return (m_path / std::filesystem::u8path(name)).u16string(); }
+    std::u16string PathOf(const std::string& name) const
+    {
+        return (m_path / std::filesystem::u8path(name)).u16string();
+    }
 
 private:
     std::filesystem::path m_path;

@@ -24,9 +24,10 @@ protected:
         bytes << in.rdbuf();
         const std::string text = bytes.str();
         EXPECT_FALSE(text.empty()) << name;
-        return std::u16string(text.begin(), text.end());  // the samples are ASCII
+        return std::u16string(text.begin(), text.end()); // the samples are ASCII
     }
-    static void ExpectWords(const Parser& parser, const char16_t* category, std::initializer_list<const char16_t*> words)
+    static void ExpectWords(const Parser& parser, const char16_t* category,
+                            std::initializer_list<const char16_t*> words)
     {
         const Parser::KeywordCategory* found = parser.FindKeywordCategory(U(category));
         ASSERT_NE(nullptr, found) << GvUtf16ToUtf8(U(category));
@@ -52,12 +53,13 @@ TEST_F(ShippedKeywordFilesTest, AssemblyKeywordsCoverEveryCountedInstruction)
     }
     EXPECT_EQ(75 + 2 * 129 + 2 * 190 + 4 * 176 + 4 * 161 + 2 * 183, checked);
     ExpectWords(*parser, u"Instructions",
-                {u"dcl", u"dcl_position", u"dcl_texcoord0", u"dcl_texcoord15", u"dcl_color1", u"dcl_2d", u"dcl_cube",
-                 u"dcl_volume", u"def", u"defi", u"defb", u"phase", u"texld_pp", u"vs_1_1", u"vs_2_0", u"vs_2_x",
-                 u"vs_3_0", u"ps_1_1", u"ps_1_2", u"ps_1_3", u"ps_1_4", u"ps_2_0", u"ps_2_x", u"ps_3_0"});
+                {u"dcl",      u"dcl_position", u"dcl_texcoord0", u"dcl_texcoord15", u"dcl_color1", u"dcl_2d",
+                 u"dcl_cube", u"dcl_volume",   u"def",           u"defi",           u"defb",       u"phase",
+                 u"texld_pp", u"vs_1_1",       u"vs_2_0",        u"vs_2_x",         u"vs_3_0",     u"ps_1_1",
+                 u"ps_1_2",   u"ps_1_3",       u"ps_1_4",        u"ps_2_0",         u"ps_2_x",     u"ps_3_0"});
     ExpectWords(*parser, u"Registers",
-                {u"r0", u"r31", u"v15", u"c0", u"c255", u"i15", u"b15", u"a0", u"aL", u"p0", u"s15", u"t7", u"oPos",
-                 u"oD1", u"oT7", u"oC3", u"oDepth", u"o11", u"vFace", u"vPos", u"l0", u"l15"});
+                {u"r0", u"r31",  u"v15", u"c0",  u"c255", u"i15",    u"b15", u"a0",    u"aL",   u"p0", u"s15",
+                 u"t7", u"oPos", u"oD1", u"oT7", u"oC3",  u"oDepth", u"o11", u"vFace", u"vPos", u"l0", u"l15"});
     EXPECT_EQ(nullptr, instructions->FindKeyword(U(u"r0")));
 }
 

@@ -6,7 +6,8 @@ typedef GvMFCShaderSyntaxParser Parser;
 typedef RecordingParser<Parser> BaseRecorder;
 typedef RecordingParser<GvMFCShaderHLSLParser> HlslRecorder;
 
-class SyntaxParserTest : public GvLeakCheckedTest {};
+class SyntaxParserTest : public GvLeakCheckedTest
+{};
 
 TEST_F(SyntaxParserTest, CharacterClassesFollowTheTable)
 {
@@ -19,14 +20,15 @@ TEST_F(SyntaxParserTest, CharacterClassesFollowTheTable)
     }
     EXPECT_EQ(53, counts[1]);
     EXPECT_EQ(10, counts[2]);
-    EXPECT_EQ(28, counts[3]);  // ASCII punctuation without [ ] ^ _
+    EXPECT_EQ(28, counts[3]); // ASCII punctuation without [ ] ^ _
     for (char c : std::string("!\"#$%&'()*+,-./:;<=>?@\\`{|}~"))
         EXPECT_EQ(3u, table[static_cast<unsigned char>(c)]) << c;
     for (int c : {'A', 'Z', 'a', 'z', '_'})
         EXPECT_EQ(1u, table[c]);
     for (int c : {'0', '9'})
         EXPECT_EQ(2u, table[c]);
-    for (int c : {int(' '), int('\t'), int('\r'), int('\n'), int('['), int(']'), int('^'), 0, 0x7F, 0xE9, 0x100, 0xFFFF})
+    for (int c :
+         {int(' '), int('\t'), int('\r'), int('\n'), int('['), int(']'), int('^'), 0, 0x7F, 0xE9, 0x100, 0xFFFF})
         EXPECT_EQ(0u, table[c]) << c;
 }
 
@@ -171,7 +173,12 @@ TEST_F(SyntaxParserTest, SeparatorsNumbersAndCommentsDecideWhatIsReported)
     // "2mov" is one run that starts with a digit: skipped whole. A line
     // comment without line feed ends the parse; the base parser has no comments.
     EXPECT_TRUE(std::make_unique<Parser>()->GetWhiteSpaceParser().GetCommentBlocks().IsEmpty());
-    struct Row { Words (*found)(const char16_t*); const char16_t* text; Words expected; };
+    struct Row
+    {
+        Words (*found)(const char16_t*);
+        const char16_t* text;
+        Words expected;
+    };
     const Row rows[] = {
         {FoundWithSomeWords<BaseRecorder>, u"float4x4 mov_sat floatx xfloat float", {"float"}},
         {FoundWithSomeWords<BaseRecorder>, u"2mov +mov 1.5mov (mov)", {"mov", "mov"}},
@@ -193,7 +200,7 @@ TEST_F(SyntaxParserTest, OperatorKeywordsAreMatchedButNotReported)
     Parser::KeywordCategory* ops = parser->AddKeywordCategory(U(u"Operators"), true);
     ops->AddKeyword(U(u"+"));
     ops->AddKeyword(U(u"+="));
-    ops->AddKeyword(U(u"x"));  // a word in an operator category never matches
+    ops->AddKeyword(U(u"x")); // a word in an operator category never matches
     parser->AddKeywordCategory(U(u"Words"), false)->AddKeyword(U(u"a"));
     parser->ParseAll(u"a+=a +-a x");
     EXPECT_EQ((Words{"a", "a", "a"}), parser->found);

@@ -74,8 +74,7 @@ TEST(PngWriter, ChecksumsOfKnownInputs)
 TEST(PngWriter, SmallImageRoundTrips)
 {
     // Two rows of three pixels, rows 10 bytes apart (one byte of padding).
-    const uint8_t rgb[] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 99,
-                           1, 2, 3, 4, 5, 6, 7, 8, 9, 99};
+    const uint8_t rgb[] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 99, 1, 2, 3, 4, 5, 6, 7, 8, 9, 99};
     const std::vector<Chunk> chunks = ReadChunks(GvEncodePng(3, 2, rgb, 10));
     ASSERT_EQ(3u, chunks.size());
     EXPECT_EQ("IHDR", chunks[0].type);
@@ -86,15 +85,14 @@ TEST(PngWriter, SmallImageRoundTrips)
     EXPECT_TRUE(chunks[2].data.empty());
     int blocks = 0;
     const std::vector<uint8_t> raw = InflateStored(chunks[1].data, &blocks);
-    const std::vector<uint8_t> expected = {0, 255, 0, 0, 0, 255, 0, 0, 0, 255,
-                                           0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    const std::vector<uint8_t> expected = {0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
     EXPECT_EQ(expected, raw);
     EXPECT_EQ(1, blocks);
 }
 
 TEST(PngWriter, LargeImageSpansSeveralStoredBlocks)
 {
-    const int width = 300, height = 100;  // 90,100 bytes of rows with filters
+    const int width = 300, height = 100; // 90,100 bytes of rows with filters
     std::vector<uint8_t> rgb(width * height * 3);
     for (size_t i = 0; i < rgb.size(); ++i)
         rgb[i] = static_cast<uint8_t>(i * 7);

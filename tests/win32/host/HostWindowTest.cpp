@@ -70,8 +70,9 @@ HWND HostWindowTest::CreateRecordingWindow(int x, int y, int width, int height, 
 HWND HostWindowTest::CreateControl(const wchar_t* className, DWORD style, int x, int y, int width, int height,
                                    HWND parent, int id)
 {
-    return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent ? parent : m_top,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | style, x, y, width, height,
+                           parent ? parent : m_top, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleW(nullptr), nullptr);
 }
 
 RECT HostWindowTest::PlaceOf(HWND window)

@@ -24,8 +24,8 @@ protected:
     // A plain recording window; parent null makes it a child of m_top.
     HWND CreateRecordingWindow(int x, int y, int width, int height, HWND parent = nullptr, DWORD style = 0, int id = 0);
     // A child of a system class (STATIC, BUTTON, ...).
-    HWND CreateControl(const wchar_t* className, DWORD style, int x, int y, int width, int height, HWND parent = nullptr,
-                       int id = 0);
+    HWND CreateControl(const wchar_t* className, DWORD style, int x, int y, int width, int height,
+                       HWND parent = nullptr, int id = 0);
 
     // The window rectangle in its parent's client coordinates.
     static RECT PlaceOf(HWND window);

@@ -46,7 +46,8 @@ int CountSeen(const Watcher& watcher, UINT message)
     return count;
 }
 
-class MessageHookTest : public HostWindowTest {};
+class MessageHookTest : public HostWindowTest
+{};
 
 TEST_F(MessageHookTest, AHandlerSeesEveryMessageWithItsParametersAndContext)
 {

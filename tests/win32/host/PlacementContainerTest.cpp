@@ -14,7 +14,8 @@ static std::ostream& operator<<(std::ostream& out, const RECT& r)
 
 namespace {
 
-class PlacementContainerTest : public HostWindowTest {};
+class PlacementContainerTest : public HostWindowTest
+{};
 
 void MoveTo(HWND window, int x, int y, int width, int height)
 {
@@ -48,7 +49,7 @@ TEST_F(PlacementContainerTest, BottomOfAndRelativeToMoveAChainOfControls)
     view.BindControlRelativeTo(sizeCombo, viewCheck);
     EXPECT_EQ(3, view.GetBindingCount());
 
-    MoveTo(properties, 0, 20, 200, 30);  // the group collapses
+    MoveTo(properties, 0, 20, 200, 30); // the group collapses
     view.ProcessControlPlacementContainer();
     EXPECT_EQ((RECT{6, 54, 126, 70}), PlaceOf(viewCheck));
     EXPECT_EQ((RECT{0, 55, 200, 135}), PlaceOf(viewGroup)) << "moved by as much as the check box";

@@ -7,7 +7,8 @@
 
 namespace {
 
-class TextureBitmapTest : public GvLeakCheckedTest {};
+class TextureBitmapTest : public GvLeakCheckedTest
+{};
 
 // The bitmap's pixels through a memory DC, as COLORREFs.
 class BitmapPixels
@@ -51,7 +52,7 @@ TEST_F(TextureBitmapTest, AVolumeSliceScaledUp)
     GvTextureVariable texture;
     ASSERT_TRUE(texture.SetFileName(Units(SamplePath("volume_rgba.dds")), true));
     HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = GvGfxCreateTextureBitmap(screen, &texture, 4, 4, 0, false, 2, 0);  // level 2 is 2 x 2 x 1
+    HBITMAP bitmap = GvGfxCreateTextureBitmap(screen, &texture, 4, 4, 0, false, 2, 0); // level 2 is 2 x 2 x 1
     ReleaseDC(nullptr, screen);
     ASSERT_TRUE(bitmap);
     {

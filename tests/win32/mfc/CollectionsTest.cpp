@@ -1,7 +1,6 @@
 #include "MfcTestWindows.h"
 
-namespace
-{
+namespace {
 std::vector<int> Contents(const CList<int, int>& list)
 {
     std::vector<int> values;
@@ -17,7 +16,7 @@ std::vector<int> ContentsBackwards(const CList<int, int>& list)
         values.push_back(list.GetPrev(pos));
     return values;
 }
-}
+} // namespace
 
 TEST(CollectionsTest, ListKeepsOrderBothWays)
 {

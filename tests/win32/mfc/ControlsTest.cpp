@@ -1,11 +1,9 @@
 #include "MfcTestWindows.h"
 
-namespace
-{
+namespace {
 class ControlsTest : public MfcWindowTest
-{
-};
-}
+{};
+} // namespace
 
 TEST_F(ControlsTest, ComboBoxKeepsItemsAndTheirData)
 {
@@ -50,7 +48,8 @@ TEST_F(ControlsTest, ButtonsSliderSpinAndScrollBar)
     CEdit buddy;
     ASSERT_TRUE(buddy.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, ChildRect(10, 70, 60, 20), &m_frame, 3));
     CSpinButtonCtrl spin;
-    ASSERT_TRUE(spin.Create(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, ChildRect(70, 70, 12, 20), &m_frame, 4));
+    ASSERT_TRUE(
+        spin.Create(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, ChildRect(70, 70, 12, 20), &m_frame, 4));
     spin.SetBuddy(&buddy);
     EXPECT_EQ(&buddy, spin.GetBuddy());
     spin.SetRange32(1, 4);
@@ -110,8 +109,7 @@ TEST_F(ControlsTest, ToolTipToolsAndTheirTexts)
     EXPECT_EQ(0, tip.GetToolCount());
 }
 
-namespace
-{
+namespace {
 // Records the owner-draw calls that reach the menu object.
 class CRecordingMenu : public CMenu
 {
@@ -129,8 +127,7 @@ public:
 
 // An owner window whose object routes WM_MEASUREITEM and WM_DRAWITEM.
 class COwnerWnd : public CWnd
-{
-};
+{};
 
 // Escape, queued before the menu opens, ends its loop once it has measured
 // its items.
@@ -155,7 +152,7 @@ void ExpectDrawingReaches(CRecordingMenu& menu, COwnerWnd& owner, UINT nID)
     EXPECT_EQ(TRUE, owner.SendMessage(WM_DRAWITEM, 0, (LPARAM)&dis));
     EXPECT_EQ(drawn, menu.m_drawn);
 }
-}
+} // namespace
 
 TEST_F(ControlsTest, OwnerDrawnMenuItemsReachTheirMenuObject)
 {
@@ -177,8 +174,7 @@ TEST_F(ControlsTest, OwnerDrawnMenuItemsReachTheirMenuObject)
     AfxPumpPendingMessages();
 }
 
-namespace
-{
+namespace {
 // Attaches the sub-menu whose handle is an item's id when the item is
 // measured, as the icon menu does with its sub-menu items.
 class CAttachingMenu : public CRecordingMenu
@@ -197,7 +193,7 @@ public:
         SetMenuItemInfo(lpMeasureItemStruct->itemID, &info);
     }
 };
-}
+} // namespace
 
 TEST_F(ControlsTest, AnOwnerDrawnItemNamedByItsSubMenuReachesItsMenu)
 {
@@ -223,8 +219,7 @@ TEST_F(ControlsTest, AnOwnerDrawnItemNamedByItsSubMenuReachesItsMenu)
     AfxPumpPendingMessages();
 }
 
-namespace
-{
+namespace {
 class CCountedFindDialog : public CFindReplaceDialog
 {
 public:
@@ -249,8 +244,8 @@ protected:
         if (m_pNotifier->IsTerminating())
             m_log.push_back(L"terminating");
         else if (m_pNotifier->FindNext())
-            m_log.push_back(L"find " + std::wstring(m_pNotifier->GetFindString()) +
-                            (m_pNotifier->SearchDown() ? L" down" : L" up"));
+            m_log.push_back(L"find " + std::wstring(m_pNotifier->GetFindString())
+                            + (m_pNotifier->SearchDown() ? L" down" : L" up"));
         return 0;
     }
     DECLARE_MESSAGE_MAP()
@@ -259,7 +254,7 @@ protected:
 BEGIN_MESSAGE_MAP(CFindOwnerWnd, CWnd)
     ON_REGISTERED_MESSAGE(WM_FINDREPLACE, OnFindReplace)
 END_MESSAGE_MAP()
-}
+} // namespace
 
 TEST_F(ControlsTest, FindDialogNotifiesItsOwnerAndDeletesItself)
 {
@@ -289,7 +284,8 @@ TEST_F(ControlsTest, SpinPositionAndRangeInSixteenBits)
     CEdit buddy;
     ASSERT_TRUE(buddy.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, ChildRect(10, 10, 60, 20), &m_frame, 3));
     CSpinButtonCtrl spin;
-    ASSERT_TRUE(spin.Create(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, ChildRect(70, 10, 12, 20), &m_frame, 4));
+    ASSERT_TRUE(
+        spin.Create(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, ChildRect(70, 10, 12, 20), &m_frame, 4));
     spin.SetBuddy(&buddy);
     spin.SetRange(-2, 4);
     int low = 0, high = 0;
@@ -324,7 +320,7 @@ TEST_F(ControlsTest, PrintInfoStartsWithAnOpenPageRange)
 }
 
 // The editor's menu and accelerator commands keep their standard numbers.
-static_assert(ID_EDIT_CLEAR == 57632 && ID_EDIT_COPY == 57634 && ID_EDIT_CUT == 57635 && ID_EDIT_FIND == 57636 &&
-                  ID_EDIT_PASTE == 57637 && ID_EDIT_REPLACE == 57641 && ID_EDIT_SELECT_ALL == 57642 &&
-                  ID_EDIT_UNDO == 57643 && ID_EDIT_REDO == 57644 && ID_FILE_PRINT == 57607,
+static_assert(ID_EDIT_CLEAR == 57632 && ID_EDIT_COPY == 57634 && ID_EDIT_CUT == 57635 && ID_EDIT_FIND == 57636
+                  && ID_EDIT_PASTE == 57637 && ID_EDIT_REPLACE == 57641 && ID_EDIT_SELECT_ALL == 57642
+                  && ID_EDIT_UNDO == 57643 && ID_EDIT_REDO == 57644 && ID_FILE_PRINT == 57607,
               "standard command identifiers");

@@ -1,7 +1,6 @@
 #include "MfcTestWindows.h"
 
-namespace
-{
+namespace {
 const int kEditId = 7;
 
 // Exchanges one integer with its child edit and counts the edit's EN_CHANGE
@@ -17,8 +16,8 @@ public:
 
     BOOL CreateWithEdit(CWnd* pParent)
     {
-        return Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100), pParent, 1) &&
-               m_edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 110, 30), this, kEditId);
+        return Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100), pParent, 1)
+               && m_edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 110, 30), this, kEditId);
     }
 
 protected:
@@ -57,7 +56,7 @@ protected:
     }
     CExchangeWnd m_wnd;
 };
-}
+} // namespace
 
 TEST_F(DataExchangeTest, WritingAnUnchangedValueLeavesTheEditAlone)
 {
@@ -103,12 +102,9 @@ TEST_F(DataExchangeTest, AMissingControlFailsTheExchangeWithoutThrowing)
     wnd.m_bindMissing = true;
     bool thrown = false;
     BOOL result = TRUE;
-    try
-    {
+    try {
         result = wnd.UpdateData(TRUE);
-    }
-    catch (CException* e)
-    {
+    } catch (CException* e) {
         thrown = true;
         e->Delete();
     }

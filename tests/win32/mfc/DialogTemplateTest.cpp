@@ -3,8 +3,7 @@
 #include "resources/GvMFCUtilitiesRes.h"
 #include <string>
 
-namespace
-{
+namespace {
 HINSTANCE LibraryInstance()
 {
     return ::GetModuleHandleW(L"GvMFCUtilities.dll");
@@ -38,8 +37,20 @@ class TemplateReader
 {
 public:
     explicit TemplateReader(const BYTE* p) : m_start(p), m_p(p) {}
-    WORD Word() { WORD v; memcpy(&v, m_p, 2); m_p += 2; return v; }
-    DWORD Dword() { DWORD v; memcpy(&v, m_p, 4); m_p += 4; return v; }
+    WORD Word()
+    {
+        WORD v;
+        memcpy(&v, m_p, 2);
+        m_p += 2;
+        return v;
+    }
+    DWORD Dword()
+    {
+        DWORD v;
+        memcpy(&v, m_p, 4);
+        m_p += 4;
+        return v;
+    }
     short Short() { return (short)Word(); }
     std::wstring String()
     {
@@ -94,15 +105,13 @@ DialogTemplate LoadTemplate(int id)
     r.NameOrOrdinal();
     r.NameOrOrdinal();
     t.title = r.String();
-    if (t.style & DS_SETFONT)
-    {
+    if (t.style & DS_SETFONT) {
         t.pointSize = r.Word();
         r.Word();
         r.Word();
         t.fontName = r.String();
     }
-    for (int i = 0; i < count; ++i)
-    {
+    for (int i = 0; i < count; ++i) {
         r.AlignDword();
         TemplateItem item;
         r.Dword();
@@ -176,7 +185,8 @@ const DWORD kUpDown = kChild | 0xFF;
 const DWORD kShown = WS_CHILD | WS_VISIBLE;
 const DWORD kSpin = kShown | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS;
 const ExpectedItem kTextureItems[] = {
-    {4011, L"COMBOBOX", L"", kChild | 0x03 | CBS_SORT | WS_VSCROLL | WS_DISABLED, kShown | CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_DISABLED, 0, Xywh(0, 0, 82, 300)},
+    {4011, L"COMBOBOX", L"", kChild | 0x03 | CBS_SORT | WS_VSCROLL | WS_DISABLED,
+     kShown | CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_DISABLED, 0, Xywh(0, 0, 82, 300)},
     {4018, L"BUTTON", L"Browse", kButton, kShown | BS_PUSHBUTTON, 0, Xywh(86, 0, 50, 14)},
     {4024, L"BUTTON", L"", kButton, kShown | BS_GROUPBOX, 0, Xywh(0, 16, 136, 80)},
     {4019, L"BUTTON", L"Show Texture Properties", kButton, kShown | BS_AUTOCHECKBOX, 0, Xywh(4, 16, 100, 10)},
@@ -212,8 +222,7 @@ void ExpectTemplate(int id, int cx, int cy, const ExpectedItem (&table)[N])
     EXPECT_EQ(L"MS Sans Serif", t.fontName);
     EXPECT_EQ(8, t.pointSize);
     ASSERT_EQ(N, t.items.size());
-    for (size_t i = 0; i < N; ++i)
-    {
+    for (size_t i = 0; i < N; ++i) {
         const ExpectedItem& want = table[i];
         const TemplateItem& got = t.items[i];
         SCOPED_TRACE(want.id);
@@ -235,7 +244,7 @@ protected:
         MfcWindowTest::TearDown();
     }
 };
-}
+} // namespace
 
 TEST_F(DialogTemplateTest, VariableEditTemplateIsItsTable)
 {
@@ -258,20 +267,16 @@ TEST_F(DialogTemplateTest, ColorTemplatesHoldEveryControl)
                                 2018, 2021, 2031}),
               ids);
     EXPECT_EQ((DWORD)(WS_CHILD | WS_VISIBLE), picker.style & (WS_CHILD | WS_VISIBLE | WS_POPUP));
-    for (const TemplateItem& item : picker.items)
-    {
+    for (const TemplateItem& item : picker.items) {
         SCOPED_TRACE(item.id);
-        if (item.id >= 2015 && item.id <= 2019)
-        {
+        if (item.id >= 2015 && item.id <= 2019) {
             EXPECT_EQ(L"MSCTLS_TRACKBAR32", item.className);
             EXPECT_EQ(item.id == 2019 ? (DWORD)TBS_VERT : 0u, item.style & TBS_VERT);
         }
-        if (item.id == 2004 || item.id == 2020)
-        {
+        if (item.id == 2004 || item.id == 2020) {
             EXPECT_EQ((DWORD)BS_OWNERDRAW, item.style & 0x0F);
         }
-        if (item.id == 2031)
-        {
+        if (item.id == 2031) {
             EXPECT_EQ(L"Floating Point", item.text);
         }
     }
@@ -288,8 +293,7 @@ TEST_F(DialogTemplateTest, ColorTemplatesHoldEveryControl)
     EXPECT_EQ(IDCANCEL, editor.items[2].id);
 }
 
-namespace
-{
+namespace {
 // A dialog that records its initialisation.
 class CTemplateDialog : public CDialog
 {
@@ -302,12 +306,12 @@ public:
         return CDialog::OnInitDialog();
     }
 };
-}
+} // namespace
 
 TEST_F(DialogTemplateTest, TemplatesAreFoundOnlyWhileTheGuardIsHeld)
 {
-    for (UINT id : {IDD_GV_COLOR_PICKER_DLG, IDD_GV_COLOR_PICKER_CTRL, IDD_GV_VARIABLE_EDIT_CTRL, IDD_GV_TEXTURE_EDIT_CTRL})
-    {
+    for (UINT id :
+         {IDD_GV_COLOR_PICKER_DLG, IDD_GV_COLOR_PICKER_CTRL, IDD_GV_VARIABLE_EDIT_CTRL, IDD_GV_TEXTURE_EDIT_CTRL}) {
         SCOPED_TRACE(id);
         CTemplateDialog unguarded(id);
         EXPECT_FALSE(unguarded.Create(id, &m_frame));
@@ -345,8 +349,7 @@ TEST_F(DialogTemplateTest, ColorEditorTemplateIsLaidOutAsTheDialogLaysItOut)
     EXPECT_TRUE(SameRect(Xywh(t.size.cx / 2 + 2, ok.top, ok.right, ok.bottom), cancel));
 }
 
-namespace
-{
+namespace {
 // The colour editor's frame: counts Enter and Escape instead of closing.
 class CEditorFrameDialog : public CDialog
 {
@@ -359,7 +362,7 @@ protected:
     void OnOK() override { ++m_ok; }
     void OnCancel() override { ++m_cancel; }
 };
-}
+} // namespace
 
 TEST_F(DialogTemplateTest, EnterAndEscapeInTheEmbeddedPickerReachTheEditorDialog)
 {
@@ -410,12 +413,11 @@ TEST_F(DialogTemplateTest, ControlsStandWhereTheirDialogUnitsSay)
     CRect whole(0, 0, 183, 112);
     dialog.MapDialogRect(&whole);
     EXPECT_EQ(whole, client);
-    for (const ExpectedItem& item : kVariableItems)
-    {
+    for (const ExpectedItem& item : kVariableItems) {
         SCOPED_TRACE(item.id);
         // The auto-buddy spins place themselves at their edits' right edges.
-        bool spinPair = item.id == IDC_GV_ROWS_EDIT || item.id == IDC_GV_COLUMNS_EDIT || item.id == IDC_GV_ROWS_SPIN ||
-                        item.id == IDC_GV_COLUMNS_SPIN;
+        bool spinPair = item.id == IDC_GV_ROWS_EDIT || item.id == IDC_GV_COLUMNS_EDIT || item.id == IDC_GV_ROWS_SPIN
+                        || item.id == IDC_GV_COLUMNS_SPIN;
         if (spinPair)
             continue;
         // The dialog manager maps position and size one by one.
@@ -434,8 +436,7 @@ TEST_F(DialogTemplateTest, ControlsStandWhereTheirDialogUnitsSay)
     dialog.DestroyWindow();
 }
 
-namespace
-{
+namespace {
 // Binds members to template 3000's controls by data exchange.
 class CExchangeDialog : public CDialog
 {
@@ -457,7 +458,7 @@ protected:
     }
     CEdit m_missing;
 };
-}
+} // namespace
 
 TEST_F(DialogTemplateTest, DataExchangeSubclassesControlsAndMovesIntegers)
 {

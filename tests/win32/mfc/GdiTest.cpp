@@ -1,7 +1,6 @@
 #include "MfcTestWindows.h"
 
-namespace
-{
+namespace {
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kWhite = RGB(255, 255, 255);
@@ -64,7 +63,7 @@ BEGIN_MESSAGE_MAP(CPaintedWnd, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
-}
+} // namespace
 
 TEST_F(GdiTest, PenLinesLeaveTheEndPointOut)
 {

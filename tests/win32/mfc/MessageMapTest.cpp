@@ -1,7 +1,6 @@
 #include "MfcTestWindows.h"
 
-namespace
-{
+namespace {
 const UINT WM_TEST_BASE_ONLY = WM_APP + 1;
 const UINT WM_TEST_OVERRIDDEN = WM_APP + 2;
 const UINT WM_TEST_DERIVED_ONLY = WM_APP + 3;
@@ -21,12 +20,41 @@ public:
     CWnd* m_pFocusWnd = nullptr;
 
 protected:
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point) { m_log.push_back(L"LButtonDown"); m_flags = nFlags; m_point = point; }
-    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt) { m_flags = nFlags; m_delta = zDelta; m_point = pt; return 7; }
-    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { m_char = nChar; m_repeat = nRepCnt; m_keyFlags = nFlags; }
-    afx_msg void OnSize(UINT nType, int cx, int cy) { m_flags = nType; m_cx = cx; m_cy = cy; }
-    afx_msg LRESULT OnNcHitTest(CPoint point) { m_point = point; return HTCAPTION; }
-    afx_msg void OnSetFocus(CWnd* pOldWnd) { m_log.push_back(L"SetFocus"); m_pFocusWnd = pOldWnd; }
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point)
+    {
+        m_log.push_back(L"LButtonDown");
+        m_flags = nFlags;
+        m_point = point;
+    }
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+    {
+        m_flags = nFlags;
+        m_delta = zDelta;
+        m_point = pt;
+        return 7;
+    }
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+    {
+        m_char = nChar;
+        m_repeat = nRepCnt;
+        m_keyFlags = nFlags;
+    }
+    afx_msg void OnSize(UINT nType, int cx, int cy)
+    {
+        m_flags = nType;
+        m_cx = cx;
+        m_cy = cy;
+    }
+    afx_msg LRESULT OnNcHitTest(CPoint point)
+    {
+        m_point = point;
+        return HTCAPTION;
+    }
+    afx_msg void OnSetFocus(CWnd* pOldWnd)
+    {
+        m_log.push_back(L"SetFocus");
+        m_pFocusWnd = pOldWnd;
+    }
     afx_msg LRESULT OnTestMessage(WPARAM wParam, LPARAM lParam) { return (LRESULT)(wParam * 1000 + lParam); }
     afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM) { return (LRESULT)wParam + 1; }
     DECLARE_MESSAGE_MAP()
@@ -49,8 +77,16 @@ public:
     std::vector<std::wstring> m_log;
 
 protected:
-    afx_msg LRESULT OnBaseOnly(WPARAM, LPARAM) { m_log.push_back(L"base:only"); return 1; }
-    afx_msg LRESULT OnOverridden(WPARAM, LPARAM) { m_log.push_back(L"base:overridden"); return 2; }
+    afx_msg LRESULT OnBaseOnly(WPARAM, LPARAM)
+    {
+        m_log.push_back(L"base:only");
+        return 1;
+    }
+    afx_msg LRESULT OnOverridden(WPARAM, LPARAM)
+    {
+        m_log.push_back(L"base:overridden");
+        return 2;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -62,8 +98,16 @@ END_MESSAGE_MAP()
 class CDerivedWnd : public CBaseWnd
 {
 protected:
-    afx_msg LRESULT OnDerivedOverridden(WPARAM, LPARAM) { m_log.push_back(L"derived:overridden"); return 3; }
-    afx_msg LRESULT OnDerivedOnly(WPARAM, LPARAM) { m_log.push_back(L"derived:only"); return 4; }
+    afx_msg LRESULT OnDerivedOverridden(WPARAM, LPARAM)
+    {
+        m_log.push_back(L"derived:overridden");
+        return 3;
+    }
+    afx_msg LRESULT OnDerivedOnly(WPARAM, LPARAM)
+    {
+        m_log.push_back(L"derived:only");
+        return 4;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -115,8 +159,16 @@ public:
 
 protected:
     afx_msg void OnReflectedSetFocus() { m_pLog->push_back(L"edit:EN_SETFOCUS"); }
-    afx_msg BOOL OnReflectedChange() { m_pLog->push_back(L"edit:EN_CHANGE"); return !m_passChangeOn; }
-    afx_msg void OnReflectedDeltaPos(NMHDR*, LRESULT* pResult) { m_pLog->push_back(L"edit:notify"); *pResult = 42; }
+    afx_msg BOOL OnReflectedChange()
+    {
+        m_pLog->push_back(L"edit:EN_CHANGE");
+        return !m_passChangeOn;
+    }
+    afx_msg void OnReflectedDeltaPos(NMHDR*, LRESULT* pResult)
+    {
+        m_pLog->push_back(L"edit:notify");
+        *pResult = 42;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -127,9 +179,8 @@ BEGIN_MESSAGE_MAP(CReflectingEdit, CEdit)
 END_MESSAGE_MAP()
 
 class MessageMapTest : public MfcWindowTest
-{
-};
-}
+{};
+} // namespace
 
 TEST_F(MessageMapTest, WindowMessagesAreCrackedLikeMfc)
 {
@@ -228,7 +279,8 @@ TEST_F(MessageMapTest, NotificationsDispatchByCode)
     edit.SetWindowText(L"12");
     edit.SetFocus();
     m_frame.SetFocus();
-    EXPECT_EQ((std::vector<std::wstring>{L"parent:EN_CHANGE", L"parent:EN_SETFOCUS", L"parent:EN_KILLFOCUS"}), parent.m_log);
+    EXPECT_EQ((std::vector<std::wstring>{L"parent:EN_CHANGE", L"parent:EN_SETFOCUS", L"parent:EN_KILLFOCUS"}),
+              parent.m_log);
 
     CWnd spin;
     ASSERT_TRUE(spin.CreateEx(0, UPDOWN_CLASSW, nullptr, WS_CHILD, ChildRect(), &parent, ID_SPIN));
@@ -272,8 +324,7 @@ TEST_F(MessageMapTest, ControlNotificationsAreReflectedToTheControl)
     EXPECT_EQ(std::vector<std::wstring>{L"edit:notify"}, parent.m_log);
 }
 
-namespace
-{
+namespace {
 // Draws itself through the reflected WM_DRAWITEM; colours itself through the
 // reflected WM_CTLCOLOR*.
 class COwnerDrawButton : public CButton
@@ -296,7 +347,7 @@ protected:
 BEGIN_MESSAGE_MAP(COwnerDrawButton, CButton)
     ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
-}
+} // namespace
 
 TEST_F(MessageMapTest, DrawItemAndCtlColorAreReflected)
 {
@@ -315,14 +366,14 @@ TEST_F(MessageMapTest, DrawItemAndCtlColorAreReflected)
     EXPECT_EQ((UINT)ODS_FOCUS, button.m_lastState);
 
     CClientDC dc(&button);
-    EXPECT_EQ((LRESULT)(HBRUSH)button.m_brush, m_frame.SendMessage(WM_CTLCOLORBTN, (WPARAM)dc.m_hDC, (LPARAM)button.m_hWnd));
+    EXPECT_EQ((LRESULT)(HBRUSH)button.m_brush,
+              m_frame.SendMessage(WM_CTLCOLORBTN, (WPARAM)dc.m_hDC, (LPARAM)button.m_hWnd));
     // A null brush leaves the message to the parent's default processing.
     LRESULT byDefault = ::DefWindowProcW(m_frame.m_hWnd, WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)button.m_hWnd);
     EXPECT_EQ(byDefault, m_frame.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)button.m_hWnd));
 }
 
-namespace
-{
+namespace {
 // WM_CHAR handlers: one passes the character on with Default() after
 // sending itself another message, one drops it.
 class CFilterEdit : public CEdit
@@ -346,7 +397,7 @@ protected:
 BEGIN_MESSAGE_MAP(CFilterEdit, CEdit)
     ON_WM_CHAR()
 END_MESSAGE_MAP()
-}
+} // namespace
 
 TEST_F(MessageMapTest, DefaultInsideAHandlerRunsTheOriginalProcedure)
 {

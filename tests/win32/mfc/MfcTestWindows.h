@@ -26,8 +26,9 @@ class CTestFrame : public CWnd
 public:
     BOOL CreateFrame()
     {
-        return CreateEx(0, nullptr, L"GvMfc test", WS_POPUP | WS_CLIPCHILDREN, 50, 50, 400, 300, nullptr, nullptr) &&
-               SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        return CreateEx(0, nullptr, L"GvMfc test", WS_POPUP | WS_CLIPCHILDREN, 50, 50, 400, 300, nullptr, nullptr)
+               && SetWindowPos(nullptr, 0, 0, 0, 0,
+                               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     }
 };
 

@@ -1,8 +1,7 @@
 #include "MfcTestWindows.h"
 #include "GvWindowUtils.h"
 
-namespace
-{
+namespace {
 HINSTANCE LibraryInstance()
 {
     return ::GetModuleHandleW(L"GvMFCUtilities.dll");
@@ -23,7 +22,7 @@ protected:
         MfcWindowTest::TearDown();
     }
 };
-}
+} // namespace
 
 TEST_F(ResourceGuardTest, LoadingTheLibraryEntersTheResourceChain)
 {

@@ -1,10 +1,8 @@
 #include "MfcTestWindows.h"
 
-namespace
-{
+namespace {
 class WindowObjectTest : public MfcWindowTest
-{
-};
+{};
 
 // Counts its own deletions: it deletes itself once its window is gone.
 class CSelfDeletingWnd : public CWnd
@@ -27,10 +25,10 @@ int CSelfDeletingWnd::s_deleted = 0;
 
 HWND CreateForeignEdit(HWND hParent)
 {
-    return ::CreateWindowExW(0, L"EDIT", L"foreign", WS_CHILD | WS_VISIBLE, 0, 0, 80, 20, hParent, (HMENU)9,
-                             nullptr, nullptr);
+    return ::CreateWindowExW(0, L"EDIT", L"foreign", WS_CHILD | WS_VISIBLE, 0, 0, 80, 20, hParent, (HMENU)9, nullptr,
+                             nullptr);
 }
-}
+} // namespace
 
 TEST_F(WindowObjectTest, FromHandleGivesThePermanentObject)
 {
@@ -91,8 +89,7 @@ TEST_F(WindowObjectTest, SelfDeletingObjectsAreDeletedExactlyOnce)
     delete pNever;
 }
 
-namespace
-{
+namespace {
 // Ends itself in its own WM_NCDESTROY handler, bypassing CWnd's.
 class CNcDestroyDeletingWnd : public CWnd
 {
@@ -113,7 +110,7 @@ int CNcDestroyDeletingWnd::s_deleted = 0;
 BEGIN_MESSAGE_MAP(CNcDestroyDeletingWnd, CWnd)
     ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
-}
+} // namespace
 
 TEST_F(WindowObjectTest, DeletionInsideTheNcDestroyHandlerLeavesNoEntry)
 {
@@ -168,8 +165,7 @@ TEST_F(WindowObjectTest, AttachWithoutSubclassing)
     ::DestroyWindow(hEdit);
 }
 
-namespace
-{
+namespace {
 // Takes key presses of its descendants before they are dispatched.
 class CPreTranslatingWnd : public CWnd
 {
@@ -197,7 +193,7 @@ protected:
 BEGIN_MESSAGE_MAP(CKeyWnd, CWnd)
     ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
-}
+} // namespace
 
 TEST_F(WindowObjectTest, MessageLoopPreTranslatesThroughTheParentChain)
 {
@@ -216,8 +212,7 @@ TEST_F(WindowObjectTest, MessageLoopPreTranslatesThroughTheParentChain)
     EXPECT_EQ(0u, AfxGetTemporaryObjectCount());
 }
 
-namespace
-{
+namespace {
 const UINT WM_TEST_BROADCAST = WM_APP + 40;
 
 // Counts the test messages that reach it.
@@ -234,7 +229,7 @@ protected:
         return CWnd::WindowProc(message, wParam, lParam);
     }
 };
-}
+} // namespace
 
 TEST_F(WindowObjectTest, AnObjectWithoutWindowTouchesNoOtherWindow)
 {
@@ -260,7 +255,8 @@ TEST_F(WindowObjectTest, AnObjectWithoutWindowTouchesNoOtherWindow)
 TEST_F(WindowObjectTest, WindowRectangleOfAClientRectangleWithOrWithoutTheClientEdge)
 {
     CWnd edged;
-    ASSERT_TRUE(edged.CreateEx(WS_EX_CLIENTEDGE, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, ChildRect(), &m_frame, 1));
+    ASSERT_TRUE(
+        edged.CreateEx(WS_EX_CLIENTEDGE, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, ChildRect(), &m_frame, 1));
     CRect client;
     edged.GetClientRect(&client);
     CRect window;

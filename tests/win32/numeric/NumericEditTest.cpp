@@ -13,8 +13,8 @@ protected:
         NumericWindowTest::SetUp();
         m_edit = Add<CGvNumericEdit>();
         m_other = Add<CEdit>();
-        ASSERT_TRUE(m_edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(10, 10, 200, 34), &m_parent,
-                                  kEditId));
+        ASSERT_TRUE(m_edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(10, 10, 200, 34),
+                                   &m_parent, kEditId));
         ASSERT_TRUE(m_other->Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 50, 200, 74), &m_parent, kOtherId));
         m_parent.m_pWatched = m_edit;
     }
@@ -44,7 +44,7 @@ protected:
 
 TEST_F(NumericEditTest, TextsOfTheDisplayForms)
 {
-    EXPECT_EQ(CString(L""), Text());  // nothing is written before a setter runs
+    EXPECT_EQ(CString(L""), Text()); // nothing is written before a setter runs
     m_edit->SetData(1234.5f, 5, true);
     EXPECT_EQ(CString(L"1234.50000"), Text());
     m_edit->SetNumericValue(12345.0f);
@@ -61,13 +61,13 @@ TEST_F(NumericEditTest, TextsOfTheDisplayForms)
 
 TEST_F(NumericEditTest, DefaultsBeforeAnySetter)
 {
-    m_edit->SetFocus();  // shows the text made by the constructor
+    m_edit->SetFocus(); // shows the text made by the constructor
     EXPECT_EQ(CString(L"0.00000"), Text());
     EXPECT_EQ(0.0f, m_edit->GetNumericValue());
     m_edit->SetSel(0, -1);
-    Type(L"-1.5");  // negatives and a separator are allowed
+    Type(L"-1.5"); // negatives and a separator are allowed
     EXPECT_EQ(CString(L"-1.5"), Text());
-    m_edit->SetNumericValue(12345.0f);  // 5 decimals, scientific form allowed
+    m_edit->SetNumericValue(12345.0f); // 5 decimals, scientific form allowed
     EXPECT_EQ(CString(L"1.23450e+04"), Text());
 }
 
@@ -128,7 +128,7 @@ TEST_F(NumericEditTest, MinusMovesToTheFrontAndOnlyOnce)
     m_edit->SetSel(2, 2);
     Type(L"-");
     EXPECT_EQ(CString(L"-12"), Text());
-    ExpectSel(3, 3);  // the selection is restored as read, not shifted
+    ExpectSel(3, 3); // the selection is restored as read, not shifted
     Type(L"-");
     EXPECT_EQ(CString(L"-12"), Text());
     m_edit->SetSel(0, 1);
@@ -148,7 +148,7 @@ TEST_F(NumericEditTest, MinusIsRefusedWhenNegativesAreNotAllowed)
     Type(L"-");
     EXPECT_EQ(CString(L"12"), Text());
     m_edit->SetData(-3.0f, 0, false);
-    EXPECT_EQ(CString(L"-3"), Text());  // never clamped
+    EXPECT_EQ(CString(L"-3"), Text()); // never clamped
 }
 
 TEST_F(NumericEditTest, FocusGainShowsTheCommittedTextSelected)

@@ -13,7 +13,8 @@ END_MESSAGE_MAP()
 
 BOOL CRecordingParent::CreateFrame(int x, int y, int width, int height)
 {
-    return CreateEx(0, AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)),
+    return CreateEx(0,
+                    AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)),
                     L"numeric test", WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN | WS_VISIBLE, x, y, width, height,
                     nullptr, nullptr);
 }

@@ -21,19 +21,19 @@ class CRecordingParent : public CWnd
 public:
     struct Note
     {
-        UINT message;     // the notification code of edit notifications, else the message
-        WPARAM wParam;    // the control id of edit notifications
-        float value;      // GetNumericValue of the sender when it is a numeric edit
-        CString text;     // its window text at that moment
-        bool otherAlive;  // whether m_hOther was a window at that moment
+        UINT message;    // the notification code of edit notifications, else the message
+        WPARAM wParam;   // the control id of edit notifications
+        float value;     // GetNumericValue of the sender when it is a numeric edit
+        CString text;    // its window text at that moment
+        bool otherAlive; // whether m_hOther was a window at that moment
     };
 
     BOOL CreateFrame(int x = 100, int y = 100, int width = 420, int height = 240);
     int Count(UINT message) const;
 
     std::vector<Note> m_notes;
-    CGvNumericEdit* m_pWatched = nullptr;  // read on EN_KILLFOCUS and the slider messages
-    HWND m_hOther = nullptr;               // another window whose life is noted
+    CGvNumericEdit* m_pWatched = nullptr; // read on EN_KILLFOCUS and the slider messages
+    HWND m_hOther = nullptr;              // another window whose life is noted
 
 protected:
     // Reached only by notifications that the control did not keep (reflect) itself.
@@ -75,7 +75,11 @@ protected:
 class CWindowPixels
 {
 public:
-    enum AreaType { ClientArea, WholeWindow };
+    enum AreaType
+    {
+        ClientArea,
+        WholeWindow
+    };
     CWindowPixels(CWnd* pWnd, AreaType area);
     COLORREF At(int x, int y) const { return m_pixels[y * m_width + x]; }
     int Width() const { return m_width; }

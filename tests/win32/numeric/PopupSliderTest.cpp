@@ -82,7 +82,7 @@ TEST_F(PopupSliderTest, OpensRightOfThePointWithCaptureFocusAndPointerOnTheThumb
 TEST_F(PopupSliderTest, RealPointerMotionSweeps)
 {
     Open(2.5f, 0.0f, 10.0f, true);
-    PumpMessages();  // the motion of the pointer put on the thumb changes nothing
+    PumpMessages(); // the motion of the pointer put on the thumb changes nothing
     EXPECT_EQ(0, m_owner.Count(GVM_SLIDER_DELTA));
     CPoint to(62, 10);
     m_popup->ClientToScreen(&to);
@@ -101,7 +101,7 @@ TEST_F(PopupSliderTest, DrawsTrackAndThumbAtThePosition)
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     EXPECT_EQ(kGrey, pixels.At(12, 6));
     EXPECT_EQ(kGrey, pixels.At(111, 6));
-    EXPECT_EQ(face, pixels.At(112, 6));  // line ends are exclusive
+    EXPECT_EQ(face, pixels.At(112, 6)); // line ends are exclusive
     EXPECT_EQ(kBlack, pixels.At(12, 7));
     EXPECT_EQ(face, pixels.At(11, 7));
     // Thumb outline with its tip under the pointer at x 37, shadow beside it.
@@ -124,7 +124,7 @@ TEST_F(PopupSliderTest, OnePixelIsOnePercent)
     ASSERT_EQ(1, m_owner.Count(GVM_SLIDER_DELTA));
     EXPECT_EQ(0u, m_owner.m_notes[0].wParam);
     EXPECT_EQ(3.5f, m_owner.m_notes[0].value);
-    MoveTo(47, 15);  // vertical motion alone changes nothing
+    MoveTo(47, 15); // vertical motion alone changes nothing
     EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_DELTA));
     CWindowPixels pixels(m_popup, CWindowPixels::ClientArea);
     EXPECT_EQ(kBlack, pixels.At(47, 8));
@@ -137,7 +137,7 @@ TEST_F(PopupSliderTest, SweepOutsideTheTrackWithoutClamping)
     MoveTo(2);
     EXPECT_EQ(-1.0f, m_popup->GetSliderValue());
     CWindowPixels pixels(m_popup, CWindowPixels::ClientArea);
-    EXPECT_EQ(kBlack, pixels.At(12, 8));  // the thumb stops at the left end
+    EXPECT_EQ(kBlack, pixels.At(12, 8)); // the thumb stops at the left end
     MoveTo(122);
     EXPECT_EQ(11.0f, m_popup->GetSliderValue());
     EXPECT_EQ(2, m_owner.Count(GVM_SLIDER_DELTA));
@@ -293,7 +293,7 @@ TEST_F(PopupSliderTest, DeactivationEndsOnce)
     EXPECT_EQ(0, m_owner.Count(GVM_SLIDER_CLOSE));
     Send(WM_ACTIVATEAPP, FALSE, 0);
     EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_CLOSE));
-    EXPECT_EQ(nullptr, ::GetCapture());  // the end released it, which ended nothing more
+    EXPECT_EQ(nullptr, ::GetCapture()); // the end released it, which ended nothing more
     Send(WM_ACTIVATEAPP, FALSE, 0);
     EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_CLOSE));
 }
@@ -366,7 +366,7 @@ TEST_F(PopupSliderTest, NarrowingPastTheLimitIsRefused)
 {
     Open(5.0f, 0.0f, 1.0f, true);
     Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(62, 10));
-    m_popup->UpdateSliderRange(CPoint(62, 60));  // 50 steps of 0.01 down: empty range
+    m_popup->UpdateSliderRange(CPoint(62, 60)); // 50 steps of 0.01 down: empty range
     float min = 0, max = 0;
     m_popup->GetSliderRange(&min, &max);
     EXPECT_EQ(0.0f, min);

@@ -32,7 +32,7 @@ protected:
     void CreateEdit(int alignment, int height, DWORD exStyle = 0)
     {
         ASSERT_TRUE(m_edit->Create(alignment, exStyle, L"", WS_CHILD | WS_VISIBLE, CRect(20, 20, 220, 20 + height),
-                                  &m_parent, kSliderId));
+                                   &m_parent, kSliderId));
     }
     // Client rectangle in window-relative coordinates.
     CRect ClientInWindow()
@@ -168,8 +168,8 @@ TEST_F(SliderEditTest, CreateGivesTheEditItsParentsFont)
                                    nullptr, nullptr, nullptr);
     const HFONT hFont = static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
     ::SendMessageW(hStatic, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
-    ASSERT_TRUE(m_edit->Create(0, 0, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 30), CWnd::FromHandle(hStatic),
-                               kSliderId));
+    ASSERT_TRUE(
+        m_edit->Create(0, 0, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 30), CWnd::FromHandle(hStatic), kSliderId));
     EXPECT_EQ(reinterpret_cast<LRESULT>(hFont), m_edit->SendMessage(WM_GETFONT));
 }
 
@@ -295,7 +295,7 @@ TEST_F(SliderEditTest, SweepIsShownAndForwardedWithTheEditAsSender)
     pPopup->SendMessage(WM_KEYDOWN, VK_RETURN, 0);
     ASSERT_EQ(1, m_parent.Count(GVM_SLIDER_CLOSE));
     EXPECT_EQ(reinterpret_cast<WPARAM>(static_cast<CGvSliderEdit*>(m_edit)), m_parent.m_notes.back().wParam);
-    EXPECT_FALSE(m_parent.m_notes.back().otherAlive);  // destroyed before the parent heard of it
+    EXPECT_FALSE(m_parent.m_notes.back().otherAlive); // destroyed before the parent heard of it
     EXPECT_FALSE(::IsWindow(hPopup));
     EXPECT_EQ(nullptr, m_edit->Popup());
     EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
@@ -323,9 +323,9 @@ TEST_F(SliderEditTest, ParentGivenAsATemporaryWrapperStillGetsTheMessages)
 {
     HWND hPlain = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 60, m_parent.GetSafeHwnd(),
                                   nullptr, nullptr, nullptr);
-    ASSERT_TRUE(m_edit->Create(0, 0, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 30), CWnd::FromHandle(hPlain),
-                               kSliderId));
-    EXPECT_EQ(nullptr, m_edit->NotifyWnd());  // a wrapper freed at idle time must not be kept
+    ASSERT_TRUE(
+        m_edit->Create(0, 0, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 30), CWnd::FromHandle(hPlain), kSliderId));
+    EXPECT_EQ(nullptr, m_edit->NotifyWnd()); // a wrapper freed at idle time must not be kept
     AfxIdleProcessing();
     m_edit->SetData(0.0f, 0.0f, 10.0f, true, 300, 1, true);
     CMessageSpy spy(hPlain);
@@ -412,7 +412,7 @@ TEST_F(SliderEditTest, TypingWhileTrackingReleasesTheButton)
     EXPECT_FALSE(m_edit->Tracking());
     EXPECT_EQ(nullptr, ::GetCapture());
     EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
-    EXPECT_EQ(CString(L"7"), Text());  // focus gain had selected all
+    EXPECT_EQ(CString(L"7"), Text()); // focus gain had selected all
     EXPECT_EQ(0, m_parent.Count(GVM_SLIDER_CLOSE));
     EXPECT_EQ(0, m_parent.Count(EN_UPDATE));
     EXPECT_EQ(1, m_parent.Count(EN_CHANGE));
@@ -423,7 +423,7 @@ TEST_F(SliderEditTest, UpArrowWhileTrackingReleasesTheButton)
     CreateEdit(0, 20);
     const CPoint screen = ScreenPointInButton();
     m_edit->SendMessage(WM_NCLBUTTONDOWN, HTBORDER, MAKELPARAM(screen.x, screen.y));
-    m_edit->SendMessage(WM_KEYDOWN, VK_DOWN, 0);  // ignored while tracking
+    m_edit->SendMessage(WM_KEYDOWN, VK_DOWN, 0); // ignored while tracking
     EXPECT_EQ(nullptr, m_edit->Popup());
     m_edit->SendMessage(WM_KEYDOWN, VK_UP, 0);
     EXPECT_FALSE(m_edit->Tracking());
@@ -481,7 +481,7 @@ TEST_F(SliderEditExchangeTest, AttachesOnceWithTheGivenAlignment)
     EXPECT_EQ(CRect(16, 0, 200, 20), ClientInWindow());
 
     CreatePlainEdit(43);
-    DDX_CGvSliderEdit(&dx, 43, *m_edit, 0);  // already attached: nothing changes
+    DDX_CGvSliderEdit(&dx, 43, *m_edit, 0); // already attached: nothing changes
     EXPECT_EQ(hEdit, m_edit->GetSafeHwnd());
     EXPECT_EQ(CRect(0, 0, 16, 20), m_edit->ButtonRect());
 }
