@@ -26,8 +26,15 @@ struct ShaderModel
     int totalLimit;
 };
 
-// "1" to "15", a canonical name or an alias (vs_2_a, ps_2_a); null if none.
+// "1" to "15", a canonical name or an alias (vs_2_a, vs_2_sw, ps_2_a); null
+// if none.
 const ShaderModel* FindShaderModel(const std::string& text);
+
+// The shader's own version instruction: the first token after white space and
+// comments (the assembly parser's // and /* */), whose text goes to word (empty
+// when the text has no token). Null when that token names no model; the
+// dotted form vs.1.1 is read as vs_1_1.
+const ShaderModel* FindVersionModel(const std::vector<unsigned short>& text, std::string& word);
 bool ExceedsLimits(const ShaderModel& model, int alu, int tex);
 
 enum class Command
@@ -43,7 +50,7 @@ struct Options
     Command command = Command::Help;
     std::string keywordFile;
     std::string language = "hlsl";
-    const ShaderModel* model = nullptr;
+    const ShaderModel* model = nullptr; // null: each file's own version line
     bool json = false;
     bool limits = false;
     std::vector<std::string> files;

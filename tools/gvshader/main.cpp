@@ -114,6 +114,24 @@ int RunKeywords(const Options& options)
     return loaded ? kOk : kKeywordFileError;
 }
 
+// The model a file is counted under: the one given, or the file's own. Null
+// (after a message) when the file names none and none was given.
+const ShaderModel* ModelFor(const Options& options, const std::string& file, const std::vector<unsigned short>& text)
+{
+    std::string word;
+    const ShaderModel* own = FindVersionModel(text, word);
+    if (options.model) {
+        if (own && own != options.model)
+            std::fprintf(stderr, "gvshader: warning: '%s' is %s, counted as %s (--model)\n", file.c_str(), own->name,
+                         options.model->name);
+        return options.model;
+    }
+    if (!own)
+        Fail(kUsage, "'" + file + "': no shader version instruction"
+                         + (word.empty() ? std::string() : " (it starts with '" + word + "')") + "; give --model");
+    return own;
+}
+
 int RunCount(const Options& options)
 {
     std::vector<std::vector<unsigned short>> texts(options.files.size());
@@ -127,17 +145,21 @@ int RunCount(const Options& options)
         return code;
     if (!loaded)
         return Fail(kKeywordFileError, "keyword file '" + options.keywordFile + "' has a syntax error");
-    parser->SetShaderVersion(static_cast<GvShaderVersion>(options.model->number));
-    bool exceeded = false;
+    bool exceeded = false, failed = false;
     for (size_t i = 0; i < texts.size(); ++i) {
+        const ShaderModel* model = ModelFor(options, options.files[i], texts[i]);
+        if (!model) {
+            failed = true;
+            continue;
+        }
+        parser->SetShaderVersion(static_cast<GvShaderVersion>(model->number));
         parser->InitInstructionCounts();
         parser->Parse(texts[i].data(), 0, 0, static_cast<int>(texts[i].size()));
         const int alu = parser->GetALUOpCount(), tex = parser->GetTexOpCount();
-        exceeded = exceeded || ExceedsLimits(*options.model, alu, tex);
-        std::printf("%s\n",
-                    CountLine(options.files[i], *options.model, alu, tex, options.json, options.limits).c_str());
+        exceeded = exceeded || ExceedsLimits(*model, alu, tex);
+        std::printf("%s\n", CountLine(options.files[i], *model, alu, tex, options.json, options.limits).c_str());
     }
-    return options.limits && exceeded ? kOverLimits : kOk;
+    return failed ? kUsage : options.limits && exceeded ? kOverLimits : kOk;
 }
 
 } // namespace

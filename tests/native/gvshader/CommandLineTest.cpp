@@ -174,6 +174,81 @@ TEST_F(CommandLineTest, CountPrintsOneLinePerFile)
               run.out);
 }
 
+TEST_F(CommandLineTest, CountTakesEachFilesOwnModel)
+{
+    const std::string kwd = Data("keywords/asm.kwd");
+    const char* const samples[][2] = {{"ps11_detail.asm", "ps_1_1"},   {"ps14_bump.asm", "ps_1_4"},
+                                      {"ps20_phong.asm", "ps_2_0"},    {"ps30_blur.asm", "ps_3_0"},
+                                      {"vs11_lighting.asm", "vs_1_1"}, {"vs20_wave.asm", "vs_2_0"},
+                                      {"vs30_skinning.asm", "vs_3_0"}};
+    std::vector<std::string> all = {"count", "--keywords", kwd, "--limits"};
+    std::string expected;
+    for (const auto& sample : samples) {
+        const std::string file = Data(std::string("shaders/") + sample[0]);
+        const ToolRun given = Tool({"count", "--keywords", kwd, "--limits", "--model", sample[1], file});
+        EXPECT_EQ(0, given.code) << file;
+        EXPECT_TRUE(given.err.empty()) << given.err;
+        EXPECT_NE(std::string::npos, given.out.find(std::string("(") + sample[1] + ";")) << given.out;
+        EXPECT_EQ(given.out, Tool({"count", "--keywords", kwd, "--limits", file}).out);
+        EXPECT_EQ(given.out, Tool({"count", "--keywords", kwd, "--limits", "--model=auto", file}).out);
+        all.push_back(file);
+        expected += given.out;
+    }
+    const ToolRun mixed = Tool(all);
+    EXPECT_EQ(0, mixed.code);
+    EXPECT_EQ(expected, mixed.out);
+
+    const std::string vs = Data("shaders/vs11_lighting.asm"), ps = Data("shaders/ps20_phong.asm");
+    const ToolRun json = Tool({"count", "--keywords", kwd, "--json", vs, ps});
+    EXPECT_EQ("{\"file\": \"" + vs + "\", \"model\": 1, \"alu\": 14, \"tex\": 0}\n{\"file\": \"" + ps
+                  + "\", \"model\": 10, \"alu\": 18, \"tex\": 1}\n",
+              json.out);
+}
+
+TEST_F(CommandLineTest, CountReportsAFileWithoutVersionAndCountsTheOthers)
+{
+    const std::string kwd = Data("keywords/asm.kwd");
+    const std::string first = File("first.asm", "// ps_2_0 in a comment only\nmov r0, r1\n");
+    const std::string empty = File("empty.asm", "");
+    const std::string good = File("good.asm", "/* lit */ ps_2_0\nmov r0, r1\n");
+    const ToolRun run = Tool({"count", "--keywords", kwd, first, good, empty});
+    EXPECT_EQ(2, run.code);
+    EXPECT_EQ(good + ": 1 arithmetic, 0 texture slots (ps_2_0)\n", run.out);
+    EXPECT_EQ("gvshader: '" + first + "': no shader version instruction (it starts with 'mov'); give --model\n"
+                  + "gvshader: '" + empty + "': no shader version instruction; give --model\n",
+              run.err);
+    // Errors come before an exceeded limit.
+    std::string big = "ps_1_1\n";
+    for (int i = 0; i < 9; ++i)
+        big += "mov r0, r1\n";
+    EXPECT_EQ(2, Tool({"count", "--keywords", kwd, "--limits", File("big.asm", big), first}).code);
+    EXPECT_EQ(3, Tool({"count", "--keywords", kwd, "--limits", File("big.asm", big), good}).code);
+}
+
+TEST_F(CommandLineTest, ExplicitModelOverridesTheVersionLineWithAWarning)
+{
+    const std::string kwd = Data("keywords/asm.kwd");
+    const std::string vs = Data("shaders/vs20_wave.asm"), plain = File("plain.asm", "sincos r0, r1\n");
+    const std::string alias = File("alias.asm", "ps_2_a\nlrp r0, r1, r2, r3\n");
+    const ToolRun run = Tool({"count", "--keywords", kwd, "--model", "ps_2_0", "--json", "--limits", vs, plain, alias});
+    EXPECT_EQ(0, run.code);
+    EXPECT_EQ("{\"file\": \"" + vs
+                  + "\", \"model\": 10, \"alu\": 16, \"tex\": 0, \"limits\": {\"alu\": 64, \"tex\": 32}, "
+                    "\"exceeded\": false}\n{\"file\": \""
+                  + plain
+                  + "\", \"model\": 10, \"alu\": 8, \"tex\": 0, \"limits\": {\"alu\": 64, \"tex\": 32}, "
+                    "\"exceeded\": false}\n{\"file\": \""
+                  + alias
+                  + "\", \"model\": 10, \"alu\": 2, \"tex\": 0, \"limits\": {\"alu\": 64, \"tex\": 32}, "
+                    "\"exceeded\": false}\n",
+              run.out);
+    EXPECT_EQ("gvshader: warning: '" + vs + "' is vs_2_0, counted as ps_2_0 (--model)\ngvshader: warning: '" + alias
+                  + "' is ps_2_a, counted as ps_2_0 (--model)\n",
+              run.err);
+    // The same model under its number is no mismatch.
+    EXPECT_TRUE(Tool({"count", "--keywords", kwd, "--model", "2", vs}).err.empty());
+}
+
 TEST_F(CommandLineTest, CountWithLimitsExitsThreeWhenAShaderIsOver)
 {
     std::string big = "ps_2_0\n";
