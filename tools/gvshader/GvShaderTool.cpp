@@ -257,6 +257,16 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
                 error = "unknown shader model '" + value + "' (auto, 1 to 15, or vs_1_1 ... ps_3_sw)";
                 return false;
             }
+        } else if (count && IsOption(arg, "--rules")) {
+            if (!TakeValue(args, i, "--rules", value, error))
+                return false;
+            if (value != "library" && value != "compiler") {
+                error = "unknown rules '" + value + "' (library or compiler)";
+                return false;
+            }
+            options.rules = value == "compiler" ? Rules::Compiler : Rules::Library;
+        } else if (count && arg == "--lines") {
+            options.lines = true;
         } else if (count && arg == "--json") {
             options.json = true;
         } else if (count && arg == "--limits") {
@@ -266,7 +276,8 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
             return false;
         }
     }
-    if ((scan || count) && options.keywordFile.empty()) {
+    // The compiler's rules read instructions without the keyword file.
+    if ((scan || (count && options.rules == Rules::Library)) && options.keywordFile.empty()) {
         error = command + " needs --keywords KEYWORDFILE";
         return false;
     }
@@ -306,21 +317,39 @@ std::string KeywordsJson(const GvMFCShaderSyntaxParser& parser, bool loaded)
     return out + "]}";
 }
 
-std::string CountLine(const std::string& file, const ShaderModel& model, int alu, int tex, bool json, bool limits)
+std::string CountLine(const std::string& file, const ShaderModel& model, int alu, int tex, bool json, bool limits,
+                      Rules rules)
 {
     const bool exceeded = ExceedsLimits(model, alu, tex);
+    const bool compiler = rules == Rules::Compiler;
     if (json) {
         std::string line = "{\"file\": " + JsonQuote(file) + ", \"model\": " + std::to_string(model.number)
                            + ", \"alu\": " + std::to_string(alu) + ", \"tex\": " + std::to_string(tex);
+        if (compiler)
+            line += ", \"rules\": \"compiler\"";
         if (limits)
             line += ", \"limits\": " + LimitsJson(model) + ", \"exceeded\": " + (exceeded ? "true" : "false");
         return line + "}";
     }
     std::string line =
         file + ": " + std::to_string(alu) + " arithmetic, " + std::to_string(tex) + " texture slots (" + model.name;
+    if (compiler)
+        line += "; compiler rules";
     if (limits)
         line += "; limits: " + LimitsText(model) + (exceeded ? "; EXCEEDED" : "; within");
     return line + ")";
+}
+
+std::string SlotLine(const std::string& file, int number, int alu, int tex, int totalAlu, int totalTex,
+                     const std::string& code, bool json)
+{
+    if (json)
+        return "{\"file\": " + JsonQuote(file) + ", \"line\": " + std::to_string(number)
+               + ", \"alu\": " + std::to_string(alu) + ", \"tex\": " + std::to_string(tex)
+               + ", \"totalAlu\": " + std::to_string(totalAlu) + ", \"totalTex\": " + std::to_string(totalTex)
+               + ", \"code\": " + JsonQuote(code) + "}";
+    return file + ":" + std::to_string(number) + ": " + std::to_string(alu) + " arithmetic, " + std::to_string(tex)
+           + " texture; total " + std::to_string(totalAlu) + ", " + std::to_string(totalTex) + ": " + code;
 }
 
 const char* HelpText()

@@ -45,6 +45,14 @@ enum class Command
     Count
 };
 
+// Whose slot costs count: the library's op tables, or the compiler's as its
+// listings state them.
+enum class Rules
+{
+    Library,
+    Compiler
+};
+
 struct Options
 {
     Command command = Command::Help;
@@ -53,6 +61,8 @@ struct Options
     const ShaderModel* model = nullptr; // null: each file's own version line
     bool json = false;
     bool limits = false;
+    Rules rules = Rules::Library;
+    bool lines = false;
     std::vector<std::string> files;
 };
 
@@ -64,8 +74,15 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
 // in insertion order. One line, no line break.
 std::string KeywordsJson(const GvMFCShaderSyntaxParser& parser, bool loaded);
 
-// One result line of the count command, without the line break.
-std::string CountLine(const std::string& file, const ShaderModel& model, int alu, int tex, bool json, bool limits);
+// One result line of the count command, without the line break. Counts under
+// the compiler's rules say so.
+std::string CountLine(const std::string& file, const ShaderModel& model, int alu, int tex, bool json, bool limits,
+                      Rules rules = Rules::Library);
+
+// One line of count --lines: the slots of source line number (code is its
+// text without comments) and the running totals of the file up to it.
+std::string SlotLine(const std::string& file, int number, int alu, int tex, int totalAlu, int totalTex,
+                     const std::string& code, bool json);
 
 const char* HelpText();
 
