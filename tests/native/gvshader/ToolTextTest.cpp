@@ -154,6 +154,13 @@ TEST_F(ToolTextTest, ParsesEachCommand)
     EXPECT_TRUE(o.json);
     EXPECT_TRUE(o.limits);
     EXPECT_EQ((std::vector<std::string>{"a", "-b"}), o.files);
+    ASSERT_TRUE(ParseArguments({"count", "--rules=compiler", "--lines", "a"}, o, error)) << error;
+    EXPECT_EQ(Rules::Compiler, o.rules);
+    EXPECT_TRUE(o.lines);
+    EXPECT_TRUE(o.keywordFile.empty());
+    ASSERT_TRUE(ParseArguments({"count", "--keywords", "k", "a"}, o, error)) << error;
+    EXPECT_EQ(Rules::Library, o.rules);
+    EXPECT_FALSE(o.lines);
     for (const auto& args : std::vector<std::vector<std::string>>{{"count", "--keywords", "k", "a"},
                                                                   {"count", "--keywords", "k", "--model=AUTO", "a"}}) {
         ASSERT_TRUE(ParseArguments(args, o, error)) << error;
@@ -185,6 +192,11 @@ TEST_F(ToolTextTest, RejectsBadUsageWithAReason)
         {"count", "--model", "1", "a"},
         {"count", "--keywords", "k", "--model", "1", "--lang", "asm", "a"},
         {"count", "--keywords", "k", "--model", "1", "--verbose", "a"},
+        {"count", "--rules", "fxc", "--keywords", "k", "a"},
+        {"count", "--rules", "library", "a"},
+        {"count", "a"},
+        {"scan", "--keywords", "k", "--lines", "a"},
+        {"count", "--rules"},
     };
     for (const auto& args : bad) {
         Options o;
@@ -243,8 +255,9 @@ TEST_F(ToolTextTest, CountLines)
 TEST_F(ToolTextTest, HelpNamesEveryCommandOptionAndModel)
 {
     const std::string help = HelpText();
-    for (const char* text : {"keywords", "scan", "count", "--keywords", "--lang", "--model", "--json", "--limits",
-                             "vs_1_1", "ps_3_sw", "ps_2_a", "exit status", "UTF-8"})
+    for (const char* text :
+         {"keywords", "scan", "count", "--keywords", "--lang", "--model", "--json", "--limits", "--rules library",
+          "--rules compiler", "--lines", "_sat_pp", "co-issued", "vs_1_1", "ps_3_sw", "ps_2_a", "exit status", "UTF-8"})
         EXPECT_NE(std::string::npos, help.find(text)) << text;
 }
 
