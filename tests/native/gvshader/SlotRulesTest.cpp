@@ -5,16 +5,28 @@ namespace {
 
 using namespace gvshader;
 
-SlotCount CompilerSlots(const char* model, const std::string& listing)
+struct SlotRow
 {
-    const std::vector<unsigned short> text = DecodeUtf8(listing);
-    SlotCount total;
-    for (const SourceLine& line : SplitSourceLines(text)) {
-        const SlotCount slots = CompilerLineSlots(*FindShaderModel(model), CodeText(text, line));
-        total.alu += slots.alu;
-        total.tex += slots.tex;
+    const char* model;
+    const char* text;
+    int alu, tex;
+};
+
+// Sums the compiler's slots of every line of each row's text.
+template <size_t N>
+void ExpectCompilerSlots(const SlotRow (&rows)[N])
+{
+    for (const SlotRow& row : rows) {
+        const std::vector<unsigned short> text = DecodeUtf8(row.text);
+        SlotCount total;
+        for (const SourceLine& line : SplitSourceLines(text)) {
+            const SlotCount slots = CompilerLineSlots(*FindShaderModel(row.model), CodeText(text, line));
+            total.alu += slots.alu;
+            total.tex += slots.tex;
+        }
+        EXPECT_EQ(row.alu, total.alu) << row.model << " " << row.text;
+        EXPECT_EQ(row.tex, total.tex) << row.model << " " << row.text;
     }
-    return total;
 }
 
 class SlotRulesTest : public GvLeakCheckedTest
@@ -24,13 +36,7 @@ class SlotRulesTest : public GvLeakCheckedTest
 // hand in the comments.
 TEST_F(SlotRulesTest, CompilerRulesPerModelFamily)
 {
-    struct Row
-    {
-        const char* model;
-        const char* listing;
-        int alu, tex;
-    };
-    const Row rows[] = {
+    const SlotRow rows[] = {
         {"vs_1_1",
          "vs_1_1\ndcl_position v0\ndef c10, 1, 0, 0, 0\n"
          "m4x4 oPos, v0, c0 // 4\nexp r0, r1.x // 10\nfrc r1.xy, r0 // 3\nexpp r2, r1.x // 1\nmul oD0, r0, c4 // 1\n",
@@ -68,22 +74,12 @@ TEST_F(SlotRulesTest, CompilerRulesPerModelFamily)
          "if_ne r0.x, c0.x // 3\n  (!p0.x) add_pp_sat r5, r0, r1 // 1\nendif // 1\n12: mul oC0, r0, r5 // 1\n",
          9, 9},
     };
-    for (const Row& row : rows) {
-        const SlotCount slots = CompilerSlots(row.model, row.listing);
-        EXPECT_EQ(row.alu, slots.alu) << row.model;
-        EXPECT_EQ(row.tex, slots.tex) << row.model;
-    }
+    ExpectCompilerSlots(rows);
 }
 
 TEST_F(SlotRulesTest, CompilerRulesPerInstruction)
 {
-    struct Row
-    {
-        const char* model;
-        const char* code;
-        int alu, tex;
-    };
-    const Row rows[] = {
+    const SlotRow rows[] = {
         {"ps_2_0", "lrp r0, r1, r2, r3", 1, 0},
         {"ps_1_3", "lrp r0, v0, t0, t1", 1, 0},
         {"ps_3_0", "setp_ge p0, r0, c0", 1, 0},
@@ -105,11 +101,7 @@ TEST_F(SlotRulesTest, CompilerRulesPerInstruction)
         {"ps_2_a", "nrm r0.xyz, r1", 3, 0},
         {"ps_3_sw", "texldl r0, v0, s0", 0, 2},
     };
-    for (const Row& row : rows) {
-        const SlotCount slots = CompilerLineSlots(*FindShaderModel(row.model), row.code);
-        EXPECT_EQ(row.alu, slots.alu) << row.model << " " << row.code;
-        EXPECT_EQ(row.tex, slots.tex) << row.model << " " << row.code;
-    }
+    ExpectCompilerSlots(rows);
 }
 
 TEST_F(SlotRulesTest, SplitsLinesAroundComments)
