@@ -1,0 +1,31 @@
+"""The demo's pages as checked on the screen: one entry per page.
+
+A scene is a name, the X input that leads to it from the scene before, and
+what must hold besides "every window shows on the screen what it painted":
+  popups   visible pop-up windows besides the frame (menus count)
+  changes  whether the painted picture must differ from the scene before
+Targets are control identifiers of the page (or "frame"); x and y place the
+pointer inside the target's window, negative from its right or bottom edge,
+None for its middle.
+"""
+from screen_input import Click, Key, Move, Type, Wheel
+
+# Rows of the numeric page (demo/NumericPanel.cpp): control 1000 + row.
+EDIT_5_DECIMALS = 1000
+SLIDER_CLAMPED = 1006
+SLIDER_DISABLED = 1010
+SLIDER_BUTTON_X = -8  # inside the button at the right end of a slider edit
+
+PAGES = [
+    ('numeric', [
+        ('page', [], {}),
+        ('edit-typed', [Click(EDIT_5_DECIMALS), Key('ctrl+a'), Type('-2.5e3'), Key('Tab')], {}),
+        ('popup-open', [Click(SLIDER_CLAMPED, x=SLIDER_BUTTON_X)], {'popups': 1}),
+        ('popup-swept', [Move(30, 0)], {'popups': 1}),
+        ('popup-swept-back', [Move(-55, 0)], {'popups': 1}),
+        ('popup-wheel', [Wheel(3)], {'popups': 1}),
+        ('popup-keys', [Key('Left', 'Left')], {'popups': 1}),
+        ('popup-closed', [Key('Escape')], {}),
+        ('disabled-clicked', [Click(SLIDER_DISABLED, x=SLIDER_BUTTON_X)], {'changes': False}),
+    ]),
+]
