@@ -9,11 +9,6 @@ namespace {
 // No size, no move, no z-order, no activation, frame changed.
 const UINT kRecalcFrameFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
 
-GvSliderRect ToSliderRect(const RECT& r)
-{
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 // A temporary wrapper is freed at idle time: only a permanent object may be kept.
 bool IsPermanent(CWnd* pWnd)
 {
@@ -104,9 +99,7 @@ void CGvSliderEdit::GetSliderRange(float& min, float& max, bool& clamp) const
 
 void CGvSliderEdit::SliderButtonClicked()
 {
-    CRect anchor;
-    const GvSliderRect r = GvSliderEditPopupAnchor(ToSliderRect(m_buttonRect));
-    anchor.SetRect(r.left, r.top, r.right, r.bottom);
+    CRect anchor = ToCRect(GvSliderEditPopupAnchor(ToGvRect(m_buttonRect)));
     ClientToScreen(&anchor);
     DrawSliderButton(MouseButtonPushed);
 
@@ -225,13 +218,11 @@ void CGvSliderEdit::OnMouseMove(UINT nFlags, CPoint point)
 
 void CGvSliderEdit::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
 {
-    const CPoint windowOrigin(lpncsp->rgrc[0].left, lpncsp->rgrc[0].top);
+    const GvPoint windowOrigin = {lpncsp->rgrc[0].left, lpncsp->rgrc[0].top};
     CGvNumericEdit::OnNcCalcSize(bCalcValidRects, lpncsp);
-    GvSliderRect client = ToSliderRect(lpncsp->rgrc[0]);
-    const GvSliderRect button =
-        GvSliderButtonLayout(client, m_alignment, bCalcValidRects != FALSE, {windowOrigin.x, windowOrigin.y});
-    SetRect(&lpncsp->rgrc[0], client.left, client.top, client.right, client.bottom);
-    m_buttonRect.SetRect(button.left, button.top, button.right, button.bottom);
+    GvRect client = ToGvRect(lpncsp->rgrc[0]);
+    m_buttonRect = ToCRect(GvSliderButtonLayout(client, m_alignment, bCalcValidRects != FALSE, windowOrigin));
+    lpncsp->rgrc[0] = ToCRect(client);
 }
 
 LRESULT CGvSliderEdit::OnNcHitTest(CPoint point)

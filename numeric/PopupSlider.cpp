@@ -69,14 +69,13 @@ int CPopupSlider::Create(CPoint point, CWnd* pOwner)
 
     const CString className = AfxRegisterWndClass(CS_SAVEBITS | CS_CLASSDC | CS_HREDRAW | CS_VREDRAW, nullptr,
                                                   reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    GvSliderPoint at = {point.x + GvPopupSliderOffsetX, point.y};
+    GvPoint at = GvPlacePopupSlider(ToGvPoint(point), nullptr);
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
-    HMONITOR hMonitor = MonitorFromPoint(CPoint(at.x, at.y), MONITOR_DEFAULTTONEAREST);
+    HMONITOR hMonitor = MonitorFromPoint(ToCPoint(at), MONITOR_DEFAULTTONEAREST);
     if (hMonitor && GetMonitorInfo(hMonitor, &monitor)) {
-        const GvSliderRect work = {monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right,
-                                   monitor.rcWork.bottom};
-        at = GvPlacePopupSlider({point.x, point.y}, &work);
+        const GvRect work = ToGvRect(monitor.rcWork);
+        at = GvPlacePopupSlider(ToGvPoint(point), &work);
     }
     if (!CreateEx(0, className, L"", WS_POPUP | WS_VISIBLE, at.x, at.y, GvPopupSliderWidth, GvPopupSliderHeight,
                   pOwner ? pOwner->GetSafeHwnd() : nullptr, nullptr))
