@@ -16,16 +16,55 @@ def _place(offset, low, high):
     return low + offset if offset >= 0 else high + offset
 
 
+def _point(windows, target, x, y):
+    if target not in windows:
+        raise LookupError(f'no window {target} on the screen')
+    left, top, right, bottom = windows[target]
+    return _place(x, left, right), _place(y, top, bottom)
+
+
 class Click:
     def __init__(self, target, x=None, y=None, button=1):
         self.target, self.x, self.y, self.button = target, x, y, button
 
     def run(self, windows):
-        if self.target not in windows:
-            raise LookupError(f'no window {self.target} on the screen')
-        left, top, right, bottom = windows[self.target]
-        xdotool('mousemove', _place(self.x, left, right), _place(self.y, top, bottom))
+        xdotool('mousemove', *_point(windows, self.target, self.x, self.y))
         xdotool('click', self.button)
+
+
+class Press:
+    """Presses a button over the target and holds it (Release lets it go)."""
+
+    def __init__(self, target, x=None, y=None, button=1):
+        self.target, self.x, self.y, self.button = target, x, y, button
+
+    def run(self, windows):
+        xdotool('mousemove', *_point(windows, self.target, self.x, self.y))
+        xdotool('mousedown', self.button)
+
+
+class Release:
+    def __init__(self, button=1):
+        self.button = button
+
+    def run(self, windows):
+        xdotool('mouseup', self.button)
+
+
+class Drag:
+    """Presses over the target at x, moves in steps to to_x (same row), releases."""
+
+    def __init__(self, target, x, to_x, y=None, button=1):
+        self.target, self.x, self.to_x, self.y, self.button = target, x, to_x, y, button
+
+    def run(self, windows):
+        start_x, row = _point(windows, self.target, self.x, self.y)
+        end_x = _point(windows, self.target, self.to_x, self.y)[0]
+        xdotool('mousemove', start_x, row)
+        xdotool('mousedown', self.button)
+        for n in range(1, 5):
+            xdotool('mousemove', start_x + (end_x - start_x) * n // 4, row)
+        xdotool('mouseup', self.button)
 
 
 class Move:
