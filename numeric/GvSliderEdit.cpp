@@ -9,6 +9,23 @@ namespace {
 // No size, no move, no z-order, no activation, frame changed.
 const UINT kRecalcFrameFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
 
+struct SliderButtonState
+{
+    CRect rect; // relative to the window's top-left corner
+    CGvSliderEdit::MouseButtonState state;
+};
+
+void PaintSliderButton(CDC& dc, const SliderButtonState& button)
+{
+    UINT flags = DFCS_SCROLLDOWN;
+    if (button.state == CGvSliderEdit::MouseButtonPushed)
+        flags |= DFCS_PUSHED;
+    else if (button.state == CGvSliderEdit::MouseButtonDisabled)
+        flags |= DFCS_INACTIVE;
+    CRect rect(button.rect);
+    dc.DrawFrameControl(&rect, DFC_SCROLL, flags);
+}
+
 // A temporary wrapper is freed at idle time: only a permanent object may be kept.
 bool IsPermanent(CWnd* pWnd)
 {
@@ -118,14 +135,10 @@ void CGvSliderEdit::SliderButtonClicked()
 void CGvSliderEdit::DrawSliderButton(MouseButtonState state)
 {
     m_buttonState = (GetStyle() & WS_DISABLED) ? MouseButtonDisabled : state;
-    UINT flags = DFCS_SCROLLDOWN;
-    if (m_buttonState == MouseButtonPushed)
-        flags |= DFCS_PUSHED;
-    else if (m_buttonState == MouseButtonDisabled)
-        flags |= DFCS_INACTIVE;
+    // The button lies in the non-client area: it is drawn into the window DC.
     CWindowDC dc(this);
-    CRect button(m_buttonRect);
-    dc.DrawFrameControl(&button, DFC_SCROLL, flags);
+    CMemoryDC memory(dc, m_buttonRect);
+    PaintSliderButton(memory, {m_buttonRect, m_buttonState});
 }
 
 BOOL CGvSliderEdit::IsScreenPtInSliderButtonRect(CPoint screenPoint) const
