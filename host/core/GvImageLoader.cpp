@@ -66,9 +66,7 @@ void StatedSize(GvImageKind kind, const uint8_t* data, size_t size, uint32_t* wi
     }
 }
 
-} // namespace
-
-GvImageKind GvSniffImage(const uint8_t* data, size_t size)
+GvImageKind Sniff(const uint8_t* data, size_t size)
 {
     if (size >= 8 && std::memcmp(data, kPngSignature, 8) == 0)
         return GV_IMAGE_PNG;
@@ -78,6 +76,8 @@ GvImageKind GvSniffImage(const uint8_t* data, size_t size)
         return GV_IMAGE_BMP;
     return PlausibleTgaHeader(data, size) ? GV_IMAGE_TGA : GV_IMAGE_NONE;
 }
+
+} // namespace
 
 bool GvImageTarget::Check(int width, int height, int channels, GvTextureLoadError* error)
 {
@@ -142,7 +142,7 @@ bool GvPngStoresGrey(const uint8_t* data, size_t size)
 
 GvTexture* GvLoadImageTexture(const uint8_t* data, size_t size, GvTextureLoadError* error)
 {
-    const GvImageKind kind = GvSniffImage(data, size);
+    const GvImageKind kind = Sniff(data, size);
     if (kind == GV_IMAGE_NONE) {
         *error = GV_LOAD_UNKNOWN_FORMAT;
         return nullptr;

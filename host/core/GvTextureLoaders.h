@@ -33,8 +33,6 @@ enum GvImageKind
     GV_IMAGE_TGA
 };
 
-GvImageKind GvSniffImage(const uint8_t* data, size_t size);
-
 // The 2-D texture a decoder fills: 1 channel is L8, 2 L8A8, 3 R8G8B8, 4
 // R8G8B8A8, so the format says what the file stores.
 class GvImageTarget

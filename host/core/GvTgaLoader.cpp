@@ -40,7 +40,7 @@ void ToRgba(const uint8_t* p, int bits, bool grey, uint8_t* rgba)
 
 GvTexture* GvLoadTgaTexture(const uint8_t* data, size_t size, GvTextureLoadError* error)
 {
-    // GvSniffImage checked the type, the map type and the bit counts.
+    // GvLoadImageTexture took it for a TGA by its type, map type and bit counts.
     const int type = data[2] & 7;
     const bool runLength = (data[2] & 8) != 0, mapped = type == 1, grey = type == 3;
     const size_t mapLength = data[1] ? GvRead16(data + 5) : 0, mapEntry = (data[7] + 7u) / 8u;
