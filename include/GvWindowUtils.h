@@ -5,6 +5,7 @@
 #include "GvMFCUtilitiesExport.h"
 #include "GvMessages.h"
 #include "window_utils/GvScrollWnd.h"
+#include "window_utils/GvIconMenu.h"
 
 // Scope guard of the current resource handle: the constructor saves the
 // current handle and makes hInstance current, the destructor restores the
