@@ -6,6 +6,7 @@
 #include <cwchar>
 #include "demo/DemoFrame.h"
 #include "demo/Screenshot.h"
+#include "host_interfaces/GvApplication.h"
 #include <shellapi.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
@@ -26,11 +27,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
         }
     }
 
+    // The host the controls talk to: undo, plug-ins, the main window.
+    GvApplication application;
     CDemoFrame frame;
     if (!frame.CreateFrame()) {
         LocalFree(argv);
         return 1;
     }
+    application.SetMainWindow(frame.m_hWnd);
     frame.ShowWindow(screenshotDir ? SW_SHOW : nCmdShow);
     frame.UpdateWindow();
     frame.SetForegroundWindow();

@@ -211,6 +211,13 @@ BOOL CGvTextureEditCtrl::OnInitDialog()
     m_mipLevelSpin.SetBuddy(&m_mipLevelEdit);
     m_volumeDepthSpin.SetBuddy(&m_volumeDepthEdit);
 
+    // The check boxes sit on their groups' top lines: the groups go beneath
+    // them and leave them out, or a group's repaint crosses out the text.
+    m_propertiesGroup.ModifyStyle(0, WS_CLIPSIBLINGS);
+    m_propertiesGroup.SetWindowPos(&m_propertiesCheck, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    m_viewGroup.ModifyStyle(0, WS_CLIPSIBLINGS);
+    m_viewGroup.SetWindowPos(&m_viewCheck, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
     const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     GvAddSmartEraseWindow(m_hWnd, face, true);
     GvAddSmartEraseIncludeWindow(m_propertiesGroup.m_hWnd, false);
