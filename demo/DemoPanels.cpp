@@ -1,6 +1,7 @@
 #include "demo/DemoPanel.h"
 
 #include "demo/NumericPanel.h"
+#include "demo/VariablePanel.h"
 #include "demo/TexturePanel.h"
 
 namespace {
@@ -15,6 +16,7 @@ CDemoPanel* Make()
 
 const DemoPanelFactory kDemoPanels[] = {
     &Make<CNumericPanel>,
+    &Make<CVariablePanel>,
     &Make<CTexturePanel>,
     nullptr,
 };

@@ -4,9 +4,9 @@
 //   GvDemoHost.exe --dump-on-request DIR
 //                                      interactive; saves what it painted on request
 #include <cwchar>
+#include "GvApplication.h"
 #include "demo/DemoFrame.h"
 #include "demo/Screenshot.h"
-#include "host_interfaces/GvApplication.h"
 #include <shellapi.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
@@ -27,7 +27,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
         }
     }
 
-    // The host the controls talk to: undo, plug-ins, the main window.
+    // The host the controls report to (getGvApp): undo, plug-ins, the main window.
     GvApplication application;
     CDemoFrame frame;
     if (!frame.CreateFrame()) {
