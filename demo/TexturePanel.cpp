@@ -1,5 +1,6 @@
 #include "demo/TexturePanel.h"
 
+#include <string>
 #include "GvMessages.h"
 #include "host_interfaces/GvTextureVariable.h"
 #include "resources/GvMFCUtilitiesRes.h"
@@ -37,16 +38,6 @@ protected:
             }
     }
 };
-
-std::u16string SamplePath(const char* name)
-{
-    std::u16string path;
-    for (const char* p = GV_DATA_DIR "/textures/"; *p; ++p)
-        path += static_cast<char16_t>(*p);
-    for (const char* p = name; *p; ++p)
-        path += static_cast<char16_t>(*p);
-    return path;
-}
 
 void Command(CWnd& dialog, int id, int code)
 {
@@ -117,10 +108,11 @@ BOOL CTexturePanel::CreatePanel(CWnd* pParent, const CRect& rect, UINT nID)
         return FALSE;
     m_scroll.AttachScrollChild(&m_strip);
 
-    const char* const files[] = {"mips_bgra.dds", "volume_rgba.dds", "cube_bgrx.dds", "alpha.png"};
-    for (const char* file : files) {
+    const wchar_t* const files[] = {L"mips_bgra.dds", L"volume_rgba.dds", L"cube_bgrx.dds", L"alpha.png"};
+    for (const wchar_t* file : files) {
+        const std::wstring path = std::wstring(L"" GV_DATA_DIR "/textures/") + file;
         m_textures.emplace_back(new GvTextureVariable);
-        m_textures.back()->SetFileName(reinterpret_cast<const unsigned short*>(SamplePath(file).c_str()), true);
+        m_textures.back()->SetFileName(reinterpret_cast<const unsigned short*>(path.c_str()), true);
     }
     m_textures.emplace_back(new CPatternTarget);
     for (auto& texture : m_textures) {
