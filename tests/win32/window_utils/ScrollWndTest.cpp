@@ -1,28 +1,12 @@
 #include <gtest/gtest.h>
 #include <vector>
 #include "GvWindowUtils.h"
-#include "MfcTestWindows.h"
+#define GV_RESIZE_RECORDER_MAP
+#include "ResizeRecorder.h"
 
 namespace {
 
 // Records what the scroll window passes on to its parent.
-class CResizeRecorder : public CTestFrame
-{
-public:
-    std::vector<WPARAM> m_resizes;
-
-protected:
-    afx_msg LRESULT OnChildResize(WPARAM wParam, LPARAM)
-    {
-        m_resizes.push_back(wParam);
-        return 0;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CResizeRecorder, CTestFrame)
-    ON_MESSAGE(GVM_CHILD_RESIZE, OnChildResize)
-END_MESSAGE_MAP()
 
 class ScrollWndTest : public ::testing::Test
 {
