@@ -564,49 +564,33 @@ void CGvVariableEditCtrl::OnBnClickedActionButton()
 
 void CGvVariableEditCtrl::OnMinControlChange()
 {
-    if (!m_pVariable)
-        return;
-    const int type = GetDynamicVariableType();
-    if (type == GvDynamicVariable::DYNAMIC_FLOAT) {
-        float min, max;
-        GetFloatMinMax(min, max);
-        const float value = m_minEdit.GetNumericValue();
-        if (GvGridValuesEqual(value, min))
-            return;
-        SetFloatMinMax(value, max, true);
-    } else if (type == GvDynamicVariable::DYNAMIC_INTEGER) {
-        int min, max;
-        GetIntegerMinMax(min, max);
-        const int value = GvFloatToInt(m_minEdit.GetNumericValue());
-        if (value == min)
-            return;
-        SetIntegerMinMax(value, max, true);
-    } else {
-        return;
-    }
-    SendChangeMessage(6);
-    InitializeControls(false);
+    OnRangeControlChange(false);
 }
 
 void CGvVariableEditCtrl::OnMaxControlChange()
 {
+    OnRangeControlChange(true);
+}
+
+void CGvVariableEditCtrl::OnRangeControlChange(bool maximum)
+{
     if (!m_pVariable)
         return;
+    const float typed = (maximum ? m_maxEdit : m_minEdit).GetNumericValue();
     const int type = GetDynamicVariableType();
     if (type == GvDynamicVariable::DYNAMIC_FLOAT) {
         float min, max;
         GetFloatMinMax(min, max);
-        const float value = m_maxEdit.GetNumericValue();
-        if (GvGridValuesEqual(value, max))
+        if (GvGridValuesEqual(typed, maximum ? max : min))
             return;
-        SetFloatMinMax(min, value, true);
+        SetFloatMinMax(maximum ? min : typed, maximum ? typed : max, true);
     } else if (type == GvDynamicVariable::DYNAMIC_INTEGER) {
         int min, max;
         GetIntegerMinMax(min, max);
-        const int value = GvFloatToInt(m_maxEdit.GetNumericValue());
-        if (value == max)
+        const int value = GvFloatToInt(typed);
+        if (value == (maximum ? max : min))
             return;
-        SetIntegerMinMax(min, value, true);
+        SetIntegerMinMax(maximum ? min : value, maximum ? value : max, true);
     } else {
         return;
     }

@@ -109,6 +109,7 @@ private:
     void CreateCell(int row, int column, int id);
     void ShowValues();
     void SendChangeMessage(int kind);
+    void OnRangeControlChange(bool maximum);
     void OnCountEditKillFocus(bool rows);
     CRect ItemRect(CWnd& control) const;
 

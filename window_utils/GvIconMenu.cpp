@@ -76,12 +76,20 @@ CGvIconMenu::~CGvIconMenu()
     DestroyMenu();
 }
 
-CGvIconMenuItemData* CGvIconMenu::AppendOwnerDrawn(LPCWSTR text, UINT_PTR id, GvIconMenuStateType kind)
+CGvIconMenuItemData* CGvIconMenu::AppendOwnerDrawn(LPCWSTR text, UINT_PTR id, GvIconMenuStateType kind, HICON hIcon,
+                                                   bool ownsIcon, HBITMAP hBitmap, int width, int height,
+                                                   bool ownsBitmap)
 {
     CGvIconMenuItemData* pData = new CGvIconMenuItemData;
     pData->m_text = text ? text : L"";
     pData->m_stateType = kind;
     pData->m_id = id;
+    pData->m_hIcon = hIcon;
+    pData->m_ownsIcon = ownsIcon;
+    pData->m_hBitmap = hBitmap;
+    pData->m_bitmapWidth = width;
+    pData->m_bitmapHeight = height;
+    pData->m_ownsBitmap = ownsBitmap;
     m_items.AddHead(pData);
     CMenu::AppendMenu(MF_OWNERDRAW, id, reinterpret_cast<LPCWSTR>(pData));
     return pData;
@@ -109,9 +117,7 @@ void CGvIconMenu::AppendMenuWithIconHandle(LPCWSTR text, UINT id, HICON hIcon, b
         CMenu::AppendMenu(MF_STRING, id, text);
         return;
     }
-    CGvIconMenuItemData* pData = AppendOwnerDrawn(text, id, GvIconMenuStatePlain);
-    pData->m_hIcon = hIcon;
-    pData->m_ownsIcon = ownsIcon;
+    AppendOwnerDrawn(text, id, GvIconMenuStatePlain, hIcon, ownsIcon);
 }
 
 void CGvIconMenu::AppendPopupWithIconHandle(LPCWSTR text, HMENU hSubMenu, HICON hIcon, bool ownsIcon)
@@ -121,9 +127,7 @@ void CGvIconMenu::AppendPopupWithIconHandle(LPCWSTR text, HMENU hSubMenu, HICON 
         return;
     }
     // The sub-menu is attached when the item is measured.
-    CGvIconMenuItemData* pData = AppendOwnerDrawn(text, reinterpret_cast<UINT_PTR>(hSubMenu), GvIconMenuStatePopup);
-    pData->m_hIcon = hIcon;
-    pData->m_ownsIcon = ownsIcon;
+    AppendOwnerDrawn(text, reinterpret_cast<UINT_PTR>(hSubMenu), GvIconMenuStatePopup, hIcon, ownsIcon);
 }
 
 void CGvIconMenu::AppendPopupMenu(LPCWSTR text, HMENU hSubMenu)
@@ -138,11 +142,7 @@ void CGvIconMenu::AppendMenuWithBitmapHandle(LPCWSTR text, UINT id, HBITMAP hBit
         CMenu::AppendMenu(MF_STRING, id, text);
         return;
     }
-    CGvIconMenuItemData* pData = AppendOwnerDrawn(text, id, GvIconMenuStatePlain);
-    pData->m_hBitmap = hBitmap;
-    pData->m_bitmapWidth = width;
-    pData->m_bitmapHeight = height;
-    pData->m_ownsBitmap = ownsBitmap;
+    AppendOwnerDrawn(text, id, GvIconMenuStatePlain, nullptr, false, hBitmap, width, height, ownsBitmap);
 }
 
 void CGvIconMenu::AppendMenuWithBitmapAndIconHandle(LPCWSTR text, UINT id, HICON hIcon, HBITMAP hBitmap, int width,
@@ -152,13 +152,7 @@ void CGvIconMenu::AppendMenuWithBitmapAndIconHandle(LPCWSTR text, UINT id, HICON
         CMenu::AppendMenu(MF_STRING, id, text);
         return;
     }
-    CGvIconMenuItemData* pData = AppendOwnerDrawn(text, id, GvIconMenuStatePlain);
-    pData->m_hIcon = hIcon;
-    pData->m_ownsIcon = ownsIcon;
-    pData->m_hBitmap = hBitmap;
-    pData->m_bitmapWidth = width;
-    pData->m_bitmapHeight = height;
-    pData->m_ownsBitmap = ownsBitmap;
+    AppendOwnerDrawn(text, id, GvIconMenuStatePlain, hIcon, ownsIcon, hBitmap, width, height, ownsBitmap);
 }
 
 void CGvIconMenu::SetMenuItemValue(UINT id, bool value)

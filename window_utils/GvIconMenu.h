@@ -72,7 +72,9 @@ protected:
     void SubClassMenu(HWND hMenuWnd);
     static long HandleMessageProc(GvMessageHandlerStruct* pMessage);
 
-    CGvIconMenuItemData* AppendOwnerDrawn(LPCWSTR text, UINT_PTR id, GvIconMenuStateType kind);
+    CGvIconMenuItemData* AppendOwnerDrawn(LPCWSTR text, UINT_PTR id, GvIconMenuStateType kind, HICON hIcon = nullptr,
+                                          bool ownsIcon = false, HBITMAP hBitmap = nullptr, int width = 0,
+                                          int height = 0, bool ownsBitmap = true);
     CGvIconMenuItemData* FindToggleItem(UINT id) const;
 
     CWnd* m_pOwner;

@@ -5,7 +5,8 @@
 #include <vector>
 #include "GvApplication.h"
 #include "GvVariableEditors.h"
-#include "MfcTestWindows.h"
+#define GV_RESIZE_RECORDER_MAP
+#include "ResizeRecorder.h"
 #include "resources/GvMFCUtilitiesRes.h"
 
 namespace {
@@ -15,24 +16,6 @@ long TestClock()
 {
     return g_now;
 }
-
-class CResizeRecorder : public CTestFrame
-{
-public:
-    std::vector<WPARAM> m_resizes;
-
-protected:
-    afx_msg LRESULT OnChildResize(WPARAM wParam, LPARAM)
-    {
-        m_resizes.push_back(wParam);
-        return 0;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CResizeRecorder, CTestFrame)
-    ON_MESSAGE(GVM_CHILD_RESIZE, OnChildResize)
-END_MESSAGE_MAP()
 
 HWND FindDescendant(HWND hParent, int id)
 {

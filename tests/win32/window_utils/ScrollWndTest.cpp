@@ -1,28 +1,27 @@
 #include <gtest/gtest.h>
 #include <vector>
 #include "GvWindowUtils.h"
-#include "MfcTestWindows.h"
+#define GV_RESIZE_RECORDER_MAP
+#include "ResizeRecorder.h"
 
 namespace {
 
-// Records what the scroll window passes on to its parent.
-class CResizeRecorder : public CTestFrame
+// A scroll child that counts the activations its frame hands it.
+class CActivatedChild : public CWnd
 {
 public:
-    std::vector<WPARAM> m_resizes;
+    std::vector<UINT> m_states;
 
 protected:
-    afx_msg LRESULT OnChildResize(WPARAM wParam, LPARAM)
-    {
-        m_resizes.push_back(wParam);
-        return 0;
-    }
+    afx_msg void OnActivate(UINT nState, CWnd*, BOOL) { m_states.push_back(nState); }
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CResizeRecorder, CTestFrame)
-    ON_MESSAGE(GVM_CHILD_RESIZE, OnChildResize)
+BEGIN_MESSAGE_MAP(CActivatedChild, CWnd)
+    ON_WM_ACTIVATE()
 END_MESSAGE_MAP()
+
+// Records what the scroll window passes on to its parent.
 
 class ScrollWndTest : public ::testing::Test
 {
@@ -65,7 +64,7 @@ protected:
 
     CResizeRecorder m_frame;
     CGvScrollWnd m_scroll;
-    CWnd m_child;
+    CActivatedChild m_child;
     int m_cxV = 0, m_cyH = 0;
 };
 
@@ -183,6 +182,15 @@ TEST_F(ScrollWndTest, CentringAndChildResizePassedOn)
     EXPECT_EQ(reinterpret_cast<WPARAM>(m_child.m_hWnd), m_frame.m_resizes[0]);
     ASSERT_NE(nullptr, Bar(291));
     EXPECT_EQ(CPoint(0, -((100 - m_cyH - 40) / 2)), Offset());
+}
+
+TEST_F(ScrollWndTest, FrameClicksActivateTheChild)
+{
+    Make(100, 50);
+    HWND hFrame = ::GetParent(m_child.m_hWnd);
+    ::SendMessageW(hFrame, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 80));
+    ::SendMessageW(hFrame, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(150, 80));
+    EXPECT_EQ((std::vector<UINT>{WA_ACTIVE, WA_ACTIVE}), m_child.m_states);
 }
 
 TEST_F(ScrollWndTest, ResizingTheWindowLaysOutAgain)
