@@ -8,6 +8,7 @@
 #include "GvVariableEditors.h"
 #include "HostTestSupport.h"
 #include "MfcTestWindows.h"
+#include "ResizeRecorder.h"
 #include "resources/GvMFCUtilitiesRes.h"
 
 namespace {
@@ -44,26 +45,19 @@ private:
     std::string m_name;
 };
 
-// The control's parent: counts the size reports and takes the workspace
+// The control's parent: records the size reports and takes the workspace
 // drops forwarded to the main window.
-class CHostFrame : public CTestFrame
+class CHostFrame : public CResizeRecorder
 {
 public:
-    std::vector<WPARAM> m_resizes;
     std::vector<HDROP> m_drops;
 
 protected:
-    afx_msg LRESULT OnChildResize(WPARAM wParam, LPARAM)
-    {
-        m_resizes.push_back(wParam);
-        return 0;
-    }
     afx_msg void OnDropFiles(HDROP hDrop) { m_drops.push_back(hDrop); }
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CHostFrame, CTestFrame)
-    ON_MESSAGE(GVM_CHILD_RESIZE, OnChildResize)
+BEGIN_MESSAGE_MAP(CHostFrame, CResizeRecorder)
     ON_WM_DROPFILES()
 END_MESSAGE_MAP()
 
