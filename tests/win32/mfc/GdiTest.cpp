@@ -1,11 +1,11 @@
-#include "MfcTestWindows.h"
+#include "TestFrame.h"
 
 namespace {
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kWhite = RGB(255, 255, 255);
 
-class GdiTest : public MfcWindowTest
+class GdiTest : public Win32WindowTest
 {
 protected:
     // A 32-bit memory bitmap selected into a memory DC, filled white.
@@ -30,7 +30,7 @@ protected:
             m_dc.SelectObject(m_pOldBitmap);
         m_dc.DeleteDC();
         m_bitmap.DeleteObject();
-        MfcWindowTest::TearDown();
+        Win32WindowTest::TearDown();
     }
 
     CDC m_dc;
