@@ -44,11 +44,13 @@ void SendWheel(HWND hWnd, int notches, CPoint screen)
     AfxPumpPendingMessages();
 }
 
-void PostKey(HWND hWnd, UINT virtualKey)
+void PostKeys(HWND hWnd, std::initializer_list<UINT> virtualKeys)
 {
-    const UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
-    ::PostMessageW(hWnd, WM_KEYDOWN, virtualKey, MAKELPARAM(1, scan));
-    ::PostMessageW(hWnd, WM_KEYUP, virtualKey, MAKELPARAM(1, scan | KF_REPEAT | KF_UP));
+    for (UINT key : virtualKeys) {
+        const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
+        ::PostMessageW(hWnd, WM_KEYDOWN, key, MAKELPARAM(1, scan));
+        ::PostMessageW(hWnd, WM_KEYUP, key, MAKELPARAM(1, scan | KF_REPEAT | KF_UP));
+    }
     AfxPumpPendingMessages();
 }
 

@@ -6,6 +6,8 @@
 // handles what is queued before it returns.
 #include <windows.h>
 
+#include <initializer_list>
+
 #include "platform/mfc/GvMfc.h"
 
 // Left button down and up at a client point.
@@ -15,8 +17,13 @@ void SendClick(HWND hWnd, CPoint point);
 void SendDrag(HWND hWnd, CPoint from, CPoint to, int steps = 4);
 // Wheel notches (positive: away from the user) at a screen point.
 void SendWheel(HWND hWnd, int notches, CPoint screen);
-// Key down and up through the queue and pre-translation, as the keyboard does.
-void PostKey(HWND hWnd, UINT virtualKey);
+// Keys down and up through the queue and pre-translation, as the keyboard
+// gives them.
+void PostKeys(HWND hWnd, std::initializer_list<UINT> virtualKeys);
+inline void PostKey(HWND hWnd, UINT virtualKey)
+{
+    PostKeys(hWnd, {virtualKey});
+}
 // The characters of `text` through the queue, as typing makes them.
 void PostChars(HWND hWnd, const wchar_t* text);
 
