@@ -1,4 +1,7 @@
+#include <memory>
+
 #include "TestFrame.h"
+#include "TestPixels.h"
 
 namespace {
 const COLORREF kRed = RGB(255, 0, 0);
@@ -8,34 +11,21 @@ const COLORREF kWhite = RGB(255, 255, 255);
 class GdiTest : public Win32WindowTest
 {
 protected:
-    // A 32-bit memory bitmap selected into a memory DC, filled white.
+    // A white 32-bit canvas, drawn on through m_dc.
     void MakeCanvas(int cx, int cy)
     {
-        CClientDC screen(&m_frame);
-        ASSERT_TRUE(m_dc.CreateCompatibleDC(&screen));
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = cx;
-        info.bmiHeader.biHeight = -cy;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        ASSERT_TRUE(m_bitmap.Attach(::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0)));
-        m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
-        m_dc.FillSolidRect(0, 0, cx, cy, kWhite);
+        m_canvas = std::make_unique<CCanvas>(cx, cy, kWhite);
+        ASSERT_TRUE(m_dc.Attach(m_canvas->Dc()));
     }
     void TearDown() override
     {
-        if (m_dc.m_hDC)
-            m_dc.SelectObject(m_pOldBitmap);
-        m_dc.DeleteDC();
-        m_bitmap.DeleteObject();
+        m_dc.Detach();
+        m_canvas.reset();
         Win32WindowTest::TearDown();
     }
 
+    std::unique_ptr<CCanvas> m_canvas;
     CDC m_dc;
-    CBitmap m_bitmap;
-    CBitmap* m_pOldBitmap = nullptr;
 };
 
 // Paints its client area blue with a red square at (10, 10)-(20, 20).
@@ -165,15 +155,13 @@ TEST_F(GdiTest, PaintDCDrawsIntoTheWindow)
     EXPECT_GE(wnd.m_paints, 1);
     EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE)) << "EndPaint validated the window";
 
-    MakeCanvas(40, 30);
-    CClientDC client(&wnd);
-    m_dc.BitBlt(0, 0, 40, 30, &client, 0, 0, SRCCOPY);
-    EXPECT_EQ(kBlue, m_dc.GetPixel(0, 0));
-    EXPECT_EQ(kBlue, m_dc.GetPixel(9, 10));
-    EXPECT_EQ(kRed, m_dc.GetPixel(10, 10));
-    EXPECT_EQ(kRed, m_dc.GetPixel(19, 19));
-    EXPECT_EQ(kBlue, m_dc.GetPixel(20, 19));
-    EXPECT_EQ(kBlue, m_dc.GetPixel(39, 29));
+    const CPixels pixels(wnd.m_hWnd, CPixels::ClientArea);
+    EXPECT_EQ(kBlue, pixels.At(0, 0));
+    EXPECT_EQ(kBlue, pixels.At(9, 10));
+    EXPECT_EQ(kRed, pixels.At(10, 10));
+    EXPECT_EQ(kRed, pixels.At(19, 19));
+    EXPECT_EQ(kBlue, pixels.At(20, 19));
+    EXPECT_EQ(kBlue, pixels.At(39, 29));
 }
 
 TEST_F(GdiTest, DrawStatePlacesABitmapAtItsPoint)
