@@ -186,6 +186,18 @@ TEST_F(PopupSliderTest, DrawsTrackAndThumbAtThePosition)
     EXPECT_EQ(face, moved.At(37, 8));
 }
 
+TEST_F(PopupSliderTest, PrintClientPaintsTheSamePicture)
+{
+    Open(7.0f, 0.0f, 10.0f, true);
+    const CPixels shown(m_popup->GetSafeHwnd(), CPixels::ClientArea);
+    CCanvas printed(shown.Width(), shown.Height(), RGB(255, 0, 255));
+    Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.Dc()), PRF_CLIENT);
+    const CPixels got = printed.Pixels();
+    for (int y = 0; y < shown.Height(); ++y)
+        for (int x = 0; x < shown.Width(); ++x)
+            ASSERT_EQ(shown.At(x, y), got.At(x, y)) << x << ", " << y;
+}
+
 TEST_F(PopupSliderTest, HorizontalMotionSweepsWithTheClampSetting)
 {
     struct Case
