@@ -20,28 +20,24 @@ struct BalancedControl
     std::function<void(CWnd& control)> extraUse;
 };
 
-template <class T>
-std::unique_ptr<CWnd> Made(std::unique_ptr<T> control, BOOL created)
-{
-    return created ? std::move(control) : nullptr;
-}
-
 const CRect kControlRect(20, 20, 220, 44);
 
 std::unique_ptr<CWnd> CreateNumericEdit(CWnd& parent, const CRect& rect)
 {
     auto edit = std::make_unique<CGvNumericEdit>();
-    const BOOL created = edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, rect, &parent, 101);
+    if (!edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, rect, &parent, 101))
+        return nullptr;
     edit->SetData(2.5f, 3, true);
-    return Made(std::move(edit), created);
+    return edit;
 }
 
 std::unique_ptr<CWnd> CreateSliderEdit(CWnd& parent, const CRect& rect)
 {
     auto edit = std::make_unique<CGvSliderEdit>();
-    const BOOL created = edit->Create(0, WS_EX_CLIENTEDGE, L"", WS_CHILD | WS_VISIBLE, rect, &parent, 102);
+    if (!edit->Create(0, WS_EX_CLIENTEDGE, L"", WS_CHILD | WS_VISIBLE, rect, &parent, 102))
+        return nullptr;
     edit->SetData(2.5f, 0.0f, 10.0f, false, 300, 3, true);
-    return Made(std::move(edit), created);
+    return edit;
 }
 
 // The pop-up slider, opened by its button: its range dragged, wheeled,

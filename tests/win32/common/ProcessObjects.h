@@ -3,8 +3,7 @@
 // GetGuiResources is a stub under Wine (it answers 0), so the counts come
 // from the handle tables themselves: every GDI handle index is probed with
 // GetObjectType, every USER handle index with the test for its kind (Wine
-// and Windows both take a handle without its generation bits); windows are
-// walked.
+// takes a handle without its generation bits); windows are walked.
 #include <windows.h>
 
 #include <map>

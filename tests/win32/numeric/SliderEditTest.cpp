@@ -358,6 +358,18 @@ TEST_F(SliderEditTest, ClickOnTheButtonTracksThenOpens)
     EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
 }
 
+TEST_F(SliderEditTest, ARealClickOnTheButtonOpensThePopup)
+{
+    // Through hit-testing, the non-client press and the captured release.
+    CreateEdit(0, 20);
+    m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
+    RealClick(ScreenPointInButton());
+    ASSERT_NE(nullptr, m_edit->Popup());
+    EXPECT_EQ(m_edit->Popup()->GetSafeHwnd(), ::GetCapture());
+    Close();
+    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
+}
+
 TEST_F(SliderEditTest, ReleaseOutsideTypingOrUpArrowEndTheTrackingWithoutAPopup)
 {
     CreateEdit(0, 20);
