@@ -13,11 +13,6 @@ void PrintTo(const CPoint& p, std::ostream* os)
     *os << "(" << p.x << ", " << p.y << ")";
 }
 
-void PrintTo(const CSize& s, std::ostream* os)
-{
-    *os << s.cx << " x " << s.cy;
-}
-
 void PrintTo(const CString& s, std::ostream* os)
 {
     *os << ::testing::PrintToString(std::wstring(s));
