@@ -73,3 +73,13 @@ void RealClick(CPoint screen)
     SendMouse(MOUSEEVENTF_LEFTUP, screen);
     AfxPumpPendingMessages();
 }
+
+void RealKey(WORD virtualKey)
+{
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = virtualKey;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+    AfxPumpPendingMessages();
+}

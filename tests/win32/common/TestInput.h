@@ -29,3 +29,5 @@ void PostChars(HWND hWnd, const wchar_t* text);
 
 void RealMoveTo(CPoint screen);
 void RealClick(CPoint screen);
+// A key pressed and released, reaching whichever window has the focus.
+void RealKey(WORD virtualKey);

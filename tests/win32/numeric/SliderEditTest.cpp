@@ -275,6 +275,40 @@ TEST_F(SliderEditTest, SweepIsShownAndForwardedWithTheEditAsSender)
     EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
 }
 
+TEST_F(SliderEditTest, KeyboardUserTypesOnAfterThePopupEnds)
+{
+    CreateEdit(0, 20);
+    m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 2, true);
+    m_edit->SetFocus();
+    for (WORD endKey : {VK_ESCAPE, VK_RETURN}) {
+        RealKey(VK_DOWN);
+        ASSERT_NE(nullptr, m_edit->Popup());
+        EXPECT_EQ(m_edit->Popup()->GetSafeHwnd(), ::GetFocus());
+        RealKey(VK_RIGHT);
+        RealKey(endKey);
+        EXPECT_EQ(nullptr, m_edit->Popup());
+        EXPECT_EQ(m_edit->GetSafeHwnd(), ::GetFocus()) << "after key " << endKey;
+    }
+    EXPECT_EQ(CString(L"0.52"), Text());
+    RealKey('7'); // replaces the text, all selected as the focus came back
+    EXPECT_EQ(CString(L"7"), Text());
+}
+
+TEST_F(SliderEditTest, FocusMovedAwayFromThePopupStaysWhereItWent)
+{
+    CreateEdit(0, 20);
+    CEdit other;
+    ASSERT_TRUE(other.Create(WS_CHILD | WS_VISIBLE, CRect(20, 60, 120, 80), &m_frame, 2));
+    m_edit->SetFocus();
+    RealKey(VK_DOWN);
+    ASSERT_NE(nullptr, m_edit->Popup());
+    other.SetFocus();
+    AfxPumpPendingMessages();
+    EXPECT_EQ(nullptr, m_edit->Popup());
+    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(other.GetSafeHwnd(), ::GetFocus());
+}
+
 TEST_F(SliderEditTest, NotifyWindowGivenToInitGetsTheMessages)
 {
     CreateEdit(0, 20);
