@@ -1,6 +1,7 @@
 #include "demo/DemoPanel.h"
 
 #include "demo/NumericPanel.h"
+#include "demo/VariablePanel.h"
 
 namespace {
 
@@ -14,5 +15,6 @@ CDemoPanel* Make()
 
 const DemoPanelFactory kDemoPanels[] = {
     &Make<CNumericPanel>,
+    &Make<CVariablePanel>,
     nullptr,
 };
