@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "GvNumeric.h"
+#include "GvWindowUtils.h"
 #include "ProcessObjects.h"
 #include "TestFrame.h"
 #include "TestInput.h"
@@ -40,6 +41,24 @@ std::unique_ptr<CWnd> CreateSliderEdit(CWnd& parent, const CRect& rect)
     return edit;
 }
 
+// A scroll window showing a child larger than itself.
+class CScrolledChild : public CGvScrollWnd
+{
+public:
+    CWnd m_child;
+};
+
+std::unique_ptr<CWnd> CreateScrollWnd(CWnd& parent, const CRect& rect)
+{
+    auto scroll = std::make_unique<CScrolledChild>();
+    if (!scroll->CreateScrollWnd(parent.GetSafeHwnd(), CRect(rect.TopLeft(), CSize(rect.Width(), 100)),
+                                 WS_CHILD | WS_VISIBLE, false)
+        || !scroll->m_child.CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), &parent, 7)
+        || !scroll->AttachScrollChild(&scroll->m_child))
+        return nullptr;
+    return scroll;
+}
+
 // The pop-up slider, opened by its button: its range dragged, wheeled,
 // stepped by key, then swept and closed by the button's release or, every
 // other life, left open for the destruction.
@@ -68,6 +87,7 @@ void UseSliderPopup(CWnd& control)
 const BalancedControl kControls[] = {
     {"CGvNumericEdit", CreateNumericEdit, nullptr},
     {"CGvSliderEdit", CreateSliderEdit, UseSliderPopup},
+    {"CGvScrollWnd", CreateScrollWnd, nullptr},
 };
 
 void PrintTo(const BalancedControl& control, std::ostream* os)
