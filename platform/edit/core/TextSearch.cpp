@@ -46,7 +46,7 @@ int Scan(const TextBuffer& text, std::u16string_view what, int first, int last, 
 
 } // namespace
 
-int FindText(const TextBuffer& text, std::u16string_view what, int from, const SearchOptions& options)
+int FindMatch(const TextBuffer& text, std::u16string_view what, int from, const SearchOptions& options)
 {
     const int count = static_cast<int>(what.size());
     const int lastStart = text.Length() - count;

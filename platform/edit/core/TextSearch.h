@@ -16,7 +16,7 @@ struct SearchOptions
 // starts at or after from; backward the last one that ends at or before from.
 // With wrap the search goes on from the other end of the text back to from.
 // A whole-word match has no word character on either side.
-int FindText(const TextBuffer& text, std::u16string_view what, int from, const SearchOptions& options);
+int FindMatch(const TextBuffer& text, std::u16string_view what, int from, const SearchOptions& options);
 
 // Moving by words: the start of the next word after offset (or the text's
 // end), the start of the word before offset (or 0), and the word around

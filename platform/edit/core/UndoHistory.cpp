@@ -22,7 +22,7 @@ void UndoHistory::Record(EditAction action, unsigned reason, bool join, const Se
         && Continues(m_steps.back(), action)) {
         UndoStep& step = m_steps.back();
         EditAction& last = step.actions.back();
-        if (reason == kUndoTyping) {
+        if (reason == kUndoTyping && last.insert) {
             last.text += action.text;
         } else if (reason == kUndoBackspace) {
             last.text.insert(0, action.text);

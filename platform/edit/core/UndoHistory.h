@@ -8,6 +8,8 @@ namespace gvedit {
 // Why an edit happened. Typing, Backspace and Delete coalesce with the step
 // before them when they continue it; every other reason joins a step only
 // when the caller asks (the parts of one paste, replace or indent).
+// kUndoReplace is the reason of edits made through the editor's programming
+// interface rather than by keys.
 enum UndoReason : unsigned
 {
     kUndoTyping = 0x1,
@@ -18,8 +20,6 @@ enum UndoReason : unsigned
     kUndoReplace = 0x20,
     kUndoIndent = 0x40,
     kUndoDeleteSelection = 0x80,
-    kUndoSetText = 0x100,
-    kUndoEnter = 0x200,
     // Recorded by nothing: a caller that makes it the last reason forces the
     // next edit into a step of its own.
     kUndoBreak = 0x1000,

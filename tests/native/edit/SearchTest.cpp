@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "RowColumns.h"
 #include "TextSearch.h"
 
 using namespace gvedit;
@@ -36,7 +37,7 @@ TEST(SearchTest, DirectionCaseWholeWordAndWrap)
         {u";\nc", 0, {}, 11},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(FindText(text, c.what, c.from, c.options), c.found) << "case " << (&c - cases);
+        EXPECT_EQ(FindMatch(text, c.what, c.from, c.options), c.found) << "case " << (&c - cases);
     }
 }
 
@@ -58,5 +59,22 @@ TEST(SearchTest, WordMoves)
         EXPECT_EQ(PreviousWordStart(text, c.offset), c.previous) << c.offset;
         EXPECT_EQ(start, c.wordStart) << c.offset;
         EXPECT_EQ(end, c.wordEnd) << c.offset;
+    }
+}
+
+TEST(RowColumnsTest, TabsReachTheNextStop)
+{
+    const char16_t row[] = u"a\tbc\t\td";
+    const int length = 7;
+    const int columns[] = {0, 1, 4, 5, 6, 8, 12, 13};
+    for (int i = 0; i <= length; ++i) {
+        EXPECT_EQ(ColumnOf(row, i, 4), columns[i]) << i;
+    }
+    struct Case
+    {
+        int column, index;
+    } cases[] = {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}, {9, 5}, {10, 6}, {12, 6}, {13, 7}, {40, 7}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(IndexAtColumn(row, length, c.column, 4), c.index) << c.column;
     }
 }
