@@ -229,7 +229,7 @@ BOOL CBCGPEditCtrl::InsertText(LPCWSTR lpszText, int nInsertFrom, BOOL bRedraw, 
         m_iStartSel = m_iEndSel = -1;
         m_pImpl->UpdateCaret();
     }
-    m_pImpl->Redraw(bRedraw != FALSE);
+    m_pImpl->Flush(bRedraw != FALSE);
     return TRUE;
 }
 
@@ -241,7 +241,7 @@ BOOL CBCGPEditCtrl::DeleteText(int nStartOffset, int nEndOffset, BOOL bRedraw)
         return FALSE;
     }
     m_pImpl->Delete(start, end, kUndoReplace, false);
-    m_pImpl->Redraw(bRedraw != FALSE);
+    m_pImpl->Flush(bRedraw != FALSE);
     return TRUE;
 }
 
@@ -253,7 +253,7 @@ BOOL CBCGPEditCtrl::DeleteSelectedText(BOOL bRedraw, BOOL bSuppressUndo, BOOL bF
     int start = 0, end = 0;
     m_pImpl->SelectionRange(start, end);
     m_pImpl->Delete(start, end, kUndoReplace, bForceNextUndo != FALSE, bSuppressUndo == FALSE);
-    m_pImpl->Redraw(bRedraw != FALSE);
+    m_pImpl->Flush(bRedraw != FALSE);
     return TRUE;
 }
 
@@ -271,7 +271,7 @@ BOOL CBCGPEditCtrl::OnDelete(BOOL bRedraw, BOOL bForceNextUndo)
     } else {
         return FALSE;
     }
-    m_pImpl->Redraw(bRedraw != FALSE);
+    m_pImpl->Flush(bRedraw != FALSE);
     return TRUE;
 }
 
@@ -450,7 +450,7 @@ BOOL CBCGPEditCtrl::Cut()
     int start = 0, end = 0;
     m_pImpl->SelectionRange(start, end);
     m_pImpl->Delete(start, end, kUndoCut, true);
-    m_pImpl->Redraw(true);
+    m_pImpl->Flush(true);
     return TRUE;
 }
 

@@ -74,7 +74,11 @@ struct CBCGPEditCtrl::Impl final : gvedit::TextObserver
     void SetFont(HFONT hFont);
     void SyncBlocks();
     void DrawRow(CDC& dc, int row, int y, const EditRowLayout& layout);
+    // Redraw repaints the whole view (now: at once); Flush paints at once
+    // what edits invalidated.
     void Redraw(bool now);
+    void Flush(bool now);
+    void InvalidateAfterEdit(int row, bool rowsMoved);
 
     CBCGPEditCtrl& m_ctrl;
     gvedit::TextDocument m_document;
