@@ -343,36 +343,29 @@ BOOL CBCGPEditCtrl::CanRedo() const
 
 BOOL CBCGPEditCtrl::OnUndo(BOOL bSetCaret, BOOL bRedraw)
 {
-    Selection selection;
-    if (m_bReadOnly || !m_pImpl->m_document.Undo(selection)) {
-        return FALSE;
-    }
-    m_dwLastUndoReason = kUndoBreak;
-    if (bSetCaret) {
-        m_pImpl->ApplySelection(selection);
-        m_pImpl->EnsureVisible(m_nCurrOffset, true);
-        m_pImpl->UpdateCaret();
-        OnSetCaret();
-    }
-    m_pImpl->Redraw(bRedraw != FALSE);
-    return TRUE;
+    return m_pImpl->Revisit(true, bSetCaret != FALSE, bRedraw != FALSE);
 }
 
 BOOL CBCGPEditCtrl::OnRedo(BOOL bSetCaret, BOOL bRedraw)
 {
+    return m_pImpl->Revisit(false, bSetCaret != FALSE, bRedraw != FALSE);
+}
+
+bool CBCGPEditCtrl::Impl::Revisit(bool undo, bool setCaret, bool redraw)
+{
     Selection selection;
-    if (m_bReadOnly || !m_pImpl->m_document.Redo(selection)) {
-        return FALSE;
+    if (m_ctrl.m_bReadOnly || !(undo ? m_document.Undo(selection) : m_document.Redo(selection))) {
+        return false;
     }
-    m_dwLastUndoReason = kUndoBreak;
-    if (bSetCaret) {
-        m_pImpl->ApplySelection(selection);
-        m_pImpl->EnsureVisible(m_nCurrOffset, true);
-        m_pImpl->UpdateCaret();
-        OnSetCaret();
+    m_ctrl.m_dwLastUndoReason = kUndoBreak;
+    if (setCaret) {
+        ApplySelection(selection);
+        EnsureVisible(m_ctrl.m_nCurrOffset, true);
+        UpdateCaret();
+        m_ctrl.OnSetCaret();
     }
-    m_pImpl->Redraw(bRedraw != FALSE);
-    return TRUE;
+    Redraw(redraw);
+    return true;
 }
 
 BOOL CBCGPEditCtrl::FindText(LPCWSTR lpszFind, BOOL bNext, BOOL bCase, BOOL bWholeWord)

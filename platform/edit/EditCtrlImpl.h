@@ -57,6 +57,8 @@ struct CBCGPEditCtrl::Impl final : gvedit::TextObserver
     // Deletes the selection (if any) and inserts text in its place as one step.
     void ReplaceSelection(std::u16string_view text, unsigned reason);
     void Backspace(bool byWord);
+    // One undo (or redo) step, the selection restored when setCaret.
+    bool Revisit(bool undo, bool setCaret, bool redraw);
     void Enter();
     void Tab(bool outdent);
 
