@@ -2,6 +2,8 @@
 
 #include "demo/EditorPanel.h"
 #include "demo/NumericPanel.h"
+#include "demo/VariablePanel.h"
+#include "demo/TexturePanel.h"
 
 namespace {
 
@@ -16,5 +18,7 @@ CDemoPanel* Make()
 const DemoPanelFactory kDemoPanels[] = {
     &Make<CNumericPanel>,
     &Make<CEditorPanel>,
+    &Make<CVariablePanel>,
+    &Make<CTexturePanel>,
     nullptr,
 };

@@ -33,4 +33,13 @@ PAGES = [
         ('popup-closed-by-click', [Click(SLIDER_CLAMPED, x=SLIDER_BUTTON_X)], {}),
         ('disabled-clicked', [Click(SLIDER_DISABLED, x=SLIDER_BUTTON_X)], {'changes': False}),
     ]),
+    ('texture', [
+        ('page', [], {}),
+    ]),
+    # The code editor (demo/EditorPanel.cpp): control 1.
+    ('editor', [
+        ('page', [], {}),
+        ('typed', [Click(1, x=60, y=12), Type('float x;')], {}),
+        ('selected', [Key('shift+Home')], {}),
+    ]),
 ]
