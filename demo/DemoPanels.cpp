@@ -1,5 +1,6 @@
 #include "demo/DemoPanel.h"
 
+#include "demo/EditorPanel.h"
 #include "demo/NumericPanel.h"
 #include "demo/VariablePanel.h"
 #include "demo/TexturePanel.h"
@@ -16,6 +17,7 @@ CDemoPanel* Make()
 
 const DemoPanelFactory kDemoPanels[] = {
     &Make<CNumericPanel>,
+    &Make<CEditorPanel>,
     &Make<CVariablePanel>,
     &Make<CTexturePanel>,
     nullptr,

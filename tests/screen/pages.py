@@ -36,4 +36,10 @@ PAGES = [
     ('texture', [
         ('page', [], {}),
     ]),
+    # The code editor (demo/EditorPanel.cpp): control 1.
+    ('editor', [
+        ('page', [], {}),
+        ('typed', [Click(1, x=60, y=12), Type('float x;')], {}),
+        ('selected', [Key('shift+Home')], {}),
+    ]),
 ]
