@@ -1,6 +1,7 @@
 // gvshader: the command-line face of the shader parsers. See HelpText().
 #include <climits>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,7 +26,12 @@ bool ReadFileBytes(const std::string& path, std::string& bytes)
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         return false;
+    // Reserved from the size up front, so that a large file is held once.
     bytes.clear();
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size < bytes.max_size())
+        bytes.reserve(static_cast<size_t>(size));
     char chunk[65536];
     size_t got = 0;
     while ((got = std::fread(chunk, 1, sizeof(chunk), file)) > 0)
@@ -74,16 +80,17 @@ bool ReadShader(const std::string& path, std::vector<unsigned short>& text, std:
     return true;
 }
 
+// Prints as it goes: the output of a large shader is not held in memory.
 template <typename Base>
 class KeywordPrinter : public Base
 {
 public:
     void OnKeywordFound(GvMFCShaderSyntaxParser::Keyword* keyword) override
     {
-        m_output += GvUtf16ToUtf8(keyword->GetName());
-        m_output += '\n';
+        const std::string name = GvUtf16ToUtf8(keyword->GetName());
+        std::fwrite(name.data(), 1, name.size(), stdout);
+        std::fputc('\n', stdout);
     }
-    std::string m_output;
 };
 
 template <typename Base>
@@ -100,7 +107,6 @@ int RunScan(const Options& options)
     if (!loaded)
         return Fail(kKeywordFileError, "keyword file '" + options.keywordFile + "' has a syntax error");
     parser->Parse(text.data(), 0, 0, static_cast<int>(text.size()));
-    std::fwrite(parser->m_output.data(), 1, parser->m_output.size(), stdout);
     return kOk;
 }
 
