@@ -31,9 +31,13 @@ namespace {
 // follows the markers as stb reads them, skipping entropy-coded data.
 bool JpegHuffmanTablesFit(const uint8_t* data, size_t size)
 {
-    if (size < 2 || data[0] != 0xFF || data[1] != 0xD8)
+    // stb takes any number of 0xFF fill bytes before the start marker.
+    size_t i = 0;
+    while (i < size && data[i] == 0xFF)
+        ++i;
+    if (i == 0 || i >= size || data[i] != 0xD8)
         return true;
-    size_t i = 2;
+    ++i;
     while (i + 4 <= size) {
         const uint8_t marker = data[i + 1];
         if (data[i] != 0xFF || marker == 0xFF) {
