@@ -9,9 +9,21 @@ namespace {
 // No size, no move, no z-order, no activation, frame changed.
 const UINT kRecalcFrameFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
 
-GvSliderRect ToSliderRect(const RECT& r)
+struct SliderButtonState
 {
-    return {r.left, r.top, r.right, r.bottom};
+    CRect rect; // relative to the window's top-left corner
+    CGvSliderEdit::MouseButtonState state;
+};
+
+void PaintSliderButton(CDC& dc, const SliderButtonState& button)
+{
+    UINT flags = DFCS_SCROLLDOWN;
+    if (button.state == CGvSliderEdit::MouseButtonPushed)
+        flags |= DFCS_PUSHED;
+    else if (button.state == CGvSliderEdit::MouseButtonDisabled)
+        flags |= DFCS_INACTIVE;
+    CRect rect(button.rect);
+    dc.DrawFrameControl(&rect, DFC_SCROLL, flags);
 }
 
 // A temporary wrapper is freed at idle time: only a permanent object may be kept.
@@ -104,9 +116,7 @@ void CGvSliderEdit::GetSliderRange(float& min, float& max, bool& clamp) const
 
 void CGvSliderEdit::SliderButtonClicked()
 {
-    CRect anchor;
-    const GvSliderRect r = GvSliderEditPopupAnchor(ToSliderRect(m_buttonRect));
-    anchor.SetRect(r.left, r.top, r.right, r.bottom);
+    CRect anchor = ToCRect(GvSliderEditPopupAnchor(ToGvRect(m_buttonRect)));
     ClientToScreen(&anchor);
     DrawSliderButton(MouseButtonPushed);
 
@@ -125,14 +135,10 @@ void CGvSliderEdit::SliderButtonClicked()
 void CGvSliderEdit::DrawSliderButton(MouseButtonState state)
 {
     m_buttonState = (GetStyle() & WS_DISABLED) ? MouseButtonDisabled : state;
-    UINT flags = DFCS_SCROLLDOWN;
-    if (m_buttonState == MouseButtonPushed)
-        flags |= DFCS_PUSHED;
-    else if (m_buttonState == MouseButtonDisabled)
-        flags |= DFCS_INACTIVE;
+    // The button lies in the non-client area: it is drawn into the window DC.
     CWindowDC dc(this);
-    CRect button(m_buttonRect);
-    dc.DrawFrameControl(&button, DFC_SCROLL, flags);
+    CMemoryDC memory(dc, m_buttonRect);
+    PaintSliderButton(memory, {m_buttonRect, m_buttonState});
 }
 
 BOOL CGvSliderEdit::IsScreenPtInSliderButtonRect(CPoint screenPoint) const
@@ -225,13 +231,11 @@ void CGvSliderEdit::OnMouseMove(UINT nFlags, CPoint point)
 
 void CGvSliderEdit::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
 {
-    const CPoint windowOrigin(lpncsp->rgrc[0].left, lpncsp->rgrc[0].top);
+    const GvPoint windowOrigin = {lpncsp->rgrc[0].left, lpncsp->rgrc[0].top};
     CGvNumericEdit::OnNcCalcSize(bCalcValidRects, lpncsp);
-    GvSliderRect client = ToSliderRect(lpncsp->rgrc[0]);
-    const GvSliderRect button =
-        GvSliderButtonLayout(client, m_alignment, bCalcValidRects != FALSE, {windowOrigin.x, windowOrigin.y});
-    SetRect(&lpncsp->rgrc[0], client.left, client.top, client.right, client.bottom);
-    m_buttonRect.SetRect(button.left, button.top, button.right, button.bottom);
+    GvRect client = ToGvRect(lpncsp->rgrc[0]);
+    m_buttonRect = ToCRect(GvSliderButtonLayout(client, m_alignment, bCalcValidRects != FALSE, windowOrigin));
+    lpncsp->rgrc[0] = ToCRect(client);
 }
 
 LRESULT CGvSliderEdit::OnNcHitTest(CPoint point)

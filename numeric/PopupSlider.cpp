@@ -8,10 +8,16 @@ namespace {
 const COLORREF kShadow = RGB(0x66, 0x66, 0x66);
 const COLORREF kOutline = RGB(0, 0, 0);
 
-// Face, track, thumb and raised edge of the client area.
-void PaintSlider(CDC& dc, const CRect& client, float position)
+struct PopupSliderState
 {
-    dc.FillSolidRect(&client, GetSysColor(COLOR_BTNFACE));
+    CRect client;
+    float position;
+};
+
+// Face, track, thumb and raised edge of the client area.
+void PaintPopupSlider(CDC& dc, const PopupSliderState& state)
+{
+    dc.FillSolidRect(&state.client, GetSysColor(COLOR_BTNFACE));
 
     CPen shadow(PS_SOLID, 1, kShadow);
     CPen outline(PS_SOLID, 1, kOutline);
@@ -22,7 +28,7 @@ void PaintSlider(CDC& dc, const CRect& client, float position)
     dc.MoveTo(GvPopupSliderTrackLeft, GvPopupSliderTrackY + 1);
     dc.LineTo(GvPopupSliderTrackRight, GvPopupSliderTrackY + 1);
 
-    const int x0 = GvSliderThumbTipX(position) - GvPopupSliderTrackLeft + GvPopupSliderThumbLeft;
+    const int x0 = GvSliderThumbTipX(state.position) - GvPopupSliderTrackLeft + GvPopupSliderThumbLeft;
     const POINT shadowLine[] = {{x0 + 1, 15}, {x0 + 11, 15}, {x0 + 6, 9}};
     const POINT outlineLine[] = {{x0, 14}, {x0 + 10, 14}, {x0 + 5, 8}, {x0, 14}};
     dc.SelectObject(&shadow);
@@ -31,7 +37,7 @@ void PaintSlider(CDC& dc, const CRect& client, float position)
     dc.Polyline(outlineLine, 4);
     dc.SelectObject(pOldPen);
 
-    CRect edge(client);
+    CRect edge(state.client);
     dc.DrawEdge(&edge, EDGE_RAISED, BF_RECT);
 }
 
@@ -43,6 +49,7 @@ BEGIN_MESSAGE_MAP(CPopupSlider, CWnd)
     ON_WM_RBUTTONDOWN()
     ON_WM_RBUTTONUP()
     ON_WM_PAINT()
+    ON_WM_PRINTCLIENT_BUFFERED(PaintClient)
     ON_WM_MOUSEMOVE()
     ON_WM_KEYDOWN()
     ON_WM_KILLFOCUS()
@@ -69,14 +76,13 @@ int CPopupSlider::Create(CPoint point, CWnd* pOwner)
 
     const CString className = AfxRegisterWndClass(CS_SAVEBITS | CS_CLASSDC | CS_HREDRAW | CS_VREDRAW, nullptr,
                                                   reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    GvSliderPoint at = {point.x + GvPopupSliderOffsetX, point.y};
+    GvPoint at = GvPlacePopupSlider(ToGvPoint(point), nullptr);
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
-    HMONITOR hMonitor = MonitorFromPoint(CPoint(at.x, at.y), MONITOR_DEFAULTTONEAREST);
+    HMONITOR hMonitor = MonitorFromPoint(ToCPoint(at), MONITOR_DEFAULTTONEAREST);
     if (hMonitor && GetMonitorInfo(hMonitor, &monitor)) {
-        const GvSliderRect work = {monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right,
-                                   monitor.rcWork.bottom};
-        at = GvPlacePopupSlider({point.x, point.y}, &work);
+        const GvRect work = ToGvRect(monitor.rcWork);
+        at = GvPlacePopupSlider(ToGvPoint(point), &work);
     }
     if (!CreateEx(0, className, L"", WS_POPUP | WS_VISIBLE, at.x, at.y, GvPopupSliderWidth, GvPopupSliderHeight,
                   pOwner ? pOwner->GetSafeHwnd() : nullptr, nullptr))
@@ -122,14 +128,15 @@ void CPopupSlider::DrawSlider()
     CClientDC dc(this);
     CRect client;
     GetClientRect(&client);
-    CDC memory;
-    memory.CreateCompatibleDC(&dc);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&dc, client.Width(), client.Height());
-    CBitmap* pOldBitmap = memory.SelectObject(&bitmap);
-    PaintSlider(memory, client, m_position);
-    dc.BitBlt(0, 0, client.Width(), client.Height(), &memory, 0, 0, SRCCOPY);
-    memory.SelectObject(pOldBitmap);
+    CMemoryDC memory(dc, client);
+    PaintClient(memory);
+}
+
+void CPopupSlider::PaintClient(CDC& dc)
+{
+    PopupSliderState state = {CRect(), m_position};
+    GetClientRect(&state.client);
+    PaintPopupSlider(dc, state);
 }
 
 void CPopupSlider::UpdateSliderValue(CPoint point)
@@ -202,6 +209,8 @@ void CPopupSlider::OnRButtonUp(UINT nFlags, CPoint point)
     m_rangeAnchor = 0;
 }
 
+// The window is erased with the class brush first and its frame is drawn
+// once more on the paint DC, as the pop-up has always done.
 void CPopupSlider::OnPaint()
 {
     CPaintDC dc(this);

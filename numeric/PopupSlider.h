@@ -22,6 +22,8 @@ public:
 protected:
     void ComputeSliderPosition();
     void DrawSlider();
+    // Draws the client area; DrawSlider and WM_PRINTCLIENT paint through it.
+    void PaintClient(CDC& dc);
     void UpdateSliderValue(CPoint point);
     void UpdateSliderWindow();
     void UpdateSliderRange(CPoint point);

@@ -84,9 +84,9 @@ int GvSliderThumbTipX(float position)
     return p + GvPopupSliderTrackLeft;
 }
 
-GvSliderPoint GvPlacePopupSlider(GvSliderPoint point, const GvSliderRect* workArea)
+GvPoint GvPlacePopupSlider(GvPoint point, const GvRect* workArea)
 {
-    GvSliderPoint at = {point.x + GvPopupSliderOffsetX, point.y};
+    GvPoint at = {point.x + GvPopupSliderOffsetX, point.y};
     if (workArea) {
         if (at.x < workArea->left)
             at.x = workArea->left;
@@ -127,10 +127,9 @@ int GvSliderButtonWidth(int clientHeight)
     return 8 * clientHeight / 10;
 }
 
-GvSliderRect GvSliderButtonLayout(GvSliderRect& client, int alignment, bool relativeToWindow,
-                                  GvSliderPoint windowOrigin)
+GvRect GvSliderButtonLayout(GvRect& client, int alignment, bool relativeToWindow, GvPoint windowOrigin)
 {
-    GvSliderRect button = client;
+    GvRect button = client;
     const int width = GvSliderButtonWidth(client.bottom - client.top);
     if (alignment == 0) {
         client.right -= width;
@@ -139,28 +138,14 @@ GvSliderRect GvSliderButtonLayout(GvSliderRect& client, int alignment, bool rela
         client.left += width;
         button.right = client.left;
     }
-    if (relativeToWindow) {
-        button.left -= windowOrigin.x;
-        button.right -= windowOrigin.x;
-        button.top -= windowOrigin.y;
-        button.bottom -= windowOrigin.y;
-    }
-    if (button.left > button.right) {
-        const int t = button.left;
-        button.left = button.right;
-        button.right = t;
-    }
-    if (button.top > button.bottom) {
-        const int t = button.top;
-        button.top = button.bottom;
-        button.bottom = t;
-    }
-    return button;
+    if (relativeToWindow)
+        button = button.Offset(-windowOrigin.x, -windowOrigin.y);
+    return button.Normalized();
 }
 
-GvSliderRect GvSliderEditPopupAnchor(const GvSliderRect& button)
+GvRect GvSliderEditPopupAnchor(const GvRect& button)
 {
-    GvSliderRect anchor = button;
+    GvRect anchor = button;
     anchor.left -= (button.right - button.left) / 2;
     return anchor;
 }

@@ -3,17 +3,7 @@
 // Arithmetic of the pop-up slider and the slider edit: value and position,
 // pointer and thumb, placement, range state, button layout and the integer
 // position. Portable; the window classes call it with their fields.
-
-struct GvSliderPoint
-{
-    int x, y;
-};
-
-// Left and top inside, right and bottom outside, like a Win32 RECT.
-struct GvSliderRect
-{
-    int left, top, right, bottom;
-};
+#include "platform/portable/GraphicsTypes.h"
 
 // Geometry of the pop-up's client area. The track runs from x 12 to 112 so
 // one pixel is one percent; the thumb tip is 12 pixels right of the position.
@@ -53,7 +43,7 @@ int GvSliderThumbTipX(float position);
 
 // Top-left corner of a pop-up asked for at point (screen): 8 pixels right,
 // then kept inside the work area when there is one.
-GvSliderPoint GvPlacePopupSlider(GvSliderPoint point, const GvSliderRect* workArea);
+GvPoint GvPlacePopupSlider(GvPoint point, const GvRect* workArea);
 
 // Range state: value units per pixel of vertical travel.
 float GvSliderRangeStep(float min, float max);
@@ -70,11 +60,10 @@ int GvSliderButtonWidth(int clientHeight);
 // Takes the button's strip off client (the right end for alignment 0, else
 // the left end) and returns the button's rectangle, normalised. With
 // relativeToWindow the rectangle is moved by minus the window origin.
-GvSliderRect GvSliderButtonLayout(GvSliderRect& client, int alignment, bool relativeToWindow,
-                                  GvSliderPoint windowOrigin);
+GvRect GvSliderButtonLayout(GvRect& client, int alignment, bool relativeToWindow, GvPoint windowOrigin);
 // The rectangle under which the pop-up opens: the button widened to the left
 // by half its width. The pop-up is asked for at its bottom-left corner.
-GvSliderRect GvSliderEditPopupAnchor(const GvSliderRect& button);
+GvRect GvSliderEditPopupAnchor(const GvRect& button);
 
 // Integer slider range: the float range truncated, limited to +-32767.
 void GvSliderIntegerRange(float min, float max, int* lo, int* hi);

@@ -2,6 +2,7 @@
 // The MFC-compatible layer (GvMfc.dll): include this one header.
 #include "MfcExport.h"
 #include "MfcTypes.h"
+#include "MfcPortableTypes.h"
 #include "MfcString.h"
 #include "MfcCollections.h"
 #include "MfcModule.h"

@@ -170,3 +170,46 @@ CWindowDC::~CWindowDC()
 {
     ::ReleaseDC(m_hWnd, Detach());
 }
+
+CMemoryDC::CMemoryDC(HDC hTarget, const RECT& rect) : m_hTarget(hTarget), m_rect(rect), m_hOldBitmap(nullptr)
+{
+    if (m_rect.IsRectEmpty() || !hTarget)
+        return;
+    HDC hMemory = ::CreateCompatibleDC(hTarget);
+    HBITMAP hBitmap = hMemory ? ::CreateCompatibleBitmap(hTarget, m_rect.Width(), m_rect.Height()) : nullptr;
+    if (!hBitmap) {
+        if (hMemory)
+            ::DeleteDC(hMemory);
+        return;
+    }
+    m_bitmap.Attach(hBitmap);
+    Attach(hMemory);
+    m_hOldBitmap = ::SelectObject(hMemory, hBitmap);
+    ::SetViewportOrgEx(hMemory, -m_rect.left, -m_rect.top, nullptr);
+}
+
+CMemoryDC::~CMemoryDC()
+{
+    if (!m_hDC)
+        return;
+    ::BitBlt(m_hTarget, m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), m_hDC, m_rect.left, m_rect.top,
+             SRCCOPY);
+    ::SelectObject(m_hDC, m_hOldBitmap);
+    DeleteDC();
+}
+
+void AfxPaintBuffered(CWnd* pWnd, HDC hPrintDC, void (*paint)(CWnd* pWnd, CDC& dc))
+{
+    if (hPrintDC) {
+        CRect client;
+        pWnd->GetClientRect(&client);
+        CMemoryDC memory(hPrintDC, client);
+        if (memory.m_hDC)
+            paint(pWnd, memory);
+        return;
+    }
+    CPaintDC dc(pWnd);
+    CMemoryDC memory(dc.m_hDC, dc.m_ps.rcPaint);
+    if (memory.m_hDC)
+        paint(pWnd, memory);
+}

@@ -235,3 +235,29 @@ public:
 protected:
     HWND m_hWnd;
 };
+
+// Double buffering: a bitmap compatible with the target, of the size of rect,
+// selected into a compatible DC whose origin is moved so that drawing uses the
+// target's coordinates. The destructor copies it to the target with one
+// BitBlt and selects the old bitmap back before the bitmap and the DC go.
+// Without a bitmap (an empty rect, no memory) it has no DC and draws nothing.
+class GVMFC_API CMemoryDC : public CDC
+{
+public:
+    CMemoryDC(HDC hTarget, const RECT& rect);
+    ~CMemoryDC() override;
+    CMemoryDC(const CMemoryDC&) = delete;
+    CMemoryDC& operator=(const CMemoryDC&) = delete;
+
+private:
+    HDC m_hTarget; // borrowed
+    CRect m_rect;
+    CBitmap m_bitmap;     // owned
+    HGDIOBJ m_hOldBitmap; // borrowed: the DC's own, selected back before the DC is deleted
+};
+
+// The paint plumbing of ON_WM_PAINT_BUFFERED and ON_WM_PRINTCLIENT_BUFFERED:
+// paint draws the client area (client coordinates) into a memory DC that is
+// then copied to hPrintDC, or with hPrintDC null to the window between
+// BeginPaint and EndPaint (only the update rectangle is copied).
+GVMFC_API void AfxPaintBuffered(CWnd* pWnd, HDC hPrintDC, void (*paint)(CWnd* pWnd, CDC& dc));

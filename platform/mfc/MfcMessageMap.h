@@ -159,6 +159,24 @@ protected: \
 #define ON_WM_CTLCOLOR() AFX_ON_RESULT(WM_CTLCOLOR, HBRUSH, OnCtlColor, (CDC*, CWnd*, UINT), \
     CDC::FromHandle(reinterpret_cast<HDC>(wParam)), AFX_WND(lParam), message - WM_CTLCOLORMSGBOX)
 
+// Double-buffered painting from one member void Paint...(CDC&) that draws the
+// client area: WM_PAINT paints through a memory DC and one BitBlt, the
+// background is never erased (it would flicker), and WM_PRINTCLIENT is
+// answered from the same member.
+#define ON_WM_PRINTCLIENT_BUFFERED(memberFxn) \
+    { WM_PRINTCLIENT, 0, 0, 0, AFX_THUNK( \
+        AfxPaintBuffered(pThis, reinterpret_cast<HDC>(wParam), AFX_PAINT_THUNK(memberFxn)); *pResult = 0; return TRUE;) },
+#define ON_WM_PAINT_BUFFERED(memberFxn) \
+    { WM_PAINT, 0, 0, 0, AFX_THUNK( \
+        AfxPaintBuffered(pThis, nullptr, AFX_PAINT_THUNK(memberFxn)); *pResult = 0; return TRUE;) }, \
+    { WM_ERASEBKGND, 0, 0, 0, AFX_THUNK((void)pThis; *pResult = TRUE; return TRUE;) }, \
+    ON_WM_PRINTCLIENT_BUFFERED(memberFxn)
+#define AFX_PAINT_THUNK(memberFxn) \
+    [](CWnd* pWnd_, CDC& dc) { \
+        void (ThisClass::*pfn)(CDC&) = &ThisClass::memberFxn; \
+        (static_cast<ThisClass*>(pWnd_)->*pfn)(dc); \
+    }
+
 // User and registered messages: LRESULT handler(WPARAM, LPARAM).
 #define ON_MESSAGE(msg, memberFxn) \
     AFX_ON_RESULT(msg, LRESULT, memberFxn, (WPARAM, LPARAM), wParam, lParam)

@@ -5,7 +5,7 @@
 
 namespace {
 
-void ExpectRect(const GvSliderRect& r, int left, int top, int right, int bottom)
+void ExpectRect(const GvRect& r, int left, int top, int right, int bottom)
 {
     EXPECT_EQ(left, r.left);
     EXPECT_EQ(top, r.top);
@@ -90,8 +90,8 @@ TEST(PopupSliderMath, EachStepLimitsOnlyTheEndItMovesTo)
 
 TEST(PopupSliderMath, PlacementKeepsThePopupInsideTheWorkArea)
 {
-    const GvSliderRect work = {0, 0, 1280, 1024};
-    GvSliderPoint at = GvPlacePopupSlider({100, 200}, &work);
+    const GvRect work = {0, 0, 1280, 1024};
+    GvPoint at = GvPlacePopupSlider({100, 200}, &work);
     EXPECT_EQ(108, at.x);
     EXPECT_EQ(200, at.y);
     at = GvPlacePopupSlider({1270, 1010}, &work);
@@ -100,7 +100,7 @@ TEST(PopupSliderMath, PlacementKeepsThePopupInsideTheWorkArea)
     at = GvPlacePopupSlider({-50, -5}, &work);
     EXPECT_EQ(0, at.x);
     EXPECT_EQ(0, at.y);
-    const GvSliderRect tiny = {10, 10, 50, 20};
+    const GvRect tiny = {10, 10, 50, 20};
     at = GvPlacePopupSlider({0, 0}, &tiny);
     EXPECT_EQ(50 - 125, at.x); // too small: the upper bound wins
     EXPECT_EQ(20 - 20, at.y);
@@ -156,7 +156,7 @@ TEST(SliderEditMath, ButtonIsEightyPercentOfTheClientHeight)
 
 TEST(SliderEditMath, ButtonTakesTheRightOrLeftStrip)
 {
-    GvSliderRect client = {2, 2, 102, 22};
+    GvRect client = {2, 2, 102, 22};
     ExpectRect(GvSliderButtonLayout(client, 0, false, {0, 0}), 86, 2, 102, 22);
     ExpectRect(client, 2, 2, 86, 22);
 
@@ -171,7 +171,7 @@ TEST(SliderEditMath, ButtonTakesTheRightOrLeftStrip)
 
 TEST(SliderEditMath, ButtonOfANarrowClientIsNormalised)
 {
-    GvSliderRect client = {10, 0, 15, 20};
+    GvRect client = {10, 0, 15, 20};
     ExpectRect(GvSliderButtonLayout(client, 0, false, {0, 0}), -1, 0, 15, 20);
     EXPECT_EQ(-1, client.right);
     client = {10, 0, 15, 20};

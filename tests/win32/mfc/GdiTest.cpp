@@ -38,6 +38,16 @@ protected:
     CBitmap* m_pOldBitmap = nullptr;
 };
 
+// A client area blue with a red square at (10, 10)-(20, 20).
+void PaintPicture(CDC& dc, CWnd* pWnd)
+{
+    CRect client;
+    pWnd->GetClientRect(&client);
+    CBrush blue(kBlue);
+    dc.FillRect(&client, &blue);
+    dc.FillSolidRect(10, 10, 10, 10, kRed);
+}
+
 // Paints its client area blue with a red square at (10, 10)-(20, 20).
 class CPaintedWnd : public CWnd
 {
@@ -49,11 +59,7 @@ protected:
     {
         CPaintDC dc(this);
         ++m_paints;
-        CRect client;
-        GetClientRect(&client);
-        CBrush blue(kBlue);
-        dc.FillRect(&client, &blue);
-        dc.FillSolidRect(10, 10, 10, 10, kRed);
+        PaintPicture(dc, this);
     }
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     DECLARE_MESSAGE_MAP()
@@ -63,6 +69,35 @@ BEGIN_MESSAGE_MAP(CPaintedWnd, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
+
+// The same picture through the buffered paint plumbing.
+class CBufferedWnd : public CWnd
+{
+public:
+    int m_paints = 0;
+
+protected:
+    void PaintClient(CDC& dc)
+    {
+        ++m_paints;
+        PaintPicture(dc, this);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CBufferedWnd, CWnd)
+    ON_WM_PAINT_BUFFERED(PaintClient)
+END_MESSAGE_MAP()
+
+// The red square of both windows on a blue ground, read from the canvas.
+void ExpectPicture(CDC& dc, int cx, int cy)
+{
+    for (int y = 0; y < cy; ++y)
+        for (int x = 0; x < cx; ++x) {
+            const bool square = x >= 10 && x < 20 && y >= 10 && y < 20;
+            ASSERT_EQ(square ? kRed : kBlue, dc.GetPixel(x, y)) << x << ", " << y;
+        }
+}
 } // namespace
 
 TEST_F(GdiTest, PenLinesLeaveTheEndPointOut)
@@ -168,12 +203,60 @@ TEST_F(GdiTest, PaintDCDrawsIntoTheWindow)
     MakeCanvas(40, 30);
     CClientDC client(&wnd);
     m_dc.BitBlt(0, 0, 40, 30, &client, 0, 0, SRCCOPY);
-    EXPECT_EQ(kBlue, m_dc.GetPixel(0, 0));
-    EXPECT_EQ(kBlue, m_dc.GetPixel(9, 10));
-    EXPECT_EQ(kRed, m_dc.GetPixel(10, 10));
-    EXPECT_EQ(kRed, m_dc.GetPixel(19, 19));
-    EXPECT_EQ(kBlue, m_dc.GetPixel(20, 19));
-    EXPECT_EQ(kBlue, m_dc.GetPixel(39, 29));
+    ExpectPicture(m_dc, 40, 30);
+}
+
+TEST_F(GdiTest, MemoryDCDrawsInTargetCoordinatesAndCopiesOnceAtItsEnd)
+{
+    MakeCanvas(40, 40);
+    HGDIOBJ hBitmap = nullptr;
+    HDC hMemory = nullptr;
+    {
+        CMemoryDC memory(m_dc, CRect(5, 6, 25, 30));
+        ASSERT_NE(nullptr, memory.m_hDC);
+        hMemory = memory.m_hDC;
+        hBitmap = ::GetCurrentObject(memory, OBJ_BITMAP);
+        memory.FillSolidRect(0, 0, 40, 40, kRed);
+        memory.SetPixel(5, 6, kBlue);
+        EXPECT_EQ(kWhite, m_dc.GetPixel(10, 10)) << "nothing reaches the target before the end";
+    }
+    const struct
+    {
+        int x, y;
+        COLORREF color;
+    } expected[] = {{5, 6, kBlue},  {6, 6, kRed},     {24, 29, kRed},  {4, 6, kWhite},
+                    {5, 5, kWhite}, {25, 29, kWhite}, {24, 30, kWhite}};
+    for (const auto& e : expected)
+        EXPECT_EQ(e.color, m_dc.GetPixel(e.x, e.y)) << e.x << ", " << e.y;
+    EXPECT_EQ(0u, ::GetObjectType(hBitmap)) << "the bitmap went with the memory DC";
+    EXPECT_EQ(0u, ::GetObjectType(hMemory));
+
+    CMemoryDC empty(m_dc, CRect(3, 3, 3, 9));
+    EXPECT_EQ(nullptr, empty.m_hDC);
+}
+
+TEST_F(GdiTest, BufferedPaintSkipsTheEraseAndAnswersPrintClient)
+{
+    CBufferedWnd wnd;
+    ASSERT_TRUE(wnd.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 30), &m_frame, 1));
+    AfxPumpPendingMessages();
+    wnd.Invalidate();
+    wnd.UpdateWindow();
+    EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE));
+    MakeCanvas(40, 30);
+    {
+        CClientDC client(&wnd);
+        m_dc.BitBlt(0, 0, 40, 30, &client, 0, 0, SRCCOPY);
+    }
+    ExpectPicture(m_dc, 40, 30);
+
+    const int paints = wnd.m_paints;
+    m_dc.FillSolidRect(0, 0, 40, 30, kWhite);
+    EXPECT_EQ(TRUE, wnd.SendMessage(WM_ERASEBKGND, (WPARAM)m_dc.m_hDC));
+    EXPECT_EQ(kWhite, m_dc.GetPixel(0, 0));
+    EXPECT_EQ(0, wnd.SendMessage(WM_PRINTCLIENT, (WPARAM)m_dc.m_hDC, PRF_CLIENT));
+    EXPECT_EQ(paints + 1, wnd.m_paints);
+    ExpectPicture(m_dc, 40, 30);
 }
 
 TEST_F(GdiTest, DrawStatePlacesABitmapAtItsPoint)

@@ -116,6 +116,24 @@ TEST_F(PopupSliderTest, DrawsTrackAndThumbAtThePosition)
     EXPECT_EQ(GetSysColor(COLOR_3DDKSHADOW), pixels.At(5, 19));
 }
 
+TEST_F(PopupSliderTest, PrintClientPaintsTheSamePicture)
+{
+    Open(7.0f, 0.0f, 10.0f, true);
+    CWindowPixels pixels(m_popup, CWindowPixels::ClientArea);
+    CClientDC screen(m_popup);
+    CDC printed;
+    ASSERT_TRUE(printed.CreateCompatibleDC(&screen));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, pixels.Width(), pixels.Height()));
+    CBitmap* pOld = printed.SelectObject(&bitmap);
+    printed.FillSolidRect(0, 0, pixels.Width(), pixels.Height(), RGB(255, 0, 255));
+    Send(WM_PRINTCLIENT, (WPARAM)printed.m_hDC, PRF_CLIENT);
+    for (int y = 0; y < pixels.Height(); ++y)
+        for (int x = 0; x < pixels.Width(); ++x)
+            ASSERT_EQ(pixels.At(x, y), printed.GetPixel(x, y)) << x << ", " << y;
+    printed.SelectObject(pOld);
+}
+
 TEST_F(PopupSliderTest, OnePixelIsOnePercent)
 {
     Open(2.5f, 0.0f, 10.0f, true);

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+#include <cmath>
+#include <ostream>
+#include "platform/portable/GraphicsTypes.h"
+
+static std::ostream& operator<<(std::ostream& os, const GvRect& r)
+{
+    return os << '{' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << '}';
+}
+
+namespace {
+
+TEST(GraphicsTypes, RectangleMeasuresAndContainment)
+{
+    const GvRect r = {10, 20, 40, 25};
+    EXPECT_EQ(30, r.Width());
+    EXPECT_EQ(5, r.Height());
+    EXPECT_EQ((GvSize{30, 5}), r.Size());
+    EXPECT_EQ((GvPoint{10, 20}), r.TopLeft());
+    EXPECT_EQ((GvPoint{40, 25}), r.BottomRight());
+    // Left and top inside, right and bottom outside.
+    const struct
+    {
+        GvPoint p;
+        bool inside;
+    } points[] = {{{10, 20}, true}, {{39, 24}, true}, {{40, 24}, false}, {{39, 25}, false}, {{9, 22}, false}};
+    for (const auto& c : points)
+        EXPECT_EQ(c.inside, r.Contains(c.p)) << c.p.x << ',' << c.p.y;
+    EXPECT_FALSE(r.IsEmpty());
+    EXPECT_TRUE((GvRect{5, 5, 5, 9}).IsEmpty());
+    EXPECT_TRUE((GvRect{5, 5, 9, 4}).IsEmpty());
+    EXPECT_FALSE((GvRect{5, 5, 5, 9}).Contains({5, 6}));
+}
+
+TEST(GraphicsTypes, RectangleOperations)
+{
+    const GvRect r = {10, 20, 40, 25};
+    const struct
+    {
+        GvRect got, want;
+    } cases[] = {
+        {r.Offset(-10, 5), {0, 25, 30, 30}},
+        {r.Inflate(2, -1), {8, 21, 42, 24}},
+        {GvRect{40, 25, 10, 20}.Normalized(), r},
+        {GvRect{40, 20, 10, 25}.Normalized(), r},
+        {r.Intersect({30, 0, 100, 22}), {30, 20, 40, 22}},
+        {r.Intersect({40, 20, 50, 25}), {0, 0, 0, 0}}, // touching only
+        {r.Union({0, 0, 15, 21}), {0, 0, 40, 25}},
+        {r.Union({100, 100, 100, 200}), r}, // an empty one counts for nothing
+        {GvRect{1, 1, 1, 5}.Union({3, 3, 3, 3}), {0, 0, 0, 0}},
+    };
+    for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i)
+        EXPECT_EQ(cases[i].want, cases[i].got) << "case " << i;
+    EXPECT_NE(r, r.Offset(0, 1));
+    EXPECT_NE((GvPoint{1, 2}), (GvPoint{2, 1}));
+    EXPECT_NE((GvSize{1, 2}), (GvSize{2, 1}));
+}
+
+TEST(GraphicsTypes, PackedColourTruncatesEachComponent)
+{
+    EXPECT_EQ(0x80FF3F00u, (GvRGBA{0.0f, 0.25f, 1.0f, 0.503f}.ToPacked()));
+    // Out of range and NaN are limited first.
+    EXPECT_EQ(0x00FF00FFu, (GvRGBA{2.0f, -1.0f, 1.5f, std::nanf("")}.ToPacked()));
+    const GvRGBA back = GvRGBA::FromPacked(0x80FF3F00u);
+    EXPECT_EQ((GvRGBA{0.0f, 63 / 255.0f, 1.0f, 128 / 255.0f}), back);
+    EXPECT_EQ(0x80FF3F00u, back.ToPacked());
+    EXPECT_NE((GvRGBA{0, 0, 0, 1}), (GvRGBA{0, 0, 0, 0}));
+    EXPECT_EQ((GvHSV{0.5f, 1, 1}), (GvHSV{0.5f, 1, 1}));
+    EXPECT_NE((GvHSV{0.5f, 1, 1}), (GvHSV{0.5f, 1, 0}));
+}
+
+} // namespace
