@@ -315,6 +315,7 @@ const char* HelpText()
            "  gvshader scan --keywords KEYWORDFILE [--lang asm|hlsl|glsl|none] SHADERFILE\n"
            "  gvshader count --keywords KEYWORDFILE --model N [--json] [--limits] SHADERFILE...\n"
            "  gvshader --help\n"
+           "  gvshader --version\n"
            "\n"
            "keywords  Loads a keyword definition file and prints one JSON object:\n"
            "          {\"loaded\", \"colors\": {\"comment\", \"foreground\", \"background\", \"highlight\"},\n"

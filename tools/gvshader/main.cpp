@@ -8,6 +8,7 @@
 #include "GvShaderParsing.h"
 #include "GvShaderTool.h"
 #include "GvTextEncoding.h"
+#include "GvVersion.h"
 
 using namespace gvshader;
 
@@ -150,6 +151,10 @@ int RunCount(const Options& options)
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::printf("gvshader %s\n", GV_VERSION_STRING);
+        return kOk;
+    }
     Options options;
     std::string error;
     if (!ParseArguments(std::vector<std::string>(argv + 1, argv + argc), options, error))
