@@ -31,6 +31,8 @@ function(gv_install_package)
     endforeach()
   else()
     set(targets GvCore GvPortable)
+    # The static GvCore decodes pictures with the system's libpng and libjpeg.
+    set(GV_PACKAGE_DEPENDENCIES "find_dependency(PNG)\nfind_dependency(JPEG)")
     install(FILES ${GV_ROOT}/include/GvShaderParsing.h ${GV_ROOT}/include/GvMFCUtilitiesExport.h DESTINATION include)
     install(DIRECTORY ${GV_ROOT}/host_interfaces/ DESTINATION include FILES_MATCHING PATTERN "*.h")
   endif()

@@ -12,7 +12,7 @@ CDemoPanel* Make()
 
 } // namespace
 
-const DemoPanelFactory g_demoPanels[] = {
+const DemoPanelFactory kDemoPanels[] = {
     &Make<CNumericPanel>,
     nullptr,
 };
