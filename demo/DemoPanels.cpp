@@ -1,6 +1,8 @@
 #include "demo/DemoPanel.h"
 
 #include "demo/NumericPanel.h"
+#include "demo/VariablePanel.h"
+#include "demo/TexturePanel.h"
 
 namespace {
 
@@ -14,5 +16,7 @@ CDemoPanel* Make()
 
 const DemoPanelFactory kDemoPanels[] = {
     &Make<CNumericPanel>,
+    &Make<CVariablePanel>,
+    &Make<CTexturePanel>,
     nullptr,
 };

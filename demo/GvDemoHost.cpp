@@ -4,6 +4,7 @@
 //   GvDemoHost.exe --dump-on-request DIR
 //                                      interactive; saves what it painted on request
 #include <cwchar>
+#include "GvApplication.h"
 #include "demo/DemoFrame.h"
 #include "demo/Screenshot.h"
 #include <shellapi.h>
@@ -26,11 +27,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
         }
     }
 
+    // The host the controls report to (getGvApp): undo, plug-ins, the main window.
+    GvApplication application;
     CDemoFrame frame;
     if (!frame.CreateFrame()) {
         LocalFree(argv);
         return 1;
     }
+    application.SetMainWindow(frame.m_hWnd);
     frame.ShowWindow(screenshotDir ? SW_SHOW : nCmdShow);
     frame.UpdateWindow();
     frame.SetForegroundWindow();

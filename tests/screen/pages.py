@@ -33,4 +33,7 @@ PAGES = [
         ('popup-closed-by-click', [Click(SLIDER_CLAMPED, x=SLIDER_BUTTON_X)], {}),
         ('disabled-clicked', [Click(SLIDER_DISABLED, x=SLIDER_BUTTON_X)], {'changes': False}),
     ]),
+    ('texture', [
+        ('page', [], {}),
+    ]),
 ]
