@@ -136,6 +136,8 @@ public:
         GvMFCShaderSyntaxParser* GetParser() const { return m_parser; }
         const Bucket& GetBucket(int index) const { return m_buckets[index]; }
         int GetKeywordCount() const;
+        // No keyword of the category is longer (removals may leave it high).
+        int GetLongestKeyword() const { return m_longestKeyword; }
 
         // Word category: the run (class 1 and 2 units from the context's
         // position, length units, hash by HashRun) must be a keyword as a
@@ -163,6 +165,7 @@ public:
         void CopyKeywordsFrom(const KeywordCategory& other);
 
         GvOpenHash<IndexSlot>* m_index;
+        int m_longestKeyword;
     };
 
     class GVMFCUTILITIES_API CommentBlock

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Every test: the native suites (sanitizers on), then the Win32 suites under
-# Wine. Installs what it needs first.
+# Every test: the native suites (sanitizers on), a 30-second pass of each
+# fuzz target, then the Win32 suites under Wine. Installs what it needs first.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -10,6 +10,8 @@ trap 'scripts/xvfb-stop' EXIT
 cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
+
+scripts/fuzz.sh 30
 
 cmake --preset win32 >/dev/null
 cmake --build --preset win32

@@ -1,5 +1,6 @@
 #include "GvShaderParsing.h"
 
+#include <algorithm>
 #include <cstring>
 #include "GvOpenHash.h"
 #include "GvParserObjects.h"
@@ -113,7 +114,7 @@ Parser::Keyword::~Keyword() = default;
 
 Parser::KeywordCategory::KeywordCategory(Parser* parser, const unsigned short* name, bool isOperator)
     : m_parser(parser), m_name(name ? name : kEmpty), m_isOperator(isOperator), m_color(0),
-      m_index(GvCreateObject<GvOpenHash<IndexSlot>>())
+      m_index(GvCreateObject<GvOpenHash<IndexSlot>>()), m_longestKeyword(0)
 {
 }
 
@@ -151,9 +152,13 @@ void Parser::KeywordCategory::RebuildIndex()
     for (const Bucket& bucket : m_buckets)
         count += bucket.GetCount();
     m_index->Reset(count);
+    m_longestKeyword = 0;
     for (const Bucket& bucket : m_buckets)
-        for (Bucket::ConstIterator it = bucket.Begin(); it != bucket.End(); ++it)
-            m_index->Insert(IndexSlot{HashRun((*it)->m_name, (*it)->m_name.GetLength()), *it});
+        for (Bucket::ConstIterator it = bucket.Begin(); it != bucket.End(); ++it) {
+            const int length = (*it)->m_name.GetLength();
+            m_index->Insert(IndexSlot{HashRun((*it)->m_name, length), *it});
+            m_longestKeyword = std::max(m_longestKeyword, length);
+        }
 }
 
 Parser::Keyword* Parser::KeywordCategory::AddKeyword(const unsigned short* word)
@@ -163,6 +168,7 @@ Parser::Keyword* Parser::KeywordCategory::AddKeyword(const unsigned short* word)
     if (Keyword* existing = FindKeyword(word))
         return existing;
     Keyword* keyword = GvAppendOwned(m_buckets[word[0]], GvCreateObject<Keyword>(word));
+    m_longestKeyword = std::max(m_longestKeyword, keyword->m_name.GetLength());
     if (m_index->HasRoomFor(1))
         m_index->Insert(IndexSlot{HashRun(word, keyword->m_name.GetLength()), keyword});
     else
@@ -221,12 +227,13 @@ ParseResult Parser::KeywordCategory::Match(const ParseContext& context, const un
     if (first != CHAR_OPERATOR || length <= 0)
         return ParseResult{false, false, p};
     // Hashes of every prefix, so that trying them longest first costs one
-    // probe each.
+    // probe each. Prefixes longer than every keyword cannot match.
+    const int tried = std::min(length, m_longestKeyword);
     unsigned int prefixHash[RUN_CAPACITY];
     unsigned int h = kHashOffset;
-    for (int i = 0; i < length; ++i)
+    for (int i = 0; i < tried; ++i)
         prefixHash[i] = h = HashStep(h, run[i]);
-    for (int n = length; n > 0; --n)
+    for (int n = tried; n > 0; --n)
         if (Lookup(run, n, prefixHash[n - 1]))
             return ParseResult{true, n >= context.end - p, p + n};
     return ParseResult{false, false, p};
@@ -379,7 +386,15 @@ ParseResult Parser::TextParser::Parse(const ParseContext& context,
     } else if (first == CHAR_DIGIT) {
         q = static_cast<int>(SkipWordRun(text + p, text + end, charClass) - text);
     } else if (first == CHAR_OPERATOR && (!owner || owner->m_operatorStarts.Contains(unit))) {
-        while (p + length < end && length < RUN_CAPACITY - 1 && charClass[text[p + length]] == CHAR_OPERATOR)
+        // The run is gathered only as far as the longest operator keyword
+        // reaches: a megabyte of braces would otherwise cost a full run at
+        // every one of them.
+        int reach = 0;
+        for (const GvLinkedList<KeywordCategory*>::Node* node = categories.GetHead(); node; node = node->m_next)
+            if (node->m_value->IsOperator())
+                reach = std::max(reach, node->m_value->GetLongestKeyword());
+        reach = std::min(reach, RUN_CAPACITY - 1);
+        while (p + length < end && length < reach && charClass[text[p + length]] == CHAR_OPERATOR)
             ++length;
         tryCategories = true;
     }

@@ -95,8 +95,16 @@ std::vector<unsigned short> DecodeUtf8(const std::string& bytes)
     while (i < n) {
         const unsigned char b0 = static_cast<unsigned char>(bytes[i]);
         if (b0 < 0x80) {
-            out.push_back(b0);
-            ++i;
+            // ASCII runs are copied by pointer: files of 100 MB go through here.
+            size_t run = i + 1;
+            while (run < n && static_cast<unsigned char>(bytes[run]) < 0x80)
+                ++run;
+            const size_t at = out.size();
+            out.resize(at + (run - i));
+            unsigned short* target = out.data() + at;
+            const unsigned char* source = reinterpret_cast<const unsigned char*>(bytes.data());
+            for (; i < run; ++i)
+                *target++ = source[i];
             continue;
         }
         // Length and the allowed range of the second byte (no overlong
@@ -360,6 +368,7 @@ const char* HelpText()
            "  gvshader count [--keywords KEYWORDFILE] [--model auto|N] [--rules library|compiler]\n"
            "                 [--lines] [--json] [--limits] SHADERFILE...\n"
            "  gvshader --help\n"
+           "  gvshader --version\n"
            "\n"
            "keywords  Loads a keyword definition file and prints one JSON object:\n"
            "          {\"loaded\", \"colors\": {\"comment\", \"foreground\", \"background\", \"highlight\"},\n"
@@ -413,7 +422,9 @@ const char* HelpText()
            "ps_3_0 512 in all; software models (vs_2_sw, vs_3_sw, ps_2_sw, ps_3_sw) none.\n"
            "\n"
            "Shader files are read as UTF-8 (ill-formed bytes become U+FFFD); keyword files are\n"
-           "8-bit text.\n"
+           "8-bit text. Each shader file is read whole and kept as UTF-16: memory is about\n"
+           "three times the file, and count holds all its files at once. A file of more than\n"
+           "2^31 - 1 UTF-16 units is refused (exit status 2).\n"
            "\n"
            "exit status: 0 success; 1 the keyword file has a syntax error (keywords: Load\n"
            "returned false; scan and count do nothing then); 2 usage error, a file that\n"

@@ -1,12 +1,14 @@
 // gvshader: the command-line face of the shader parsers. See HelpText().
 #include <climits>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 #include "GvShaderParsing.h"
 #include "GvShaderTool.h"
 #include "GvTextEncoding.h"
+#include "GvVersion.h"
 #include "SlotRules.h"
 #include "ToolConsole.h"
 
@@ -27,7 +29,12 @@ bool ReadFileBytes(const std::string& path, std::string& bytes)
     std::FILE* file = OpenFile(path, "rb");
     if (!file)
         return false;
+    // Reserved from the size up front, so that a large file is held once.
     bytes.clear();
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(std::filesystem::u8path(path), error);
+    if (!error && size < bytes.max_size())
+        bytes.reserve(static_cast<size_t>(size));
     char chunk[65536];
     size_t got = 0;
     while ((got = std::fread(chunk, 1, sizeof(chunk), file)) > 0)
@@ -76,16 +83,15 @@ bool ReadShader(const std::string& path, std::vector<unsigned short>& text, std:
     return true;
 }
 
+// Prints as it goes: the output of a large shader is not held in memory.
 template <typename Base>
 class KeywordPrinter : public Base
 {
 public:
     void OnKeywordFound(GvMFCShaderSyntaxParser::Keyword* keyword) override
     {
-        m_output += GvUtf16ToUtf8(keyword->GetName());
-        m_output += '\n';
+        WriteText(stdout, GvUtf16ToUtf8(keyword->GetName()) + "\n");
     }
-    std::string m_output;
 };
 
 template <typename Base>
@@ -102,7 +108,6 @@ int RunScan(const Options& options)
     if (!loaded)
         return Fail(kKeywordFileError, "keyword file '" + options.keywordFile + "' has a syntax error");
     parser->Parse(text.data(), 0, 0, static_cast<int>(text.size()));
-    WriteText(stdout, parser->m_output);
     return kOk;
 }
 
@@ -195,6 +200,10 @@ int RunCount(const Options& options)
 int Run(const std::vector<std::string>& args)
 {
     PrepareStandardStreams();
+    if (args.size() == 1 && args[0] == "--version") {
+        WriteText(stdout, std::string("gvshader ") + GV_VERSION_STRING + "\n");
+        return kOk;
+    }
     Options options;
     std::string error;
     if (!ParseArguments(args, options, error))

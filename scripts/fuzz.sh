@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs each libFuzzer target for SECONDS (default 30), one after another, at
+# low priority: scripts/fuzz.sh [SECONDS] [TARGET...]. Targets: fuzz_parse,
+# fuzz_keyword_loader, fuzz_dds, fuzz_texture (all when none is named).
+# The corpus grows in build/fuzz/corpus/ from seeds made out of data/; a
+# finding is written to build/fuzz/findings/ and fails the run. GV_FUZZ_RUNS
+# ends each target after that many executions when that comes first.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+seconds=${1:-30}
+shift || true
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_parse fuzz_keyword_loader fuzz_dds fuzz_texture)
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+out=build/fuzz
+rm -rf "$out/seeds"
+python3 tests/fuzz/make-seeds.py data "$out/seeds"
+mkdir -p "$out/findings"
+# Only a unit running past a minute counts as a hang: under the sanitizers a
+# few hundred bytes of JPEG that claim 45 megapixels take seconds to decode.
+status=0
+for t in "${targets[@]}"; do
+  mkdir -p "$out/corpus/$t"
+  log="$out/$t.log"
+  if nice -n 10 "$out/bin/$t" -max_total_time="$seconds" -runs="${GV_FUZZ_RUNS:--1}" -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 \
+      -artifact_prefix="$out/findings/$t-" "$out/corpus/$t" "$out/seeds/$t" >"$log" 2>&1; then
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+    time=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log")
+    echo "$t: $runs executions in ${time:-$seconds}s, no finding"
+  else
+    echo "$t: FINDING (log $log, input in $out/findings/)"
+    grep -A 30 -m 1 "ERROR\|==ERROR\|runtime error\|deadly signal" "$log" || tail -n 30 "$log"
+    status=1
+  fi
+done
+exit $status
