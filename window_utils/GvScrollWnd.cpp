@@ -48,7 +48,7 @@ END_MESSAGE_MAP()
 
 CGvScrollWnd::CGvScrollWnd()
     : m_pHorzBar(nullptr), m_pVertBar(nullptr), m_pFrameWnd(nullptr), m_pScrollChild(nullptr), m_adjusting(false),
-      m_centre(false)
+      m_centre(false), m_panning(false), m_panTo(0, 0)
 {
 }
 
@@ -179,6 +179,10 @@ void CGvScrollWnd::Scroll(bool horizontal, UINT nSBCode, UINT nPos)
     const int page = horizontal ? frameClient.Width() : frameClient.Height();
     int p;
     if (GvScrollOffsetForRequest(static_cast<int>(nSBCode), cur, max, page, static_cast<short>(nPos), &p)) {
+        if (m_panning) {
+            (horizontal ? m_panTo.x : m_panTo.y) = p;
+            return;
+        }
         if (horizontal)
             m_pScrollChild->MoveWindow(-p, placed.top, child.Width(), child.Height(), TRUE);
         else
@@ -218,9 +222,44 @@ BOOL CGvScrollWnd::OnMouseWheel(UINT, short zDelta, CPoint)
     return TRUE;
 }
 
+CPoint CGvScrollWnd::ChildOffset() const
+{
+    if (!m_pScrollChild || !m_pFrameWnd || !m_pFrameWnd->m_hWnd)
+        return CPoint(0, 0);
+    CRect placed;
+    m_pScrollChild->GetWindowRect(&placed);
+    m_pFrameWnd->ScreenToClient(&placed);
+    return CPoint(-placed.left, -placed.top);
+}
+
+// A bar redraw costs milliseconds under Wine, and on a long child most pan
+// steps move the thumb by less than a pixel: the bar is redrawn only when
+// its thumb moved.
+void CGvScrollWnd::ShowBarPosition(CScrollBar* pBar, int pos)
+{
+    if (!pBar || pBar->GetScrollPos() == pos)
+        return;
+    SCROLLBARINFO before = {}, after = {};
+    before.cbSize = after.cbSize = sizeof(SCROLLBARINFO);
+    if (!::GetScrollBarInfo(pBar->m_hWnd, OBJID_CLIENT, &before)) {
+        pBar->SetScrollPos(pos, TRUE);
+        return;
+    }
+    pBar->SetScrollPos(pos, FALSE);
+    if (!::GetScrollBarInfo(pBar->m_hWnd, OBJID_CLIENT, &after) || after.xyThumbTop != before.xyThumbTop
+        || after.xyThumbBottom != before.xyThumbBottom)
+        pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+// The pan still sends the horizontal, then the vertical request, but the
+// child moves once: the system keeps the pixels that stay in view and
+// invalidates only the uncovered strips, which are painted at once.
 LRESULT CGvScrollWnd::OnChildScroll(WPARAM, LPARAM lParam)
 {
     const short dx = static_cast<short>(LOWORD(lParam)), dy = static_cast<short>(HIWORD(lParam));
+    const CPoint from = ChildOffset();
+    m_panTo = from;
+    m_panning = true;
     if (m_pHorzBar) {
         const int position = GvChildScrollPosition(m_pHorzBar->GetScrollPos(), dx);
         SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(position)), 0);
@@ -229,6 +268,13 @@ LRESULT CGvScrollWnd::OnChildScroll(WPARAM, LPARAM lParam)
         const int position = GvChildScrollPosition(m_pVertBar->GetScrollPos(), dy);
         SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(position)), 0);
     }
+    m_panning = false;
+    if (m_panTo == from || !m_pScrollChild || !::IsWindow(m_pScrollChild->m_hWnd))
+        return 0;
+    m_pScrollChild->SetWindowPos(nullptr, -m_panTo.x, -m_panTo.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowBarPosition(m_pHorzBar, m_panTo.x);
+    ShowBarPosition(m_pVertBar, m_panTo.y);
+    m_pFrameWnd->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     return 0;
 }
 

@@ -39,6 +39,8 @@ public:
 protected:
     void PlaceBar(CScrollBar*& pBar, bool needed, const RECT& rect, DWORD style, UINT nID, int max, int page, int pos);
     void Scroll(bool horizontal, UINT nSBCode, UINT nPos);
+    CPoint ChildOffset() const;
+    static void ShowBarPosition(CScrollBar* pBar, int pos);
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
@@ -55,4 +57,8 @@ protected:
     CWnd* m_pScrollChild;
     bool m_adjusting;
     bool m_centre;
+    // While a child pan sends its scroll requests: they only aim m_panTo,
+    // and the pan moves the child once for both axes.
+    bool m_panning;
+    CPoint m_panTo;
 };

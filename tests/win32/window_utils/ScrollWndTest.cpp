@@ -6,19 +6,42 @@
 
 namespace {
 
-// A scroll child that counts the activations its frame hands it.
+const COLORREF kLeft = RGB(255, 0, 0), kMiddle = RGB(0, 0, 255), kRight = RGB(0, 255, 0);
+const int kMiddleFrom = 150, kRightFrom = 190;
+
+// A scroll child that counts the activations its frame hands it, records
+// where it is moved and paints three bands of its own x.
 class CActivatedChild : public CWnd
 {
 public:
     std::vector<UINT> m_states;
+    std::vector<CPoint> m_moves;
 
 protected:
     afx_msg void OnActivate(UINT nState, CWnd*, BOOL) { m_states.push_back(nState); }
+    afx_msg LRESULT OnWindowPosChanged(WPARAM, LPARAM lParam)
+    {
+        const WINDOWPOS* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+        if (!(pos->flags & SWP_NOMOVE))
+            m_moves.push_back(CPoint(pos->x, pos->y));
+        return Default();
+    }
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        CRect client;
+        GetClientRect(&client);
+        dc.FillSolidRect(CRect(0, 0, kMiddleFrom, client.bottom), kLeft);
+        dc.FillSolidRect(CRect(kMiddleFrom, 0, kRightFrom, client.bottom), kMiddle);
+        dc.FillSolidRect(CRect(kRightFrom, 0, client.right, client.bottom), kRight);
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CActivatedChild, CWnd)
     ON_WM_ACTIVATE()
+    ON_MESSAGE(WM_WINDOWPOSCHANGED, OnWindowPosChanged)
+    ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 // Records what the scroll window passes on to its parent.
@@ -162,6 +185,48 @@ TEST_F(ScrollWndTest, OffsetsAfterBarKeyWheelAndChildScrolls)
     EXPECT_EQ(CPoint(15, 20), Offset());
     m_child.GetParent()->SendMessage(GVM_CHILD_SCROLL, 0, MAKELPARAM(static_cast<WORD>(-100), 1000));
     EXPECT_EQ(CPoint(0, maxY), Offset());
+}
+
+TEST_F(ScrollWndTest, AChildPanMovesTheChildOnceAndKeepsItsPicture)
+{
+    Make(400, 300);
+    HWND hFrame = ::GetParent(m_child.m_hWnd);
+    ::UpdateWindow(m_frame.m_hWnd);
+    m_child.m_moves.clear();
+    const auto pan = [&](int dx, int dy) {
+        ::SendMessageW(hFrame, GVM_CHILD_SCROLL, 0, MAKELPARAM(static_cast<WORD>(dx), static_cast<WORD>(dy)));
+    };
+
+    // Both axes in one move; the bands already shown are kept and the
+    // uncovered strip on the right is painted before the pan returns.
+    pan(15, 10);
+    EXPECT_EQ(std::vector<CPoint>{CPoint(-15, -10)}, m_child.m_moves);
+    EXPECT_EQ(15, BarPos(291));
+    EXPECT_EQ(10, BarPos(292));
+    HDC dc = ::GetDC(hFrame);
+    const int frameWidth = 200 - m_cxV;
+    const struct
+    {
+        int x;
+        COLORREF colour;
+    } pixels[] = {{kMiddleFrom - 15 - 1, kLeft},
+                  {kMiddleFrom - 15, kMiddle},
+                  {kRightFrom - 15 - 1, kMiddle},
+                  {kRightFrom - 15, kRight},
+                  {frameWidth - 1, kRight}};
+    for (const auto& pixel : pixels)
+        EXPECT_EQ(pixel.colour, ::GetPixel(dc, pixel.x, 5)) << pixel.x;
+    ::ReleaseDC(hFrame, dc);
+
+    // Only an axis that moves changes its bar; a pan against the ends moves nothing.
+    pan(0, -10);
+    EXPECT_EQ(CPoint(-15, 0), m_child.m_moves.back());
+    EXPECT_EQ(15, BarPos(291));
+    EXPECT_EQ(0, BarPos(292));
+    pan(-100, -100);
+    pan(-5, -5);
+    EXPECT_EQ((std::vector<CPoint>{CPoint(-15, -10), CPoint(-15, 0), CPoint(0, 0)}), m_child.m_moves);
+    EXPECT_EQ(0, BarPos(291));
 }
 
 TEST_F(ScrollWndTest, WheelWithoutVerticalBarIsDefault)
