@@ -1,0 +1,813 @@
+// The view half of CBCGPEditCtrl: edits by keys, caret, scrolling, painting
+// and printing.
+#include <algorithm>
+#include "BCGPEditCtrl.h"
+#include "EditCtrlImpl.h"
+#include "core/RowColumns.h"
+#include "core/TextSearch.h"
+
+using namespace gvedit;
+
+// ---- The text core's notifications -----------------------------------------
+
+void CBCGPEditCtrl::Impl::TextInserted(int offset, std::u16string_view text)
+{
+    m_colorizer.InvalidateFrom(Text().RowFromOffset(offset));
+    const CString inserted = AsCString(text);
+    m_ctrl.OnInsertTextToBuffer(offset, inserted, m_updateLineData);
+    m_ctrl.OnAfterTextChanged(offset, inserted, TRUE);
+    Redraw(false);
+}
+
+void CBCGPEditCtrl::Impl::TextDeleted(int offset, std::u16string_view removed)
+{
+    const int row = Text().RowFromOffset(offset);
+    const int rows = static_cast<int>(std::count(removed.begin(), removed.end(), u'\n'));
+    if (rows > 0) {
+        m_markers.RowsRemoved(row + 1, rows);
+        m_ctrl.m_nTotalLines -= rows;
+    }
+    m_colorizer.InvalidateFrom(row);
+    m_ctrl.OnAfterTextChanged(offset, AsCString(removed), FALSE);
+    Redraw(false);
+}
+
+// ---- Selection and edits -----------------------------------------------------
+
+void CBCGPEditCtrl::Impl::SelectionRange(int& start, int& end) const
+{
+    if (HasSelection()) {
+        start = std::min(m_ctrl.m_iStartSel, m_ctrl.m_iEndSel);
+        end = std::max(m_ctrl.m_iStartSel, m_ctrl.m_iEndSel);
+    }
+}
+
+Selection CBCGPEditCtrl::Impl::CurrentSelection() const
+{
+    return HasSelection() ? Selection{m_ctrl.m_iStartSel, m_ctrl.m_iEndSel}
+                          : Selection{m_ctrl.m_nCurrOffset, m_ctrl.m_nCurrOffset};
+}
+
+void CBCGPEditCtrl::Impl::ApplySelection(const Selection& selection)
+{
+    m_ctrl.m_nCurrOffset = Clamp(selection.caret);
+    if (selection.anchor == selection.caret) {
+        m_ctrl.m_iStartSel = m_ctrl.m_iEndSel = -1;
+    } else {
+        m_ctrl.m_iStartSel = Clamp(selection.anchor);
+        m_ctrl.m_iEndSel = m_ctrl.m_nCurrOffset;
+    }
+}
+
+void CBCGPEditCtrl::Impl::MoveCaret(int offset, bool select, bool redraw)
+{
+    const bool hadSelection = HasSelection();
+    const int anchor = hadSelection ? m_ctrl.m_iStartSel : m_ctrl.m_nCurrOffset;
+    ApplySelection(Selection{select ? anchor : offset, offset});
+    m_wantedColumn = -1;
+    m_document.History().BreakGroup();
+    if (m_ctrl.GetSafeHwnd()) {
+        EnsureVisible(m_ctrl.m_nCurrOffset, redraw);
+        if (select || hadSelection) {
+            Redraw(false);
+        }
+        UpdateCaret();
+    }
+    m_ctrl.OnSetCaret();
+}
+
+void CBCGPEditCtrl::Impl::Insert(int offset, std::u16string_view text, unsigned reason, bool forceNew, bool record)
+{
+    const bool join = !forceNew && m_ctrl.m_dwLastUndoReason == reason;
+    m_document.Insert(offset, text, UndoRecord{reason, join, CurrentSelection(), record});
+    if (record) {
+        m_ctrl.m_dwLastUndoReason = reason;
+    }
+    if (m_ctrl.m_nCurrOffset > offset) {
+        m_ctrl.m_nCurrOffset += static_cast<int>(text.size());
+    }
+}
+
+void CBCGPEditCtrl::Impl::Delete(int start, int end, unsigned reason, bool forceNew, bool record)
+{
+    const bool join = !forceNew && m_ctrl.m_dwLastUndoReason == reason;
+    const Selection before = CurrentSelection();
+    m_document.Delete(start, end - start, UndoRecord{reason, join, before, record});
+    if (record) {
+        m_ctrl.m_dwLastUndoReason = reason;
+    }
+    int& caret = m_ctrl.m_nCurrOffset;
+    caret = caret >= end ? caret - (end - start) : std::min(caret, start);
+    m_ctrl.m_iStartSel = m_ctrl.m_iEndSel = -1;
+    UpdateCaret();
+}
+
+void CBCGPEditCtrl::Impl::ReplaceSelection(std::u16string_view text, unsigned reason)
+{
+    bool forceNew = reason != kUndoTyping;
+    if (HasSelection()) {
+        int start = 0, end = 0;
+        SelectionRange(start, end);
+        Delete(start, end, reason, true);
+        forceNew = false;
+    }
+    const int offset = m_ctrl.m_nCurrOffset;
+    Insert(offset, text, reason, forceNew);
+    m_ctrl.m_nCurrOffset = offset + static_cast<int>(text.size());
+    m_document.History().SetSelectionAfter(Selection{m_ctrl.m_nCurrOffset, m_ctrl.m_nCurrOffset});
+    UpdateCaret();
+}
+
+void CBCGPEditCtrl::Impl::Backspace(bool byWord)
+{
+    if (HasSelection()) {
+        m_ctrl.OnDelete(TRUE, FALSE);
+        return;
+    }
+    const int caret = m_ctrl.m_nCurrOffset;
+    const int start = byWord ? PreviousWordStart(Text(), caret) : caret - 1;
+    if (start < 0 || start == caret) {
+        return;
+    }
+    Delete(start, caret, kUndoBackspace, byWord);
+}
+
+void CBCGPEditCtrl::Impl::Enter()
+{
+    const int row = Text().RowFromOffset(m_ctrl.m_nCurrOffset);
+    const int start = Text().RowStart(row);
+    int end = start;
+    while (end < m_ctrl.m_nCurrOffset && (Text().At(end) == u' ' || Text().At(end) == u'\t')) {
+        ++end;
+    }
+    ReplaceSelection(u"\n" + Text().Text(start, end - start), kUndoTyping);
+}
+
+// Tab indents every row the selection touches when it spans rows, else
+// inserts one indent at the caret; Shift+Tab removes one indent from the rows
+// (the caret's row without a selection). One undo step either way.
+void CBCGPEditCtrl::Impl::Tab(bool outdent)
+{
+    const int indentSize = std::max(1, m_ctrl.m_nIndentSize);
+    int start = m_ctrl.m_nCurrOffset, end = start;
+    SelectionRange(start, end);
+    const int firstRow = Text().RowFromOffset(start);
+    int lastRow = Text().RowFromOffset(end);
+    if (!outdent && firstRow == lastRow) {
+        std::u16string indent(1, u'\t');
+        if (!m_ctrl.m_bKeepTabs) {
+            const int column = ColumnOfOffset(start);
+            indent.assign(indentSize - column % indentSize, u' ');
+        }
+        ReplaceSelection(indent, kUndoTyping);
+        return;
+    }
+    if (lastRow > firstRow && end == Text().RowStart(lastRow)) {
+        --lastRow;
+    }
+    bool first = true;
+    for (int row = firstRow; row <= lastRow; ++row) {
+        const int rowStart = Text().RowStart(row);
+        if (!outdent) {
+            const std::u16string indent = m_ctrl.m_bKeepTabs ? u"\t" : std::u16string(indentSize, u' ');
+            Insert(rowStart, indent, kUndoIndent, first);
+            first = false;
+            continue;
+        }
+        int count = 0;
+        int column = 0;
+        const int rowEnd = Text().RowEnd(row);
+        while (rowStart + count < rowEnd && column < indentSize) {
+            const char16_t c = Text().At(rowStart + count);
+            if (c == u' ') {
+                ++column;
+            } else if (c == u'\t') {
+                column = indentSize;
+            } else {
+                break;
+            }
+            ++count;
+        }
+        if (count > 0) {
+            Delete(rowStart, rowStart + count, kUndoIndent, first);
+            first = false;
+        }
+    }
+    if (!first) {
+        const Selection selection{Text().RowStart(firstRow), lastRow + 1 < Text().Rows() && start != end
+                                                                 ? Text().RowStart(lastRow + 1)
+                                                                 : Text().RowEnd(lastRow)};
+        ApplySelection(start == end ? Selection{Clamp(m_ctrl.m_nCurrOffset), Clamp(m_ctrl.m_nCurrOffset)} : selection);
+        m_document.History().SetSelectionAfter(CurrentSelection());
+        m_ctrl.m_dwLastUndoReason = kUndoBreak;
+    }
+    UpdateCaret();
+    Redraw(false);
+}
+
+// ---- Geometry ------------------------------------------------------------------
+
+int CBCGPEditCtrl::Impl::VisibleRows() const
+{
+    CRect client;
+    m_ctrl.GetClientRect(&client);
+    return std::max(1, client.Height() / m_lineHeight);
+}
+
+int CBCGPEditCtrl::Impl::VisibleColumns() const
+{
+    CRect client;
+    m_ctrl.GetClientRect(&client);
+    return std::max(1, (client.Width() - kEditMargin) / m_charWidth);
+}
+
+int CBCGPEditCtrl::Impl::ColumnOfOffset(int offset) const
+{
+    const int row = Text().RowFromOffset(offset);
+    const int start = Text().RowStart(row);
+    const std::u16string text = Text().Text(start, offset - start);
+    return ColumnOf(text.data(), static_cast<int>(text.size()), std::max(1, m_ctrl.m_nTabSize));
+}
+
+int CBCGPEditCtrl::Impl::OffsetAtColumn(int row, int column) const
+{
+    const int start = Text().RowStart(row);
+    const std::u16string text = Text().Text(start, Text().RowEnd(row) - start);
+    return start + IndexAtColumn(text.data(), static_cast<int>(text.size()), column, std::max(1, m_ctrl.m_nTabSize));
+}
+
+int CBCGPEditCtrl::Impl::OffsetFromPoint(CPoint point) const
+{
+    int row = m_topRow + (point.y < 0 ? (point.y - m_lineHeight + 1) / m_lineHeight : point.y / m_lineHeight);
+    row = std::max(0, std::min(row, RowCount() - 1));
+    const int x = point.x - kEditMargin + m_charWidth / 2;
+    const int column = m_leftColumn + (x < 0 ? 0 : x / m_charWidth);
+    return OffsetAtColumn(row, column);
+}
+
+void CBCGPEditCtrl::Impl::ScrollTo(int topRow, int leftColumn, bool redraw)
+{
+    topRow = std::max(0, std::min(topRow, RowCount() - VisibleRows()));
+    leftColumn = std::max(0, leftColumn);
+    if (topRow == m_topRow && leftColumn == m_leftColumn) {
+        return;
+    }
+    m_topRow = topRow;
+    m_leftColumn = leftColumn;
+    UpdateScrollBars();
+    UpdateCaret();
+    Redraw(redraw);
+}
+
+void CBCGPEditCtrl::Impl::EnsureVisible(int offset, bool redraw)
+{
+    if (!m_ctrl.GetSafeHwnd()) {
+        return;
+    }
+    const int row = Text().RowFromOffset(offset);
+    const int column = ColumnOfOffset(offset);
+    const int rows = VisibleRows();
+    const int columns = VisibleColumns();
+    int top = m_topRow;
+    int left = m_leftColumn;
+    if (row < top) {
+        top = row;
+    } else if (row >= top + rows) {
+        top = row - rows + 1;
+    }
+    if (column < left) {
+        left = std::max(0, column - columns / 4);
+    } else if (column >= left + columns) {
+        left = column - columns + columns / 4 + 1;
+    }
+    ScrollTo(top, left, redraw);
+}
+
+void CBCGPEditCtrl::Impl::UpdateScrollBars()
+{
+    if (!m_ctrl.GetSafeHwnd()) {
+        return;
+    }
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
+    info.nMax = RowCount() - 1;
+    info.nPage = VisibleRows();
+    info.nPos = m_topRow;
+    m_ctrl.SetScrollInfo(SB_VERT, &info, TRUE);
+    info.nMax = std::max(m_widestColumn, m_leftColumn + VisibleColumns()) - 1;
+    info.nPage = VisibleColumns();
+    info.nPos = m_leftColumn;
+    m_ctrl.SetScrollInfo(SB_HORZ, &info, TRUE);
+}
+
+void CBCGPEditCtrl::Impl::UpdateCaret()
+{
+    if (!m_focused || !m_ctrl.GetSafeHwnd()) {
+        return;
+    }
+    const int row = Text().RowFromOffset(m_ctrl.m_nCurrOffset);
+    const int x = kEditMargin + (ColumnOfOffset(m_ctrl.m_nCurrOffset) - m_leftColumn) * m_charWidth;
+    const int y = (row - m_topRow) * m_lineHeight;
+    ::SetCaretPos(x, y);
+}
+
+void CBCGPEditCtrl::Impl::SetFont(HFONT hFont)
+{
+    m_hFont = hFont ? hFont : m_hDefaultFont;
+    HDC hdc = ::GetDC(m_ctrl.m_hWnd);
+    HGDIOBJ old = ::SelectObject(hdc, m_hFont);
+    TEXTMETRICW metrics = {};
+    ::GetTextMetricsW(hdc, &metrics);
+    ::SelectObject(hdc, old);
+    ::ReleaseDC(m_ctrl.m_hWnd, hdc);
+    m_lineHeight = std::max<int>(1, metrics.tmHeight + metrics.tmExternalLeading);
+    m_charWidth = std::max<int>(1, metrics.tmAveCharWidth);
+    if (m_focused) {
+        ::DestroyCaret();
+        ::CreateCaret(m_ctrl.m_hWnd, nullptr, 2, m_lineHeight);
+        ::ShowCaret(m_ctrl.m_hWnd);
+    }
+    UpdateScrollBars();
+    UpdateCaret();
+}
+
+void CBCGPEditCtrl::Impl::Redraw(bool now)
+{
+    if (m_ctrl.GetSafeHwnd()) {
+        m_ctrl.Invalidate(FALSE);
+        if (now) {
+            m_ctrl.UpdateWindow();
+        }
+    }
+}
+
+// ---- Painting ------------------------------------------------------------------
+
+// The colour block list is the caller's to change at any time; the core only
+// forgets what it remembered when the blocks really differ.
+void CBCGPEditCtrl::Impl::SyncBlocks()
+{
+    std::vector<ColorBlock> blocks;
+    for (POSITION pos = m_ctrl.m_lstColorBlocks.GetHeadPosition(); pos;) {
+        const BCGP_EDIT_COLOR_BLOCK& entry = m_ctrl.m_lstColorBlocks.GetNext(pos);
+        if (entry.m_strOpen.GetLength() == 0) {
+            continue;
+        }
+        ColorBlock block;
+        block.open.assign(AsUtf16(entry.m_strOpen, entry.m_strOpen.GetLength()));
+        block.close.assign(AsUtf16(entry.m_strClose, entry.m_strClose.GetLength()));
+        block.fore = entry.m_clrForeground;
+        block.back = entry.m_clrBackground;
+        block.caseSensitive = entry.m_bCaseSensitive != FALSE;
+        block.escape = static_cast<char16_t>(entry.m_chEscape);
+        blocks.push_back(std::move(block));
+    }
+    m_colorizer.SetBlocks(std::move(blocks));
+}
+
+void CBCGPEditCtrl::Impl::DrawRow(CDC& dc, int row, int y, const EditRowLayout& layout)
+{
+    const TextBuffer& text = Text();
+    const int start = text.RowStart(row);
+    const int end = text.RowEnd(row);
+    m_row = text.Text(start, end - start);
+    const int length = static_cast<int>(m_row.size());
+    m_colorizer.ColorRow(text, m_words, row, m_runs);
+
+    const COLORREF none = kNoColor;
+    COLORREF rowFore = m_ctrl.m_clrText;
+    COLORREF rowBack = m_ctrl.m_clrBack;
+    if (const LineMarker* marker = m_markers.Top(row)) {
+        if (marker->fore != none) {
+            rowFore = marker->fore;
+        }
+        if (marker->back != none) {
+            rowBack = marker->back;
+            if (marker->fullLine) {
+                dc.FillSolidRect(layout.left, y, layout.right - layout.left, layout.lineHeight, rowBack);
+            }
+        }
+    }
+    int selStart = -1, selEnd = -1;
+    if (layout.selection && HasSelection()) {
+        SelectionRange(selStart, selEnd);
+        selStart -= start;
+        selEnd -= start;
+    }
+    const int tabSize = std::max(1, m_ctrl.m_nTabSize);
+    size_t run = 0;
+    int column = 0;
+    std::wstring piece;
+    int i = 0;
+    while (i < length && column < layout.lastColumn) {
+        // The colours of unit i; a piece runs while they stay the same.
+        auto coloursAt = [&](int k, COLORREF& fore, COLORREF& back) {
+            fore = rowFore;
+            back = rowBack;
+            while (run < m_runs.size() && m_runs[run].start + m_runs[run].length <= k) {
+                ++run;
+            }
+            if (run < m_runs.size() && m_runs[run].start <= k) {
+                if (m_runs[run].fore != none && rowFore == m_ctrl.m_clrText) {
+                    fore = m_runs[run].fore;
+                }
+                if (m_runs[run].back != none && rowBack == m_ctrl.m_clrBack) {
+                    back = m_runs[run].back;
+                }
+            }
+            if (k >= selStart && k < selEnd) {
+                fore = m_ctrl.m_clrTextSelActive;
+                back = m_ctrl.m_clrBackSelActive;
+            }
+        };
+        COLORREF fore, back;
+        coloursAt(i, fore, back);
+        const int pieceColumn = column;
+        piece.clear();
+        for (; i < length; ++i) {
+            COLORREF f, b;
+            coloursAt(i, f, b);
+            if (f != fore || b != back) {
+                break;
+            }
+            const int next = m_row[i] == u'\t' ? (column / tabSize + 1) * tabSize : column + 1;
+            piece.append(next - column, m_row[i] == u'\t' ? L' ' : static_cast<wchar_t>(m_row[i]));
+            column = next;
+        }
+        // Only the visible columns of the piece are drawn.
+        const int from = std::max(pieceColumn, layout.firstColumn);
+        const int to = std::min(column, layout.lastColumn);
+        if (to > from) {
+            const int x = layout.left + (from - layout.firstColumn) * layout.charWidth;
+            const RECT box = {x, y, x + (to - from) * layout.charWidth, y + layout.lineHeight};
+            dc.SetTextColor(fore);
+            dc.SetBkColor(back);
+            ::ExtTextOutW(dc, x, y, ETO_OPAQUE | ETO_CLIPPED, &box, piece.data() + (from - pieceColumn), to - from,
+                          nullptr);
+        }
+    }
+    // A selected line break shows as one selected column after the row.
+    if (selStart <= length && selEnd > length && column >= layout.firstColumn && column < layout.lastColumn) {
+        const int x = layout.left + (column - layout.firstColumn) * layout.charWidth;
+        dc.FillSolidRect(x, y, layout.charWidth, layout.lineHeight, m_ctrl.m_clrBackSelActive);
+    }
+    m_widestColumn = std::max(m_widestColumn, column);
+}
+
+void CBCGPEditCtrl::PaintClient(CDC& dc)
+{
+    CRect client;
+    GetClientRect(&client);
+    dc.FillSolidRect(&client, m_clrBack);
+    m_pImpl->SyncBlocks();
+    HGDIOBJ oldFont = ::SelectObject(dc, m_pImpl->m_hFont);
+    EditRowLayout layout;
+    layout.left = kEditMargin;
+    layout.right = client.right;
+    layout.lineHeight = m_pImpl->m_lineHeight;
+    layout.charWidth = m_pImpl->m_charWidth;
+    layout.firstColumn = m_pImpl->m_leftColumn;
+    layout.lastColumn = m_pImpl->m_leftColumn + m_pImpl->VisibleColumns() + 1;
+    const int widest = m_pImpl->m_widestColumn;
+    const int rows = m_pImpl->RowCount();
+    for (int row = m_pImpl->m_topRow, y = 0; row < rows && y < client.bottom; ++row, y += layout.lineHeight) {
+        m_pImpl->DrawRow(dc, row, y, layout);
+    }
+    ::SelectObject(dc, oldFont);
+    if (m_pImpl->m_widestColumn != widest) {
+        m_pImpl->UpdateScrollBars();
+    }
+}
+
+// ---- Messages ------------------------------------------------------------------
+
+void CBCGPEditCtrl::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    m_pImpl->UpdateScrollBars();
+    m_pImpl->ScrollTo(m_pImpl->m_topRow, m_pImpl->m_leftColumn, false);
+}
+
+void CBCGPEditCtrl::OnSetFocus(CWnd* pOldWnd)
+{
+    CWnd::OnSetFocus(pOldWnd);
+    m_pImpl->m_focused = true;
+    ::CreateCaret(m_hWnd, nullptr, 2, m_pImpl->m_lineHeight);
+    m_pImpl->UpdateCaret();
+    ::ShowCaret(m_hWnd);
+}
+
+void CBCGPEditCtrl::OnKillFocus(CWnd* pNewWnd)
+{
+    CWnd::OnKillFocus(pNewWnd);
+    if (m_pImpl->m_focused) {
+        m_pImpl->m_focused = false;
+        ::DestroyCaret();
+    }
+}
+
+UINT CBCGPEditCtrl::OnGetDlgCode()
+{
+    return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
+}
+
+BOOL CBCGPEditCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    if (nHitTest == HTCLIENT) {
+        ::SetCursor(::LoadCursorW(nullptr, IDC_IBEAM));
+        return TRUE;
+    }
+    return CWnd::OnSetCursor(pWnd, nHitTest, message);
+}
+
+void CBCGPEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    const bool control = ::GetKeyState(VK_CONTROL) < 0;
+    const bool shift = ::GetKeyState(VK_SHIFT) < 0;
+    const TextBuffer& text = m_pImpl->Text();
+    const int caret = m_nCurrOffset;
+    const int row = text.RowFromOffset(caret);
+    int start = caret, end = caret;
+    m_pImpl->SelectionRange(start, end);
+    switch (nChar) {
+    case VK_LEFT:
+        m_pImpl->MoveCaret(!shift && start != end ? start
+                           : control              ? PreviousWordStart(text, caret)
+                                                  : std::max(0, caret - 1),
+                           shift);
+        break;
+    case VK_RIGHT:
+        m_pImpl->MoveCaret(!shift && start != end ? end
+                           : control              ? NextWordStart(text, caret)
+                                                  : std::min(text.Length(), caret + 1),
+                           shift);
+        break;
+    case VK_UP:
+        if (control) {
+            m_pImpl->ScrollTo(m_pImpl->m_topRow - 1, m_pImpl->m_leftColumn);
+        } else {
+            Up(shift, TRUE);
+        }
+        break;
+    case VK_DOWN:
+        if (control) {
+            m_pImpl->ScrollTo(m_pImpl->m_topRow + 1, m_pImpl->m_leftColumn);
+        } else {
+            Down(shift, TRUE);
+        }
+        break;
+    case VK_HOME: {
+        if (control) {
+            m_pImpl->MoveCaret(0, shift);
+            break;
+        }
+        // Home goes to the first non-blank, then to the row's start.
+        int first = text.RowStart(row);
+        while (first < text.RowEnd(row) && (text.At(first) == u' ' || text.At(first) == u'\t')) {
+            ++first;
+        }
+        m_pImpl->MoveCaret(caret == first ? text.RowStart(row) : first, shift);
+        break;
+    }
+    case VK_END: m_pImpl->MoveCaret(control ? text.Length() : text.RowEnd(row), shift); break;
+    case VK_PRIOR:
+    case VK_NEXT: {
+        const int page = m_pImpl->VisibleRows();
+        const int delta = nChar == VK_PRIOR ? -page : page;
+        const int column = m_pImpl->ColumnOfOffset(caret);
+        const int toRow = std::max(0, std::min(m_pImpl->RowCount() - 1, row + delta));
+        m_pImpl->ScrollTo(m_pImpl->m_topRow + delta, m_pImpl->m_leftColumn, false);
+        m_pImpl->MoveCaret(m_pImpl->OffsetAtColumn(toRow, column), shift);
+        break;
+    }
+    case VK_DELETE:
+        if (shift) {
+            Cut();
+        } else if (control && start == end) {
+            DeleteText(caret, NextWordStart(text, caret), TRUE);
+        } else {
+            OnDelete(TRUE, FALSE);
+        }
+        break;
+    case VK_BACK:
+        if (!m_bReadOnly) {
+            m_pImpl->Backspace(control);
+            m_pImpl->EnsureVisible(m_nCurrOffset, true);
+            m_pImpl->Redraw(true);
+        }
+        break;
+    case VK_RETURN:
+        if (!m_bReadOnly) {
+            m_pImpl->Enter();
+            m_pImpl->EnsureVisible(m_nCurrOffset, true);
+            m_pImpl->Redraw(true);
+        }
+        break;
+    case VK_TAB:
+        if (!m_bReadOnly && !control) {
+            m_pImpl->Tab(shift);
+            m_pImpl->EnsureVisible(m_nCurrOffset, true);
+        }
+        break;
+    case VK_INSERT:
+        if (control) {
+            Copy();
+        } else if (shift) {
+            Paste(-1);
+        }
+        break;
+    default:
+        if (control && ::GetKeyState(VK_MENU) >= 0) {
+            switch (nChar) {
+            case 'A': MakeSelection(ST_ALL_TEXT); break;
+            case 'C': Copy(); break;
+            case 'X': Cut(); break;
+            case 'V': Paste(-1); break;
+            case 'Z': OnUndo(TRUE, TRUE); break;
+            case 'Y': OnRedo(TRUE, TRUE); break;
+            }
+        }
+        break;
+    }
+}
+
+void CBCGPEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    // Control characters come through OnKeyDown (Tab, Enter, Backspace) or are
+    // shortcuts.
+    if (nChar < 0x20 || nChar == 0x7F || m_bReadOnly || ::GetKeyState(VK_CONTROL) < 0) {
+        return;
+    }
+    const char16_t typed = static_cast<char16_t>(nChar);
+    m_pImpl->ReplaceSelection(std::u16string_view(&typed, 1), kUndoTyping);
+    m_pImpl->EnsureVisible(m_nCurrOffset, false);
+    m_pImpl->Redraw(false);
+}
+
+void CBCGPEditCtrl::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    SetFocus();
+    SetCapture();
+    m_bSelecting = TRUE;
+    m_pImpl->MoveCaret(m_pImpl->OffsetFromPoint(point), (nFlags & MK_SHIFT) != 0);
+}
+
+void CBCGPEditCtrl::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (m_bSelecting && (nFlags & MK_LBUTTON)) {
+        m_pImpl->MoveCaret(m_pImpl->OffsetFromPoint(point), true);
+    }
+}
+
+void CBCGPEditCtrl::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    if (m_bSelecting) {
+        m_bSelecting = FALSE;
+        ::ReleaseCapture();
+    }
+}
+
+void CBCGPEditCtrl::OnCaptureChanged(CWnd* pWnd)
+{
+    m_bSelecting = FALSE;
+}
+
+void CBCGPEditCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    int start = 0, end = 0;
+    WordAround(m_pImpl->Text(), m_pImpl->OffsetFromPoint(point), start, end);
+    if (start != end) {
+        SetSel(start, end, FALSE);
+    }
+}
+
+BOOL CBCGPEditCtrl::OnMouseWheel(UINT nFlags, short zDelta, CPoint point)
+{
+    UINT lines = 3;
+    ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    const int notches = zDelta / WHEEL_DELTA;
+    const int rows = lines == WHEEL_PAGESCROLL ? m_pImpl->VisibleRows() : static_cast<int>(lines);
+    m_pImpl->ScrollTo(m_pImpl->m_topRow - notches * rows, m_pImpl->m_leftColumn);
+    return TRUE;
+}
+
+void CBCGPEditCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    int top = m_pImpl->m_topRow;
+    const int page = m_pImpl->VisibleRows();
+    switch (nSBCode) {
+    case SB_LINEUP: --top; break;
+    case SB_LINEDOWN: ++top; break;
+    case SB_PAGEUP: top -= page; break;
+    case SB_PAGEDOWN: top += page; break;
+    case SB_TOP: top = 0; break;
+    case SB_BOTTOM: top = m_pImpl->RowCount(); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+        // The 16-bit nPos cannot hold a row of a long file.
+        SCROLLINFO info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_TRACKPOS;
+        ::GetScrollInfo(m_hWnd, SB_VERT, &info);
+        top = info.nTrackPos;
+        break;
+    }
+    default: return;
+    }
+    m_pImpl->ScrollTo(top, m_pImpl->m_leftColumn);
+}
+
+void CBCGPEditCtrl::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    int left = m_pImpl->m_leftColumn;
+    const int page = m_pImpl->VisibleColumns();
+    switch (nSBCode) {
+    case SB_LINELEFT: --left; break;
+    case SB_LINERIGHT: ++left; break;
+    case SB_PAGELEFT: left -= page; break;
+    case SB_PAGERIGHT: left += page; break;
+    case SB_LEFT: left = 0; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+        SCROLLINFO info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_TRACKPOS;
+        ::GetScrollInfo(m_hWnd, SB_HORZ, &info);
+        left = info.nTrackPos;
+        break;
+    }
+    default: return;
+    }
+    m_pImpl->ScrollTo(m_pImpl->m_topRow, left);
+}
+
+LRESULT CBCGPEditCtrl::OnSetFont(WPARAM wParam, LPARAM lParam)
+{
+    m_pImpl->SetFont(reinterpret_cast<HFONT>(wParam));
+    if (lParam) {
+        Invalidate(FALSE);
+    }
+    return 0;
+}
+
+LRESULT CBCGPEditCtrl::OnGetFont(WPARAM, LPARAM)
+{
+    return reinterpret_cast<LRESULT>(m_pImpl->m_hFont == m_pImpl->m_hDefaultFont ? nullptr : m_pImpl->m_hFont);
+}
+
+// ---- Printing ------------------------------------------------------------------
+
+void CBCGPEditCtrl::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
+{
+    // The screen font, scaled from the screen's resolution to the device's.
+    LOGFONTW font = {};
+    ::GetObjectW(m_pImpl->m_hFont, sizeof(font), &font);
+    HDC screen = ::GetDC(nullptr);
+    const int screenDpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    font.lfHeight = ::MulDiv(font.lfHeight, pDC->GetDeviceCaps(LOGPIXELSY), screenDpi);
+    font.lfWidth = 0;
+    m_pImpl->m_hPrintFont = ::CreateFontIndirectW(&font);
+    HGDIOBJ old = ::SelectObject(*pDC, m_pImpl->m_hPrintFont);
+    TEXTMETRICW metrics = {};
+    pDC->GetTextMetrics(&metrics);
+    ::SelectObject(*pDC, old);
+
+    EditRowLayout& layout = m_pImpl->m_printLayout;
+    layout.lineHeight = std::max<int>(1, metrics.tmHeight + metrics.tmExternalLeading);
+    layout.charWidth = std::max<int>(1, metrics.tmAveCharWidth);
+    layout.left = pInfo->m_rectDraw.left;
+    layout.right = pInfo->m_rectDraw.right;
+    layout.firstColumn = 0;
+    layout.lastColumn = std::max(1, pInfo->m_rectDraw.Width() / layout.charWidth);
+    layout.selection = false;
+    m_pImpl->m_rowsPerPage = std::max(1, pInfo->m_rectDraw.Height() / layout.lineHeight);
+    const int rows = m_pImpl->RowCount();
+    pInfo->SetMinPage(1);
+    pInfo->SetMaxPage((rows + m_pImpl->m_rowsPerPage - 1) / m_pImpl->m_rowsPerPage);
+    m_pImpl->SyncBlocks();
+}
+
+void CBCGPEditCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo)
+{
+    if (!m_pImpl->m_hPrintFont || pInfo->m_nCurPage < 1) {
+        return;
+    }
+    HGDIOBJ old = ::SelectObject(*pDC, m_pImpl->m_hPrintFont);
+    const EditRowLayout& layout = m_pImpl->m_printLayout;
+    const int first = static_cast<int>(pInfo->m_nCurPage - 1) * m_pImpl->m_rowsPerPage;
+    const int last = std::min(m_pImpl->RowCount(), first + m_pImpl->m_rowsPerPage);
+    for (int row = first; row < last; ++row) {
+        m_pImpl->DrawRow(*pDC, row, pInfo->m_rectDraw.top + (row - first) * layout.lineHeight, layout);
+    }
+    ::SelectObject(*pDC, old);
+}
+
+void CBCGPEditCtrl::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo)
+{
+    if (m_pImpl->m_hPrintFont) {
+        ::DeleteObject(m_pImpl->m_hPrintFont);
+        m_pImpl->m_hPrintFont = nullptr;
+    }
+}

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include "LineMarkers.h"
+#include "RowColorizer.h"
+
+using namespace gvedit;
+
+namespace {
+
+constexpr Color kComment = 0x008000, kString = 0x0000A0, kKeyword = 0xFF0000, kType = 0x808000;
+
+struct Span
+{
+    int start, length;
+    Color fore;
+    bool operator==(const Span& o) const { return start == o.start && length == o.length && fore == o.fore; }
+};
+
+std::ostream& operator<<(std::ostream& out, const Span& span)
+{
+    return out << "{" << span.start << "," << span.length << ",0x" << std::hex << span.fore << std::dec << "}";
+}
+
+class ColoringTest : public ::testing::Test
+{
+protected:
+    ColoringTest()
+    {
+        m_colorizer.SetBlocks({ColorBlock{u"/*", u"*/", kComment}, ColorBlock{u"//", u"", kComment},
+                               ColorBlock{u"\"", u"\"", kString, kNoColor, true, u'\\'},
+                               ColorBlock{u"REM", u"", kComment, kNoColor, false}});
+        m_words.Set(u"float", WordColor{kKeyword}, true);
+        m_words.Set(u"Sampler", WordColor{kType}, false);
+    }
+
+    std::vector<Span> Runs(int row)
+    {
+        std::vector<ColorRun> runs;
+        m_colorizer.ColorRow(m_text, m_words, row, runs);
+        std::vector<Span> out;
+        for (const ColorRun& r : runs) {
+            out.push_back(Span{r.start, r.length, r.fore});
+        }
+        return out;
+    }
+
+    TextBuffer m_text;
+    WordColors m_words;
+    RowColorizer m_colorizer;
+};
+
+} // namespace
+
+TEST_F(ColoringTest, WordsAndBlocksAtTheirBoundaries)
+{
+    struct Case
+    {
+        const char16_t* row;
+        std::vector<Span> runs;
+    } cases[] = {
+        // Whole words only, case-sensitive and case-blind entries.
+        {u"float floatx xfloat Float", {{0, 5, kKeyword}}},
+        {u"sampler SAMPLER samplers", {{0, 7, kType}, {8, 7, kType}}},
+        // A word touching a block on either side.
+        {u"float/*c*/float", {{0, 5, kKeyword}, {5, 5, kComment}, {10, 5, kKeyword}}},
+        // A line block runs to the end of the row and no further.
+        {u"x // float", {{2, 8, kComment}}},
+        // The first block that opens wins; a close needs its own characters.
+        {u"/*/ float */a", {{0, 12, kComment}}},
+        {u"\"a\\\"b\" float", {{0, 6, kString}, {7, 5, kKeyword}}},
+        {u"rem float", {{0, 9, kComment}}},
+        // A comment opener inside a string is string text.
+        {u"\"//\" float", {{0, 4, kString}, {5, 5, kKeyword}}},
+    };
+    for (const Case& c : cases) {
+        m_text.Delete(0, m_text.Length());
+        m_text.Insert(0, c.row);
+        m_colorizer.InvalidateFrom(0);
+        EXPECT_EQ(Runs(0), c.runs) << "case " << (&c - cases);
+    }
+}
+
+// A block left open carries to the next rows until closed; an edit inside it
+// recolours the rows after it.
+TEST_F(ColoringTest, BlocksSpanRowsAndFollowEdits)
+{
+    m_text.Insert(0, u"a /* b\nfloat\nc */ float\nfloat");
+    EXPECT_EQ(Runs(3), (std::vector<Span>{{0, 5, kKeyword}}));
+    EXPECT_EQ(Runs(1), (std::vector<Span>{{0, 5, kComment}}));
+    EXPECT_EQ(Runs(2), (std::vector<Span>{{0, 4, kComment}, {5, 5, kKeyword}}));
+    EXPECT_EQ(m_colorizer.BlockAtRowStart(m_text, 3), -1);
+
+    // Closing the comment on the first row frees the rows after it.
+    m_text.Insert(6, u"*/");
+    m_colorizer.InvalidateFrom(0);
+    EXPECT_EQ(Runs(0), (std::vector<Span>{{2, 6, kComment}}));
+    EXPECT_EQ(Runs(1), (std::vector<Span>{{0, 5, kKeyword}}));
+    EXPECT_EQ(Runs(2), (std::vector<Span>{{5, 5, kKeyword}}));
+    EXPECT_EQ(m_colorizer.BlockAtRowStart(m_text, 3), -1);
+
+    // New blocks forget what was remembered.
+    m_colorizer.SetBlocks({ColorBlock{u"float", u"", kString}});
+    EXPECT_EQ(Runs(0), (std::vector<Span>{}));
+    EXPECT_EQ(Runs(2), (std::vector<Span>{{5, 5, kString}}));
+}
+
+TEST(LineMarkersTest, PriorityAndRowsMovingWithEdits)
+{
+    LineMarkers markers;
+    const int error = markers.Add(LineMarker{0, 4, 0, 0xFFFFFF, 0x0000FF, true, 4, 0}).id;
+    const int range = markers.Add(LineMarker{0, 3, 3, kNoColor, 0x00FF00, false, 1, 5}).id;
+    markers.Add(LineMarker{0, 9, 1, kNoColor, 0xFF0000, true, 4, 0});
+    EXPECT_EQ(markers.Top(2), nullptr);
+    EXPECT_EQ(markers.Top(3)->id, range);
+    EXPECT_EQ(markers.Top(4)->id, range) << "higher priority shows";
+    EXPECT_EQ(markers.Top(6), nullptr);
+
+    markers.RowsInserted(4, 2);
+    EXPECT_EQ(markers.Find(error)->row, 6);
+    EXPECT_EQ(markers.Find(range)->row, 3) << "a marker before the insertion stays";
+    markers.RowsRemoved(5, 2);
+    EXPECT_EQ(markers.Find(error), nullptr) << "its row was joined away";
+    EXPECT_EQ(markers.Top(9)->back, 0xFF0000u);
+
+    EXPECT_EQ(markers.Remove(4), 1);
+    EXPECT_EQ(markers.Remove(~0u), 1);
+    EXPECT_TRUE(markers.Empty());
+}

@@ -1,0 +1,91 @@
+#pragma once
+#include <string>
+#include <vector>
+#include "MfcTestWindows.h"
+#include "platform/edit/BCGPEditCtrl.h"
+
+// The control with its base state readable.
+class CTestEditCtrl : public CBCGPEditCtrl
+{
+public:
+    using CBCGPEditCtrl::m_bKeepTabs;
+    using CBCGPEditCtrl::m_clrBack;
+    using CBCGPEditCtrl::m_clrBackSelActive;
+    using CBCGPEditCtrl::m_clrText;
+    using CBCGPEditCtrl::m_lstColorBlocks;
+    using CBCGPEditCtrl::m_nTabSize;
+    using CBCGPEditCtrl::m_nTotalLines;
+};
+
+// A 400 x 300 frame holding a 360 x 240 editor in a Courier New font whose
+// metrics the tests use to find rows and columns.
+class EditCtrlTest : public MfcWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MfcWindowTest::SetUp();
+        LOGFONTW font = {};
+        font.lfHeight = -16;
+        font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+        lstrcpyW(font.lfFaceName, L"Courier New");
+        m_hFont = ::CreateFontIndirectW(&font);
+        ASSERT_TRUE(m_edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 360, 240), &m_frame, 100));
+        m_edit.SendMessage(WM_SETFONT, (WPARAM)m_hFont, TRUE);
+        HDC hdc = ::GetDC(nullptr);
+        HGDIOBJ old = ::SelectObject(hdc, m_hFont);
+        TEXTMETRICW metrics = {};
+        ::GetTextMetricsW(hdc, &metrics);
+        ::SelectObject(hdc, old);
+        ::ReleaseDC(nullptr, hdc);
+        m_lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+        m_charWidth = metrics.tmAveCharWidth;
+        m_edit.SetFocus();
+        AfxPumpPendingMessages();
+    }
+    void TearDown() override
+    {
+        m_edit.DestroyWindow();
+        ::DeleteObject(m_hFont);
+        MfcWindowTest::TearDown();
+    }
+
+    // Keys as the control receives them, with Shift and Ctrl held as asked.
+    void Key(UINT vk, bool shift = false, bool control = false)
+    {
+        BYTE state[256] = {};
+        ::GetKeyboardState(state);
+        state[VK_SHIFT] = shift ? 0x80 : 0;
+        state[VK_CONTROL] = control ? 0x80 : 0;
+        ::SetKeyboardState(state);
+        m_edit.SendMessage(WM_KEYDOWN, vk, 1);
+        state[VK_SHIFT] = state[VK_CONTROL] = 0;
+        ::SetKeyboardState(state);
+    }
+    void Type(LPCWSTR text)
+    {
+        for (; *text; ++text) {
+            m_edit.SendMessage(WM_CHAR, *text, 1);
+        }
+    }
+    // The client point over the left half of the character at row, column.
+    CPoint CellPoint(int row, int column) const
+    {
+        return CPoint(4 + column * m_charWidth + 1, row * m_lineHeight + m_lineHeight / 2);
+    }
+    CString Text() const { return m_edit.GetText(); }
+    // anchor -1: no selection, the caret at caret.
+    void ExpectSelection(int anchor, int caret)
+    {
+        int start = 0, end = 0;
+        m_edit.GetSel(start, end);
+        EXPECT_EQ(anchor, start);
+        EXPECT_EQ(anchor == -1 ? -1 : caret, end);
+        EXPECT_EQ(caret, m_edit.GetCurOffset());
+    }
+
+    CTestEditCtrl m_edit;
+    HFONT m_hFont = nullptr;
+    int m_lineHeight = 0;
+    int m_charWidth = 0;
+};
