@@ -2,6 +2,17 @@
 #include "MfcWnd.h"
 #include "MfcState.h"
 
+IMPLEMENT_DYNCREATE(CGdiObject, CObject)
+IMPLEMENT_DYNCREATE(CDC, CObject)
+IMPLEMENT_DYNAMIC(CPen, CGdiObject)
+IMPLEMENT_DYNAMIC(CBrush, CGdiObject)
+IMPLEMENT_DYNAMIC(CFont, CGdiObject)
+IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
+IMPLEMENT_DYNAMIC(CPaintDC, CDC)
+IMPLEMENT_DYNAMIC(CClientDC, CDC)
+IMPLEMENT_DYNAMIC(CWindowDC, CDC)
+IMPLEMENT_DYNAMIC(CMemoryDC, CDC)
+
 CGdiObject::~CGdiObject()
 {
     DeleteObject();
