@@ -6,6 +6,8 @@
 
 using namespace gvedit;
 
+IMPLEMENT_DYNCREATE(CBCGPEditCtrl, CWnd)
+
 BEGIN_MESSAGE_MAP(CBCGPEditCtrl, CWnd)
     ON_WM_CREATE()
     ON_WM_DESTROY()

@@ -43,6 +43,8 @@ enum BCGP_EDIT_SEL_TYPE
 // -1 when nothing is selected; m_nCurrOffset is the caret.
 class GVEDIT_API CBCGPEditCtrl : public CWnd
 {
+    DECLARE_DYNCREATE(CBCGPEditCtrl)
+
 public:
     CBCGPEditCtrl();
     ~CBCGPEditCtrl() override;
