@@ -22,6 +22,8 @@ void SetStatus(const char16_t* text)
 
 } // namespace
 
+IMPLEMENT_DYNCREATE(GvMFCShaderEditorTextCtrl, CBCGPEditCtrl)
+
 BEGIN_MESSAGE_MAP(GvMFCShaderEditorTextCtrl, CBCGPEditCtrl)
     ON_WM_RBUTTONDOWN()
     ON_WM_SETFOCUS()

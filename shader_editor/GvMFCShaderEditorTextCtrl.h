@@ -13,6 +13,8 @@
 // must be installed while the control handles messages.
 class GVMFCUTILITIES_API GvMFCShaderEditorTextCtrl : public CBCGPEditCtrl
 {
+    DECLARE_DYNCREATE(GvMFCShaderEditorTextCtrl)
+
 public:
     enum
     {

@@ -614,3 +614,21 @@ TEST_F(ShaderEditorTest, PrintsUnderTheCodeTitleInPages)
     }
     ::ReleaseDC(nullptr, reference);
 }
+
+TEST_F(ShaderEditorTest, CreatedDynamicallyThroughItsRunTimeClass)
+{
+    CRuntimeClass* pClass = RUNTIME_CLASS(GvMFCShaderEditorTextCtrl);
+    EXPECT_STREQ("GvMFCShaderEditorTextCtrl", pClass->m_lpszClassName);
+    EXPECT_TRUE(pClass->IsDerivedFrom(RUNTIME_CLASS(CBCGPEditCtrl)));
+    EXPECT_TRUE(pClass->IsDerivedFrom(RUNTIME_CLASS(CWnd)));
+    CObject* pObject = pClass->CreateObject();
+    auto* pEdit = DYNAMIC_DOWNCAST(GvMFCShaderEditorTextCtrl, pObject);
+    ASSERT_NE(nullptr, pEdit);
+    EXPECT_EQ(pClass, pEdit->GetRuntimeClass());
+    ASSERT_TRUE(pEdit->Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100), &m_frame, 101));
+    pEdit->SetWindowText(L"float4 main()");
+    pEdit->SendMessage(WM_COMMAND, ID_EDIT_SELECT_ALL, 0);
+    EXPECT_EQ(CString(L"float4 main()"), pEdit->GetSelectedText());
+    pEdit->DestroyWindow();
+    delete pEdit;
+}
