@@ -1,6 +1,7 @@
 #include "demo/DemoPanel.h"
 
 #include "demo/NumericPanel.h"
+#include "demo/ShaderPanel.h"
 
 namespace {
 
@@ -14,5 +15,6 @@ CDemoPanel* Make()
 
 const DemoPanelFactory g_demoPanels[] = {
     &Make<CNumericPanel>,
+    &Make<CShaderPanel>,
     nullptr,
 };
