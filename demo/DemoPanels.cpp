@@ -1,5 +1,6 @@
 #include "demo/DemoPanel.h"
 
+#include "demo/EditorPanel.h"
 #include "demo/NumericPanel.h"
 #include "demo/ShaderPanel.h"
 
@@ -13,8 +14,9 @@ CDemoPanel* Make()
 
 } // namespace
 
-const DemoPanelFactory g_demoPanels[] = {
+const DemoPanelFactory kDemoPanels[] = {
     &Make<CNumericPanel>,
+    &Make<CEditorPanel>,
     &Make<CShaderPanel>,
     nullptr,
 };

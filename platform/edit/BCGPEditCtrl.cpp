@@ -231,7 +231,7 @@ BOOL CBCGPEditCtrl::InsertText(LPCWSTR lpszText, int nInsertFrom, BOOL bRedraw, 
         m_iStartSel = m_iEndSel = -1;
         m_pImpl->UpdateCaret();
     }
-    m_pImpl->Redraw(bRedraw != FALSE);
+    m_pImpl->Flush(bRedraw != FALSE);
     return TRUE;
 }
 
@@ -243,7 +243,7 @@ BOOL CBCGPEditCtrl::DeleteText(int nStartOffset, int nEndOffset, BOOL bRedraw)
         return FALSE;
     }
     m_pImpl->Delete(start, end, kUndoReplace, false);
-    m_pImpl->Redraw(bRedraw != FALSE);
+    m_pImpl->Flush(bRedraw != FALSE);
     return TRUE;
 }
 
@@ -255,7 +255,7 @@ BOOL CBCGPEditCtrl::DeleteSelectedText(BOOL bRedraw, BOOL bSuppressUndo, BOOL bF
     int start = 0, end = 0;
     m_pImpl->SelectionRange(start, end);
     m_pImpl->Delete(start, end, kUndoReplace, bForceNextUndo != FALSE, bSuppressUndo == FALSE);
-    m_pImpl->Redraw(bRedraw != FALSE);
+    m_pImpl->Flush(bRedraw != FALSE);
     return TRUE;
 }
 
@@ -273,7 +273,7 @@ BOOL CBCGPEditCtrl::OnDelete(BOOL bRedraw, BOOL bForceNextUndo)
     } else {
         return FALSE;
     }
-    m_pImpl->Redraw(bRedraw != FALSE);
+    m_pImpl->Flush(bRedraw != FALSE);
     return TRUE;
 }
 
@@ -345,36 +345,29 @@ BOOL CBCGPEditCtrl::CanRedo() const
 
 BOOL CBCGPEditCtrl::OnUndo(BOOL bSetCaret, BOOL bRedraw)
 {
-    Selection selection;
-    if (m_bReadOnly || !m_pImpl->m_document.Undo(selection)) {
-        return FALSE;
-    }
-    m_dwLastUndoReason = kUndoBreak;
-    if (bSetCaret) {
-        m_pImpl->ApplySelection(selection);
-        m_pImpl->EnsureVisible(m_nCurrOffset, true);
-        m_pImpl->UpdateCaret();
-        OnSetCaret();
-    }
-    m_pImpl->Redraw(bRedraw != FALSE);
-    return TRUE;
+    return m_pImpl->Revisit(true, bSetCaret != FALSE, bRedraw != FALSE);
 }
 
 BOOL CBCGPEditCtrl::OnRedo(BOOL bSetCaret, BOOL bRedraw)
 {
+    return m_pImpl->Revisit(false, bSetCaret != FALSE, bRedraw != FALSE);
+}
+
+bool CBCGPEditCtrl::Impl::Revisit(bool undo, bool setCaret, bool redraw)
+{
     Selection selection;
-    if (m_bReadOnly || !m_pImpl->m_document.Redo(selection)) {
-        return FALSE;
+    if (m_ctrl.m_bReadOnly || !(undo ? m_document.Undo(selection) : m_document.Redo(selection))) {
+        return false;
     }
-    m_dwLastUndoReason = kUndoBreak;
-    if (bSetCaret) {
-        m_pImpl->ApplySelection(selection);
-        m_pImpl->EnsureVisible(m_nCurrOffset, true);
-        m_pImpl->UpdateCaret();
-        OnSetCaret();
+    m_ctrl.m_dwLastUndoReason = kUndoBreak;
+    if (setCaret) {
+        ApplySelection(selection);
+        EnsureVisible(m_ctrl.m_nCurrOffset, true);
+        UpdateCaret();
+        m_ctrl.OnSetCaret();
     }
-    m_pImpl->Redraw(bRedraw != FALSE);
-    return TRUE;
+    Redraw(redraw);
+    return true;
 }
 
 BOOL CBCGPEditCtrl::FindText(LPCWSTR lpszFind, BOOL bNext, BOOL bCase, BOOL bWholeWord)
@@ -452,7 +445,7 @@ BOOL CBCGPEditCtrl::Cut()
     int start = 0, end = 0;
     m_pImpl->SelectionRange(start, end);
     m_pImpl->Delete(start, end, kUndoCut, true);
-    m_pImpl->Redraw(true);
+    m_pImpl->Flush(true);
     return TRUE;
 }
 

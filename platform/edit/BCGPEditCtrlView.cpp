@@ -12,11 +12,12 @@ using namespace gvedit;
 
 void CBCGPEditCtrl::Impl::TextInserted(int offset, std::u16string_view text)
 {
-    m_colorizer.InvalidateFrom(Text().RowFromOffset(offset));
+    const int row = Text().RowFromOffset(offset);
+    const bool rowsMoved = text.find(u'\n') != std::u16string_view::npos;
+    InvalidateAfterEdit(row, rowsMoved);
     const CString inserted = AsCString(text);
     m_ctrl.OnInsertTextToBuffer(offset, inserted, m_updateLineData);
     m_ctrl.OnAfterTextChanged(offset, inserted, TRUE);
-    Redraw(false);
 }
 
 void CBCGPEditCtrl::Impl::TextDeleted(int offset, std::u16string_view removed)
@@ -27,9 +28,34 @@ void CBCGPEditCtrl::Impl::TextDeleted(int offset, std::u16string_view removed)
         m_markers.RowsRemoved(row + 1, rows);
         m_ctrl.m_nTotalLines -= rows;
     }
-    m_colorizer.InvalidateFrom(row);
+    InvalidateAfterEdit(row, rows > 0);
     m_ctrl.OnAfterTextChanged(offset, AsCString(removed), FALSE);
-    Redraw(false);
+}
+
+// An edit inside one row repaints that row alone unless it opened or closed a
+// colour block that reaches the rows below; otherwise the rest of the view.
+void CBCGPEditCtrl::Impl::InvalidateAfterEdit(int row, bool rowsMoved)
+{
+    const int before = m_colorizer.KnownBlockAtRowStart(row + 1);
+    m_colorizer.InvalidateFrom(row);
+    if (!m_ctrl.GetSafeHwnd()) {
+        return;
+    }
+    const bool oneRow =
+        !rowsMoved
+        && (row + 1 >= Text().Rows()
+            || (before != RowColorizer::kUnknown && m_colorizer.BlockAtRowStart(Text(), row + 1) == before));
+    CRect area;
+    m_ctrl.GetClientRect(&area);
+    const int top = (row - m_topRow) * m_lineHeight;
+    if (top >= area.bottom || (oneRow && top + m_lineHeight <= 0)) {
+        return;
+    }
+    area.top = std::max<LONG>(0, top);
+    if (oneRow) {
+        area.bottom = std::min<LONG>(area.bottom, top + m_lineHeight);
+    }
+    m_ctrl.InvalidateRect(&area, FALSE);
 }
 
 // ---- Selection and edits -----------------------------------------------------
@@ -332,6 +358,13 @@ void CBCGPEditCtrl::Impl::SetFont(HFONT hFont)
     UpdateCaret();
 }
 
+void CBCGPEditCtrl::Impl::Flush(bool now)
+{
+    if (now && m_ctrl.GetSafeHwnd()) {
+        m_ctrl.UpdateWindow();
+    }
+}
+
 void CBCGPEditCtrl::Impl::Redraw(bool now)
 {
     if (m_ctrl.GetSafeHwnd()) {
@@ -452,14 +485,21 @@ void CBCGPEditCtrl::Impl::DrawRow(CDC& dc, int row, int y, const EditRowLayout& 
         const int x = layout.left + (column - layout.firstColumn) * layout.charWidth;
         dc.FillSolidRect(x, y, layout.charWidth, layout.lineHeight, m_ctrl.m_clrBackSelActive);
     }
-    m_widestColumn = std::max(m_widestColumn, column);
+    // The horizontal range grows in steps, so typing at the end of the widest
+    // row does not update the scroll bar at every key.
+    m_widestColumn = std::max(m_widestColumn, (column / 64 + 1) * 64);
 }
 
 void CBCGPEditCtrl::PaintClient(CDC& dc)
 {
+    // Only the rows the paint needs: a keystroke repaints one row.
     CRect client;
     GetClientRect(&client);
-    dc.FillSolidRect(&client, m_clrBack);
+    CRect box;
+    if (::GetClipBox(dc, &box) == NULLREGION || !box.IntersectRect(&box, &client)) {
+        return;
+    }
+    dc.FillSolidRect(&box, m_clrBack);
     m_pImpl->SyncBlocks();
     HGDIOBJ oldFont = ::SelectObject(dc, m_pImpl->m_hFont);
     EditRowLayout layout;
@@ -471,7 +511,9 @@ void CBCGPEditCtrl::PaintClient(CDC& dc)
     layout.lastColumn = m_pImpl->m_leftColumn + m_pImpl->VisibleColumns() + 1;
     const int widest = m_pImpl->m_widestColumn;
     const int rows = m_pImpl->RowCount();
-    for (int row = m_pImpl->m_topRow, y = 0; row < rows && y < client.bottom; ++row, y += layout.lineHeight) {
+    const int first = box.top / layout.lineHeight;
+    for (int row = m_pImpl->m_topRow + first, y = first * layout.lineHeight; row < rows && y < box.bottom;
+         ++row, y += layout.lineHeight) {
         m_pImpl->DrawRow(dc, row, y, layout);
     }
     ::SelectObject(dc, oldFont);
@@ -593,15 +635,13 @@ void CBCGPEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     case VK_BACK:
         if (!m_bReadOnly) {
             m_pImpl->Backspace(control);
-            m_pImpl->EnsureVisible(m_nCurrOffset, true);
-            m_pImpl->Redraw(true);
+            m_pImpl->EnsureVisible(m_nCurrOffset, false);
         }
         break;
     case VK_RETURN:
         if (!m_bReadOnly) {
             m_pImpl->Enter();
-            m_pImpl->EnsureVisible(m_nCurrOffset, true);
-            m_pImpl->Redraw(true);
+            m_pImpl->EnsureVisible(m_nCurrOffset, false);
         }
         break;
     case VK_TAB:
@@ -642,7 +682,6 @@ void CBCGPEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     const char16_t typed = static_cast<char16_t>(nChar);
     m_pImpl->ReplaceSelection(std::u16string_view(&typed, 1), kUndoTyping);
     m_pImpl->EnsureVisible(m_nCurrOffset, false);
-    m_pImpl->Redraw(false);
 }
 
 void CBCGPEditCtrl::OnLButtonDown(UINT nFlags, CPoint point)

@@ -57,6 +57,8 @@ struct CBCGPEditCtrl::Impl final : gvedit::TextObserver
     // Deletes the selection (if any) and inserts text in its place as one step.
     void ReplaceSelection(std::u16string_view text, unsigned reason);
     void Backspace(bool byWord);
+    // One undo (or redo) step, the selection restored when setCaret.
+    bool Revisit(bool undo, bool setCaret, bool redraw);
     void Enter();
     void Tab(bool outdent);
 
@@ -74,7 +76,11 @@ struct CBCGPEditCtrl::Impl final : gvedit::TextObserver
     void SetFont(HFONT hFont);
     void SyncBlocks();
     void DrawRow(CDC& dc, int row, int y, const EditRowLayout& layout);
+    // Redraw repaints the whole view (now: at once); Flush paints at once
+    // what edits invalidated.
     void Redraw(bool now);
+    void Flush(bool now);
+    void InvalidateAfterEdit(int row, bool rowsMoved);
 
     CBCGPEditCtrl& m_ctrl;
     gvedit::TextDocument m_document;

@@ -169,7 +169,7 @@ CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
 
 CClientDC::~CClientDC()
 {
-    ::ReleaseDC(m_hWnd, Detach());
+    VERIFY(::ReleaseDC(m_hWnd, Detach()));
 }
 
 CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
@@ -179,7 +179,7 @@ CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
 
 CWindowDC::~CWindowDC()
 {
-    ::ReleaseDC(m_hWnd, Detach());
+    VERIFY(::ReleaseDC(m_hWnd, Detach()));
 }
 
 CMemoryDC::CMemoryDC(HDC hTarget, const RECT& rect) : m_hTarget(hTarget), m_rect(rect), m_hOldBitmap(nullptr)

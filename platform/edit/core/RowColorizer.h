@@ -57,6 +57,12 @@ public:
     // default colours.
     void ColorRow(const TextBuffer& text, const WordColors& words, int row, std::vector<ColorRun>& runs);
     int BlockAtRowStart(const TextBuffer& text, int row);
+    // The remembered block at the start of row, or kUnknown; no scan.
+    static constexpr int kUnknown = -2;
+    int KnownBlockAtRowStart(int row) const
+    {
+        return m_blocks.empty() ? -1 : (row < m_valid ? m_states[row] : kUnknown);
+    }
 
 private:
     int ScanRow(const std::u16string& row, int state, const WordColors* words, std::vector<ColorRun>* runs) const;

@@ -240,3 +240,40 @@ TEST_F(EditCtrlViewTest, PrintsEveryRowOnceInPagesOfTheDevice)
         EXPECT_EQ(std::wstring(expected), printed[i]);
     }
 }
+
+// A keystroke repaints its row only, unless it opens a block that colours the
+// rows below.
+TEST_F(EditCtrlViewTest, EditsInvalidateTheirRowOrWhatABlockReaches)
+{
+    BCGP_EDIT_COLOR_BLOCK comment;
+    comment.m_strOpen = L"/*";
+    comment.m_strClose = L"*/";
+    comment.m_clrForeground = RGB(0, 128, 0);
+    m_edit.m_lstColorBlocks.AddTail(comment);
+    m_edit.SetWindowText(L"a\nb\nc\nd");
+    m_edit.SetCaret(2);
+    m_edit.UpdateWindow();
+    CRect client;
+    m_edit.GetClientRect(&client);
+    struct Step
+    {
+        LPCWSTR typed;
+        int top, bottom;
+    } steps[] = {
+        {L"x", m_lineHeight, 2 * m_lineHeight},
+        {L"/", m_lineHeight, 2 * m_lineHeight},
+        {L"*", m_lineHeight, client.bottom},
+        {L"\n", m_lineHeight, client.bottom},
+    };
+    for (const Step& step : steps) {
+        if (step.typed[0] == L'\n') {
+            Key(VK_RETURN, false, false, false);
+        } else {
+            Type(step.typed);
+        }
+        CRect update;
+        ::GetUpdateRect(m_edit.m_hWnd, &update, FALSE);
+        EXPECT_EQ(CRect(0, step.top, client.right, step.bottom), update) << std::wstring(step.typed);
+        m_edit.UpdateWindow();
+    }
+}

@@ -50,8 +50,9 @@ protected:
         MfcWindowTest::TearDown();
     }
 
-    // Keys as the control receives them, with Shift and Ctrl held as asked.
-    void Key(UINT vk, bool shift = false, bool control = false)
+    // Keys as the control receives them, with Shift and Ctrl held as asked;
+    // paint paints what the key invalidated, as a message loop would.
+    void Key(UINT vk, bool shift = false, bool control = false, bool paint = true)
     {
         BYTE state[256] = {};
         ::GetKeyboardState(state);
@@ -61,6 +62,9 @@ protected:
         m_edit.SendMessage(WM_KEYDOWN, vk, 1);
         state[VK_SHIFT] = state[VK_CONTROL] = 0;
         ::SetKeyboardState(state);
+        if (paint) {
+            m_edit.UpdateWindow();
+        }
     }
     void Type(LPCWSTR text)
     {
