@@ -8,7 +8,7 @@
 
 namespace {
 
-const UINT WM_SHADER_TEXT_CHANGED = WM_APP + 40;
+const UINT kTextChangedMessage = WM_APP + 40;
 const int kMargin = 8;
 const int kRowHeight = 22;
 // The highlighted line's text is white: the page marks it dark, not in the
@@ -80,7 +80,7 @@ protected:
         GvMFCShaderEditorTextCtrl::OnAfterTextChanged(nOffsetFrom, strText, bInserted);
         if (!m_changePosted && GetParent()) {
             m_changePosted = true;
-            GetParent()->PostMessage(WM_SHADER_TEXT_CHANGED);
+            GetParent()->PostMessage(kTextChangedMessage);
         }
     }
 
@@ -92,7 +92,7 @@ BEGIN_MESSAGE_MAP(CShaderPanel, CDemoPanel)
     ON_CONTROL(CBN_SELCHANGE, IDC_FILE, OnFileChange)
     ON_CONTROL(CBN_CLOSEUP, IDC_FILE, OnFileChange)
     ON_CONTROL(CBN_SELCHANGE, IDC_MODEL, OnModelChange)
-    ON_MESSAGE(WM_SHADER_TEXT_CHANGED, OnTextChanged)
+    ON_MESSAGE(kTextChangedMessage, OnTextChanged)
     ON_WM_CTLCOLOR()
     ON_WM_SIZE()
     ON_WM_DESTROY()

@@ -43,7 +43,7 @@ END_MESSAGE_MAP()
 
 GvMFCShaderEditorTextCtrl::GvMFCShaderEditorTextCtrl()
     : m_pActiveFont(nullptr), m_pFindDialog(nullptr),
-      m_findWhat(static_cast<unsigned short*>(GvAllocateBuffer(FIND_BUFFER_LENGTH * sizeof(unsigned short)))),
+      m_findWhat(static_cast<unsigned short*>(GvAllocateBuffer(kFindBufferLength * sizeof(unsigned short)))),
       m_findDialogX(-1), m_findDialogY(-1), m_findWholeWord(false), m_findMatchCase(false)
 {
     if (m_findWhat) {
@@ -283,9 +283,9 @@ void GvMFCShaderEditorTextCtrl::OpenFindDialog(bool findOnly)
         m_pFindDialog->m_fr.Flags |= FR_MATCHCASE;
     }
     const CString selected = GetSelectedText();
-    GvStrCopyW(m_findWhat, selected.IsEmpty() ? GvW(u"") : Units(selected), FIND_BUFFER_LENGTH);
+    GvStrCopyW(m_findWhat, selected.IsEmpty() ? GvW(u"") : Units(selected), kFindBufferLength);
     m_pFindDialog->m_fr.lpstrFindWhat = reinterpret_cast<LPWSTR>(m_findWhat);
-    m_pFindDialog->m_fr.wFindWhatLen = FIND_BUFFER_LENGTH;
+    m_pFindDialog->m_fr.wFindWhatLen = kFindBufferLength;
     if (!m_pFindDialog->Create(findOnly ? TRUE : FALSE, nullptr, nullptr, FR_DOWN, this)) {
         // Never made a window, so it cannot delete itself.
         delete m_pFindDialog;

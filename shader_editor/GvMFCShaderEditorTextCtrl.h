@@ -16,10 +16,8 @@ class GVMFCUTILITIES_API GvMFCShaderEditorTextCtrl : public CBCGPEditCtrl
     DECLARE_DYNCREATE(GvMFCShaderEditorTextCtrl)
 
 public:
-    enum
-    {
-        FIND_BUFFER_LENGTH = 4096
-    };
+    // Units of the find dialog's find-what buffer, terminator included.
+    static constexpr int kFindBufferLength = 4096;
 
     GvMFCShaderEditorTextCtrl();
     ~GvMFCShaderEditorTextCtrl() override;
