@@ -4,7 +4,7 @@
 #include "GvCore.h"
 #include "GvApplication.h"
 #include "GvShaderEditor.h"
-#include "MfcTestWindows.h"
+#include "EditTestSupport.h"
 
 namespace {
 
@@ -26,6 +26,7 @@ public:
     using GvMFCShaderEditorTextCtrl::m_findDialogY;
     using GvMFCShaderEditorTextCtrl::m_findWhat;
     using GvMFCShaderEditorTextCtrl::m_nTotalLines;
+    using GvMFCShaderEditorTextCtrl::m_pActiveFont;
     using GvMFCShaderEditorTextCtrl::m_pFindDialog;
     using GvMFCShaderEditorTextCtrl::PrintTo;
 
@@ -59,38 +60,15 @@ protected:
 
 } // namespace
 
-class ShaderEditorTest : public MfcWindowTest
+class ShaderEditorTest : public EditCtrlFixture<CTestShaderEditor>
 {
 protected:
-    void SetUp() override
-    {
-        MfcWindowTest::SetUp();
-        LOGFONTW font = {};
-        font.lfHeight = -16;
-        font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-        lstrcpyW(font.lfFaceName, L"Courier New");
-        m_font.CreateFontIndirect(&font);
-        ASSERT_TRUE(m_edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 360, 240), &m_frame, 100));
-        m_edit.SetActiveFont(&m_font);
-        HDC hdc = ::GetDC(nullptr);
-        HGDIOBJ old = ::SelectObject(hdc, m_font.GetSafeHandle());
-        TEXTMETRICW metrics = {};
-        ::GetTextMetricsW(hdc, &metrics);
-        ::SelectObject(hdc, old);
-        ::ReleaseDC(nullptr, hdc);
-        m_lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
-        m_charWidth = metrics.tmAveCharWidth;
-        m_edit.SetFocus();
-        AfxPumpPendingMessages();
-    }
     void TearDown() override
     {
         if (m_edit.m_pFindDialog) {
             CloseFindDialog();
         }
-        m_edit.DestroyWindow();
-        m_font.DeleteObject();
-        MfcWindowTest::TearDown();
+        EditCtrlFixture::TearDown();
     }
 
     void SetText(LPCWSTR text)
@@ -98,7 +76,6 @@ protected:
         m_edit.SetWindowText(text);
         m_edit.SetSel(0, 0, FALSE);
     }
-    CString Text() const { return m_edit.GetText(); }
     CString Status() const { return CString(reinterpret_cast<LPCWSTR>(m_app.GetStatusText())); }
 
     HWND FindDialog() const { return m_edit.m_pFindDialog ? m_edit.m_pFindDialog->m_hWnd : nullptr; }
@@ -120,13 +97,6 @@ protected:
         AfxPumpPendingMessages();
     }
     void CloseFindDialog() { Press(IDCANCEL); }
-    void ExpectSelection(int start, int end)
-    {
-        int s = 0, e = 0;
-        m_edit.GetSel(s, e);
-        EXPECT_EQ(start, s);
-        EXPECT_EQ(end, e);
-    }
     COLORREF PixelAt(int x, int y)
     {
         CRect client;
@@ -158,10 +128,6 @@ protected:
     }
 
     GvApplication m_app;
-    CTestShaderEditor m_edit;
-    CFont m_font;
-    int m_lineHeight = 0;
-    int m_charWidth = 0;
 };
 
 TEST_F(ShaderEditorTest, KeywordsAndColoursOfTheParserPaint)
@@ -251,6 +217,19 @@ TEST_F(ShaderEditorTest, TabsSizesAndLineCount)
     m_edit.InsertText(L"x\ny\nz", 5);
     EXPECT_EQ(3, m_edit.m_nTotalLines);
     EXPECT_EQ(CString(L"one\ntx\ny\nzwo"), Text());
+}
+
+TEST_F(ShaderEditorTest, SetActiveFontSendsTheFontAndKeepsIt)
+{
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(120, L"Courier New"));
+    m_edit.SetActiveFont(&font);
+    EXPECT_EQ(font.GetSafeHandle(), reinterpret_cast<HGDIOBJ>(m_edit.SendMessage(WM_GETFONT)));
+    EXPECT_EQ(&font, m_edit.m_pActiveFont);
+    m_edit.SetActiveFont(nullptr);
+    EXPECT_EQ(nullptr, reinterpret_cast<HGDIOBJ>(m_edit.SendMessage(WM_GETFONT)));
+    EXPECT_EQ(nullptr, m_edit.m_pActiveFont);
+    m_edit.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_hFont), FALSE);
 }
 
 TEST_F(ShaderEditorTest, ContextMenuItemsAndEnablement)
@@ -389,7 +368,9 @@ TEST_F(ShaderEditorTest, ReplaceAllStopsWhereTheSearchWrapsRound)
     FillFindDialog(L"ab", L"xab");
     Press(psh2);
     EXPECT_EQ(CString(L"xab xab"), Text());
-    ExpectSelection(-1, -1);
+    int start = 0, end = 0;
+    m_edit.GetSel(start, end);
+    EXPECT_EQ(-1, start) << "the selection before, none";
 
     FillFindDialog(L"zz", L"y");
     Press(psh2);
@@ -558,25 +539,6 @@ private:
                       {"AbortDoc", reinterpret_cast<void*>(&RecordAbortDoc), nullptr}};
 };
 
-std::vector<std::wstring> TextOf(HENHMETAFILE metafile)
-{
-    std::vector<std::wstring> texts;
-    ::EnumEnhMetaFile(
-        nullptr, metafile,
-        [](HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) -> int {
-            if (record->iType == EMR_EXTTEXTOUTW) {
-                const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
-                const auto* chars =
-                    reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) + text->emrtext.offString);
-                reinterpret_cast<std::vector<std::wstring>*>(data)->emplace_back(chars, text->emrtext.nChars);
-            }
-            return 1;
-        },
-        &texts, nullptr);
-    ::DeleteEnhMetaFile(metafile);
-    return texts;
-}
-
 } // namespace
 
 TEST_F(ShaderEditorTest, PrintsUnderTheCodeTitleInPages)
@@ -595,7 +557,9 @@ TEST_F(ShaderEditorTest, PrintsUnderTheCodeTitleInPages)
         CDC dc;
         dc.Attach(::CreateEnhMetaFileW(reference, nullptr, nullptr, nullptr));
         m_edit.PrintTo(dc);
-        const std::vector<std::wstring> texts = TextOf(::CloseEnhMetaFile(dc.Detach()));
+        HENHMETAFILE metafile = ::CloseEnhMetaFile(dc.Detach());
+        const std::vector<std::wstring> texts = MetafileTexts(metafile);
+        ::DeleteEnhMetaFile(metafile);
         EXPECT_EQ(std::wstring(L"ShaderCode"), g_job.name);
         ASSERT_FALSE(texts.empty());
         if (failPage == 0) {
