@@ -269,7 +269,8 @@ void GvMFCShaderEditorTextCtrl::OnEditReplace()
 
 void GvMFCShaderEditorTextCtrl::OpenFindDialog(bool findOnly)
 {
-    if (m_pFindDialog) {
+    // Without its find buffer (no memory at construction) no dialog opens.
+    if (m_pFindDialog || !m_findWhat) {
         return;
     }
     m_pFindDialog = new CFindReplaceDialog;
