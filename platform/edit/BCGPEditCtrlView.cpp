@@ -822,7 +822,7 @@ void CBCGPEditCtrl::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
     layout.lastColumn = std::max(1, pInfo->m_rectDraw.Width() / layout.charWidth);
     layout.selection = false;
     m_pImpl->m_rowsPerPage = std::max(1, pInfo->m_rectDraw.Height() / layout.lineHeight);
-    const int rows = m_pImpl->RowCount();
+    const int rows = m_pImpl->PrintedRows();
     pInfo->SetMinPage(1);
     pInfo->SetMaxPage((rows + m_pImpl->m_rowsPerPage - 1) / m_pImpl->m_rowsPerPage);
     m_pImpl->SyncBlocks();
@@ -836,7 +836,7 @@ void CBCGPEditCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo)
     HGDIOBJ old = ::SelectObject(*pDC, m_pImpl->m_hPrintFont);
     const EditRowLayout& layout = m_pImpl->m_printLayout;
     const int first = static_cast<int>(pInfo->m_nCurPage - 1) * m_pImpl->m_rowsPerPage;
-    const int last = std::min(m_pImpl->RowCount(), first + m_pImpl->m_rowsPerPage);
+    const int last = std::min(m_pImpl->PrintedRows(), first + m_pImpl->m_rowsPerPage);
     for (int row = first; row < last; ++row) {
         m_pImpl->DrawRow(*pDC, row, pInfo->m_rectDraw.top + (row - first) * layout.lineHeight, layout);
     }

@@ -66,6 +66,12 @@ struct CBCGPEditCtrl::Impl final : gvedit::TextObserver
     int VisibleRows() const;
     int VisibleColumns() const;
     int RowCount() const { return m_ctrl.m_nTotalLines + 1 < Text().Rows() ? m_ctrl.m_nTotalLines + 1 : Text().Rows(); }
+    // A text ending with a line break prints no empty page for the row after it.
+    int PrintedRows() const
+    {
+        const int rows = RowCount();
+        return rows > 1 && Text().RowStart(rows - 1) == Text().Length() ? rows - 1 : rows;
+    }
     int ColumnOfOffset(int offset) const;
     int OffsetAtColumn(int row, int column) const;
     int OffsetFromPoint(CPoint point) const;
