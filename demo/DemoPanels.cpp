@@ -3,6 +3,7 @@
 #include "demo/EditorPanel.h"
 #include "demo/NumericPanel.h"
 #include "demo/ShaderPanel.h"
+#include "demo/VariablePanel.h"
 
 namespace {
 
@@ -18,5 +19,6 @@ const DemoPanelFactory kDemoPanels[] = {
     &Make<CNumericPanel>,
     &Make<CEditorPanel>,
     &Make<CShaderPanel>,
+    &Make<CVariablePanel>,
     nullptr,
 };

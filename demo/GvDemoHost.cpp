@@ -27,7 +27,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
         }
     }
 
-    // Installed before any panel exists: the controls report to it.
+    // The host application the controls report to (getGvApp), installed
+    // before any panel exists.
     CDemoApplication application;
     CDemoFrame frame;
     if (!frame.CreateFrame()) {

@@ -164,23 +164,6 @@ std::string DescribePicture(CDemoFrame& frame, const Picture& picture)
     return text;
 }
 
-// A scene may open a menu, whose own loop then runs inside Settle until the
-// menu ends: the picture is taken from a timer, which that loop dispatches as
-// well, and the menu is closed after it.
-struct ScenePicture
-{
-    Picture picture;
-    bool taken = false;
-} g_scene;
-
-void CALLBACK TakeScenePicture(HWND, UINT, UINT_PTR id, DWORD)
-{
-    KillTimer(nullptr, id);
-    g_scene.picture = CapturePicture();
-    g_scene.taken = true;
-    EndMenu();
-}
-
 struct DumpService
 {
     CDemoFrame* pFrame = nullptr;
@@ -235,21 +218,18 @@ bool GvSaveDemoScreenshots(CDemoFrame& frame, LPCWSTR directory)
         for (int scene = 0; scene < pPanel->GetSceneCount(); ++scene) {
             Settle();
             const CString sceneName = pPanel->BeginScene(scene);
-            g_scene.taken = false;
-            SetTimer(nullptr, 0, 300, TakeScenePicture);
             Settle();
-            MSG msg;
-            while (!g_scene.taken && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
             CString path = CString(directory) + L"\\" + pPanel->GetName();
             if (!sceneName.IsEmpty())
                 path += CString(L"-") + sceneName;
             path += L".png";
-            const bool saved = WritePng(path, g_scene.picture);
-            std::wprintf(L"%ls %ls\n", saved ? L"wrote" : L"could not write", static_cast<LPCWSTR>(path));
-            allSaved = allSaved && saved;
+            const auto capture = [&] {
+                const bool saved = WritePng(path, CapturePicture());
+                std::wprintf(L"%ls %ls\n", saved ? L"wrote" : L"could not write", static_cast<LPCWSTR>(path));
+                allSaved = allSaved && saved;
+            };
+            if (!pPanel->CaptureInScene(scene, capture))
+                capture();
             pPanel->EndScene(scene);
         }
     }

@@ -73,8 +73,21 @@ class CShaderPanel::CEditor : public GvMFCShaderEditorTextCtrl
 public:
     void TextSeen() { m_changePosted = false; }
     CFindReplaceDialog* FindDialog() const { return m_pFindDialog; }
+    // Called from inside the context menu's loop once, then the menu ends.
+    const std::function<void()>* m_pCaptureInMenu = nullptr;
 
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        // The menu's owner hears when its loop waits for input: it is shown.
+        if (message == WM_ENTERIDLE && wParam == MSGF_MENU && m_pCaptureInMenu) {
+            ::RedrawWindow(reinterpret_cast<HWND>(lParam), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            (*m_pCaptureInMenu)();
+            m_pCaptureInMenu = nullptr;
+            ::EndMenu();
+        }
+        return GvMFCShaderEditorTextCtrl::WindowProc(message, wParam, lParam);
+    }
     void OnAfterTextChanged(int nOffsetFrom, const CString& strText, BOOL bInserted) override
     {
         GvMFCShaderEditorTextCtrl::OnAfterTextChanged(nOffsetFrom, strText, bInserted);
@@ -381,11 +394,19 @@ CString CShaderPanel::BeginScene(int scene)
     case 4:
         ShowShader(L"phong.hlsl");
         m_pEditor->SetFocus();
-        // The menu's own loop runs once this message is dispatched.
-        m_pEditor->PostMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(120, 60));
         return L"menu";
     default: ShowShader(L"phong.hlsl"); return CString();
     }
+}
+
+bool CShaderPanel::CaptureInScene(int scene, const std::function<void()>& capture)
+{
+    if (scene != 4)
+        return false;
+    m_pEditor->m_pCaptureInMenu = &capture;
+    m_pEditor->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(120, 60));
+    m_pEditor->m_pCaptureInMenu = nullptr;
+    return true;
 }
 
 void CShaderPanel::EndScene(int scene)

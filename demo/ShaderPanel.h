@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <vector>
 #include "demo/DemoPanel.h"
@@ -32,6 +33,7 @@ public:
     int GetSceneCount() const override { return 5; }
     CString BeginScene(int scene) override;
     void EndScene(int scene) override;
+    bool CaptureInScene(int scene, const std::function<void()>& capture) override;
 
     // Shows data/shaders/<file>; assembly under the model of its own version
     // instruction.
