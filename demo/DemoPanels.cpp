@@ -4,6 +4,7 @@
 #include "demo/NumericPanel.h"
 #include "demo/ShaderPanel.h"
 #include "demo/VariablePanel.h"
+#include "demo/TexturePanel.h"
 
 namespace {
 
@@ -20,5 +21,6 @@ const DemoPanelFactory kDemoPanels[] = {
     &Make<CEditorPanel>,
     &Make<CShaderPanel>,
     &Make<CVariablePanel>,
+    &Make<CTexturePanel>,
     nullptr,
 };

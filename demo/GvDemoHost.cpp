@@ -27,14 +27,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
         }
     }
 
-    // The host application the controls report to (getGvApp), installed
-    // before any panel exists.
+    // The host the controls report to (getGvApp): undo, plug-ins, the main
+    // window, the status text.
     CDemoApplication application;
     CDemoFrame frame;
     if (!frame.CreateFrame()) {
         LocalFree(argv);
         return 1;
     }
+    application.SetMainWindow(frame.m_hWnd);
     frame.ShowWindow(screenshotDir ? SW_SHOW : nCmdShow);
     frame.UpdateWindow();
     frame.SetForegroundWindow();

@@ -15,9 +15,13 @@ const unsigned short* Units(LPCWSTR text)
     return reinterpret_cast<const unsigned short*>(text);
 }
 
+// Without an application object (a host that installed none) status texts,
+// modeless registration and accelerators are left out.
 void SetStatus(const char16_t* text)
 {
-    getGvApp()->SetStatusText(GvW(text));
+    if (IGvApplication* app = getGvApp()) {
+        app->SetStatusText(GvW(text));
+    }
 }
 
 } // namespace
@@ -141,7 +145,8 @@ BOOL GvMFCShaderEditorTextCtrl::OnWndMsg(UINT message, WPARAM wParam, LPARAM lPa
 {
     if (message >= WM_KEYFIRST && message <= WM_KEYLAST) {
         MSG record = {m_hWnd, message, wParam, lParam, 0, {0, 0}};
-        if (::TranslateAcceleratorW(m_hWnd, getGvApp()->GetAcceleratorTable(&record), &record)) {
+        IGvApplication* app = getGvApp();
+        if (app && ::TranslateAcceleratorW(m_hWnd, app->GetAcceleratorTable(&record), &record)) {
             return TRUE;
         }
     }
@@ -298,7 +303,9 @@ void GvMFCShaderEditorTextCtrl::OpenFindDialog(bool findOnly)
     }
     m_pFindDialog->ShowWindow(SW_SHOW);
     m_pFindDialog->UpdateWindow();
-    getGvApp()->RegisterModelessWindow(m_pFindDialog->m_hWnd, 1, 0, 0, 0, 0);
+    if (IGvApplication* app = getGvApp()) {
+        app->RegisterModelessWindow(m_pFindDialog->m_hWnd, 1, 0, 0, 0, 0);
+    }
 }
 
 void GvMFCShaderEditorTextCtrl::OnEditSelectAll()
@@ -341,7 +348,9 @@ LRESULT GvMFCShaderEditorTextCtrl::OnFind(WPARAM, LPARAM)
         m_findMatchCase = (flags & FR_MATCHCASE) != 0;
         m_findWholeWord = (flags & FR_WHOLEWORD) != 0;
         SetStatus(u"Ready");
-        getGvApp()->UnregisterModelessWindow(m_pFindDialog->m_hWnd);
+        if (IGvApplication* app = getGvApp()) {
+            app->UnregisterModelessWindow(m_pFindDialog->m_hWnd);
+        }
         m_pFindDialog = nullptr;
         SetFocus();
     }

@@ -52,4 +52,7 @@ PAGES = [
         ('asm-over', [Click(SHADER_EDITOR, x=20, y=-30), Key('ctrl+End', 'Return')] +
          [Type('mad r0, r0, c1, r0'), Key('Return')] * 4, {}),
     ]),
+    ('texture', [
+        ('page', [], {}),
+    ]),
 ]

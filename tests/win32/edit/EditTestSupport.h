@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 #include <vector>
-#include "MfcTestWindows.h"
+#include "TestFrame.h"
 #include "platform/edit/BCGPEditCtrl.h"
 
 // The control with its base state readable.
@@ -21,12 +21,12 @@ public:
 // over it) in a Courier New font whose metrics the tests use to find rows and
 // columns.
 template <class Ctrl>
-class EditCtrlFixture : public MfcWindowTest
+class EditCtrlFixture : public Win32WindowTest
 {
 protected:
     void SetUp() override
     {
-        MfcWindowTest::SetUp();
+        Win32WindowTest::SetUp();
         LOGFONTW font = {};
         font.lfHeight = -16;
         font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
@@ -49,7 +49,7 @@ protected:
     {
         m_edit.DestroyWindow();
         ::DeleteObject(m_hFont);
-        MfcWindowTest::TearDown();
+        Win32WindowTest::TearDown();
     }
 
     // Keys as the control receives them, with Shift and Ctrl held as asked;

@@ -1,4 +1,5 @@
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 #include "GvCore.h"
@@ -63,11 +64,19 @@ protected:
 class ShaderEditorTest : public EditCtrlFixture<CTestShaderEditor>
 {
 protected:
+    // The application lives within the test's span, so the buffers it keeps
+    // (status text, modeless windows, tables) are back before the leak check.
+    void SetUp() override
+    {
+        EditCtrlFixture::SetUp();
+        m_app = std::make_unique<GvApplication>();
+    }
     void TearDown() override
     {
         if (m_edit.m_pFindDialog) {
             CloseFindDialog();
         }
+        m_app.reset();
         EditCtrlFixture::TearDown();
     }
 
@@ -76,7 +85,7 @@ protected:
         m_edit.SetWindowText(text);
         m_edit.SetSel(0, 0, FALSE);
     }
-    CString Status() const { return CString(reinterpret_cast<LPCWSTR>(m_app.GetStatusText())); }
+    CString Status() const { return CString(reinterpret_cast<LPCWSTR>(m_app->GetStatusText())); }
 
     HWND FindDialog() const { return m_edit.m_pFindDialog ? m_edit.m_pFindDialog->m_hWnd : nullptr; }
     // The dialog's own controls, as a user fills and presses them.
@@ -127,7 +136,7 @@ protected:
         return false;
     }
 
-    GvApplication m_app;
+    std::unique_ptr<GvApplication> m_app;
 };
 
 TEST_F(ShaderEditorTest, KeywordsAndColoursOfTheParserPaint)
@@ -296,14 +305,14 @@ TEST_F(ShaderEditorTest, OneFindDialogAtATimeWithTheSelectionUpToTheBufferLimit)
     EXPECT_EQ(reinterpret_cast<LPWSTR>(m_edit.m_findWhat), m_edit.m_pFindDialog->m_fr.lpstrFindWhat);
     EXPECT_EQ(4096, m_edit.m_pFindDialog->m_fr.wFindWhatLen);
     EXPECT_EQ(nullptr, ::GetDlgItem(hDialog, edt2)) << "find only";
-    EXPECT_TRUE(m_app.IsModelessWindowRegistered(hDialog));
+    EXPECT_TRUE(m_app->IsModelessWindowRegistered(hDialog));
 
     m_edit.SetSel(4, 6, FALSE);
     m_edit.SendMessage(WM_COMMAND, ID_EDIT_REPLACE, 0);
     m_edit.SendMessage(WM_COMMAND, ID_EDIT_FIND, 0);
     EXPECT_EQ(hDialog, FindDialog());
     EXPECT_EQ(4095, GvStrLenW(m_edit.m_findWhat));
-    EXPECT_EQ(1, m_app.GetModelessWindows().GetCount());
+    EXPECT_EQ(1, m_app->GetModelessWindows().GetCount());
 }
 
 TEST_F(ShaderEditorTest, FindAndReplaceThroughTheDialog)
@@ -347,7 +356,7 @@ TEST_F(ShaderEditorTest, FindAndReplaceThroughTheDialog)
     CloseFindDialog();
     EXPECT_EQ(nullptr, m_edit.m_pFindDialog);
     EXPECT_FALSE(::IsWindow(hDialog));
-    EXPECT_FALSE(m_app.IsModelessWindowRegistered(hDialog));
+    EXPECT_FALSE(m_app->IsModelessWindowRegistered(hDialog));
     EXPECT_EQ(CString(L"Ready"), Status());
     EXPECT_EQ(m_edit.m_hWnd, ::GetFocus());
     EXPECT_EQ(33, m_edit.m_findDialogX);
@@ -418,7 +427,7 @@ TEST_F(ShaderEditorTest, KeysGoThroughTheApplicationsAcceleratorsFirst)
 {
     ACCEL keys[] = {{FVIRTKEY, VK_F3, ID_EDIT_FIND}, {FVIRTKEY, VK_DELETE, ID_EDIT_SELECT_ALL}};
     HACCEL table = ::CreateAcceleratorTableW(keys, 2);
-    m_app.SetWindowAcceleratorTable(m_frame.m_hWnd, table);
+    m_app->SetWindowAcceleratorTable(m_frame.m_hWnd, table);
     SetText(L"abc");
     m_edit.SendMessage(WM_KEYDOWN, VK_DELETE, 1);
     EXPECT_EQ(CString(L"abc"), Text()) << "the key did not reach the editor";
@@ -428,7 +437,7 @@ TEST_F(ShaderEditorTest, KeysGoThroughTheApplicationsAcceleratorsFirst)
     const std::vector<UINT> commands = {ID_EDIT_SELECT_ALL, ID_EDIT_FIND};
     EXPECT_EQ(commands, m_edit.m_commands);
 
-    m_app.SetWindowAcceleratorTable(m_frame.m_hWnd, nullptr);
+    m_app->SetWindowAcceleratorTable(m_frame.m_hWnd, nullptr);
     m_edit.SetCaret(0);
     m_edit.SendMessage(WM_KEYDOWN, VK_DELETE, 1);
     EXPECT_EQ(CString(L"bc"), Text());
