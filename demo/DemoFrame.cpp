@@ -5,6 +5,7 @@ namespace {
 const UINT kPanelCommand = 100; // + panel index
 const UINT kExitCommand = 99;
 const UINT kFirstPanelId = 10;
+const UINT_PTR kRaiseOwnedTimer = 1;
 const int kClientWidth = 600;
 const int kClientHeight = 360;
 
@@ -14,6 +15,7 @@ BEGIN_MESSAGE_MAP(CDemoFrame, CWnd)
     ON_WM_SIZE()
     ON_WM_ACTIVATE()
     ON_WM_DESTROY()
+    ON_MESSAGE(WM_TIMER, OnRaiseOwned)
 END_MESSAGE_MAP()
 
 BOOL CDemoFrame::CreateFrame()
@@ -87,8 +89,29 @@ void CDemoFrame::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
         return;
     }
     CWnd::OnActivate(nState, pWndOther, bMinimized);
+    SetTimer(kRaiseOwnedTimer, 100, nullptr);
     if (m_hWndLastFocus && ::IsWindow(m_hWndLastFocus) && ::IsChild(m_hWnd, m_hWndLastFocus))
         ::SetFocus(m_hWndLastFocus);
+}
+
+// Wine lets the frame rise above the windows it owns when it is activated
+// through the focus (a modeless find dialog whose editor took the focus back),
+// once the X server has restacked it; Windows keeps owned windows above their
+// owner. They are raised again a moment after each activation.
+LRESULT CDemoFrame::OnRaiseOwned(WPARAM wParam, LPARAM)
+{
+    if (wParam != kRaiseOwnedTimer)
+        return Default();
+    KillTimer(kRaiseOwnedTimer);
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM owner) -> BOOL {
+            if (::GetWindow(hWnd, GW_OWNER) == reinterpret_cast<HWND>(owner) && ::IsWindowVisible(hWnd))
+                ::SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(m_hWnd));
+    return 0;
 }
 
 void CDemoFrame::OnDestroy()

@@ -18,6 +18,7 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg void OnDestroy();
+    afx_msg LRESULT OnRaiseOwned(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     std::vector<std::unique_ptr<CDemoPanel>> m_panels;

@@ -2,6 +2,7 @@
 
 #include "demo/EditorPanel.h"
 #include "demo/NumericPanel.h"
+#include "demo/ShaderPanel.h"
 #include "demo/VariablePanel.h"
 #include "demo/TexturePanel.h"
 
@@ -18,6 +19,7 @@ CDemoPanel* Make()
 const DemoPanelFactory kDemoPanels[] = {
     &Make<CNumericPanel>,
     &Make<CEditorPanel>,
+    &Make<CShaderPanel>,
     &Make<CVariablePanel>,
     &Make<CTexturePanel>,
     nullptr,

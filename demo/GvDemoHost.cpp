@@ -4,7 +4,7 @@
 //   GvDemoHost.exe --dump-on-request DIR
 //                                      interactive; saves what it painted on request
 #include <cwchar>
-#include "GvApplication.h"
+#include "demo/DemoApplication.h"
 #include "demo/DemoFrame.h"
 #include "demo/Screenshot.h"
 #include <shellapi.h>
@@ -27,8 +27,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
         }
     }
 
-    // The host the controls report to (getGvApp): undo, plug-ins, the main window.
-    GvApplication application;
+    // The host the controls report to (getGvApp): undo, plug-ins, the main
+    // window, the status text.
+    CDemoApplication application;
     CDemoFrame frame;
     if (!frame.CreateFrame()) {
         LocalFree(argv);

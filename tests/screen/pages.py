@@ -17,6 +17,12 @@ SLIDER_CLAMPED = 1006
 SLIDER_DISABLED = 1010
 SLIDER_BUTTON_X = -8  # inside the button at the right end of a slider edit
 
+# The shader workbench (demo/ShaderPanel.h); the find dialog's own buttons.
+SHADER_FILE = 1100
+SHADER_EDITOR = 1102
+FIND_NEXT = 1
+FIND_CANCEL = 2
+
 PAGES = [
     ('numeric', [
         ('page', [], {}),
@@ -32,6 +38,19 @@ PAGES = [
         ('popup-reopened', [Click(SLIDER_CLAMPED, x=SLIDER_BUTTON_X)], {'popups': 1}),
         ('popup-closed-by-click', [Click(SLIDER_CLAMPED, x=SLIDER_BUTTON_X)], {}),
         ('disabled-clicked', [Click(SLIDER_DISABLED, x=SLIDER_BUTTON_X)], {'changes': False}),
+    ]),
+    ('shader', [
+        ('page', [], {}),
+        ('typed', [Click(SHADER_EDITOR, x=60, y=8), Type('float ')], {}),
+        ('undone', [Key('ctrl+z')], {}),
+        ('find-open', [Key('ctrl+f'), Type('float')], {'popups': 1}),
+        ('find-next', [Click(FIND_NEXT)], {'popups': 1}),
+        ('find-closed', [Click(FIND_CANCEL)], {}),
+        ('menu-open', [Click(SHADER_EDITOR, x=120, y=60, button=3)], {'popups': 1}),
+        ('menu-closed', [Key('Escape')], {}),
+        ('asm-chosen', [Click(SHADER_FILE), Key('Home', 'Down', 'Down', 'Return')], {}),
+        ('asm-over', [Click(SHADER_EDITOR, x=20, y=-30), Key('ctrl+End', 'Return')] +
+         [Type('mad r0, r0, c1, r0'), Key('Return')] * 4, {}),
     ]),
     ('texture', [
         ('page', [], {}),

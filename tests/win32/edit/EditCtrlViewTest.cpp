@@ -172,29 +172,6 @@ TEST_F(EditCtrlViewTest, SetFontChangesTheRowHeight)
     ::DeleteObject(hBig);
 }
 
-namespace {
-
-// The text a metafile draws, one string per text record.
-std::vector<std::wstring> TextOf(HENHMETAFILE metafile)
-{
-    std::vector<std::wstring> texts;
-    ::EnumEnhMetaFile(
-        nullptr, metafile,
-        [](HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) -> int {
-            if (record->iType == EMR_EXTTEXTOUTW) {
-                const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
-                const auto* chars =
-                    reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) + text->emrtext.offString);
-                reinterpret_cast<std::vector<std::wstring>*>(data)->emplace_back(chars, text->emrtext.nChars);
-            }
-            return 1;
-        },
-        &texts, nullptr);
-    return texts;
-}
-
-} // namespace
-
 TEST_F(EditCtrlViewTest, PrintsEveryRowOnceInPagesOfTheDevice)
 {
     CString text;
@@ -221,7 +198,7 @@ TEST_F(EditCtrlViewTest, PrintsEveryRowOnceInPagesOfTheDevice)
         page.Attach(::CreateEnhMetaFileW(reference, nullptr, nullptr, L"ShaderCode\0\0"));
         m_edit.OnPrint(&page, &info);
         HENHMETAFILE metafile = ::CloseEnhMetaFile(page.Detach());
-        const std::vector<std::wstring> texts = TextOf(metafile);
+        const std::vector<std::wstring> texts = MetafileTexts(metafile);
         ::DeleteEnhMetaFile(metafile);
         if (info.m_nCurPage == 1) {
             firstPageRows = texts.size();

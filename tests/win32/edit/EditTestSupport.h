@@ -17,9 +17,11 @@ public:
     using CBCGPEditCtrl::m_nTotalLines;
 };
 
-// A 400 x 300 frame holding a 360 x 240 editor in a Courier New font whose
-// metrics the tests use to find rows and columns.
-class EditCtrlTest : public Win32WindowTest
+// A 400 x 300 frame holding a 360 x 240 editor (CBCGPEditCtrl or a class
+// over it) in a Courier New font whose metrics the tests use to find rows and
+// columns.
+template <class Ctrl>
+class EditCtrlFixture : public Win32WindowTest
 {
 protected:
     void SetUp() override
@@ -88,8 +90,29 @@ protected:
         EXPECT_EQ(caret, m_edit.GetCurOffset());
     }
 
-    CTestEditCtrl m_edit;
+    Ctrl m_edit;
     HFONT m_hFont = nullptr;
     int m_lineHeight = 0;
     int m_charWidth = 0;
 };
+
+using EditCtrlTest = EditCtrlFixture<CTestEditCtrl>;
+
+// The text a metafile draws, one string per text record.
+inline std::vector<std::wstring> MetafileTexts(HENHMETAFILE metafile)
+{
+    std::vector<std::wstring> texts;
+    ::EnumEnhMetaFile(
+        nullptr, metafile,
+        [](HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) -> int {
+            if (record->iType == EMR_EXTTEXTOUTW) {
+                const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
+                const auto* chars =
+                    reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) + text->emrtext.offString);
+                reinterpret_cast<std::vector<std::wstring>*>(data)->emplace_back(chars, text->emrtext.nChars);
+            }
+            return 1;
+        },
+        &texts, nullptr);
+    return texts;
+}
