@@ -14,19 +14,22 @@ endfunction()
 
 function(gv_install_package)
   if(WIN32)
-    set(targets GvCore GvUtilities GvGfxUtil GvMfc GvMFCUtilities)
+    set(targets GvCore GvUtilities GvGfxUtil GvMfc GvEdit GvMFCUtilities)
     gv_add_version_resource(GvCore "GvMFCUtilities host core stand-in")
     gv_add_version_resource(GvUtilities "GvMFCUtilities host utilities stand-in")
     gv_add_version_resource(GvGfxUtil "GvMFCUtilities host graphics stand-in")
     gv_add_version_resource(GvMfc "GvMFCUtilities MFC-compatible layer")
+    gv_add_version_resource(GvEdit "GvMFCUtilities editor control")
     gv_add_version_resource(GvMFCUtilities "GvMFCUtilities controls and shader parsers")
     # The headers are written for the wide-character build this one is.
     target_compile_definitions(GvMfc INTERFACE $<INSTALL_INTERFACE:UNICODE> $<INSTALL_INTERFACE:_UNICODE>
                                                $<INSTALL_INTERFACE:NOMINMAX>)
     install(DIRECTORY ${GV_ROOT}/include/ ${GV_ROOT}/host_interfaces/ DESTINATION include FILES_MATCHING PATTERN "*.h")
+    # The editor's text core and its window's private part stay inside GvEdit.dll.
     foreach(dir platform numeric color shader_editor variable_editors window_utils resources)
       if(EXISTS ${GV_ROOT}/${dir})
-        install(DIRECTORY ${GV_ROOT}/${dir}/ DESTINATION include/${dir} FILES_MATCHING PATTERN "*.h")
+        install(DIRECTORY ${GV_ROOT}/${dir}/ DESTINATION include/${dir} FILES_MATCHING PATTERN "*.h"
+                REGEX "/edit/core$" EXCLUDE PATTERN "EditCtrlImpl.h" EXCLUDE)
       endif()
     endforeach()
   else()

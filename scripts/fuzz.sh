@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs each libFuzzer target for SECONDS (default 30), one after another, at
 # low priority: scripts/fuzz.sh [SECONDS] [TARGET...]. Targets: fuzz_parse,
-# fuzz_keyword_loader, fuzz_dds, fuzz_texture (all when none is named).
+# fuzz_keyword_loader, fuzz_dds, fuzz_texture, fuzz_syntax_settings (all when
+# none is named).
 # The corpus grows in build/fuzz/corpus/ from seeds made out of data/; a
 # finding is written to build/fuzz/findings/ and fails the run. GV_FUZZ_RUNS
 # ends each target after that many executions when that comes first.
@@ -11,7 +12,7 @@ cd "$root"
 seconds=${1:-30}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_parse fuzz_keyword_loader fuzz_dds fuzz_texture)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_parse fuzz_keyword_loader fuzz_dds fuzz_texture fuzz_syntax_settings)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz

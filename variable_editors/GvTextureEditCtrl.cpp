@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <shellapi.h>
 #include <string>
+#include <vector>
 #include "host_interfaces/GvCore.h"
 #include "host_interfaces/GvGfxUtil.h"
 #include "include/GvMessages.h"
@@ -17,8 +18,6 @@ namespace {
 const GvGuid kTextureViewerPlugIn = {0x047C91D6, 0x73F9, 0x4E64, {0xAE, 0x72, 0x20, 0x76, 0x07, 0xE5, 0x21, 0x23}};
 // The host's texture editor, started by Browse.
 const GvGuid kTextureEditorPlugIn = {0xF35B195D, 0xB325, 0x4365, {0x9E, 0x21, 0x67, 0xC1, 0xD0, 0x8B, 0x04, 0x02}};
-
-const int kMaxDropPath = 2047;
 
 CString Number(int value)
 {
@@ -581,13 +580,23 @@ void CGvTextureEditCtrl::OnSize(UINT nType, int cx, int cy)
     UpdateTexture(false);
 }
 
+namespace {
+
+// A dropped path, whole however long: a cut path could name another file.
+std::u16string DroppedPath(HDROP drop, UINT index)
+{
+    std::wstring path(::DragQueryFileW(drop, index, nullptr, 0), L'\0');
+    ::DragQueryFileW(drop, index, path.data(), static_cast<UINT>(path.size() + 1));
+    return std::u16string(path.begin(), path.end());
+}
+
+} // namespace
+
 void CGvTextureEditCtrl::OnDropFiles(HDROP hDropInfo)
 {
     const UINT count = ::DragQueryFileW(hDropInfo, 0xFFFFFFFF, nullptr, 0);
-    wchar_t path[kMaxDropPath + 1];
     for (UINT i = 0; i < count; ++i) {
-        ::DragQueryFileW(hDropInfo, i, path, kMaxDropPath + 1);
-        if (GvIsWorkspaceFile(reinterpret_cast<const unsigned short*>(path))) {
+        if (GvIsWorkspaceFile(reinterpret_cast<const unsigned short*>(DroppedPath(hDropInfo, i).c_str()))) {
             ::PostMessageW(getGvApp()->GetMainWindow(), WM_DROPFILES, reinterpret_cast<WPARAM>(hDropInfo), 0);
             return;
         }
@@ -597,18 +606,21 @@ void CGvTextureEditCtrl::OnDropFiles(HDROP hDropInfo)
     IGvApplication* app = getGvApp();
     const int kind = m_texture->GetTexture()->GetTextureType();
     for (UINT i = 0; i < count; ++i) {
-        ::DragQueryFileW(hDropInfo, i, path, kMaxDropPath + 1);
-        const auto* full = reinterpret_cast<const unsigned short*>(path);
-        unsigned short relative[kMaxDropPath + 1];
-        GvCalculateRelativePath(relative, full, kMaxDropPath);
-        if (!app->AcceptTextureFile(kind, full))
+        const std::u16string path = DroppedPath(hDropInfo, i);
+        const auto* full = reinterpret_cast<const unsigned short*>(path.c_str());
+        // Each name of the base can become "..\" in the relative form.
+        const unsigned short* base = GvGetBaseDirectory();
+        const int baseChars = base ? GvStrLenW(base) : 0;
+        std::vector<unsigned short> relative(path.size() + 3 * static_cast<size_t>(baseChars) + 2);
+        if (!GvCalculateRelativePath(relative.data(), full, static_cast<int>(relative.size()))
+            || !app->AcceptTextureFile(kind, full))
             continue;
         const unsigned short* current = m_texture->GetFileName();
-        if (!current || GvStrCmpW(relative, current, -1) != 0) {
+        if (!current || GvStrCmpW(relative.data(), current, -1) != 0) {
             app->AddUndoOp(new GvUpdateNodeUndoOp(m_texture));
             app->UpdateUndoState();
             app->SetModified(true);
-            m_texture->SetFileName(relative, true);
+            m_texture->SetFileName(relative.data(), true);
             app->NotifyNodeChanged(1, m_texture, nullptr, nullptr);
             UpdateTexture(true);
         }

@@ -1,5 +1,5 @@
-// A host window with the library's value controls, built against the
-// installed package.
+// A host window with the library's value controls and the editor control,
+// built against the installed package.
 //   GvExampleHost.exe           shows the window until it is closed
 //   GvExampleHost.exe --check   creates the controls, checks that they show
 //                               their values, prints them and exits (0: all
@@ -7,11 +7,13 @@
 #include <cstdio>
 #include <cwchar>
 #include "GvNumeric.h"
+#include "platform/edit/BCGPEditCtrl.h"
 
 namespace {
 
 const UINT kSliderId = 100;
 const UINT kNumberId = 101;
+const UINT kEditorId = 102;
 
 class CExampleFrame : public CWnd
 {
@@ -30,6 +32,9 @@ public:
         if (!m_number.CreateEx(WS_EX_CLIENTEDGE, L"EDIT", L"", style, CRect(20, 60, 200, 82), this, kNumberId))
             return FALSE;
         m_number.SetData(-3.5f, 3, true);
+        if (!m_editor.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(210, 20, 340, 82), this, kEditorId))
+            return FALSE;
+        m_editor.InsertText(L"float4 c;");
         // The colour picker (CGvColorPickerCtrl) goes here, at (20, 100),
         // once the colour controls are part of the package.
         return TRUE;
@@ -37,6 +42,7 @@ public:
 
     CGvSliderEdit m_slider;
     CGvNumericEdit m_number;
+    CBCGPEditCtrl m_editor;
 
 protected:
     afx_msg void OnDestroy() { PostQuitMessage(0); }
@@ -71,6 +77,7 @@ int main(int argc, char** argv)
     bool ok = Shows(frame.m_slider, L"0.25") && Shows(frame.m_number, L"-3.500");
     frame.m_slider.SetNumericValue(0.75f);
     ok = Shows(frame.m_slider, L"0.75") && ok;
+    ok = Shows(frame.m_editor, L"float4 c;") && ok;
     // Same window width: the slider button takes its part of the slider edit.
     CRect sliderClient, numberClient;
     frame.m_slider.GetClientRect(&sliderClient);

@@ -23,6 +23,7 @@ def fill(target, files):
 fill("fuzz_keyword_loader", sorted((data / "keywords").glob("*.kwd")))
 fill("fuzz_dds", sorted((data / "textures").glob("*.dds")))
 fill("fuzz_texture", sorted((data / "textures").iterdir()))
+fill("fuzz_syntax_settings", sorted((data / "syntax").glob("*.xml")))
 
 folder = out / "fuzz_parse"
 folder.mkdir(parents=True, exist_ok=True)

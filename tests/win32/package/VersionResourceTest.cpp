@@ -24,7 +24,7 @@ std::wstring QueryString(const std::wstring& file, const wchar_t* name)
 
 TEST(VersionResourceTest, EveryDllCarriesTheProjectVersion)
 {
-    for (const wchar_t* dll : {L"GvCore", L"GvUtilities", L"GvGfxUtil", L"GvMfc", L"GvMFCUtilities"}) {
+    for (const wchar_t* dll : {L"GvCore", L"GvUtilities", L"GvGfxUtil", L"GvMfc", L"GvEdit", L"GvMFCUtilities"}) {
         const std::wstring file = std::wstring(dll) + L".dll";
         EXPECT_EQ(GV_PROJECT_VERSION, QueryString(file, L"FileVersion")) << file;
         EXPECT_EQ(GV_PROJECT_VERSION, QueryString(file, L"ProductVersion")) << file;

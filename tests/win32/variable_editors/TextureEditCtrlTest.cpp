@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
+#include <cstring>
 #include <string>
 #include <vector>
 #include "GvApplication.h"
@@ -333,6 +334,50 @@ TEST_F(TextureEditCtrlTest, Drops)
 
     ASSERT_TRUE(m_app.Undo());
     EXPECT_EQ(32, texture.GetTexture()->GetLevelWidth(0));
+}
+
+// The sample named through "./" steps so that the whole path has length
+// units: the emulator folds the steps before the file system sees them.
+std::wstring LongPath(const char* name, size_t length)
+{
+    std::wstring path = Wide(SamplePath(""));
+    if ((length - path.size() - strlen(name)) % 2)
+        path += L"x/../";
+    while (path.size() + strlen(name) < length)
+        path += L"./";
+    return path + Wide(SamplePath(name)).substr(Wide(SamplePath("")).size());
+}
+
+TEST_F(TextureEditCtrlTest, LongDroppedPathsAreReadWhole)
+{
+    GvSetBaseDirectory(Units(SamplePath("")));
+    GvTextureVariable texture;
+    Load(texture, "mips_bgra.dds");
+    Make(&texture);
+    const std::u16string loaded = ::Text(texture.GetFileName());
+
+    // A workspace is known by the end of its name, past any short buffer.
+    HDROP workspace = MakeDrop({L"C:\\scenes\\" + std::wstring(4096 - 14, L'w') + L".GVX"});
+    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(workspace), 0);
+    AfxPumpPendingMessages();
+    EXPECT_EQ(1u, m_frame.m_drops.size());
+    ::GlobalFree(workspace);
+
+    // Paths whose first 2,047 units name a picture but whose whole name does
+    // not are refused; a 4,096-unit path naming one is taken.
+    const std::wstring gradient = LongPath("gradient.png", 2047);
+    HDROP refused = MakeDrop({gradient + L"x", gradient + std::wstring(40000, L'x')});
+    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(refused), 0);
+    EXPECT_EQ(loaded, ::Text(texture.GetFileName()));
+    EXPECT_EQ(0, m_app.GetUndoCount());
+    ::GlobalFree(refused);
+
+    HDROP taken = MakeDrop({LongPath("gradient.png", 4096)});
+    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(taken), 0);
+    EXPECT_EQ(u"gradient.png", ::Text(texture.GetFileName()));
+    EXPECT_EQ(1, m_app.GetUndoCount());
+    EXPECT_EQ(CString(L"Dimensions: 24 x 12"), Text(IDC_GV_TEXTURE_DIMENSIONS_LABEL));
+    ::GlobalFree(taken);
 }
 
 TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLines)
