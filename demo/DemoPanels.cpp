@@ -1,5 +1,6 @@
 #include "demo/DemoPanel.h"
 
+#include "demo/ColorPanel.h"
 #include "demo/NumericPanel.h"
 
 namespace {
@@ -14,5 +15,6 @@ CDemoPanel* Make()
 
 const DemoPanelFactory g_demoPanels[] = {
     &Make<CNumericPanel>,
+    &Make<CColorPanel>,
     nullptr,
 };
