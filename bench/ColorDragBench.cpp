@@ -7,8 +7,6 @@
 #include <cstdio>
 #include "GvColor.h"
 #include "GvCore.h"
-#include "color/WheelGeometry.h"
-#include "platform/mfc/MfcPortableTypes.h"
 #include "resources/GvMFCUtilitiesRes.h"
 
 namespace {
@@ -39,25 +37,17 @@ double Drag(HWND hWnd, PointAt pointAt)
     return (Seconds() - start) * 1e6 / kSteps;
 }
 
-double Baseline(HWND hWheel, const float* rgb)
+double Baseline(HWND hWheel)
 {
     CRect client;
     ::GetClientRect(hWheel, &client);
-    GvGradientVertex hexagon[7];
-    GvWheelHexagon(GvWheelGeometryOf(ToGvRect(client)), GvColorValue(rgb), hexagon);
-    TRIVERTEX vertices[7];
-    for (int i = 0; i < 7; ++i)
-        vertices[i] = {hexagon[i].x, hexagon[i].y, hexagon[i].red, hexagon[i].green, hexagon[i].blue, 0};
-    GRADIENT_TRIANGLE triangles[6];
-    for (int i = 0; i < 6; ++i)
-        triangles[i] = {GvWheelTriangles[i][0], GvWheelTriangles[i][1], GvWheelTriangles[i][2]};
     HDC dc = ::GetDC(hWheel);
     HDC memory = ::CreateCompatibleDC(dc);
     HBITMAP bitmap = ::CreateCompatibleBitmap(dc, client.Width(), client.Height());
     HGDIOBJ old = ::SelectObject(memory, bitmap);
     const double start = Seconds();
     for (int i = 0; i < kSteps; ++i) {
-        ::GradientFill(memory, vertices, 7, triangles, 6, GRADIENT_FILL_TRIANGLE);
+        FillColorHexagon(*CDC::FromHandle(memory), client, 1.0f);
         ::BitBlt(dc, 0, 0, client.Width(), client.Height(), memory, 0, 0, SRCCOPY);
     }
     GdiFlush();
@@ -110,7 +100,7 @@ int main()
     ::GetClientRect(hSlider, &slider);
 
     const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    const double baseline = Baseline(hWheel, color);
+    const double baseline = Baseline(hWheel);
     const double emptyPaint = EmptyPaint(frame.m_hWnd);
     // Round and round the wheel's centre, one degree of a circle per step.
     const double wheelStep = Drag(hWheel, [&](int i) {

@@ -5,14 +5,10 @@
 #include "color/WheelGeometry.h"
 #include "platform/mfc/MfcPortableTypes.h"
 
-void PaintColorWheel(CDC& dc, const GvColorWheelPaintState& state)
+void FillColorHexagon(CDC& dc, const CRect& client, float value)
 {
-    dc.FillSolidRect(&state.client, ::GetSysColor(COLOR_BTNFACE));
-    if (!state.color)
-        return;
-    const GvWheelGeometry geometry = GvWheelGeometryOf(ToGvRect(state.client));
     GvGradientVertex hexagon[7];
-    GvWheelHexagon(geometry, GvColorValue(state.color), hexagon);
+    GvWheelHexagon(GvWheelGeometryOf(ToGvRect(client)), value, hexagon);
     TRIVERTEX vertices[7];
     for (int i = 0; i < 7; ++i)
         vertices[i] = {hexagon[i].x, hexagon[i].y, hexagon[i].red, hexagon[i].green, hexagon[i].blue, 0};
@@ -20,7 +16,15 @@ void PaintColorWheel(CDC& dc, const GvColorWheelPaintState& state)
     for (int i = 0; i < 6; ++i)
         triangles[i] = {GvWheelTriangles[i][0], GvWheelTriangles[i][1], GvWheelTriangles[i][2]};
     dc.GradientFill(vertices, 7, triangles, 6, GRADIENT_FILL_TRIANGLE);
+}
 
+void PaintColorWheel(CDC& dc, const GvColorWheelPaintState& state)
+{
+    dc.FillSolidRect(&state.client, ::GetSysColor(COLOR_BTNFACE));
+    if (!state.color)
+        return;
+    FillColorHexagon(dc, state.client, GvColorValue(state.color));
+    const GvWheelGeometry geometry = GvWheelGeometryOf(ToGvRect(state.client));
     const GvWheelMarker marker = GvWheelMarkerOf(geometry, state.color);
     if (!marker.visible)
         return;

@@ -43,3 +43,5 @@ struct GvColorWheelPaintState
     const float* color;
 };
 GVMFCUTILITIES_API void PaintColorWheel(CDC& dc, const GvColorWheelPaintState& state);
+// The hexagon alone at a value, with one GradientFill call.
+GVMFCUTILITIES_API void FillColorHexagon(CDC& dc, const CRect& client, float value);
