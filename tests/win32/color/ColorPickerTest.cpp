@@ -10,9 +10,11 @@ class CTestPicker : public CGvColorPickerCtrl
 {
 public:
     using CGvColorPickerCtrl::m_alphaEdit;
+    using CGvColorPickerCtrl::m_alphaSlider;
     using CGvColorPickerCtrl::m_blueEdit;
     using CGvColorPickerCtrl::m_color;
     using CGvColorPickerCtrl::m_colorButton;
+    using CGvColorPickerCtrl::m_colorTypeCombo;
     using CGvColorPickerCtrl::m_floatingPointCheck;
     using CGvColorPickerCtrl::m_greenEdit;
     using CGvColorPickerCtrl::m_greenSlider;
@@ -236,6 +238,43 @@ TEST_F(ColorPickerTest, SwatchClickTogglesTheViewAndTellsTheParent)
     m_picker->GetClientRect(&client);
     EXPECT_EQ(CRect(0, 0, 255, 300), client); // the large view keeps the size the host gave it
     EXPECT_TRUE(m_picker->m_wheel.IsWindowVisible());
+}
+
+TEST_F(ColorPickerTest, SmallViewTipsShowTheChannelValueAndTrackingSizesFollowTheView)
+{
+    float color[4] = {0.2f, 0.4f, 0.6f, 1.0f};
+    ASSERT_TRUE(CreatePicker(*m_picker, color, nullptr));
+    const auto askTip = [&](CWnd& slider) {
+        CRect r;
+        slider.GetWindowRect(&r);
+        ::SetCursorPos(r.CenterPoint().x, r.CenterPoint().y);
+        NMTTDISPINFOW info = {};
+        info.hdr.hwndFrom = m_picker->m_toolTip.m_hWnd;
+        info.hdr.idFrom = reinterpret_cast<UINT_PTR>(slider.m_hWnd);
+        info.hdr.code = TTN_GETDISPINFOW;
+        m_picker->SendMessage(WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+        return CString(info.szText);
+    };
+    EXPECT_EQ(CString(), askTip(m_picker->m_greenSlider)); // the large view shows the edits instead
+
+    MINMAXINFO large = {};
+    m_picker->SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&large));
+    EXPECT_EQ(::GetSystemMetrics(SM_CYSCREEN), large.ptMaxTrackSize.y);
+
+    m_picker->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_GV_COLOR_BUTTON, BN_CLICKED),
+                          reinterpret_cast<LPARAM>(m_picker->m_colorButton.m_hWnd));
+    EXPECT_EQ(CString(L"102"), askTip(m_picker->m_greenSlider));
+    EXPECT_EQ(CString(L"255"), askTip(m_picker->m_alphaSlider));
+
+    MINMAXINFO small = {};
+    m_picker->SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&small));
+    CRect alpha;
+    m_picker->m_alphaSlider.GetWindowRect(&alpha);
+    m_picker->ScreenToClient(&alpha);
+    EXPECT_EQ(alpha.left + 32, small.ptMinTrackSize.x); // the control has no border
+    EXPECT_EQ(alpha.bottom, small.ptMinTrackSize.y);
+    EXPECT_EQ(alpha.bottom, small.ptMaxTrackSize.y); // the small view stretches sideways only
+    EXPECT_EQ(::GetSystemMetrics(SM_CXSCREEN), small.ptMaxTrackSize.x);
 }
 
 } // namespace

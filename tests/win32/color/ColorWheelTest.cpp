@@ -107,4 +107,20 @@ TEST_F(ColorWheelTest, PickOnBlackStaysBlackButIsStillReported)
     EXPECT_EQ(0.0f, m_rgb[0] + m_rgb[1] + m_rgb[2]);
 }
 
+TEST_F(ColorWheelTest, PrintClientDrawsTheSamePictureIntoTheGivenDC)
+{
+    CClientDC screen(&m_wheel);
+    CDC memory;
+    memory.CreateCompatibleDC(&screen);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&screen, 100, 100);
+    CBitmap* pOld = memory.SelectObject(&bitmap);
+    memory.FillSolidRect(0, 0, 100, 100, RGB(1, 2, 3));
+    m_wheel.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.m_hDC), PRF_CLIENT);
+    EXPECT_EQ(kBlack, memory.GetPixel(99, 50));
+    EXPECT_EQ(kBlack, memory.GetPixel(94, 50));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), memory.GetPixel(2, 2));
+    memory.SelectObject(pOld);
+}
+
 } // namespace
