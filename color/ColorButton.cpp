@@ -43,6 +43,8 @@ void CColorButton::ResetColor()
 
 void CColorButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
+    if (!lpDrawItemStruct)
+        return;
     CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
     const UINT state = lpDrawItemStruct->itemState;
     const CRect item(lpDrawItemStruct->rcItem);

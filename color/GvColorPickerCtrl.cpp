@@ -147,7 +147,8 @@ void CGvColorPickerCtrl::DoDataExchange(CDataExchange* pDX)
 
 BOOL CGvColorPickerCtrl::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    if (!CDialog::OnInitDialog())
+        return FALSE; // a control of the template is missing: the creation fails
     m_floatingPointCheck.SetCheck(m_floatingPoint ? BST_CHECKED : BST_UNCHECKED);
     const bool checked = m_floatingPointCheck.GetCheck() == BST_CHECKED;
     m_displayScale = checked ? 1.0f : 255.0f;

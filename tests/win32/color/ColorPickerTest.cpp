@@ -217,15 +217,9 @@ TEST_F(ColorPickerTest, SwatchClickTogglesTheViewAndTellsTheParent)
     EXPECT_FALSE(m_picker->m_redEdit.IsWindowVisible());
     EXPECT_TRUE(m_picker->m_redSlider.IsWindowVisible());
 
-    wchar_t tip[80] = L"";
-    TTTOOLINFOW info = {};
-    info.cbSize = TTTOOLINFOW_V1_SIZE;
-    info.hwnd = m_picker->m_hWnd;
-    info.uFlags = TTF_IDISHWND;
-    info.uId = reinterpret_cast<UINT_PTR>(m_picker->m_colorButton.m_hWnd);
-    info.lpszText = tip;
-    m_picker->m_toolTip.SendMessage(TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&info));
-    EXPECT_STREQ(L"Large View", tip);
+    CString tip;
+    m_picker->m_toolTip.GetText(tip, &m_picker->m_colorButton);
+    EXPECT_EQ(CString(L"Large View"), tip);
 
     // The swatch's edge is raised now: light top-left outer line.
     CRect swatch;
