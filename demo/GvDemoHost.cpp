@@ -1,6 +1,8 @@
 // GvDemoHost: the library's controls in a real application window.
 //   GvDemoHost.exe                     interactive, until the window is closed
 //   GvDemoHost.exe --screenshot DIR    saves every panel as PNG into DIR, exits
+//   GvDemoHost.exe --dump-on-request DIR
+//                                      interactive; saves what it painted on request
 #include <cwchar>
 #include "demo/DemoFrame.h"
 #include "demo/Screenshot.h"
@@ -11,11 +13,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     LPCWSTR screenshotDir = nullptr;
+    LPCWSTR dumpDir = nullptr;
     for (int i = 1; argv && i < argc; ++i) {
         if (std::wcscmp(argv[i], L"--screenshot") == 0 && i + 1 < argc) {
             screenshotDir = argv[++i];
+        } else if (std::wcscmp(argv[i], L"--dump-on-request") == 0 && i + 1 < argc) {
+            dumpDir = argv[++i];
         } else {
-            std::fwprintf(stderr, L"usage: GvDemoHost [--screenshot DIR]\n");
+            std::fwprintf(stderr, L"usage: GvDemoHost [--screenshot DIR | --dump-on-request DIR]\n");
             LocalFree(argv);
             return 2;
         }
@@ -35,6 +40,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
         result = GvSaveDemoScreenshots(frame, screenshotDir) ? 0 : 1;
         frame.DestroyWindow();
     } else {
+        if (dumpDir)
+            GvServeDumpRequests(frame, dumpDir);
         result = AfxRunMessageLoop();
     }
     LocalFree(argv);

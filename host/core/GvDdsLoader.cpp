@@ -39,12 +39,6 @@ enum : uint32_t
     DX10_MISC_TEXTURECUBE = 0x4,
 };
 
-uint32_t Read32(const uint8_t* p)
-{
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16
-           | static_cast<uint32_t>(p[3]) << 24;
-}
-
 struct MaskFormat
 {
     uint32_t m_flags; // DDPF_RGB, DDPF_LUMINANCE or DDPF_ALPHA
@@ -72,10 +66,10 @@ const MaskFormat kMaskFormats[] = {
 
 GvPixelFormatType FormatFromMasks(const uint8_t* pf)
 {
-    const uint32_t flags = Read32(pf + 4);
-    const uint32_t bits = Read32(pf + 12);
-    const uint32_t r = Read32(pf + 16), g = Read32(pf + 20), b = Read32(pf + 24);
-    const uint32_t a = (flags & (DDPF_ALPHAPIXELS | DDPF_ALPHA)) ? Read32(pf + 28) : 0;
+    const uint32_t flags = GvRead32(pf + 4);
+    const uint32_t bits = GvRead32(pf + 12);
+    const uint32_t r = GvRead32(pf + 16), g = GvRead32(pf + 20), b = GvRead32(pf + 24);
+    const uint32_t a = (flags & (DDPF_ALPHAPIXELS | DDPF_ALPHA)) ? GvRead32(pf + 28) : 0;
     const uint32_t kind = flags & (DDPF_RGB | DDPF_LUMINANCE | DDPF_ALPHA);
     for (const MaskFormat& f : kMaskFormats)
         if (kind == f.m_flags && bits == f.m_bits && r == f.m_r && g == f.m_g && b == f.m_b && a == f.m_a)
@@ -132,12 +126,12 @@ GvTexture* GvLoadDdsTexture(const uint8_t* data, size_t size, GvTextureLoadError
         return Fail(error, GV_LOAD_TRUNCATED);
     const uint8_t* header = data + kMagicSize;
     const uint8_t* pf = header + 72;
-    if (Read32(header) != kHeaderSize || Read32(pf) != 32)
+    if (GvRead32(header) != kHeaderSize || GvRead32(pf) != 32)
         return Fail(error, GV_LOAD_CORRUPT);
-    const uint32_t flags = Read32(header + 4);
-    const uint32_t height = Read32(header + 8), width = Read32(header + 12), depthField = Read32(header + 20);
-    const uint32_t mipField = Read32(header + 24);
-    const uint32_t caps2 = Read32(header + 108);
+    const uint32_t flags = GvRead32(header + 4);
+    const uint32_t height = GvRead32(header + 8), width = GvRead32(header + 12), depthField = GvRead32(header + 20);
+    const uint32_t mipField = GvRead32(header + 24);
+    const uint32_t caps2 = GvRead32(header + 108);
     if (!(flags & DDSD_WIDTH) || !(flags & DDSD_HEIGHT) || width == 0 || height == 0)
         return Fail(error, GV_LOAD_CORRUPT);
 
@@ -151,20 +145,20 @@ GvTexture* GvLoadDdsTexture(const uint8_t* data, size_t size, GvTextureLoadError
         return Fail(error, GV_LOAD_UNSUPPORTED);
 
     GvPixelFormatType format = GV_FORMAT_UNKNOWN;
-    const uint32_t pfFlags = Read32(pf + 4);
+    const uint32_t pfFlags = GvRead32(pf + 4);
     if (pfFlags & DDPF_FOURCC) {
-        const uint32_t fourCC = Read32(pf + 8);
+        const uint32_t fourCC = GvRead32(pf + 8);
         if (fourCC == FOURCC_DX10) {
             if (size < offset + kDx10Size)
                 return Fail(error, GV_LOAD_TRUNCATED);
             const uint8_t* dx10 = data + offset;
             offset += kDx10Size;
-            format = FormatFromDxgi(Read32(dx10));
-            if (Read32(dx10 + 12) != 1)
+            format = FormatFromDxgi(GvRead32(dx10));
+            if (GvRead32(dx10 + 12) != 1)
                 return Fail(error, GV_LOAD_UNSUPPORTED); // texture arrays
-            if (Read32(dx10 + 4) == DX10_DIMENSION_TEXTURE3D)
+            if (GvRead32(dx10 + 4) == DX10_DIMENSION_TEXTURE3D)
                 type = GV_TEXTURE_3D;
-            else if (Read32(dx10 + 8) & DX10_MISC_TEXTURECUBE)
+            else if (GvRead32(dx10 + 8) & DX10_MISC_TEXTURECUBE)
                 type = GV_TEXTURE_CUBE;
         } else if (fourCC == D3DFMT_A16B16G16R16) {
             format = GV_FORMAT_R16G16B16A16;

@@ -1,5 +1,6 @@
 #include "GvShaderTool.h"
 
+#include <cctype>
 #include <cstdio>
 #include "GvShaderParsing.h"
 #include "GvTextEncoding.h"
@@ -22,7 +23,7 @@ const ShaderModel kModels[] = {
 
 // Profiles counted with the op table of the model of their number, under
 // their own fixed limits.
-const ShaderModel kAliases[] = {{3, "vs_2_a", 0, 0, 256}, {11, "ps_2_a", 0, 0, 512}};
+const ShaderModel kAliases[] = {{3, "vs_2_a", 0, 0, 256}, {3, "vs_2_sw", 0, 0, 0}, {11, "ps_2_a", 0, 0, 512}};
 
 void AppendUnicode(std::vector<unsigned short>& out, unsigned long c)
 {
@@ -167,6 +168,32 @@ const ShaderModel* FindShaderModel(const std::string& text)
     return nullptr;
 }
 
+const ShaderModel* FindVersionModel(const std::vector<unsigned short>& text, std::string& word)
+{
+    const size_t n = text.size();
+    size_t i = 0;
+    while (i < n) {
+        const unsigned short c = text[i];
+        if (c == '/' && i + 1 < n && (text[i + 1] == '/' || text[i + 1] == '*')) {
+            const bool line = text[i + 1] == '/';
+            for (i += 2; i < n && (line ? text[i] != '\n' : !(text[i] == '*' && i + 1 < n && text[i + 1] == '/'));)
+                ++i;
+            i += line ? 1 : 2;
+        } else if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v') {
+            ++i;
+        } else {
+            break;
+        }
+    }
+    word.clear();
+    for (; i < n && text[i] < 128 && (std::isalnum(text[i]) || text[i] == '_' || text[i] == '.'); ++i)
+        word += static_cast<char>(text[i] == '.' ? '_' : text[i]);
+    // Model numbers are names for --model only.
+    if (word.empty() || std::isdigit(static_cast<unsigned char>(word[0])))
+        return nullptr;
+    return FindShaderModel(word);
+}
+
 bool ExceedsLimits(const ShaderModel& model, int alu, int tex)
 {
     return (model.aluLimit && alu > model.aluLimit) || (model.texLimit && tex > model.texLimit)
@@ -225,11 +252,21 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
         } else if (count && IsOption(arg, "--model")) {
             if (!TakeValue(args, i, "--model", value, error))
                 return false;
-            options.model = FindShaderModel(value);
-            if (!options.model) {
-                error = "unknown shader model '" + value + "' (1 to 15, or vs_1_1 ... ps_3_sw)";
+            options.model = Lower(value) == "auto" ? nullptr : FindShaderModel(value);
+            if (!options.model && Lower(value) != "auto") {
+                error = "unknown shader model '" + value + "' (auto, 1 to 15, or vs_1_1 ... ps_3_sw)";
                 return false;
             }
+        } else if (count && IsOption(arg, "--rules")) {
+            if (!TakeValue(args, i, "--rules", value, error))
+                return false;
+            if (value != "library" && value != "compiler") {
+                error = "unknown rules '" + value + "' (library or compiler)";
+                return false;
+            }
+            options.rules = value == "compiler" ? Rules::Compiler : Rules::Library;
+        } else if (count && arg == "--lines") {
+            options.lines = true;
         } else if (count && arg == "--json") {
             options.json = true;
         } else if (count && arg == "--limits") {
@@ -239,12 +276,9 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
             return false;
         }
     }
-    if ((scan || count) && options.keywordFile.empty()) {
+    // The compiler's rules read instructions without the keyword file.
+    if ((scan || (count && options.rules == Rules::Library)) && options.keywordFile.empty()) {
         error = command + " needs --keywords KEYWORDFILE";
-        return false;
-    }
-    if (count && !options.model) {
-        error = "count needs --model N";
         return false;
     }
     if (count ? options.files.empty() : options.files.size() != 1) {
@@ -283,21 +317,39 @@ std::string KeywordsJson(const GvMFCShaderSyntaxParser& parser, bool loaded)
     return out + "]}";
 }
 
-std::string CountLine(const std::string& file, const ShaderModel& model, int alu, int tex, bool json, bool limits)
+std::string CountLine(const std::string& file, const ShaderModel& model, int alu, int tex, bool json, bool limits,
+                      Rules rules)
 {
     const bool exceeded = ExceedsLimits(model, alu, tex);
+    const bool compiler = rules == Rules::Compiler;
     if (json) {
         std::string line = "{\"file\": " + JsonQuote(file) + ", \"model\": " + std::to_string(model.number)
                            + ", \"alu\": " + std::to_string(alu) + ", \"tex\": " + std::to_string(tex);
+        if (compiler)
+            line += ", \"rules\": \"compiler\"";
         if (limits)
             line += ", \"limits\": " + LimitsJson(model) + ", \"exceeded\": " + (exceeded ? "true" : "false");
         return line + "}";
     }
     std::string line =
         file + ": " + std::to_string(alu) + " arithmetic, " + std::to_string(tex) + " texture slots (" + model.name;
+    if (compiler)
+        line += "; compiler rules";
     if (limits)
         line += "; limits: " + LimitsText(model) + (exceeded ? "; EXCEEDED" : "; within");
     return line + ")";
+}
+
+std::string SlotLine(const std::string& file, int number, int alu, int tex, int totalAlu, int totalTex,
+                     const std::string& code, bool json)
+{
+    if (json)
+        return "{\"file\": " + JsonQuote(file) + ", \"line\": " + std::to_string(number)
+               + ", \"alu\": " + std::to_string(alu) + ", \"tex\": " + std::to_string(tex)
+               + ", \"totalAlu\": " + std::to_string(totalAlu) + ", \"totalTex\": " + std::to_string(totalTex)
+               + ", \"code\": " + JsonQuote(code) + "}";
+    return file + ":" + std::to_string(number) + ": " + std::to_string(alu) + " arithmetic, " + std::to_string(tex)
+           + " texture; total " + std::to_string(totalAlu) + ", " + std::to_string(totalTex) + ": " + code;
 }
 
 const char* HelpText()
@@ -305,7 +357,8 @@ const char* HelpText()
     return "usage:\n"
            "  gvshader keywords KEYWORDFILE\n"
            "  gvshader scan --keywords KEYWORDFILE [--lang asm|hlsl|glsl|none] SHADERFILE\n"
-           "  gvshader count --keywords KEYWORDFILE --model N [--json] [--limits] SHADERFILE...\n"
+           "  gvshader count [--keywords KEYWORDFILE] [--model auto|N] [--rules library|compiler]\n"
+           "                 [--lines] [--json] [--limits] SHADERFILE...\n"
            "  gvshader --help\n"
            "\n"
            "keywords  Loads a keyword definition file and prints one JSON object:\n"
@@ -320,22 +373,52 @@ const char* HelpText()
            "          (counters reset for each file). Prints 'FILE: A arithmetic, T texture slots\n"
            "          (MODEL)', or with --json one object per line {\"file\", \"model\", \"alu\", \"tex\"}.\n"
            "          --limits adds the model's documented slot limits and the verdict.\n"
+           "          --lines first prints each line that holds code: 'FILE:LINE: A arithmetic,\n"
+           "          T texture; total A, T: CODE' (comments removed; with --json objects\n"
+           "          {\"file\", \"line\", \"alu\", \"tex\", \"totalAlu\", \"totalTex\", \"code\"});\n"
+           "          the last totals are the file's.\n"
            "\n"
-           "--model takes 1 to 15 or a name:\n"
-           "   1 vs_1_1   2 vs_2_0   3 vs_2_x (vs_2_a)   4 vs_3_0   5 vs_3_sw\n"
+           "--rules library (the default) counts as the library's assembly parser does: each\n"
+           "keyword of the keyword file (required) that names an instruction of the model\n"
+           "adds that instruction's slots from the parser's table, modifiers only where the\n"
+           "table lists them (_sat, _pp; the _x2 ... _d8 forms in ps_1_x).\n"
+           "--rules compiler counts as the shader compiler's listing states it ('approximately\n"
+           "N instruction slots used (T texture, A arithmetic)'), one instruction per line\n"
+           "(the keyword file is optional and only checked): def, dcl, label, phase and the\n"
+           "version cost nothing; modifiers (_sat, _pp, _centroid, _x2 ... _d8, in any order\n"
+           "and combination such as _sat_pp) cost what their instruction costs; a co-issued\n"
+           "ps_1_x instruction (+) costs nothing; a predicate '(p0.x)' or a listing's\n"
+           "instruction number 'N:' in front changes nothing; lrp is 1 slot in every model,\n"
+           "setp 1; macros cost their expansion (m4x4 4, m3x3 3, nrm 3, pow 3, sincos 8,\n"
+           "crs 2, dp2add 2, sgn 3, lit 3 from vs_2_0 on; vs_1_1 exp and log 10, frc 3);\n"
+           "flow control is arithmetic (if, if_cc, rep, loop, callnz, break_cc, breakp 3;\n"
+           "call, endrep, endloop 2; else, endif, break, ret 1); texture slots: texld,\n"
+           "texldb, texkill 1, texldp 1 (ps_3_0: 3), texldl 2, texldd 3, each ps_1_x texture\n"
+           "instruction 1. Vertex shader listings state only the sum.\n"
+           "\n"
+           "--model auto (the default) counts each file under the model of its own version\n"
+           "instruction, the first token after white space and // and /* */ comments\n"
+           "(vs.1.1 reads as vs_1_1); a file without one is reported and skipped (exit 2\n"
+           "once the others are counted). An explicit --model counts every file under that\n"
+           "model and warns about a file whose version instruction names another. Models\n"
+           "by number or name (version instructions by name):\n"
+           "   1 vs_1_1   2 vs_2_0   3 vs_2_x (vs_2_a, vs_2_sw)   4 vs_3_0   5 vs_3_sw\n"
            "   6 ps_1_1   7 ps_1_2   8 ps_1_3   9 ps_1_4\n"
            "  10 ps_2_0  11 ps_2_x (ps_2_a)  12 ps_2_b  13 ps_2_sw  14 ps_3_0  15 ps_3_sw\n"
+           "vs_2_a, vs_2_sw and ps_2_a count with the instructions of the model in brackets\n"
+           "and keep their own limits.\n"
            "Slot limits used by --limits: vs_1_1 128, vs_2_0, vs_2_x and vs_2_a 256, vs_3_0 512\n"
            "in all; ps_1_1 to ps_1_3 8 arithmetic + 4 texture; ps_1_4 16 + 12 (two phases of\n"
            "8 + 6); ps_2_0 64 + 32; ps_2_x 96 (its guaranteed minimum), ps_2_a, ps_2_b and\n"
-           "ps_3_0 512 in all; software models none.\n"
+           "ps_3_0 512 in all; software models (vs_2_sw, vs_3_sw, ps_2_sw, ps_3_sw) none.\n"
            "\n"
            "Shader files are read as UTF-8 (ill-formed bytes become U+FFFD); keyword files are\n"
            "8-bit text.\n"
            "\n"
            "exit status: 0 success; 1 the keyword file has a syntax error (keywords: Load\n"
-           "returned false; scan and count do nothing then); 2 usage error or a file that\n"
-           "cannot be read; 3 count --limits found a shader over its model's limits.\n";
+           "returned false; scan and count do nothing then); 2 usage error, a file that\n"
+           "cannot be read, or a file count found no model for (before 3); 3 count --limits\n"
+           "found a shader over its model's limits.\n";
 }
 
 } // namespace gvshader

@@ -26,8 +26,15 @@ struct ShaderModel
     int totalLimit;
 };
 
-// "1" to "15", a canonical name or an alias (vs_2_a, ps_2_a); null if none.
+// "1" to "15", a canonical name or an alias (vs_2_a, vs_2_sw, ps_2_a); null
+// if none.
 const ShaderModel* FindShaderModel(const std::string& text);
+
+// The shader's own version instruction: the first token after white space and
+// comments (the assembly parser's // and /* */), whose text goes to word (empty
+// when the text has no token). Null when that token names no model; the
+// dotted form vs.1.1 is read as vs_1_1.
+const ShaderModel* FindVersionModel(const std::vector<unsigned short>& text, std::string& word);
 bool ExceedsLimits(const ShaderModel& model, int alu, int tex);
 
 enum class Command
@@ -38,14 +45,24 @@ enum class Command
     Count
 };
 
+// Whose slot costs count: the library's op tables, or the compiler's as its
+// listings state them.
+enum class Rules
+{
+    Library,
+    Compiler
+};
+
 struct Options
 {
     Command command = Command::Help;
     std::string keywordFile;
     std::string language = "hlsl";
-    const ShaderModel* model = nullptr;
+    const ShaderModel* model = nullptr; // null: each file's own version line
     bool json = false;
     bool limits = false;
+    Rules rules = Rules::Library;
+    bool lines = false;
     std::vector<std::string> files;
 };
 
@@ -57,8 +74,15 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
 // in insertion order. One line, no line break.
 std::string KeywordsJson(const GvMFCShaderSyntaxParser& parser, bool loaded);
 
-// One result line of the count command, without the line break.
-std::string CountLine(const std::string& file, const ShaderModel& model, int alu, int tex, bool json, bool limits);
+// One result line of the count command, without the line break. Counts under
+// the compiler's rules say so.
+std::string CountLine(const std::string& file, const ShaderModel& model, int alu, int tex, bool json, bool limits,
+                      Rules rules = Rules::Library);
+
+// One line of count --lines: the slots of source line number (code is its
+// text without comments) and the running totals of the file up to it.
+std::string SlotLine(const std::string& file, int number, int alu, int tex, int totalAlu, int totalTex,
+                     const std::string& code, bool json);
 
 const char* HelpText();
 

@@ -7,6 +7,8 @@
 #include "GvShaderParsing.h"
 #include "GvShaderTool.h"
 #include "GvTextEncoding.h"
+#include "SlotRules.h"
+#include "ToolConsole.h"
 
 using namespace gvshader;
 
@@ -22,7 +24,7 @@ enum ExitCode
 
 bool ReadFileBytes(const std::string& path, std::string& bytes)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = OpenFile(path, "rb");
     if (!file)
         return false;
     bytes.clear();
@@ -37,7 +39,7 @@ bool ReadFileBytes(const std::string& path, std::string& bytes)
 
 int Fail(int code, const std::string& message)
 {
-    std::fprintf(stderr, "gvshader: %s\n", message.c_str());
+    WriteText(stderr, "gvshader: " + message + "\n");
     return code;
 }
 
@@ -100,7 +102,7 @@ int RunScan(const Options& options)
     if (!loaded)
         return Fail(kKeywordFileError, "keyword file '" + options.keywordFile + "' has a syntax error");
     parser->Parse(text.data(), 0, 0, static_cast<int>(text.size()));
-    std::fwrite(parser->m_output.data(), 1, parser->m_output.size(), stdout);
+    WriteText(stdout, parser->m_output);
     return kOk;
 }
 
@@ -110,8 +112,52 @@ int RunKeywords(const Options& options)
     bool loaded = false;
     if (const int code = LoadKeywords(options.files[0], *parser, loaded))
         return code;
-    std::printf("%s\n", KeywordsJson(*parser, loaded).c_str());
+    WriteText(stdout, KeywordsJson(*parser, loaded) + "\n");
     return loaded ? kOk : kKeywordFileError;
+}
+
+// The model a file is counted under: the one given, or the file's own. Null
+// (after a message) when the file names none and none was given.
+const ShaderModel* ModelFor(const Options& options, const std::string& file, const std::vector<unsigned short>& text)
+{
+    std::string word;
+    const ShaderModel* own = FindVersionModel(text, word);
+    if (options.model) {
+        if (own && own != options.model)
+            WriteText(stderr, "gvshader: warning: '" + file + "' is " + own->name + ", counted as "
+                                  + options.model->name + " (--model)\n");
+        return options.model;
+    }
+    if (!own)
+        Fail(kUsage, "'" + file + "': no shader version instruction"
+                         + (word.empty() ? std::string() : " (it starts with '" + word + "')") + "; give --model");
+    return own;
+}
+
+// Slots of one file, printing each code line first with --lines.
+SlotCount CountFile(const Options& options, const std::string& file, const std::vector<unsigned short>& text,
+                    const ShaderModel& model, GvMFCShaderASMParser& parser)
+{
+    SlotCount total;
+    if (!options.lines && options.rules == Rules::Library) {
+        parser.InitInstructionCounts();
+        parser.Parse(text.data(), 0, 0, static_cast<int>(text.size()));
+        return SlotCount{parser.GetALUOpCount(), parser.GetTexOpCount()};
+    }
+    for (const SourceLine& line : SplitSourceLines(text)) {
+        const std::string code = CodeText(text, line);
+        if (code.empty())
+            continue;
+        const SlotCount slots =
+            options.rules == Rules::Compiler ? CompilerLineSlots(model, code) : LibraryLineSlots(parser, text, line);
+        total.alu += slots.alu;
+        total.tex += slots.tex;
+        if (options.lines)
+            WriteText(stdout,
+                      SlotLine(file, line.number, slots.alu, slots.tex, total.alu, total.tex, code, options.json)
+                          + "\n");
+    }
+    return total;
 }
 
 int RunCount(const Options& options)
@@ -122,34 +168,39 @@ int RunCount(const Options& options)
         if (!ReadShader(options.files[i], texts[i], error))
             return Fail(kUsage, error);
     auto parser = std::make_unique<GvMFCShaderASMParser>();
-    bool loaded = false;
-    if (const int code = LoadKeywords(options.keywordFile, *parser, loaded))
-        return code;
-    if (!loaded)
-        return Fail(kKeywordFileError, "keyword file '" + options.keywordFile + "' has a syntax error");
-    parser->SetShaderVersion(static_cast<GvShaderVersion>(options.model->number));
-    bool exceeded = false;
-    for (size_t i = 0; i < texts.size(); ++i) {
-        parser->InitInstructionCounts();
-        parser->Parse(texts[i].data(), 0, 0, static_cast<int>(texts[i].size()));
-        const int alu = parser->GetALUOpCount(), tex = parser->GetTexOpCount();
-        exceeded = exceeded || ExceedsLimits(*options.model, alu, tex);
-        std::printf("%s\n",
-                    CountLine(options.files[i], *options.model, alu, tex, options.json, options.limits).c_str());
+    if (!options.keywordFile.empty()) {
+        bool loaded = false;
+        if (const int code = LoadKeywords(options.keywordFile, *parser, loaded))
+            return code;
+        if (!loaded)
+            return Fail(kKeywordFileError, "keyword file '" + options.keywordFile + "' has a syntax error");
     }
-    return options.limits && exceeded ? kOverLimits : kOk;
+    bool exceeded = false, failed = false;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const ShaderModel* model = ModelFor(options, options.files[i], texts[i]);
+        if (!model) {
+            failed = true;
+            continue;
+        }
+        parser->SetShaderVersion(static_cast<GvShaderVersion>(model->number));
+        const SlotCount slots = CountFile(options, options.files[i], texts[i], *model, *parser);
+        exceeded = exceeded || ExceedsLimits(*model, slots.alu, slots.tex);
+        WriteText(stdout,
+                  CountLine(options.files[i], *model, slots.alu, slots.tex, options.json, options.limits, options.rules)
+                      + "\n");
+    }
+    return failed ? kUsage : options.limits && exceeded ? kOverLimits : kOk;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int Run(const std::vector<std::string>& args)
 {
+    PrepareStandardStreams();
     Options options;
     std::string error;
-    if (!ParseArguments(std::vector<std::string>(argv + 1, argv + argc), options, error))
+    if (!ParseArguments(args, options, error))
         return Fail(kUsage, error + " (gvshader --help shows the usage)");
     switch (options.command) {
-    case Command::Help: std::fputs(HelpText(), stdout); return kOk;
+    case Command::Help: WriteText(stdout, HelpText()); return kOk;
     case Command::Keywords: return RunKeywords(options);
     case Command::Scan:
         if (options.language == "asm")
@@ -163,3 +214,21 @@ int main(int argc, char** argv)
     }
     return kUsage;
 }
+
+} // namespace
+
+#if defined(_WIN32)
+// Arguments arrive as UTF-16, so any file name can be given.
+int wmain(int argc, wchar_t** argv)
+{
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(GvUtf16ToUtf8(reinterpret_cast<const unsigned short*>(argv[i])));
+    return Run(args);
+}
+#else
+int main(int argc, char** argv)
+{
+    return Run(std::vector<std::string>(argv + 1, argv + argc));
+}
+#endif

@@ -1,5 +1,6 @@
 #include <sstream>
 #include <sys/wait.h>
+#include "GvShaderToolCases.h"
 #include "ParserTestSupport.h"
 
 namespace {
@@ -43,11 +44,12 @@ const char* const kTypes = "Keywords : \"Types\" { Color : (1, 2, 3) Word : \"fl
 class CommandLineTest : public GvLeakCheckedTest
 {
 protected:
-    ToolRun Tool(const std::vector<std::string>& args)
+    // Runs the tool in dir (empty: the test's working directory).
+    ToolRun Tool(const std::vector<std::string>& args, const std::string& dir = "")
     {
         const std::string out = GvUtf16ToUtf8(GvW(m_dir.PathOf("stdout.txt").c_str()));
         const std::string err = GvUtf16ToUtf8(GvW(m_dir.PathOf("stderr.txt").c_str()));
-        std::string command = ShellQuote(GVSHADER_PATH);
+        std::string command = (dir.empty() ? "" : "cd " + ShellQuote(dir) + " && ") + ShellQuote(GVSHADER_PATH);
         for (const std::string& arg : args)
             command += " " + ShellQuote(arg);
         command += " >" + ShellQuote(out) + " 2>" + ShellQuote(err);
@@ -174,6 +176,81 @@ TEST_F(CommandLineTest, CountPrintsOneLinePerFile)
               run.out);
 }
 
+TEST_F(CommandLineTest, CountTakesEachFilesOwnModel)
+{
+    const std::string kwd = Data("keywords/asm.kwd");
+    const char* const samples[][2] = {{"ps11_detail.asm", "ps_1_1"},   {"ps14_bump.asm", "ps_1_4"},
+                                      {"ps20_phong.asm", "ps_2_0"},    {"ps30_blur.asm", "ps_3_0"},
+                                      {"vs11_lighting.asm", "vs_1_1"}, {"vs20_wave.asm", "vs_2_0"},
+                                      {"vs30_skinning.asm", "vs_3_0"}};
+    std::vector<std::string> all = {"count", "--keywords", kwd, "--limits"};
+    std::string expected;
+    for (const auto& sample : samples) {
+        const std::string file = Data(std::string("shaders/") + sample[0]);
+        const ToolRun given = Tool({"count", "--keywords", kwd, "--limits", "--model", sample[1], file});
+        EXPECT_EQ(0, given.code) << file;
+        EXPECT_TRUE(given.err.empty()) << given.err;
+        EXPECT_NE(std::string::npos, given.out.find(std::string("(") + sample[1] + ";")) << given.out;
+        EXPECT_EQ(given.out, Tool({"count", "--keywords", kwd, "--limits", file}).out);
+        EXPECT_EQ(given.out, Tool({"count", "--keywords", kwd, "--limits", "--model=auto", file}).out);
+        all.push_back(file);
+        expected += given.out;
+    }
+    const ToolRun mixed = Tool(all);
+    EXPECT_EQ(0, mixed.code);
+    EXPECT_EQ(expected, mixed.out);
+
+    const std::string vs = Data("shaders/vs11_lighting.asm"), ps = Data("shaders/ps20_phong.asm");
+    const ToolRun json = Tool({"count", "--keywords", kwd, "--json", vs, ps});
+    EXPECT_EQ("{\"file\": \"" + vs + "\", \"model\": 1, \"alu\": 14, \"tex\": 0}\n{\"file\": \"" + ps
+                  + "\", \"model\": 10, \"alu\": 18, \"tex\": 1}\n",
+              json.out);
+}
+
+TEST_F(CommandLineTest, CountReportsAFileWithoutVersionAndCountsTheOthers)
+{
+    const std::string kwd = Data("keywords/asm.kwd");
+    const std::string first = File("first.asm", "// ps_2_0 in a comment only\nmov r0, r1\n");
+    const std::string empty = File("empty.asm", "");
+    const std::string good = File("good.asm", "/* lit */ ps_2_0\nmov r0, r1\n");
+    const ToolRun run = Tool({"count", "--keywords", kwd, first, good, empty});
+    EXPECT_EQ(2, run.code);
+    EXPECT_EQ(good + ": 1 arithmetic, 0 texture slots (ps_2_0)\n", run.out);
+    EXPECT_EQ("gvshader: '" + first + "': no shader version instruction (it starts with 'mov'); give --model\n"
+                  + "gvshader: '" + empty + "': no shader version instruction; give --model\n",
+              run.err);
+    // Errors come before an exceeded limit.
+    std::string big = "ps_1_1\n";
+    for (int i = 0; i < 9; ++i)
+        big += "mov r0, r1\n";
+    EXPECT_EQ(2, Tool({"count", "--keywords", kwd, "--limits", File("big.asm", big), first}).code);
+    EXPECT_EQ(3, Tool({"count", "--keywords", kwd, "--limits", File("big.asm", big), good}).code);
+}
+
+TEST_F(CommandLineTest, ExplicitModelOverridesTheVersionLineWithAWarning)
+{
+    const std::string kwd = Data("keywords/asm.kwd");
+    const std::string vs = Data("shaders/vs20_wave.asm"), plain = File("plain.asm", "sincos r0, r1\n");
+    const std::string alias = File("alias.asm", "ps_2_a\nlrp r0, r1, r2, r3\n");
+    const ToolRun run = Tool({"count", "--keywords", kwd, "--model", "ps_2_0", "--json", "--limits", vs, plain, alias});
+    EXPECT_EQ(0, run.code);
+    EXPECT_EQ("{\"file\": \"" + vs
+                  + "\", \"model\": 10, \"alu\": 16, \"tex\": 0, \"limits\": {\"alu\": 64, \"tex\": 32}, "
+                    "\"exceeded\": false}\n{\"file\": \""
+                  + plain
+                  + "\", \"model\": 10, \"alu\": 8, \"tex\": 0, \"limits\": {\"alu\": 64, \"tex\": 32}, "
+                    "\"exceeded\": false}\n{\"file\": \""
+                  + alias
+                  + "\", \"model\": 10, \"alu\": 2, \"tex\": 0, \"limits\": {\"alu\": 64, \"tex\": 32}, "
+                    "\"exceeded\": false}\n",
+              run.out);
+    EXPECT_EQ("gvshader: warning: '" + vs + "' is vs_2_0, counted as ps_2_0 (--model)\ngvshader: warning: '" + alias
+                  + "' is ps_2_a, counted as ps_2_0 (--model)\n",
+              run.err);
+    // The same model under its number is no mismatch.
+    EXPECT_TRUE(Tool({"count", "--keywords", kwd, "--model", "2", vs}).err.empty());
+}
+
 TEST_F(CommandLineTest, CountWithLimitsExitsThreeWhenAShaderIsOver)
 {
     std::string big = "ps_2_0\n";
@@ -199,6 +276,68 @@ TEST_F(CommandLineTest, CountWithLimitsExitsThreeWhenAShaderIsOver)
     // ps_3_0 counts all slots together.
     run = Tool({"count", "--keywords", kwd, "--model", "ps_3_0", "--limits", over});
     EXPECT_EQ(0, run.code);
+}
+
+TEST_F(CommandLineTest, SharedCasesGiveTheirExactResults)
+{
+    for (const GvShaderToolCase& c : GvShaderToolCases()) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const ToolRun run = Tool(c.args, GV_DATA_DIR);
+        EXPECT_EQ(c.code, run.code);
+        EXPECT_EQ(c.out, run.out);
+        EXPECT_EQ(c.err, run.err);
+    }
+}
+
+// The last running totals of --lines are the file's totals, and under the
+// library's rules the line-by-line parse gives what the whole parse gives.
+TEST_F(CommandLineTest, LineTotalsEqualFileTotals)
+{
+    const std::string kwd = Data("keywords/asm.kwd");
+    const std::string tricky = File("tricky.asm", "ps_2_0 /* mov\nnrm */ mov r0, r1 // add\r\n"
+                                                  "\t+texld_pp r0, t0, s0 /* a */ mad_sat_pp r0, r1, r2, r3\nlrp");
+    for (const char* rules : {"library", "compiler"}) {
+        for (const char* name : {"ps11_detail.asm", "ps14_bump.asm", "ps20_phong.asm", "ps30_blur.asm",
+                                 "vs11_lighting.asm", "vs20_wave.asm", "vs30_skinning.asm", ""}) {
+            const std::string file = *name ? Data(std::string("shaders/") + name) : tricky;
+            SCOPED_TRACE(std::string(rules) + " " + file);
+            const ToolRun plain = Tool({"count", "--keywords", kwd, "--rules", rules, "--json", file});
+            const ToolRun lines = Tool({"count", "--keywords", kwd, "--rules", rules, "--json", "--lines", file});
+            ASSERT_EQ(0, lines.code) << lines.err;
+            ASSERT_GE(lines.out.size(), plain.out.size());
+            // The file object comes last, identical to the one without --lines.
+            EXPECT_EQ(plain.out, lines.out.substr(lines.out.size() - plain.out.size()));
+            const size_t lastLine = lines.out.rfind("\"totalAlu\": ");
+            ASSERT_NE(std::string::npos, lastLine);
+            int totalAlu = -1, totalTex = -1, alu = -2, tex = -2;
+            std::sscanf(lines.out.c_str() + lastLine, "\"totalAlu\": %d, \"totalTex\": %d", &totalAlu, &totalTex);
+            std::sscanf(lines.out.c_str() + lines.out.rfind("\"alu\": "), "\"alu\": %d, \"tex\": %d", &alu, &tex);
+            EXPECT_EQ(alu, totalAlu);
+            EXPECT_EQ(tex, totalTex);
+        }
+    }
+    // The library counts neither texld_pp nor mad_sat_pp: its table has no such ops.
+    const ToolRun run = Tool({"count", "--keywords", kwd, "--lines", tricky});
+    EXPECT_EQ(tricky + ":1: 0 arithmetic, 0 texture; total 0, 0: ps_2_0\n" + tricky
+                  + ":2: 1 arithmetic, 0 texture; total 1, 0: mov r0, r1\n" + tricky
+                  + ":3: 0 arithmetic, 0 texture; total 1, 0: +texld_pp r0, t0, s0   mad_sat_pp r0, r1, r2, r3\n"
+                  + tricky + ":4: 2 arithmetic, 0 texture; total 3, 0: lrp\n" + tricky
+                  + ": 3 arithmetic, 0 texture slots (ps_2_0)\n",
+              run.out);
+}
+
+TEST_F(CommandLineTest, CompilerRulesNeedNoKeywordFile)
+{
+    const std::string shader = File("a.asm", "ps_2_0\nlrp r0, r1, r2, r3\n");
+    ToolRun run = Tool({"count", "--rules", "compiler", shader});
+    EXPECT_EQ(0, run.code);
+    EXPECT_EQ(shader + ": 1 arithmetic, 0 texture slots (ps_2_0; compiler rules)\n", run.out);
+    run = Tool({"count", "--rules", "compiler", "--keywords", File("broken.kwd", "Keywords : \"T\""), shader});
+    EXPECT_EQ(1, run.code);
+    EXPECT_TRUE(run.out.empty());
+    run = Tool({"count", "--rules", "compiler", "--json", shader});
+    EXPECT_EQ("{\"file\": \"" + shader + "\", \"model\": 10, \"alu\": 1, \"tex\": 0, \"rules\": \"compiler\"}\n",
+              run.out);
 }
 
 } // namespace

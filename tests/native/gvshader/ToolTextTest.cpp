@@ -56,8 +56,41 @@ TEST_F(ToolTextTest, ShaderModelsByNumberNameAndAlias)
     EXPECT_EQ(3, FindShaderModel("vs_2_a")->number);
     EXPECT_EQ(11, FindShaderModel("PS_2_A")->number);
     EXPECT_EQ(14, FindShaderModel("PS_3_0")->number);
-    for (const char* bad : {"0", "16", "-1", "+1", "01", "1x", "", "ps_4_0", "vs_2_sw"})
+    EXPECT_EQ(3, FindShaderModel("vs_2_sw")->number);
+    EXPECT_EQ(0, FindShaderModel("vs_2_sw")->totalLimit);
+    for (const char* bad : {"0", "16", "-1", "+1", "01", "1x", "", "ps_4_0", "vs_2_b", "auto"})
         EXPECT_EQ(nullptr, FindShaderModel(bad)) << bad;
+}
+
+TEST_F(ToolTextTest, VersionInstructionNamesTheModel)
+{
+    struct Row
+    {
+        const char* text;
+        const char* model; // null: none
+        const char* word;
+    };
+    const Row rows[] = {
+        {"vs_1_1\nmov r0, v0", "vs_1_1", "vs_1_1"},
+        {"// header\r\n\r\n/* ps_1_1\n */\t  ps_2_0 // x\n", "ps_2_0", "ps_2_0"},
+        {"//\n//a\nPS_3_0", "ps_3_0", "PS_3_0"},
+        {"ps_2_a\n", "ps_2_a", "ps_2_a"},
+        {"vs_2_sw", "vs_2_sw", "vs_2_sw"},
+        {"vs.1.1\n", "vs_1_1", "vs_1_1"},
+        {"mov r0, v0\nvs_1_1", nullptr, "mov"},
+        {"ps_2_0x\n", nullptr, "ps_2_0x"},
+        {"10\n", nullptr, "10"},
+        {"// only a comment", nullptr, ""},
+        {"/* unterminated ps_2_0", nullptr, ""},
+        {"", nullptr, ""},
+        {"+ps_2_0", nullptr, ""},
+    };
+    for (const Row& row : rows) {
+        std::string word = "stale";
+        const ShaderModel* model = FindVersionModel(DecodeUtf8(row.text), word);
+        EXPECT_EQ(row.model ? FindShaderModel(row.model) : nullptr, model) << row.text;
+        EXPECT_EQ(row.word, word) << row.text;
+    }
 }
 
 TEST_F(ToolTextTest, LimitsPerModel)
@@ -121,6 +154,18 @@ TEST_F(ToolTextTest, ParsesEachCommand)
     EXPECT_TRUE(o.json);
     EXPECT_TRUE(o.limits);
     EXPECT_EQ((std::vector<std::string>{"a", "-b"}), o.files);
+    ASSERT_TRUE(ParseArguments({"count", "--rules=compiler", "--lines", "a"}, o, error)) << error;
+    EXPECT_EQ(Rules::Compiler, o.rules);
+    EXPECT_TRUE(o.lines);
+    EXPECT_TRUE(o.keywordFile.empty());
+    ASSERT_TRUE(ParseArguments({"count", "--keywords", "k", "a"}, o, error)) << error;
+    EXPECT_EQ(Rules::Library, o.rules);
+    EXPECT_FALSE(o.lines);
+    for (const auto& args : std::vector<std::vector<std::string>>{{"count", "--keywords", "k", "a"},
+                                                                  {"count", "--keywords", "k", "--model=AUTO", "a"}}) {
+        ASSERT_TRUE(ParseArguments(args, o, error)) << error;
+        EXPECT_EQ(nullptr, o.model);
+    }
 
     for (const auto& args : std::vector<std::vector<std::string>>{{"--help"}, {"help"}, {"count", "-h"}}) {
         ASSERT_TRUE(ParseArguments(args, o, error));
@@ -142,12 +187,16 @@ TEST_F(ToolTextTest, RejectsBadUsageWithAReason)
         {"scan", "--keywords", "k", "--lang", "cg", "a"},
         {"scan", "--keywords", "k", "--model", "1", "a"},
         {"scan", "--keywords"},
-        {"count", "--keywords", "k", "a"},
         {"count", "--keywords", "k", "--model", "17", "a"},
         {"count", "--keywords", "k", "--model", "1"},
         {"count", "--model", "1", "a"},
         {"count", "--keywords", "k", "--model", "1", "--lang", "asm", "a"},
         {"count", "--keywords", "k", "--model", "1", "--verbose", "a"},
+        {"count", "--rules", "fxc", "--keywords", "k", "a"},
+        {"count", "--rules", "library", "a"},
+        {"count", "a"},
+        {"scan", "--keywords", "k", "--lines", "a"},
+        {"count", "--rules"},
     };
     for (const auto& args : bad) {
         Options o;
@@ -206,8 +255,9 @@ TEST_F(ToolTextTest, CountLines)
 TEST_F(ToolTextTest, HelpNamesEveryCommandOptionAndModel)
 {
     const std::string help = HelpText();
-    for (const char* text : {"keywords", "scan", "count", "--keywords", "--lang", "--model", "--json", "--limits",
-                             "vs_1_1", "ps_3_sw", "ps_2_a", "exit status", "UTF-8"})
+    for (const char* text :
+         {"keywords", "scan", "count", "--keywords", "--lang", "--model", "--json", "--limits", "--rules library",
+          "--rules compiler", "--lines", "_sat_pp", "co-issued", "vs_1_1", "ps_3_sw", "ps_2_a", "exit status", "UTF-8"})
         EXPECT_NE(std::string::npos, help.find(text)) << text;
 }
 

@@ -1,3 +1,4 @@
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -199,20 +200,207 @@ TEST_F(TextureLoaderTest, ADdsPromisingMorePixelsThanItHoldsTakesNoMemory)
     EXPECT_EQ(allocations, GvGetAllocationCount());
 }
 
-TEST_F(TextureLoaderTest, DamagedAndTruncatedImages)
+// Builders of damaged pictures, from the samples.
+size_t FindMarker(const std::vector<uint8_t>& jpeg, uint8_t marker)
 {
-    for (const char* name : {"alpha.png", "gradient.png", "colors.bmp", "blocks.jpg", "alpha.tga"}) {
+    for (size_t i = 2; i + 1 < jpeg.size(); ++i)
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == marker)
+            return i;
+    ADD_FAILURE() << "no marker " << int(marker);
+    return 0;
+}
+
+// The AC table of the DHT segment claims 0xF0 more codes of length 9.
+std::vector<uint8_t> OversizedHuffmanTable(std::vector<uint8_t> jpeg)
+{
+    const size_t acCounts = FindMarker(jpeg, 0xC4) + 4 + 17 + 12 + 1; // past the DC table and the AC class byte
+    jpeg[acCounts + 8] = 0xF0;
+    return jpeg;
+}
+
+std::vector<uint8_t> WithLeadingFF(std::vector<uint8_t> bytes)
+{
+    bytes.insert(bytes.begin(), 0xFF);
+    return bytes;
+}
+
+void Put32BigEndian(std::vector<uint8_t>& bytes, size_t at, uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<uint8_t>(value >> (24 - 8 * i));
+}
+
+void Put16(std::vector<uint8_t>& bytes, size_t at, unsigned value)
+{
+    bytes[at] = static_cast<uint8_t>(value);
+    bytes[at + 1] = static_cast<uint8_t>(value >> 8);
+}
+
+void Put32(std::vector<uint8_t>& bytes, size_t at, uint32_t value)
+{
+    Put16(bytes, at, value & 0xFFFF);
+    Put16(bytes, at + 2, value >> 16);
+}
+
+uint32_t Crc32(const uint8_t* p, size_t count)
+{
+    uint32_t crc = 0xFFFFFFFF;
+    for (size_t i = 0; i < count; ++i) {
+        crc ^= p[i];
+        for (int k = 0; k < 8; ++k)
+            crc = crc >> 1 ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// IHDR rewritten with a valid checksum, so that only the size is wrong.
+std::vector<uint8_t> PngHeader(std::vector<uint8_t> png, uint32_t width, uint32_t height, uint8_t depth)
+{
+    Put32BigEndian(png, 16, width);
+    Put32BigEndian(png, 20, height);
+    png[24] = depth;
+    Put32BigEndian(png, 29, Crc32(png.data() + 12, 17));
+    return png;
+}
+
+// A TGA of the given type and bits, its colour map and its pixel bytes.
+std::vector<uint8_t> Tga(uint8_t type, uint8_t bits, int width, int height, uint8_t descriptor,
+                         const std::vector<uint8_t>& map, uint8_t mapBits, const std::vector<uint8_t>& body)
+{
+    std::vector<uint8_t> bytes(18);
+    bytes[2] = type;
+    if (!map.empty()) {
+        bytes[1] = 1;
+        Put16(bytes, 5, static_cast<unsigned>(map.size() / ((mapBits + 7u) / 8u)));
+    }
+    bytes[7] = mapBits;
+    Put16(bytes, 12, static_cast<unsigned>(width));
+    Put16(bytes, 14, static_cast<unsigned>(height));
+    bytes[16] = bits;
+    bytes[17] = descriptor;
+    bytes.insert(bytes.end(), map.begin(), map.end());
+    bytes.insert(bytes.end(), body.begin(), body.end());
+    return bytes;
+}
+
+// A BMP with a 40-byte header; `extra` between it and the pixels (masks or
+// a colour map, which is used whole), rows given as stored.
+std::vector<uint8_t> Bmp(int width, int height, int bits, uint32_t compression, const std::vector<uint8_t>& extra,
+                         const std::vector<uint8_t>& rows)
+{
+    std::vector<uint8_t> bytes(54);
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    Put32(bytes, 2, static_cast<uint32_t>(54 + extra.size() + rows.size()));
+    Put32(bytes, 10, static_cast<uint32_t>(54 + extra.size()));
+    Put32(bytes, 14, 40);
+    Put32(bytes, 18, static_cast<uint32_t>(width));
+    Put32(bytes, 22, static_cast<uint32_t>(height));
+    Put16(bytes, 26, 1);
+    Put16(bytes, 28, static_cast<unsigned>(bits));
+    Put32(bytes, 30, compression);
+    if (bits <= 8)
+        Put32(bytes, 46, static_cast<uint32_t>(extra.size() / 4));
+    bytes.insert(bytes.end(), extra.begin(), extra.end());
+    bytes.insert(bytes.end(), rows.begin(), rows.end());
+    return bytes;
+}
+
+TEST_F(TextureLoaderTest, CraftedAndDamagedPicturesAreRefusedWithAReason)
+{
+    const std::vector<uint8_t> jpeg = Bytes("blocks.jpg"), png = Bytes("alpha.png"), tga = Bytes("alpha.tga");
+    std::vector<uint8_t> badZlib = png;
+    badZlib[41] ^= 0xFF; // the zlib header of the image data
+    const std::vector<uint8_t> huge = OversizedHuffmanTable(jpeg);
+    const std::vector<uint8_t> cutTable(huge.begin(), huge.begin() + FindMarker(jpeg, 0xC4) + 4 + 17 + 12 + 1 + 12);
+    struct Row
+    {
+        const char* what;
+        std::vector<uint8_t> bytes;
+        GvTextureLoadError error;
+    };
+    const Row rows[] = {
+        {"a leading 0xFF and an oversized Huffman table", WithLeadingFF(OversizedHuffmanTable(jpeg)),
+         GV_LOAD_UNKNOWN_FORMAT},
+        {"a leading 0xFF before a good JPEG", WithLeadingFF(jpeg), GV_LOAD_UNKNOWN_FORMAT},
+        {"an oversized Huffman table", OversizedHuffmanTable(jpeg), GV_LOAD_CORRUPT},
+        {"damaged compressed PNG data", badZlib, GV_LOAD_CORRUPT},
+#ifdef _WIN32
+        // Windows' codecs do not tell a cut file from a damaged one.
+        {"an oversized Huffman table cut short", cutTable, GV_LOAD_CORRUPT},
+#else
+        {"an oversized Huffman table cut short", cutTable, GV_LOAD_TRUNCATED},
+#endif
+        {"a TGA colour index past its map", Tga(1, 8, 2, 1, 0, {0, 0, 255}, 24, {0, 1}), GV_LOAD_CORRUPT},
+        {"a TGA whose pixels are cut", std::vector<uint8_t>(tga.begin(), tga.end() - 1), GV_LOAD_TRUNCATED},
+        {"text", {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'}, GV_LOAD_UNKNOWN_FORMAT},
+    };
+    const size_t live = GvGetLiveBufferCount();
+    for (const Row& row : rows) {
+        EXPECT_EQ(row.error, LoadBytes(row.bytes, row.bytes.size())) << row.what;
+        EXPECT_EQ(live, GvGetLiveBufferCount()) << row.what << ": a partial picture kept";
+    }
+}
+
+TEST_F(TextureLoaderTest, SizesBeyondTheLimitsAreRefusedBeforeAnyAllocation)
+{
+    std::vector<uint8_t> jpeg = Bytes("blocks.jpg"), bmp = Bytes("colors.bmp"), tga = Bytes("alpha.tga");
+    const size_t frame = FindMarker(jpeg, 0xC0);
+    for (size_t at : {frame + 5, frame + 7}) { // height, width: 60000
+        jpeg[at] = 0xEA;
+        jpeg[at + 1] = 0x60;
+    }
+    Put32(bmp, 18, 0x7FFFFFFF);
+    Put32(bmp, 22, 0x7FFFFFFF);
+    Put16(tga, 12, 0xFFFF);
+    Put16(tga, 14, 0xFFFF);
+    struct Row
+    {
+        const char* what;
+        std::vector<uint8_t> bytes;
+    };
+    const Row rows[] = {
+        {"PNG 2^31-1 square at 16 bits: bytes past 2^64", PngHeader(Bytes("alpha.png"), 0x7FFFFFFF, 0x7FFFFFFF, 16)},
+        {"PNG 65536 x 65536: pixels past 2^32", PngHeader(Bytes("gray.png"), 0x10000, 0x10000, 8)},
+        {"JPEG 60000 x 60000: bytes past 2^32", jpeg},
+        {"BMP 2^31-1 square: pixels past 2^32", bmp},
+        {"TGA 65535 x 65535 at 32 bits: bytes past 2^32", tga},
+        {"TGA 16384 x 16384 at 32 bits: past the byte limit", Tga(2, 32, 16384, 16384, 0, {}, 0, {1, 2, 3, 4})},
+    };
+    for (const Row& row : rows) {
+        const size_t allocations = GvGetAllocationCount();
+        EXPECT_EQ(GV_LOAD_UNSUPPORTED, LoadBytes(row.bytes, row.bytes.size())) << row.what;
+        EXPECT_EQ(allocations, GvGetAllocationCount()) << row.what;
+    }
+}
+
+TEST_F(TextureLoaderTest, APngWhoseFirstImageChunkIsEmptyReadsWhole)
+{
+    std::vector<uint8_t> png = Bytes("alpha.png");
+    const uint8_t emptyIdat[12] = {0, 0, 0, 0, 'I', 'D', 'A', 'T', 0x35, 0xAF, 0x06, 0x1E};
+    png.insert(png.begin() + 33, emptyIdat, emptyIdat + 12); // after IHDR
+    GvTextureLoadError error = GV_LOAD_CORRUPT;
+    const std::unique_ptr<GvTexture> texture(GvLoadTextureFromMemory(png.data(), png.size(), &error));
+    ASSERT_TRUE(texture) << error;
+    const std::unique_ptr<GvTexture> original = Load("alpha.png");
+    ASSERT_EQ(original->GetLevelSize(0), texture->GetLevelSize(0));
+    EXPECT_EQ(0, std::memcmp(original->GetLevelData(0, 0), texture->GetLevelData(0, 0), texture->GetLevelSize(0)));
+}
+
+TEST_F(TextureLoaderTest, EveryTruncationOfAPictureIsRefusedOrKeepsItsSize)
+{
+    for (const char* name : {"alpha.png", "gradient.png", "gray.png", "colors.bmp", "blocks.jpg", "alpha.tga"}) {
         const std::vector<uint8_t> bytes = Bytes(name);
         const std::unique_ptr<GvTexture> whole = Load(name);
         ASSERT_TRUE(whole);
-        // Cut inside the header: nothing to show. Cut later: either a clear
-        // failure or, where the format allows it, a partial picture of the
-        // whole size.
+        // Where a format allows it, a picture cut after its header may show
+        // partly, at its whole size.
         for (size_t size = 1; size < bytes.size(); ++size) {
             const std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size));
             GvTextureLoadError error = GV_LOAD_OK;
             const std::unique_ptr<GvTexture> texture(GvLoadTextureFromMemory(cut.data(), cut.size(), &error));
             if (texture) {
+                ASSERT_EQ(whole->GetFormat(), texture->GetFormat()) << name << " cut at " << size;
                 ASSERT_EQ(whole->GetLevelWidth(0), texture->GetLevelWidth(0)) << name << " cut at " << size;
                 ASSERT_EQ(whole->GetLevelHeight(0), texture->GetLevelHeight(0)) << name << " cut at " << size;
             } else {
@@ -222,21 +410,58 @@ TEST_F(TextureLoaderTest, DamagedAndTruncatedImages)
         }
         EXPECT_NE(GV_LOAD_OK, LoadBytes(bytes, 10)) << name;
     }
-    std::vector<uint8_t> png = Bytes("alpha.png");
-    png[41] ^= 0xFF; // the zlib header of the image data
-    EXPECT_EQ(GV_LOAD_CORRUPT, LoadBytes(png, png.size()));
-    // A Huffman table claiming more than 256 codes, whole or cut short.
-    std::vector<uint8_t> jpeg = Bytes("blocks.jpg");
-    size_t dht = 2;
-    while (dht + 1 < jpeg.size() && !(jpeg[dht] == 0xFF && jpeg[dht + 1] == 0xC4))
-        ++dht;
-    ASSERT_LT(dht + 60, jpeg.size());
-    const size_t acCounts = dht + 4 + 17 + 12 + 1; // after the DC table's 12 values and the AC table's class byte
-    jpeg[acCounts + 8] = 0xF0;
-    EXPECT_EQ(GV_LOAD_CORRUPT, LoadBytes(jpeg, jpeg.size()));
-    EXPECT_EQ(GV_LOAD_CORRUPT, LoadBytes(jpeg, acCounts + 12));
-    const std::vector<uint8_t> text = {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'};
-    EXPECT_EQ(GV_LOAD_UNKNOWN_FORMAT, LoadBytes(text, text.size()));
+}
+
+TEST_F(TextureLoaderTest, BmpAndTgaLayouts)
+{
+    // Two rows of two pixels each: (x, y) -> the colours below.
+    const Rgba red{255, 0, 0, 255}, green{0, 255, 0, 255}, blue{0, 0, 255, 255}, white{255, 255, 255, 255};
+    const std::vector<uint8_t> map = {0,   0, 255, 0,   255, 0,
+                                      255, 0, 0,   255, 255, 255}; // B, G, R: red, green, blue, white
+    struct Row
+    {
+        const char* what;
+        std::vector<uint8_t> bytes;
+        GvPixelFormatType format;
+        Rgba pixels[4]; // (0, 0), (1, 0), (0, 1), (1, 1)
+    };
+    const Row rows[] = {
+        {"TGA mapped, top row first",
+         Tga(1, 8, 2, 2, 0x20, map, 24, {0, 1, 2, 3}),
+         GV_FORMAT_R8G8B8,
+         {red, green, blue, white}},
+        {"TGA mapped, run-length coded, bottom row first",
+         Tga(9, 8, 2, 2, 0, map, 24, {0x81, 2, 0x01, 0, 3}),
+         GV_FORMAT_R8G8B8,
+         {red, white, blue, blue}},
+        {"TGA grey with alpha",
+         Tga(3, 16, 2, 2, 0x20, {}, 0, {10, 20, 30, 40, 50, 60, 70, 80}),
+         GV_FORMAT_L8A8,
+         {{10, 10, 10, 20}, {30, 30, 30, 40}, {50, 50, 50, 60}, {70, 70, 70, 80}}},
+        {"TGA 16 bits, a run across the rows",
+         Tga(10, 16, 2, 2, 0x20, {}, 0, {0x80, 0x00, 0x7C, 0x82, 0x1F, 0x00}),
+         GV_FORMAT_R8G8B8,
+         {red, blue, blue, blue}},
+        {"BMP mapped at 8 bits, top row first",
+         Bmp(2, -2, 8, 0, {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0}, {0, 1, 0, 0, 2, 3, 0, 0}),
+         GV_FORMAT_R8G8B8,
+         {red, green, blue, white}},
+        {"BMP 16 bits with 5-6-5 masks",
+         Bmp(2, 2, 16, 3, {0, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0}, {0x1F, 0, 0xFF, 0xFF, 0, 0xF8, 0xE0, 0x07}),
+         GV_FORMAT_R8G8B8,
+         {red, green, blue, white}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        GvTextureLoadError error = GV_LOAD_CORRUPT;
+        const std::unique_ptr<GvTexture> texture(GvLoadTextureFromMemory(row.bytes.data(), row.bytes.size(), &error));
+        ASSERT_TRUE(texture) << error;
+        EXPECT_EQ(row.format, texture->GetFormat());
+        ASSERT_EQ(2, texture->GetLevelWidth(0));
+        ASSERT_EQ(2, texture->GetLevelHeight(0));
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(row.pixels[i], PixelAt(*texture, 0, 0, i % 2, i / 2)) << i;
+    }
 }
 
 TEST_F(TextureLoaderTest, CreateRefusesWhatCannotBe)

@@ -57,6 +57,10 @@ TEST_F(ShippedKeywordFilesTest, AssemblyKeywordsCoverEveryCountedInstruction)
                  u"dcl_cube", u"dcl_volume",   u"def",           u"defi",           u"defb",       u"phase",
                  u"texld_pp", u"vs_1_1",       u"vs_2_0",        u"vs_2_x",         u"vs_3_0",     u"ps_1_1",
                  u"ps_1_2",   u"ps_1_3",       u"ps_1_4",        u"ps_2_0",         u"ps_2_x",     u"ps_3_0"});
+    // What compilers print: profile names, modifier combinations, centroid declarations.
+    ExpectWords(*parser, u"Instructions",
+                {u"ps_2_a", u"ps_2_b", u"vs_2_a", u"vs_2_sw", u"ps_2_sw", u"vs_3_sw", u"ps_3_sw", u"mad_sat_pp",
+                 u"mov_sat_pp", u"texld_pp", u"texldp_pp", u"dcl_texcoord0_centroid", u"dcl_pp", u"dcl_color1_pp"});
     ExpectWords(*parser, u"Registers",
                 {u"r0", u"r31",  u"v15", u"c0",  u"c255", u"i15",    u"b15", u"a0",    u"aL",   u"p0", u"s15",
                  u"t7", u"oPos", u"oD1", u"oT7", u"oC3",  u"oDepth", u"o11", u"vFace", u"vPos", u"l0", u"l15"});
@@ -92,8 +96,20 @@ TEST_F(ShippedKeywordFilesTest, SampleShadersCountAsComputedByHand)
 TEST_F(ShippedKeywordFilesTest, HlslKeywords)
 {
     auto parser = Loaded<RecordingParser<GvMFCShaderHLSLParser>>("hlsl.kwd");
-    EXPECT_EQ((Words{"Keywords", "Types", "Intrinsics", "Semantics", "Preprocessor"}), CategoryNames(*parser));
-    ExpectWords(*parser, u"Keywords", {u"if", u"return", u"struct", u"cbuffer", u"technique", u"sampler_state"});
+    EXPECT_EQ((Words{"Keywords", "Types", "Intrinsics", "Attributes", "Semantics", "Preprocessor"}),
+              CategoryNames(*parser));
+    ExpectWords(*parser, u"Keywords",
+                {u"if", u"return", u"struct", u"cbuffer", u"technique", u"sampler_state", u"globallycoherent"});
+    ExpectWords(*parser, u"Attributes",
+                {u"unroll", u"loop", u"branch", u"flatten", u"forcecase", u"call", u"fastopt", u"isolate",
+                 u"maxInstructionCount", u"earlydepthstencil", u"numthreads", u"domain", u"partitioning",
+                 u"outputtopology", u"patchconstantfunc"});
+    ExpectWords(*parser, u"Types",
+                {u"RasterizerOrderedTexture2D", u"RasterizerOrderedBuffer", u"float16_t", u"uint64_t3"});
+    ExpectWords(*parser, u"Intrinsics",
+                {u"WaveActiveSum", u"WaveReadLaneFirst", u"WavePrefixSum", u"QuadReadAcrossX", u"QuadReadLaneAt"});
+    ExpectWords(*parser, u"Semantics",
+                {u"Position", u"position", u"TexCoord0", u"texcoord3", u"Color", u"color0", u"sv_target"});
     ExpectWords(*parser, u"Types",
                 {u"float", u"float1", u"float4", u"float4x4", u"float1x3", u"half3", u"bool2x2", u"min16float3",
                  u"double4x4", u"int3", u"uint", u"Texture2D", u"RWStructuredBuffer", u"sampler2D"});
@@ -105,8 +121,9 @@ TEST_F(ShippedKeywordFilesTest, HlslKeywords)
 
     parser->ParseAll(ReadShader("phong.hlsl"));
     ASSERT_GE(parser->found.size(), 16u);
+    // Field names spelled like semantics are coloured as semantics too.
     EXPECT_EQ((Words{"float4x4", "float4x4", "float3", "float4", "float4", "float", "texture", "sampler2D",
-                     "sampler_state", "struct", "float4", "POSITION", "float3", "NORMAL", "float2", "TEXCOORD0"}),
+                     "sampler_state", "struct", "float4", "position", "POSITION", "float3", "normal", "NORMAL"}),
               Words(parser->found.begin(), parser->found.begin() + 16));
 }
 
@@ -118,7 +135,16 @@ TEST_F(ShippedKeywordFilesTest, GlslKeywords)
     ExpectWords(*parser, u"Types",
                 {u"vec2", u"vec4", u"ivec3", u"mat2", u"mat4", u"mat4x3", u"dmat2x4", u"sampler2DShadow", u"image2D"});
     ExpectWords(*parser, u"Functions", {u"texture", u"texelFetch", u"mix", u"dFdx", u"texture2D"});
-    ExpectWords(*parser, u"Built-in variables", {u"gl_Position", u"gl_FragCoord", u"gl_MultiTexCoord7"});
+    ExpectWords(
+        *parser, u"Built-in variables",
+        {u"gl_Position", u"gl_FragCoord", u"gl_MultiTexCoord7", u"gl_SubgroupSize", u"gl_SubgroupInvocationID"});
+    ExpectWords(*parser, u"Keywords", {u"push_constant", u"constant_id", u"input_attachment_index", u"set"});
+    ExpectWords(*parser, u"Types",
+                {u"subpassInput", u"usubpassInputMS", u"sampler", u"float16_t", u"int64_t", u"uint64_t", u"f16vec3"});
+    ExpectWords(*parser, u"Functions",
+                {u"anyInvocation", u"allInvocations", u"allInvocationsEqual", u"subpassLoad", u"texture2DLodEXT",
+                 u"textureCubeLodEXT", u"subgroupElect", u"subgroupBallot", u"subgroupAdd",
+                 u"subgroupQuadSwapDiagonal"});
     EXPECT_EQ(nullptr, parser->FindKeywordCategory(U(u"Types"))->FindKeyword(U(u"mat1x1")));
 
     parser->ParseAll(ReadShader("phong.glsl"));

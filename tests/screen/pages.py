@@ -1,0 +1,36 @@
+"""The demo's pages as checked on the screen: one entry per page.
+
+A scene is a name, the X input that leads to it from the scene before, and
+what must hold besides "every window shows on the screen what it painted":
+  popups   visible pop-up windows besides the frame (menus count)
+  changes  whether the painted picture must differ from the scene before
+Targets are control identifiers of the page (or "frame"); x and y place the
+pointer inside the target's window, negative from its right or bottom edge,
+None for its middle.
+"""
+from screen_input import Click, Drag, Key, Move, Press, Release, Type, Wheel
+
+# Rows of the numeric page (demo/NumericPanel.cpp): control 1000 + row.
+EDIT_5_DECIMALS = 1000
+EDIT_LARGE_VALUE = 1001
+SLIDER_CLAMPED = 1006
+SLIDER_DISABLED = 1010
+SLIDER_BUTTON_X = -8  # inside the button at the right end of a slider edit
+
+PAGES = [
+    ('numeric', [
+        ('page', [], {}),
+        ('edit-typed', [Click(EDIT_5_DECIMALS), Key('ctrl+a'), Type('-2.5e3'), Key('Tab')], {}),
+        ('edit-dragged', [Drag(EDIT_LARGE_VALUE, x=4, to_x=50)], {}),
+        ('button-held', [Press(SLIDER_CLAMPED, x=SLIDER_BUTTON_X)], {}),
+        ('popup-open', [Release()], {'popups': 1}),
+        ('popup-swept', [Move(30, 0)], {'popups': 1}),
+        ('popup-swept-back', [Move(-55, 0)], {'popups': 1}),
+        ('popup-wheel', [Wheel(3)], {'popups': 1}),
+        ('popup-keys', [Key('Left', 'Left')], {'popups': 1}),
+        ('popup-closed', [Key('Escape')], {}),
+        ('popup-reopened', [Click(SLIDER_CLAMPED, x=SLIDER_BUTTON_X)], {'popups': 1}),
+        ('popup-closed-by-click', [Click(SLIDER_CLAMPED, x=SLIDER_BUTTON_X)], {}),
+        ('disabled-clicked', [Click(SLIDER_DISABLED, x=SLIDER_BUTTON_X)], {'changes': False}),
+    ]),
+]
