@@ -17,6 +17,15 @@ SLIDER_CLAMPED = 1006
 SLIDER_DISABLED = 1010
 SLIDER_BUTTON_X = -8  # inside the button at the right end of a slider edit
 
+# The colour page (demo/ColorPanel.cpp): the embedded picker's controls keep
+# their template identifiers (resources/GvMFCUtilitiesRes.h).
+COLOR_SWATCH = 2004
+COLOR_RED_SLIDER = 2015
+COLOR_VALUE_SLIDER = 2019
+COLOR_WHEEL = 2020
+COLOR_GREEN_EDIT = 2028
+COLOR_OPEN_EDITOR = 1100
+
 PAGES = [
     ('numeric', [
         ('page', [], {}),
@@ -32,5 +41,18 @@ PAGES = [
         ('popup-reopened', [Click(SLIDER_CLAMPED, x=SLIDER_BUTTON_X)], {'popups': 1}),
         ('popup-closed-by-click', [Click(SLIDER_CLAMPED, x=SLIDER_BUTTON_X)], {}),
         ('disabled-clicked', [Click(SLIDER_DISABLED, x=SLIDER_BUTTON_X)], {'changes': False}),
+    ]),
+    ('color', [
+        ('page', [], {}),
+        ('wheel-dragged', [Drag(COLOR_WHEEL, x=30, to_x=-30)], {}),
+        ('slider-dragged', [Drag(COLOR_RED_SLIDER, x=-4, to_x=20)], {}),
+        ('value-dragged', [Press(COLOR_VALUE_SLIDER, y=10), Move(0, 40), Release()], {}),
+        ('edit-typed', [Click(COLOR_GREEN_EDIT), Key('ctrl+a'), Type('64'), Key('Tab')], {}),
+        # Clicked at two places, or the second click would be a double click;
+        # the pointer leaves so that the swatch's tool tip does not open.
+        ('small-view', [Click(COLOR_SWATCH, x=4, y=4), Move(300, 0)], {}),
+        ('large-view', [Click(COLOR_SWATCH), Move(300, 0)], {}),
+        ('editor-open', [Click(COLOR_OPEN_EDITOR)], {'popups': 1}),
+        ('editor-cancelled', [Key('Escape')], {}),
     ]),
 ]
