@@ -96,6 +96,15 @@ TEST(ColorWheelGeometry, PositionToColourTakesThePolarAngleAndHexagonalDistance)
     }
 }
 
+TEST(ColorWheelGeometry, ZeroRadiusGivesWhiteAtTheCentreAndFullSaturationElsewhere)
+{
+    float rgb[3];
+    GvWheelMapPositionToColor(0, 0, 0, &rgb[0], &rgb[1], &rgb[2]);
+    ExpectRgb({1, 1, 1}, rgb);
+    GvWheelMapPositionToColor(5, 0, 0, &rgb[0], &rgb[1], &rgb[2]);
+    ExpectRgb({1, 0, 0}, rgb);
+}
+
 TEST(ColorWheelGeometry, OwnHsvConversionSectorsAndOutOfRangeHues)
 {
     struct Case
