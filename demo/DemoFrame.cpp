@@ -33,8 +33,8 @@ BOOL CDemoFrame::CreateFrame()
 
     CRect client;
     GetClientRect(&client);
-    for (int i = 0; g_demoPanels[i]; ++i) {
-        std::unique_ptr<CDemoPanel> panel(g_demoPanels[i]());
+    for (int i = 0; kDemoPanels[i]; ++i) {
+        std::unique_ptr<CDemoPanel> panel(kDemoPanels[i]());
         if (!panel->CreatePanel(this, client, kFirstPanelId + i))
             continue;
         AppendMenuW(hPanels, MF_STRING, kPanelCommand + m_panels.size(), panel->GetTitle());

@@ -23,4 +23,4 @@ public:
 typedef CDemoPanel* (*DemoPanelFactory)();
 
 // The panels in menu order, ended by a null entry.
-extern const DemoPanelFactory g_demoPanels[];
+extern const DemoPanelFactory kDemoPanels[];

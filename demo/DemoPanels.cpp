@@ -13,7 +13,7 @@ CDemoPanel* Make()
 
 } // namespace
 
-const DemoPanelFactory g_demoPanels[] = {
+const DemoPanelFactory kDemoPanels[] = {
     &Make<CNumericPanel>,
     &Make<CColorPanel>,
     nullptr,

@@ -188,6 +188,15 @@ void CGvSliderEdit::DestroyPopup()
     }
 }
 
+// The focus is inside the open pop-up, which is still the active window: not
+// so when the user moved the focus elsewhere or left the application.
+bool CGvSliderEdit::PopupHasFocus() const
+{
+    const HWND hPopup = m_pPopup ? m_pPopup->GetSafeHwnd() : nullptr;
+    const HWND hFocus = ::GetFocus();
+    return hPopup && hFocus && (hFocus == hPopup || ::IsChild(hPopup, hFocus)) && ::GetActiveWindow() == hPopup;
+}
+
 void CGvSliderEdit::PostNcDestroy()
 {
     DestroyPopup();
@@ -309,8 +318,13 @@ LRESULT CGvSliderEdit::OnSliderDelta(WPARAM, LPARAM)
 LRESULT CGvSliderEdit::OnSliderClose(WPARAM, LPARAM)
 {
     DrawSliderButton(MouseButtonNormal);
+    const bool popupHadFocus = PopupHasFocus();
     // Forgotten before anyone is told, who might open the next one.
     DestroyPopup();
+    // A keyboard user goes on typing here; without this the focus would land
+    // on the top-level window that the closed pop-up activates.
+    if (popupHadFocus && ::IsWindow(m_hWnd))
+        SetFocus();
     if (CWnd* pNotify = GetNotifyWnd())
         pNotify->SendMessage(GVM_SLIDER_CLOSE, reinterpret_cast<WPARAM>(this), 0);
     return 1;

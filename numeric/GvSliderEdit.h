@@ -47,6 +47,7 @@ protected:
     void RecalcFrame();
     void EndButtonTracking();
     void DestroyPopup();
+    bool PopupHasFocus() const;
     // The window went before the object: an open pop-up goes with it.
     void PostNcDestroy() override;
 

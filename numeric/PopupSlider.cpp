@@ -114,8 +114,7 @@ void CPopupSlider::EndPopupSlider(int message)
     ReleaseCapture();
     SetCursor(m_hOldCursor);
     // Last touch of this object: the owner may destroy it while handling this.
-    if (m_pOwner)
-        m_pOwner->SendMessage(message, 0, 0);
+    NotifyOwner(message, 0);
 }
 
 void CPopupSlider::ComputeSliderPosition()
@@ -149,8 +148,7 @@ void CPopupSlider::UpdateSliderWindow()
 {
     DrawSlider();
     m_value = GvSliderValueFromPosition(m_position, m_min, m_max);
-    if (m_pOwner)
-        m_pOwner->SendMessage(GVM_SLIDER_DELTA, 0, 0);
+    NotifyOwner(GVM_SLIDER_DELTA, 0);
 }
 
 void CPopupSlider::UpdateSliderRange(CPoint point)
@@ -162,8 +160,15 @@ void CPopupSlider::UpdateSliderRange(CPoint point)
     if (!GvSliderUpdateRange(m_min, m_max, delta))
         return;
     m_rangeAnchor = anchor;
-    if (m_pOwner)
-        m_pOwner->SendMessage(GVM_SLIDER_RANGE_CHANGED, reinterpret_cast<WPARAM>(GetSafeHwnd()), 0);
+    NotifyOwner(GVM_SLIDER_RANGE_CHANGED, reinterpret_cast<WPARAM>(GetSafeHwnd()));
+}
+
+// An owner whose window went first (it closes the pop-up while it is being
+// destroyed) hears nothing.
+void CPopupSlider::NotifyOwner(UINT message, WPARAM wParam)
+{
+    if (m_pOwner && m_pOwner->GetSafeHwnd())
+        m_pOwner->SendMessage(message, wParam, 0);
 }
 
 void CPopupSlider::MovePointerToThumb()

@@ -4,6 +4,8 @@
 #include "MfcTypes.h"
 #include "MfcPortableTypes.h"
 #include "MfcString.h"
+#include "MfcDebug.h"
+#include "MfcObject.h"
 #include "MfcCollections.h"
 #include "MfcModule.h"
 #include "MfcResource.h"

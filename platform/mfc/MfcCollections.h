@@ -141,3 +141,7 @@ private:
 
 class CPtrList : public CList<void*, void*>
 {};
+
+class CObject;
+class CObList : public CList<CObject*, CObject*>
+{};

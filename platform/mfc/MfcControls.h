@@ -6,6 +6,8 @@
 
 class GVMFC_API CButton : public CWnd
 {
+    DECLARE_DYNAMIC(CButton)
+
 public:
     BOOL Create(LPCWSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
     {
@@ -30,6 +32,8 @@ protected:
 
 class GVMFC_API CEdit : public CWnd
 {
+    DECLARE_DYNAMIC(CEdit)
+
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
     {
@@ -65,6 +69,8 @@ public:
 
 class GVMFC_API CStatic : public CWnd
 {
+    DECLARE_DYNAMIC(CStatic)
+
 public:
     BOOL Create(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xFFFF)
     {
@@ -79,6 +85,8 @@ public:
 
 class GVMFC_API CComboBox : public CWnd
 {
+    DECLARE_DYNAMIC(CComboBox)
+
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
     {
@@ -113,6 +121,8 @@ public:
 
 class GVMFC_API CSliderCtrl : public CWnd
 {
+    DECLARE_DYNAMIC(CSliderCtrl)
+
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
     {
@@ -131,6 +141,8 @@ public:
 
 class GVMFC_API CSpinButtonCtrl : public CWnd
 {
+    DECLARE_DYNAMIC(CSpinButtonCtrl)
+
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
     {
@@ -166,6 +178,8 @@ public:
 
 class GVMFC_API CScrollBar : public CWnd
 {
+    DECLARE_DYNAMIC(CScrollBar)
+
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
     {
@@ -196,6 +210,8 @@ public:
 // rectangle and an id are given; messages reach the tip through RelayEvent.
 class GVMFC_API CToolTipCtrl : public CWnd
 {
+    DECLARE_DYNAMIC(CToolTipCtrl)
+
 public:
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);
     BOOL AddTool(CWnd* pWnd, LPCWSTR lpszText = LPSTR_TEXTCALLBACKW, LPCRECT lpRectTool = nullptr,

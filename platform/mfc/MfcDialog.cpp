@@ -6,6 +6,8 @@
 #include <cwctype>
 #include <string>
 
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
 // --- data exchange ---------------------------------------------------------------
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
@@ -111,18 +113,18 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
 }
 } // namespace
 
-CDialog::CDialog() : m_lpszTemplateName(nullptr), m_nIDHelp(0), m_pParentWnd(nullptr), m_bEnded(false)
+CDialog::CDialog() : m_lpszTemplateName(nullptr), m_nIDHelp(0), m_pParentWnd(nullptr), m_ended(false)
 {
 }
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_lpszTemplateName(MAKEINTRESOURCEW(nIDTemplate)), m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd),
-      m_bEnded(false)
+      m_ended(false)
 {
 }
 
 CDialog::CDialog(LPCWSTR lpszTemplateName, CWnd* pParentWnd)
-    : m_lpszTemplateName(lpszTemplateName), m_nIDHelp(0), m_pParentWnd(pParentWnd), m_bEnded(false)
+    : m_lpszTemplateName(lpszTemplateName), m_nIDHelp(0), m_pParentWnd(pParentWnd), m_ended(false)
 {
 }
 
@@ -154,11 +156,11 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEW lpDialogTemplate, CWnd* pParentWnd,
     if (!hInst)
         hInst = AfxGetResourceHandle();
     AfxEnsureCommonControls();
-    m_bEnded = false;
+    m_ended = false;
     AfxHookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParamW(hInst, lpDialogTemplate, hWndParent, AfxDlgProc, 0);
     AfxUnhookWindowCreate();
-    if (hWnd && m_bEnded) {
+    if (hWnd && m_ended) {
         ::DestroyWindow(hWnd);
         return FALSE;
     }
@@ -188,7 +190,7 @@ void CDialog::OnCancel()
 // A modeless dialog is only hidden; its owner destroys it.
 void CDialog::EndDialog(int nResult)
 {
-    m_bEnded = true;
+    m_ended = true;
     ::EndDialog(m_hWnd, nResult);
 }
 

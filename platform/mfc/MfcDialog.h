@@ -31,6 +31,8 @@ GVMFC_API void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
 
 class GVMFC_API CDialog : public CWnd
 {
+    DECLARE_DYNAMIC(CDialog)
+
 public:
     CDialog();
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
@@ -67,5 +69,5 @@ protected:
 
 private:
     // EndDialog was called since the last creation began.
-    bool m_bEnded;
+    bool m_ended;
 };

@@ -2,6 +2,17 @@
 #include "MfcWnd.h"
 #include "MfcState.h"
 
+IMPLEMENT_DYNCREATE(CGdiObject, CObject)
+IMPLEMENT_DYNCREATE(CDC, CObject)
+IMPLEMENT_DYNAMIC(CPen, CGdiObject)
+IMPLEMENT_DYNAMIC(CBrush, CGdiObject)
+IMPLEMENT_DYNAMIC(CFont, CGdiObject)
+IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
+IMPLEMENT_DYNAMIC(CPaintDC, CDC)
+IMPLEMENT_DYNAMIC(CClientDC, CDC)
+IMPLEMENT_DYNAMIC(CWindowDC, CDC)
+IMPLEMENT_DYNAMIC(CMemoryDC, CDC)
+
 CGdiObject::~CGdiObject()
 {
     DeleteObject();
@@ -158,7 +169,7 @@ CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
 
 CClientDC::~CClientDC()
 {
-    ::ReleaseDC(m_hWnd, Detach());
+    VERIFY(::ReleaseDC(m_hWnd, Detach()));
 }
 
 CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
@@ -168,7 +179,7 @@ CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
 
 CWindowDC::~CWindowDC()
 {
-    ::ReleaseDC(m_hWnd, Detach());
+    VERIFY(::ReleaseDC(m_hWnd, Detach()));
 }
 
 CMemoryDC::CMemoryDC(HDC hTarget, const RECT& rect) : m_hTarget(hTarget), m_rect(rect), m_hOldBitmap(nullptr)

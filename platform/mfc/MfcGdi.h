@@ -3,13 +3,16 @@
 // attached and deletes it on destruction; FromHandle of a foreign handle
 // gives a temporary wrapper that the idle processing deletes.
 #include "MfcExport.h"
+#include "MfcObject.h"
 #include "MfcTypes.h"
 #include "MfcString.h"
 
 class CWnd;
 
-class GVMFC_API CGdiObject
+class GVMFC_API CGdiObject : public CObject
 {
+    DECLARE_DYNCREATE(CGdiObject)
+
 public:
     CGdiObject() : m_hObject(nullptr) {}
     virtual ~CGdiObject();
@@ -31,6 +34,8 @@ public:
 
 class GVMFC_API CPen : public CGdiObject
 {
+    DECLARE_DYNAMIC(CPen)
+
 public:
     CPen() {}
     CPen(int nPenStyle, int nWidth, COLORREF crColor) { CreatePen(nPenStyle, nWidth, crColor); }
@@ -44,6 +49,8 @@ public:
 
 class GVMFC_API CBrush : public CGdiObject
 {
+    DECLARE_DYNAMIC(CBrush)
+
 public:
     CBrush() {}
     explicit CBrush(COLORREF crColor) { CreateSolidBrush(crColor); }
@@ -55,6 +62,8 @@ public:
 
 class GVMFC_API CFont : public CGdiObject
 {
+    DECLARE_DYNAMIC(CFont)
+
 public:
     static CFont* FromHandle(HFONT hFont) { return static_cast<CFont*>(CGdiObject::FromHandle(hFont)); }
     operator HFONT() const { return (HFONT)m_hObject; }
@@ -65,6 +74,8 @@ public:
 
 class GVMFC_API CBitmap : public CGdiObject
 {
+    DECLARE_DYNAMIC(CBitmap)
+
 public:
     static CBitmap* FromHandle(HBITMAP hBitmap) { return static_cast<CBitmap*>(CGdiObject::FromHandle(hBitmap)); }
     operator HBITMAP() const { return (HBITMAP)m_hObject; }
@@ -77,8 +88,10 @@ public:
     int GetBitmap(BITMAP* pBitMap) const { return GetObject(sizeof(BITMAP), pBitMap); }
 };
 
-class GVMFC_API CDC
+class GVMFC_API CDC : public CObject
 {
+    DECLARE_DYNCREATE(CDC)
+
 public:
     CDC() : m_hDC(nullptr), m_hAttribDC(nullptr), m_bPrinting(FALSE) {}
     virtual ~CDC();
@@ -205,6 +218,8 @@ protected:
 // BeginPaint/EndPaint for the lifetime of the object.
 class GVMFC_API CPaintDC : public CDC
 {
+    DECLARE_DYNAMIC(CPaintDC)
+
 public:
     explicit CPaintDC(CWnd* pWnd);
     ~CPaintDC() override;
@@ -217,6 +232,8 @@ protected:
 // GetDC/ReleaseDC of a window's client area.
 class GVMFC_API CClientDC : public CDC
 {
+    DECLARE_DYNAMIC(CClientDC)
+
 public:
     explicit CClientDC(CWnd* pWnd);
     ~CClientDC() override;
@@ -228,6 +245,8 @@ protected:
 // GetWindowDC/ReleaseDC: the whole window, non-client area included.
 class GVMFC_API CWindowDC : public CDC
 {
+    DECLARE_DYNAMIC(CWindowDC)
+
 public:
     explicit CWindowDC(CWnd* pWnd);
     ~CWindowDC() override;
@@ -243,6 +262,8 @@ protected:
 // Without a bitmap (an empty rect, no memory) it has no DC and draws nothing.
 class GVMFC_API CMemoryDC : public CDC
 {
+    DECLARE_DYNAMIC(CMemoryDC)
+
 public:
     CMemoryDC(HDC hTarget, const RECT& rect);
     ~CMemoryDC() override;

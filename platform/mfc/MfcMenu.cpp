@@ -1,6 +1,8 @@
 #include "MfcMenu.h"
 #include "MfcState.h"
 
+IMPLEMENT_DYNCREATE(CMenu, CObject)
+
 CMenu::~CMenu()
 {
     DestroyMenu();

@@ -3,8 +3,10 @@
 // MeasureItem of the menu's permanent object through the owner window.
 #include "MfcWnd.h"
 
-class GVMFC_API CMenu
+class GVMFC_API CMenu : public CObject
 {
+    DECLARE_DYNCREATE(CMenu)
+
 public:
     CMenu() : m_hMenu(nullptr) {}
     virtual ~CMenu();

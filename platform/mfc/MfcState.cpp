@@ -172,6 +172,10 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
 
 // --- exceptions -----------------------------------------------------------------------
 
+IMPLEMENT_DYNAMIC(CException, CObject)
+IMPLEMENT_DYNAMIC(CNotSupportedException, CException)
+IMPLEMENT_DYNAMIC(CUserException, CException)
+
 CException::~CException()
 {
 }

@@ -33,6 +33,11 @@ public:
             m_permanent.erase(it);
     }
     void ForgetHandle(H h) { m_permanent.erase(h); }
+    T* LookupTemporary(H h) const
+    {
+        auto it = m_temporary.find(h);
+        return it == m_temporary.end() ? nullptr : it->second;
+    }
     // The permanent object, else a temporary one made by New and set by Set.
     template <class New, class Set>
     T* FromHandle(H h, New makeObject, Set setHandle)
@@ -41,9 +46,8 @@ public:
             return nullptr;
         if (T* p = LookupPermanent(h))
             return p;
-        auto it = m_temporary.find(h);
-        if (it != m_temporary.end())
-            return it->second;
+        if (T* p = LookupTemporary(h))
+            return p;
         T* p = makeObject();
         setHandle(p, h);
         m_temporary[h] = p;

@@ -6,6 +6,11 @@
 #include "MfcMenu.h"
 #include "MfcState.h"
 #include <shellapi.h>
+#include <set>
+#include <string>
+
+IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
+IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
 const CWnd CWnd::wndTop(HWND_TOP);
 const CWnd CWnd::wndBottom(HWND_BOTTOM);
@@ -34,6 +39,20 @@ CWnd::~CWnd()
 }
 
 // --- objects and handles ---------------------------------------------------
+
+#ifdef _DEBUG
+void CWnd::AssertValid() const
+{
+    CObject::AssertValid();
+    // The insert-after constants are no windows.
+    if (!m_hWnd || this == &wndTop || this == &wndBottom || this == &wndTopMost || this == &wndNoTopMost)
+        return;
+    ASSERT(::IsWindow(m_hWnd));
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    CWnd* pPermanent = pState->m_windows.LookupPermanent(m_hWnd);
+    ASSERT(pPermanent == this || (!pPermanent && pState->m_windows.LookupTemporary(m_hWnd) == this));
+}
+#endif
 
 CWnd* CWnd::FromHandle(HWND hWnd)
 {
@@ -204,17 +223,19 @@ BOOL CWnd::DestroyWindow()
     return result;
 }
 
+// The names live as long as the process, in nodes that never move: callers
+// keep the pointers.
 LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
 {
-    static std::vector<std::wstring> s_names;
+    static std::set<std::wstring> s_names;
     HINSTANCE hInst = AfxGetInstanceHandle();
     wchar_t name[96];
     _snwprintf(name, 96, L"GvMfc:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor, (void*)hbrBackground,
                (void*)hIcon);
     name[95] = 0;
-    for (const std::wstring& known : s_names)
-        if (known == name)
-            return known.c_str();
+    auto known = s_names.find(name);
+    if (known != s_names.end())
+        return known->c_str();
     WNDCLASSW wc = {};
     if (!::GetClassInfoW(hInst, name, &wc)) {
         wc.style = nClassStyle;
@@ -227,14 +248,14 @@ LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgro
         if (!::RegisterClassW(&wc))
             return nullptr;
     }
-    s_names.emplace_back(name);
-    return s_names.back().c_str();
+    return s_names.insert(name).first->c_str();
 }
 
 // --- the window procedure ------------------------------------------------------
 
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
+    ASSERT_VALID(pWnd);
     AFX_THREAD_STATE* pState = AfxGetThreadState();
     MSG oldMsg = pState->m_lastSentMsg;
     pState->m_lastSentMsg.hwnd = hWnd;
@@ -510,6 +531,7 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
+    ASSERT(::IsWindow(m_hWnd));
     DWORD style = GetStyle();
     DWORD newStyle = (style & ~dwRemove) | dwAdd;
     if (style == newStyle)
@@ -522,6 +544,7 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 
 BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
+    ASSERT(::IsWindow(m_hWnd));
     DWORD style = GetExStyle();
     DWORD newStyle = (style & ~dwRemove) | dwAdd;
     if (style == newStyle)
@@ -554,6 +577,7 @@ void CWnd::ScreenToClient(LPRECT lpRect) const
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
+    ASSERT(::IsWindow(m_hWnd));
     return ::SetWindowPos(m_hWnd, pWndInsertAfter ? pWndInsertAfter->m_hWnd : nullptr, x, y, cx, cy, nFlags);
 }
 

@@ -4,6 +4,7 @@
 // thread's permanent map and calls WindowProc; the map lives in GvMfc.dll, so
 // the host and every library see the same objects.
 #include "MfcExport.h"
+#include "MfcObject.h"
 #include "MfcMessageMap.h"
 #include "MfcTypes.h"
 #include "MfcString.h"
@@ -15,8 +16,17 @@ class CDataExchange;
 class CFont;
 struct CCreateContext;
 
-class GVMFC_API CWnd
+// MFC's command target. Message maps and command routing stay with CWnd:
+// every target here is a window.
+class GVMFC_API CCmdTarget : public CObject
 {
+    DECLARE_DYNAMIC(CCmdTarget)
+};
+
+class GVMFC_API CWnd : public CCmdTarget
+{
+    DECLARE_DYNCREATE(CWnd)
+
 public:
     CWnd();
     virtual ~CWnd();
@@ -63,10 +73,12 @@ public:
     static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
+        ASSERT(::IsWindow(m_hWnd));
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
+        ASSERT(::IsWindow(m_hWnd));
         return ::PostMessageW(m_hWnd, message, wParam, lParam);
     }
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE);
@@ -77,41 +89,142 @@ public:
     // Data exchange.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
+#ifdef _DEBUG
+    // No window, or a live window whose object (permanent or temporary) this is.
+    void AssertValid() const override;
+#endif
+
     // Styles, identity, relations.
-    DWORD GetStyle() const { return (DWORD)::GetWindowLongPtrW(m_hWnd, GWL_STYLE); }
-    DWORD GetExStyle() const { return (DWORD)::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE); }
+    DWORD GetStyle() const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return (DWORD)::GetWindowLongPtrW(m_hWnd, GWL_STYLE);
+    }
+    DWORD GetExStyle() const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return (DWORD)::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE);
+    }
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
-    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
-    int SetDlgCtrlID(int nID) { return (int)::SetWindowLongPtrW(m_hWnd, GWLP_ID, nID); }
-    CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-    CWnd* SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd())); }
-    CWnd* GetOwner() const { return FromHandle(::GetWindow(m_hWnd, GW_OWNER)); }
+    int GetDlgCtrlID() const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::GetDlgCtrlID(m_hWnd);
+    }
+    int SetDlgCtrlID(int nID)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return (int)::SetWindowLongPtrW(m_hWnd, GWLP_ID, nID);
+    }
+    CWnd* GetParent() const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return FromHandle(::GetParent(m_hWnd));
+    }
+    CWnd* SetParent(CWnd* pWndNewParent)
+    {
+        return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd()));
+    }
+    CWnd* GetOwner() const
+    {
+        return FromHandle(::GetWindow(m_hWnd, GW_OWNER));
+    }
     CWnd* GetTopLevelParent() const;
-    CWnd* GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
-    CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
-    BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, pWnd->GetSafeHwnd()); }
-    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
-    static CWnd* WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
-    static CWnd* GetFocus() { return FromHandle(::GetFocus()); }
-    static CWnd* GetCapture() { return FromHandle(::GetCapture()); }
-    static CWnd* GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
-    static CWnd* GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
-    CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
-    CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
-    CWnd* SetActiveWindow() { return FromHandle(::SetActiveWindow(m_hWnd)); }
-    BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
-    BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
-    BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
+    CWnd* GetWindow(UINT nCmd) const
+    {
+        return FromHandle(::GetWindow(m_hWnd, nCmd));
+    }
+    CWnd* GetDlgItem(int nID) const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return FromHandle(::GetDlgItem(m_hWnd, nID));
+    }
+    BOOL IsChild(const CWnd* pWnd) const
+    {
+        return ::IsChild(m_hWnd, pWnd->GetSafeHwnd());
+    }
+    BOOL IsWindowVisible() const
+    {
+        return ::IsWindowVisible(m_hWnd);
+    }
+    BOOL IsWindowEnabled() const
+    {
+        return ::IsWindowEnabled(m_hWnd);
+    }
+    BOOL IsIconic() const
+    {
+        return ::IsIconic(m_hWnd);
+    }
+    static CWnd* WindowFromPoint(POINT point)
+    {
+        return FromHandle(::WindowFromPoint(point));
+    }
+    static CWnd* GetFocus()
+    {
+        return FromHandle(::GetFocus());
+    }
+    static CWnd* GetCapture()
+    {
+        return FromHandle(::GetCapture());
+    }
+    static CWnd* GetActiveWindow()
+    {
+        return FromHandle(::GetActiveWindow());
+    }
+    static CWnd* GetDesktopWindow()
+    {
+        return FromHandle(::GetDesktopWindow());
+    }
+    CWnd* SetFocus()
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return FromHandle(::SetFocus(m_hWnd));
+    }
+    CWnd* SetCapture()
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return FromHandle(::SetCapture(m_hWnd));
+    }
+    CWnd* SetActiveWindow()
+    {
+        return FromHandle(::SetActiveWindow(m_hWnd));
+    }
+    BOOL SetForegroundWindow()
+    {
+        return ::SetForegroundWindow(m_hWnd);
+    }
+    BOOL EnableWindow(BOOL bEnable = TRUE)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::EnableWindow(m_hWnd, bEnable);
+    }
+    BOOL ShowWindow(int nCmdShow)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::ShowWindow(m_hWnd, nCmdShow);
+    }
 
     // Position and size.
-    void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
-    void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
-    void ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
+    void GetWindowRect(LPRECT lpRect) const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::GetWindowRect(m_hWnd, lpRect);
+    }
+    void GetClientRect(LPRECT lpRect) const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::GetClientRect(m_hWnd, lpRect);
+    }
+    void ClientToScreen(LPPOINT lpPoint) const
+    {
+        ::ClientToScreen(m_hWnd, lpPoint);
+    }
     void ClientToScreen(LPRECT lpRect) const;
-    void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
+    void ScreenToClient(LPPOINT lpPoint) const
+    {
+        ::ScreenToClient(m_hWnd, lpPoint);
+    }
     void ScreenToClient(LPRECT lpRect) const;
     void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
     {
@@ -124,13 +237,17 @@ public:
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE)
     {
+        ASSERT(::IsWindow(m_hWnd));
         ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
     }
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE)
     {
         MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
     }
-    BOOL BringWindowToTop() { return ::BringWindowToTop(m_hWnd); }
+    BOOL BringWindowToTop()
+    {
+        return ::BringWindowToTop(m_hWnd);
+    }
     // The window rectangle that has the given client rectangle; adjustBorder
     // leaves a client edge out.
     enum AdjustType
@@ -158,28 +275,49 @@ public:
         if (m_hWnd)
             ::ValidateRect(m_hWnd, lpRect);
     }
-    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
+    void UpdateWindow()
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::UpdateWindow(m_hWnd);
+    }
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, HRGN hrgnUpdate = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE)
     {
         return m_hWnd && ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags);
     }
-    BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
-    void SetRedraw(BOOL bRedraw = TRUE) { ::SendMessageW(m_hWnd, WM_SETREDRAW, bRedraw, 0); }
+    BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE)
+    {
+        return ::GetUpdateRect(m_hWnd, lpRect, bErase);
+    }
+    void SetRedraw(BOOL bRedraw = TRUE)
+    {
+        ::SendMessageW(m_hWnd, WM_SETREDRAW, bRedraw, 0);
+    }
     CDC* GetDC();
     CDC* GetWindowDC();
     int ReleaseDC(CDC* pDC);
     CDC* BeginPaint(LPPAINTSTRUCT lpPaint);
-    void EndPaint(LPPAINTSTRUCT lpPaint) { ::EndPaint(m_hWnd, lpPaint); }
+    void EndPaint(LPPAINTSTRUCT lpPaint)
+    {
+        ::EndPaint(m_hWnd, lpPaint);
+    }
 
     // Text and font.
-    void SetWindowText(LPCWSTR lpszString) { ::SetWindowTextW(m_hWnd, lpszString); }
+    void SetWindowText(LPCWSTR lpszString)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        ::SetWindowTextW(m_hWnd, lpszString);
+    }
     int GetWindowText(LPWSTR lpszStringBuf, int nMaxCount) const
     {
         return ::GetWindowTextW(m_hWnd, lpszStringBuf, nMaxCount);
     }
     void GetWindowText(CString& rString) const;
-    int GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
+    int GetWindowTextLength() const
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::GetWindowTextLengthW(m_hWnd);
+    }
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
     CFont* GetFont() const;
     HICON SetIcon(HICON hIcon, BOOL bBigIcon)
@@ -188,15 +326,27 @@ public:
     }
 
     // Dialog items.
-    void SetDlgItemText(int nID, LPCWSTR lpszString) { ::SetDlgItemTextW(m_hWnd, nID, lpszString); }
+    void SetDlgItemText(int nID, LPCWSTR lpszString)
+    {
+        ::SetDlgItemTextW(m_hWnd, nID, lpszString);
+    }
     int GetDlgItemText(int nID, CString& rString) const;
-    void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE) { ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned); }
+    void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE)
+    {
+        ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
+    }
     UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const
     {
         return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
     }
-    void CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
-    UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
+    void CheckDlgButton(int nIDButton, UINT nCheck)
+    {
+        ::CheckDlgButton(m_hWnd, nIDButton, nCheck);
+    }
+    UINT IsDlgButtonChecked(int nIDButton) const
+    {
+        return ::IsDlgButtonChecked(m_hWnd, nIDButton);
+    }
     LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         return ::SendDlgItemMessageW(m_hWnd, nID, message, wParam, lParam);
@@ -205,17 +355,28 @@ public:
     // Timers, scrolling, drag and drop.
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr)
     {
+        ASSERT(::IsWindow(m_hWnd));
         return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
     }
-    BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+    BOOL KillTimer(UINT_PTR nIDEvent)
+    {
+        ASSERT(::IsWindow(m_hWnd));
+        return ::KillTimer(m_hWnd, nIDEvent);
+    }
     BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE)
     {
         ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
         return TRUE;
     }
     BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
-    int GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
-    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
+    int GetScrollPos(int nBar) const
+    {
+        return ::GetScrollPos(m_hWnd, nBar);
+    }
+    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE)
+    {
+        return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw);
+    }
     void DragAcceptFiles(BOOL bAccept = TRUE);
 
 protected:

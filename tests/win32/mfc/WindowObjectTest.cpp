@@ -289,3 +289,21 @@ TEST_F(WindowObjectTest, APermanentObjectHidesAnEarlierWrapperOfItsWindow)
     EXPECT_TRUE(::IsWindow(hEdit));
     ::DestroyWindow(hEdit);
 }
+
+TEST_F(WindowObjectTest, RegisteredClassNamesNeverMove)
+{
+    const UINT style = CS_DBLCLKS | CS_PARENTDC;
+    LPCWSTR first = AfxRegisterWndClass(style);
+    ASSERT_NE(nullptr, first);
+    const std::wstring copy = first;
+    std::vector<LPCWSTR> names;
+    for (UINT_PTR i = 0; i < 500; ++i)
+        names.push_back(AfxRegisterWndClass(style, nullptr, reinterpret_cast<HBRUSH>(1000 + i)));
+    EXPECT_EQ(first, AfxRegisterWndClass(style));
+    EXPECT_EQ(copy, first);
+    EXPECT_EQ(names[0], AfxRegisterWndClass(style, nullptr, reinterpret_cast<HBRUSH>(1000)));
+    WNDCLASSW wc = {};
+    EXPECT_TRUE(::GetClassInfoW(AfxGetInstanceHandle(), names[0], &wc));
+    EXPECT_EQ(style, wc.style);
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(1000), wc.hbrBackground);
+}

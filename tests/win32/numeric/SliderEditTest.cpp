@@ -301,6 +301,51 @@ TEST_F(SliderEditTest, SweepIsShownAndForwardedWithTheEditAsSender)
     EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
 }
 
+// Real key strokes, through the system's input queue to the focus window.
+void PressKey(WORD vk)
+{
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = vk;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+    PumpMessages();
+}
+
+TEST_F(SliderEditTest, KeyboardUserTypesOnAfterThePopupEnds)
+{
+    CreateEdit(0, 20);
+    m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 2, true);
+    m_edit->SetFocus();
+    for (WORD endKey : {VK_ESCAPE, VK_RETURN}) {
+        PressKey(VK_DOWN);
+        ASSERT_NE(nullptr, m_edit->Popup());
+        EXPECT_EQ(m_edit->Popup()->GetSafeHwnd(), ::GetFocus());
+        PressKey(VK_RIGHT);
+        PressKey(endKey);
+        EXPECT_EQ(nullptr, m_edit->Popup());
+        EXPECT_EQ(m_edit->GetSafeHwnd(), ::GetFocus()) << "after key " << endKey;
+    }
+    EXPECT_EQ(CString(L"0.52"), Text());
+    PressKey('7'); // replaces the text, all selected as the focus came back
+    EXPECT_EQ(CString(L"7"), Text());
+}
+
+TEST_F(SliderEditTest, FocusMovedAwayFromThePopupStaysWhereItWent)
+{
+    CreateEdit(0, 20);
+    CEdit* pOther = Add<CEdit>();
+    ASSERT_TRUE(pOther->Create(WS_CHILD | WS_VISIBLE, CRect(20, 60, 120, 80), &m_parent, 2));
+    m_edit->SetFocus();
+    PressKey(VK_DOWN);
+    ASSERT_NE(nullptr, m_edit->Popup());
+    pOther->SetFocus();
+    PumpMessages();
+    EXPECT_EQ(nullptr, m_edit->Popup());
+    EXPECT_EQ(1, m_parent.Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(pOther->GetSafeHwnd(), ::GetFocus());
+}
+
 TEST_F(SliderEditTest, NotifyWindowGivenToInitGetsTheMessages)
 {
     CreateEdit(0, 20);
