@@ -88,9 +88,3 @@ bool GvColorSliderKeyStep(unsigned int key, float* value)
     default: return false;
     }
 }
-
-int GvWheelNotches(int delta)
-{
-    const int n = delta / 120;
-    return n < 1 ? 1 : n;
-}

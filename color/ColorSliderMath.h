@@ -2,7 +2,9 @@
 #include "color/WheelGeometry.h"
 
 // Arithmetic of the colour slider: value from a point, gradient bands, the
-// thumb, key steps and wheel notches. Portable; CGvColorSlider calls it.
+// thumb and key steps; wheel notches follow the library's one rule
+// (GvWheelNotches, window_utils/ScrollMath.h). Portable; CGvColorSlider calls
+// it.
 
 // One gradient stop: red, green, blue, 0 to 1.
 struct GvColorStop
@@ -42,7 +44,3 @@ enum GvArrowKeyType
     GvKeyDown = 0x28
 };
 bool GvColorSliderKeyStep(unsigned int key, float* value);
-
-// Notches of a mouse wheel turn: delta / 120 toward zero, at least 1, so a
-// turn downward always counts as one.
-int GvWheelNotches(int delta);

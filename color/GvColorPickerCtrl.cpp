@@ -5,6 +5,7 @@
 #include "GvWindowUtils.h"
 #include "color/ColorPickerMath.h"
 #include "platform/mfc/MfcPortableTypes.h"
+#include "window_utils/ScrollMath.h"
 #include "resources/GvMFCUtilitiesRes.h"
 #include "window_utils/GvMFCUtilitiesModule.h"
 

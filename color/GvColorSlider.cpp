@@ -3,6 +3,7 @@
 #include "GvMessages.h"
 #include "color/ColorNotify.h"
 #include "platform/mfc/MfcPortableTypes.h"
+#include "window_utils/ScrollMath.h"
 
 void PaintColorSlider(CDC& dc, const GvColorSliderPaintState& state)
 {

@@ -8,6 +8,7 @@ namespace {
 const UINT kOpenEditorId = 1100;
 const UINT kFirstColorButtonId = 1101;
 const int kColumn = 290;
+const UINT_PTR kRefreshTimer = 1;
 
 HFONT GuiFont()
 {
@@ -22,15 +23,9 @@ void MakeStatic(CWnd& label, CWnd* pParent, const CRect& rect)
 
 } // namespace
 
-void CColorPanel::CCountingApplication::NotifyNodeChanged(int kind, GvNode* node, void* sender, const void* sourceId)
-{
-    GvApplication::NotifyNodeChanged(kind, node, sender, sourceId);
-    if (m_pPanel)
-        m_pPanel->ShowModelColor();
-}
-
 BEGIN_MESSAGE_MAP(CColorPanel, CDemoPanel)
     ON_BN_CLICKED(kOpenEditorId, OnOpenEditor)
+    ON_WM_TIMER()
     ON_MESSAGE(GVM_COLOR_CHANGED, OnColorChanged)
     ON_MESSAGE(GVM_CHILD_RESIZE, OnChildResize)
     ON_MESSAGE(WM_GETFONT, OnGetFont)
@@ -41,12 +36,6 @@ CColorPanel::CColorPanel()
       m_modelColor{1.0f, 0.5f, 0.0f, 1.0f}, m_editorColor{0.2f, 0.4f, 0.6f, 1.0f}, m_editorPacked(0xFF996633),
       m_pEditor(nullptr)
 {
-    m_app.m_pPanel = this;
-}
-
-CColorPanel::~CColorPanel()
-{
-    m_app.m_pPanel = nullptr;
 }
 
 BOOL CColorPanel::CreatePanel(CWnd* pParent, const CRect& rect, UINT nID)
@@ -89,25 +78,33 @@ BOOL CColorPanel::CreatePanel(CWnd* pParent, const CRect& rect, UINT nID)
     ShowModelColor();
     ShowEditorColor();
     m_colorButtons[1].SetFocus();
+    // The last notification of a drag comes after the picker's last message.
+    SetTimer(kRefreshTimer, 200);
     return TRUE;
 }
 
 void CColorPanel::ShowModelColor()
 {
+    int calls = 0;
+    if (const GvApplication* pApp = dynamic_cast<GvApplication*>(getGvApp())) {
+        const GvLinkedList<GvNodeChangeRecord>& changes = pApp->GetNodeChanges();
+        for (auto it = changes.Begin(); it != changes.End(); ++it)
+            calls += it->m_node == &m_node;
+    }
     wchar_t text[128];
-    std::swprintf(text, 128, L"Model colour: %d NotifyNodeChanged calls", m_app.GetNodeChanges().GetCount());
-    m_countLabel.SetWindowText(text);
+    std::swprintf(text, 128, L"Model colour: %d NotifyNodeChanged calls", calls);
+    AfxSetWindowText(m_countLabel.m_hWnd, text);
     float values[4];
     m_node.GetValues(values);
     std::swprintf(text, 128, L"R %.3f  G %.3f  B %.3f  A %.3f", values[0], values[1], values[2], values[3]);
-    m_modelLabel.SetWindowText(text);
+    AfxSetWindowText(m_modelLabel.m_hWnd, text);
 }
 
 void CColorPanel::ShowEditorColor()
 {
     wchar_t text[128];
     std::swprintf(text, 128, L"Second colour: 0x%08X", static_cast<unsigned>(m_editorPacked));
-    m_editorLabel.SetWindowText(text);
+    AfxSetWindowText(m_editorLabel.m_hWnd, text);
 }
 
 void CColorPanel::OnOpenEditor()
@@ -140,6 +137,11 @@ LRESULT CColorPanel::OnColorChanged(WPARAM wParam, LPARAM)
         ShowEditorColor();
     }
     return 1;
+}
+
+void CColorPanel::OnTimer(UINT_PTR)
+{
+    ShowModelColor();
 }
 
 LRESULT CColorPanel::OnChildResize(WPARAM, LPARAM)

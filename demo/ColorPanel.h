@@ -5,14 +5,13 @@
 #include "GvCore.h"
 
 // The colour page: a picker embedded in the page and bound to a colour of
-// the host model (a vector variable), with the application's
-// NotifyNodeChanged calls counted live; a button that opens the modeless
-// colour editor on a second colour; and a row of colour buttons.
+// the host model (a vector variable), with the host application's
+// NotifyNodeChanged calls for it counted live; a button that opens the
+// modeless colour editor on a second colour; and a row of colour buttons.
 class CColorPanel : public CDemoPanel
 {
 public:
     CColorPanel();
-    ~CColorPanel() override;
 
     LPCWSTR GetTitle() const override { return L"Colour picker, colour editor and colour buttons"; }
     LPCWSTR GetName() const override { return L"color"; }
@@ -21,26 +20,18 @@ public:
     CString BeginScene(int scene) override;
     void EndScene(int scene) override;
 
-    // Counts the calls on the page as they arrive.
-    class CCountingApplication : public GvApplication
-    {
-    public:
-        void NotifyNodeChanged(int kind, GvNode* node, void* sender, const void* sourceId) override;
-        CColorPanel* m_pPanel = nullptr;
-    };
-
 protected:
     void ShowModelColor();
     void ShowEditorColor();
     void ClickPickerItem(int id, UINT code);
 
     afx_msg void OnOpenEditor();
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg LRESULT OnColorChanged(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnChildResize(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
-    CCountingApplication m_app;
     GvVectorVariable m_node;
     GUID m_nodeId;
     float m_modelColor[4];

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include "platform/mfc/GvMfc.h"
 
 // One page of the demo: a child window of the frame holding a group of the
@@ -18,6 +19,10 @@ public:
     virtual CString BeginScene(int scene) { return CString(); }
     // Leaves scene i (closes what BeginScene opened).
     virtual void EndScene(int scene) {}
+    // A scene that stands only inside a modal loop (an open menu) calls
+    // capture itself from there and returns true; false: the picture is
+    // taken after BeginScene returned.
+    virtual bool CaptureInScene(int scene, const std::function<void()>& capture) { return false; }
 };
 
 typedef CDemoPanel* (*DemoPanelFactory)();

@@ -2,6 +2,7 @@
 
 #include "demo/ColorPanel.h"
 #include "demo/NumericPanel.h"
+#include "demo/VariablePanel.h"
 
 namespace {
 
@@ -16,5 +17,6 @@ CDemoPanel* Make()
 const DemoPanelFactory kDemoPanels[] = {
     &Make<CNumericPanel>,
     &Make<CColorPanel>,
+    &Make<CVariablePanel>,
     nullptr,
 };

@@ -4,6 +4,7 @@
 //   GvDemoHost.exe --dump-on-request DIR
 //                                      interactive; saves what it painted on request
 #include <cwchar>
+#include "GvApplication.h"
 #include "demo/DemoFrame.h"
 #include "demo/Screenshot.h"
 #include <shellapi.h>
@@ -26,6 +27,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
         }
     }
 
+    // The host application the value editors report to (getGvApp).
+    GvApplication application;
     CDemoFrame frame;
     if (!frame.CreateFrame()) {
         LocalFree(argv);

@@ -223,9 +223,13 @@ bool GvSaveDemoScreenshots(CDemoFrame& frame, LPCWSTR directory)
             if (!sceneName.IsEmpty())
                 path += CString(L"-") + sceneName;
             path += L".png";
-            const bool saved = WritePng(path, CapturePicture());
-            std::wprintf(L"%ls %ls\n", saved ? L"wrote" : L"could not write", static_cast<LPCWSTR>(path));
-            allSaved = allSaved && saved;
+            const auto capture = [&] {
+                const bool saved = WritePng(path, CapturePicture());
+                std::wprintf(L"%ls %ls\n", saved ? L"wrote" : L"could not write", static_cast<LPCWSTR>(path));
+                allSaved = allSaved && saved;
+            };
+            if (!pPanel->CaptureInScene(scene, capture))
+                capture();
             pPanel->EndScene(scene);
         }
     }

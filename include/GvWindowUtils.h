@@ -1,7 +1,11 @@
 #pragma once
-// Window utilities of GvMFCUtilities.dll.
+// Window utilities of GvMFCUtilities.dll: the resource guard, the scroll
+// window and the icon menu.
 #include <windows.h>
 #include "GvMFCUtilitiesExport.h"
+#include "GvMessages.h"
+#include "window_utils/GvScrollWnd.h"
+#include "window_utils/GvIconMenu.h"
 
 // Scope guard of the current resource handle: the constructor saves the
 // current handle and makes hInstance current, the destructor restores the

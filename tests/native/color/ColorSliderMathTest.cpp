@@ -106,11 +106,4 @@ TEST(ColorSliderMath, ArrowKeysStepByTwoHundredthsAndClamp)
     EXPECT_EQ(0.5f, value);
 }
 
-TEST(ColorSliderMath, WheelNotchesAreAtLeastOne)
-{
-    const int cases[][2] = {{240, 2}, {-240, 1}, {60, 1}, {0, 1}, {119, 1}, {120, 1}, {360, 3}, {-120, 1}};
-    for (const auto& c : cases)
-        EXPECT_EQ(c[1], GvWheelNotches(c[0])) << c[0];
-}
-
 } // namespace

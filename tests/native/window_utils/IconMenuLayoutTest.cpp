@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+#include "window_utils/IconMenuLayout.h"
+
+namespace {
+
+TEST(IconMenuMeasure, SizesPerKindAndPicture)
+{
+    struct Case
+    {
+        GvSize text;
+        bool bitmap;
+        GvSize picture;
+        int kind;
+        GvSize expected;
+    } cases[] = {
+        {{50, 13}, false, {0, 0}, 0, {72, 19}},   // 13 pixels high is 19
+        {{50, 26}, false, {0, 0}, 1, {72, 26}},   // two lines
+        {{50, 13}, true, {40, 32}, 0, {72, 53}},  // 32 + 19 + 2
+        {{50, 13}, true, {80, 32}, 2, {102, 53}}, // the picture is wider
+        {{50, 13}, false, {0, 0}, 3, {90, 19}},   // sub-menu arrow
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, GvIconMenuItemSize(c.text, c.bitmap, c.picture, c.kind)) << c.kind;
+}
+
+TEST(IconMenuText, AcceleratorTabOnlyInTheMiddle)
+{
+    EXPECT_EQ(4, GvIconMenuTabPosition(L"Open\tCtrl+O"));
+    EXPECT_EQ(-1, GvIconMenuTabPosition(L"\tCtrl+O"));
+    EXPECT_EQ(-1, GvIconMenuTabPosition(L"Open\t"));
+    EXPECT_EQ(1, GvIconMenuTabPosition(L"A\tB"));
+    EXPECT_EQ(-1, GvIconMenuTabPosition(L"Open"));
+}
+
+TEST(IconMenuDraw, RectanglesOfAnItem)
+{
+    const GvRect item = {0, 40, 120, 93};
+    const GvIconMenuItemLayout icon = GvLayoutIconMenuItem(item, true, true, true, {40, 32}, true);
+    EXPECT_EQ((GvPoint{2, 41}), icon.icon);
+    EXPECT_EQ((GvRect{0, 40, 20, 58}), icon.edge);
+    EXPECT_EQ((GvRect{20, 40, 120, 59}), icon.fill);
+    EXPECT_EQ((GvRect{20, 40, 102, 59}), icon.text);
+    EXPECT_EQ(icon.text, icon.accelerator);
+    EXPECT_EQ((GvRect{20, 60, 60, 92}), icon.bitmap);
+    const GvIconMenuItemLayout mark = GvLayoutIconMenuItem(item, false, true, false, {0, 0}, false);
+    EXPECT_EQ((GvRect{4, 43, 16, 55}), mark.mark);
+    EXPECT_EQ(20, mark.fill.left);
+    EXPECT_EQ(120, mark.text.right);
+    const GvIconMenuItemLayout plain = GvLayoutIconMenuItem(item, false, false, false, {0, 0}, false);
+    EXPECT_EQ(item, plain.fill);
+}
+
+} // namespace

@@ -1,0 +1,299 @@
+#include <gtest/gtest.h>
+#include <vector>
+#include "GvWindowUtils.h"
+#include "MfcTestWindows.h"
+
+namespace {
+
+HBITMAP SolidBitmap(int width, int height, COLORREF color)
+{
+    HDC hScreen = ::GetDC(nullptr);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, width, height);
+    HDC hDC = ::CreateCompatibleDC(hScreen);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    RECT r = {0, 0, width, height};
+    HBRUSH hBrush = ::CreateSolidBrush(color);
+    ::FillRect(hDC, &r, hBrush);
+    ::DeleteObject(hBrush);
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    ::ReleaseDC(nullptr, hScreen);
+    return hBitmap;
+}
+
+HICON SolidIcon(COLORREF color)
+{
+    HBITMAP hColor = SolidBitmap(16, 16, color);
+    HBITMAP hMask = ::CreateBitmap(16, 16, 1, 1, nullptr);
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hMask);
+    ::PatBlt(hDC, 0, 0, 16, 16, BLACKNESS); // all opaque
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    ICONINFO info = {TRUE, 0, 0, hMask, hColor};
+    HICON hIcon = ::CreateIconIndirect(&info);
+    ::DeleteObject(hColor);
+    ::DeleteObject(hMask);
+    return hIcon;
+}
+
+bool IconAlive(HICON hIcon)
+{
+    ICONINFO info = {};
+    if (!::GetIconInfo(hIcon, &info))
+        return false;
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return true;
+}
+
+const CGvIconMenuItemData* DataAt(const CGvIconMenu& menu, int position)
+{
+    MENUITEMINFOW info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_DATA;
+    ::GetMenuItemInfoW(menu.m_hMenu, position, TRUE, &info);
+    return (info.fType & MFT_OWNERDRAW) ? reinterpret_cast<const CGvIconMenuItemData*>(info.dwItemData) : nullptr;
+}
+
+SIZE BoldTextSize(const wchar_t* text)
+{
+    LOGFONTW font = {};
+    ::GetObjectW(::GetStockObject(ANSI_VAR_FONT), sizeof(font), &font);
+    font.lfWeight = FW_BOLD;
+    HFONT hFont = ::CreateFontIndirectW(&font);
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+    SIZE size = {};
+    ::GetTextExtentPoint32W(hDC, text, lstrlenW(text), &size);
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    ::DeleteObject(hFont);
+    return size;
+}
+
+// Exposes the hook and records what reaches the owner while the menu is open.
+class CTestIconMenu : public CGvIconMenu
+{
+public:
+    using CGvIconMenu::SubClassMenu;
+};
+
+class CMenuOwner : public CTestFrame
+{
+public:
+    CTestIconMenu* m_pMenu = nullptr;
+    std::vector<UINT> m_commands;
+    std::vector<UINT> m_clicks; // menu positions clicked while open
+    std::vector<bool> m_checkedAfter;
+    UINT m_watched = 0;
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        m_commands.push_back(LOWORD(wParam));
+        return CTestFrame::OnCommand(wParam, lParam);
+    }
+    afx_msg LRESULT OnEnterIdle(WPARAM wParam, LPARAM lParam)
+    {
+        HWND hMenuWnd = reinterpret_cast<HWND>(lParam);
+        if (wParam == MSGF_MENU && m_pMenu && hMenuWnd) {
+            m_pMenu->SubClassMenu(hMenuWnd);
+            for (UINT position : m_clicks) {
+                ::SendMessageW(hMenuWnd, 0x1ED, 0, position);
+                ::SendMessageW(hMenuWnd, 0x1EF, 0, position);
+                m_checkedAfter.push_back((m_pMenu->GetMenuState(m_watched, MF_BYCOMMAND) & MF_CHECKED) != 0);
+            }
+            m_pMenu = nullptr;
+            ::EndMenu();
+        }
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CMenuOwner, CTestFrame)
+    ON_MESSAGE(WM_ENTERIDLE, OnEnterIdle)
+END_MESSAGE_MAP()
+
+class IconMenuTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_owner.CreateFrame()); }
+    void TearDown() override
+    {
+        m_owner.DestroyWindow();
+        AfxPumpPendingMessages();
+        EXPECT_EQ(0u, AfxGetTemporaryObjectCount());
+    }
+    CMenuOwner m_owner;
+};
+
+TEST_F(IconMenuTest, EveryAppendForm)
+{
+    CGvIconMenu sub;
+    CGvIconMenu menu;
+    HICON hIcon = SolidIcon(RGB(0, 0, 255));
+    HBITMAP hBitmap = SolidBitmap(40, 32, RGB(255, 0, 0));
+    menu.AppendMenuItem(L"Plain", 10);
+    menu.AppendMenuWithValue(L"Text", 11, GvIconMenuStatePlain, true);
+    menu.AppendMenuWithValue(L"Check", 12, GvIconMenuStateCheckBox, true);
+    menu.AppendMenuWithValue(L"Radio", 13, GvIconMenuStateRadio, false);
+    menu.AppendMenuWithIconHandle(L"Icon", 14, hIcon, false);
+    menu.AppendMenuWithIconHandle(L"No icon", 15, nullptr, false);
+    menu.AppendMenuWithBitmapHandle(L"Picture", 16, hBitmap, 40, 32, false);
+    menu.AppendMenuWithBitmapHandle(L"No picture", 17, nullptr, 40, 32, false);
+    menu.AppendMenuWithBitmapAndIconHandle(L"Both", 18, hIcon, hBitmap, 40, 32, false, false);
+    menu.AppendMenuWithBitmapAndIconHandle(L"Bitmap only", 19, nullptr, hBitmap, 40, 32, false, false);
+    menu.AppendPopupMenu(L"Sub", sub.m_hMenu);
+    CMenu plainSub;
+    plainSub.CreatePopupMenu();
+    menu.AppendPopupWithIconHandle(L"Plain sub", plainSub.m_hMenu, nullptr, false);
+    struct Case
+    {
+        bool ownerDrawn;
+        GvIconMenuStateType kind;
+        bool icon, bitmap, checked;
+    } cases[] = {
+        {true, GvIconMenuStatePlain, false, false, false},   {false, GvIconMenuStatePlain, false, false, true},
+        {true, GvIconMenuStateCheckBox, false, false, true}, {true, GvIconMenuStateRadio, false, false, false},
+        {true, GvIconMenuStatePlain, true, false, false},    {false, GvIconMenuStatePlain, false, false, false},
+        {true, GvIconMenuStatePlain, false, true, false},    {false, GvIconMenuStatePlain, false, false, false},
+        {true, GvIconMenuStatePlain, true, true, false},     {false, GvIconMenuStatePlain, false, false, false},
+        {true, GvIconMenuStatePopup, false, false, false},   {false, GvIconMenuStatePlain, false, false, false},
+    };
+    ASSERT_EQ(12u, menu.GetMenuItemCount());
+    for (int i = 0; i < 12; ++i) {
+        SCOPED_TRACE(i);
+        const CGvIconMenuItemData* pData = DataAt(menu, i);
+        ASSERT_EQ(cases[i].ownerDrawn, pData != nullptr);
+        EXPECT_EQ(cases[i].checked, (::GetMenuState(menu.m_hMenu, i, MF_BYPOSITION) & MF_CHECKED) != 0);
+        if (!pData)
+            continue;
+        EXPECT_EQ(cases[i].kind, pData->m_stateType);
+        EXPECT_EQ(cases[i].icon, pData->m_hIcon != nullptr);
+        EXPECT_EQ(cases[i].bitmap, pData->m_hBitmap != nullptr);
+    }
+    EXPECT_EQ(reinterpret_cast<UINT_PTR>(sub.m_hMenu), DataAt(menu, 10)->m_id);
+    EXPECT_EQ(plainSub.m_hMenu, ::GetSubMenu(menu.m_hMenu, 11));
+    EXPECT_EQ(7, menu.GetItems().GetCount()); // head insertion: the last item first
+    EXPECT_EQ(DataAt(menu, 10), menu.GetItems().GetHead());
+
+    menu.EnableMenuItem(10, false);
+    EXPECT_EQ(static_cast<UINT>(MF_DISABLED | MF_GRAYED), ::GetMenuState(menu.m_hMenu, 10, MF_BYCOMMAND) & 3u);
+    menu.SetMenuItemValue(13, true);
+    EXPECT_TRUE(::GetMenuState(menu.m_hMenu, 13, MF_BYCOMMAND) & MF_CHECKED);
+    plainSub.Detach(); // destroyed with the menu
+    menu.ClearMenu();
+    EXPECT_EQ(0u, menu.GetMenuItemCount());
+    EXPECT_EQ(0, menu.GetItems().GetCount());
+    EXPECT_TRUE(IconAlive(hIcon)); // not owned
+    EXPECT_NE(0u, ::GetObjectType(hBitmap));
+    ::DestroyIcon(hIcon);
+    ::DeleteObject(hBitmap);
+}
+
+TEST_F(IconMenuTest, OwnedIconsAndBitmapsGoWithTheirItems)
+{
+    HICON hIcon = SolidIcon(RGB(0, 255, 0));
+    HBITMAP hBitmap = SolidBitmap(8, 8, RGB(0, 0, 0));
+    {
+        CGvIconMenu menu;
+        menu.AppendMenuWithBitmapAndIconHandle(L"Both", 1, hIcon, hBitmap, 8, 8, true, true);
+        EXPECT_TRUE(IconAlive(hIcon));
+    }
+    EXPECT_FALSE(IconAlive(hIcon));
+    EXPECT_EQ(0u, ::GetObjectType(hBitmap));
+    // The item data on its own: a bitmap is owned unless said otherwise.
+    HBITMAP hOther = SolidBitmap(8, 8, RGB(0, 0, 0));
+    {
+        CGvIconMenuItemData data;
+        data.m_hBitmap = hOther;
+    }
+    EXPECT_EQ(0u, ::GetObjectType(hOther));
+}
+
+TEST_F(IconMenuTest, MeasuredSizes)
+{
+    CGvIconMenu menu;
+    HBITMAP hBitmap = SolidBitmap(40, 32, RGB(255, 0, 0));
+    menu.AppendMenuItem(L"Open", 1);
+    menu.AppendMenuWithBitmapHandle(L"Open", 2, hBitmap, 40, 32, true);
+    CGvIconMenu sub;
+    menu.AppendPopupMenu(L"Open", sub.m_hMenu);
+    const SIZE text = BoldTextSize(L"Open");
+    const int line = text.cy > 19 ? text.cy : 19;
+    const struct
+    {
+        int width, height;
+    } expected[] = {
+        {text.cx + 22, line}, {40 + 22 > text.cx + 22 ? 62 : text.cx + 22, 32 + line + 2}, {text.cx + 22 + 18, line}};
+    for (int i = 0; i < 3; ++i) {
+        MEASUREITEMSTRUCT measure = {};
+        measure.CtlType = ODT_MENU;
+        measure.itemData = reinterpret_cast<ULONG_PTR>(DataAt(menu, i));
+        menu.MeasureItem(&measure);
+        EXPECT_EQ(static_cast<UINT>(expected[i].width), measure.itemWidth) << i;
+        EXPECT_EQ(static_cast<UINT>(expected[i].height), measure.itemHeight) << i;
+    }
+    EXPECT_EQ(sub.m_hMenu, ::GetSubMenu(menu.m_hMenu, 2)); // attached when measured
+    sub.Detach();
+}
+
+TEST_F(IconMenuTest, DrawnPixels)
+{
+    CGvIconMenu menu;
+    menu.AppendMenuWithBitmapAndIconHandle(L"Open\tCtrl+O", 1, SolidIcon(RGB(0, 0, 255)),
+                                           SolidBitmap(40, 32, RGB(255, 0, 0)), 40, 32, true, true);
+    const int width = 150, height = 60;
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hDC = ::CreateCompatibleDC(hScreen);
+    HBITMAP hTarget = ::CreateCompatibleBitmap(hScreen, width, height);
+    ::ReleaseDC(nullptr, hScreen);
+    HGDIOBJ hOld = ::SelectObject(hDC, hTarget);
+    DRAWITEMSTRUCT draw = {};
+    draw.CtlType = ODT_MENU;
+    draw.itemID = 1;
+    draw.itemState = ODS_SELECTED;
+    draw.hDC = hDC;
+    draw.rcItem = {0, 0, width, height};
+    draw.itemData = reinterpret_cast<ULONG_PTR>(DataAt(menu, 0));
+    menu.DrawItem(&draw);
+
+    const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    EXPECT_EQ(RGB(0, 0, 255), ::GetPixel(hDC, 2 + 8, 1 + 8));        // icon at (2, 1)
+    EXPECT_EQ(RGB(255, 0, 0), ::GetPixel(hDC, 20, 60 - 34 + 1));     // picture's top-left
+    EXPECT_EQ(RGB(255, 0, 0), ::GetPixel(hDC, 20 + 39, 60 - 2 - 1)); // its bottom-right
+    EXPECT_EQ(highlight, ::GetPixel(hDC, 21, 1));
+    // The accelerator ends 18 pixels in from the right edge.
+    int rightmost = -1;
+    for (int y = 0; y < 26; ++y)
+        for (int x = 21; x < width; ++x)
+            if (::GetPixel(hDC, x, y) != highlight && x > rightmost)
+                rightmost = x;
+    EXPECT_LT(rightmost, width - 18);
+    EXPECT_GE(rightmost, width - 18 - 6); // the glyph's own side bearing
+    ::SelectObject(hDC, hOld);
+    ::DeleteObject(hTarget);
+    ::DeleteDC(hDC);
+}
+
+TEST_F(IconMenuTest, TogglingWhileOpen)
+{
+    CTestIconMenu menu;
+    menu.AppendMenuWithValue(L"Check", 21, GvIconMenuStateCheckBox, false);
+    menu.AppendMenuWithValue(L"Red", 22, GvIconMenuStateRadio, true);
+    menu.AppendMenuWithValue(L"Green", 23, GvIconMenuStateRadio, false);
+    menu.AppendMenuItem(L"Plain", 24);
+    m_owner.m_pMenu = &menu;
+    m_owner.m_watched = 21;
+    m_owner.m_clicks = {0, 0, 2, 3};
+    EXPECT_EQ(0, menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, 10, 10, &m_owner));
+    EXPECT_EQ((std::vector<bool>{true, false, false, false}), m_owner.m_checkedAfter);
+    EXPECT_EQ((std::vector<UINT>{21, 21, 23}), m_owner.m_commands); // the plain item is not kept open
+    EXPECT_FALSE(menu.GetMenuState(22, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(menu.GetMenuState(23, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_EQ(0, menu.TrackPopupMenu(0, 10, 10, nullptr));
+}
+
+} // namespace

@@ -1,0 +1,384 @@
+#include "window_utils/GvIconMenu.h"
+
+#include <string>
+#include "window_utils/IconMenuLayout.h"
+
+namespace {
+
+// The internal messages of a menu window that the hook looks at.
+const UINT kMenuButtonDown = 0x1ED;
+const UINT kMenuButtonUp = 0x1EF;
+const UINT kMenuDoubleClick = 0x1F1;
+
+HFONT MenuFont(bool bold)
+{
+    HFONT hFont = static_cast<HFONT>(::GetStockObject(ANSI_VAR_FONT));
+    if (!bold)
+        return hFont;
+    LOGFONTW font = {};
+    ::GetObjectW(hFont, sizeof(font), &font);
+    font.lfWeight = FW_BOLD;
+    return ::CreateFontIndirectW(&font);
+}
+
+UINT LineFlags(const std::wstring& text)
+{
+    return text.find(L'\n') == std::wstring::npos ? DT_SINGLELINE : 0;
+}
+
+} // namespace
+
+// ---- Item data
+
+CGvIconMenuItemData::CGvIconMenuItemData()
+    : m_hIcon(nullptr), m_ownsIcon(false), m_hBitmap(nullptr), m_bitmapWidth(0), m_bitmapHeight(0), m_ownsBitmap(true),
+      m_stateType(GvIconMenuStatePlain), m_id(0)
+{
+}
+
+CGvIconMenuItemData::CGvIconMenuItemData(const CGvIconMenuItemData& other)
+{
+    *this = other;
+}
+
+CGvIconMenuItemData& CGvIconMenuItemData::operator=(const CGvIconMenuItemData& other)
+{
+    m_text = other.m_text;
+    m_hIcon = other.m_hIcon;
+    m_ownsIcon = other.m_ownsIcon;
+    m_hBitmap = other.m_hBitmap;
+    m_bitmapWidth = other.m_bitmapWidth;
+    m_bitmapHeight = other.m_bitmapHeight;
+    m_ownsBitmap = other.m_ownsBitmap;
+    m_stateType = other.m_stateType;
+    m_id = other.m_id;
+    return *this;
+}
+
+CGvIconMenuItemData::~CGvIconMenuItemData()
+{
+    if (m_hIcon && m_ownsIcon)
+        ::DestroyIcon(m_hIcon);
+    if (m_hBitmap && m_ownsBitmap)
+        ::DeleteObject(m_hBitmap);
+}
+
+// ---- Building
+
+CGvIconMenu::CGvIconMenu() : m_pOwner(nullptr)
+{
+    CreatePopupMenu();
+}
+
+CGvIconMenu::~CGvIconMenu()
+{
+    ClearMenu();
+    DestroyMenu();
+}
+
+CGvIconMenuItemData* CGvIconMenu::AppendOwnerDrawn(LPCWSTR text, UINT_PTR id, GvIconMenuStateType kind, HICON hIcon,
+                                                   bool ownsIcon, HBITMAP hBitmap, int width, int height,
+                                                   bool ownsBitmap)
+{
+    CGvIconMenuItemData* pData = new CGvIconMenuItemData;
+    pData->m_text = text ? text : L"";
+    pData->m_stateType = kind;
+    pData->m_id = id;
+    pData->m_hIcon = hIcon;
+    pData->m_ownsIcon = ownsIcon;
+    pData->m_hBitmap = hBitmap;
+    pData->m_bitmapWidth = width;
+    pData->m_bitmapHeight = height;
+    pData->m_ownsBitmap = ownsBitmap;
+    m_items.AddHead(pData);
+    CMenu::AppendMenu(MF_OWNERDRAW, id, reinterpret_cast<LPCWSTR>(pData));
+    return pData;
+}
+
+void CGvIconMenu::AppendMenuItem(LPCWSTR text, UINT id)
+{
+    AppendOwnerDrawn(text, id, GvIconMenuStatePlain);
+    CheckMenuItem(id, MF_BYCOMMAND | MF_UNCHECKED);
+    CMenu::EnableMenuItem(id, MF_BYCOMMAND | MF_ENABLED);
+}
+
+void CGvIconMenu::AppendMenuWithValue(LPCWSTR text, UINT id, GvIconMenuStateType kind, bool value)
+{
+    if (kind == GvIconMenuStatePlain)
+        CMenu::AppendMenu(MF_STRING, id, text);
+    else
+        AppendOwnerDrawn(text, id, kind);
+    CheckMenuItem(id, MF_BYCOMMAND | (value ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void CGvIconMenu::AppendMenuWithIconHandle(LPCWSTR text, UINT id, HICON hIcon, bool ownsIcon)
+{
+    if (!hIcon) {
+        CMenu::AppendMenu(MF_STRING, id, text);
+        return;
+    }
+    AppendOwnerDrawn(text, id, GvIconMenuStatePlain, hIcon, ownsIcon);
+}
+
+void CGvIconMenu::AppendPopupWithIconHandle(LPCWSTR text, HMENU hSubMenu, HICON hIcon, bool ownsIcon)
+{
+    if (!hIcon) {
+        CMenu::AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(hSubMenu), text);
+        return;
+    }
+    // The sub-menu is attached when the item is measured.
+    AppendOwnerDrawn(text, reinterpret_cast<UINT_PTR>(hSubMenu), GvIconMenuStatePopup, hIcon, ownsIcon);
+}
+
+void CGvIconMenu::AppendPopupMenu(LPCWSTR text, HMENU hSubMenu)
+{
+    AppendOwnerDrawn(text, reinterpret_cast<UINT_PTR>(hSubMenu), GvIconMenuStatePopup);
+}
+
+void CGvIconMenu::AppendMenuWithBitmapHandle(LPCWSTR text, UINT id, HBITMAP hBitmap, int width, int height,
+                                             bool ownsBitmap)
+{
+    if (!hBitmap) {
+        CMenu::AppendMenu(MF_STRING, id, text);
+        return;
+    }
+    AppendOwnerDrawn(text, id, GvIconMenuStatePlain, nullptr, false, hBitmap, width, height, ownsBitmap);
+}
+
+void CGvIconMenu::AppendMenuWithBitmapAndIconHandle(LPCWSTR text, UINT id, HICON hIcon, HBITMAP hBitmap, int width,
+                                                    int height, bool ownsIcon, bool ownsBitmap)
+{
+    if (!hIcon || !hBitmap) {
+        CMenu::AppendMenu(MF_STRING, id, text);
+        return;
+    }
+    AppendOwnerDrawn(text, id, GvIconMenuStatePlain, hIcon, ownsIcon, hBitmap, width, height, ownsBitmap);
+}
+
+void CGvIconMenu::SetMenuItemValue(UINT id, bool value)
+{
+    CheckMenuItem(id, MF_BYCOMMAND | (value ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void CGvIconMenu::EnableMenuItem(UINT id, bool enable)
+{
+    CMenu::EnableMenuItem(id, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_DISABLED | MF_GRAYED));
+}
+
+void CGvIconMenu::ClearMenu()
+{
+    while (m_hMenu && ::GetMenuItemCount(m_hMenu) > 0)
+        if (!DeleteMenu(0, MF_BYPOSITION))
+            break;
+    for (POSITION pos = m_items.GetHeadPosition(); pos;)
+        delete static_cast<CGvIconMenuItemData*>(m_items.GetNext(pos));
+    m_items.RemoveAll();
+}
+
+void CGvIconMenu::ClearRadioBoxStates(HMENU hMenu, CPtrList& items)
+{
+    for (POSITION pos = items.GetHeadPosition(); pos;) {
+        const CGvIconMenuItemData* pData = static_cast<CGvIconMenuItemData*>(items.GetNext(pos));
+        if (pData->m_stateType == GvIconMenuStateRadio)
+            ::CheckMenuItem(hMenu, static_cast<UINT>(pData->m_id), MF_BYCOMMAND | MF_UNCHECKED);
+    }
+}
+
+int CGvIconMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pOwner, LPCRECT lpRect)
+{
+    if (!pOwner)
+        return 0;
+    m_pOwner = pOwner;
+    POINT point = {x, y};
+    pOwner->ClientToScreen(&point);
+    return CMenu::TrackPopupMenu(nFlags | TPM_RIGHTBUTTON, point.x, point.y, pOwner, lpRect);
+}
+
+HICON CGvIconMenu::LoadIconW(HINSTANCE hInstance, UINT id)
+{
+    return static_cast<HICON>(::LoadImageW(hInstance, MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, 0));
+}
+
+HBITMAP CGvIconMenu::LoadBitmapW(HINSTANCE hInstance, UINT id, int width, int height)
+{
+    return static_cast<HBITMAP>(::LoadImageW(hInstance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, width, height, 0));
+}
+
+// ---- Measuring and drawing
+
+void CGvIconMenu::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
+{
+    CGvIconMenuItemData* pData = reinterpret_cast<CGvIconMenuItemData*>(lpMeasureItemStruct->itemData);
+    if (!pData)
+        return;
+    const std::wstring text(static_cast<LPCWSTR>(pData->m_text));
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HFONT hBold = MenuFont(true);
+    HGDIOBJ hOldFont = ::SelectObject(hDC, hBold);
+    RECT rect = {0, 0, 0, 0};
+    ::DrawTextW(hDC, text.c_str(), -1, &rect, DT_CALCRECT | DT_EXPANDTABS | DT_VCENTER | LineFlags(text));
+    ::SelectObject(hDC, hOldFont);
+    ::DeleteObject(hBold);
+    ::DeleteDC(hDC);
+    const GvSize size =
+        GvIconMenuItemSize({rect.right - rect.left, rect.bottom - rect.top}, pData->m_hBitmap != nullptr,
+                           {pData->m_bitmapWidth, pData->m_bitmapHeight}, pData->m_stateType);
+    lpMeasureItemStruct->itemWidth = static_cast<UINT>(size.cx);
+    lpMeasureItemStruct->itemHeight = static_cast<UINT>(size.cy);
+    if (pData->m_stateType == GvIconMenuStatePopup) {
+        MENUITEMINFOW info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_SUBMENU;
+        info.hSubMenu = reinterpret_cast<HMENU>(pData->m_id);
+        ::SetMenuItemInfoW(m_hMenu, static_cast<UINT>(pData->m_id), FALSE, &info);
+    }
+}
+
+void CGvIconMenu::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    const CGvIconMenuItemData* pData = reinterpret_cast<CGvIconMenuItemData*>(lpDrawItemStruct->itemData);
+    if (!pData)
+        return;
+    HDC hDC = lpDrawItemStruct->hDC;
+    const RECT& item = lpDrawItemStruct->rcItem;
+    const UINT state = lpDrawItemStruct->itemState;
+    const bool selected = (state & ODS_SELECTED) != 0, disabled = (state & (ODS_DISABLED | ODS_GRAYED)) != 0;
+    const bool checked = (state & ODS_CHECKED) != 0;
+    const int kind = pData->m_stateType;
+    ::FillRect(hDC, &item, ::GetSysColorBrush(COLOR_MENU));
+    ::SetTextColor(hDC, ::GetSysColor(COLOR_MENUTEXT));
+    ::SetBkColor(hDC, ::GetSysColor(COLOR_MENU));
+    if (selected) {
+        ::SetTextColor(hDC, ::GetSysColor(COLOR_HIGHLIGHTTEXT));
+        ::SetBkColor(hDC, ::GetSysColor(COLOR_HIGHLIGHT));
+    }
+    if (disabled)
+        ::SetTextColor(hDC, ::GetSysColor(COLOR_GRAYTEXT));
+    const bool edge = selected && !disabled;
+
+    UINT markType = 0, markState = 0;
+    if (kind == GvIconMenuStateCheckBox || kind == GvIconMenuStateRadio) {
+        markType = DFC_BUTTON;
+        markState =
+            (kind == GvIconMenuStateCheckBox ? DFCS_BUTTONCHECK : DFCS_BUTTONRADIO) | (checked ? DFCS_CHECKED : 0);
+    } else if (kind == GvIconMenuStatePlain && checked) {
+        markType = DFC_MENU;
+        markState = DFCS_MENUCHECK;
+    }
+    if (disabled)
+        markState |= DFCS_INACTIVE;
+
+    const std::wstring whole(static_cast<LPCWSTR>(pData->m_text));
+    const int tab = GvIconMenuTabPosition(whole);
+    const GvIconMenuItemLayout layout =
+        GvLayoutIconMenuItem(ToGvRect(item), pData->m_hIcon != nullptr, markType != 0, pData->m_hBitmap != nullptr,
+                             {pData->m_bitmapWidth, pData->m_bitmapHeight}, tab >= 0);
+    if (pData->m_hIcon) {
+        if (disabled)
+            ::DrawStateW(hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(pData->m_hIcon), 0, layout.icon.x,
+                         layout.icon.y, 16, 16, DST_ICON | DSS_DISABLED);
+        else
+            ::DrawIconEx(hDC, layout.icon.x, layout.icon.y, pData->m_hIcon, 16, 16, 0, nullptr, DI_NORMAL);
+        if (edge) {
+            RECT r = ToCRect(layout.edge);
+            ::DrawEdge(hDC, &r, BDR_RAISEDINNER, BF_RECT);
+        }
+    } else if (markType) {
+        RECT r = ToCRect(layout.mark);
+        ::DrawFrameControl(hDC, &r, markType, markState);
+    }
+    if (pData->m_hBitmap) {
+        const RECT r = ToCRect(layout.bitmap);
+        HDC hMemDC = ::CreateCompatibleDC(hDC);
+        HGDIOBJ hOld = ::SelectObject(hMemDC, pData->m_hBitmap);
+        ::BitBlt(hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, hMemDC, 0, 0, SRCCOPY);
+        ::SelectObject(hMemDC, hOld);
+        ::DeleteDC(hMemDC);
+        if (selected) {
+            RECT around = r;
+            ::InflateRect(&around, 1, 1);
+            ::DrawEdge(hDC, &around, BDR_RAISEDINNER, BF_RECT);
+        }
+    }
+    HBRUSH hBack = ::CreateSolidBrush(::GetBkColor(hDC));
+    const RECT fill = ToCRect(layout.fill);
+    ::FillRect(hDC, &fill, hBack);
+    ::DeleteObject(hBack);
+
+    const bool bold = checked && (kind == GvIconMenuStatePlain || kind == GvIconMenuStatePopup);
+    HFONT hFont = MenuFont(bold);
+    HGDIOBJ hOldFont = ::SelectObject(hDC, hFont);
+    const int oldMode = ::SetBkMode(hDC, TRANSPARENT);
+    std::wstring text = whole;
+    if (tab >= 0) {
+        RECT r = ToCRect(layout.accelerator);
+        const std::wstring accelerator = whole.substr(tab + 1);
+        ::DrawTextW(hDC, accelerator.c_str(), -1, &r, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+        text = whole.substr(0, tab);
+    }
+    RECT r = ToCRect(layout.text);
+    ::DrawTextW(hDC, text.c_str(), -1, &r, DT_LEFT | DT_VCENTER | LineFlags(text));
+    ::SetBkMode(hDC, oldMode);
+    ::SelectObject(hDC, hOldFont);
+    if (bold)
+        ::DeleteObject(hFont);
+}
+
+// ---- Toggling while open
+
+void CGvIconMenu::SubClassMenu(HWND hMenuWnd)
+{
+    if (!hMenuWnd)
+        return;
+    for (POSITION pos = m_items.GetHeadPosition(); pos;) {
+        const int kind = static_cast<CGvIconMenuItemData*>(m_items.GetNext(pos))->m_stateType;
+        if (kind == GvIconMenuStateCheckBox || kind == GvIconMenuStateRadio) {
+            GvHandleMessage(&HandleMessageProc, this, hMenuWnd, 0);
+            return;
+        }
+    }
+}
+
+CGvIconMenuItemData* CGvIconMenu::FindToggleItem(UINT id) const
+{
+    for (POSITION pos = m_items.GetHeadPosition(); pos;) {
+        CGvIconMenuItemData* pData = static_cast<CGvIconMenuItemData*>(m_items.GetNext(pos));
+        if ((pData->m_stateType == GvIconMenuStateCheckBox || pData->m_stateType == GvIconMenuStateRadio)
+            && pData->m_id == id)
+            return pData;
+    }
+    return nullptr;
+}
+
+long CGvIconMenu::HandleMessageProc(GvMessageHandlerStruct* pMessage)
+{
+    if (!pMessage || !pMessage->m_context)
+        return 0;
+    const UINT message = pMessage->m_message;
+    if (message != kMenuButtonDown && message != kMenuButtonUp && message != kMenuDoubleClick)
+        return 0;
+    CGvIconMenu* pMenu = static_cast<CGvIconMenu*>(pMessage->m_context);
+    HWND hOwner = pMenu->m_pOwner ? pMenu->m_pOwner->m_hWnd : nullptr;
+    if (::GetKeyState(VK_RBUTTON) & 0x8000) {
+        ::PostMessageW(hOwner, WM_CANCELMODE, 0, 0);
+        pMessage->m_handled = 1;
+        return 0;
+    }
+    const UINT id = ::GetMenuItemID(pMenu->m_hMenu, static_cast<int>(pMessage->m_lParam));
+    CGvIconMenuItemData* pData = pMenu->FindToggleItem(id);
+    if (!pData)
+        return 0;
+    pMessage->m_handled = 1;
+    if (message == kMenuButtonUp)
+        return 0;
+    if (pData->m_stateType == GvIconMenuStateRadio) {
+        ClearRadioBoxStates(pMenu->m_hMenu, pMenu->m_items);
+        pMenu->CheckMenuItem(id, MF_BYCOMMAND | MF_CHECKED);
+    } else {
+        const bool checked = (pMenu->GetMenuState(id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+        pMenu->CheckMenuItem(id, MF_BYCOMMAND | (checked ? MF_UNCHECKED : MF_CHECKED));
+    }
+    ::InvalidateRect(pMessage->m_hWnd, nullptr, FALSE);
+    ::SendMessageW(hOwner, WM_COMMAND, id, 0);
+    return 0;
+}

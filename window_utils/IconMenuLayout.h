@@ -1,0 +1,35 @@
+#pragma once
+// Arithmetic of the icon menu's owner-drawn items: their measured size and
+// where the icon, mark, picture, text and accelerator text go. Portable;
+// CGvIconMenu calls it with the text sizes its device context measures.
+#include <string>
+#include "platform/portable/GraphicsTypes.h"
+
+enum
+{
+    GvIconMenuIconColumn = 20,
+    GvIconMenuTextPadding = 22,
+    GvIconMenuMinHeight = 19,
+    GvIconMenuPopupArrow = 18,
+    GvIconMenuAcceleratorGap = 18
+};
+
+// kind: 0 plain, 1 check box, 2 radio, 3 sub-menu. bitmap {0, 0}: none.
+GvSize GvIconMenuItemSize(GvSize text, bool hasBitmap, GvSize bitmap, int kind);
+
+// Position of the tab that starts an accelerator text: 1 <= p < length - 1,
+// else -1 (the text is drawn whole).
+int GvIconMenuTabPosition(const std::wstring& text);
+
+struct GvIconMenuItemLayout
+{
+    GvRect fill;        // filled with the background after the icon or mark
+    GvRect text;        // the text (left part when there is an accelerator)
+    GvRect accelerator; // the right-aligned part after the tab
+    GvPoint icon;       // 16 x 16
+    GvRect edge;        // raised edge around the icon when selected
+    GvRect mark;        // check or radio mark when there is no icon
+    GvRect bitmap;      // the picture under the text
+};
+GvIconMenuItemLayout GvLayoutIconMenuItem(const GvRect& item, bool hasIcon, bool hasMark, bool hasBitmap, GvSize bitmap,
+                                          bool hasAccelerator);
