@@ -3,6 +3,7 @@
 #include "demo/ColorPanel.h"
 #include "demo/NumericPanel.h"
 #include "demo/VariablePanel.h"
+#include "demo/TexturePanel.h"
 
 namespace {
 
@@ -18,5 +19,6 @@ const DemoPanelFactory kDemoPanels[] = {
     &Make<CNumericPanel>,
     &Make<CColorPanel>,
     &Make<CVariablePanel>,
+    &Make<CTexturePanel>,
     nullptr,
 };

@@ -27,13 +27,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
         }
     }
 
-    // The host application the value editors report to (getGvApp).
+    // The host the controls report to (getGvApp): undo, plug-ins, the main window.
     GvApplication application;
     CDemoFrame frame;
     if (!frame.CreateFrame()) {
         LocalFree(argv);
         return 1;
     }
+    application.SetMainWindow(frame.m_hWnd);
     frame.ShowWindow(screenshotDir ? SW_SHOW : nCmdShow);
     frame.UpdateWindow();
     frame.SetForegroundWindow();

@@ -1,5 +1,6 @@
 #pragma once
-// Variable editors of GvMFCUtilities: the variable edit control. Its private
-// messages are in GvMessages.h.
+// Variable editors of GvMFCUtilities: the variable edit control and the
+// texture edit control. Their private messages are in GvMessages.h.
 #include "GvMessages.h"
+#include "variable_editors/GvTextureEditCtrl.h"
 #include "variable_editors/GvVariableEditCtrl.h"

@@ -55,4 +55,7 @@ PAGES = [
         ('editor-open', [Click(COLOR_OPEN_EDITOR)], {'popups': 1}),
         ('editor-cancelled', [Key('Escape')], {}),
     ]),
+    ('texture', [
+        ('page', [], {}),
+    ]),
 ]

@@ -1,0 +1,241 @@
+// Pans a 4096 x 4096 texture shown at 800 % in a texture edit control by
+// real mouse drags (SendInput), repainting after each step, and compares the
+// time per step with a baseline measured in the same run: one StretchBlt of
+// a part of the same bitmap that fills the visible area. Both textures, the
+// 4096 x 4096 one and a 256 x 256 x 256 volume, go through the host's DDS
+// reader, and a slice of the volume through GvGfxCreateTextureBitmap.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <vector>
+#include "GvApplication.h"
+#include "GvGfxUtil.h"
+#include "GvTextureVariable.h"
+#include "GvVariableEditors.h"
+#include "resources/GvMFCUtilitiesRes.h"
+
+namespace {
+
+typedef std::chrono::steady_clock Clock;
+const int kSteps = 200;
+const int kStep = 23; // pixels per drag step
+
+double Ms(Clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+void Put32(std::vector<uint8_t>& out, size_t at, uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        out[at + i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+// An uncompressed R8G8B8A8 DDS file (a volume when depth > 1) of a pattern.
+std::vector<uint8_t> MakeDds(int width, int height, int depth)
+{
+    const size_t header = 4 + 124;
+    std::vector<uint8_t> file(header + size_t(width) * height * depth * 4);
+    Put32(file, 0, 0x20534444); // "DDS "
+    Put32(file, 4, 124);
+    Put32(file, 8, 0x1 | 0x2 | 0x4 | 0x1000 | (depth > 1 ? 0x800000 : 0));
+    Put32(file, 12, height);
+    Put32(file, 16, width);
+    Put32(file, 20, width * 4);
+    Put32(file, 24, depth > 1 ? depth : 0);
+    Put32(file, 76, 32);         // pixel format size
+    Put32(file, 80, 0x40 | 0x1); // RGB with alpha
+    Put32(file, 88, 32);
+    Put32(file, 92, 0x000000FF);
+    Put32(file, 96, 0x0000FF00);
+    Put32(file, 100, 0x00FF0000);
+    Put32(file, 104, 0xFF000000);
+    Put32(file, 108, 0x1000 | (depth > 1 ? 0x8 : 0));
+    Put32(file, 112, depth > 1 ? 0x200000 : 0);
+    uint8_t* p = file.data() + header;
+    for (int z = 0; z < depth; ++z)
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x, p += 4) {
+                p[0] = static_cast<uint8_t>(x);
+                p[1] = static_cast<uint8_t>(y);
+                p[2] = static_cast<uint8_t>(((x ^ y) & 0x40 ? 200 : 0) + z);
+                p[3] = 255;
+            }
+    return file;
+}
+
+// A texture variable whose texture object the host's DDS reader made from
+// a file in memory.
+class LoadedTexture : public GvTextureVariable
+{
+public:
+    // The time the reader took, or a negative number when it refused.
+    double Load(int width, int height, int depth)
+    {
+        const std::vector<uint8_t> file = MakeDds(width, height, depth);
+        const auto start = Clock::now();
+        GvTextureLoadError error = GV_LOAD_OK;
+        GvTexture* texture = GvLoadTextureFromMemory(file.data(), file.size(), &error);
+        const double ms = Ms(Clock::now() - start);
+        if (!texture)
+            return -1;
+        SetTexture(texture);
+        return ms;
+    }
+};
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!AfxPreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+}
+
+void MouseTo(int x, int y, DWORD flags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
+    ::SendInput(1, &input, sizeof(input));
+}
+
+CPoint Offset(HWND button)
+{
+    CRect r;
+    ::GetWindowRect(button, &r);
+    ::MapWindowPoints(nullptr, ::GetParent(button), reinterpret_cast<POINT*>(&r), 2);
+    return CPoint(-r.left, -r.top);
+}
+
+} // namespace
+
+int main()
+{
+    GvApplication app;
+    CWnd frame;
+    if (!frame.CreateEx(0, nullptr, L"texture pan bench", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 400, 720, nullptr, nullptr))
+        return 1;
+    frame.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+
+    LoadedTexture texture;
+    const double loadMs = texture.Load(4096, 4096, 1);
+    if (loadMs < 0)
+        return 1;
+    auto start = Clock::now();
+    std::unique_ptr<CGvTextureEditCtrl> ctrl(new CGvTextureEditCtrl);
+    if (!ctrl->Create(frame.m_hWnd, &texture, nullptr))
+        return 1;
+    ctrl->SetWindowPos(nullptr, 0, 0, 400, 720, SWP_NOMOVE | SWP_NOZORDER);
+    Pump();
+    ::SendDlgItemMessageW(ctrl->m_hWnd, IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO, CB_SETCURSEL, 6, 0);
+    ctrl->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO, CBN_SELCHANGE),
+                      reinterpret_cast<LPARAM>(::GetDlgItem(ctrl->m_hWnd, IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO)));
+    Pump();
+    const double setupMs = Ms(Clock::now() - start);
+
+    HWND button = ctrl->GetThumbnailButton().m_hWnd;
+    HWND viewport = ::GetParent(button);
+    CRect thumb, view;
+    ::GetWindowRect(button, &thumb);
+    ::GetClientRect(viewport, &view);
+    std::printf("thumbnail %d x %d, visible %d x %d, DDS read %.1f ms, control with its bitmaps %.1f ms\n",
+                thumb.Width(), thumb.Height(), view.Width(), view.Height(), loadMs, setupMs);
+
+    // Press in the middle of the visible part, then drag.
+    CPoint grab(view.Width() / 2, view.Height() / 2);
+    ::ClientToScreen(viewport, &grab);
+    MouseTo(grab.x, grab.y, 0);
+    Pump();
+    MouseTo(grab.x, grab.y, MOUSEEVENTF_LEFTDOWN);
+    Pump();
+    const CPoint before = Offset(button);
+    CPoint pointer = grab;
+    start = Clock::now();
+    for (int i = 0; i < kSteps; ++i) {
+        const int dir = (i / 8) % 2 ? 1 : -1; // back and forth around the start
+        pointer.Offset(dir * kStep, dir * kStep / 2);
+        MouseTo(pointer.x, pointer.y, 0);
+        Pump();
+        ::UpdateWindow(viewport);
+        ::GdiFlush();
+    }
+    const double panMs = Ms(Clock::now() - start) / kSteps;
+    MouseTo(pointer.x, pointer.y, MOUSEEVENTF_LEFTUP);
+    Pump();
+    const CPoint after = Offset(button);
+    const bool moved = after != before || ctrl->GetThumbnailButton().IsDragging();
+
+    // The same drags as window messages, without the input system.
+    ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    start = Clock::now();
+    for (int i = 0; i < kSteps; ++i) {
+        const int dir = (i / 8) % 2 ? 1 : -1;
+        ::PostMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100 + dir * kStep, 100 + dir * kStep / 2));
+        Pump();
+        ::UpdateWindow(viewport);
+        ::GdiFlush();
+    }
+    const double postedMs = Ms(Clock::now() - start) / kSteps;
+    ::SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
+
+    // What each pan step spends besides painting: the scroll window sets a
+    // bar's position (redrawn) once per axis.
+    HWND bar = ::GetDlgItem(ctrl->GetScrollWnd().m_hWnd, 291);
+    start = Clock::now();
+    for (int i = 0; i < kSteps; ++i)
+        ::SetScrollPos(bar, SB_CTL, 1000 + i % 16, TRUE);
+    const double barMs = Ms(Clock::now() - start) / kSteps;
+
+    // Repainting the visible part alone, without moving.
+    start = Clock::now();
+    for (int i = 0; i < kSteps; ++i) {
+        ::RedrawWindow(viewport, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        ::GdiFlush();
+    }
+    const double repaintMs = Ms(Clock::now() - start) / kSteps;
+
+    // Baseline: a visible-area-sized part of the bitmap, stretched once onto
+    // the visible part of the thumbnail.
+    HDC target = ::GetDC(button);
+    HDC source = ::CreateCompatibleDC(target);
+    HGDIOBJ old = ::SelectObject(source, ctrl->GetThumbnailBitmap());
+    ::SetStretchBltMode(target, COLORONCOLOR);
+    start = Clock::now();
+    for (int i = 0; i < kSteps; ++i) {
+        const int texel = 2000 + (i % 16) * 3;
+        ::StretchBlt(target, after.x, after.y, view.Width(), view.Height(), source, texel, texel, view.Width() / 8 + 1,
+                     view.Height() / 8 + 1, SRCCOPY);
+        ::GdiFlush();
+    }
+    const double baseMs = Ms(Clock::now() - start) / kSteps;
+    ::SelectObject(source, old);
+    ::DeleteDC(source);
+    ::ReleaseDC(button, target);
+
+    std::printf("pan step %.3f ms, baseline StretchBlt %.3f ms, ratio %.2f (goal < 3 and < 16 ms)%s\n", panMs, baseMs,
+                panMs / baseMs, moved ? "" : " -- the drags did not pan");
+    std::printf("pan step by posted mouse messages %.3f ms; repaint of the visible part without moving %.3f ms; "
+                "one scroll bar position with redraw %.3f ms\n",
+                postedMs, repaintMs, barMs);
+
+    // A 256^3 volume: the texture object and the picture of a slice.
+    LoadedTexture volume;
+    const double volumeMs = volume.Load(256, 256, 256);
+    const bool made = volumeMs >= 0;
+    start = Clock::now();
+    HBITMAP slice = made ? GvGfxCreateTextureBitmap(nullptr, &volume, 256, 256, 0, false, 0, 128) : nullptr;
+    std::printf("volume 256^3: DDS read %s in %.1f ms, slice bitmap %s in %.1f ms\n", made ? "yes" : "no", volumeMs,
+                slice ? "yes" : "no", Ms(Clock::now() - start));
+    if (slice)
+        ::DeleteObject(slice);
+    ctrl.reset();
+    frame.DestroyWindow();
+    return moved && slice ? 0 : 1;
+}

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+#include "variable_editors/TextureViewMath.h"
+
+namespace {
+
+TEST(TextureViewMath, LevelSizesPerKind)
+{
+    struct Case
+    {
+        int kind, width, height, edge, level;
+        GvSize expected;
+    } const cases[] = {
+        {GvTexture2D, 256, 128, 0, 0, {256, 128}}, {GvTexture2D, 256, 128, 0, 2, {64, 32}},
+        {GvTexture2D, 256, 128, 0, 8, {1, 1}},     {GvTexture2D, 256, 1, 0, 3, {32, 1}},
+        {GvTextureVolume, 64, 32, 0, 1, {32, 16}}, {GvTextureCube, 0, 0, 64, 0, {256, 256}},
+        {GvTextureCube, 0, 0, 64, 3, {32, 32}},    {GvTextureCube, 0, 0, 1, 5, {1, 1}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, GvTextureLevelSize(c.kind, c.width, c.height, c.edge, c.level))
+            << c.kind << " " << c.width << "x" << c.height << " level " << c.level;
+}
+
+TEST(TextureViewMath, ThumbnailModes)
+{
+    struct Case
+    {
+        int mode;
+        GvSize level, client, bitmap, thumbnail;
+    } const cases[] = {
+        {GvThumbnail25, {64, 32}, {100, 100}, {16, 8}, {16, 8}}, // 256 x 128 at level 2
+        {GvThumbnail100, {1, 1}, {100, 100}, {1, 1}, {1, 1}},    // level 8 of 9
+        {GvThumbnailFit, {512, 256}, {100, 100}, {100, 50}, {100, 50}},
+        {GvThumbnailFit, {16, 16}, {100, 100}, {100, 100}, {100, 100}},
+        {GvThumbnailFit, {300, 600}, {200, 100}, {50, 100}, {50, 100}},
+        {GvThumbnailFit, {64, 64}, {0, 100}, {64, 64}, {64, 64}},
+        {GvThumbnail25, {3, 2}, {100, 100}, {1, 1}, {1, 1}},
+        {GvThumbnail50, {5, 7}, {100, 100}, {2, 3}, {2, 3}},
+        {GvThumbnail100, {256, 256}, {100, 100}, {256, 256}, {256, 256}},
+        {GvThumbnail200, {256, 128}, {100, 100}, {256, 128}, {512, 256}},
+        {GvThumbnail400, {4096, 4096}, {100, 100}, {4096, 4096}, {16384, 16384}},
+        {GvThumbnail800, {4096, 4096}, {100, 100}, {4096, 4096}, {32768, 32768}},
+        {99, {512, 256}, {100, 100}, {100, 50}, {100, 50}},
+    };
+    for (const Case& c : cases) {
+        const GvThumbnailSizes s = GvThumbnailSizesFor(c.mode, c.level, c.client);
+        EXPECT_EQ(c.bitmap, s.bitmap) << "mode " << c.mode << " " << c.level.cx << "x" << c.level.cy;
+        EXPECT_EQ(c.thumbnail, s.thumbnail) << "mode " << c.mode << " " << c.level.cx << "x" << c.level.cy;
+    }
+}
+
+TEST(TextureViewMath, LevelAndSliceClamps)
+{
+    struct Case
+    {
+        int mipLevel, level0Slice, mipCount, depth;
+        GvTextureViewIndices expected;
+    } const cases[] = {
+        {7, 0, 3, 1, {2, 0, 0}},    // typed beyond the levels
+        {-3, 0, 3, 1, {0, 0, 0}},   //
+        {0, 5, 1, 1, {0, 0, 0}},    // no volume: one slice
+        {1, 13, 5, 16, {1, 13, 6}}, // slice 13 of 16 falls into 6 at level 1
+        {4, 15, 5, 16, {4, 15, 0}}, // one slice left at the last level
+        {2, 99, 5, 16, {2, 15, 3}}, {0, 0, 0, 0, {0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        const GvTextureViewIndices v = GvClampViewIndices(c.mipLevel, c.level0Slice, c.mipCount, c.depth);
+        EXPECT_EQ(c.expected.mipLevel, v.mipLevel) << c.mipLevel << " " << c.level0Slice;
+        EXPECT_EQ(c.expected.level0Slice, v.level0Slice) << c.mipLevel << " " << c.level0Slice;
+        EXPECT_EQ(c.expected.slice, v.slice) << c.mipLevel << " " << c.level0Slice;
+    }
+    struct Typed
+    {
+        int mipLevel, slice, depth;
+        int slice_, level0;
+    } const typed[] = {
+        {1, 100, 16, 7, 14}, // beyond the depth at level 1: the last slice there
+        {0, 100, 16, 15, 15}, {2, 1, 16, 1, 4}, {0, -1, 16, 0, 0}, {3, 5, 1, 0, 0},
+    };
+    for (const Typed& t : typed) {
+        const GvTextureViewIndices v = GvViewIndicesForSlice(t.mipLevel, t.slice, t.depth);
+        EXPECT_EQ(t.slice_, v.slice) << t.mipLevel << " " << t.slice;
+        EXPECT_EQ(t.level0, v.level0Slice) << t.mipLevel << " " << t.slice;
+    }
+    EXPECT_EQ(0, GvMaxSlice(16, 5));
+    EXPECT_EQ(3, GvMaxSlice(16, 2));
+}
+
+TEST(TextureViewMath, LayoutLinesAndArea)
+{
+    const GvTextureLayoutLines plain = GvTextureLayoutLinesFor(false, 1, false, false);
+    EXPECT_TRUE(plain.origin);
+    EXPECT_FALSE(plain.mipLevel || plain.volumeDepth || plain.alpha);
+    const GvTextureLayoutLines target = GvTextureLayoutLinesFor(true, 9, false, true);
+    EXPECT_FALSE(target.origin);
+    EXPECT_TRUE(target.mipLevel && target.alpha);
+    EXPECT_FALSE(target.volumeDepth);
+    EXPECT_TRUE(GvTextureLayoutLinesFor(false, 2, true, false).volumeDepth);
+
+    EXPECT_EQ((GvSize{204, 100}), GvThumbnailAreaSize({204, 400}, 296));
+    EXPECT_EQ((GvSize{32, 32}), GvThumbnailAreaSize({10, 300}, 296));
+}
+
+TEST(TextureViewMath, VisiblePartOfAZoomedThumbnail)
+{
+    struct Case
+    {
+        GvRect item;
+        GvSize bitmap;
+        GvRect clip, dst, src;
+    } const cases[] = {
+        // 800 %: a 200 x 100 view at offset (16000, 16000) of 4096 x 4096.
+        {{0, 0, 32768, 32768},
+         {4096, 4096},
+         {16000, 16000, 16200, 16100},
+         {16000, 16000, 16200, 16104},
+         {2000, 2000, 2025, 2013}},
+        // Not on a texel boundary: widened to whole texels.
+        {{0, 0, 400, 400}, {100, 100}, {3, 5, 9, 6}, {0, 4, 12, 8}, {0, 1, 3, 2}},
+        // Item moved left of the clip origin, as in the scroll frame.
+        {{-100, -40, 300, 360}, {100, 100}, {0, 0, 50, 50}, {0, 0, 52, 52}, {25, 10, 38, 23}},
+        // 1:1 copies the clip.
+        {{0, 0, 64, 64}, {64, 64}, {10, 20, 30, 40}, {10, 20, 30, 40}, {10, 20, 30, 40}},
+        // Clip beyond the item is cut to it.
+        {{0, 0, 64, 64}, {16, 16}, {-10, -10, 1000, 1000}, {0, 0, 64, 64}, {0, 0, 16, 16}},
+        {{0, 0, 64, 64}, {16, 16}, {70, 0, 80, 10}, {0, 0, 0, 0}, {0, 0, 0, 0}},
+        {{0, 0, 64, 64}, {0, 16}, {0, 0, 10, 10}, {0, 0, 0, 0}, {0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        const GvStretchPart p = GvVisibleStretchPart(c.item, c.bitmap, c.clip);
+        EXPECT_EQ(c.dst, p.dst) << c.clip.left << "," << c.clip.top;
+        EXPECT_EQ(c.src, p.src) << c.clip.left << "," << c.clip.top;
+    }
+}
+
+TEST(TextureViewMath, FileNames)
+{
+    const std::u16string names[][2] = {
+        {u"C:\\tex\\brick.dds", u"brick.dds"},
+        {u"../tex/a.png", u"a.png"},
+        {u"C:b.png", u"b.png"},
+        {u"plain.tga", u"plain.tga"},
+        {u"dir/", u""},
+        {u"", u""},
+    };
+    for (const auto& n : names)
+        EXPECT_EQ(n[1], reinterpret_cast<const char16_t*>(
+                            GvFileNamePart(reinterpret_cast<const unsigned short*>(n[0].c_str()))));
+    EXPECT_EQ(nullptr, GvFileNamePart(nullptr));
+
+    const std::pair<std::u16string, bool> workspaces[] = {
+        {u"C:\\scenes\\a.gvx", true}, {u"A.GVX", true},  {u".gvx", true},
+        {u"a.gvxx", false},           {u"a.dds", false}, {u"gvx", false},
+        {u"a.gvx.png", false},
+    };
+    for (const auto& w : workspaces)
+        EXPECT_EQ(w.second, GvIsWorkspaceFile(reinterpret_cast<const unsigned short*>(w.first.c_str())))
+            << std::string(w.first.begin(), w.first.end());
+    EXPECT_FALSE(GvIsWorkspaceFile(nullptr));
+}
+
+} // namespace

@@ -1,0 +1,467 @@
+#include <gtest/gtest.h>
+#include <shlobj.h>
+#include <string>
+#include <vector>
+#include "GvApplication.h"
+#include "GvPath.h"
+#include "GvTextureVariable.h"
+#include "GvVariableEditors.h"
+#include "HostTestSupport.h"
+#include "MfcTestWindows.h"
+#include "ResizeRecorder.h"
+#include "resources/GvMFCUtilitiesRes.h"
+
+namespace {
+
+const GvGuid kViewerId = {0x047C91D6, 0x73F9, 0x4E64, {0xAE, 0x72, 0x20, 0x76, 0x07, 0xE5, 0x21, 0x23}};
+const GvGuid kEditorId = {0xF35B195D, 0xB325, 0x4365, {0x9E, 0x21, 0x67, 0xC1, 0xD0, 0x8B, 0x04, 0x02}};
+const GvGuid kOtherId = {1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}};
+const GvGuid kSourceId = {9, 9, 9, {9}};
+
+// What the host's plug-ins were asked to do, in order.
+std::vector<std::string> g_plugInCalls;
+
+class TestPlugIn : public IGvEditorPlugIn
+{
+public:
+    TestPlugIn(const GvGuid& id, const char* name) : m_id(id), m_name(name) {}
+    bool Initialize(IGvApplication*) override { return true; }
+    void Shutdown() override {}
+    GvPlugInInfo GetPlugInInfo() const override { return {1, m_id, nullptr}; }
+    bool CanOpenNode(GvNode*) override { return true; }
+    bool OpenNode(GvNode*) override
+    {
+        g_plugInCalls.push_back(m_name + " open");
+        return true;
+    }
+    bool EditNode(GvHWND parent, GvNode*) override
+    {
+        g_plugInCalls.push_back(m_name + " edit " + (::GetDlgItem(parent, IDC_GV_BROWSE_BUTTON) ? "dialog" : "?"));
+        return true;
+    }
+
+private:
+    GvGuid m_id;
+    std::string m_name;
+};
+
+// The control's parent: records the size reports and takes the workspace
+// drops forwarded to the main window.
+class CHostFrame : public CResizeRecorder
+{
+public:
+    std::vector<HDROP> m_drops;
+
+protected:
+    afx_msg void OnDropFiles(HDROP hDrop) { m_drops.push_back(hDrop); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CHostFrame, CResizeRecorder)
+    ON_WM_DROPFILES()
+END_MESSAGE_MAP()
+
+std::wstring Wide(const std::u16string& s)
+{
+    return std::wstring(s.begin(), s.end());
+}
+
+// A drop of the files as the shell hands it over.
+HDROP MakeDrop(const std::vector<std::wstring>& paths)
+{
+    size_t chars = 1;
+    for (const std::wstring& p : paths)
+        chars += p.size() + 1;
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * sizeof(wchar_t));
+    auto* drop = static_cast<DROPFILES*>(::GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    auto* text = reinterpret_cast<wchar_t*>(drop + 1);
+    for (const std::wstring& p : paths) {
+        wcscpy(text, p.c_str());
+        text += p.size() + 1;
+    }
+    ::GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+class TextureEditCtrlTest : public GvLeakCheckedTest
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_frame.CreateFrame());
+        m_app.SetMainWindow(m_frame.m_hWnd);
+        g_plugInCalls.clear();
+    }
+    void TearDown() override
+    {
+        m_ctrl.reset();
+        m_frame.DestroyWindow();
+        AfxPumpPendingMessages();
+        EXPECT_EQ(0u, AfxGetTemporaryObjectCount());
+        GvSetBaseDirectory(nullptr);
+    }
+    void Make(GvTextureVariable* texture)
+    {
+        m_ctrl = std::make_unique<CGvTextureEditCtrl>();
+        ASSERT_TRUE(m_ctrl->Create(m_frame.m_hWnd, texture, &kSourceId));
+        AfxPumpPendingMessages();
+    }
+    void Load(GvTextureVariable& texture, const char* name)
+    {
+        ASSERT_TRUE(texture.SetFileName(Units(SamplePath(name)), true)) << name;
+    }
+    CString Text(int id) const
+    {
+        CString text;
+        m_ctrl->GetDlgItem(id)->GetWindowText(text);
+        return text;
+    }
+    HWND Item(int id) const { return ::GetDlgItem(m_ctrl->m_hWnd, id); }
+    bool Visible(int id) const { return (::GetWindowLongW(Item(id), GWL_STYLE) & WS_VISIBLE) != 0; }
+    CRect RectOf(HWND hWnd) const
+    {
+        CRect r;
+        ::GetWindowRect(hWnd, &r);
+        ::MapWindowPoints(nullptr, ::GetParent(hWnd), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+    void Command(int id, int code)
+    {
+        m_ctrl->SendMessage(WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
+        AfxPumpPendingMessages();
+    }
+    void SelectMode(int mode)
+    {
+        ::SendMessageW(Item(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO), CB_SETCURSEL, mode, 0);
+        Command(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO, CBN_SELCHANGE);
+    }
+    void Type(int id, const wchar_t* text)
+    {
+        ::SetWindowTextW(Item(id), text);
+        ::SendMessageW(Item(id), WM_KILLFOCUS, 0, 0);
+        AfxPumpPendingMessages();
+    }
+    void Click(int id)
+    {
+        ::SendMessageW(Item(id), BM_CLICK, 0, 0);
+        AfxPumpPendingMessages();
+    }
+    CSize BitmapSize() const
+    {
+        BITMAP info = {};
+        ::GetObjectW(m_ctrl->GetThumbnailBitmap(), sizeof(info), &info);
+        return CSize(info.bmWidth, info.bmHeight);
+    }
+    CSize ButtonSize() const { return RectOf(m_ctrl->GetThumbnailButton().m_hWnd).Size(); }
+
+    GvApplication m_app;
+    CHostFrame m_frame;
+    std::unique_ptr<CGvTextureEditCtrl> m_ctrl;
+};
+
+TEST_F(TextureEditCtrlTest, TextsPerKindAndFormat)
+{
+    struct Case
+    {
+        const char* file;
+        const wchar_t *name, *format, *size, *mips;
+    } const cases[] = {
+        {"mips_bgra.dds", L"mips_bgra.dds", L"Format: B8G8R8A8", L"Dimensions: 32 x 16", L"Mip Map Levels: 6"},
+        {"volume_rgba.dds", L"volume_rgba.dds", L"Format: R8G8B8A8", L"Dimensions: 8 x 8 x 4", L"Mip Map Levels: 4"},
+        {"cube_bgrx.dds", L"cube_bgrx.dds", L"Format: B8G8R8X8", L"Edge Size: 8", L"Mip Map Levels: 4"},
+        {"gradient.png", L"gradient.png", L"Format: R8G8B8", L"Dimensions: 24 x 12", L"Mip Map Levels: 1"},
+    };
+    for (const Case& c : cases) {
+        GvTextureVariable texture;
+        Load(texture, c.file);
+        Make(&texture);
+        EXPECT_EQ(CString(c.name), Text(IDC_GV_TEXTURE_FILE_NAME_COMBO));
+        EXPECT_EQ(CString(L"Browse"), Text(IDC_GV_BROWSE_BUTTON));
+        EXPECT_EQ(CString(c.format), Text(IDC_GV_TEXTURE_FORMAT_LABEL));
+        EXPECT_EQ(CString(c.size), Text(IDC_GV_TEXTURE_DIMENSIONS_LABEL));
+        EXPECT_EQ(CString(c.mips), Text(IDC_GV_TEXTURE_MIP_MAP_LEVELS_LABEL));
+        m_ctrl.reset();
+    }
+
+    GvRenderableTexture target(64, 32, true);
+    Make(&target);
+    EXPECT_EQ(CString(L"<None>"), Text(IDC_GV_TEXTURE_FILE_NAME_COMBO));
+    EXPECT_EQ(CString(L"Refresh"), Text(IDC_GV_BROWSE_BUTTON));
+    EXPECT_EQ(CString(L"Mip Map Levels: <Auto Generated>"), Text(IDC_GV_TEXTURE_MIP_MAP_LEVELS_LABEL));
+    EXPECT_EQ(1, target.GetRefreshCount());
+    Click(IDC_GV_BROWSE_BUTTON);
+    EXPECT_EQ(3, target.GetRefreshCount()); // the click, then the refresh of the view
+    ASSERT_EQ(3, m_app.GetAppEvents().GetCount());
+    EXPECT_EQ(56, m_app.GetAppEvents().Begin()->m_eventId);
+    m_ctrl.reset();
+
+    Make(nullptr);
+    EXPECT_EQ(CString(L""), Text(IDC_GV_TEXTURE_FILE_NAME_COMBO));
+    EXPECT_EQ(CString(L"Format: Unknown"), Text(IDC_GV_TEXTURE_FORMAT_LABEL));
+    EXPECT_EQ(CString(L"Dimensions: Unknown"), Text(IDC_GV_TEXTURE_DIMENSIONS_LABEL));
+    EXPECT_EQ(CString(L"Mip Map Levels: 1"), Text(IDC_GV_TEXTURE_MIP_MAP_LEVELS_LABEL));
+    EXPECT_EQ(nullptr, m_ctrl->GetThumbnailBitmap());
+    EXPECT_EQ(CSize(0, 0), ButtonSize());
+    EXPECT_EQ(BST_CHECKED, ::SendMessageW(Item(IDC_GV_TEXTURE_ORIGIN_TOP_LEFT_RADIO), BM_GETCHECK, 0, 0));
+}
+
+TEST_F(TextureEditCtrlTest, BitmapAndThumbnailSizesPerModeAndLevel)
+{
+    GvTextureVariable texture;
+    Load(texture, "mips_bgra.dds"); // 32 x 16, 6 levels
+    Make(&texture);
+    CRect client;
+    m_ctrl->GetScrollWnd().GetClientRect(&client);
+    const float r = std::max(32.0f / client.Width(), 16.0f / client.Height());
+    const CSize fitted(int(32 / r), int(16 / r));
+    EXPECT_EQ(fitted, BitmapSize());
+    EXPECT_EQ(fitted, ButtonSize());
+
+    struct Case
+    {
+        int mode, level;
+        CSize bitmap, thumbnail;
+    } const cases[] = {
+        {1, 0, {8, 4}, {8, 4}},     {2, 0, {16, 8}, {16, 8}},    {3, 0, {32, 16}, {32, 16}},
+        {4, 0, {32, 16}, {64, 32}}, {5, 0, {32, 16}, {128, 64}}, {6, 0, {32, 16}, {256, 128}},
+        {6, 2, {8, 4}, {64, 32}},   {1, 2, {2, 1}, {2, 1}},      {3, 5, {1, 1}, {1, 1}},
+    };
+    for (const Case& c : cases) {
+        Type(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT, std::to_wstring(c.level).c_str());
+        SelectMode(c.mode);
+        EXPECT_EQ(c.mode, m_ctrl->GetThumbnailSizeMode());
+        EXPECT_EQ(c.bitmap, BitmapSize()) << c.mode << " level " << c.level;
+        EXPECT_EQ(c.thumbnail, ButtonSize()) << c.mode << " level " << c.level;
+    }
+
+    GvTextureVariable cube;
+    Load(cube, "cube_bgrx.dds");
+    m_ctrl.reset();
+    Make(&cube);
+    SelectMode(3);
+    EXPECT_EQ(CSize(32, 32), BitmapSize());
+}
+
+TEST_F(TextureEditCtrlTest, TypedAndSpunLevelsAndSlicesAreClamped)
+{
+    GvTextureVariable texture;
+    Load(texture, "volume_rgba.dds"); // 8 x 8 x 4, 4 levels
+    Make(&texture);
+    Type(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT, L"7");
+    EXPECT_EQ(CString(L"3"), Text(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT));
+    EXPECT_EQ(3, m_ctrl->GetMipLevel());
+    Type(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT, L"1");
+    Type(IDC_GV_TEXTURE_VIEW_VOLUME_DEPTH_EDIT, L"9");
+    EXPECT_EQ(CString(L"1"), Text(IDC_GV_TEXTURE_VIEW_VOLUME_DEPTH_EDIT)); // 2 slices at level 1
+    EXPECT_EQ(2, m_ctrl->GetLevel0Slice());
+
+    // The spin writes its text, then the posted kill-focus takes it.
+    Type(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT, L"0");
+    ::SendMessageW(Item(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT), WM_KEYDOWN, VK_UP, 0);
+    AfxPumpPendingMessages();
+    EXPECT_EQ(CString(L"1"), Text(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT));
+    EXPECT_EQ(1, m_ctrl->GetMipLevel());
+    EXPECT_EQ(1, m_ctrl->GetSlice());
+    for (int i = 0; i < 5; ++i)
+        ::SendMessageW(Item(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT), WM_KEYDOWN, VK_UP, 0);
+    AfxPumpPendingMessages();
+    EXPECT_EQ(3, m_ctrl->GetMipLevel());
+    EXPECT_EQ(0, m_ctrl->GetSlice());
+    EXPECT_EQ(2, m_ctrl->GetLevel0Slice()); // kept for the way back
+}
+
+TEST_F(TextureEditCtrlTest, OriginChangesAreRecordedAndUndone)
+{
+    GvTextureVariable texture;
+    Load(texture, "gradient.png");
+    Make(&texture);
+    Click(IDC_GV_TEXTURE_OPTIONS_CHECK); // hidden radios cannot be clicked
+    m_app.ClearNodeChanges();
+    Click(IDC_GV_TEXTURE_ORIGIN_TOP_LEFT_RADIO);
+    EXPECT_EQ(0, m_app.GetUndoCount());
+    EXPECT_EQ(0, m_app.GetNodeChanges().GetCount());
+
+    Click(IDC_GV_TEXTURE_ORIGIN_BOTTOM_LEFT_RADIO);
+    EXPECT_EQ(GV_ORIGIN_BOTTOM_LEFT, texture.GetOrigin());
+    EXPECT_EQ(1, m_app.GetUndoCount());
+    EXPECT_EQ(1, m_app.GetUndoStateUpdateCount());
+    EXPECT_TRUE(m_app.IsModified());
+    ASSERT_EQ(1, m_app.GetNodeChanges().GetCount());
+    EXPECT_EQ(10, m_app.GetNodeChanges().Begin()->m_kind);
+    EXPECT_EQ(&kSourceId, m_app.GetNodeChanges().Begin()->m_sourceId);
+    Click(IDC_GV_TEXTURE_ORIGIN_BOTTOM_LEFT_RADIO);
+    EXPECT_EQ(1, m_app.GetUndoCount());
+
+    ASSERT_TRUE(m_app.Undo());
+    EXPECT_EQ(GV_ORIGIN_TOP_LEFT, texture.GetOrigin());
+    m_ctrl->UpdateOrigin();
+    EXPECT_EQ(BST_CHECKED, ::SendMessageW(Item(IDC_GV_TEXTURE_ORIGIN_TOP_LEFT_RADIO), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(BST_UNCHECKED, ::SendMessageW(Item(IDC_GV_TEXTURE_ORIGIN_BOTTOM_LEFT_RADIO), BM_GETCHECK, 0, 0));
+}
+
+TEST_F(TextureEditCtrlTest, Drops)
+{
+    GvSetBaseDirectory(Units(SamplePath("")));
+    GvTextureVariable texture;
+    Load(texture, "mips_bgra.dds");
+    Make(&texture);
+    const std::wstring gradient = Wide(SamplePath("gradient.png")), volume = Wide(SamplePath("volume_rgba.dds"));
+
+    HDROP workspace = MakeDrop({gradient, L"C:\\scenes\\a.GVX"});
+    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(workspace), 0);
+    AfxPumpPendingMessages();
+    ASSERT_EQ(1u, m_frame.m_drops.size());
+    EXPECT_EQ(workspace, m_frame.m_drops[0]);
+    EXPECT_EQ(0, m_app.GetUndoCount());
+    ::GlobalFree(workspace);
+
+    // The volume does not fit a 2-D texture; the picture after it is taken,
+    // the one after that ignored.
+    HDROP textures = MakeDrop({Wide(SamplePath("missing.dds")), volume, gradient, Wide(SamplePath("gray.png"))});
+    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(textures), 0);
+    EXPECT_EQ(u"gradient.png", ::Text(texture.GetFileName()));
+    EXPECT_EQ(1, m_app.GetUndoCount());
+    ASSERT_EQ(1, m_app.GetNodeChanges().GetCount());
+    EXPECT_EQ(1, m_app.GetNodeChanges().Begin()->m_kind);
+    EXPECT_EQ(nullptr, m_app.GetNodeChanges().Begin()->m_sourceId);
+    EXPECT_EQ(CString(L"Dimensions: 24 x 12"), Text(IDC_GV_TEXTURE_DIMENSIONS_LABEL));
+    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(textures), 0);
+    EXPECT_EQ(1, m_app.GetUndoCount());
+    ::GlobalFree(textures);
+
+    ASSERT_TRUE(m_app.Undo());
+    EXPECT_EQ(32, texture.GetTexture()->GetLevelWidth(0));
+}
+
+TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLines)
+{
+    GvTextureVariable texture;
+    Load(texture, "gradient.png"); // one level, no alpha
+    Make(&texture);
+    ASSERT_FALSE(m_frame.m_resizes.empty()); // the first layout
+    const size_t resizes = m_frame.m_resizes.size();
+    EXPECT_EQ(reinterpret_cast<WPARAM>(m_ctrl->m_hWnd), m_frame.m_resizes.back());
+    const CRect check = RectOf(Item(IDC_GV_TEXTURE_OPTIONS_CHECK));
+    EXPECT_EQ(check.bottom + 4, RectOf(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom);
+    EXPECT_FALSE(Visible(IDC_GV_TEXTURE_FORMAT_LABEL));
+    EXPECT_FALSE(Visible(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO));
+    const CRect closedScroll = RectOf(m_ctrl->GetScrollWnd().m_hWnd);
+    EXPECT_EQ(RectOf(Item(IDC_GV_TEXTURE_VIEW_GROUP)).bottom + 4, closedScroll.top);
+    CRect client;
+    m_ctrl->GetClientRect(&client);
+    EXPECT_EQ(closedScroll.bottom, client.bottom);
+
+    Click(IDC_GV_TEXTURE_OPTIONS_CHECK);
+    EXPECT_TRUE(Visible(IDC_GV_TEXTURE_FORMAT_LABEL));
+    EXPECT_TRUE(Visible(IDC_GV_TEXTURE_ORIGIN_TOP_LEFT_RADIO));
+    EXPECT_EQ(RectOf(Item(IDC_GV_TEXTURE_ORIGIN_GROUP)).bottom + 4,
+              RectOf(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom);
+    EXPECT_EQ(RectOf(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom + 4,
+              RectOf(Item(IDC_GV_TEXTURE_VIEW_OPTIONS_CHECK)).top);
+    EXPECT_EQ(resizes + 1, m_frame.m_resizes.size());
+
+    Click(IDC_GV_TEXTURE_VIEW_OPTIONS_CHECK);
+    EXPECT_TRUE(Visible(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO));
+    EXPECT_FALSE(Visible(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT));
+    EXPECT_FALSE(Visible(IDC_GV_TEXTURE_VIEW_VOLUME_DEPTH_EDIT));
+    EXPECT_FALSE(Visible(IDC_GV_TEXTURE_VIEW_ALPHA_CHECK));
+    EXPECT_EQ(RectOf(Item(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO)).bottom + 4,
+              RectOf(Item(IDC_GV_TEXTURE_VIEW_GROUP)).bottom);
+    EXPECT_EQ(resizes + 2, m_frame.m_resizes.size());
+    m_ctrl.reset();
+
+    GvTextureVariable volume;
+    Load(volume, "volume_rgba.dds"); // levels, slices and alpha
+    Make(&volume);
+    Click(IDC_GV_TEXTURE_VIEW_OPTIONS_CHECK);
+    EXPECT_TRUE(Visible(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT));
+    EXPECT_TRUE(Visible(IDC_GV_TEXTURE_VIEW_VOLUME_DEPTH_EDIT));
+    EXPECT_TRUE(Visible(IDC_GV_TEXTURE_VIEW_ALPHA_CHECK));
+    const CRect depth = RectOf(Item(IDC_GV_TEXTURE_VIEW_VOLUME_DEPTH_EDIT));
+    const CRect alpha = RectOf(Item(IDC_GV_TEXTURE_VIEW_ALPHA_CHECK));
+    EXPECT_EQ(depth.bottom + 4, alpha.top);
+    EXPECT_EQ(alpha.bottom + 4, RectOf(Item(IDC_GV_TEXTURE_VIEW_GROUP)).bottom);
+    m_ctrl.reset();
+
+    GvRenderableTexture target(16, 16, false);
+    Make(&target);
+    Click(IDC_GV_TEXTURE_OPTIONS_CHECK);
+    EXPECT_FALSE(Visible(IDC_GV_TEXTURE_ORIGIN_GROUP));
+    EXPECT_EQ(RectOf(Item(IDC_GV_TEXTURE_MIP_MAP_LEVELS_LABEL)).bottom + 4,
+              RectOf(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom);
+}
+
+TEST_F(TextureEditCtrlTest, SizingFillsTheThumbnailArea)
+{
+    GvTextureVariable texture;
+    Load(texture, "mips_bgra.dds");
+    Make(&texture);
+    MINMAXINFO info = {};
+    m_ctrl->SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    const CRect group = RectOf(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP));
+    const CRect scroll = RectOf(m_ctrl->GetScrollWnd().m_hWnd);
+    EXPECT_EQ(CPoint(group.Width(), scroll.top + 32), CPoint(info.ptMinTrackSize));
+
+    m_ctrl->SetWindowPos(nullptr, 0, 0, 300, scroll.top + 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const CRect grown = RectOf(m_ctrl->GetScrollWnd().m_hWnd);
+    EXPECT_EQ(CRect(scroll.left, scroll.top, scroll.left + 300, scroll.top + 200), grown);
+    CRect client;
+    m_ctrl->GetScrollWnd().GetClientRect(&client);
+    const float r = std::max(32.0f / client.Width(), 16.0f / client.Height());
+    EXPECT_EQ(CSize(int(32 / r), int(16 / r)), ButtonSize()); // refitted
+}
+
+TEST_F(TextureEditCtrlTest, DraggingPansTheThumbnail)
+{
+    GvTextureVariable texture;
+    Load(texture, "cube_bgrx.dds");
+    Make(&texture);
+    SelectMode(6); // 256 x 256: both bars
+    HWND button = m_ctrl->GetThumbnailButton().m_hWnd;
+    ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 50));
+    EXPECT_EQ(button, ::GetCapture());
+    ::SendMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 45));
+    EXPECT_EQ(CPoint(-20, -5), RectOf(button).TopLeft());
+    // The grab point stays where the press was, in the moved button.
+    ::SendMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(50, 50));
+    EXPECT_EQ(CPoint(-30, -5), RectOf(button).TopLeft());
+    ::SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_FALSE(m_ctrl->GetThumbnailButton().IsDragging());
+    ::SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
+    EXPECT_EQ(CPoint(-30, -5), RectOf(button).TopLeft());
+
+    ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 50));
+    ::SetCapture(m_frame.m_hWnd);
+    EXPECT_FALSE(m_ctrl->GetThumbnailButton().IsDragging());
+    ::ReleaseCapture();
+}
+
+TEST_F(TextureEditCtrlTest, ThumbnailPixelsAndPlugIns)
+{
+    ASSERT_TRUE(m_app.RegisterPlugIn(new TestPlugIn(kOtherId, "other")));
+    ASSERT_TRUE(m_app.RegisterPlugIn(new TestPlugIn(kViewerId, "viewer")));
+    ASSERT_TRUE(m_app.RegisterPlugIn(new TestPlugIn(kEditorId, "editor")));
+    GvTextureVariable texture;
+    Load(texture, "mips_bgra.dds");
+    Make(&texture);
+    SelectMode(6);
+    HWND button = m_ctrl->GetThumbnailButton().m_hWnd;
+    ::UpdateWindow(m_frame.m_hWnd);
+    ::RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    // Texel (2, 1) of level 0 covers pixels 16..23 x 8..15: R = 16, G = 16.
+    HDC dc = ::GetDC(button);
+    EXPECT_EQ(RGB(16, 16, 0), ::GetPixel(dc, 20, 12));
+    EXPECT_EQ(RGB(8, 0, 0), ::GetPixel(dc, 15, 7));
+    ::ReleaseDC(button, dc);
+
+    ::PostMessageW(button, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    AfxPumpPendingMessages();
+    Click(IDC_GV_BROWSE_BUTTON);
+    const std::vector<std::string> expected = {"viewer open", "editor edit dialog"};
+    EXPECT_EQ(expected, g_plugInCalls);
+}
+
+} // namespace

@@ -1,0 +1,135 @@
+#pragma once
+#include "platform/mfc/GvMfc.h"
+#include "GvMFCUtilitiesExport.h"
+#include "host_interfaces/GvGuid.h"
+#include "host_interfaces/GvUtilities.h"
+#include "window_utils/GvScrollWnd.h"
+
+class GvTextureVariable;
+
+// What the thumbnail shows: the bitmap stretched onto the item rectangle,
+// drawn only where clip lets it (a zoomed thumbnail is far larger than the
+// part that is visible).
+struct TextureThumbnailState
+{
+    CRect item;
+    CRect clip;
+    HBITMAP bitmap; // null: the background alone
+    CSize bitmapSize;
+    COLORREF background;
+};
+GVMFCUTILITIES_API void PaintTextureThumbnail(CDC& dc, const TextureThumbnailState& state);
+
+// A child dialog (template 4000) showing and editing one texture variable:
+// file, format, size, mip levels and origin, and a zoomable, pannable
+// thumbnail of any mip level and volume slice. It resizes itself with its
+// two option groups and tells the window given to Create each time
+// (GVM_CHILD_RESIZE).
+class GVMFCUTILITIES_API CGvTextureEditCtrl : public CDialog
+{
+public:
+    // The thumbnail: draws the dialog's bitmap stretched over itself and
+    // pans the scroll window it sits in while it is dragged.
+    class GVMFCUTILITIES_API CGvTextureButton : public CButton
+    {
+    public:
+        CGvTextureButton();
+        // Not owned.
+        void SetThumbnailBitmap(HBITMAP hBitmap);
+        HBITMAP GetThumbnailBitmap() const { return m_hBitmap; }
+        bool IsDragging() const { return m_dragging; }
+        void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+
+    protected:
+        afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+        afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+        afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+        afx_msg void OnCaptureChanged(CWnd* pWnd);
+        DECLARE_MESSAGE_MAP()
+
+        HBITMAP m_hBitmap;
+        CSize m_bitmapSize;
+        CPoint m_grab;
+        bool m_dragging;
+    };
+
+    CGvTextureEditCtrl();
+    ~CGvTextureEditCtrl() override;
+
+    // The dialog as a child of parent, which also gets the size reports.
+    int Create(HWND parent, GvTextureVariable* texture, const GvGuid* sourceId);
+    // Everything shown, read again from the texture.
+    void UpdateTexture(bool reposition);
+    void UpdateOrigin();
+    // The picture size of the level (both 0 without a texture object).
+    static void CalculateTextureBitmapInfo(GvTextureVariable* texture, int& width, int& height, int mipLevel);
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    GvTextureVariable* GetTexture() const { return m_texture; }
+    int GetThumbnailSizeMode() const { return m_thumbnailSize; }
+    int GetMipLevel() const { return m_mipLevel; }
+    int GetSlice() const { return m_slice; }
+    int GetLevel0Slice() const { return m_level0Slice; }
+    HBITMAP GetThumbnailBitmap() const { return m_hThumbnailBitmap; }
+    CGvTextureButton& GetThumbnailButton() { return m_thumbnail; }
+    CGvScrollWnd& GetScrollWnd() { return m_scrollWnd; }
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void RepositionControls();
+    CRect ChildRect(const CWnd& child) const;
+    CSize WindowSizeForClient(int cx, int cy);
+    void ChangeOrigin(int origin);
+    void BindPlacements();
+
+    afx_msg void OnSelchangeFileNameCombo();
+    afx_msg void OnBnClickedGvBrowseButton();
+    afx_msg void OnBnClickedGvTextureOptionsCheck();
+    afx_msg void OnBnClickedGvTextureViewOptionsCheck();
+    afx_msg void OnBnClickedGvTextureOriginTopLeftRadio();
+    afx_msg void OnBnClickedGvTextureOriginBottomLeftRadio();
+    afx_msg void OnCbnSelchangeGvTextureViewThumbnailSizeCombo();
+    afx_msg void OnEnKillfocusGvTextureViewMipMapLevelEdit();
+    afx_msg void OnEnKillfocusGvTextureViewVolumeDepthEdit();
+    afx_msg void OnDeltaposGvTextureViewMipMapLevelSpin(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnDeltaposGvTextureViewVolumeDepthSpin(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnBnClickedGvTextureViewAlphaCheck();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnDropFiles(HDROP hDropInfo);
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+    DECLARE_MESSAGE_MAP()
+
+    GvTextureVariable* m_texture;
+    const GvGuid* m_sourceId;
+    HWND m_hNotifyWnd;
+    bool m_initialized;
+    bool m_resizingSelf;
+    HBITMAP m_hThumbnailBitmap;
+
+    CComboBox m_fileNameCombo;
+    CButton m_browseButton;
+    CButton m_propertiesGroup, m_propertiesCheck;
+    CStatic m_formatLabel, m_dimensionsLabel, m_mipLevelsLabel;
+    CButton m_originGroup, m_topLeftRadio, m_bottomLeftRadio;
+    CButton m_viewGroup, m_viewCheck;
+    CStatic m_thumbnailSizeLabel;
+    CComboBox m_thumbnailSizeCombo;
+    CStatic m_mipLevelLabel;
+    CEdit m_mipLevelEdit;
+    CSpinButtonCtrl m_mipLevelSpin;
+    CStatic m_volumeDepthLabel;
+    CEdit m_volumeDepthEdit;
+    CSpinButtonCtrl m_volumeDepthSpin;
+    CButton m_alphaCheck;
+    CGvTextureButton m_thumbnail;
+    // After the thumbnail: it holds the thumbnail's window in its frame.
+    CGvScrollWnd m_scrollWnd;
+
+    bool m_showProperties, m_showViewOptions;
+    int m_thumbnailSize;
+    int m_mipCount, m_mipLevel;
+    int m_volumeDepth, m_level0Slice, m_slice;
+    bool m_hasAlpha, m_isVolume;
+    GvControlPlacementContainer m_propertiesShown, m_propertiesHidden, m_viewShown, m_viewHidden;
+};
