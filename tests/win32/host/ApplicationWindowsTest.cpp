@@ -58,13 +58,8 @@ TEST_F(ApplicationWindowsTest, PreTranslateSendsAcceleratorCommandsToTheMainWind
     HWND child = CreateRecordingWindow(0, 0, 50, 50);
     MSG f5 = Key(child, VK_F5);
     EXPECT_TRUE(app.PreTranslateMessage(&f5));
-    int commands = 0;
-    for (const ReceivedMessage& received : Received(m_top))
-        if (received.m_message == WM_COMMAND) {
-            ++commands;
-            EXPECT_EQ(101, LOWORD(received.m_wParam));
-        }
-    EXPECT_EQ(1, commands);
+    ASSERT_EQ(1u, Spy(m_top).Of(WM_COMMAND).size());
+    EXPECT_EQ(101, LOWORD(Spy(m_top).Of(WM_COMMAND)[0].wParam));
     MSG other = Key(child, 'Q');
     EXPECT_FALSE(app.PreTranslateMessage(&other));
     EXPECT_FALSE(app.PreTranslateMessage(nullptr));

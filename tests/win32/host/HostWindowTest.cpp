@@ -1,69 +1,23 @@
 #include "HostWindowTest.h"
 
-#include <map>
-
-namespace {
-
-struct Recording
-{
-    std::vector<ReceivedMessage> m_received;
-    std::map<UINT, LRESULT> m_answers;
-};
-
-std::map<HWND, Recording> g_recordings;
-
-LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto found = g_recordings.find(window);
-    if (found != g_recordings.end()) {
-        found->second.m_received.push_back(ReceivedMessage{message, wParam, lParam});
-        auto answer = found->second.m_answers.find(message);
-        if (answer != found->second.m_answers.end())
-            return answer->second;
-    }
-    if (message == WM_NCDESTROY)
-        g_recordings.erase(window);
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-const wchar_t* RecordingClass()
-{
-    static ATOM atom = 0;
-    if (!atom) {
-        WNDCLASSW windowClass = {};
-        windowClass.lpfnWndProc = RecordingProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = L"GvHostTestWindow";
-        atom = RegisterClassW(&windowClass);
-    }
-    return L"GvHostTestWindow";
-}
-
-} // namespace
-
 void HostWindowTest::SetUp()
 {
-    GvLeakCheckedTest::SetUp();
-    m_top = CreateWindowExW(0, RecordingClass(), L"host test", WS_OVERLAPPEDWINDOW, 40, 40, 420, 320, nullptr, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
-    ASSERT_TRUE(m_top);
-    g_recordings[m_top];
-    ShowWindow(m_top, SW_SHOWNOACTIVATE);
+    Win32WindowTest::SetUp();
+    m_top = m_frame.GetSafeHwnd();
+    m_spies[m_top] = std::make_unique<CMessageSpy>(m_top);
 }
 
 void HostWindowTest::TearDown()
 {
-    DestroyWindow(m_top);
-    GvLeakCheckedTest::TearDown();
+    m_spies.clear();
+    Win32WindowTest::TearDown();
 }
 
 HWND HostWindowTest::CreateRecordingWindow(int x, int y, int width, int height, HWND parent, DWORD style, int id)
 {
-    HWND window = CreateWindowExW(0, RecordingClass(), L"", WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                                  parent ? parent : m_top, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                  GetModuleHandleW(nullptr), nullptr);
-    g_recordings[window];
+    HWND window = CreatePlainWindow(parent ? parent : m_top, CRect(x, y, x + width, y + height),
+                                    WS_CHILD | WS_VISIBLE | style, id);
+    m_spies[window] = std::make_unique<CMessageSpy>(window);
     return window;
 }
 
@@ -81,22 +35,4 @@ RECT HostWindowTest::PlaceOf(HWND window)
     GetWindowRect(window, &r);
     MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
     return r;
-}
-
-std::vector<ReceivedMessage>& HostWindowTest::Received(HWND window)
-{
-    return g_recordings[window].m_received;
-}
-
-int HostWindowTest::Count(HWND window, UINT message)
-{
-    int count = 0;
-    for (const ReceivedMessage& received : Received(window))
-        count += received.m_message == message;
-    return count;
-}
-
-void HostWindowTest::SetAnswer(HWND window, UINT message, LRESULT answer)
-{
-    g_recordings[window].m_answers[message] = answer;
 }

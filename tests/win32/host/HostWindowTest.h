@@ -1,39 +1,32 @@
 #pragma once
 #include <windows.h>
 
-#include <vector>
+#include <map>
+#include <memory>
 
-#include "GvLeakCheck.h"
+#include "MessageSpy.h"
+#include "TestFrame.h"
 
-// A fresh, shown top-level window per test, destroyed after it. Windows of
-// the class "GvHostTestWindow" have no background brush and record every
-// message they get (message, wParam, lParam) in their RecordingWindow.
-struct ReceivedMessage
-{
-    UINT m_message;
-    WPARAM m_wParam;
-    LPARAM m_lParam;
-};
-
-class HostWindowTest : public GvLeakCheckedTest
+// The test frame as a plain window handle, and recording windows: plain
+// windows without background brush whose messages a spy records.
+class HostWindowTest : public Win32WindowTest
 {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // A plain recording window; parent null makes it a child of m_top.
+    // A recording window; parent null makes it a child of m_top.
     HWND CreateRecordingWindow(int x, int y, int width, int height, HWND parent = nullptr, DWORD style = 0, int id = 0);
     // A child of a system class (STATIC, BUTTON, ...).
     HWND CreateControl(const wchar_t* className, DWORD style, int x, int y, int width, int height,
                        HWND parent = nullptr, int id = 0);
-
     // The window rectangle in its parent's client coordinates.
     static RECT PlaceOf(HWND window);
-    // What the recording window got so far; how many of one message.
-    static std::vector<ReceivedMessage>& Received(HWND window);
-    static int Count(HWND window, UINT message);
-    // The result a recording window gives for a message (0 unless set).
-    static void SetAnswer(HWND window, UINT message, LRESULT answer);
+    // The spy of m_top or of a recording window.
+    CMessageSpy& Spy(HWND window) { return *m_spies.at(window); }
 
     HWND m_top = nullptr;
+
+private:
+    std::map<HWND, std::unique_ptr<CMessageSpy>> m_spies;
 };

@@ -63,7 +63,8 @@ TEST_F(MessageHookTest, AHandlerSeesEveryMessageWithItsParametersAndContext)
     EXPECT_EQ(22, watcher.m_seen[0].m_lParam);
     EXPECT_EQ(&watcher, watcher.m_seen[0].m_context);
     EXPECT_EQ(0, watcher.m_seen[0].m_handled);
-    EXPECT_EQ(1, Count(window, WM_USER + 7)) << "not swallowed: the window still gets it";
+    EXPECT_EQ(1, Spy(window).Count(WM_USER + 7)) << "not swallowed: the window still gets it";
+    DestroyWindow(window); // while the watchers live
 }
 
 TEST_F(MessageHookTest, ASwallowedMessageNeverReachesTheWindowAndGivesTheHandlersResult)
@@ -74,9 +75,10 @@ TEST_F(MessageHookTest, ASwallowedMessageNeverReachesTheWindowAndGivesTheHandler
     watcher.m_answer = 77;
     GvHandleMessage(WatchProc, &watcher, window, 0);
     EXPECT_EQ(77, SendMessageW(window, WM_USER + 1, 0, 0));
-    EXPECT_EQ(0, Count(window, WM_USER + 1));
-    SetAnswer(window, WM_USER + 2, 5);
+    EXPECT_EQ(0, Spy(window).Count(WM_USER + 1));
+    Spy(window).Answer(WM_USER + 2, 5);
     EXPECT_EQ(5, SendMessageW(window, WM_USER + 2, 0, 0));
+    DestroyWindow(window); // while the watchers live
 }
 
 TEST_F(MessageHookTest, AFilteredHandlerSeesOnlyItsMessage)
@@ -89,6 +91,7 @@ TEST_F(MessageHookTest, AFilteredHandlerSeesOnlyItsMessage)
     SetWindowTextW(window, L"text");
     ASSERT_EQ(1u, watcher.m_seen.size());
     EXPECT_EQ(WM_USER + 3u, watcher.m_seen[0].m_message);
+    DestroyWindow(window); // while the watchers live
 }
 
 TEST_F(MessageHookTest, LaterHooksSeeFirstAndCanSwallowForTheEarlierOnes)
@@ -106,6 +109,7 @@ TEST_F(MessageHookTest, LaterHooksSeeFirstAndCanSwallowForTheEarlierOnes)
     SendMessageW(window, WM_USER + 9, 0, 0);
     EXPECT_EQ((std::vector<int>{2, 1, 2}), order);
     EXPECT_EQ(0, CountSeen(first, WM_USER + 9));
+    DestroyWindow(window); // while the watchers live
 }
 
 TEST_F(MessageHookTest, RemovedAndDestroyedWindowsHooksEnd)
@@ -135,26 +139,23 @@ TEST_F(MessageHookTest, InterceptedCommandsOfAHostsControlsReachTheDialog)
     HWND button = CreateControl(L"BUTTON", BS_PUSHBUTTON, 5, 5, 60, 20, host, 0x8001);
     ASSERT_TRUE(GvInterceptMessage(dialog, host, WM_COMMAND));
     SendMessageW(button, BM_CLICK, 0, 0);
-    EXPECT_EQ(0, Count(host, WM_COMMAND));
-    ASSERT_EQ(1, Count(dialog, WM_COMMAND));
-    for (const ReceivedMessage& received : Received(dialog))
-        if (received.m_message == WM_COMMAND) {
-            EXPECT_EQ(0x8001, LOWORD(received.m_wParam));
-            EXPECT_EQ(BN_CLICKED, HIWORD(received.m_wParam));
-            EXPECT_EQ(reinterpret_cast<LPARAM>(button), received.m_lParam);
-        }
+    EXPECT_EQ(0, Spy(host).Count(WM_COMMAND));
+    ASSERT_EQ(1, Spy(dialog).Count(WM_COMMAND));
+    const SpiedMessage command = Spy(dialog).Of(WM_COMMAND)[0];
+    EXPECT_EQ(MAKEWPARAM(0x8001, BN_CLICKED), command.wParam);
+    EXPECT_EQ(reinterpret_cast<LPARAM>(button), command.lParam);
     // Other messages stay with the host; the dialog's result comes back.
     GvInterceptMessage(dialog, host, WM_USER + 5);
-    SetAnswer(dialog, WM_USER + 5, 1);
+    Spy(dialog).Answer(WM_USER + 5, 1);
     EXPECT_EQ(1, SendMessageW(host, WM_USER + 5, 0, 0));
     SendMessageW(host, WM_USER + 6, 0, 0);
-    EXPECT_EQ(1, Count(host, WM_USER + 6));
-    EXPECT_EQ(0, Count(dialog, WM_USER + 6));
+    EXPECT_EQ(1, Spy(host).Count(WM_USER + 6));
+    EXPECT_EQ(0, Spy(dialog).Count(WM_USER + 6));
 
     EXPECT_TRUE(GvRemoveInterceptMessage(dialog, host, WM_COMMAND));
     SendMessageW(button, BM_CLICK, 0, 0);
-    EXPECT_EQ(1, Count(host, WM_COMMAND));
-    EXPECT_EQ(1, Count(dialog, WM_COMMAND));
+    EXPECT_EQ(1, Spy(host).Count(WM_COMMAND));
+    EXPECT_EQ(1, Spy(dialog).Count(WM_COMMAND));
 }
 
 TEST_F(MessageHookTest, AWindowCannotInterceptItsOwnMessages)
@@ -163,7 +164,7 @@ TEST_F(MessageHookTest, AWindowCannotInterceptItsOwnMessages)
     HWND window = CreateRecordingWindow(0, 0, 50, 50);
     ASSERT_FALSE(GvInterceptMessage(window, window, WM_USER + 1));
     SendMessageW(window, WM_USER + 1, 0, 0);
-    EXPECT_EQ(1, Count(window, WM_USER + 1));
+    EXPECT_EQ(1, Spy(window).Count(WM_USER + 1));
 }
 
 TEST_F(MessageHookTest, AnInterceptEndsWithItsReceiver)
@@ -173,7 +174,7 @@ TEST_F(MessageHookTest, AnInterceptEndsWithItsReceiver)
     GvInterceptMessage(dialog, host, WM_USER + 1);
     DestroyWindow(dialog);
     SendMessageW(host, WM_USER + 1, 0, 0);
-    EXPECT_EQ(1, Count(host, WM_USER + 1)) << "with the receiver gone the host gets its message again";
+    EXPECT_EQ(1, Spy(host).Count(WM_USER + 1)) << "with the receiver gone the host gets its message again";
     EXPECT_FALSE(GvInterceptMessage(dialog, host, WM_USER + 1));
 }
 

@@ -1,41 +1,24 @@
 #include "GvUtilities.h"
 #include "HostWindowTest.h"
+#include "TestPixels.h"
 
 namespace {
 
 const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kFace = RGB(212, 208, 200);
 
-// A memory DC filled blue, handed to a window as its WM_ERASEBKGND.
-class ErasedPixels
+// A blue canvas handed to a window as the DC of its WM_ERASEBKGND.
+class ErasedPixels : public CCanvas
 {
 public:
     ErasedPixels(HWND window, int width, int height)
+        : CCanvas(width, height, kBlue),
+          m_result(SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(Dc()), 0))
     {
-        HDC screen = GetDC(nullptr);
-        m_dc = CreateCompatibleDC(screen);
-        m_bitmap = CreateCompatibleBitmap(screen, width, height);
-        ReleaseDC(nullptr, screen);
-        m_old = SelectObject(m_dc, m_bitmap);
-        RECT all = {0, 0, width, height};
-        HBRUSH blue = CreateSolidBrush(kBlue);
-        FillRect(m_dc, &all, blue);
-        DeleteObject(blue);
-        m_result = SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(m_dc), 0);
     }
-    ~ErasedPixels()
-    {
-        SelectObject(m_dc, m_old);
-        DeleteObject(m_bitmap);
-        DeleteDC(m_dc);
-    }
-    COLORREF At(int x, int y) const { return GetPixel(m_dc, x, y); }
     LRESULT Result() const { return m_result; }
 
 private:
-    HDC m_dc;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_old;
     LRESULT m_result;
 };
 
@@ -123,11 +106,8 @@ TEST_F(SmartEraseTest, ThePaintingOfARealWindowUsesIt)
 {
     GvAddSmartEraseWindow(m_panel, RGB(10, 200, 30), true);
     RedrawWindow(m_panel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW | RDW_UPDATENOW);
-    EXPECT_EQ(0, Count(m_panel, WM_ERASEBKGND)) << "the hook answers before the window's procedure";
-    HDC dc = GetDC(m_panel);
-    const COLORREF corner = GetPixel(dc, 190, 140);
-    ReleaseDC(m_panel, dc);
-    EXPECT_EQ(RGB(10, 200, 30), corner);
+    EXPECT_EQ(0, Spy(m_panel).Count(WM_ERASEBKGND)) << "the hook answers before the window's procedure";
+    EXPECT_EQ(RGB(10, 200, 30), CPixels(m_panel, CPixels::ClientArea).At(190, 140));
 }
 
 } // namespace

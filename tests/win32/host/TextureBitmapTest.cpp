@@ -4,28 +4,12 @@
 #include "GvTextureVariable.h"
 #include "HostTestSupport.h"
 #include "HostWindowTest.h"
+#include "TestPixels.h"
 
 namespace {
 
 class TextureBitmapTest : public GvLeakCheckedTest
 {};
-
-// The bitmap's pixels through a memory DC, as COLORREFs.
-class BitmapPixels
-{
-public:
-    explicit BitmapPixels(HBITMAP bitmap) : m_dc(CreateCompatibleDC(nullptr)), m_old(SelectObject(m_dc, bitmap)) {}
-    ~BitmapPixels()
-    {
-        SelectObject(m_dc, m_old);
-        DeleteDC(m_dc);
-    }
-    COLORREF At(int x, int y) const { return GetPixel(m_dc, x, y); }
-
-private:
-    HDC m_dc;
-    HGDIOBJ m_old;
-};
 
 TEST_F(TextureBitmapTest, ABitmapOfAMipLevel)
 {
@@ -39,7 +23,7 @@ TEST_F(TextureBitmapTest, ABitmapOfAMipLevel)
     EXPECT_EQ(8, info.bmHeight);
     EXPECT_EQ(32, info.bmBitsPixel);
     {
-        BitmapPixels pixels(bitmap);
+        CPixels pixels(bitmap);
         for (int y = 0; y < 8; ++y)
             for (int x = 0; x < 16; ++x)
                 ASSERT_EQ(RGB(8 * x, 16 * y, 40), pixels.At(x, y)) << x << ", " << y;
@@ -56,7 +40,7 @@ TEST_F(TextureBitmapTest, AVolumeSliceScaledUp)
     ReleaseDC(nullptr, screen);
     ASSERT_TRUE(bitmap);
     {
-        BitmapPixels pixels(bitmap);
+        CPixels pixels(bitmap);
         EXPECT_EQ(RGB(20, 100, 0), pixels.At(0, 0)) << "the corner keeps texel (0, 0)";
         EXPECT_EQ(RGB(20, 100, 17), pixels.At(3, 3)) << "and the far one texel (1, 1): 16 + 1";
         const int between = GetBValue(pixels.At(1, 1));
@@ -72,7 +56,7 @@ TEST_F(TextureBitmapTest, NoTextureObjectGivesTheBackgroundAndNoSizeNoBitmap)
     HBITMAP bitmap = GvGfxCreateTextureBitmap(nullptr, &empty, 3, 3, RGB(240, 240, 240), true, 0, 0);
     ASSERT_TRUE(bitmap);
     {
-        BitmapPixels pixels(bitmap);
+        CPixels pixels(bitmap);
         EXPECT_EQ(RGB(240, 240, 240), pixels.At(1, 1));
     }
     DeleteObject(bitmap);
@@ -80,7 +64,7 @@ TEST_F(TextureBitmapTest, NoTextureObjectGivesTheBackgroundAndNoSizeNoBitmap)
     HBITMAP none = GvGfxCreateTextureBitmap(nullptr, nullptr, 1, 1, RGB(9, 8, 7), false, 0, 0);
     ASSERT_TRUE(none);
     {
-        BitmapPixels pixels(none);
+        CPixels pixels(none);
         EXPECT_EQ(RGB(9, 8, 7), pixels.At(0, 0));
     }
     DeleteObject(none);

@@ -1,4 +1,4 @@
-#include "MfcTestWindows.h"
+#include "TestFrame.h"
 
 namespace {
 std::vector<int> Contents(const CList<int, int>& list)

@@ -1,7 +1,7 @@
-#include "MfcTestWindows.h"
+#include "TestFrame.h"
 
 namespace {
-class ControlsTest : public MfcWindowTest
+class ControlsTest : public Win32WindowTest
 {};
 } // namespace
 

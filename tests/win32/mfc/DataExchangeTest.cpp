@@ -1,4 +1,4 @@
-#include "MfcTestWindows.h"
+#include "TestFrame.h"
 
 namespace {
 const int kEditId = 7;
@@ -43,7 +43,7 @@ BEGIN_MESSAGE_MAP(CExchangeWnd, CWnd)
     ON_EN_CHANGE(kEditId, OnEditChange)
 END_MESSAGE_MAP()
 
-class DataExchangeTest : public MfcWindowTest
+class DataExchangeTest : public Win32WindowTest
 {
 protected:
     // The window with its edit, the value written into the edit once.

@@ -1,4 +1,4 @@
-#include "MfcTestWindows.h"
+#include "TestFrame.h"
 #include "GvWindowUtils.h"
 #include "resources/GvMFCUtilitiesRes.h"
 #include <string>
@@ -235,13 +235,13 @@ void ExpectTemplate(int id, int cx, int cy, const ExpectedItem (&table)[N])
     }
 }
 
-class DialogTemplateTest : public MfcWindowTest
+class DialogTemplateTest : public Win32WindowTest
 {
 protected:
     void TearDown() override
     {
         EXPECT_EQ(::GetModuleHandleW(nullptr), AfxGetResourceHandle());
-        MfcWindowTest::TearDown();
+        Win32WindowTest::TearDown();
     }
 };
 } // namespace

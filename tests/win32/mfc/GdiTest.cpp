@@ -1,41 +1,31 @@
-#include "MfcTestWindows.h"
+#include <memory>
+
+#include "TestFrame.h"
+#include "TestPixels.h"
 
 namespace {
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kWhite = RGB(255, 255, 255);
 
-class GdiTest : public MfcWindowTest
+class GdiTest : public Win32WindowTest
 {
 protected:
-    // A 32-bit memory bitmap selected into a memory DC, filled white.
+    // A white 32-bit canvas, drawn on through m_dc.
     void MakeCanvas(int cx, int cy)
     {
-        CClientDC screen(&m_frame);
-        ASSERT_TRUE(m_dc.CreateCompatibleDC(&screen));
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = cx;
-        info.bmiHeader.biHeight = -cy;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        ASSERT_TRUE(m_bitmap.Attach(::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0)));
-        m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
-        m_dc.FillSolidRect(0, 0, cx, cy, kWhite);
+        m_canvas = std::make_unique<CCanvas>(cx, cy, kWhite);
+        ASSERT_TRUE(m_dc.Attach(m_canvas->Dc()));
     }
     void TearDown() override
     {
-        if (m_dc.m_hDC)
-            m_dc.SelectObject(m_pOldBitmap);
-        m_dc.DeleteDC();
-        m_bitmap.DeleteObject();
-        MfcWindowTest::TearDown();
+        m_dc.Detach();
+        m_canvas.reset();
+        Win32WindowTest::TearDown();
     }
 
+    std::unique_ptr<CCanvas> m_canvas;
     CDC m_dc;
-    CBitmap m_bitmap;
-    CBitmap* m_pOldBitmap = nullptr;
 };
 
 // A client area blue with a red square at (10, 10)-(20, 20).

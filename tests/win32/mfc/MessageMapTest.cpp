@@ -1,4 +1,4 @@
-#include "MfcTestWindows.h"
+#include "TestFrame.h"
 
 namespace {
 const UINT WM_TEST_BASE_ONLY = WM_APP + 1;
@@ -178,7 +178,7 @@ BEGIN_MESSAGE_MAP(CReflectingEdit, CEdit)
     ON_NOTIFY_REFLECT(UDN_DELTAPOS, OnReflectedDeltaPos)
 END_MESSAGE_MAP()
 
-class MessageMapTest : public MfcWindowTest
+class MessageMapTest : public Win32WindowTest
 {};
 } // namespace
 

@@ -1,4 +1,4 @@
-#include "MfcTestWindows.h"
+#include "TestFrame.h"
 #include "GvWindowUtils.h"
 
 namespace {
@@ -7,19 +7,19 @@ HINSTANCE LibraryInstance()
     return ::GetModuleHandleW(L"GvMFCUtilities.dll");
 }
 
-class ResourceGuardTest : public MfcWindowTest
+class ResourceGuardTest : public Win32WindowTest
 {
 protected:
     void SetUp() override
     {
-        MfcWindowTest::SetUp();
+        Win32WindowTest::SetUp();
         ASSERT_NE(nullptr, LibraryInstance());
         ASSERT_EQ(::GetModuleHandleW(nullptr), AfxGetResourceHandle());
     }
     void TearDown() override
     {
         EXPECT_EQ(::GetModuleHandleW(nullptr), AfxGetResourceHandle()) << "the test left another resource handle";
-        MfcWindowTest::TearDown();
+        Win32WindowTest::TearDown();
     }
 };
 } // namespace

@@ -1,4 +1,4 @@
-#include "MfcTestWindows.h"
+#include "TestFrame.h"
 
 #include <cstring>
 #include <string>
@@ -19,7 +19,7 @@ IMPLEMENT_DYNCREATE(CCreatedWnd, CWnd)
 class CPlainEdit : public CEdit
 {};
 
-class RuntimeClassTest : public MfcWindowTest
+class RuntimeClassTest : public Win32WindowTest
 {};
 
 TEST_F(RuntimeClassTest, DynamicCreationMakesAWorkingWindowObject)

@@ -1,7 +1,7 @@
-#include "MfcTestWindows.h"
+#include "TestFrame.h"
 
 namespace {
-class WindowObjectTest : public MfcWindowTest
+class WindowObjectTest : public Win32WindowTest
 {};
 
 // Counts its own deletions: it deletes itself once its window is gone.

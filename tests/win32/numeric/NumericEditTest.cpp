@@ -1,22 +1,31 @@
-#include "NumericTestWindows.h"
+#include <memory>
+
+#include "GvNumeric.h"
+#include "MessageSpy.h"
+#include "TestFrame.h"
+#include "TestInput.h"
 
 namespace {
 
 const UINT kEditId = 101;
-const UINT kOtherId = 102;
 
-class NumericEditTest : public NumericWindowTest
+// The formatting and filter decisions are tested natively; here, that the
+// window runs them at the right moments, in the right order.
+class NumericEditTest : public Win32WindowTest
 {
 protected:
     void SetUp() override
     {
-        NumericWindowTest::SetUp();
-        m_edit = Add<CGvNumericEdit>();
-        m_other = Add<CEdit>();
-        ASSERT_TRUE(m_edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(10, 10, 200, 34),
-                                   &m_parent, kEditId));
-        ASSERT_TRUE(m_other->Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 50, 200, 74), &m_parent, kOtherId));
-        m_parent.m_pWatched = m_edit;
+        Win32WindowTest::SetUp();
+        m_edit = std::make_unique<CGvNumericEdit>();
+        ASSERT_TRUE(m_edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(10, 10, 200, 34), &m_frame,
+                                   kEditId));
+        ASSERT_TRUE(m_other.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 50, 200, 74), &m_frame, kEditId + 1));
+    }
+    void TearDown() override
+    {
+        m_edit.reset();
+        Win32WindowTest::TearDown();
     }
 
     CString Text()
@@ -25,55 +34,26 @@ protected:
         m_edit->GetWindowText(text);
         return text;
     }
-    void Type(const wchar_t* keys)
+    CPoint Sel()
     {
-        for (; *keys; ++keys)
-            m_edit->SendMessage(WM_CHAR, *keys, 1);
-    }
-    void ExpectSel(int start, int end)
-    {
-        int s = -1, e = -1;
-        m_edit->GetSel(s, e);
-        EXPECT_EQ(start, s);
-        EXPECT_EQ(end, e);
+        int start = -1, end = -1;
+        m_edit->GetSel(start, end);
+        return CPoint(start, end);
     }
 
-    CGvNumericEdit* m_edit = nullptr;
-    CEdit* m_other = nullptr;
+    std::unique_ptr<CGvNumericEdit> m_edit;
+    CEdit m_other;
 };
 
-TEST_F(NumericEditTest, TextsOfTheDisplayForms)
+TEST_F(NumericEditTest, SettersWriteTheTextAndDisplaySwitchesWaitForTheNextRefresh)
 {
     EXPECT_EQ(CString(L""), Text()); // nothing is written before a setter runs
+    m_edit->SetFocus();              // but focus shows the constructor's text
+    EXPECT_EQ(CString(L"0.00000"), Text());
     m_edit->SetData(1234.5f, 5, true);
     EXPECT_EQ(CString(L"1234.50000"), Text());
     m_edit->SetNumericValue(12345.0f);
     EXPECT_EQ(CString(L"1.23450e+04"), Text());
-    m_edit->SetNumericValue(10000.0f);
-    EXPECT_EQ(CString(L"10000.00000"), Text());
-    m_edit->SetNumericValue(0.000001f);
-    EXPECT_EQ(CString(L"1.00000e-06"), Text());
-    m_edit->SetNumericValue(0.0f);
-    EXPECT_EQ(CString(L"0.00000"), Text());
-    m_edit->SetData(2.0f, 0, true);
-    EXPECT_EQ(CString(L"2"), Text());
-}
-
-TEST_F(NumericEditTest, DefaultsBeforeAnySetter)
-{
-    m_edit->SetFocus(); // shows the text made by the constructor
-    EXPECT_EQ(CString(L"0.00000"), Text());
-    EXPECT_EQ(0.0f, m_edit->GetNumericValue());
-    m_edit->SetSel(0, -1);
-    Type(L"-1.5"); // negatives and a separator are allowed
-    EXPECT_EQ(CString(L"-1.5"), Text());
-    m_edit->SetNumericValue(12345.0f); // 5 decimals, scientific form allowed
-    EXPECT_EQ(CString(L"1.23450e+04"), Text());
-}
-
-TEST_F(NumericEditTest, DisplaySwitchesWaitForTheNextRefresh)
-{
-    m_edit->SetData(12345.0f, 5, true);
     m_edit->SetScientificDisplay(false);
     EXPECT_EQ(CString(L"1.23450e+04"), Text());
     m_edit->UpdateText();
@@ -82,106 +62,53 @@ TEST_F(NumericEditTest, DisplaySwitchesWaitForTheNextRefresh)
     EXPECT_EQ(CString(L"12345.00000"), Text());
     m_edit->SetNumericValue(-2.5f);
     EXPECT_EQ(CString(L"-3"), Text());
-    m_edit->SetNumericValue(2.49f);
-    EXPECT_EQ(CString(L"2"), Text());
-    m_edit->SetNumericValue(-0.4f);
-    EXPECT_EQ(CString(L"0"), Text());
-}
-
-TEST_F(NumericEditTest, SecondSeparatorIsRefusedUnlessSelected)
-{
-    m_edit->SetData(1.5f, 1, true);
-    EXPECT_EQ(CString(L"1.5"), Text());
-    m_edit->SetSel(1, 1);
-    Type(L".,");
-    EXPECT_EQ(CString(L"1.5"), Text());
-    ExpectSel(1, 1);
-    m_edit->SetSel(1, 3);
-    Type(L",");
-    EXPECT_EQ(CString(L"1,"), Text());
-    ExpectSel(2, 2);
-}
-
-TEST_F(NumericEditTest, PrecisionZeroRefusesSeparators)
-{
-    m_edit->SetData(7.0f, 0, true);
-    m_edit->SetSel(1, 1);
-    Type(L".,");
-    EXPECT_EQ(CString(L"7"), Text());
-    Type(L"5");
-    EXPECT_EQ(CString(L"75"), Text());
-}
-
-TEST_F(NumericEditTest, LettersAndPlusAreRefused)
-{
-    m_edit->SetData(1.0f, 5, true);
-    m_edit->SetSel(0, -1);
-    Type(L"e+E x");
-    EXPECT_EQ(CString(L"1.00000"), Text());
-    Type(L"42");
-    EXPECT_EQ(CString(L"42"), Text());
-}
-
-TEST_F(NumericEditTest, MinusMovesToTheFrontAndOnlyOnce)
-{
-    m_edit->SetData(12.0f, 0, true);
-    m_edit->SetSel(2, 2);
-    Type(L"-");
-    EXPECT_EQ(CString(L"-12"), Text());
-    ExpectSel(3, 3); // the selection is restored as read, not shifted
-    Type(L"-");
-    EXPECT_EQ(CString(L"-12"), Text());
-    m_edit->SetSel(0, 1);
-    Type(L"-");
-    EXPECT_EQ(CString(L"-12"), Text());
-
-    m_edit->SetData(34.0f, 0, true);
-    m_edit->SetSel(1, 1);
-    Type(L"-");
-    EXPECT_EQ(CString(L"-34"), Text());
-}
-
-TEST_F(NumericEditTest, MinusIsRefusedWhenNegativesAreNotAllowed)
-{
-    m_edit->SetData(12.0f, 0, false);
-    m_edit->SetSel(2, 2);
-    Type(L"-");
-    EXPECT_EQ(CString(L"12"), Text());
+    m_edit->SetNumericDisplayType(false);
     m_edit->SetData(-3.0f, 0, false);
-    EXPECT_EQ(CString(L"-3"), Text()); // never clamped
+    EXPECT_EQ(CString(L"-3"), Text()); // never clamped to the sign allowed
 }
 
-TEST_F(NumericEditTest, FocusGainShowsTheCommittedTextSelected)
+TEST_F(NumericEditTest, TypedCharactersAreFilteredAgainstTextSelectionAndSettings)
+{
+    struct Case
+    {
+        float value;
+        int precision;
+        bool allowNegative;
+        CPoint sel;
+        const wchar_t* typed;
+        const wchar_t* text;
+        CPoint selAfter;
+    };
+    const Case cases[] = {
+        {1.5f, 1, true, {1, 1}, L".,", L"1.5", {1, 1}}, // a second separator
+        {1.5f, 1, true, {1, 3}, L",", L"1,", {2, 2}},   // unless the first is selected
+        {7.0f, 0, true, {1, 1}, L".,5", L"75", {2, 2}}, // no separator at precision 0
+        {1.0f, 5, true, {0, -1}, L"e+E x42", L"42", {2, 2}},
+        {12.0f, 0, true, {2, 2}, L"--", L"-12", {3, 3}}, // to the front, selection as read
+        {12.0f, 0, false, {2, 2}, L"-", L"12", {2, 2}},
+    };
+    for (const Case& c : cases) {
+        m_edit->SetData(c.value, c.precision, c.allowNegative);
+        m_edit->SetSel(c.sel.x, c.sel.y);
+        PostChars(m_edit->GetSafeHwnd(), c.typed);
+        EXPECT_EQ(CString(c.text), Text()) << "typed " << ::testing::PrintToString(std::wstring(c.typed));
+        EXPECT_EQ(c.selAfter, Sel()) << "typed " << ::testing::PrintToString(std::wstring(c.typed));
+    }
+}
+
+TEST_F(NumericEditTest, FocusGainShowsTheCommittedTextSelectedAndScrollsOnce)
 {
     m_edit->SetData(2.0f, 2, true);
     m_edit->SetWindowText(L"junk");
-    m_edit->SetFocus();
-    EXPECT_EQ(CString(L"2.00"), Text());
-    ExpectSel(0, 4);
-    EXPECT_EQ(0, m_parent.Count(EN_SETFOCUS));
-}
-
-// The selection and text messages among those a spy saw, in order.
-std::vector<UINT> SelectionSteps(const CMessageSpy& spy)
-{
-    std::vector<UINT> steps;
-    for (const MSG& msg : spy.m_messages)
-        if (msg.message == WM_SETTEXT || msg.message == EM_SETSEL || msg.message == EM_SCROLLCARET)
-            steps.push_back(msg.message);
-    return steps;
-}
-
-TEST_F(NumericEditTest, FocusGainSetsTextSelectsAllAndScrollsOnce)
-{
-    m_edit->SetData(2.0f, 2, true);
     CMessageSpy spy(m_edit->GetSafeHwnd());
     m_edit->SetFocus();
-    EXPECT_EQ((std::vector<UINT>{WM_SETTEXT, EM_SETSEL, EM_SCROLLCARET}), SelectionSteps(spy));
-    for (const MSG& msg : spy.m_messages)
-        if (msg.message == EM_SETSEL) {
-            EXPECT_EQ(0u, msg.wParam);
-            EXPECT_EQ(-1, static_cast<LPARAM>(msg.lParam));
-        }
+    EXPECT_EQ(CString(L"2.00"), Text());
+    EXPECT_EQ(CPoint(0, 4), Sel());
+    EXPECT_EQ((std::vector<UINT>{WM_SETTEXT, EM_SETSEL, EM_SCROLLCARET}),
+              spy.Sequence({WM_SETTEXT, EM_SETSEL, EM_SCROLLCARET}));
+    ASSERT_EQ(1u, spy.Of(EM_SETSEL).size());
+    EXPECT_EQ(-1, spy.Of(EM_SETSEL)[0].lParam);
+    EXPECT_EQ(0, m_frame.CommandCount(EN_SETFOCUS)); // the edit keeps it
 }
 
 TEST_F(NumericEditTest, TypingRestoresTheSelectionAndScrollsOnce)
@@ -189,49 +116,41 @@ TEST_F(NumericEditTest, TypingRestoresTheSelectionAndScrollsOnce)
     m_edit->SetData(12.0f, 0, true);
     m_edit->SetSel(2, 2);
     CMessageSpy spy(m_edit->GetSafeHwnd());
-    Type(L"-");
-    EXPECT_EQ((std::vector<UINT>{WM_SETTEXT, EM_SETSEL, EM_SCROLLCARET}), SelectionSteps(spy));
-    for (const MSG& msg : spy.m_messages)
-        if (msg.message == EM_SETSEL) {
-            EXPECT_EQ(3u, msg.wParam);
-            EXPECT_EQ(3, static_cast<LPARAM>(msg.lParam));
-        }
+    PostChars(m_edit->GetSafeHwnd(), L"-");
+    EXPECT_EQ((std::vector<UINT>{WM_SETTEXT, EM_SETSEL, EM_SCROLLCARET}),
+              spy.Sequence({WM_SETTEXT, EM_SETSEL, EM_SCROLLCARET}));
+    ASSERT_EQ(1u, spy.Of(EM_SETSEL).size());
+    EXPECT_EQ(3u, spy.Of(EM_SETSEL)[0].wParam);
+    EXPECT_EQ(3, spy.Of(EM_SETSEL)[0].lParam);
 }
 
 TEST_F(NumericEditTest, CommitHappensBeforeTheParentHearsOfTheFocusLoss)
 {
     m_edit->SetData(1.0f, 5, true);
     m_edit->SetFocus();
-    Type(L"2.25");
+    PostChars(m_edit->GetSafeHwnd(), L"2.25");
     EXPECT_EQ(1.0f, m_edit->GetNumericValue());
-    m_parent.m_notes.clear();
-    m_other->SetFocus();
-    ASSERT_EQ(1, m_parent.Count(EN_KILLFOCUS));
-    for (const CRecordingParent::Note& note : m_parent.m_notes)
-        if (note.message == EN_KILLFOCUS) {
-            EXPECT_EQ(kEditId, note.wParam);
-            EXPECT_EQ(2.25f, note.value);
-            EXPECT_EQ(CString(L"2.25000"), note.text);
-        }
-    EXPECT_EQ(2.25f, m_edit->GetNumericValue());
-}
+    CMessageSpy spy(m_frame.GetSafeHwnd());
+    std::vector<std::pair<float, CString>> heard;
+    spy.m_onMessage = [&](const SpiedMessage& m) {
+        if (m.message == WM_COMMAND && m.wParam == MAKEWPARAM(kEditId, EN_KILLFOCUS))
+            heard.emplace_back(m_edit->GetNumericValue(), Text());
+    };
+    m_other.SetFocus();
+    ASSERT_EQ(1u, heard.size());
+    EXPECT_EQ(2.25f, heard[0].first);
+    EXPECT_EQ(CString(L"2.25000"), heard[0].second);
+    EXPECT_EQ(1, m_frame.CommandCount(EN_KILLFOCUS));
 
-TEST_F(NumericEditTest, TextThatIsNoNumberCommitsAsItsLeadingNumber)
-{
-    m_edit->SetData(5.0f, 1, true);
+    // Text that is no number commits as its leading number.
     m_edit->SetFocus();
     m_edit->SetWindowText(L"3,5abc");
-    m_other->SetFocus();
+    m_other.SetFocus();
     EXPECT_EQ(3.5f, m_edit->GetNumericValue());
-    EXPECT_EQ(CString(L"3.5"), Text());
-    m_edit->SetFocus();
-    m_edit->SetWindowText(L"abc");
-    m_other->SetFocus();
-    EXPECT_EQ(0.0f, m_edit->GetNumericValue());
-    EXPECT_EQ(CString(L"0.0"), Text());
+    EXPECT_EQ(CString(L"3.50000"), Text());
 }
 
-TEST_F(NumericEditTest, UpdateValueLeavesTheWindowText)
+TEST_F(NumericEditTest, UpdateValueLeavesTheWindowTextAndInitTakesTheFocus)
 {
     m_edit->SetData(1.0f, 3, true);
     m_edit->SetWindowText(L"4.5");
@@ -240,15 +159,12 @@ TEST_F(NumericEditTest, UpdateValueLeavesTheWindowText)
     EXPECT_EQ(CString(L"4.5"), Text());
     m_edit->SetFocus();
     EXPECT_EQ(CString(L"4.500"), Text());
-}
 
-TEST_F(NumericEditTest, InitTakesTheFocus)
-{
-    m_other->SetFocus();
+    m_other.SetFocus();
     m_edit->Init(6.5f, 1, true);
     EXPECT_EQ(m_edit->GetSafeHwnd(), ::GetFocus());
     EXPECT_EQ(CString(L"6.5"), Text());
-    ExpectSel(0, 3);
+    EXPECT_EQ(CPoint(0, 3), Sel());
 }
 
 } // namespace

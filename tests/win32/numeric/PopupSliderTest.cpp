@@ -1,6 +1,11 @@
-#include "NumericTestWindows.h"
+#include <functional>
 
 #include "GvMessages.h"
+#include "GvNumeric.h"
+#include "MessageSpy.h"
+#include "TestFrame.h"
+#include "TestInput.h"
+#include "TestPixels.h"
 
 namespace {
 
@@ -20,19 +25,54 @@ private:
     bool* m_pDeleted;
 };
 
-class PopupSliderTest : public NumericWindowTest
+// Owner of a bare pop-up: destroys its window on GVM_SLIDER_CLOSE, as a
+// slider edit does.
+class CPopupOwner : public CWnd
+{
+public:
+    CPopupSlider* m_pPopup = nullptr;
+    bool m_destroyOnClose = true;
+
+protected:
+    afx_msg LRESULT OnSliderMessage(WPARAM, LPARAM)
+    {
+        if (GetCurrentMessage()->message == GVM_SLIDER_CLOSE && m_destroyOnClose && m_pPopup) {
+            CPopupSlider* pPopup = m_pPopup;
+            m_pPopup = nullptr;
+            pPopup->DestroyWindow();
+        }
+        return 1;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPopupOwner, CWnd)
+    ON_MESSAGE(GVM_SLIDER_DELTA, OnSliderMessage)
+    ON_MESSAGE(GVM_SLIDER_CLOSE, OnSliderMessage)
+    ON_MESSAGE(GVM_SLIDER_RANGE_CHANGED, OnSliderMessage)
+END_MESSAGE_MAP()
+
+// The value arithmetic, the placement and the range steps are tested
+// natively; here, that input reaches them and the owner hears of it.
+class PopupSliderTest : public Win32WindowTest
 {
 protected:
     void SetUp() override
     {
-        NumericWindowTest::SetUp();
-        ASSERT_TRUE(m_owner.Create(nullptr, L"owner", WS_CHILD | WS_VISIBLE, CRect(10, 10, 200, 40), &m_parent, 1));
+        Win32WindowTest::SetUp();
+        ASSERT_TRUE(m_owner.Create(nullptr, L"owner", WS_CHILD | WS_VISIBLE, CRect(10, 10, 200, 40), &m_frame, 1));
+        m_spy = std::make_unique<CMessageSpy>(m_owner.GetSafeHwnd());
+        m_spy->m_onMessage = [this](const SpiedMessage& m) {
+            if (m.message == GVM_SLIDER_DELTA || m.message == GVM_SLIDER_CLOSE)
+                m_values.push_back(m_owner.m_pPopup ? m_owner.m_pPopup->GetSliderValue() : 0.0f);
+        };
     }
     void TearDown() override
     {
         if (m_owner.m_pPopup && !m_deleted)
             m_owner.m_pPopup->DestroyWindow();
-        NumericWindowTest::TearDown();
+        m_spy.reset();
+        Win32WindowTest::TearDown();
     }
 
     CWatchedPopup* Open(float value, float min, float max, bool clamp, CPoint at = CPoint(300, 300),
@@ -41,6 +81,8 @@ protected:
         m_deleted = false;
         m_popup = new CWatchedPopup(at, value, min, max, clamp, &m_owner, &m_deleted, allowRangeDrag);
         m_owner.m_pPopup = m_popup;
+        m_spy->m_messages.clear();
+        m_values.clear();
         return m_popup;
     }
     LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) { return m_popup->SendMessage(message, wParam, lParam); }
@@ -52,14 +94,24 @@ protected:
         m_popup->ScreenToClient(&cursor);
         return cursor;
     }
+    int Deltas() const { return m_spy->Count(GVM_SLIDER_DELTA); }
+    int Closes() const { return m_spy->Count(GVM_SLIDER_CLOSE); }
+    float Range(bool max)
+    {
+        float lo = -1, hi = -1;
+        m_popup->GetSliderRange(&lo, &hi);
+        return max ? hi : lo;
+    }
     void ExpectEndedOnce()
     {
-        EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_CLOSE));
+        EXPECT_EQ(1, Closes());
         EXPECT_TRUE(m_deleted);
         EXPECT_EQ(nullptr, m_owner.m_pPopup);
     }
 
-    CRecordingOwner m_owner;
+    CPopupOwner m_owner;
+    std::unique_ptr<CMessageSpy> m_spy;
+    std::vector<float> m_values; // the pop-up's value at each delta and close its owner got
     CWatchedPopup* m_popup = nullptr;
     bool m_deleted = false;
 };
@@ -76,26 +128,38 @@ TEST_F(PopupSliderTest, OpensRightOfThePointWithCaptureFocusAndPointerOnTheThumb
     EXPECT_EQ(m_popup->GetSafeHwnd(), ::GetCapture());
     EXPECT_EQ(m_popup->GetSafeHwnd(), ::GetFocus());
     EXPECT_EQ(CPoint(37, 10), CursorInClient());
-    EXPECT_EQ(0, m_owner.Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(0, Deltas());
+}
+
+TEST_F(PopupSliderTest, StaysInsideTheMonitorsWorkArea)
+{
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfo(MonitorFromPoint(CPoint(0, 0), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const CRect work(monitor.rcWork);
+    Open(2.5f, 0.0f, 10.0f, true, CPoint(work.right - 10, work.bottom - 5));
+    CRect window;
+    m_popup->GetWindowRect(&window);
+    EXPECT_EQ(CRect(work.right - 125, work.bottom - 20, work.right, work.bottom), window);
+    EXPECT_EQ(CPoint(37, 10), CursorInClient());
 }
 
 TEST_F(PopupSliderTest, RealPointerMotionSweeps)
 {
     Open(2.5f, 0.0f, 10.0f, true);
-    PumpMessages(); // the motion of the pointer put on the thumb changes nothing
-    EXPECT_EQ(0, m_owner.Count(GVM_SLIDER_DELTA));
+    AfxPumpPendingMessages(); // the motion of the pointer put on the thumb changes nothing
+    EXPECT_EQ(0, Deltas());
     CPoint to(62, 10);
     m_popup->ClientToScreen(&to);
-    SetCursorPos(to.x, to.y);
-    PumpMessages();
+    RealMoveTo(to);
     EXPECT_EQ(5.0f, m_popup->GetSliderValue());
-    EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ((std::vector<float>{5.0f}), m_values);
 }
 
 TEST_F(PopupSliderTest, DrawsTrackAndThumbAtThePosition)
 {
     Open(2.5f, 0.0f, 10.0f, true);
-    CWindowPixels pixels(m_popup, CWindowPixels::ClientArea);
+    CPixels pixels(m_popup->GetSafeHwnd(), CPixels::ClientArea);
     ASSERT_EQ(125, pixels.Width());
     ASSERT_EQ(20, pixels.Height());
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
@@ -114,77 +178,46 @@ TEST_F(PopupSliderTest, DrawsTrackAndThumbAtThePosition)
     // Raised edge: light outer top-left, dark outer bottom-right.
     EXPECT_EQ(GetSysColor(COLOR_3DLIGHT), pixels.At(5, 0));
     EXPECT_EQ(GetSysColor(COLOR_3DDKSHADOW), pixels.At(5, 19));
+
+    // A sweep repaints the thumb at once, under the pointer.
+    MoveTo(47);
+    CPixels moved(m_popup->GetSafeHwnd(), CPixels::ClientArea);
+    EXPECT_EQ(kBlack, moved.At(47, 8));
+    EXPECT_EQ(face, moved.At(37, 8));
 }
 
 TEST_F(PopupSliderTest, PrintClientPaintsTheSamePicture)
 {
     Open(7.0f, 0.0f, 10.0f, true);
-    CWindowPixels pixels(m_popup, CWindowPixels::ClientArea);
-    CClientDC screen(m_popup);
-    CDC printed;
-    ASSERT_TRUE(printed.CreateCompatibleDC(&screen));
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, pixels.Width(), pixels.Height()));
-    CBitmap* pOld = printed.SelectObject(&bitmap);
-    printed.FillSolidRect(0, 0, pixels.Width(), pixels.Height(), RGB(255, 0, 255));
-    Send(WM_PRINTCLIENT, (WPARAM)printed.m_hDC, PRF_CLIENT);
-    for (int y = 0; y < pixels.Height(); ++y)
-        for (int x = 0; x < pixels.Width(); ++x)
-            ASSERT_EQ(pixels.At(x, y), printed.GetPixel(x, y)) << x << ", " << y;
-    printed.SelectObject(pOld);
+    const CPixels shown(m_popup->GetSafeHwnd(), CPixels::ClientArea);
+    CCanvas printed(shown.Width(), shown.Height(), RGB(255, 0, 255));
+    Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.Dc()), PRF_CLIENT);
+    const CPixels got = printed.Pixels();
+    for (int y = 0; y < shown.Height(); ++y)
+        for (int x = 0; x < shown.Width(); ++x)
+            ASSERT_EQ(shown.At(x, y), got.At(x, y)) << x << ", " << y;
 }
 
-TEST_F(PopupSliderTest, OnePixelIsOnePercent)
+TEST_F(PopupSliderTest, HorizontalMotionSweepsWithTheClampSetting)
 {
-    Open(2.5f, 0.0f, 10.0f, true);
-    MoveTo(47);
-    EXPECT_EQ(3.5f, m_popup->GetSliderValue());
-    ASSERT_EQ(1, m_owner.Count(GVM_SLIDER_DELTA));
-    EXPECT_EQ(0u, m_owner.m_notes[0].wParam);
-    EXPECT_EQ(3.5f, m_owner.m_notes[0].value);
-    MoveTo(47, 15); // vertical motion alone changes nothing
-    EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_DELTA));
-    CWindowPixels pixels(m_popup, CWindowPixels::ClientArea);
-    EXPECT_EQ(kBlack, pixels.At(47, 8));
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), pixels.At(37, 8));
-}
-
-TEST_F(PopupSliderTest, SweepOutsideTheTrackWithoutClamping)
-{
-    Open(2.5f, 0.0f, 10.0f, false);
-    MoveTo(2);
-    EXPECT_EQ(-1.0f, m_popup->GetSliderValue());
-    CWindowPixels pixels(m_popup, CWindowPixels::ClientArea);
-    EXPECT_EQ(kBlack, pixels.At(12, 8)); // the thumb stops at the left end
-    MoveTo(122);
-    EXPECT_EQ(11.0f, m_popup->GetSliderValue());
-    EXPECT_EQ(2, m_owner.Count(GVM_SLIDER_DELTA));
-}
-
-TEST_F(PopupSliderTest, SweepOutsideTheTrackWithClamping)
-{
-    Open(2.5f, 0.0f, 10.0f, true);
-    MoveTo(2);
-    EXPECT_EQ(0.0f, m_popup->GetSliderValue());
-    MoveTo(122);
-    EXPECT_EQ(10.0f, m_popup->GetSliderValue());
-}
-
-TEST_F(PopupSliderTest, ValueOutsideTheRangeStartsAtTheNearerEnd)
-{
-    Open(20.0f, 0.0f, 10.0f, false);
-    EXPECT_EQ(CPoint(112, 10), CursorInClient());
-    EXPECT_EQ(20.0f, m_popup->GetSliderValue());
-}
-
-TEST_F(PopupSliderTest, DegenerateRangeIsWidened)
-{
-    Open(5.0f, 5.0f, 5.0f, true);
-    float min = 0, max = 0;
-    m_popup->GetSliderRange(&min, &max);
-    EXPECT_EQ(4.0f, min);
-    EXPECT_EQ(6.0f, max);
-    EXPECT_EQ(CPoint(62, 10), CursorInClient());
+    struct Case
+    {
+        bool clamp;
+        int x;
+        float value;
+    };
+    const Case cases[] = {
+        {true, 47, 3.5f}, {false, 2, -1.0f}, {true, 2, 0.0f}, {false, 122, 11.0f}, {true, 122, 10.0f}};
+    for (const Case& c : cases) {
+        Open(2.5f, 0.0f, 10.0f, c.clamp);
+        MoveTo(c.x);
+        MoveTo(c.x, 15); // vertical motion alone changes nothing
+        EXPECT_EQ(c.value, m_popup->GetSliderValue()) << c.clamp << ", " << c.x;
+        ASSERT_EQ(1, Deltas());
+        EXPECT_EQ(0u, m_spy->Of(GVM_SLIDER_DELTA)[0].wParam);
+        EXPECT_EQ(c.value, m_values[0]);
+        Send(WM_KEYDOWN, VK_ESCAPE, 0);
+    }
 }
 
 TEST_F(PopupSliderTest, ArrowKeysStepAndMoveThePointer)
@@ -192,15 +225,15 @@ TEST_F(PopupSliderTest, ArrowKeysStepAndMoveThePointer)
     Open(10.0f, 0.0f, 10.0f, true);
     Send(WM_KEYDOWN, VK_RIGHT, 0);
     EXPECT_EQ(10.0f, m_popup->GetSliderValue());
-    EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, Deltas());
     Send(WM_KEYDOWN, VK_LEFT, 0);
     EXPECT_EQ(9.9f, m_popup->GetSliderValue());
     EXPECT_EQ(CPoint(111, 10), CursorInClient());
     Send(WM_KEYDOWN, VK_DOWN, 0);
     Send(WM_KEYDOWN, 'A', 0);
     EXPECT_EQ(9.9f, m_popup->GetSliderValue());
-    EXPECT_EQ(4, m_owner.Count(GVM_SLIDER_DELTA));
-    EXPECT_EQ(0, m_owner.Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(4, Deltas());
+    EXPECT_EQ(0, Closes());
 }
 
 TEST_F(PopupSliderTest, PointerMovedByAKeySnapsThePositionToItsPixel)
@@ -210,97 +243,84 @@ TEST_F(PopupSliderTest, PointerMovedByAKeySnapsThePositionToItsPixel)
     Send(WM_KEYDOWN, VK_RIGHT, 0);
     EXPECT_FLOAT_EQ(2.65f, m_popup->GetSliderValue());
     EXPECT_EQ(CPoint(38, 10), CursorInClient());
-    PumpMessages();
+    AfxPumpPendingMessages();
     EXPECT_FLOAT_EQ(2.6f, m_popup->GetSliderValue());
-    EXPECT_EQ(2, m_owner.Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(2, Deltas());
 }
 
-TEST_F(PopupSliderTest, RightArrowPassesTheEndWithoutClamping)
-{
-    Open(10.0f, 0.0f, 10.0f, false);
-    Send(WM_KEYDOWN, VK_RIGHT, 0);
-    EXPECT_FLOAT_EQ(10.1f, m_popup->GetSliderValue());
-    EXPECT_EQ(CPoint(112, 10), CursorInClient());
-}
-
-TEST_F(PopupSliderTest, WheelStepsEitherWay)
+TEST_F(PopupSliderTest, WheelStepsEitherWayAndStopsAtTheEndsWhenClamping)
 {
     Open(5.0f, 0.0f, 10.0f, true);
-    EXPECT_NE(0, Send(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(350, 310)));
+    const HWND hPopup = m_popup->GetSafeHwnd();
+    EXPECT_NE(0, Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(350, 310)));
     EXPECT_EQ(5.1f, m_popup->GetSliderValue());
-    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-240)), MAKELPARAM(350, 310));
+    SendWheel(hPopup, -2, CPoint(350, 310));
     EXPECT_EQ(5.0f, m_popup->GetSliderValue());
-    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, 0), MAKELPARAM(350, 310));
+    SendWheel(hPopup, 0, CPoint(350, 310));
     EXPECT_EQ(5.1f, m_popup->GetSliderValue());
-    EXPECT_EQ(3, m_owner.Count(GVM_SLIDER_DELTA));
-}
+    EXPECT_EQ(3, Deltas());
+    Send(WM_KEYDOWN, VK_ESCAPE, 0);
 
-TEST_F(PopupSliderTest, WheelStopsAtTheEndsWhenClamping)
-{
     Open(10.0f, 0.0f, 10.0f, true);
-    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(350, 310));
+    SendWheel(m_popup->GetSafeHwnd(), 1, CPoint(350, 310));
     EXPECT_EQ(10.0f, m_popup->GetSliderValue());
-    EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, Deltas());
 }
 
 TEST_F(PopupSliderTest, ClickEndsAtTheClickedPosition)
 {
     Open(2.5f, 0.0f, 10.0f, true);
     Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(62, 10));
-    EXPECT_EQ(0, m_owner.Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(0, Closes());
     Send(WM_LBUTTONUP, 0, MAKELPARAM(62, 10));
-    ASSERT_EQ(2u, m_owner.m_notes.size());
-    EXPECT_EQ(static_cast<UINT>(GVM_SLIDER_DELTA), m_owner.m_notes[0].message);
-    EXPECT_EQ(5.0f, m_owner.m_notes[1].value);
+    EXPECT_EQ((std::vector<UINT>{GVM_SLIDER_DELTA, GVM_SLIDER_CLOSE}),
+              m_spy->Sequence({GVM_SLIDER_DELTA, GVM_SLIDER_CLOSE}));
+    EXPECT_EQ(5.0f, m_values.back());
     ExpectEndedOnce();
 }
 
-TEST_F(PopupSliderTest, EscapeKeepsTheSweptValueAndEndsOnce)
+TEST_F(PopupSliderTest, EveryWayToEndTellsTheOwnerOnce)
+{
+    const std::pair<const char*, std::function<void(CPopupSlider*)>> ends[] = {
+        {"Escape", [](CPopupSlider* p) { p->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0); }},
+        {"Return", [](CPopupSlider* p) { p->SendMessage(WM_KEYDOWN, VK_RETURN, 0); }},
+        {"Space", [](CPopupSlider* p) { p->SendMessage(WM_KEYDOWN, VK_SPACE, 0); }},
+        {"Up", [](CPopupSlider* p) { p->SendMessage(WM_KEYDOWN, VK_UP, 0); }},
+        {"capture taken", [this](CPopupSlider*) { ::SetCapture(m_owner.GetSafeHwnd()); }},
+        {"focus taken", [this](CPopupSlider*) { m_frame.SetFocus(); }},
+        {"owner's call", [](CPopupSlider* p) { p->EndPopupSlider(GVM_SLIDER_CLOSE); }},
+    };
+    for (const auto& end : ends) {
+        Open(2.5f, 0.0f, 10.0f, true);
+        end.second(m_popup);
+        EXPECT_EQ(1, Closes()) << end.first;
+        EXPECT_TRUE(m_deleted) << end.first;
+        EXPECT_EQ(nullptr, m_owner.m_pPopup) << end.first;
+        EXPECT_EQ(0, Deltas()) << end.first;
+        ::ReleaseCapture();
+        EXPECT_EQ(1, Closes()) << end.first;
+    }
+}
+
+TEST_F(PopupSliderTest, EscapeKeepsTheSweptValueAndAnEndedPopupStaysEnded)
 {
     Open(2.5f, 0.0f, 10.0f, true);
     MoveTo(72);
     m_owner.m_destroyOnClose = false;
     Send(WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_CLOSE));
-    EXPECT_EQ(6.0f, m_owner.m_notes.back().value);
+    EXPECT_EQ(1, Closes());
+    EXPECT_EQ(6.0f, m_values.back());
     EXPECT_EQ(nullptr, ::GetCapture());
     m_popup->SetCapture();
     ::SetCapture(m_owner.GetSafeHwnd());
     ::ReleaseCapture();
     m_popup->EndPopupSlider(GVM_SLIDER_CLOSE);
     Send(WM_KEYDOWN, VK_RETURN, 0);
-    EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_CLOSE));
+    Send(WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_EQ(1, Closes());
     m_popup->DestroyWindow();
     EXPECT_TRUE(m_deleted);
     m_owner.m_pPopup = nullptr;
-}
-
-TEST_F(PopupSliderTest, EveryEndKeyEndsOnce)
-{
-    for (UINT key : {VK_ESCAPE, VK_RETURN, VK_SPACE, VK_UP}) {
-        m_owner.m_notes.clear();
-        Open(2.5f, 0.0f, 10.0f, true);
-        Send(WM_KEYDOWN, key, 0);
-        ExpectEndedOnce();
-        EXPECT_EQ(0, m_owner.Count(GVM_SLIDER_DELTA)) << key;
-    }
-}
-
-TEST_F(PopupSliderTest, CaptureLossEndsOnce)
-{
-    Open(2.5f, 0.0f, 10.0f, true);
-    ::SetCapture(m_owner.GetSafeHwnd());
-    ExpectEndedOnce();
-    ::ReleaseCapture();
-    EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_CLOSE));
-}
-
-TEST_F(PopupSliderTest, FocusLossEndsOnce)
-{
-    Open(2.5f, 0.0f, 10.0f, true);
-    m_parent.SetFocus();
-    ExpectEndedOnce();
-    EXPECT_EQ(nullptr, ::GetCapture());
 }
 
 TEST_F(PopupSliderTest, DeactivationEndsOnce)
@@ -308,39 +328,37 @@ TEST_F(PopupSliderTest, DeactivationEndsOnce)
     Open(2.5f, 0.0f, 10.0f, true);
     m_owner.m_destroyOnClose = false;
     Send(WM_ACTIVATEAPP, TRUE, 0);
-    EXPECT_EQ(0, m_owner.Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(0, Closes());
     Send(WM_ACTIVATEAPP, FALSE, 0);
-    EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(1, Closes());
     EXPECT_EQ(nullptr, ::GetCapture()); // the end released it, which ended nothing more
     Send(WM_ACTIVATEAPP, FALSE, 0);
-    EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(1, Closes());
 }
 
-TEST_F(PopupSliderTest, OwnerCallingEndTellsItOnce)
-{
-    Open(2.5f, 0.0f, 10.0f, true);
-    m_popup->EndPopupSlider(GVM_SLIDER_CLOSE);
-    ExpectEndedOnce();
-}
-
-TEST_F(PopupSliderTest, RangeStateHoldsTheValue)
+TEST_F(PopupSliderTest, RightButtonDragChangesTheRangeAndHoldsTheValue)
 {
     Open(5.0f, 0.0f, 10.0f, true);
     Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(62, 10));
     MoveTo(90);
-    EXPECT_EQ(0, m_owner.Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(0, Deltas());
     EXPECT_EQ(5.0f, m_popup->GetSliderValue());
     // Two pixels up widen the range by two steps of 0.1 on each side.
     m_popup->UpdateSliderRange(CPoint(90, 8));
-    float min = 0, max = 0;
-    m_popup->GetSliderRange(&min, &max);
-    EXPECT_FLOAT_EQ(-0.2f, min);
-    EXPECT_FLOAT_EQ(10.2f, max);
-    ASSERT_EQ(1, m_owner.Count(GVM_SLIDER_RANGE_CHANGED));
-    EXPECT_EQ(reinterpret_cast<WPARAM>(m_popup->GetSafeHwnd()), m_owner.m_notes.back().wParam);
+    EXPECT_FLOAT_EQ(-0.2f, Range(false));
+    EXPECT_FLOAT_EQ(10.2f, Range(true));
+    ASSERT_EQ(1, m_spy->Count(GVM_SLIDER_RANGE_CHANGED));
+    EXPECT_EQ(reinterpret_cast<WPARAM>(m_popup->GetSafeHwnd()), m_spy->Of(GVM_SLIDER_RANGE_CHANGED)[0].wParam);
     Send(WM_RBUTTONUP, 0, MAKELPARAM(90, 8));
     MoveTo(91);
-    EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, Deltas());
+
+    // A refused narrowing tells the owner nothing.
+    m_spy->m_messages.clear();
+    Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(62, 10));
+    m_popup->UpdateSliderRange(CPoint(62, 200));
+    EXPECT_FLOAT_EQ(-0.2f, Range(false));
+    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_RANGE_CHANGED));
 }
 
 TEST_F(PopupSliderTest, RangeStepComesFromTheRangeAsGiven)
@@ -348,21 +366,18 @@ TEST_F(PopupSliderTest, RangeStepComesFromTheRangeAsGiven)
     // Without a right-button press the step is the one the constructor set.
     Open(5.0f, 0.0f, 10.0f, true);
     m_popup->UpdateSliderRange(CPoint(62, 8));
-    float min = 0, max = 0;
-    m_popup->GetSliderRange(&min, &max);
-    EXPECT_FLOAT_EQ(-0.2f, min);
-    EXPECT_FLOAT_EQ(10.2f, max);
+    EXPECT_FLOAT_EQ(-0.2f, Range(false));
+    EXPECT_FLOAT_EQ(10.2f, Range(true));
     Send(WM_KEYDOWN, VK_ESCAPE, 0);
     ASSERT_TRUE(m_deleted);
 
     // 5..5 is widened to 4..6, but the step is that of the range passed in: 0.
     Open(5.0f, 5.0f, 5.0f, true);
-    m_owner.m_notes.clear();
+    EXPECT_EQ(CPoint(62, 10), CursorInClient());
     m_popup->UpdateSliderRange(CPoint(62, 8));
-    m_popup->GetSliderRange(&min, &max);
-    EXPECT_EQ(4.0f, min);
-    EXPECT_EQ(6.0f, max);
-    EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_RANGE_CHANGED));
+    EXPECT_EQ(4.0f, Range(false));
+    EXPECT_EQ(6.0f, Range(true));
+    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_RANGE_CHANGED));
 }
 
 TEST_F(PopupSliderTest, RightButtonDoesNothingWithoutRangeDrag)
@@ -371,38 +386,11 @@ TEST_F(PopupSliderTest, RightButtonDoesNothingWithoutRangeDrag)
     Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(62, 10));
     MoveTo(72);
     EXPECT_EQ(6.0f, m_popup->GetSliderValue());
-    EXPECT_EQ(1, m_owner.Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, Deltas());
     // Its range step is 0, so a range update changes nothing.
     m_popup->UpdateSliderRange(CPoint(72, 0));
-    float min = 1, max = 1;
-    m_popup->GetSliderRange(&min, &max);
-    EXPECT_EQ(0.0f, min);
-    EXPECT_EQ(10.0f, max);
-}
-
-TEST_F(PopupSliderTest, NarrowingPastTheLimitIsRefused)
-{
-    Open(5.0f, 0.0f, 1.0f, true);
-    Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(62, 10));
-    m_popup->UpdateSliderRange(CPoint(62, 60)); // 50 steps of 0.01 down: empty range
-    float min = 0, max = 0;
-    m_popup->GetSliderRange(&min, &max);
-    EXPECT_EQ(0.0f, min);
-    EXPECT_EQ(1.0f, max);
-    EXPECT_EQ(0, m_owner.Count(GVM_SLIDER_RANGE_CHANGED));
-}
-
-TEST_F(PopupSliderTest, StaysInsideTheWorkArea)
-{
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfo(MonitorFromPoint(CPoint(0, 0), MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const CRect work(monitor.rcWork);
-    Open(2.5f, 0.0f, 10.0f, true, CPoint(work.right - 10, work.bottom - 5));
-    CRect window;
-    m_popup->GetWindowRect(&window);
-    EXPECT_EQ(CRect(work.right - 125, work.bottom - 20, work.right, work.bottom), window);
-    EXPECT_EQ(CPoint(37, 10), CursorInClient());
+    EXPECT_EQ(0.0f, Range(false));
+    EXPECT_EQ(10.0f, Range(true));
 }
 
 } // namespace

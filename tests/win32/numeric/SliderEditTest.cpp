@@ -1,6 +1,11 @@
-#include "NumericTestWindows.h"
+#include <memory>
 
 #include "GvMessages.h"
+#include "GvNumeric.h"
+#include "MessageSpy.h"
+#include "TestFrame.h"
+#include "TestInput.h"
+#include "TestPixels.h"
 
 namespace {
 
@@ -19,21 +24,30 @@ public:
     CWnd* NotifyWnd() const { return m_pNotifyWnd; }
 };
 
-class SliderEditTest : public NumericWindowTest
+// The button layout, the ranges and the placement are tested natively; here,
+// that the window applies them and passes the sweep on.
+class SliderEditTest : public Win32WindowTest
 {
 protected:
     void SetUp() override
     {
-        NumericWindowTest::SetUp();
-        m_edit = Add<CTestSliderEdit>();
-        m_parent.m_pWatched = m_edit;
+        Win32WindowTest::SetUp();
+        m_edit = std::make_unique<CTestSliderEdit>();
+        m_spy = std::make_unique<CMessageSpy>(m_frame.GetSafeHwnd());
+    }
+    void TearDown() override
+    {
+        m_edit.reset();
+        m_spy.reset();
+        Win32WindowTest::TearDown();
     }
 
     void CreateEdit(int alignment, int height, DWORD exStyle = 0)
     {
         ASSERT_TRUE(m_edit->Create(alignment, exStyle, L"", WS_CHILD | WS_VISIBLE, CRect(20, 20, 220, 20 + height),
-                                   &m_parent, kSliderId));
+                                   &m_frame, kSliderId));
     }
+    HWND Edit() const { return m_edit->GetSafeHwnd(); }
     // Client rectangle in window-relative coordinates.
     CRect ClientInWindow()
     {
@@ -50,14 +64,23 @@ protected:
         m_edit->GetWindowRect(&window);
         return window.TopLeft() + m_edit->ButtonRect().CenterPoint();
     }
+    void PressButton()
+    {
+        const CPoint screen = ScreenPointInButton();
+        m_edit->SendMessage(WM_NCLBUTTONDOWN, HTBORDER, MAKELPARAM(screen.x, screen.y));
+    }
     CPopupSlider* OpenWithDownArrow()
     {
         m_edit->SetFocus();
-        m_edit->SendMessage(WM_KEYDOWN, VK_DOWN, 0);
+        PostKey(Edit(), VK_DOWN);
         return m_edit->Popup();
     }
-    // Opens the pop-up of an edit showing 0.5 in 0..1; its rectangle
-    // relative to the edit's window, empty when none opened.
+    void Close(UINT key = VK_ESCAPE)
+    {
+        if (CPopupSlider* pPopup = m_edit->Popup())
+            PostKey(pPopup->GetSafeHwnd(), key);
+    }
+    // The pop-up's rectangle relative to the edit's window, empty when none opened.
     CRect OpenAndLocatePopup()
     {
         m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
@@ -69,44 +92,31 @@ protected:
         }
         return popup;
     }
-    void ExpectSliderRange(float min, float max, bool clamp)
-    {
-        float actualMin = -1, actualMax = -1;
-        bool actualClamp = !clamp;
-        m_edit->GetSliderRange(actualMin, actualMax, actualClamp);
-        EXPECT_EQ(min, actualMin);
-        EXPECT_EQ(max, actualMax);
-        EXPECT_EQ(clamp, actualClamp);
-    }
     CString Text()
     {
         CString text;
         m_edit->GetWindowText(text);
         return text;
     }
-    // Bounding box of the arrow glyph's dark pixels inside the button.
+    // The arrow glyph's dark pixels inside the button.
     CRect ArrowBox()
     {
-        CWindowPixels pixels(m_edit, CWindowPixels::WholeWindow);
-        const CRect button = m_edit->ButtonRect();
-        CRect box(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
-        for (int y = button.top; y < button.bottom; ++y)
-            for (int x = button.left; x < button.right; ++x)
-                if (pixels.At(x, y) == GetSysColor(COLOR_BTNTEXT)) {
-                    box.left = std::min<LONG>(box.left, x);
-                    box.top = std::min<LONG>(box.top, y);
-                    box.right = std::max<LONG>(box.right, x + 1);
-                    box.bottom = std::max<LONG>(box.bottom, y + 1);
-                }
-        return box;
+        return CPixels(Edit(), CPixels::WholeWindow).BoundsOf(GetSysColor(COLOR_BTNTEXT), m_edit->ButtonRect());
     }
+    WPARAM EditAsSender() const { return reinterpret_cast<WPARAM>(static_cast<CGvSliderEdit*>(m_edit.get())); }
 
-    CTestSliderEdit* m_edit = nullptr;
+    std::unique_ptr<CTestSliderEdit> m_edit;
+    std::unique_ptr<CMessageSpy> m_spy; // on the frame
 };
 
 TEST_F(SliderEditTest, DefaultsBeforeAnySetter)
 {
-    ExpectSliderRange(0.0f, 100.0f, false);
+    float min = -1, max = -1;
+    bool clamp = true;
+    m_edit->GetSliderRange(min, max, clamp);
+    EXPECT_EQ(0.0f, min);
+    EXPECT_EQ(100.0f, max);
+    EXPECT_FALSE(clamp);
     EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
     EXPECT_EQ(CRect(), m_edit->ButtonRect());
     EXPECT_EQ(nullptr, m_edit->Popup());
@@ -114,29 +124,27 @@ TEST_F(SliderEditTest, DefaultsBeforeAnySetter)
     EXPECT_FALSE(m_edit->Tracking());
 }
 
-TEST_F(SliderEditTest, ButtonIsEightyPercentOfClientHeightTwenty)
+TEST_F(SliderEditTest, ButtonTakesItsStripOffTheClientArea)
 {
-    CreateEdit(0, 20);
-    EXPECT_EQ(CRect(0, 0, 184, 20), ClientInWindow());
-    EXPECT_EQ(CRect(184, 0, 200, 20), m_edit->ButtonRect());
-}
-
-TEST_F(SliderEditTest, ButtonOfClientHeightNineteen)
-{
-    CreateEdit(0, 19);
-    EXPECT_EQ(CRect(0, 0, 185, 19), ClientInWindow());
-    EXPECT_EQ(CRect(185, 0, 200, 19), m_edit->ButtonRect());
-}
-
-TEST_F(SliderEditTest, ButtonInsideAClientEdge)
-{
-    CreateEdit(0, 24, WS_EX_CLIENTEDGE);
-    EXPECT_EQ(CRect(2, 2, 182, 22), ClientInWindow());
-    EXPECT_EQ(CRect(182, 2, 198, 22), m_edit->ButtonRect());
-    m_edit->SetAlignment(1);
-    m_edit->MoveWindow(20, 20, 200, 23);
-    EXPECT_EQ(CRect(2, 2, 17, 21), m_edit->ButtonRect());
-    EXPECT_EQ(CRect(17, 2, 198, 21), ClientInWindow());
+    struct Case
+    {
+        int alignment;
+        DWORD exStyle;
+        CRect client, button;
+    };
+    const Case cases[] = {
+        {0, 0, {0, 0, 184, 20}, {184, 0, 200, 20}},
+        {1, 0, {16, 0, 200, 20}, {0, 0, 16, 20}},
+        {0, WS_EX_CLIENTEDGE, {2, 2, 182, 22}, {182, 2, 198, 22}}, // relative to the window
+    };
+    for (const Case& c : cases) {
+        CreateEdit(c.alignment, c.exStyle ? 24 : 20, c.exStyle);
+        EXPECT_EQ(c.client, ClientInWindow()) << c.alignment << ", " << c.exStyle;
+        EXPECT_EQ(c.button, m_edit->ButtonRect()) << c.alignment << ", " << c.exStyle;
+        const CPoint button = ScreenPointInButton();
+        EXPECT_EQ(HTBORDER, m_edit->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(button.x, button.y)));
+        m_edit->DestroyWindow();
+    }
 }
 
 TEST_F(SliderEditTest, AlignmentTakesEffectAtTheNextResize)
@@ -144,27 +152,21 @@ TEST_F(SliderEditTest, AlignmentTakesEffectAtTheNextResize)
     CreateEdit(0, 20);
     m_edit->SetAlignment(1);
     EXPECT_EQ(CRect(184, 0, 200, 20), m_edit->ButtonRect());
-    m_edit->MoveWindow(20, 20, 250, 20);
-    EXPECT_EQ(CRect(16, 0, 250, 20), ClientInWindow());
-    EXPECT_EQ(CRect(0, 0, 16, 20), m_edit->ButtonRect());
-    m_edit->SetAlignment(0);
-    m_edit->MoveWindow(20, 20, 240, 20);
-    EXPECT_EQ(CRect(224, 0, 240, 20), m_edit->ButtonRect());
-}
-
-TEST_F(SliderEditTest, SizeMessageRecalculatesTheFrame)
-{
-    CreateEdit(0, 20);
-    m_edit->SetAlignment(1);
     // The same size again: only the edit's own frame recalculation moves the button.
     m_edit->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(200, 20));
     EXPECT_EQ(CRect(0, 0, 16, 20), m_edit->ButtonRect());
     EXPECT_EQ(CRect(16, 0, 200, 20), ClientInWindow());
+    m_edit->SetAlignment(0);
+    m_edit->MoveWindow(20, 20, 240, 20);
+    EXPECT_EQ(CRect(224, 0, 240, 20), m_edit->ButtonRect());
+    CRect window;
+    m_edit->GetWindowRect(&window);
+    EXPECT_EQ(HTCLIENT, m_edit->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(window.left + 5, window.top + 5)));
 }
 
 TEST_F(SliderEditTest, CreateGivesTheEditItsParentsFont)
 {
-    HWND hStatic = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 60, m_parent.GetSafeHwnd(),
+    HWND hStatic = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 60, m_frame.GetSafeHwnd(),
                                    nullptr, nullptr, nullptr);
     const HFONT hFont = static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
     ::SendMessageW(hStatic, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
@@ -173,40 +175,20 @@ TEST_F(SliderEditTest, CreateGivesTheEditItsParentsFont)
     EXPECT_EQ(reinterpret_cast<LRESULT>(hFont), m_edit->SendMessage(WM_GETFONT));
 }
 
-TEST_F(SliderEditTest, CreateWithLeftAlignment)
-{
-    CreateEdit(1, 20);
-    EXPECT_EQ(CRect(16, 0, 200, 20), ClientInWindow());
-    EXPECT_EQ(CRect(0, 0, 16, 20), m_edit->ButtonRect());
-}
-
-TEST_F(SliderEditTest, ButtonIsHitTestable)
-{
-    CreateEdit(0, 20);
-    const CPoint button = ScreenPointInButton();
-    EXPECT_EQ(HTBORDER, m_edit->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(button.x, button.y)));
-    CRect window;
-    m_edit->GetWindowRect(&window);
-    EXPECT_EQ(HTCLIENT, m_edit->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(window.left + 5, window.top + 5)));
-}
-
 TEST_F(SliderEditTest, ButtonDrawsNormalPushedAndDisabled)
 {
     CreateEdit(0, 20);
     m_edit->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     const CRect normal = ArrowBox();
     ASSERT_FALSE(normal.IsRectEmpty());
-    EXPECT_GE(normal.left, 184);
+    CRect pushed = normal;
+    pushed.OffsetRect(1, 1);
     m_edit->DrawSliderButton(CGvSliderEdit::MouseButtonPushed);
     EXPECT_EQ(CGvSliderEdit::MouseButtonPushed, m_edit->ButtonState());
-    CRect pushed = ArrowBox();
-    pushed.OffsetRect(-1, -1);
-    EXPECT_EQ(normal, pushed);
+    EXPECT_EQ(pushed, ArrowBox());
     // A frame repaint draws the state last drawn.
     m_edit->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    pushed = ArrowBox();
-    pushed.OffsetRect(-1, -1);
-    EXPECT_EQ(normal, pushed);
+    EXPECT_EQ(pushed, ArrowBox());
 
     m_edit->EnableWindow(FALSE);
     EXPECT_EQ(CGvSliderEdit::MouseButtonDisabled, m_edit->ButtonState());
@@ -219,56 +201,45 @@ TEST_F(SliderEditTest, ButtonDrawsNormalPushedAndDisabled)
     EXPECT_EQ(normal, ArrowBox());
 }
 
-TEST_F(SliderEditTest, PopupRangeIsWidenedToTheValueWithoutClamping)
+TEST_F(SliderEditTest, PopupGetsTheRangeOfTheClampSetting)
 {
     CreateEdit(0, 20);
-    m_edit->SetData(3.0f, 0.0f, 1.0f, false, 300, 5, true);
-    CPopupSlider* pPopup = OpenWithDownArrow();
-    ASSERT_NE(nullptr, pPopup);
-    float min = -1, max = -1;
-    pPopup->GetSliderRange(&min, &max);
-    EXPECT_EQ(0.0f, min);
-    EXPECT_EQ(3.0f, max);
-    ExpectSliderRange(0.0f, 1.0f, false);
-    pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    for (bool clamp : {false, true}) {
+        m_edit->SetData(3.0f, 0.0f, 1.0f, clamp, 300, 5, true);
+        CPopupSlider* pPopup = OpenWithDownArrow();
+        ASSERT_NE(nullptr, pPopup);
+        float min = -1, max = -1;
+        pPopup->GetSliderRange(&min, &max);
+        EXPECT_EQ(0.0f, min);
+        EXPECT_EQ(clamp ? 1.0f : 3.0f, max); // widened to the value unless clamping
+        Close();
+        bool editClamp = !clamp;
+        m_edit->GetSliderRange(min, max, editClamp);
+        EXPECT_EQ(1.0f, max);
+        EXPECT_EQ(clamp, editClamp);
+    }
 }
 
-TEST_F(SliderEditTest, PopupKeepsTheRangeWhenClamping)
+TEST_F(SliderEditTest, PopupOpensUnderTheButtonWithCapture)
 {
-    CreateEdit(0, 20);
-    m_edit->SetData(3.0f, 0.0f, 1.0f, true, 300, 5, true);
-    CPopupSlider* pPopup = OpenWithDownArrow();
-    ASSERT_NE(nullptr, pPopup);
-    float min = -1, max = -1;
-    pPopup->GetSliderRange(&min, &max);
-    EXPECT_EQ(0.0f, min);
-    EXPECT_EQ(1.0f, max);
-    CPoint cursor;
-    GetCursorPos(&cursor);
-    pPopup->ScreenToClient(&cursor);
-    EXPECT_EQ(CPoint(112, 10), cursor);
-    pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
-}
-
-TEST_F(SliderEditTest, PopupOpensUnderTheButton)
-{
-    CreateEdit(0, 20);
-    // Button (184, 0, 200, 20) widened left by 8, then 8 pixels right of it.
-    EXPECT_EQ(CRect(184, 20, 184 + 125, 40), OpenAndLocatePopup());
-    ASSERT_NE(nullptr, m_edit->Popup());
-    EXPECT_EQ(CGvSliderEdit::MouseButtonPushed, m_edit->ButtonState());
-    EXPECT_EQ(m_edit->Popup()->GetSafeHwnd(), ::GetCapture());
-    m_edit->Popup()->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
-}
-
-TEST_F(SliderEditTest, PopupAnchorIsConvertedAsIfInClientCoordinates)
-{
-    // The button rectangle (182, 2, 198, 22) is relative to the window, yet
-    // converted from client coordinates, which start 2 pixels further in.
-    CreateEdit(0, 24, WS_EX_CLIENTEDGE);
-    EXPECT_EQ(CRect(2 + 182 - 8 + 8, 2 + 22, 2 + 182 + 125, 2 + 22 + 20), OpenAndLocatePopup());
-    ASSERT_NE(nullptr, m_edit->Popup());
-    m_edit->Popup()->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    // With a client edge the button rectangle (182, 2, 198, 22) is relative
+    // to the window, yet converted from client coordinates, 2 pixels further in.
+    struct Case
+    {
+        int height;
+        DWORD exStyle;
+        CRect popup;
+    };
+    const Case cases[] = {{20, 0, {184, 20, 184 + 125, 40}}, {24, WS_EX_CLIENTEDGE, {184, 24, 184 + 125, 44}}};
+    for (const Case& c : cases) {
+        CreateEdit(0, c.height, c.exStyle);
+        EXPECT_EQ(c.popup, OpenAndLocatePopup());
+        ASSERT_NE(nullptr, m_edit->Popup());
+        EXPECT_EQ(CGvSliderEdit::MouseButtonPushed, m_edit->ButtonState());
+        EXPECT_EQ(m_edit->Popup()->GetSafeHwnd(), ::GetCapture());
+        Close();
+        m_edit->DestroyWindow();
+    }
 }
 
 TEST_F(SliderEditTest, SweepIsShownAndForwardedWithTheEditAsSender)
@@ -277,39 +248,31 @@ TEST_F(SliderEditTest, SweepIsShownAndForwardedWithTheEditAsSender)
     m_edit->SetData(3.0f, 0.0f, 1.0f, false, 300, 2, true);
     CPopupSlider* pPopup = OpenWithDownArrow();
     ASSERT_NE(nullptr, pPopup);
-    m_parent.m_notes.clear();
+    const HWND hPopup = pPopup->GetSafeHwnd();
+    std::vector<float> values;
+    std::vector<bool> popupAlive;
+    m_spy->m_onMessage = [&](const SpiedMessage& m) {
+        if (m.message == GVM_SLIDER_DELTA)
+            values.push_back(m_edit->GetNumericValue());
+        if (m.message == GVM_SLIDER_CLOSE)
+            popupAlive.push_back(::IsWindow(hPopup) != FALSE);
+    };
+    m_frame.m_commands.clear();
     pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(62, 10));
     EXPECT_EQ(CString(L"1.50"), Text());
-    EXPECT_EQ(1.5f, m_edit->GetNumericValue());
-    ASSERT_EQ(1, m_parent.Count(GVM_SLIDER_DELTA));
-    EXPECT_EQ(reinterpret_cast<WPARAM>(static_cast<CGvSliderEdit*>(m_edit)), m_parent.m_notes.back().wParam);
-    EXPECT_EQ(1.5f, m_parent.m_notes.back().value);
-    EXPECT_EQ(0, m_parent.Count(EN_UPDATE));
-
+    EXPECT_EQ((std::vector<float>{1.5f}), values);
+    EXPECT_EQ(0, m_frame.CommandCount(EN_UPDATE));
     pPopup->SendMessage(WM_KEYDOWN, VK_RIGHT, 0);
     EXPECT_EQ(CString(L"1.53"), Text());
-    EXPECT_EQ(2, m_parent.Count(GVM_SLIDER_DELTA));
-
-    HWND hPopup = pPopup->GetSafeHwnd();
-    m_parent.m_hOther = hPopup;
     pPopup->SendMessage(WM_KEYDOWN, VK_RETURN, 0);
-    ASSERT_EQ(1, m_parent.Count(GVM_SLIDER_CLOSE));
-    EXPECT_EQ(reinterpret_cast<WPARAM>(static_cast<CGvSliderEdit*>(m_edit)), m_parent.m_notes.back().wParam);
-    EXPECT_FALSE(m_parent.m_notes.back().otherAlive); // destroyed before the parent heard of it
-    EXPECT_FALSE(::IsWindow(hPopup));
+    const auto deltas = m_spy->Of(GVM_SLIDER_DELTA), closes = m_spy->Of(GVM_SLIDER_CLOSE);
+    ASSERT_EQ(2u, deltas.size());
+    ASSERT_EQ(1u, closes.size());
+    EXPECT_EQ(EditAsSender(), deltas[0].wParam);
+    EXPECT_EQ(EditAsSender(), closes[0].wParam);
+    EXPECT_EQ((std::vector<bool>{false}), popupAlive); // destroyed before the parent heard of it
     EXPECT_EQ(nullptr, m_edit->Popup());
     EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
-}
-
-// Real key strokes, through the system's input queue to the focus window.
-void PressKey(WORD vk)
-{
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = vk;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
-    PumpMessages();
 }
 
 TEST_F(SliderEditTest, KeyboardUserTypesOnAfterThePopupEnds)
@@ -318,47 +281,47 @@ TEST_F(SliderEditTest, KeyboardUserTypesOnAfterThePopupEnds)
     m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 2, true);
     m_edit->SetFocus();
     for (WORD endKey : {VK_ESCAPE, VK_RETURN}) {
-        PressKey(VK_DOWN);
+        RealKey(VK_DOWN);
         ASSERT_NE(nullptr, m_edit->Popup());
         EXPECT_EQ(m_edit->Popup()->GetSafeHwnd(), ::GetFocus());
-        PressKey(VK_RIGHT);
-        PressKey(endKey);
+        RealKey(VK_RIGHT);
+        RealKey(endKey);
         EXPECT_EQ(nullptr, m_edit->Popup());
         EXPECT_EQ(m_edit->GetSafeHwnd(), ::GetFocus()) << "after key " << endKey;
     }
     EXPECT_EQ(CString(L"0.52"), Text());
-    PressKey('7'); // replaces the text, all selected as the focus came back
+    RealKey('7'); // replaces the text, all selected as the focus came back
     EXPECT_EQ(CString(L"7"), Text());
 }
 
 TEST_F(SliderEditTest, FocusMovedAwayFromThePopupStaysWhereItWent)
 {
     CreateEdit(0, 20);
-    CEdit* pOther = Add<CEdit>();
-    ASSERT_TRUE(pOther->Create(WS_CHILD | WS_VISIBLE, CRect(20, 60, 120, 80), &m_parent, 2));
+    CEdit other;
+    ASSERT_TRUE(other.Create(WS_CHILD | WS_VISIBLE, CRect(20, 60, 120, 80), &m_frame, 2));
     m_edit->SetFocus();
-    PressKey(VK_DOWN);
+    RealKey(VK_DOWN);
     ASSERT_NE(nullptr, m_edit->Popup());
-    pOther->SetFocus();
-    PumpMessages();
+    other.SetFocus();
+    AfxPumpPendingMessages();
     EXPECT_EQ(nullptr, m_edit->Popup());
-    EXPECT_EQ(1, m_parent.Count(GVM_SLIDER_CLOSE));
-    EXPECT_EQ(pOther->GetSafeHwnd(), ::GetFocus());
+    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(other.GetSafeHwnd(), ::GetFocus());
 }
 
 TEST_F(SliderEditTest, NotifyWindowGivenToInitGetsTheMessages)
 {
     CreateEdit(0, 20);
-    CRecordingOwner notify;
-    ASSERT_TRUE(notify.Create(nullptr, L"", WS_CHILD, CRect(0, 0, 1, 1), &m_parent, 7));
-    m_edit->Init(&notify, 0.25f, 0.0f, 1.0f, true, 300, 2, true);
-    EXPECT_EQ(m_edit->GetSafeHwnd(), ::GetFocus());
+    CWnd notifyWnd;
+    ASSERT_TRUE(notifyWnd.Create(nullptr, L"", WS_CHILD, CRect(0, 0, 1, 1), &m_frame, 7));
+    CMessageSpy notify(notifyWnd.GetSafeHwnd());
+    m_edit->Init(&notifyWnd, 0.25f, 0.0f, 1.0f, true, 300, 2, true);
+    EXPECT_EQ(Edit(), ::GetFocus());
     EXPECT_EQ(CString(L"0.25"), Text());
     CPopupSlider* pPopup = OpenWithDownArrow();
     ASSERT_NE(nullptr, pPopup);
-    pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(112, 10));
-    pPopup->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(112, 10));
-    EXPECT_EQ(0, m_parent.Count(GVM_SLIDER_DELTA));
+    SendClick(pPopup->GetSafeHwnd(), CPoint(112, 10));
+    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_DELTA));
     EXPECT_EQ(1, notify.Count(GVM_SLIDER_DELTA));
     EXPECT_EQ(1, notify.Count(GVM_SLIDER_CLOSE));
     EXPECT_EQ(1.0f, m_edit->GetNumericValue());
@@ -366,8 +329,7 @@ TEST_F(SliderEditTest, NotifyWindowGivenToInitGetsTheMessages)
 
 TEST_F(SliderEditTest, ParentGivenAsATemporaryWrapperStillGetsTheMessages)
 {
-    HWND hPlain = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 60, m_parent.GetSafeHwnd(),
-                                  nullptr, nullptr, nullptr);
+    HWND hPlain = CreatePlainWindow(m_frame.GetSafeHwnd(), CRect(0, 0, 300, 60));
     ASSERT_TRUE(
         m_edit->Create(0, 0, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 30), CWnd::FromHandle(hPlain), kSliderId));
     EXPECT_EQ(nullptr, m_edit->NotifyWnd()); // a wrapper freed at idle time must not be kept
@@ -377,49 +339,45 @@ TEST_F(SliderEditTest, ParentGivenAsATemporaryWrapperStillGetsTheMessages)
     CPopupSlider* pPopup = OpenWithDownArrow();
     ASSERT_NE(nullptr, pPopup);
     pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(42, 10));
-    pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    Close();
     EXPECT_EQ(1, spy.Count(GVM_SLIDER_DELTA));
     EXPECT_EQ(1, spy.Count(GVM_SLIDER_CLOSE));
     EXPECT_EQ(nullptr, m_edit->NotifyWnd());
 }
 
-TEST_F(SliderEditTest, DeletingTheEditClosesItsPopup)
+TEST_F(SliderEditTest, DeletingTheEditOrItsWindowClosesItsPopup)
 {
-    CreateEdit(0, 20);
-    ASSERT_FALSE(OpenAndLocatePopup().IsRectEmpty());
-    const HWND hPopup = m_edit->Popup()->GetSafeHwnd();
-    m_parent.m_pWatched = nullptr;
-    m_controls.clear();
-    m_edit = nullptr;
     // The pop-up belongs to the top-level window and would outlive its owner.
-    EXPECT_FALSE(::IsWindow(hPopup));
-    EXPECT_EQ(nullptr, ::GetCapture());
-    EXPECT_EQ(1, m_parent.Count(GVM_SLIDER_CLOSE));
-}
-
-TEST_F(SliderEditTest, DestroyingTheEditsWindowClosesItsPopup)
-{
-    CreateEdit(0, 20);
-    ASSERT_FALSE(OpenAndLocatePopup().IsRectEmpty());
-    const HWND hPopup = m_edit->Popup()->GetSafeHwnd();
-    m_edit->DestroyWindow();
-    EXPECT_FALSE(::IsWindow(hPopup));
-    EXPECT_EQ(nullptr, m_edit->Popup());
-    EXPECT_EQ(nullptr, ::GetCapture());
+    for (bool deleteObject : {true, false}) {
+        m_edit = std::make_unique<CTestSliderEdit>();
+        CreateEdit(0, 20);
+        ASSERT_FALSE(OpenAndLocatePopup().IsRectEmpty());
+        const HWND hPopup = m_edit->Popup()->GetSafeHwnd();
+        if (deleteObject)
+            m_edit.reset();
+        else
+            m_edit->DestroyWindow();
+        EXPECT_FALSE(::IsWindow(hPopup));
+        EXPECT_EQ(nullptr, ::GetCapture());
+        if (m_edit) {
+            EXPECT_EQ(nullptr, m_edit->Popup());
+        } else {
+            EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
+        }
+    }
 }
 
 TEST_F(SliderEditTest, ClickOnTheButtonTracksThenOpens)
 {
     CreateEdit(0, 20);
     m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
-    const CPoint screen = ScreenPointInButton();
-    m_edit->SendMessage(WM_NCLBUTTONDOWN, HTBORDER, MAKELPARAM(screen.x, screen.y));
+    PressButton();
     EXPECT_TRUE(m_edit->Tracking());
-    EXPECT_EQ(m_edit->GetSafeHwnd(), ::GetCapture());
-    EXPECT_EQ(m_edit->GetSafeHwnd(), ::GetFocus());
+    EXPECT_EQ(Edit(), ::GetCapture());
+    EXPECT_EQ(Edit(), ::GetFocus());
     EXPECT_EQ(CGvSliderEdit::MouseButtonPushed, m_edit->ButtonState());
 
-    CPoint inside = screen, outside(screen.x - 100, screen.y);
+    CPoint inside = ScreenPointInButton(), outside(inside.x - 100, inside.y);
     m_edit->ScreenToClient(&inside);
     m_edit->ScreenToClient(&outside);
     m_edit->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(outside.x, outside.y));
@@ -430,128 +388,100 @@ TEST_F(SliderEditTest, ClickOnTheButtonTracksThenOpens)
     EXPECT_FALSE(m_edit->Tracking());
     ASSERT_NE(nullptr, m_edit->Popup());
     EXPECT_EQ(CGvSliderEdit::MouseButtonPushed, m_edit->ButtonState());
-    m_edit->Popup()->SendMessage(WM_KEYDOWN, VK_SPACE, 0);
-    EXPECT_EQ(1, m_parent.Count(GVM_SLIDER_CLOSE));
+    Close(VK_SPACE);
+    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
 }
 
-TEST_F(SliderEditTest, ReleaseOutsideTheButtonOpensNothing)
+TEST_F(SliderEditTest, ARealClickOnTheButtonOpensThePopup)
 {
+    // Through hit-testing, the non-client press and the captured release.
     CreateEdit(0, 20);
-    const CPoint screen = ScreenPointInButton();
-    m_edit->SendMessage(WM_NCLBUTTONDOWN, HTBORDER, MAKELPARAM(screen.x, screen.y));
-    m_edit->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_FALSE(m_edit->Tracking());
-    EXPECT_EQ(nullptr, m_edit->Popup());
-    EXPECT_EQ(nullptr, ::GetCapture());
-    EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
+    m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
+    RealClick(ScreenPointInButton());
+    ASSERT_NE(nullptr, m_edit->Popup());
+    EXPECT_EQ(m_edit->Popup()->GetSafeHwnd(), ::GetCapture());
+    Close();
+    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
 }
 
-TEST_F(SliderEditTest, TypingWhileTrackingReleasesTheButton)
+TEST_F(SliderEditTest, ReleaseOutsideTypingOrUpArrowEndTheTrackingWithoutAPopup)
 {
     CreateEdit(0, 20);
     m_edit->SetData(1.0f, 0.0f, 10.0f, false, 300, 0, true);
-    const CPoint screen = ScreenPointInButton();
-    m_edit->SendMessage(WM_NCLBUTTONDOWN, HTBORDER, MAKELPARAM(screen.x, screen.y));
-    m_parent.m_notes.clear();
-    m_edit->SendMessage(WM_CHAR, '7', 1);
+    PressButton();
+    m_edit->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_FALSE(m_edit->Tracking());
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
+
+    PressButton();
+    m_frame.m_commands.clear();
+    PostChars(Edit(), L"7");
     EXPECT_FALSE(m_edit->Tracking());
     EXPECT_EQ(nullptr, ::GetCapture());
     EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
     EXPECT_EQ(CString(L"7"), Text()); // focus gain had selected all
-    EXPECT_EQ(0, m_parent.Count(GVM_SLIDER_CLOSE));
-    EXPECT_EQ(0, m_parent.Count(EN_UPDATE));
-    EXPECT_EQ(1, m_parent.Count(EN_CHANGE));
-}
+    EXPECT_EQ(0, m_frame.CommandCount(EN_UPDATE));
+    EXPECT_EQ(1, m_frame.CommandCount(EN_CHANGE));
 
-TEST_F(SliderEditTest, UpArrowWhileTrackingReleasesTheButton)
-{
-    CreateEdit(0, 20);
-    const CPoint screen = ScreenPointInButton();
-    m_edit->SendMessage(WM_NCLBUTTONDOWN, HTBORDER, MAKELPARAM(screen.x, screen.y));
-    m_edit->SendMessage(WM_KEYDOWN, VK_DOWN, 0); // ignored while tracking
+    PressButton();
+    PostKey(Edit(), VK_DOWN); // ignored while tracking
     EXPECT_EQ(nullptr, m_edit->Popup());
-    m_edit->SendMessage(WM_KEYDOWN, VK_UP, 0);
+    PostKey(Edit(), VK_UP);
     EXPECT_FALSE(m_edit->Tracking());
     EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_CLOSE));
 }
 
-TEST_F(SliderEditTest, SliderMessagesAnswerOne)
+TEST_F(SliderEditTest, SliderMessagesAnswerOneAndTheIntegerPositionUsesTheFields)
 {
     CreateEdit(0, 20);
-    m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
-    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_RANGE_CHANGED, 0, 0));
-    ExpectSliderRange(0.0f, 1.0f, true);
-    // Without a pop-up there is no value to take, but a close is passed on.
-    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_DELTA, 0, 0));
-    EXPECT_EQ(0, m_parent.Count(GVM_SLIDER_DELTA));
-    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_CLOSE, 0, 0));
-    EXPECT_EQ(1, m_parent.Count(GVM_SLIDER_CLOSE));
-}
-
-TEST_F(SliderEditTest, IntegerPositionOfALimitedRange)
-{
-    CreateEdit(0, 20);
-    m_edit->SetData(0.0f, -50000.0f, 50000.0f, false, 300, 5, true);
-    EXPECT_EQ(150 * 218 - 32767, m_edit->GetIntPosition());
-    EXPECT_EQ(49, m_edit->GetPosPerc());
-    m_edit->SetNumericValue(-50000.0f);
-    EXPECT_EQ(-32767, m_edit->GetIntPosition());
-    EXPECT_EQ(0, m_edit->GetPosPerc());
-    m_edit->SetData(60.0f, 10.0f, 110.0f, false, 100, 5, true);
+    m_edit->SetData(60.0f, 10.0f, 110.0f, true, 100, 5, true);
     EXPECT_EQ(60, m_edit->GetIntPosition());
     EXPECT_EQ(60, m_edit->GetPosPerc());
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_RANGE_CHANGED, 0, 0));
+    // Without a pop-up there is no value to take, but a close is passed on.
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_DELTA, 0, 0));
+    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_CLOSE, 0, 0));
+    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
 }
 
-} // namespace
-
-namespace {
-
-class SliderEditExchangeTest : public SliderEditTest
+HWND CreateDialogEdit(CWnd& parent, UINT nID)
 {
-protected:
-    HWND CreatePlainEdit(UINT nID)
-    {
-        return CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 20, 20, 200, 20, m_parent.GetSafeHwnd(),
-                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr, nullptr);
-    }
-};
+    return CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 20, 20, 200, 20, parent.GetSafeHwnd(),
+                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr, nullptr);
+}
 
-TEST_F(SliderEditExchangeTest, AttachesOnceWithTheGivenAlignment)
+TEST_F(SliderEditTest, ExchangeAttachesOnceWithTheGivenAlignmentAndNotifiesTheDialog)
 {
-    HWND hEdit = CreatePlainEdit(42);
-    CDataExchange dx(&m_parent, FALSE);
+    HWND hEdit = CreateDialogEdit(m_frame, 42);
+    CDataExchange dx(&m_frame, FALSE);
     DDX_CGvSliderEdit(&dx, 42, *m_edit, 1);
-    EXPECT_EQ(hEdit, m_edit->GetSafeHwnd());
+    EXPECT_EQ(hEdit, Edit());
     EXPECT_EQ(CRect(0, 0, 16, 20), m_edit->ButtonRect());
     EXPECT_EQ(CRect(16, 0, 200, 20), ClientInWindow());
-
-    CreatePlainEdit(43);
+    CreateDialogEdit(m_frame, 43);
     DDX_CGvSliderEdit(&dx, 43, *m_edit, 0); // already attached: nothing changes
-    EXPECT_EQ(hEdit, m_edit->GetSafeHwnd());
+    EXPECT_EQ(hEdit, Edit());
     EXPECT_EQ(CRect(0, 0, 16, 20), m_edit->ButtonRect());
-}
 
-TEST_F(SliderEditExchangeTest, AttachedEditNotifiesTheDialog)
-{
-    CreatePlainEdit(42);
-    CDataExchange dx(&m_parent, FALSE);
-    DDX_CGvSliderEdit(&dx, 42, *m_edit, 0);
     m_edit->SetData(0.0f, 0.0f, 10.0f, true, 300, 1, true);
     CPopupSlider* pPopup = OpenWithDownArrow();
     ASSERT_NE(nullptr, pPopup);
     pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(42, 10));
     EXPECT_EQ(CString(L"3.0"), Text());
-    pPopup->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_EQ(1, m_parent.Count(GVM_SLIDER_DELTA));
-    EXPECT_EQ(1, m_parent.Count(GVM_SLIDER_CLOSE));
-    EXPECT_EQ(reinterpret_cast<WPARAM>(static_cast<CGvSliderEdit*>(m_edit)), m_parent.m_notes.back().wParam);
+    Close();
+    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_DELTA));
+    ASSERT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(EditAsSender(), m_spy->Of(GVM_SLIDER_CLOSE)[0].wParam);
 }
 
-TEST_F(SliderEditExchangeTest, ControlThatCannotBeSubclassedThrows)
+TEST_F(SliderEditTest, ExchangeWithAControlThatCannotBeSubclassedThrows)
 {
-    CEdit* pOther = Add<CEdit>();
-    ASSERT_TRUE(pOther->Create(WS_CHILD, CRect(0, 0, 50, 20), &m_parent, 44));
-    CDataExchange dx(&m_parent, FALSE);
+    CEdit other;
+    ASSERT_TRUE(other.Create(WS_CHILD, CRect(0, 0, 50, 20), &m_frame, 44));
+    CDataExchange dx(&m_frame, FALSE);
     CException* pThrown = nullptr;
     try {
         DDX_CGvSliderEdit(&dx, 44, *m_edit, 0);
@@ -560,7 +490,7 @@ TEST_F(SliderEditExchangeTest, ControlThatCannotBeSubclassedThrows)
     }
     ASSERT_NE(nullptr, pThrown);
     pThrown->Delete();
-    EXPECT_EQ(nullptr, m_edit->GetSafeHwnd());
+    EXPECT_EQ(nullptr, Edit());
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include "GvTextureVariable.h"
 #include "GvVariableEditors.h"
 #include "HostTestSupport.h"
-#include "MfcTestWindows.h"
+#include "TestFrame.h"
 #include "ResizeRecorder.h"
 #include "resources/GvMFCUtilitiesRes.h"
 

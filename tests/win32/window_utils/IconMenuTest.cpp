@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 #include "GvWindowUtils.h"
-#include "MfcTestWindows.h"
+#include "TestFrame.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // A test frame that records the GVM_CHILD_RESIZE reports of its children.
 #include <vector>
 #include "GvMessages.h"
-#include "MfcTestWindows.h"
+#include "TestFrame.h"
 
 class CResizeRecorder : public CTestFrame
 {

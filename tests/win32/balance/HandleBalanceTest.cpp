@@ -1,0 +1,190 @@
+#include <functional>
+#include <memory>
+
+#include "GvNumeric.h"
+#include "GvWindowUtils.h"
+#include "ProcessObjects.h"
+#include "TestFrame.h"
+#include "TestInput.h"
+#include "TestPixels.h"
+
+namespace {
+
+// A control of the library as the balance test drives it: how to make one
+// under a parent, and what its user can do beyond the typing, clicking,
+// dragging, wheel turns and painting every control gets. Adding a control
+// to the library adds a row to kControls.
+struct BalancedControl
+{
+    const char* name;
+    std::function<std::unique_ptr<CWnd>(CWnd& parent, const CRect& rect)> create;
+    std::function<void(CWnd& control)> extraUse;
+};
+
+const CRect kControlRect(20, 20, 220, 44);
+
+std::unique_ptr<CWnd> CreateNumericEdit(CWnd& parent, const CRect& rect)
+{
+    auto edit = std::make_unique<CGvNumericEdit>();
+    if (!edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, rect, &parent, 101))
+        return nullptr;
+    edit->SetData(2.5f, 3, true);
+    return edit;
+}
+
+std::unique_ptr<CWnd> CreateSliderEdit(CWnd& parent, const CRect& rect)
+{
+    auto edit = std::make_unique<CGvSliderEdit>();
+    if (!edit->Create(0, WS_EX_CLIENTEDGE, L"", WS_CHILD | WS_VISIBLE, rect, &parent, 102))
+        return nullptr;
+    edit->SetData(2.5f, 0.0f, 10.0f, false, 300, 3, true);
+    return edit;
+}
+
+// A scroll window showing a child larger than itself.
+class CScrolledChild : public CGvScrollWnd
+{
+public:
+    CWnd m_child;
+};
+
+std::unique_ptr<CWnd> CreateScrollWnd(CWnd& parent, const CRect& rect)
+{
+    auto scroll = std::make_unique<CScrolledChild>();
+    if (!scroll->CreateScrollWnd(parent.GetSafeHwnd(), CRect(rect.TopLeft(), CSize(rect.Width(), 100)),
+                                 WS_CHILD | WS_VISIBLE, false)
+        || !scroll->m_child.CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), &parent, 7)
+        || !scroll->AttachScrollChild(&scroll->m_child))
+        return nullptr;
+    return scroll;
+}
+
+// The pop-up slider, opened by its button: its range dragged, wheeled,
+// stepped by key, then swept and closed by the button's release or, every
+// other life, left open for the destruction.
+void UseSliderPopup(CWnd& control)
+{
+    static bool leaveOpen = false;
+    leaveOpen = !leaveOpen;
+    CRect window;
+    control.GetWindowRect(&window);
+    const CPoint button(window.right - 6, window.CenterPoint().y);
+    control.SendMessage(WM_NCLBUTTONDOWN, HTBORDER, MAKELPARAM(button.x, button.y));
+    CPoint up = button;
+    control.ScreenToClient(&up);
+    control.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(up.x, up.y));
+    const HWND popup = ::GetCapture();
+    ASSERT_TRUE(popup) << "no pop-up";
+    ::SendMessageW(popup, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(60, 10));
+    ::SendMessageW(popup, WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(60, 4));
+    ::SendMessageW(popup, WM_RBUTTONUP, 0, MAKELPARAM(60, 4));
+    SendWheel(popup, 1, window.TopLeft());
+    PostKey(popup, VK_RIGHT);
+    if (!leaveOpen)
+        SendDrag(popup, CPoint(30, 10), CPoint(90, 10));
+}
+
+const BalancedControl kControls[] = {
+    {"CGvNumericEdit", CreateNumericEdit, nullptr},
+    {"CGvSliderEdit", CreateSliderEdit, UseSliderPopup},
+    {"CGvScrollWnd", CreateScrollWnd, nullptr},
+};
+
+void PrintTo(const BalancedControl& control, std::ostream* os)
+{
+    *os << control.name;
+}
+
+// One life of a control: made, typed into, clicked, dragged across, wheeled,
+// painted (to the screen and printed into a bitmap) and destroyed.
+void Cycle(CWnd& parent, const BalancedControl& entry)
+{
+    std::unique_ptr<CWnd> control = entry.create(parent, kControlRect);
+    ASSERT_TRUE(control) << entry.name;
+    const HWND hWnd = control->GetSafeHwnd();
+    control->SetFocus();
+    PostChars(hWnd, L"-12.5e");
+    PostKeys(hWnd, {VK_HOME, VK_DELETE});
+    CRect client;
+    control->GetClientRect(&client);
+    SendClick(hWnd, client.CenterPoint());
+    SendDrag(hWnd, CPoint(client.left + 2, client.CenterPoint().y), CPoint(client.right - 2, client.CenterPoint().y));
+    CPoint center = client.CenterPoint();
+    control->ClientToScreen(&center);
+    SendWheel(hWnd, 1, center);
+    if (entry.extraUse)
+        entry.extraUse(*control);
+    control->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    CCanvas canvas(client.Width(), client.Height(), RGB(1, 2, 3));
+    control->SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT | PRF_ERASEBKGND);
+    control.reset();
+    AfxPumpPendingMessages();
+}
+
+struct Balance
+{
+    ProcessObjects objects;
+    size_t buffers;
+    size_t bytes;
+
+    static Balance Now() { return {ProcessObjects::Count(), GvGetLiveBufferCount(), GvGetLiveBufferBytes()}; }
+};
+
+// Whether `cycles` lives of the control, after a warm-up that fills the
+// caches the system keeps, leave every count where it was.
+::testing::AssertionResult Balanced(CWnd& parent, const BalancedControl& entry, int cycles)
+{
+    for (int i = 0; i < 5; ++i)
+        Cycle(parent, entry);
+    const Balance before = Balance::Now();
+    for (int i = 0; i < cycles && !::testing::Test::HasFatalFailure(); ++i)
+        Cycle(parent, entry);
+    const Balance after = Balance::Now();
+    if (before.objects == after.objects && before.buffers == after.buffers && before.bytes == after.bytes)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << entry.name << " after " << cycles << " cycles:\n  before " << before.objects
+                                         << ", buffers " << before.buffers << " (" << before.bytes
+                                         << " bytes)\n  after  " << after.objects << ", buffers " << after.buffers
+                                         << " (" << after.bytes << " bytes)";
+}
+
+class HandleBalanceTest : public Win32WindowTest, public ::testing::WithParamInterface<BalancedControl>
+{};
+
+TEST_P(HandleBalanceTest, AThousandLivesGiveBackEveryObject)
+{
+    EXPECT_TRUE(Balanced(m_frame, GetParam(), 1000));
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, HandleBalanceTest, ::testing::ValuesIn(kControls),
+                         [](const ::testing::TestParamInfo<BalancedControl>& info) { return info.param.name; });
+
+class HandleBalanceSelfTest : public Win32WindowTest
+{};
+
+// The loop notices a control that keeps one thing per life.
+TEST_F(HandleBalanceSelfTest, AControlThatLeaksIsCaught)
+{
+    struct Leak
+    {
+        std::function<HANDLE(CWnd& control)> make;
+        std::function<void(HANDLE)> free;
+    };
+    const Leak leaks[] = {
+        {[](CWnd&) { return ::CreatePen(PS_SOLID, 1, 0); }, [](HANDLE h) { ::DeleteObject(h); }},
+        {[](CWnd&) { return ::CreatePopupMenu(); }, [](HANDLE h) { ::DestroyMenu(static_cast<HMENU>(h)); }},
+        {[](CWnd& c) { return CreatePlainWindow(c.GetParent()->GetSafeHwnd(), CRect(0, 0, 2, 2)); },
+         [](HANDLE h) { ::DestroyWindow(static_cast<HWND>(h)); }},
+        {[](CWnd&) { return GvAllocateBuffer(8); }, [](HANDLE h) { GvDeallocateBuffer(h); }},
+    };
+    for (const Leak& leak : leaks) {
+        std::vector<HANDLE> kept;
+        const BalancedControl leaking = {"leaking", CreateNumericEdit,
+                                         [&](CWnd& control) { kept.push_back(leak.make(control)); }};
+        EXPECT_FALSE(Balanced(m_frame, leaking, 3));
+        for (HANDLE h : kept)
+            leak.free(h);
+    }
+}
+
+} // namespace

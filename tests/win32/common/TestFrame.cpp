@@ -1,0 +1,56 @@
+#include "TestFrame.h"
+
+BOOL CTestFrame::CreateFrame(const CRect& rect)
+{
+    return CreateEx(
+               0, AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)),
+               L"Gv test", WS_POPUP | WS_CLIPCHILDREN, rect, nullptr, 0)
+           && SetWindowPos(nullptr, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+int CTestFrame::CommandCount(int code) const
+{
+    int n = 0;
+    for (const auto& command : m_commands)
+        n += command.second == code;
+    return n;
+}
+
+BOOL CTestFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (!pHandlerInfo)
+        m_commands.emplace_back(nID, nCode);
+    return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+HWND CreatePlainWindow(HWND parent, const CRect& rect, DWORD style, int id)
+{
+    static const ATOM atom = [] {
+        WNDCLASSW windowClass = {};
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = L"GvTestPlainWindow";
+        return RegisterClassW(&windowClass);
+    }();
+    return CreateWindowExW(0, MAKEINTATOM(atom), L"", style, rect.left, rect.top, rect.Width(), rect.Height(), parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+}
+
+void Win32WindowTest::SetUp()
+{
+    GvLeakCheckedTest::SetUp();
+    ASSERT_TRUE(m_frame.CreateFrame());
+    AfxPumpPendingMessages();
+}
+
+void Win32WindowTest::TearDown()
+{
+    if (m_frame.GetSafeHwnd())
+        m_frame.DestroyWindow();
+    AfxPumpPendingMessages();
+    EXPECT_EQ(nullptr, m_frame.m_hWnd);
+    EXPECT_EQ(0u, AfxGetTemporaryObjectCount());
+    GvLeakCheckedTest::TearDown();
+}

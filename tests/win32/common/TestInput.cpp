@@ -1,0 +1,85 @@
+#include "TestInput.h"
+
+namespace {
+
+LPARAM At(CPoint point)
+{
+    return MAKELPARAM(point.x, point.y);
+}
+
+void SendMouse(DWORD flags, CPoint screen)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    // Absolute coordinates are in 1/65536 of the primary screen.
+    input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(input));
+}
+
+} // namespace
+
+void SendClick(HWND hWnd, CPoint point)
+{
+    ::SendMessageW(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, At(point));
+    ::SendMessageW(hWnd, WM_LBUTTONUP, 0, At(point));
+    AfxPumpPendingMessages();
+}
+
+void SendDrag(HWND hWnd, CPoint from, CPoint to, int steps)
+{
+    ::SendMessageW(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, At(from));
+    for (int i = 1; i <= steps; ++i) {
+        const CPoint step(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
+        ::SendMessageW(hWnd, WM_MOUSEMOVE, MK_LBUTTON, At(step));
+    }
+    ::SendMessageW(hWnd, WM_LBUTTONUP, 0, At(to));
+    AfxPumpPendingMessages();
+}
+
+void SendWheel(HWND hWnd, int notches, CPoint screen)
+{
+    ::SendMessageW(hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(notches * WHEEL_DELTA)), At(screen));
+    AfxPumpPendingMessages();
+}
+
+void PostKeys(HWND hWnd, std::initializer_list<UINT> virtualKeys)
+{
+    for (UINT key : virtualKeys) {
+        const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
+        ::PostMessageW(hWnd, WM_KEYDOWN, key, MAKELPARAM(1, scan));
+        ::PostMessageW(hWnd, WM_KEYUP, key, MAKELPARAM(1, scan | KF_REPEAT | KF_UP));
+    }
+    AfxPumpPendingMessages();
+}
+
+void PostChars(HWND hWnd, const wchar_t* text)
+{
+    for (; *text; ++text)
+        ::PostMessageW(hWnd, WM_CHAR, *text, 1);
+    AfxPumpPendingMessages();
+}
+
+void RealMoveTo(CPoint screen)
+{
+    SendMouse(0, screen);
+    AfxPumpPendingMessages();
+}
+
+void RealClick(CPoint screen)
+{
+    SendMouse(MOUSEEVENTF_LEFTDOWN, screen);
+    SendMouse(MOUSEEVENTF_LEFTUP, screen);
+    AfxPumpPendingMessages();
+}
+
+void RealKey(WORD virtualKey)
+{
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = virtualKey;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+    AfxPumpPendingMessages();
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Input as a user gives it. The Send and Post helpers hand a window the
+// messages that the system would make of a click, drag, wheel turn or key
+// press; the Real helpers go through the system's input queue (SendInput),
+// where hit-testing, capture and the pointer position take part. Every helper
+// handles what is queued before it returns.
+#include <windows.h>
+
+#include <initializer_list>
+
+#include "platform/mfc/GvMfc.h"
+
+// Left button down and up at a client point.
+void SendClick(HWND hWnd, CPoint point);
+// Left button down at `from`, `steps` moves with the button held ending at
+// `to`, then up there.
+void SendDrag(HWND hWnd, CPoint from, CPoint to, int steps = 4);
+// Wheel notches (positive: away from the user) at a screen point.
+void SendWheel(HWND hWnd, int notches, CPoint screen);
+// Keys down and up through the queue and pre-translation, as the keyboard
+// gives them.
+void PostKeys(HWND hWnd, std::initializer_list<UINT> virtualKeys);
+inline void PostKey(HWND hWnd, UINT virtualKey)
+{
+    PostKeys(hWnd, {virtualKey});
+}
+// The characters of `text` through the queue, as typing makes them.
+void PostChars(HWND hWnd, const wchar_t* text);
+
+void RealMoveTo(CPoint screen);
+void RealClick(CPoint screen);
+// A key pressed and released, reaching whichever window has the focus.
+void RealKey(WORD virtualKey);
