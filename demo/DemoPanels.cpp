@@ -1,6 +1,7 @@
 #include "demo/DemoPanel.h"
 
 #include "demo/EditorPanel.h"
+#include "demo/ColorPanel.h"
 #include "demo/NumericPanel.h"
 #include "demo/ShaderPanel.h"
 #include "demo/VariablePanel.h"
@@ -20,6 +21,7 @@ const DemoPanelFactory kDemoPanels[] = {
     &Make<CNumericPanel>,
     &Make<CEditorPanel>,
     &Make<CShaderPanel>,
+    &Make<CColorPanel>,
     &Make<CVariablePanel>,
     &Make<CTexturePanel>,
     nullptr,

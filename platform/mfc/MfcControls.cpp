@@ -79,3 +79,17 @@ void CToolTipCtrl::UpdateTipText(LPCWSTR lpszText, CWnd* pWnd, UINT_PTR nIDTool)
     ti.lpszText = const_cast<LPWSTR>(lpszText);
     ::SendMessageW(m_hWnd, TTM_UPDATETIPTEXTW, 0, (LPARAM)&ti);
 }
+
+void CToolTipCtrl::GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool) const
+{
+    const int kMaxText = 256;
+    TTTOOLINFOW ti;
+    FillInToolInfo(ti, pWnd, nIDTool);
+    ti.lpszText = str.GetBufferSetLength(kMaxText);
+    ti.lpszText[0] = L'\0';
+    ::SendMessageW(m_hWnd, TTM_GETTEXTW, kMaxText, (LPARAM)&ti);
+    // A callback tool leaves its marker in the pointer, not a text.
+    if (ti.lpszText == LPSTR_TEXTCALLBACKW)
+        str.GetBuffer(1)[0] = L'\0';
+    str.ReleaseBuffer();
+}

@@ -218,6 +218,9 @@ public:
                  UINT_PTR nIDTool = 0);
     void DelTool(CWnd* pWnd, UINT_PTR nIDTool = 0);
     void UpdateTipText(LPCWSTR lpszText, CWnd* pWnd, UINT_PTR nIDTool = 0);
+    // The tool's text as the tip holds it (at most 255 characters); empty
+    // for a callback tool or one the tip does not know.
+    void GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
     void Activate(BOOL bActivate) { ::SendMessageW(m_hWnd, TTM_ACTIVATE, bActivate, 0); }
     void RelayEvent(LPMSG lpMsg) { ::SendMessageW(m_hWnd, TTM_RELAYEVENT, 0, (LPARAM)lpMsg); }
     int SetMaxTipWidth(int iWidth) { return (int)::SendMessageW(m_hWnd, TTM_SETMAXTIPWIDTH, 0, iWidth); }

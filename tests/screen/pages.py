@@ -22,6 +22,14 @@ SHADER_FILE = 1100
 SHADER_EDITOR = 1102
 FIND_NEXT = 1
 FIND_CANCEL = 2
+# The colour page (demo/ColorPanel.cpp): the embedded picker's controls keep
+# their template identifiers (resources/GvMFCUtilitiesRes.h).
+COLOR_SWATCH = 2004
+COLOR_RED_SLIDER = 2015
+COLOR_VALUE_SLIDER = 2019
+COLOR_WHEEL = 2020
+COLOR_GREEN_EDIT = 2028
+COLOR_OPEN_EDITOR = 1100
 
 PAGES = [
     ('numeric', [
@@ -51,6 +59,19 @@ PAGES = [
         ('asm-chosen', [Click(SHADER_FILE), Key('Home', 'Down', 'Down', 'Return')], {}),
         ('asm-over', [Click(SHADER_EDITOR, x=20, y=-30), Key('ctrl+End', 'Return')] +
          [Type('mad r0, r0, c1, r0'), Key('Return')] * 4, {}),
+    ]),
+    ('color', [
+        ('page', [], {}),
+        ('wheel-dragged', [Drag(COLOR_WHEEL, x=30, to_x=-30)], {}),
+        ('slider-dragged', [Drag(COLOR_RED_SLIDER, x=-4, to_x=20)], {}),
+        ('value-dragged', [Press(COLOR_VALUE_SLIDER, y=10), Move(0, 40), Release()], {}),
+        ('edit-typed', [Click(COLOR_GREEN_EDIT), Key('ctrl+a'), Type('64'), Key('Tab')], {}),
+        # Clicked at two places, or the second click would be a double click;
+        # the pointer leaves so that the swatch's tool tip does not open.
+        ('small-view', [Click(COLOR_SWATCH, x=4, y=4), Move(300, 0)], {}),
+        ('large-view', [Click(COLOR_SWATCH), Move(300, 0)], {}),
+        ('editor-open', [Click(COLOR_OPEN_EDITOR)], {'popups': 1}),
+        ('editor-cancelled', [Key('Escape')], {}),
     ]),
     ('texture', [
         ('page', [], {}),

@@ -1,6 +1,7 @@
 #include <functional>
 #include <memory>
 
+#include "GvColor.h"
 #include "GvNumeric.h"
 #include "GvWindowUtils.h"
 #include "ProcessObjects.h"
@@ -84,10 +85,65 @@ void UseSliderPopup(CWnd& control)
         SendDrag(popup, CPoint(30, 10), CPoint(90, 10));
 }
 
+// The colour controls edit values their owners hold.
+float g_wheelColor[3] = {1.0f, 0.5f, 0.0f};
+float g_sliderValue = 0.5f;
+float g_pickerColor[4] = {0.2f, 0.4f, 0.6f, 1.0f};
+
+std::unique_ptr<CWnd> CreateColorWheel(CWnd& parent, const CRect& rect)
+{
+    auto wheel = std::make_unique<CGvColorWheel>();
+    if (!wheel->CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_CHILD | WS_VISIBLE,
+                         CRect(rect.TopLeft(), CSize(100, 100)), &parent, 103))
+        return nullptr;
+    wheel->m_color = g_wheelColor;
+    return wheel;
+}
+
+std::unique_ptr<CWnd> CreateColorSlider(CWnd& parent, const CRect& rect)
+{
+    auto slider = std::make_unique<CGvColorSlider>();
+    if (!slider->Create(WS_CHILD | WS_VISIBLE | TBS_HORZ, rect, &parent, 104))
+        return nullptr;
+    slider->m_value = &g_sliderValue;
+    return slider;
+}
+
+std::unique_ptr<CWnd> CreateColorPicker(CWnd& parent, const CRect& rect)
+{
+    auto picker = std::make_unique<CGvColorPickerCtrl>();
+    RECT area = {rect.left, rect.top, rect.left + 255, rect.top + 300};
+    if (!picker->Create(parent.m_hWnd, &area, g_pickerColor, nullptr, nullptr, nullptr, false, 0, true, false))
+        return nullptr;
+    return picker;
+}
+
+// The swatch toggles to the small view and back, the colour type goes to
+// HSV, the wheel is dragged.
+void UsePicker(CWnd& control)
+{
+    const HWND swatch = ::GetDlgItem(control.m_hWnd, 2004), combo = ::GetDlgItem(control.m_hWnd, 2021);
+    for (int i = 0; i < 2; ++i)
+        control.SendMessage(WM_COMMAND, MAKEWPARAM(2004, BN_CLICKED), reinterpret_cast<LPARAM>(swatch));
+    ::SendMessageW(combo, CB_SETCURSEL, 1, 0);
+    control.SendMessage(WM_COMMAND, MAKEWPARAM(2021, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    SendDrag(::GetDlgItem(control.m_hWnd, 2020), CPoint(20, 20), CPoint(60, 40));
+}
+
+std::unique_ptr<CWnd> CreateColorButton(CWnd& parent, const CRect& rect)
+{
+    auto button = std::make_unique<CColorButton>();
+    if (!button->Create(L"Colour", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, rect, &parent, 105))
+        return nullptr;
+    button->SetColor(RGB(255, 255, 255), RGB(40, 90, 160));
+    return button;
+}
+
 const BalancedControl kControls[] = {
-    {"CGvNumericEdit", CreateNumericEdit, nullptr},
-    {"CGvSliderEdit", CreateSliderEdit, UseSliderPopup},
-    {"CGvScrollWnd", CreateScrollWnd, nullptr},
+    {"CGvNumericEdit", CreateNumericEdit, nullptr}, {"CGvSliderEdit", CreateSliderEdit, UseSliderPopup},
+    {"CGvScrollWnd", CreateScrollWnd, nullptr},     {"CGvColorWheel", CreateColorWheel, nullptr},
+    {"CGvColorSlider", CreateColorSlider, nullptr}, {"CGvColorPickerCtrl", CreateColorPicker, UsePicker},
+    {"CColorButton", CreateColorButton, nullptr},
 };
 
 void PrintTo(const BalancedControl& control, std::ostream* os)

@@ -92,20 +92,22 @@ TEST_F(ControlsTest, ToolTipToolsAndTheirTexts)
     EXPECT_EQ(1, tip.GetToolCount());
     tip.UpdateTipText(L"Large View", &label);
 
-    wchar_t text[80] = L"";
-    TTTOOLINFOW ti = {};
-    ti.cbSize = TTTOOLINFOW_V1_SIZE;
-    ti.hwnd = m_frame.m_hWnd;
-    ti.uFlags = TTF_IDISHWND;
-    ti.uId = (UINT_PTR)label.m_hWnd;
-    ti.lpszText = text;
-    tip.SendMessage(TTM_GETTEXTW, 80, (LPARAM)&ti);
-    EXPECT_STREQ(L"Large View", text);
+    CString text(L"stale");
+    tip.GetText(text, &label);
+    EXPECT_EQ(CString(L"Large View"), text);
+    CStatic other;
+    ASSERT_TRUE(other.Create(L"other", WS_CHILD | WS_VISIBLE, ChildRect(10, 40), &m_frame, 6));
+    tip.GetText(text, &other); // not a tool of this tip
+    EXPECT_EQ(CString(), text);
+    ASSERT_TRUE(tip.AddTool(&other));
+    tip.GetText(text, &other); // a callback tool has no text of its own
+    EXPECT_EQ(CString(), text);
     tip.SetMaxTipWidth(300);
     tip.Activate(TRUE);
     MSG msg = {label.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2), 0, {0, 0}};
     tip.RelayEvent(&msg);
     tip.DelTool(&label);
+    tip.DelTool(&other);
     EXPECT_EQ(0, tip.GetToolCount());
 }
 

@@ -1,0 +1,106 @@
+#include "color/ColorButton.h"
+
+#include "GvStringFunctions.h"
+#include "color/ColorButtonFrame.h"
+#include "platform/mfc/MfcPortableTypes.h"
+
+BEGIN_MESSAGE_MAP(CColorButton, CButton)
+END_MESSAGE_MAP()
+
+CColorButton::CColorButton()
+{
+    ResetColor();
+}
+
+CColorButton::~CColorButton()
+{
+}
+
+void CColorButton::SetColor(COLORREF text, COLORREF background)
+{
+    SetColor(text, background, ::GetSysColor(COLOR_BTNFACE));
+}
+
+void CColorButton::SetColor(COLORREF text, COLORREF background, COLORREF disabled)
+{
+    m_textColor = text;
+    m_backgroundColor = background;
+    m_disabledColor = disabled;
+    InvalidateRect(nullptr, FALSE);
+}
+
+void CColorButton::ResetColor()
+{
+    m_textColor = ::GetSysColor(COLOR_BTNTEXT);
+    m_backgroundColor = ::GetSysColor(COLOR_BTNFACE);
+    m_disabledColor = ::GetSysColor(COLOR_BTNFACE);
+    m_lightColor = ::GetSysColor(COLOR_3DLIGHT);
+    m_highlightColor = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    m_shadowColor = ::GetSysColor(COLOR_BTNSHADOW);
+    m_darkShadowColor = ::GetSysColor(COLOR_3DDKSHADOW);
+    InvalidateRect(nullptr, FALSE);
+}
+
+void CColorButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    if (!lpDrawItemStruct)
+        return;
+    CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
+    const UINT state = lpDrawItemStruct->itemState;
+    const CRect item(lpDrawItemStruct->rcItem);
+    CRect text = item;
+    text.OffsetRect(-1, -1);
+    CRect pressed = text;
+    pressed.OffsetRect(1, 1);
+    CRect focus = item;
+    focus.DeflateRect(4, 4);
+    wchar_t caption[513] = L"";
+    GetWindowText(caption, 512);
+
+    const bool disabled = (state & ODS_DISABLED) != 0;
+    DrawFilledRect(pDC, item, disabled ? m_disabledColor : m_backgroundColor);
+    DrawButtonFrame(pDC, item, GvColorButtonFrameStyle(state));
+    if (disabled) {
+        DrawButtonText(pDC, pressed, caption, RGB(255, 255, 255));
+        DrawButtonText(pDC, text, caption, RGB(128, 128, 128));
+    } else if (state & ODS_SELECTED) {
+        DrawButtonText(pDC, pressed, caption, m_textColor);
+    } else {
+        DrawButtonText(pDC, text, caption, m_textColor);
+    }
+    if (state & ODS_FOCUS)
+        pDC->DrawFocusRect(&focus);
+}
+
+void CColorButton::DrawFilledRect(CDC* pDC, CRect rect, COLORREF color)
+{
+    CBrush brush(color);
+    pDC->FillRect(&rect, &brush);
+}
+
+void CColorButton::DrawLine(CDC* pDC, long x1, long y1, long x2, long y2, COLORREF color)
+{
+    CPen pen(PS_SOLID, 1, color);
+    CPen* pOldPen = pDC->SelectObject(&pen);
+    pDC->MoveTo(x1, y1);
+    pDC->LineTo(x2, y2);
+    pDC->SelectObject(pOldPen);
+}
+
+void CColorButton::DrawButtonText(CDC* pDC, CRect rect, const wchar_t* text, COLORREF color)
+{
+    const COLORREF oldColor = pDC->SetTextColor(color);
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->DrawText(text, GvStrLenW(reinterpret_cast<const unsigned short*>(text)), &rect,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    pDC->SetTextColor(oldColor);
+}
+
+void CColorButton::DrawButtonFrame(CDC* pDC, CRect rect, int style)
+{
+    const COLORREF colors[] = {RGB(0, 0, 0), m_highlightColor, m_darkShadowColor, m_lightColor, m_shadowColor};
+    GvFrameStroke strokes[GvFrameMaxStrokes];
+    const int count = GvColorButtonFrame(ToGvRect(rect), style, strokes);
+    for (int i = 0; i < count; ++i)
+        DrawLine(pDC, strokes[i].from.x, strokes[i].from.y, strokes[i].to.x, strokes[i].to.y, colors[strokes[i].color]);
+}

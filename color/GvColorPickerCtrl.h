@@ -1,0 +1,113 @@
+#pragma once
+#include "platform/mfc/GvMfc.h"
+#include "GvMFCUtilitiesExport.h"
+#include "GvNode.h"
+#include "GvUtilities.h"
+#include "color/ColorPickerMath.h"
+#include "color/GvColorSlider.h"
+#include "color/GvColorWheel.h"
+#include "numeric/GvNumericEdit.h"
+
+// The colour editor embedded in a host window (template 2001): swatch,
+// wheel, value slider and four rows of label, edit and channel slider,
+// showing RGBA or HSVA, 0-255 or floating point, in a large or a small view.
+// Keeps its own copy of the colour, mirrors each change into the caller's
+// float and packed outputs, tells its owner GVM_COLOR_CHANGED (unless the
+// change came from outside) and the host NotifyNodeChanged, throttled
+// during drags with the end always delivered.
+class GVMFCUTILITIES_API CGvColorPickerCtrl : public CDialog
+{
+public:
+    // The swatch: the colour without alpha inside a sunken (large view) or
+    // raised (small view) edge; a click toggles the view.
+    class GVMFCUTILITIES_API CGvColorButton : public CButton
+    {
+    public:
+        CGvColorButton();
+        void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+        virtual bool GetLargeSize() const { return m_isLargeSize; }
+        virtual void SetLargeSize(bool large) { m_isLargeSize = large; }
+        virtual void SetColorPointer(float* color) { m_color = color; }
+
+    protected:
+        bool m_isLargeSize;
+        float* m_color;
+    };
+
+    CGvColorPickerCtrl();
+    virtual ~CGvColorPickerCtrl();
+
+    // color (RGBA floats) and packedColor (0xAABBGGRR) are the caller's
+    // outputs and initial value (the floats win); either may be null. The
+    // last argument is accepted and has no effect.
+    BOOL Create(HWND parent, RECT* rect, float* color, DWORD* packedColor, GvNode* node, GUID* nodeId,
+                bool floatingPoint, int colorType, bool largeSize, bool);
+    bool GetIsLargeSize() const { return m_isLargeSize; }
+    // Sends WM_KILLFOCUS then WM_SETFOCUS to the focus window when it lies
+    // inside the picker, so a typed value is applied and the edit stays
+    // focused; false when the focus is elsewhere.
+    bool CommitPendingEdit();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    // Enter and Escape reach an embedded picker when its host is no dialog:
+    // Enter applies a typed value, neither ends (hides) the picker.
+    void OnOK() override;
+    void OnCancel() override;
+
+    void UpdateControls(HWND source);
+    void UpdateTextControls();
+    void UpdateCtrlSize(bool notifyParent);
+
+    afx_msg void OnSelchangeColorTypeCombo();
+    afx_msg void OnKillfocusEdit1();
+    afx_msg void OnKillfocusEdit2();
+    afx_msg void OnKillfocusEdit3();
+    afx_msg void OnKillfocusEdit4();
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    afx_msg void OnFloatingPointCheck();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnBnClickedGvColorButton();
+    afx_msg LRESULT OnValueChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnColorChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnValueChangeStart(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnValueChangeEnd(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+    DECLARE_MESSAGE_MAP()
+
+    // The item data of the combo box's selection.
+    GvPickerColorType CurrentColorType() const;
+    // NotifyNodeChanged when there is an application and a node.
+    void NotifyNode();
+    void RedrawAll(UINT flags);
+    void BindViews();
+    CGvColorSlider* SliderOfEdit(HWND hEdit);
+
+    CButton m_floatingPointCheck;
+    CGvColorButton m_colorButton;
+    CGvNumericEdit m_alphaEdit, m_blueEdit, m_greenEdit, m_redEdit;
+    CStatic m_alphaLabel, m_blueLabel, m_greenLabel, m_redLabel;
+    CComboBox m_colorTypeCombo;
+    CGvColorSlider m_valueSlider, m_alphaSlider, m_blueSlider, m_greenSlider, m_redSlider;
+    CGvColorWheel m_wheel;
+    GvNode* m_node;
+    GUID* m_nodeId;
+    HWND m_owner;
+    float* m_externalColor;
+    DWORD* m_externalPacked;
+    GvRGBA m_color;
+    GvHSV m_hsv; // hue as a fraction of a turn
+    float m_displayScale;
+    int m_displayPrecision;
+    GvControlPlacementContainer m_largeLayout, m_smallLayout;
+    bool m_inUpdateSize;
+    bool m_initialized;
+    CRect m_largeRect, m_smallRect;
+    bool m_floatingPoint;
+    int m_colorType;
+    bool m_isLargeSize;
+    CToolTipCtrl m_toolTip;
+};

@@ -1,0 +1,57 @@
+#pragma once
+#include "platform/mfc/GvMfc.h"
+#include "GvMFCUtilitiesExport.h"
+#include "color/ColorSliderMath.h"
+
+// A trackbar window painted as a colour gradient with a white thumb, for
+// one channel 0 to 1 held by the owner (m_value). The trackbar's own range
+// and position are not used. Tells its parent GVM_VALUE_CHANGE_START,
+// GVM_VALUE_CHANGED after each change and GVM_VALUE_CHANGE_END; a key step
+// sends all three. Vertical when the window has TBS_VERT.
+class GVMFCUTILITIES_API CGvColorSlider : public CSliderCtrl
+{
+public:
+    CGvColorSlider();
+    virtual ~CGvColorSlider();
+
+    // The owner's value; null: no thumb, points and keys change nothing.
+    float* m_value;
+
+protected:
+    CPoint m_lastPoint;
+
+public:
+    // The gradient from the value-0 end to the value-1 end, filled by the owner.
+    GvColorStop m_stops[GvColorSliderMaxStops];
+    int m_stopCount;
+
+protected:
+    bool m_tracking;
+
+    void SetValueFromPoint(CPoint* point);
+    bool IsVertical() const { return (GetStyle() & TBS_VERT) != 0; }
+
+    // Bands, thumb and focus, painted buffered (no erase; WM_PRINTCLIENT too).
+    void PaintClient(CDC& dc);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    afx_msg LRESULT OnValueChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    DECLARE_MESSAGE_MAP()
+};
+
+// What the slider paints: the bands, the thumb when there is a value, the
+// focus rectangle.
+struct GvColorSliderPaintState
+{
+    CRect client;
+    bool vertical;
+    const GvColorStop* stops;
+    int stopCount;
+    const float* value;
+    bool focused;
+};
+GVMFCUTILITIES_API void PaintColorSlider(CDC& dc, const GvColorSliderPaintState& state);

@@ -1,0 +1,47 @@
+#pragma once
+#include "platform/mfc/GvMfc.h"
+#include "GvMFCUtilitiesExport.h"
+
+// A hexagon of every hue and saturation at the current colour's value. A
+// click or drag picks hue and saturation and keeps the value, writing
+// straight into the owner's three floats (m_color). Tells its parent
+// GVM_VALUE_CHANGE_START on a press, GVM_COLOR_CHANGED after each pick and
+// GVM_VALUE_CHANGE_END when the capture is lost, so every start has its end.
+class GVMFCUTILITIES_API CGvColorWheel : public CWnd
+{
+public:
+    CGvColorWheel();
+    virtual ~CGvColorWheel();
+
+    // Red, green, blue, 0 to 1; owned by the owner. Null: background only.
+    float* m_color;
+
+protected:
+    CPoint MapColorToPosition(float r, float g, float b, int radius);
+    void MapPositionToColor(int x, int y, int radius, float* r, float* g, float* b);
+    void HSVtoRGB(float* r, float* g, float* b, float h, float s, float v);
+    void SetColorFromPoint(CPoint* point);
+
+    // The wheel's picture, painted buffered (no erase; WM_PRINTCLIENT too).
+    void PaintClient(CDC& dc);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg LRESULT OnColorChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    DECLARE_MESSAGE_MAP()
+
+    bool m_tracking;
+    CPoint m_lastPoint;
+};
+
+// What the wheel paints: background, hexagon at the colour's value, marker.
+// A null colour paints the background only.
+struct GvColorWheelPaintState
+{
+    CRect client;
+    const float* color;
+};
+GVMFCUTILITIES_API void PaintColorWheel(CDC& dc, const GvColorWheelPaintState& state);
+// The hexagon alone at a value, with one GradientFill call.
+GVMFCUTILITIES_API void FillColorHexagon(CDC& dc, const CRect& client, float value);

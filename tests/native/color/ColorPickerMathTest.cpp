@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+#include "color/ColorButtonFrame.h"
+#include "color/ColorPickerMath.h"
+
+namespace {
+
+void ExpectStop(float r, float g, float b, const GvColorStop& stop)
+{
+    EXPECT_NEAR(r, stop.red, 1e-6f);
+    EXPECT_NEAR(g, stop.green, 1e-6f);
+    EXPECT_NEAR(b, stop.blue, 1e-6f);
+}
+
+TEST(ColorPickerMath, PackedFormTruncatesEachByte)
+{
+    EXPECT_EQ(0xFF007FFFu, GvPickerPack({1.0f, 0.5f, 0.0f, 1.0f}));
+    EXPECT_EQ(0x00000000u, GvPickerPack({0, 0, 0, 0}));
+    // A typed 300 (of 255) wraps in its byte, as the packed output always did.
+    EXPECT_EQ(0xFF00002Cu, GvPickerPack({300.0f / 255.0f, 0, 0, 1}));
+    const GvRGBA unpacked = GvRGBA::FromPacked(0x80FF0000u);
+    EXPECT_EQ(0.0f, unpacked.r);
+    EXPECT_EQ(0.0f, unpacked.g);
+    EXPECT_EQ(1.0f, unpacked.b);
+    EXPECT_NEAR(0.50196f, unpacked.a, 1e-5f);
+    float edits[4];
+    GvPickerEditValues(GvPickerRGB, unpacked, GvPickerHSVOf(unpacked), 255.0f, edits);
+    EXPECT_FLOAT_EQ(0.0f, edits[0]);
+    EXPECT_FLOAT_EQ(255.0f, edits[2]);
+    EXPECT_FLOAT_EQ(128.0f, edits[3]);
+}
+
+TEST(ColorPickerMath, HsvModeOfPureRedShowsHueZeroAndSevenHueStops)
+{
+    const GvRGBA red = {1, 0, 0, 0.25f};
+    const GvHSV hsv = GvPickerHSVOf(red);
+    EXPECT_EQ(0.0f, hsv.h);
+    EXPECT_EQ(1.0f, hsv.s);
+    EXPECT_EQ(1.0f, hsv.v);
+    float edits[4];
+    GvPickerEditValues(GvPickerHSV, red, hsv, 255.0f, edits);
+    EXPECT_EQ(0.0f, edits[0]);
+    EXPECT_EQ(1.0f, edits[1]);
+    EXPECT_EQ(1.0f, edits[2]);
+    EXPECT_EQ(0.25f, edits[3]); // alpha is never scaled in HSV
+    GvColorStop stops[7];
+    ASSERT_EQ(7, GvPickerSliderStops(GvPickerHSV, GvPickerRedSlider, red, hsv, stops));
+    const float expected[7][3] = {{1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 1, 1}, {0, 0, 1}, {1, 0, 1}, {1, 0, 0}};
+    for (int i = 0; i < 7; ++i)
+        ExpectStop(expected[i][0], expected[i][1], expected[i][2], stops[i]);
+}
+
+TEST(ColorPickerMath, TwoStopGradientsOfEachSliderAndMode)
+{
+    const GvRGBA c = {0.2f, 0.4f, 0.8f, 1};
+    const GvHSV hsv = GvPickerHSVOf(c); // h 220/360, s 0.75, v 0.8
+    struct Case
+    {
+        GvPickerColorType type;
+        GvPickerSliderType slider;
+        float from[3], to[3];
+    } cases[] = {
+        {GvPickerRGB, GvPickerRedSlider, {0, 0.4f, 0.8f}, {1, 0.4f, 0.8f}},
+        {GvPickerRGB, GvPickerGreenSlider, {0.2f, 0, 0.8f}, {0.2f, 1, 0.8f}},
+        {GvPickerRGB, GvPickerBlueSlider, {0.2f, 0.4f, 0}, {0.2f, 0.4f, 1}},
+        {GvPickerRGB, GvPickerAlphaSlider, {1, 1, 1}, {0.2f, 0.4f, 0.8f}},
+        {GvPickerRGB, GvPickerValueSlider, {0, 0, 0}, {0.25f, 0.5f, 1}},
+        {GvPickerHSV, GvPickerGreenSlider, {0.8f, 0.8f, 0.8f}, {0, 0.26666668f, 0.8f}},
+        {GvPickerHSV, GvPickerBlueSlider, {0, 0, 0}, {0.25f, 0.5f, 1}},
+        {GvPickerHSV, GvPickerValueSlider, {0, 0, 0}, {0.25f, 0.5f, 1}},
+        {GvPickerHSV, GvPickerAlphaSlider, {1, 1, 1}, {0.2f, 0.4f, 0.8f}},
+    };
+    for (const Case& k : cases) {
+        GvColorStop stops[7];
+        SCOPED_TRACE(::testing::Message() << "type " << k.type << " slider " << k.slider);
+        ASSERT_EQ(2, GvPickerSliderStops(k.type, k.slider, c, hsv, stops));
+        ExpectStop(k.from[0], k.from[1], k.from[2], stops[0]);
+        ExpectStop(k.to[0], k.to[1], k.to[2], stops[1]);
+    }
+}
+
+TEST(ColorPickerMath, TypedValuesRgbStayAsTypedHsvIsClamped)
+{
+    GvRGBA c = {1, 1, 1, 1};
+    GvHSV hsv = GvPickerHSVOf(c);
+    const float rgb255[4] = {300, 0, 0, 255};
+    GvPickerApplyTyped(GvPickerRGB, rgb255, 255.0f, c, hsv);
+    EXPECT_NEAR(1.1765f, c.r, 1e-4f);
+    EXPECT_NEAR(1.1765f, hsv.v, 1e-4f);
+    const float negative[4] = {-5, 0.5f, 0, 1};
+    GvPickerApplyTyped(GvPickerRGB, negative, 1.0f, c, hsv);
+    EXPECT_EQ(-5.0f, c.r);
+    EXPECT_EQ(0.5f, c.g);
+
+    const float hsvTyped[4] = {400, 1.5f, -2, 7};
+    GvPickerApplyTyped(GvPickerHSV, hsvTyped, 255.0f, c, hsv);
+    EXPECT_EQ(1.0f, hsv.h); // 360 degrees
+    EXPECT_EQ(1.0f, hsv.s);
+    EXPECT_EQ(0.0f, hsv.v);
+    EXPECT_EQ(1.0f, c.a);
+    EXPECT_EQ(0.0f, c.r);
+}
+
+TEST(ColorPickerMath, SliderMovesKeepTheEditedModel)
+{
+    GvRGBA c = {1, 0, 0, 1};
+    GvHSV hsv = {0.5f, 1, 1};
+    GvPickerSliderMoved(GvPickerHSV, false, c, hsv); // HSV edited: RGB follows
+    EXPECT_EQ(0.0f, c.r);
+    EXPECT_EQ(1.0f, c.g);
+    EXPECT_EQ(1.0f, c.b);
+    hsv.v = 0.5f;
+    GvPickerSliderMoved(GvPickerRGB, true, c, hsv); // the value slider edits V in RGB mode too
+    EXPECT_EQ(0.5f, c.g);
+    c.r = 0.5f;
+    GvPickerSliderMoved(GvPickerRGB, false, c, hsv); // RGB edited: HSV follows
+    EXPECT_EQ(0.0f, hsv.s);
+    EXPECT_EQ(0.5f, hsv.v);
+}
+
+TEST(ColorPickerMath, EditsAreRewrittenOnlyAboveOneHundredThousandth)
+{
+    EXPECT_FALSE(GvPickerEditDiffers(0.5f, 0.500005f));
+    EXPECT_TRUE(GvPickerEditDiffers(0.5f, 0.50002f));
+    EXPECT_TRUE(GvPickerEditDiffers(128.0f, 127.5f));
+}
+
+long s_now = 0;
+long FakeClock()
+{
+    return s_now;
+}
+
+TEST(ColorPickerMath, ThrottlePassesAfterMoreThanTenTicks)
+{
+    const GvClockFunction previous = GvSetPickerClock(&FakeClock);
+    GvTickThrottle throttle;
+    const struct
+    {
+        long now;
+        bool passes;
+    } steps[] = {{5, false}, {10, false}, {11, true}, {21, false}, {22, true}, {1000, true}, {1009, false}};
+    for (const auto& step : steps) {
+        s_now = step.now;
+        EXPECT_EQ(step.passes, throttle.Pass()) << "at " << step.now;
+    }
+    // The two shared records are separate.
+    s_now = 100000;
+    EXPECT_TRUE(GvPickerValueThrottle().Pass());
+    EXPECT_TRUE(GvPickerColorThrottle().Pass());
+    EXPECT_FALSE(GvPickerValueThrottle().Pass());
+    EXPECT_EQ(&FakeClock, GvSetPickerClock(previous));
+}
+
+TEST(ColorPickerMath, ViewAndDialogLayout)
+{
+    EXPECT_EQ((GvSize{10 + 160 + 28 + 4, 4 * 18}), GvPickerSmallViewSize(10, 160, 28, 18));
+    EXPECT_EQ((GvSize{116, 20 - 150 + 280}),
+              GvPickerLargeMinimum({84, 230, 250, 248}, {6, 6, 48, 26}, {84, 150, 250, 168}, {6, 250, 84, 280}));
+    EXPECT_EQ((GvSize{116, 248}), GvPickerSmallMinimum({84, 230, 250, 248}));
+
+    const GvPickerDialogLayout layout = GvPickerDialogLayoutOf({300, 250}, {75, 23});
+    EXPECT_EQ((GvRect{0, 0, 300, 223}), layout.picker);
+    EXPECT_EQ((GvRect{73, 227, 148, 250}), layout.ok);
+    EXPECT_EQ((GvRect{152, 227, 227, 250}), layout.cancel);
+    EXPECT_EQ((GvSize{255, 327}), GvPickerDialogClientSize({255, 300}, true, 23));
+    EXPECT_EQ((GvSize{255, 300}), GvPickerDialogClientSize({255, 300}, false, 23));
+}
+
+TEST(ColorButtonFrame, StyleFollowsTheItemState)
+{
+    const unsigned int cases[][2] = {{0x0000, 2}, {0x0001, 1}, {0x0011, 1}, {0x0010, 6},
+                                     {0x0020, 6}, {0x0004, 2}, {0x0014, 6}};
+    for (const auto& c : cases)
+        EXPECT_EQ(static_cast<int>(c[1]), GvColorButtonFrameStyle(c[0])) << std::hex << c[0];
+}
+
+TEST(ColorButtonFrame, StrokesRunOutsideIn)
+{
+    GvFrameStroke s[GvFrameMaxStrokes];
+    ASSERT_EQ(12, GvColorButtonFrame({0, 0, 50, 20}, 6, s));
+    const GvFrameStroke expected[12] = {
+        {{0, 0}, {50, 0}, GvButtonBlack},        {{0, 0}, {0, 20}, GvButtonBlack},
+        {{0, 19}, {50, 19}, GvButtonBlack},      {{49, 0}, {49, 20}, GvButtonBlack},
+        {{1, 1}, {49, 1}, GvButtonHighlight},    {{1, 1}, {1, 19}, GvButtonHighlight},
+        {{1, 18}, {49, 18}, GvButtonDarkShadow}, {{48, 1}, {48, 19}, GvButtonDarkShadow},
+        {{2, 2}, {48, 2}, GvButtonLight},        {{2, 2}, {2, 18}, GvButtonLight},
+        {{2, 17}, {48, 17}, GvButtonShadow},     {{47, 2}, {47, 18}, GvButtonShadow},
+    };
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(expected[i].from, s[i].from) << i;
+        EXPECT_EQ(expected[i].to, s[i].to) << i;
+        EXPECT_EQ(expected[i].color, s[i].color) << i;
+    }
+    ASSERT_EQ(8, GvColorButtonFrame({0, 0, 50, 20}, 1, s));
+    EXPECT_EQ(GvButtonDarkShadow, s[3].color);
+    EXPECT_EQ((GvPoint{1, 1}), s[4].from);
+    EXPECT_EQ(GvButtonShadow, s[7].color);
+    EXPECT_EQ(0, GvColorButtonFrame({0, 0, 50, 20}, 0, s));
+}
+
+} // namespace
