@@ -149,7 +149,7 @@ std::unique_ptr<CWnd> CreateTextureEdit(CWnd& parent, const CRect&)
 
 // Every thumbnail mode, each with another mip level, the thumbnail dragged
 // and painted in each: the warm-up must reach every state the system
-// caches something for (the scroll bars' pattern brush, ...).
+// makes something once for, or that once reads as a leak.
 void UseTextureEdit(CWnd& control)
 {
     const HWND modes = ::GetDlgItem(control.GetSafeHwnd(), IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO);
