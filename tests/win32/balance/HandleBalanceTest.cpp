@@ -2,24 +2,31 @@
 #include <memory>
 
 #include "GvColor.h"
+#include "GvApplication.h"
 #include "GvNumeric.h"
+#include "GvTextureVariable.h"
+#include "GvVariableEditors.h"
 #include "GvWindowUtils.h"
+#include "HostTestSupport.h"
 #include "ProcessObjects.h"
 #include "TestFrame.h"
 #include "TestInput.h"
 #include "TestPixels.h"
+#include "resources/GvMFCUtilitiesRes.h"
 
 namespace {
 
 // A control of the library as the balance test drives it: how to make one
 // under a parent, and what its user can do beyond the typing, clicking,
 // dragging, wheel turns and painting every control gets. Adding a control
-// to the library adds a row to kControls.
+// to the library adds a row to kControls. A control that is no window (a
+// menu) has no create and lives one whole life in ownLife.
 struct BalancedControl
 {
     const char* name;
     std::function<std::unique_ptr<CWnd>(CWnd& parent, const CRect& rect)> create;
     std::function<void(CWnd& control)> extraUse;
+    std::function<void(CWnd& parent)> ownLife;
 };
 
 const CRect kControlRect(20, 20, 220, 44);
@@ -139,11 +146,130 @@ std::unique_ptr<CWnd> CreateColorButton(CWnd& parent, const CRect& rect)
     return button;
 }
 
+// A variable editor with the host it needs: the application (whose records
+// of changes and undo steps go with it) and the variable, both outliving the
+// window.
+template <class Control, class Variable>
+class CHosted : public Control
+{
+public:
+    ~CHosted() override
+    {
+        if (this->m_hWnd)
+            this->DestroyWindow();
+    }
+    GvApplication m_app;
+    Variable m_variable;
+};
+
+const GvGuid kSourceId = {1, 2, 3, {4}};
+
+std::unique_ptr<CWnd> CreateVariableEdit(CWnd& parent, const CRect&)
+{
+    auto edit = std::make_unique<CHosted<CGvVariableEditCtrl, GvMatrixVariable>>();
+    edit->m_app.SetMainWindow(parent.GetSafeHwnd());
+    if (!edit->Create(parent.GetSafeHwnd(), &edit->m_variable, true, &kSourceId))
+        return nullptr;
+    return edit;
+}
+
+// Typing into a cell, the options hidden and shown by the setup button, a
+// cell's slider swept and a cell wheeled.
+void UseVariableEdit(CWnd& control)
+{
+    CWnd* cell = CWnd::FromHandlePermanent(FindDescendant(control.GetSafeHwnd(), IDC_GV_FIRST_VALUE_CONTROL + 5));
+    ASSERT_TRUE(cell) << "no cell";
+    cell->SetFocus();
+    PostChars(cell->GetSafeHwnd(), L"0.25");
+    PostKey(cell->GetSafeHwnd(), VK_RETURN);
+    const HWND setup = ::GetDlgItem(control.GetSafeHwnd(), IDC_GV_SHOW_SETUP_CHECK);
+    ::SendMessageW(setup, BM_CLICK, 0, 0);
+    ::SendMessageW(setup, BM_CLICK, 0, 0);
+    UseSliderPopup(*cell);
+    CRect window;
+    cell->GetWindowRect(&window);
+    SendWheel(cell->GetSafeHwnd(), -1, window.CenterPoint());
+    AfxPumpPendingMessages();
+}
+
+std::unique_ptr<CWnd> CreateTextureEdit(CWnd& parent, const CRect&)
+{
+    auto edit = std::make_unique<CHosted<CGvTextureEditCtrl, GvTextureVariable>>();
+    edit->m_app.SetMainWindow(parent.GetSafeHwnd());
+    if (!edit->m_variable.SetFileName(Units(SamplePath("mips_bgra.dds")), true)
+        || !edit->Create(parent.GetSafeHwnd(), &edit->m_variable, &kSourceId))
+        return nullptr;
+    return edit;
+}
+
+// Every thumbnail mode, each with another mip level, the thumbnail dragged
+// and painted in each: the warm-up must reach every state the system
+// makes something once for, or that once reads as a leak.
+void UseTextureEdit(CWnd& control)
+{
+    const HWND modes = ::GetDlgItem(control.GetSafeHwnd(), IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO);
+    const HWND level = ::GetDlgItem(control.GetSafeHwnd(), IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT);
+    const HWND thumbnail = static_cast<CGvTextureEditCtrl&>(control).GetThumbnailButton().GetSafeHwnd();
+    const int count = static_cast<int>(::SendMessageW(modes, CB_GETCOUNT, 0, 0));
+    for (int mode = 0; mode < count; ++mode) {
+        ::SetWindowTextW(level, std::to_wstring(mode % 6).c_str());
+        ::SendMessageW(level, WM_KILLFOCUS, 0, 0);
+        ::SendMessageW(modes, CB_SETCURSEL, mode, 0);
+        control.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO, CBN_SELCHANGE),
+                            reinterpret_cast<LPARAM>(modes));
+        SendDrag(thumbnail, CPoint(60, 50), CPoint(20, 30));
+        ::RedrawWindow(thumbnail, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
+    AfxPumpPendingMessages();
+}
+
+// A menu of every append form, owning its icons and bitmaps, with a
+// sub-menu; each item measured and drawn, plain and selected.
+void IconMenuLife(CWnd&)
+{
+    CGvIconMenu menu;
+    menu.AppendMenuItem(L"Plain", 10);
+    menu.AppendMenuWithValue(L"Check", 11, GvIconMenuStateCheckBox, true);
+    menu.AppendMenuWithValue(L"Radio", 12, GvIconMenuStateRadio, true);
+    menu.AppendMenuWithIconHandle(L"Icon", 13, SolidIcon(RGB(0, 0, 255)), true);
+    menu.AppendMenuWithBitmapHandle(L"Picture\tCtrl+P", 14, SolidBitmap(40, 32, RGB(255, 0, 0)), 40, 32, true);
+    menu.AppendMenuWithBitmapAndIconHandle(L"Both\ntwo lines", 15, SolidIcon(RGB(0, 255, 0)),
+                                           SolidBitmap(8, 8, RGB(0, 0, 0)), 8, 8, true, true);
+    menu.AppendPopupMenu(L"Sub", ::CreatePopupMenu());
+    menu.AppendPopupWithIconHandle(L"Icon sub", ::CreatePopupMenu(), SolidIcon(RGB(9, 9, 9)), true);
+    CCanvas canvas(200, 80, RGB(1, 2, 3));
+    for (int i = 0; i < ::GetMenuItemCount(menu.m_hMenu); ++i) {
+        MENUITEMINFOW info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_DATA | MIIM_ID;
+        ::GetMenuItemInfoW(menu.m_hMenu, i, TRUE, &info);
+        MEASUREITEMSTRUCT measure = {ODT_MENU, 0, info.wID, 0, 0, info.dwItemData};
+        menu.MeasureItem(&measure);
+        for (UINT state : {0u, static_cast<UINT>(ODS_SELECTED)}) {
+            DRAWITEMSTRUCT draw = {};
+            draw.CtlType = ODT_MENU;
+            draw.itemID = info.wID;
+            draw.itemAction = ODA_DRAWENTIRE;
+            draw.itemState = state;
+            draw.hDC = canvas.Dc();
+            draw.rcItem = {0, 0, static_cast<LONG>(measure.itemWidth), static_cast<LONG>(measure.itemHeight)};
+            draw.itemData = info.dwItemData;
+            menu.DrawItem(&draw);
+        }
+    }
+}
+
 const BalancedControl kControls[] = {
-    {"CGvNumericEdit", CreateNumericEdit, nullptr}, {"CGvSliderEdit", CreateSliderEdit, UseSliderPopup},
-    {"CGvScrollWnd", CreateScrollWnd, nullptr},     {"CGvColorWheel", CreateColorWheel, nullptr},
-    {"CGvColorSlider", CreateColorSlider, nullptr}, {"CGvColorPickerCtrl", CreateColorPicker, UsePicker},
-    {"CColorButton", CreateColorButton, nullptr},
+    {"CGvNumericEdit", CreateNumericEdit, nullptr, nullptr},
+    {"CGvSliderEdit", CreateSliderEdit, UseSliderPopup, nullptr},
+    {"CGvScrollWnd", CreateScrollWnd, nullptr, nullptr},
+    {"CGvVariableEditCtrl", CreateVariableEdit, UseVariableEdit, nullptr},
+    {"CGvTextureEditCtrl", CreateTextureEdit, UseTextureEdit, nullptr},
+    {"CGvIconMenu", nullptr, nullptr, IconMenuLife},
+    {"CGvColorWheel", CreateColorWheel, nullptr, nullptr},
+    {"CGvColorSlider", CreateColorSlider, nullptr, nullptr},
+    {"CGvColorPickerCtrl", CreateColorPicker, UsePicker, nullptr},
+    {"CColorButton", CreateColorButton, nullptr, nullptr},
 };
 
 void PrintTo(const BalancedControl& control, std::ostream* os)
@@ -155,6 +281,10 @@ void PrintTo(const BalancedControl& control, std::ostream* os)
 // painted (to the screen and printed into a bitmap) and destroyed.
 void Cycle(CWnd& parent, const BalancedControl& entry)
 {
+    if (entry.ownLife) {
+        entry.ownLife(parent);
+        return;
+    }
     std::unique_ptr<CWnd> control = entry.create(parent, kControlRect);
     ASSERT_TRUE(control) << entry.name;
     const HWND hWnd = control->GetSafeHwnd();
@@ -236,7 +366,7 @@ TEST_F(HandleBalanceSelfTest, AControlThatLeaksIsCaught)
     for (const Leak& leak : leaks) {
         std::vector<HANDLE> kept;
         const BalancedControl leaking = {"leaking", CreateNumericEdit,
-                                         [&](CWnd& control) { kept.push_back(leak.make(control)); }};
+                                         [&](CWnd& control) { kept.push_back(leak.make(control)); }, nullptr};
         EXPECT_FALSE(Balanced(m_frame, leaking, 3));
         for (HANDLE h : kept)
             leak.free(h);

@@ -54,3 +54,23 @@ void Win32WindowTest::TearDown()
     EXPECT_EQ(0u, AfxGetTemporaryObjectCount());
     GvLeakCheckedTest::TearDown();
 }
+
+HWND FindDescendant(HWND hParent, int id)
+{
+    struct Search
+    {
+        int id;
+        HWND found;
+    } search = {id, nullptr};
+    ::EnumChildWindows(
+        hParent,
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            Search* s = reinterpret_cast<Search*>(lParam);
+            if (::GetDlgCtrlID(hWnd) != s->id)
+                return TRUE;
+            s->found = hWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}

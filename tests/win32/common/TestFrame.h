@@ -29,6 +29,9 @@ protected:
 // DefWindowProc: something to put children in, to spy on, to erase.
 HWND CreatePlainWindow(HWND parent, const CRect& rect, DWORD style = WS_CHILD | WS_VISIBLE, int id = 0);
 
+// The first window with the id at any depth below hParent; null if none.
+HWND FindDescendant(HWND hParent, int id);
+
 // Base fixture: the frame, queued messages handled at both ends, and at the
 // end no window, temporary wrapper or buffer left behind.
 class Win32WindowTest : public GvLeakCheckedTest

@@ -101,3 +101,35 @@ CCanvas::~CCanvas()
     ::DeleteObject(m_bitmap);
     ::DeleteDC(m_dc);
 }
+
+HBITMAP SolidBitmap(int width, int height, COLORREF color)
+{
+    HDC hScreen = ::GetDC(nullptr);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, width, height);
+    HDC hDC = ::CreateCompatibleDC(hScreen);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    RECT r = {0, 0, width, height};
+    HBRUSH hBrush = ::CreateSolidBrush(color);
+    ::FillRect(hDC, &r, hBrush);
+    ::DeleteObject(hBrush);
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    ::ReleaseDC(nullptr, hScreen);
+    return hBitmap;
+}
+
+HICON SolidIcon(COLORREF color)
+{
+    HBITMAP hColor = SolidBitmap(16, 16, color);
+    HBITMAP hMask = ::CreateBitmap(16, 16, 1, 1, nullptr);
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hMask);
+    ::PatBlt(hDC, 0, 0, 16, 16, BLACKNESS); // all opaque
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    ICONINFO info = {TRUE, 0, 0, hMask, hColor};
+    HICON hIcon = ::CreateIconIndirect(&info);
+    ::DeleteObject(hColor);
+    ::DeleteObject(hMask);
+    return hIcon;
+}

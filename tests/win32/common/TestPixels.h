@@ -54,3 +54,9 @@ private:
     HGDIOBJ m_old;
     int m_width, m_height;
 };
+
+// A width x height bitmap compatible with the screen, filled with one colour;
+// the caller deletes it.
+HBITMAP SolidBitmap(int width, int height, COLORREF color);
+// A 16 x 16 icon of one opaque colour; the caller destroys it.
+HICON SolidIcon(COLORREF color);

@@ -7,6 +7,7 @@
 #include "GvVariableEditors.h"
 #define GV_RESIZE_RECORDER_MAP
 #include "ResizeRecorder.h"
+#include "TestFrame.h"
 #include "resources/GvMFCUtilitiesRes.h"
 
 namespace {
@@ -15,26 +16,6 @@ long g_now = 0;
 long TestClock()
 {
     return g_now;
-}
-
-HWND FindDescendant(HWND hParent, int id)
-{
-    struct Search
-    {
-        int id;
-        HWND found;
-    } search = {id, nullptr};
-    ::EnumChildWindows(
-        hParent,
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            Search* s = reinterpret_cast<Search*>(lParam);
-            if (::GetDlgCtrlID(hWnd) != s->id)
-                return TRUE;
-            s->found = hWnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 std::wstring Text(HWND hWnd)
