@@ -1,4 +1,3 @@
-#include <sstream>
 #include <sys/wait.h>
 #include "GvShaderToolCases.h"
 #include "ParserTestSupport.h"
@@ -20,24 +19,10 @@ std::string ShellQuote(const std::string& text)
     return out + "'";
 }
 
-std::string ReadAll(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 std::string Data(const std::string& relative)
 {
     return (std::filesystem::path(GV_DATA_DIR) / relative).string();
 }
-
-const char* const kWorkedExample =
-    "// shader keywords\nColor\n{\n    Comment : (0, 128, 0)\n    Highlight : (255, 255, 0)\n}\n"
-    "Keywords : \"Instructions\"\n{\n    Color : (0, 0, 255)\n"
-    "    Word : \"mov{modifier _sat _pp}\" \"dcl\" \"texcoord{opt_range 0..2}\"\n"
-    "           \"float{matrix 2x2}\" \"c{range 0..1}\"\n}\n";
 
 const char* const kTypes = "Keywords : \"Types\" { Color : (1, 2, 3) Word : \"float4\" \"half\" }";
 
@@ -54,7 +39,7 @@ protected:
             command += " " + ShellQuote(arg);
         command += " >" + ShellQuote(out) + " 2>" + ShellQuote(err);
         const int status = std::system(command.c_str());
-        return ToolRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(out), ReadAll(err)};
+        return ToolRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(out), ReadBytes(err)};
     }
     std::string File(const std::string& name, const std::string& bytes)
     {
