@@ -118,6 +118,13 @@ void MouseTo(int x, int y, DWORD flags)
     ::SendInput(1, &input, sizeof(input));
 }
 
+BITMAPINFO TopDown32(int width, int height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    return info;
+}
+
 // The pixels the window shows in rect (client coordinates).
 std::vector<uint32_t> Shown(HWND window, const CRect& rect)
 {
@@ -128,13 +135,7 @@ std::vector<uint32_t> Shown(HWND window, const CRect& rect)
     HGDIOBJ old = ::SelectObject(memory, bitmap);
     ::BitBlt(memory, 0, 0, rect.Width(), rect.Height(), dc, rect.left, rect.top, SRCCOPY);
     ::SelectObject(memory, old);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = rect.Width();
-    info.bmiHeader.biHeight = -rect.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDown32(rect.Width(), rect.Height());
     ::GetDIBits(memory, bitmap, 0, rect.Height(), pixels.data(), &info, DIB_RGB_COLORS);
     ::DeleteObject(bitmap);
     ::DeleteDC(memory);
@@ -154,13 +155,7 @@ size_t PeakMegabytes()
 // copy; the time of the copy alone.
 double CopyIntoBitmap(const uint8_t* bytes, int width, int height)
 {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDown32(width, height);
     void* bits = nullptr;
     HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bitmap)
