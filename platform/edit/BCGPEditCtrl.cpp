@@ -45,6 +45,12 @@ CBCGPEditCtrl::CBCGPEditCtrl()
 
 CBCGPEditCtrl::~CBCGPEditCtrl()
 {
+    // An object deleted before its window: ~CWnd would destroy the window
+    // when this class's handlers no longer run, and OnDestroy's font would
+    // be lost.
+    if (::IsWindow(m_hWnd)) {
+        DestroyWindow();
+    }
     delete m_pImpl;
 }
 
