@@ -76,6 +76,8 @@ struct CBCGPEditCtrl::Impl final : gvedit::TextObserver
     int OffsetAtColumn(int row, int column) const;
     int OffsetFromPoint(CPoint point) const;
     void ScrollTo(int topRow, int leftColumn, bool redraw = true);
+    // Moves the view's pixels by rows (positive: the text moves down).
+    void ScrollView(int rows, bool now);
     void EnsureVisible(int offset, bool redraw);
     void UpdateScrollBars();
     void UpdateCaret();

@@ -1,5 +1,6 @@
 #include <string>
 #include "EditTestSupport.h"
+#include "TestPixels.h"
 
 namespace {
 
@@ -252,5 +253,46 @@ TEST_F(EditCtrlViewTest, EditsInvalidateTheirRowOrWhatABlockReaches)
         ::GetUpdateRect(m_edit.m_hWnd, &update, FALSE);
         EXPECT_EQ(CRect(0, step.top, client.right, step.bottom), update) << std::wstring(step.typed);
         m_edit.UpdateWindow();
+    }
+}
+
+// Scrolling keeps the pixels of the rows still in view and repaints only the
+// rest, and a bar is redrawn only when its thumb moves: after each request
+// the window shows what painting it whole (frame included) would.
+TEST_F(EditCtrlViewTest, ScrolledWindowMatchesAWholeRepaint)
+{
+    CString text;
+    for (int i = 0; i < 2000; ++i) {
+        text += L"line\n";
+    }
+    m_edit.SetWindowText(text);
+    for (int row = 0; row < 2000; ++row) {
+        m_edit.SetLineColorMarker(row, RGB(0, 0, 0), RGB(row * 40 % 256, row * 90 % 256, 200));
+    }
+    m_frame.SetFocus(); // no caret in the pictures
+    struct Step
+    {
+        UINT message;
+        WPARAM wParam;
+    } steps[] = {
+        {WM_VSCROLL, SB_LINEDOWN}, {WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA)},
+        {WM_VSCROLL, SB_LINEUP},   {WM_VSCROLL, SB_PAGEDOWN},
+        {WM_VSCROLL, SB_BOTTOM},   {WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA)},
+        {WM_VSCROLL, SB_TOP},
+    };
+    CPixels(m_edit.m_hWnd, CPixels::WholeWindow);
+    for (const Step& step : steps) {
+        m_edit.SendMessage(step.message, step.wParam, 0);
+        const CPixels scrolled(m_edit.m_hWnd, CPixels::WholeWindow);
+        m_edit.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        const CPixels whole(m_edit.m_hWnd, CPixels::WholeWindow);
+        int differing = 0;
+        for (int y = 0; y < whole.Height(); ++y) {
+            for (int x = 0; x < whole.Width(); ++x) {
+                differing += scrolled.At(x, y) != whole.At(x, y);
+            }
+        }
+        EXPECT_EQ(0, differing) << "message " << step.message << " code " << step.wParam << " top row "
+                                << m_edit.GetFirstVisibleRow();
     }
 }
