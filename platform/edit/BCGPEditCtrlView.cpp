@@ -423,11 +423,17 @@ void CBCGPEditCtrl::Impl::Flush(bool now)
 
 void CBCGPEditCtrl::Impl::Redraw(bool now)
 {
-    if (m_ctrl.GetSafeHwnd()) {
+    const HWND hWnd = m_ctrl.GetSafeHwnd();
+    if (!hWnd) {
+        return;
+    }
+    if (!m_viewInvalid) {
         m_ctrl.Invalidate(FALSE);
-        if (now) {
-            m_ctrl.UpdateWindow();
-        }
+        // A hidden window (redrawing turned off) keeps no update region.
+        m_viewInvalid = ::IsWindowVisible(hWnd) != FALSE;
+    }
+    if (now) {
+        m_ctrl.UpdateWindow();
     }
 }
 
@@ -549,6 +555,7 @@ void CBCGPEditCtrl::Impl::DrawRow(CDC& dc, int row, int y, const EditRowLayout& 
 void CBCGPEditCtrl::PaintClient(CDC& dc)
 {
     // Only the rows the paint needs: a keystroke repaints one row.
+    m_pImpl->m_viewInvalid = false;
     CRect client;
     GetClientRect(&client);
     CRect box;
