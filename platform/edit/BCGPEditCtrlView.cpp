@@ -2,6 +2,7 @@
 // and printing.
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include "BCGPEditCtrl.h"
 #include "EditCtrlImpl.h"
 #include "core/RowColumns.h"
@@ -334,10 +335,10 @@ void CBCGPEditCtrl::Impl::EnsureVisible(int offset, bool redraw)
     ScrollTo(top, left, redraw);
 }
 
-// A bar is set only when its range, page or position changed, and a moved
-// position redraws the bar only when the thumb moved: under Wine a bar redraw
-// costs milliseconds, and on a long text a page moves the thumb by less than
-// a pixel.
+// A bar is set only when its range, page or position changed, and redrawn
+// only when its picture changed (thumb, arrows), with the next paint: under
+// Wine a bar redraw costs milliseconds, a page of a long text moves the thumb
+// by less than a pixel, and one edit may set a bar more than once.
 static void SetBar(HWND hWnd, int bar, int max, int page, int pos)
 {
     SCROLLINFO now = {};
@@ -350,11 +351,7 @@ static void SetBar(HWND hWnd, int bar, int max, int page, int pos)
     info.nMax = max;
     info.nPage = static_cast<UINT>(page);
     info.nPos = pos;
-    if (now.nMin != 0 || now.nMax != max || now.nPage != info.nPage) {
-        ::SetScrollInfo(hWnd, bar, &info, TRUE);
-        return;
-    }
-    if (now.nPos == pos) {
+    if (now.nMin == 0 && now.nMax == max && now.nPage == info.nPage && now.nPos == pos) {
         return;
     }
     const LONG object = bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL;
@@ -363,7 +360,8 @@ static void SetBar(HWND hWnd, int bar, int max, int page, int pos)
     const bool known = ::GetScrollBarInfo(hWnd, object, &before) != FALSE;
     ::SetScrollInfo(hWnd, bar, &info, !known);
     if (known && ::GetScrollBarInfo(hWnd, object, &after)
-        && (after.xyThumbTop != before.xyThumbTop || after.xyThumbBottom != before.xyThumbBottom)) {
+        && (after.xyThumbTop != before.xyThumbTop || after.xyThumbBottom != before.xyThumbBottom
+            || std::memcmp(after.rgstate, before.rgstate, sizeof(after.rgstate)) != 0)) {
         // The bar lies outside the client area: its rectangle in client
         // coordinates reaches it through the frame.
         CRect area(after.rcScrollBar);
