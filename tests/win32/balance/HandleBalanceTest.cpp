@@ -1,6 +1,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "GvColor.h"
 #include "GvApplication.h"
@@ -23,16 +24,62 @@ namespace {
 // under a parent, and what its user can do beyond the typing, clicking,
 // dragging, wheel turns and painting every control gets. Adding a control
 // to the library adds a row to kControls. A control that is no window (a
-// menu) has no create and lives one whole life in ownLife.
+// menu) has no create and lives one whole life in ownLife. A control made
+// of a dialog is typed into through one of its edits (typedChild), as a
+// user types: characters sent to the dialog itself only make the system
+// look for a mnemonic through every child. A use with many states (modes,
+// levels) takes one per life by LifeIndex(), so that a life stays short and
+// the lives together reach every state.
 struct BalancedControl
 {
     const char* name;
     std::function<std::unique_ptr<CWnd>(CWnd& parent, const CRect& rect)> create;
     std::function<void(CWnd& control)> extraUse;
     std::function<void(CWnd& parent)> ownLife;
+    int typedChild = 0;
 };
 
 const CRect kControlRect(20, 20, 220, 44);
+
+// Lives of warm-up: as many as the most states a row takes in turn, so that
+// each is reached once before the counts are taken.
+const int kWarmUpLives = 8;
+
+int g_life = 0;
+
+// The number of the life being lived, counted from 0 by each row.
+int LifeIndex()
+{
+    return g_life;
+}
+
+// The notification throttles of the grid editor and the colour picker see
+// 11 ticks a life: the first change of each life notifies the application
+// and redraws the control at once, the later ones are dropped, whatever the
+// speed of the machine.
+long LifeClock()
+{
+    return LifeIndex() * 11L;
+}
+
+typedef long (*ThrottleClock)();
+
+// A control on LifeClock for as long as it lives (Set: its family's clock).
+template <class Control, ThrottleClock (*Set)(ThrottleClock)>
+class COnLifeClock : public Control
+{
+public:
+    COnLifeClock() : m_previousClock(Set(&LifeClock)) {}
+    ~COnLifeClock() override
+    {
+        if (this->m_hWnd)
+            this->DestroyWindow();
+        Set(m_previousClock);
+    }
+
+private:
+    ThrottleClock m_previousClock;
+};
 
 std::unique_ptr<CWnd> CreateNumericEdit(CWnd& parent, const CRect& rect)
 {
@@ -75,8 +122,7 @@ std::unique_ptr<CWnd> CreateScrollWnd(CWnd& parent, const CRect& rect)
 // other life, left open for the destruction.
 void UseSliderPopup(CWnd& control)
 {
-    static bool leaveOpen = false;
-    leaveOpen = !leaveOpen;
+    const bool leaveOpen = LifeIndex() % 2 == 0;
     CRect window;
     control.GetWindowRect(&window);
     const CPoint button(window.right - 6, window.CenterPoint().y);
@@ -121,7 +167,7 @@ std::unique_ptr<CWnd> CreateColorSlider(CWnd& parent, const CRect& rect)
 
 std::unique_ptr<CWnd> CreateColorPicker(CWnd& parent, const CRect& rect)
 {
-    auto picker = std::make_unique<CGvColorPickerCtrl>();
+    auto picker = std::make_unique<COnLifeClock<CGvColorPickerCtrl, GvSetPickerClock>>();
     RECT area = {rect.left, rect.top, rect.left + 255, rect.top + 300};
     if (!picker->Create(parent.m_hWnd, &area, g_pickerColor, nullptr, nullptr, nullptr, false, 0, true, false))
         return nullptr;
@@ -167,28 +213,40 @@ public:
 
 const GvGuid kSourceId = {1, 2, 3, {4}};
 
+// Made with the options shown every other life, so that both ways of
+// making it are lived and a toggle goes both ways.
 std::unique_ptr<CWnd> CreateVariableEdit(CWnd& parent, const CRect&)
 {
-    auto edit = std::make_unique<CHosted<CGvVariableEditCtrl, GvMatrixVariable>>();
+    auto edit = std::make_unique<CHosted<COnLifeClock<CGvVariableEditCtrl, GvSetGridClock>, GvMatrixVariable>>();
     edit->m_app.SetMainWindow(parent.GetSafeHwnd());
-    if (!edit->Create(parent.GetSafeHwnd(), &edit->m_variable, true, &kSourceId))
+    if (!edit->Create(parent.GetSafeHwnd(), &edit->m_variable, LifeIndex() % 2 == 0, &kSourceId))
         return nullptr;
     return edit;
 }
 
-// Typing into a cell, the options hidden and shown by the setup button, a
-// cell's slider swept and a cell wheeled.
+const int kTypedCell = IDC_GV_FIRST_VALUE_CONTROL + 5;
+
+// Four lives in turn: the typed cell left by Tab, then by Enter, each with
+// a cell's slider swept; the options hidden, then shown by the setup
+// button. A cell is wheeled in every life.
 void UseVariableEdit(CWnd& control)
 {
-    CWnd* cell = CWnd::FromHandlePermanent(FindDescendant(control.GetSafeHwnd(), IDC_GV_FIRST_VALUE_CONTROL + 5));
+    CWnd* cell = CWnd::FromHandlePermanent(FindDescendant(control.GetSafeHwnd(), kTypedCell));
     ASSERT_TRUE(cell) << "no cell";
-    cell->SetFocus();
-    PostChars(cell->GetSafeHwnd(), L"0.25");
-    PostKey(cell->GetSafeHwnd(), VK_RETURN);
-    const HWND setup = ::GetDlgItem(control.GetSafeHwnd(), IDC_GV_SHOW_SETUP_CHECK);
-    ::SendMessageW(setup, BM_CLICK, 0, 0);
-    ::SendMessageW(setup, BM_CLICK, 0, 0);
-    UseSliderPopup(*cell);
+    switch (LifeIndex() % 4) {
+    case 0:
+        PostKey(cell->GetSafeHwnd(), VK_TAB);
+        UseSliderPopup(*cell);
+        break;
+    case 1:
+        // Enter ends the dialog as a modeless dialog's OK does, which hides
+        // it; shown again, the rest of the life paints.
+        PostKey(cell->GetSafeHwnd(), VK_RETURN);
+        control.ShowWindow(SW_SHOWNA);
+        UseSliderPopup(*cell);
+        break;
+    default: ::SendDlgItemMessageW(control.GetSafeHwnd(), IDC_GV_SHOW_SETUP_CHECK, BM_CLICK, 0, 0);
+    }
     CRect window;
     cell->GetWindowRect(&window);
     SendWheel(cell->GetSafeHwnd(), -1, window.CenterPoint());
@@ -205,24 +263,24 @@ std::unique_ptr<CWnd> CreateTextureEdit(CWnd& parent, const CRect&)
     return edit;
 }
 
-// Every thumbnail mode, each with another mip level, the thumbnail dragged
-// and painted in each: the warm-up must reach every state the system
-// makes something once for, or that once reads as a leak.
+// One thumbnail mode and mip level a life, in turn (the warm-up reaches
+// every mode: a state the system first makes something for after it reads
+// as a leak), the thumbnail dragged and painted in it.
 void UseTextureEdit(CWnd& control)
 {
     const HWND modes = ::GetDlgItem(control.GetSafeHwnd(), IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO);
     const HWND level = ::GetDlgItem(control.GetSafeHwnd(), IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT);
     const HWND thumbnail = static_cast<CGvTextureEditCtrl&>(control).GetThumbnailButton().GetSafeHwnd();
     const int count = static_cast<int>(::SendMessageW(modes, CB_GETCOUNT, 0, 0));
-    for (int mode = 0; mode < count; ++mode) {
-        ::SetWindowTextW(level, std::to_wstring(mode % 6).c_str());
-        ::SendMessageW(level, WM_KILLFOCUS, 0, 0);
-        ::SendMessageW(modes, CB_SETCURSEL, mode, 0);
-        control.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO, CBN_SELCHANGE),
-                            reinterpret_cast<LPARAM>(modes));
-        SendDrag(thumbnail, CPoint(60, 50), CPoint(20, 30));
-        ::RedrawWindow(thumbnail, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    }
+    ASSERT_LE(count, kWarmUpLives) << "the warm-up must visit every mode";
+    const int mode = LifeIndex() % count;
+    ::SetWindowTextW(level, std::to_wstring(LifeIndex() % 6).c_str());
+    ::SendMessageW(level, WM_KILLFOCUS, 0, 0);
+    ::SendMessageW(modes, CB_SETCURSEL, mode, 0);
+    control.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO, CBN_SELCHANGE),
+                        reinterpret_cast<LPARAM>(modes));
+    SendDrag(thumbnail, CPoint(60, 50), CPoint(20, 30));
+    ::RedrawWindow(thumbnail, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     AfxPumpPendingMessages();
 }
 
@@ -327,8 +385,8 @@ const BalancedControl kControls[] = {
     {"CGvNumericEdit", CreateNumericEdit, nullptr, nullptr},
     {"CGvSliderEdit", CreateSliderEdit, UseSliderPopup, nullptr},
     {"CGvScrollWnd", CreateScrollWnd, nullptr, nullptr},
-    {"CGvVariableEditCtrl", CreateVariableEdit, UseVariableEdit, nullptr},
-    {"CGvTextureEditCtrl", CreateTextureEdit, UseTextureEdit, nullptr},
+    {"CGvVariableEditCtrl", CreateVariableEdit, UseVariableEdit, nullptr, kTypedCell},
+    {"CGvTextureEditCtrl", CreateTextureEdit, UseTextureEdit, nullptr, IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT},
     {"CGvIconMenu", nullptr, nullptr, IconMenuLife},
     {"CGvColorWheel", CreateColorWheel, nullptr, nullptr},
     {"CGvColorSlider", CreateColorSlider, nullptr, nullptr},
@@ -344,7 +402,9 @@ void PrintTo(const BalancedControl& control, std::ostream* os)
 }
 
 // One life of a control: made, typed into, clicked, dragged across, wheeled,
-// painted (to the screen and printed into a bitmap) and destroyed.
+// painted (what the life left to paint on the screen, and the client
+// printed into a bitmap) and destroyed. Every control paints on the screen
+// in each life: once made, at the first messages handled.
 void Cycle(CWnd& parent, const BalancedControl& entry)
 {
     if (entry.ownLife) {
@@ -354,9 +414,11 @@ void Cycle(CWnd& parent, const BalancedControl& entry)
     std::unique_ptr<CWnd> control = entry.create(parent, kControlRect);
     ASSERT_TRUE(control) << entry.name;
     const HWND hWnd = control->GetSafeHwnd();
-    control->SetFocus();
-    PostChars(hWnd, L"-12.5e");
-    PostKeys(hWnd, {VK_HOME, VK_DELETE});
+    const HWND typed = entry.typedChild ? FindDescendant(hWnd, entry.typedChild) : hWnd;
+    ASSERT_TRUE(typed) << entry.name << ": no child " << entry.typedChild;
+    ::SetFocus(typed);
+    PostChars(typed, L"-12.5e");
+    PostKeys(typed, {VK_HOME, VK_DELETE});
     CRect client;
     control->GetClientRect(&client);
     SendClick(hWnd, client.CenterPoint());
@@ -366,7 +428,7 @@ void Cycle(CWnd& parent, const BalancedControl& entry)
     SendWheel(hWnd, 1, center);
     if (entry.extraUse)
         entry.extraUse(*control);
-    control->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    control->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     CCanvas canvas(client.Width(), client.Height(), RGB(1, 2, 3));
     control->SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT | PRF_ERASEBKGND);
     control.reset();
@@ -386,10 +448,10 @@ struct Balance
 // caches the system keeps, leave every count where it was.
 ::testing::AssertionResult Balanced(CWnd& parent, const BalancedControl& entry, int cycles)
 {
-    for (int i = 0; i < 5; ++i)
+    for (g_life = 0; g_life < kWarmUpLives; ++g_life)
         Cycle(parent, entry);
     const Balance before = Balance::Now();
-    for (int i = 0; i < cycles && !::testing::Test::HasFatalFailure(); ++i)
+    for (g_life = 0; g_life < cycles && !::testing::Test::HasFatalFailure(); ++g_life)
         Cycle(parent, entry);
     const Balance after = Balance::Now();
     if (before.objects == after.objects && before.buffers == after.buffers && before.bytes == after.bytes)
@@ -414,7 +476,26 @@ INSTANTIATE_TEST_SUITE_P(Controls, HandleBalanceTest, ::testing::ValuesIn(kContr
 class HandleBalanceSelfTest : public Win32WindowTest
 {};
 
-// The loop notices a control that keeps one thing per life.
+// A window that keeps a pen each time it paints.
+class CPaintLeak : public CWnd
+{
+public:
+    explicit CPaintLeak(std::vector<HGDIOBJ>& pens) : m_pens(pens) {}
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_PAINT)
+            m_pens.push_back(::CreatePen(PS_SOLID, 1, 0));
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+
+private:
+    std::vector<HGDIOBJ>& m_pens;
+};
+
+// The loop notices a control that keeps a menu, a window or a buffer when
+// used, or a pen when it paints: every life paints every control.
 TEST_F(HandleBalanceSelfTest, AControlThatLeaksIsCaught)
 {
     struct Leak
@@ -423,7 +504,6 @@ TEST_F(HandleBalanceSelfTest, AControlThatLeaksIsCaught)
         std::function<void(HANDLE)> free;
     };
     const Leak leaks[] = {
-        {[](CWnd&) { return ::CreatePen(PS_SOLID, 1, 0); }, [](HANDLE h) { ::DeleteObject(h); }},
         {[](CWnd&) { return ::CreatePopupMenu(); }, [](HANDLE h) { ::DestroyMenu(static_cast<HMENU>(h)); }},
         {[](CWnd& c) { return CreatePlainWindow(c.GetParent()->GetSafeHwnd(), CRect(0, 0, 2, 2)); },
          [](HANDLE h) { ::DestroyWindow(static_cast<HWND>(h)); }},
@@ -437,6 +517,20 @@ TEST_F(HandleBalanceSelfTest, AControlThatLeaksIsCaught)
         for (HANDLE h : kept)
             leak.free(h);
     }
+    std::vector<HGDIOBJ> pens;
+    const BalancedControl paintLeak = {
+        "paint leak",
+        [&](CWnd& parent, const CRect& rect) -> std::unique_ptr<CWnd> {
+            auto window = std::make_unique<CPaintLeak>(pens);
+            if (!window->CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_CHILD | WS_VISIBLE, rect, &parent, 106))
+                return nullptr;
+            return window;
+        },
+        nullptr, nullptr};
+    EXPECT_FALSE(Balanced(m_frame, paintLeak, 3));
+    EXPECT_FALSE(pens.empty());
+    for (HGDIOBJ pen : pens)
+        ::DeleteObject(pen);
 }
 
 } // namespace
