@@ -26,6 +26,12 @@ CRect ClientRectOf(CWnd& parent, CWnd& child)
     return rect;
 }
 
+// The swatch's fill: the colour without alpha, black without a colour.
+COLORREF SwatchFill(const float* color)
+{
+    return color ? RGB(GvChannel8(color[0]), GvChannel8(color[1]), GvChannel8(color[2])) : RGB(0, 0, 0);
+}
+
 CRect WindowRectOf(CWnd& wnd)
 {
     CRect rect;
@@ -46,9 +52,7 @@ void CGvColorPickerCtrl::CGvColorButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStr
     CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
     CRect rect(lpDrawItemStruct->rcItem);
     pDC->DrawEdge(&rect, m_isLargeSize ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
-    const COLORREF fill =
-        m_color ? RGB(GvChannel8(m_color[0]), GvChannel8(m_color[1]), GvChannel8(m_color[2])) : RGB(0, 0, 0);
-    pDC->FillSolidRect(&rect, fill);
+    pDC->FillSolidRect(&rect, SwatchFill(m_color));
     if (lpDrawItemStruct->itemState & ODS_FOCUS) {
         CRect focus(lpDrawItemStruct->rcItem);
         focus.DeflateRect(2, 2);
@@ -77,7 +81,7 @@ CGvColorPickerCtrl::CGvColorPickerCtrl()
     : CDialog(IDD_GV_COLOR_PICKER_CTRL), m_node(nullptr), m_nodeId(nullptr), m_owner(nullptr), m_externalColor(nullptr),
       m_externalPacked(nullptr), m_color{1.0f, 1.0f, 1.0f, 1.0f}, m_hsv(GvPickerHSVOf(m_color)), m_displayScale(255.0f),
       m_displayPrecision(0), m_inUpdateSize(false), m_initialized(false), m_largeRect(0, 0, 0, 0),
-      m_smallRect(0, 0, 0, 0), m_floatingPoint(false), m_colorType(0), m_isLargeSize(true)
+      m_smallRect(0, 0, 0, 0), m_floatingPoint(false), m_colorType(0), m_isLargeSize(true), m_swatchShown(CLR_INVALID)
 {
 }
 
@@ -305,7 +309,12 @@ void CGvColorPickerCtrl::UpdateControls(HWND source)
     m_wheel.SendMessage(GVM_COLOR_CHANGED, self, 0);
     for (CGvColorSlider* pSlider : sliders)
         pSlider->SendMessage(GVM_VALUE_CHANGED, self, 0);
-    m_colorButton.Invalidate(TRUE);
+    // The swatch shows the colour's bytes: repainted when they change.
+    const COLORREF swatch = SwatchFill(&m_color.r);
+    if (swatch != m_swatchShown) {
+        m_swatchShown = swatch;
+        m_colorButton.Invalidate(TRUE);
+    }
 
     if (m_owner && (!source || source == m_hWnd || ::IsChild(m_hWnd, source)))
         ::SendMessageW(m_owner, GVM_COLOR_CHANGED, self, 0);
@@ -428,7 +437,10 @@ LRESULT CGvColorPickerCtrl::OnValueChanged(WPARAM wParam, LPARAM lParam)
     UpdateControls(reinterpret_cast<HWND>(lParam));
     if (GvPickerValueThrottle().Pass()) {
         NotifyNode();
-        RedrawAll(kRedrawAll);
+        // Only what changed is invalid: painting it now keeps a drag step
+        // from repainting and erasing every window of the picker; the end
+        // of the change redraws everything.
+        RedrawAll(RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
     return 1;
 }

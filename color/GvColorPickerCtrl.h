@@ -110,4 +110,7 @@ protected:
     int m_colorType;
     bool m_isLargeSize;
     CToolTipCtrl m_toolTip;
+
+private:
+    COLORREF m_swatchShown; // the swatch's fill when last invalidated
 };
