@@ -93,58 +93,35 @@ protected:
 // What a new picker shows of the caller's outputs in each colour type.
 TEST_F(ColorPickerTest, OpensOnTheCallersColourWithTheFloatsWinning)
 {
+    const float kQuarters[4] = {0.1f, 0.2f, 0.3f, 0.4f}, kRed[4] = {1, 0, 0, 0.25f};
     const struct
     {
-        bool hasFloats;
-        float floats[4];
+        const float* floats;
         DWORD packed;
         int type;
-        GvRGBA color;
         DWORD packedAfter;
-        const wchar_t* texts[4]; // red, green, blue, alpha edit; null: not checked
-        bool checkEnabled;
+        const wchar_t* texts; // red|green|blue|alpha edit; null: not checked
         const wchar_t* redLabel;
         int redStops;
     } cases[] = {
-        {false, {}, 0x80FF0000, 0, {0, 0, 1, 128 / 255.0f}, 0x80FF0000, {L"0", L"0", L"255", L"128"}, true, L"R:", 2},
-        {true,
-         {0.1f, 0.2f, 0.3f, 0.4f},
-         0x80FF0000,
-         0,
-         {0.1f, 0.2f, 0.3f, 0.4f},
-         0x664C3319,
-         {nullptr, nullptr, nullptr, nullptr},
-         true,
-         L"R:",
-         2},
+        {nullptr, 0x80FF0000, 0, 0x80FF0000, L"0|0|255|128", L"R:", 2},
+        {kQuarters, 0x80FF0000, 0, 0x664C3319, nullptr, L"R:", 2},
         // An unchanged value is not rewritten: the hue edit keeps its "0".
-        {true,
-         {1, 0, 0, 0.25f},
-         0,
-         1,
-         {1, 0, 0, 0.25f},
-         0x3F0000FF,
-         {L"0", L"1.0000", L"1.0000", L"0.2500"},
-         false,
-         L"H:",
-         7},
+        {kRed, 0, 1, 0x3F0000FF, L"0|1.0000|1.0000|0.2500", L"H:", 7},
     };
     for (const auto& c : cases) {
         float floats[4];
-        std::copy(c.floats, c.floats + 4, floats);
+        if (c.floats)
+            std::copy(c.floats, c.floats + 4, floats);
         DWORD packed = c.packed;
         CTestPicker picker;
-        ASSERT_TRUE(CreatePicker(picker, c.hasFloats ? floats : nullptr, &packed, false, c.type));
-        EXPECT_NEAR(c.color.r, picker.m_color.r, 1e-6f);
-        EXPECT_NEAR(c.color.b, picker.m_color.b, 1e-6f);
-        EXPECT_NEAR(c.color.a, picker.m_color.a, 1e-6f);
+        ASSERT_TRUE(CreatePicker(picker, c.floats ? floats : nullptr, &packed, false, c.type));
         EXPECT_EQ(c.packedAfter, packed);
-        CGvNumericEdit* const edits[4] = {&picker.m_redEdit, &picker.m_greenEdit, &picker.m_blueEdit,
-                                          &picker.m_alphaEdit};
-        for (int i = 0; i < 4; ++i)
-            if (c.texts[i])
-                EXPECT_EQ(CString(c.texts[i]), CTestPicker::Text(*edits[i])) << i;
-        EXPECT_EQ(c.checkEnabled, picker.m_floatingPointCheck.IsWindowEnabled() != FALSE);
+        if (c.texts)
+            EXPECT_EQ(CString(c.texts),
+                      CTestPicker::Text(picker.m_redEdit) + L"|" + CTestPicker::Text(picker.m_greenEdit) + L"|"
+                          + CTestPicker::Text(picker.m_blueEdit) + L"|" + CTestPicker::Text(picker.m_alphaEdit));
+        EXPECT_EQ(c.type == 0, picker.m_floatingPointCheck.IsWindowEnabled() != FALSE);
         EXPECT_EQ(CString(c.redLabel), CTestPicker::Text(*picker.GetDlgItem(IDC_GV_RED_LABEL)));
         ASSERT_EQ(c.redStops, picker.m_redSlider.m_stopCount);
         EXPECT_EQ(c.type == 1 ? &picker.m_hsv.h : &picker.m_color.r, picker.m_redSlider.m_value);
