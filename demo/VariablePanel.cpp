@@ -251,8 +251,8 @@ LRESULT CVariablePanel::OnEnterIdle(WPARAM wParam, LPARAM lParam)
     m_pOpenMenu->SubClassMenu(hMenuWnd);
     if (m_pCapture) {
         // The scene: the check item clicked once while the menu stays open.
-        ::SendMessageW(hMenuWnd, kMenuButtonDown, 0, kGridPosition);
-        ::SendMessageW(hMenuWnd, kMenuButtonUp, 0, kGridPosition);
+        ::SendMessageW(hMenuWnd, kMenuButtonDown, kGridPosition, 0);
+        ::SendMessageW(hMenuWnd, kMenuButtonUp, kGridPosition, 0);
         ::RedrawWindow(hMenuWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         (*m_pCapture)();
         ::EndMenu();

@@ -364,7 +364,8 @@ long CGvIconMenu::HandleMessageProc(GvMessageHandlerStruct* pMessage)
         pMessage->m_handled = 1;
         return 0;
     }
-    const UINT id = ::GetMenuItemID(pMenu->m_hMenu, static_cast<int>(pMessage->m_lParam));
+    // The menu window's internal click messages carry the item's position in wParam.
+    const UINT id = ::GetMenuItemID(pMenu->m_hMenu, static_cast<int>(pMessage->m_wParam));
     CGvIconMenuItemData* pData = pMenu->FindToggleItem(id);
     if (!pData)
         return 0;

@@ -56,13 +56,11 @@ TEST_F(TextureVariableTest, OriginTakesOnlyTheTwoOrigins)
     EXPECT_EQ(GV_ORIGIN_BOTTOM_LEFT, texture.GetOrigin());
 }
 
-TEST_F(TextureVariableTest, IsNotCopiedSinceItOwnsItsTextureObject)
-{
-    // A member-wise copy would delete the texture object twice; snapshots
-    // go through CloneValue.
-    EXPECT_FALSE(std::is_copy_constructible<GvTextureVariable>::value);
-    EXPECT_FALSE(std::is_copy_assignable<GvTextureVariable>::value);
-}
+// A member-wise copy would delete the texture object twice; snapshots go
+// through CloneValue.
+static_assert(!std::is_copy_constructible<GvTextureVariable>::value
+                  && !std::is_copy_assignable<GvTextureVariable>::value,
+              "the variable owns its texture object");
 
 TEST_F(TextureVariableTest, AssigningReadsTheOtherFile)
 {

@@ -26,63 +26,58 @@ protected:
     }
 };
 
-TEST_F(NumberTextTest, FixedFormWithPrecisionFive)
+TEST_F(NumberTextTest, FormsByMagnitudePrecisionAndFlags)
 {
-    EXPECT_EQ("1234.50000", Fixed(1234.5f));
-    EXPECT_EQ("0.00000", Fixed(0.0f));
-    EXPECT_EQ("-2.25000", Fixed(-2.25f));
-}
-
-TEST_F(NumberTextTest, ThresholdsAreStrict)
-{
-    EXPECT_EQ("10000.00000", Fixed(10000.0f));
-    EXPECT_EQ("-10000.00000", Fixed(-10000.0f));
-    EXPECT_EQ("0.00001", Fixed(0.00001f));
-    EXPECT_EQ("-0.00001", Fixed(-0.00001f));
-    EXPECT_EQ("1.00010e+04", Fixed(10001.0f));
+    struct Row
+    {
+        float value;
+        int precision;
+        bool scientific, integer;
+        const char* text;
+    };
+    const Row rows[] = {
+        {1234.5f, 5, true, false, "1234.50000"},
+        {0.0f, 5, true, false, "0.00000"},
+        {-2.25f, 5, true, false, "-2.25000"},
+        // The thresholds are strict.
+        {10000.0f, 5, true, false, "10000.00000"},
+        {-10000.0f, 5, true, false, "-10000.00000"},
+        {0.00001f, 5, true, false, "0.00001"},
+        {-0.00001f, 5, true, false, "-0.00001"},
+        {10001.0f, 5, true, false, "1.00010e+04"},
+        {12345.0f, 5, true, false, "1.23450e+04"},
+        {-12345.0f, 5, true, false, "-1.23450e+04"},
+        {0.000001f, 5, true, false, "1.00000e-06"},
+        {12345.0f, 1, true, false, "1.2e+04"},
+        {12345.0f, 5, false, false, "12345.00000"},
+        {0.000001f, 5, false, false, "0.00000"},
+        {3.0f, 0, true, false, "3"},
+        {100000.0f, 0, true, false, "1e+05"},
+        {3.0f, -4, true, false, "3"},
+        // The integer form rounds halves away from zero.
+        {2.5f, 5, true, true, "3"},
+        {-2.5f, 5, true, true, "-3"},
+        {2.49f, 5, true, true, "2"},
+        {-0.4f, 5, true, true, "0"},
+        {12345.0f, 5, true, true, "12345"},
+        {2.5f, 5, true, false, "2.50000"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.value << " precision " << row.precision << " scientific "
+                                          << row.scientific << " integer " << row.integer);
+        EXPECT_EQ(row.text, Shown(row.value, row.precision, row.scientific, row.integer));
+        if (!row.integer) {
+            EXPECT_EQ(row.text, Fixed(row.value, row.precision, row.scientific));
+        }
+    }
     EXPECT_FALSE(GvNumberNeedsScientificForm(0.0f));
     EXPECT_FALSE(GvNumberNeedsScientificForm(-0.0f));
     EXPECT_TRUE(GvNumberNeedsScientificForm(std::nextafter(10000.0f, 1e9f)));
     EXPECT_TRUE(GvNumberNeedsScientificForm(std::nextafter(0.00001f, 0.0f)));
     EXPECT_TRUE(GvNumberNeedsScientificForm(std::nextafter(-0.00001f, 0.0f)));
-}
-
-TEST_F(NumberTextTest, ScientificFormForLargeAndSmallMagnitudes)
-{
-    EXPECT_EQ("1.23450e+04", Fixed(12345.0f));
-    EXPECT_EQ("-1.23450e+04", Fixed(-12345.0f));
-    EXPECT_EQ("1.00000e-06", Fixed(0.000001f));
-    EXPECT_EQ("1.2e+04", Fixed(12345.0f, 1));
-}
-
-TEST_F(NumberTextTest, ScientificFlagOffKeepsFixedForm)
-{
-    EXPECT_EQ("12345.00000", Fixed(12345.0f, 5, false));
-    EXPECT_EQ("0.00000", Fixed(0.000001f, 5, false));
-}
-
-TEST_F(NumberTextTest, PrecisionZeroHasNoPoint)
-{
-    EXPECT_EQ("3", Fixed(3.0f, 0));
-    EXPECT_EQ("1e+05", Fixed(100000.0f, 0));
-}
-
-TEST_F(NumberTextTest, PrecisionOutsideTheUsableRangeIsLimited)
-{
-    EXPECT_EQ("3", Fixed(3.0f, -4));
     const std::string wide = Fixed(-3.4e38f, 1000, false);
     EXPECT_EQ(std::string::npos, wide.find('e'));
     EXPECT_EQ(static_cast<size_t>(GvNumberTextMaxPrecision), wide.size() - wide.find('.') - 1);
-}
-
-TEST_F(NumberTextTest, IntegerFormRoundsHalvesAwayFromZero)
-{
-    EXPECT_EQ("3", Shown(2.5f, 5, true, true));
-    EXPECT_EQ("-3", Shown(-2.5f, 5, true, true));
-    EXPECT_EQ("2", Shown(2.49f, 5, true, true));
-    EXPECT_EQ("0", Shown(-0.4f, 5, true, true));
-    EXPECT_EQ("12345", Shown(12345.0f, 5, true, true));
-    EXPECT_EQ("2.50000", Shown(2.5f, 5, true, false));
 }
 
 TEST_F(NumberTextTest, IntegerFormSaturatesAndMapsNaNToZero)
@@ -109,34 +104,31 @@ TEST(NumberCharFilter, ClassesOfCharacters)
     EXPECT_FALSE(GvIsNumberCharAllowed('.', -1, true));
 }
 
-TEST(NumberCharFilter, SecondSeparatorOutsideTheSelectionIsRefused)
+TEST(NumberCharFilter, SecondSeparatorOrMinusOutsideTheSelectionIsRefused)
 {
-    const unsigned short* text = GvW(u"1.5");
-    EXPECT_FALSE(GvIsNumberCharAccepted('.', text, 1, 1, 5, true));
-    EXPECT_FALSE(GvIsNumberCharAccepted(',', text, 1, 1, 5, true));
-    EXPECT_TRUE(GvIsNumberCharAccepted('.', text, 1, 3, 5, true));
-    EXPECT_TRUE(GvIsNumberCharAccepted('.', text, 0, 3, 5, true));
-    EXPECT_FALSE(GvIsNumberCharAccepted('.', text, 2, 3, 5, true));
-    EXPECT_FALSE(GvIsNumberCharAccepted('.', GvW(u"1,5"), 3, 3, 5, true));
-    EXPECT_TRUE(GvIsNumberCharAccepted('5', text, 1, 1, 5, true));
-}
-
-TEST(NumberCharFilter, SecondMinusOutsideTheSelectionIsRefused)
-{
-    const unsigned short* text = GvW(u"-12");
-    EXPECT_FALSE(GvIsNumberCharAccepted('-', text, 3, 3, 5, true));
-    EXPECT_TRUE(GvIsNumberCharAccepted('-', text, 0, 1, 5, true));
-    EXPECT_TRUE(GvIsNumberCharAccepted('.', text, 3, 3, 5, true));
-    EXPECT_TRUE(GvIsNumberCharAccepted('-', GvW(u"1.5"), 3, 3, 5, true));
-    EXPECT_FALSE(GvIsNumberCharAccepted('-', GvW(u"12"), 2, 2, 5, false));
-}
-
-TEST(NumberCharFilter, EmptyTextAcceptsEveryAllowedCharacter)
-{
-    EXPECT_TRUE(GvIsNumberCharAccepted('-', GvW(u""), 0, 0, 5, true));
-    EXPECT_TRUE(GvIsNumberCharAccepted(',', GvW(u""), 0, 0, 5, true));
-    EXPECT_TRUE(GvIsNumberCharAccepted('.', nullptr, 0, 0, 5, true));
-    EXPECT_FALSE(GvIsNumberCharAccepted('x', GvW(u""), 0, 0, 5, true));
+    struct Row
+    {
+        unsigned int ch;
+        const char16_t* text; // null: no text
+        int start, end;
+        bool allowNegative, accepted;
+    };
+    const Row rows[] = {
+        {'.', u"1.5", 1, 1, true, false}, {',', u"1.5", 1, 1, true, false}, {'.', u"1.5", 1, 3, true, true},
+        {'.', u"1.5", 0, 3, true, true},  {'.', u"1.5", 2, 3, true, false}, {'.', u"1,5", 3, 3, true, false},
+        {'5', u"1.5", 1, 1, true, true},  {'-', u"-12", 3, 3, true, false}, {'-', u"-12", 0, 1, true, true},
+        {'.', u"-12", 3, 3, true, true},  {'-', u"1.5", 3, 3, true, true},  {'-', u"12", 2, 2, false, false},
+        {'-', u"", 0, 0, true, true},     {',', u"", 0, 0, true, true},     {'.', nullptr, 0, 0, true, true},
+        {'x', u"", 0, 0, true, false},
+    };
+    for (const Row& row : rows) {
+        const std::u16string text = row.text ? row.text : u"(null)";
+        SCOPED_TRACE(::testing::Message()
+                     << static_cast<char>(row.ch) << " into " << std::string(text.begin(), text.end()) << " at "
+                     << row.start << ".." << row.end);
+        EXPECT_EQ(row.accepted, GvIsNumberCharAccepted(row.ch, row.text ? GvW(row.text) : nullptr, row.start, row.end,
+                                                       5, row.allowNegative));
+    }
 }
 
 TEST_F(NumberTextTest, MinusMovesToTheFront)

@@ -77,19 +77,6 @@ protected:
     std::unique_ptr<TempDir> m_dir;
 };
 
-const char* const kWorkedExample = "// shader keywords\n"
-                                   "Color\n"
-                                   "{\n"
-                                   "    Comment : (0, 128, 0)\n"
-                                   "    Highlight : (255, 255, 0)\n"
-                                   "}\n"
-                                   "Keywords : \"Instructions\"\n"
-                                   "{\n"
-                                   "    Color : (0, 0, 255)\n"
-                                   "    Word : \"mov{modifier _sat _pp}\" \"dcl\" \"texcoord{opt_range 0..2}\"\n"
-                                   "           \"float{matrix 2x2}\" \"c{range 0..1}\"\n"
-                                   "}\n";
-
 TEST_F(KeywordLoaderTest, WorkedExample)
 {
     ASSERT_TRUE(LoadText(kWorkedExample));

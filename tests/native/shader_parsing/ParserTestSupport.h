@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 #include <unistd.h>
@@ -85,3 +86,18 @@ inline std::u16string DataPath(const std::string& relative)
 {
     return (std::filesystem::path(GV_DATA_DIR) / relative).u16string();
 }
+
+inline std::string ReadBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// The worked example of the keyword file format.
+inline const char* const kWorkedExample =
+    "// shader keywords\nColor\n{\n    Comment : (0, 128, 0)\n    Highlight : (255, 255, 0)\n}\n"
+    "Keywords : \"Instructions\"\n{\n    Color : (0, 0, 255)\n"
+    "    Word : \"mov{modifier _sat _pp}\" \"dcl\" \"texcoord{opt_range 0..2}\"\n"
+    "           \"float{matrix 2x2}\" \"c{range 0..1}\"\n}\n";

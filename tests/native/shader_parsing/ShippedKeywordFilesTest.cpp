@@ -1,4 +1,3 @@
-#include <sstream>
 #include "ParserTestSupport.h"
 
 namespace {
@@ -19,10 +18,7 @@ protected:
     }
     static std::u16string ReadShader(const std::string& name)
     {
-        std::ifstream in(std::filesystem::path(GV_DATA_DIR) / "shaders" / name, std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        const std::string text = bytes.str();
+        const std::string text = ReadBytes(std::filesystem::path(GV_DATA_DIR) / "shaders" / name);
         EXPECT_FALSE(text.empty()) << name;
         return std::u16string(text.begin(), text.end()); // the samples are ASCII
     }

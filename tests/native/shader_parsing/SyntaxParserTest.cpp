@@ -90,25 +90,6 @@ TEST_F(SyntaxParserTest, TheFirstCategoryHoldingAWordWinsThroughEveryChange)
     EXPECT_EQ((Words{"w0", "w199"}), Words(parser->found.end() - 2, parser->found.end()));
 }
 
-TEST_F(SyntaxParserTest, OperatorCategoriesAddedLaterTakePartAtOnce)
-{
-    auto parser = std::make_unique<HlslRecorder>();
-    Parser::KeywordCategory* words = parser->AddKeywordCategory(U(u"Words"), false);
-    words->AddKeyword(U(u"b"));
-    words->AddKeyword(U(u"c"));
-    parser->ParseAll(u"=/* b */ c");
-    EXPECT_EQ(Words{"c"}, parser->found);
-    // The operator "=/" swallows the opening of the comment.
-    parser->AddKeywordCategory(U(u"Ops"), true)->AddKeyword(U(u"=/"));
-    parser->found.clear();
-    parser->ParseAll(u"=/* b */ c");
-    EXPECT_EQ((Words{"b", "c"}), parser->found);
-    parser->RemoveKeywordCategory(U(u"Ops"));
-    parser->found.clear();
-    parser->ParseAll(u"=/* b */ c");
-    EXPECT_EQ(Words{"c"}, parser->found);
-}
-
 TEST_F(SyntaxParserTest, TextStepOverAnotherListTriesItsOrder)
 {
     auto parser = std::make_unique<BaseRecorder>();

@@ -64,6 +64,15 @@ TEST_F(MessageHookTest, AHandlerSeesEveryMessageWithItsParametersAndContext)
     EXPECT_EQ(&watcher, watcher.m_seen[0].m_context);
     EXPECT_EQ(0, watcher.m_seen[0].m_handled);
     EXPECT_EQ(1, Spy(window).Count(WM_USER + 7)) << "not swallowed: the window still gets it";
+
+    // A filtered handler sees only its message.
+    Watcher filtered;
+    GvHandleMessage(WatchProc, &filtered, window, WM_USER + 3);
+    SendMessageW(window, WM_USER + 2, 0, 0);
+    SendMessageW(window, WM_USER + 3, 0, 0);
+    SetWindowTextW(window, L"text");
+    ASSERT_EQ(1u, filtered.m_seen.size());
+    EXPECT_EQ(WM_USER + 3u, filtered.m_seen[0].m_message);
     DestroyWindow(window); // while the watchers live
 }
 
@@ -78,19 +87,6 @@ TEST_F(MessageHookTest, ASwallowedMessageNeverReachesTheWindowAndGivesTheHandler
     EXPECT_EQ(0, Spy(window).Count(WM_USER + 1));
     Spy(window).Answer(WM_USER + 2, 5);
     EXPECT_EQ(5, SendMessageW(window, WM_USER + 2, 0, 0));
-    DestroyWindow(window); // while the watchers live
-}
-
-TEST_F(MessageHookTest, AFilteredHandlerSeesOnlyItsMessage)
-{
-    HWND window = CreateRecordingWindow(0, 0, 50, 50);
-    Watcher watcher;
-    GvHandleMessage(WatchProc, &watcher, window, WM_USER + 3);
-    SendMessageW(window, WM_USER + 2, 0, 0);
-    SendMessageW(window, WM_USER + 3, 0, 0);
-    SetWindowTextW(window, L"text");
-    ASSERT_EQ(1u, watcher.m_seen.size());
-    EXPECT_EQ(WM_USER + 3u, watcher.m_seen[0].m_message);
     DestroyWindow(window); // while the watchers live
 }
 
@@ -158,23 +154,18 @@ TEST_F(MessageHookTest, InterceptedCommandsOfAHostsControlsReachTheDialog)
     EXPECT_EQ(1, Spy(dialog).Count(WM_COMMAND));
 }
 
-TEST_F(MessageHookTest, AWindowCannotInterceptItsOwnMessages)
-{
-    // It would send each such message to itself without end.
-    HWND window = CreateRecordingWindow(0, 0, 50, 50);
-    ASSERT_FALSE(GvInterceptMessage(window, window, WM_USER + 1));
-    SendMessageW(window, WM_USER + 1, 0, 0);
-    EXPECT_EQ(1, Spy(window).Count(WM_USER + 1));
-}
-
-TEST_F(MessageHookTest, AnInterceptEndsWithItsReceiver)
+TEST_F(MessageHookTest, NoInterceptOfItsOwnMessagesAndNoneBeyondItsReceiver)
 {
     HWND dialog = CreateRecordingWindow(0, 0, 300, 200);
     HWND host = CreateRecordingWindow(10, 10, 200, 100);
+    // It would send each such message to itself without end.
+    ASSERT_FALSE(GvInterceptMessage(host, host, WM_USER + 1));
+    SendMessageW(host, WM_USER + 1, 0, 0);
+    EXPECT_EQ(1, Spy(host).Count(WM_USER + 1));
     GvInterceptMessage(dialog, host, WM_USER + 1);
     DestroyWindow(dialog);
     SendMessageW(host, WM_USER + 1, 0, 0);
-    EXPECT_EQ(1, Spy(host).Count(WM_USER + 1)) << "with the receiver gone the host gets its message again";
+    EXPECT_EQ(2, Spy(host).Count(WM_USER + 1)) << "with the receiver gone the host gets its message again";
     EXPECT_FALSE(GvInterceptMessage(dialog, host, WM_USER + 1));
 }
 

@@ -71,21 +71,20 @@ TEST_F(SmartEraseTest, IncludeWindowsAreFilledBeneathAndFillThemselves)
     EXPECT_EQ(kBlue, pixels.At(65, 15)) << "taken back out";
 }
 
-TEST_F(SmartEraseTest, HiddenChildrenAreFilledAndTheColourCanChange)
+TEST_F(SmartEraseTest, WithoutClippingOrOverHiddenChildrenEverythingIsFilled)
 {
-    GvAddSmartEraseWindow(m_panel, kFace, true);
+    GvAddSmartEraseWindow(m_panel, kFace, false);
+    {
+        ErasedPixels pixels(m_panel, 200, 150);
+        EXPECT_EQ(kFace, pixels.At(20, 20));
+        EXPECT_EQ(kFace, pixels.At(80, 40));
+    }
+    // Registered again: clipping, and the colour changes.
     ShowWindow(m_label, SW_HIDE);
     GvAddSmartEraseWindow(m_panel, RGB(255, 0, 0), true);
     ErasedPixels pixels(m_panel, 200, 150);
     EXPECT_EQ(RGB(255, 0, 0), pixels.At(20, 20));
-}
-
-TEST_F(SmartEraseTest, WithoutClippingEverythingIsFilled)
-{
-    GvAddSmartEraseWindow(m_panel, kFace, false);
-    ErasedPixels pixels(m_panel, 200, 150);
-    EXPECT_EQ(kFace, pixels.At(20, 20));
-    EXPECT_EQ(kFace, pixels.At(80, 40));
+    EXPECT_EQ(kBlue, pixels.At(80, 40)) << "clipping again";
 }
 
 TEST_F(SmartEraseTest, RemovedWindowsEraseAsBefore)

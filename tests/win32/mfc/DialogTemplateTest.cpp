@@ -246,14 +246,10 @@ protected:
 };
 } // namespace
 
-TEST_F(DialogTemplateTest, VariableEditTemplateIsItsTable)
+TEST_F(DialogTemplateTest, VariableAndTextureEditTemplatesAreTheirTables)
 {
     ExpectTemplate(IDD_GV_VARIABLE_EDIT_CTRL, 183, 112, kVariableItems);
     EXPECT_TRUE(LoadTemplate(IDD_GV_VARIABLE_EDIT_CTRL).style & DS_CONTROL);
-}
-
-TEST_F(DialogTemplateTest, TextureEditTemplateIsItsTable)
-{
     ExpectTemplate(IDD_GV_TEXTURE_EDIT_CTRL, 136, 286, kTextureItems);
 }
 

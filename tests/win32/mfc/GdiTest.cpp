@@ -8,6 +8,16 @@ const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kWhite = RGB(255, 255, 255);
 
+// The red square of both windows on a blue ground, read from the canvas.
+void ExpectPicture(CDC& dc, int cx, int cy)
+{
+    for (int y = 0; y < cy; ++y)
+        for (int x = 0; x < cx; ++x) {
+            const bool square = x >= 10 && x < 20 && y >= 10 && y < 20;
+            ASSERT_EQ(square ? kRed : kBlue, dc.GetPixel(x, y)) << x << ", " << y;
+        }
+}
+
 class GdiTest : public Win32WindowTest
 {
 protected:
@@ -22,6 +32,21 @@ protected:
         m_dc.Detach();
         m_canvas.reset();
         Win32WindowTest::TearDown();
+    }
+
+    // Paints the 40 x 30 window, which must be validated, and reads its
+    // picture into a canvas.
+    void ExpectPaintedPicture(CWnd& wnd)
+    {
+        wnd.Invalidate();
+        wnd.UpdateWindow();
+        EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE)) << "EndPaint validated the window";
+        MakeCanvas(40, 30);
+        {
+            CClientDC client(&wnd);
+            m_dc.BitBlt(0, 0, 40, 30, &client, 0, 0, SRCCOPY);
+        }
+        ExpectPicture(m_dc, 40, 30);
     }
 
     std::unique_ptr<CCanvas> m_canvas;
@@ -79,15 +104,6 @@ BEGIN_MESSAGE_MAP(CBufferedWnd, CWnd)
     ON_WM_PAINT_BUFFERED(PaintClient)
 END_MESSAGE_MAP()
 
-// The red square of both windows on a blue ground, read from the canvas.
-void ExpectPicture(CDC& dc, int cx, int cy)
-{
-    for (int y = 0; y < cy; ++y)
-        for (int x = 0; x < cx; ++x) {
-            const bool square = x >= 10 && x < 20 && y >= 10 && y < 20;
-            ASSERT_EQ(square ? kRed : kBlue, dc.GetPixel(x, y)) << x << ", " << y;
-        }
-}
 } // namespace
 
 TEST_F(GdiTest, PenLinesLeaveTheEndPointOut)
@@ -185,15 +201,8 @@ TEST_F(GdiTest, PaintDCDrawsIntoTheWindow)
 {
     CPaintedWnd wnd;
     ASSERT_TRUE(wnd.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 30), &m_frame, 1));
-    wnd.Invalidate();
-    wnd.UpdateWindow();
+    ExpectPaintedPicture(wnd);
     EXPECT_GE(wnd.m_paints, 1);
-    EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE)) << "EndPaint validated the window";
-
-    MakeCanvas(40, 30);
-    CClientDC client(&wnd);
-    m_dc.BitBlt(0, 0, 40, 30, &client, 0, 0, SRCCOPY);
-    ExpectPicture(m_dc, 40, 30);
 }
 
 TEST_F(GdiTest, MemoryDCDrawsInTargetCoordinatesAndCopiesOnceAtItsEnd)
@@ -230,15 +239,7 @@ TEST_F(GdiTest, BufferedPaintSkipsTheEraseAndAnswersPrintClient)
     CBufferedWnd wnd;
     ASSERT_TRUE(wnd.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 30), &m_frame, 1));
     AfxPumpPendingMessages();
-    wnd.Invalidate();
-    wnd.UpdateWindow();
-    EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE));
-    MakeCanvas(40, 30);
-    {
-        CClientDC client(&wnd);
-        m_dc.BitBlt(0, 0, 40, 30, &client, 0, 0, SRCCOPY);
-    }
-    ExpectPicture(m_dc, 40, 30);
+    ExpectPaintedPicture(wnd);
 
     const int paints = wnd.m_paints;
     m_dc.FillSolidRect(0, 0, 40, 30, kWhite);

@@ -182,7 +182,7 @@ class MessageMapTest : public Win32WindowTest
 {};
 } // namespace
 
-TEST_F(MessageMapTest, WindowMessagesAreCrackedLikeMfc)
+TEST_F(MessageMapTest, WindowMessagesAreCrackedLikeMfcTheRestGoToTheDefault)
 {
     CCrackerWnd wnd;
     ASSERT_TRUE(wnd.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, ChildRect(), &m_frame, 1));
@@ -209,6 +209,13 @@ TEST_F(MessageMapTest, WindowMessagesAreCrackedLikeMfc)
 
     EXPECT_EQ(3004, wnd.SendMessage(WM_TEST_BASE_ONLY, 3, 4));
     EXPECT_EQ(10, wnd.SendMessage(WM_TEST_REGISTERED, 9, 0));
+
+    // Unhandled messages reach the default procedure.
+    EXPECT_EQ(0, wnd.SendMessage(WM_TEST_UNHANDLED, 1, 2));
+    wnd.SetWindowText(L"changed");
+    CString text;
+    wnd.GetWindowText(text);
+    EXPECT_EQ(CString(L"changed"), text);
     wnd.DestroyWindow();
 }
 
@@ -221,17 +228,6 @@ TEST_F(MessageMapTest, FocusHandlerGetsThePreviousWindowObject)
     second.SetFocus();
     ASSERT_EQ(std::vector<std::wstring>{L"SetFocus"}, second.m_log);
     EXPECT_EQ(&first, second.m_pFocusWnd);
-}
-
-TEST_F(MessageMapTest, UnhandledMessagesReachTheDefaultProcedure)
-{
-    CCrackerWnd wnd;
-    ASSERT_TRUE(wnd.Create(nullptr, L"start", WS_CHILD | WS_VISIBLE, ChildRect(), &m_frame, 1));
-    EXPECT_EQ(0, wnd.SendMessage(WM_TEST_UNHANDLED, 1, 2));
-    wnd.SetWindowText(L"changed");
-    CString text;
-    wnd.GetWindowText(text);
-    EXPECT_EQ(CString(L"changed"), text);
 }
 
 TEST_F(MessageMapTest, MapsChainToTheBaseMap)

@@ -33,9 +33,10 @@ TEST_F(ResourceGuardTest, LoadingTheLibraryEntersTheResourceChain)
     EXPECT_EQ(::GetModuleHandleW(nullptr), AfxGetInstanceHandle());
 }
 
-TEST_F(ResourceGuardTest, GuardSwapsTheResourceHandleForItsScope)
+TEST_F(ResourceGuardTest, GuardsAndTheirCopiesRestoreTheSavedHandle)
 {
     HINSTANCE host = AfxGetResourceHandle();
+    HINSTANCE other = ::GetModuleHandleW(L"GvMfc.dll");
     {
         GvUtilSetResourceHandle guard(LibraryInstance());
         EXPECT_EQ(LibraryInstance(), AfxGetResourceHandle());
@@ -44,16 +45,6 @@ TEST_F(ResourceGuardTest, GuardSwapsTheResourceHandleForItsScope)
             EXPECT_EQ(host, AfxGetResourceHandle());
         }
         EXPECT_EQ(LibraryInstance(), AfxGetResourceHandle());
-    }
-    EXPECT_EQ(host, AfxGetResourceHandle());
-}
-
-TEST_F(ResourceGuardTest, ACopyRestoresTheSameSavedHandle)
-{
-    HINSTANCE host = AfxGetResourceHandle();
-    HINSTANCE other = ::GetModuleHandleW(L"GvMfc.dll");
-    {
-        GvUtilSetResourceHandle guard(LibraryInstance());
         {
             GvUtilSetResourceHandle copy(guard);
             AfxSetResourceHandle(other);

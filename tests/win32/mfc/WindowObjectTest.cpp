@@ -123,7 +123,7 @@ TEST_F(WindowObjectTest, DeletionInsideTheNcDestroyHandlerLeavesNoEntry)
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
 }
 
-TEST_F(WindowObjectTest, SubclassAndUnsubclassAForeignWindow)
+TEST_F(WindowObjectTest, SubclassUnsubclassAndAttachAForeignWindow)
 {
     HWND hEdit = CreateForeignEdit(m_frame.m_hWnd);
     LONG_PTR originalProc = ::GetWindowLongPtrW(hEdit, GWLP_WNDPROC);
@@ -145,24 +145,22 @@ TEST_F(WindowObjectTest, SubclassAndUnsubclassAForeignWindow)
     }
     EXPECT_TRUE(::IsWindow(hEdit)) << "an unsubclassed window outlives its former object";
 
+    // Attached, it is mapped without being subclassed.
+    {
+        CWnd wnd;
+        ASSERT_TRUE(wnd.Attach(hEdit));
+        EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(hEdit));
+        EXPECT_EQ(originalProc, ::GetWindowLongPtrW(hEdit, GWLP_WNDPROC));
+        EXPECT_EQ(hEdit, wnd.Detach());
+        EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
+    }
+
     // An object that ends while its window lives destroys the window.
     {
         CEdit edit;
         ASSERT_TRUE(edit.SubclassWindow(hEdit));
     }
     EXPECT_FALSE(::IsWindow(hEdit));
-}
-
-TEST_F(WindowObjectTest, AttachWithoutSubclassing)
-{
-    HWND hEdit = CreateForeignEdit(m_frame.m_hWnd);
-    CWnd wnd;
-    ASSERT_TRUE(wnd.Attach(hEdit));
-    EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(hEdit));
-    EXPECT_NE((LONG_PTR)AfxWndProc, ::GetWindowLongPtrW(hEdit, GWLP_WNDPROC));
-    EXPECT_EQ(hEdit, wnd.Detach());
-    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
-    ::DestroyWindow(hEdit);
 }
 
 namespace {

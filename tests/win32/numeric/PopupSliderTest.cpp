@@ -119,29 +119,29 @@ protected:
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kGrey = RGB(0x66, 0x66, 0x66);
 
-TEST_F(PopupSliderTest, OpensRightOfThePointWithCaptureFocusAndPointerOnTheThumb)
-{
-    Open(2.5f, 0.0f, 10.0f, true, CPoint(300, 300));
-    CRect window;
-    m_popup->GetWindowRect(&window);
-    EXPECT_EQ(CRect(308, 300, 433, 320), window);
-    EXPECT_EQ(m_popup->GetSafeHwnd(), ::GetCapture());
-    EXPECT_EQ(m_popup->GetSafeHwnd(), ::GetFocus());
-    EXPECT_EQ(CPoint(37, 10), CursorInClient());
-    EXPECT_EQ(0, Deltas());
-}
-
-TEST_F(PopupSliderTest, StaysInsideTheMonitorsWorkArea)
+TEST_F(PopupSliderTest, OpensRightOfThePointInsideTheWorkAreaWithCaptureFocusAndPointerOnTheThumb)
 {
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfo(MonitorFromPoint(CPoint(0, 0), MONITOR_DEFAULTTOPRIMARY), &monitor);
     const CRect work(monitor.rcWork);
-    Open(2.5f, 0.0f, 10.0f, true, CPoint(work.right - 10, work.bottom - 5));
-    CRect window;
-    m_popup->GetWindowRect(&window);
-    EXPECT_EQ(CRect(work.right - 125, work.bottom - 20, work.right, work.bottom), window);
-    EXPECT_EQ(CPoint(37, 10), CursorInClient());
+    const struct
+    {
+        CPoint at;
+        CRect window;
+    } cases[] = {{{300, 300}, {308, 300, 433, 320}},
+                 {{work.right - 10, work.bottom - 5}, {work.right - 125, work.bottom - 20, work.right, work.bottom}}};
+    for (const auto& c : cases) {
+        Open(2.5f, 0.0f, 10.0f, true, c.at);
+        CRect window;
+        m_popup->GetWindowRect(&window);
+        EXPECT_EQ(c.window, window);
+        EXPECT_EQ(m_popup->GetSafeHwnd(), ::GetCapture());
+        EXPECT_EQ(m_popup->GetSafeHwnd(), ::GetFocus());
+        EXPECT_EQ(CPoint(37, 10), CursorInClient());
+        EXPECT_EQ(0, Deltas());
+        Send(WM_KEYDOWN, VK_ESCAPE, 0);
+    }
 }
 
 TEST_F(PopupSliderTest, RealPointerMotionSweeps)

@@ -275,7 +275,7 @@ TEST_F(SliderEditTest, SweepIsShownAndForwardedWithTheEditAsSender)
     EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
 }
 
-TEST_F(SliderEditTest, KeyboardUserTypesOnAfterThePopupEnds)
+TEST_F(SliderEditTest, KeyboardUserTypesOnAfterThePopupEndsFocusMovedAwayStays)
 {
     CreateEdit(0, 20);
     m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 2, true);
@@ -292,20 +292,17 @@ TEST_F(SliderEditTest, KeyboardUserTypesOnAfterThePopupEnds)
     EXPECT_EQ(CString(L"0.52"), Text());
     RealKey('7'); // replaces the text, all selected as the focus came back
     EXPECT_EQ(CString(L"7"), Text());
-}
 
-TEST_F(SliderEditTest, FocusMovedAwayFromThePopupStaysWhereItWent)
-{
-    CreateEdit(0, 20);
+    // Focus moved away from the pop-up stays where it went.
     CEdit other;
     ASSERT_TRUE(other.Create(WS_CHILD | WS_VISIBLE, CRect(20, 60, 120, 80), &m_frame, 2));
-    m_edit->SetFocus();
     RealKey(VK_DOWN);
     ASSERT_NE(nullptr, m_edit->Popup());
+    const int closes = m_spy->Count(GVM_SLIDER_CLOSE);
     other.SetFocus();
     AfxPumpPendingMessages();
     EXPECT_EQ(nullptr, m_edit->Popup());
-    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(closes + 1, m_spy->Count(GVM_SLIDER_CLOSE));
     EXPECT_EQ(other.GetSafeHwnd(), ::GetFocus());
 }
 
@@ -367,7 +364,7 @@ TEST_F(SliderEditTest, DeletingTheEditOrItsWindowClosesItsPopup)
     }
 }
 
-TEST_F(SliderEditTest, ClickOnTheButtonTracksThenOpens)
+TEST_F(SliderEditTest, ClickOnTheButtonTracksThenOpensAsARealClickDoes)
 {
     CreateEdit(0, 20);
     m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
@@ -390,18 +387,13 @@ TEST_F(SliderEditTest, ClickOnTheButtonTracksThenOpens)
     EXPECT_EQ(CGvSliderEdit::MouseButtonPushed, m_edit->ButtonState());
     Close(VK_SPACE);
     EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
-}
 
-TEST_F(SliderEditTest, ARealClickOnTheButtonOpensThePopup)
-{
-    // Through hit-testing, the non-client press and the captured release.
-    CreateEdit(0, 20);
-    m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
+    // A real click: through hit-testing, the non-client press and the captured release.
     RealClick(ScreenPointInButton());
     ASSERT_NE(nullptr, m_edit->Popup());
     EXPECT_EQ(m_edit->Popup()->GetSafeHwnd(), ::GetCapture());
     Close();
-    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(2, m_spy->Count(GVM_SLIDER_CLOSE));
 }
 
 TEST_F(SliderEditTest, ReleaseOutsideTypingOrUpArrowEndTheTrackingWithoutAPopup)

@@ -229,14 +229,6 @@ TEST_F(ScrollWndTest, AChildPanMovesTheChildOnceAndKeepsItsPicture)
     EXPECT_EQ(0, BarPos(291));
 }
 
-TEST_F(ScrollWndTest, WheelWithoutVerticalBarIsDefault)
-{
-    Make(400, 50);
-    ASSERT_EQ(nullptr, Bar(292));
-    EXPECT_EQ(0, m_scroll.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0));
-    EXPECT_EQ(CPoint(0, 0), Offset());
-}
-
 TEST_F(ScrollWndTest, CentringAndChildResizePassedOn)
 {
     Make(151, 40, true);
@@ -258,10 +250,13 @@ TEST_F(ScrollWndTest, FrameClicksActivateTheChild)
     EXPECT_EQ((std::vector<UINT>{WA_ACTIVE, WA_ACTIVE}), m_child.m_states);
 }
 
-TEST_F(ScrollWndTest, ResizingTheWindowLaysOutAgain)
+TEST_F(ScrollWndTest, WheelWithoutVerticalBarIsDefaultAndResizingLaysOutAgain)
 {
     Make(300, 80);
     ASSERT_NE(nullptr, Bar(291));
+    ASSERT_EQ(nullptr, Bar(292));
+    EXPECT_EQ(0, m_scroll.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0));
+    EXPECT_EQ(CPoint(0, 0), Offset());
     m_scroll.SetWindowPos(nullptr, 0, 0, 320, 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_EQ(nullptr, Bar(291));
     EXPECT_EQ(CRect(0, 0, 320, 100), RectIn(::GetParent(m_child.m_hWnd), m_scroll.m_hWnd));
