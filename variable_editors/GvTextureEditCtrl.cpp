@@ -33,21 +33,20 @@ GvRenderableTexture* AsRenderable(GvTextureVariable* texture)
 
 void PaintTextureThumbnail(CDC& dc, const TextureThumbnailState& state)
 {
-    if (!state.bitmap) {
+    if (!state.source) {
         dc.FillSolidRect(&state.item, state.background);
         return;
     }
-    const GvStretchPart part =
-        GvVisibleStretchPart(ToGvRect(state.item), ToGvSize(state.bitmapSize), ToGvRect(state.clip));
-    if (part.dst.IsEmpty())
-        return;
-    CDC source;
-    source.CreateCompatibleDC(&dc);
-    HGDIOBJ old = ::SelectObject(source.GetSafeHdc(), state.bitmap);
     ::SetStretchBltMode(dc.GetSafeHdc(), COLORONCOLOR);
-    dc.StretchBlt(part.dst.left, part.dst.top, part.dst.Width(), part.dst.Height(), &source, part.src.left,
-                  part.src.top, part.src.Width(), part.src.Height(), SRCCOPY);
-    ::SelectObject(source.GetSafeHdc(), old);
+    for (const CRect& clip : state.parts) {
+        // Whole texels at the places the whole stretch gives them, so that
+        // parts painted at different times meet without a seam.
+        const GvStretchPart part =
+            GvVisibleStretchPart(ToGvRect(state.item), ToGvSize(state.bitmapSize), ToGvRect(clip));
+        if (!part.dst.IsEmpty())
+            ::StretchBlt(dc.GetSafeHdc(), part.dst.left, part.dst.top, part.dst.Width(), part.dst.Height(),
+                         state.source, part.src.left, part.src.top, part.src.Width(), part.src.Height(), SRCCOPY);
+    }
 }
 
 // --- CGvTextureButton -------------------------------------------------------
@@ -57,20 +56,71 @@ BEGIN_MESSAGE_MAP(CGvTextureEditCtrl::CGvTextureButton, CButton)
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
     ON_WM_CAPTURECHANGED()
+    ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 CGvTextureEditCtrl::CGvTextureButton::CGvTextureButton()
-    : m_hBitmap(nullptr), m_bitmapSize(0, 0), m_grab(0, 0), m_dragging(false)
+    : m_hBitmap(nullptr), m_bitmapSize(0, 0), m_grab(0, 0), m_dragging(false), m_hSourceDC(nullptr),
+      m_hOldBitmap(nullptr), m_hPaintRgn(nullptr)
 {
+}
+
+CGvTextureEditCtrl::CGvTextureButton::~CGvTextureButton()
+{
+    SetThumbnailBitmap(nullptr);
+    if (m_hPaintRgn)
+        ::DeleteObject(m_hPaintRgn);
 }
 
 void CGvTextureEditCtrl::CGvTextureButton::SetThumbnailBitmap(HBITMAP hBitmap)
 {
+    if (m_hSourceDC) {
+        ::SelectObject(m_hSourceDC, m_hOldBitmap);
+        ::DeleteDC(m_hSourceDC);
+        m_hSourceDC = nullptr;
+    }
     m_hBitmap = hBitmap;
     m_bitmapSize = CSize(0, 0);
     BITMAP info;
     if (hBitmap && ::GetObjectW(hBitmap, sizeof(info), &info))
         m_bitmapSize = CSize(info.bmWidth, info.bmHeight);
+    if (hBitmap && (m_hSourceDC = ::CreateCompatibleDC(nullptr)) != nullptr)
+        m_hOldBitmap = ::SelectObject(m_hSourceDC, hBitmap);
+}
+
+// The item draw covers every pixel it is asked for.
+BOOL CGvTextureEditCtrl::CGvTextureButton::OnEraseBkgnd(CDC*)
+{
+    return TRUE;
+}
+
+// The rectangles of the region being painted (after a pan, the uncovered
+// strips), else the clip box.
+void CGvTextureEditCtrl::CGvTextureButton::PaintParts(HDC hDC, const CRect& item, std::vector<CRect>& parts)
+{
+    CRect box;
+    if (::GetClipBox(hDC, &box) == NULLREGION || !box.IntersectRect(box, item))
+        return;
+    if (!m_hPaintRgn)
+        m_hPaintRgn = ::CreateRectRgn(0, 0, 0, 0);
+    POINT origin;
+    // The system region is in screen coordinates; a simple one is the clip
+    // box.
+    if (m_hPaintRgn && ::GetRandomRgn(hDC, m_hPaintRgn, SYSRGN) == 1 && ::GetDCOrgEx(hDC, &origin)
+        && ::OffsetRgn(m_hPaintRgn, -origin.x, -origin.y) == COMPLEXREGION) {
+        std::vector<char> data(::GetRegionData(m_hPaintRgn, 0, nullptr));
+        auto* region = reinterpret_cast<RGNDATA*>(data.data());
+        if (!data.empty() && ::GetRegionData(m_hPaintRgn, static_cast<DWORD>(data.size()), region)) {
+            const RECT* rects = reinterpret_cast<const RECT*>(region->Buffer);
+            for (DWORD i = 0; i < region->rdh.nCount; ++i) {
+                CRect part;
+                if (part.IntersectRect(&rects[i], box))
+                    parts.push_back(part);
+            }
+            return;
+        }
+    }
+    parts.push_back(box);
 }
 
 void CGvTextureEditCtrl::CGvTextureButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
@@ -79,8 +129,9 @@ void CGvTextureEditCtrl::CGvTextureButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemS
     dc.Attach(lpDrawItemStruct->hDC);
     TextureThumbnailState state;
     state.item = lpDrawItemStruct->rcItem;
-    ::GetClipBox(lpDrawItemStruct->hDC, &state.clip);
-    state.bitmap = m_hBitmap;
+    if (m_hSourceDC)
+        PaintParts(lpDrawItemStruct->hDC, state.item, state.parts);
+    state.source = m_hSourceDC;
     state.bitmapSize = m_bitmapSize;
     state.background = ::GetSysColor(COLOR_BTNFACE);
     PaintTextureThumbnail(dc, state);
@@ -149,6 +200,7 @@ CGvTextureEditCtrl::~CGvTextureEditCtrl()
     // The controls' objects go before the dialog's; their windows go first.
     if (m_hWnd)
         DestroyWindow();
+    m_thumbnail.SetThumbnailBitmap(nullptr);
     if (m_hThumbnailBitmap)
         ::DeleteObject(m_hThumbnailBitmap);
 }
@@ -338,6 +390,7 @@ void CGvTextureEditCtrl::UpdateTexture(bool reposition)
     UpdateData(FALSE);
 
     if (m_hThumbnailBitmap) {
+        m_thumbnail.SetThumbnailBitmap(nullptr);
         ::DeleteObject(m_hThumbnailBitmap);
         m_hThumbnailBitmap = nullptr;
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include <vector>
 #include "platform/mfc/GvMfc.h"
 #include "GvMFCUtilitiesExport.h"
 #include "host_interfaces/GvGuid.h"
@@ -8,13 +9,13 @@
 class GvTextureVariable;
 
 // What the thumbnail shows: the bitmap stretched onto the item rectangle,
-// drawn only where clip lets it (a zoomed thumbnail is far larger than the
-// part that is visible).
+// drawn only inside the rectangles to paint (a zoomed thumbnail is far
+// larger than the part that is visible, and a pan uncovers strips of it).
 struct TextureThumbnailState
 {
     CRect item;
-    CRect clip;
-    HBITMAP bitmap; // null: the background alone
+    std::vector<CRect> parts; // within the item; drawn one after another
+    HDC source;               // a memory DC holding the bitmap; null: the background alone
     CSize bitmapSize;
     COLORREF background;
 };
@@ -34,7 +35,9 @@ public:
     {
     public:
         CGvTextureButton();
-        // Not owned.
+        ~CGvTextureButton() override;
+        // Not owned, but held in a memory DC of the button's until the next
+        // call: call with null before deleting the bitmap.
         void SetThumbnailBitmap(HBITMAP hBitmap);
         HBITMAP GetThumbnailBitmap() const { return m_hBitmap; }
         bool IsDragging() const { return m_dragging; }
@@ -45,9 +48,16 @@ public:
         afx_msg void OnMouseMove(UINT nFlags, CPoint point);
         afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
         afx_msg void OnCaptureChanged(CWnd* pWnd);
+        afx_msg BOOL OnEraseBkgnd(CDC* pDC);
         DECLARE_MESSAGE_MAP()
+        void PaintParts(HDC hDC, const CRect& item, std::vector<CRect>& parts);
 
         HBITMAP m_hBitmap;
+        // Kept from one paint to the next: the bitmap's DC, and the region a
+        // paint reads its rectangles from.
+        HDC m_hSourceDC;
+        HGDIOBJ m_hOldBitmap;
+        HRGN m_hPaintRgn;
         CSize m_bitmapSize;
         CPoint m_grab;
         bool m_dragging;

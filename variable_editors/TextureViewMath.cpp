@@ -87,6 +87,28 @@ int64_t FloorDiv(int64_t a, int64_t b)
     return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
+struct AxisPart
+{
+    int64_t texelFrom, texelTo, pixelFrom, pixelTo;
+};
+
+// One axis: the texels of a picture of count texels stretched over length
+// pixels that cover the visible pixels [from, to) (item coordinates), and
+// the pixels those texels cover. Enlarged pictures use a whole zoom, the
+// nearest one when the window system capped the length: a fractional one
+// would round the texel edges differently for each part painted alone.
+AxisPart VisibleAxis(int64_t length, int64_t count, int64_t from, int64_t to)
+{
+    if (length >= count) {
+        const int64_t zoom = (length + count / 2) / count;
+        const int64_t first = FloorDiv(from, zoom), last = std::min(-FloorDiv(-to, zoom), count);
+        return {first, last, first * zoom, last * zoom};
+    }
+    const int64_t first = FloorDiv(from * count, length);
+    const int64_t last = std::min<int64_t>(-FloorDiv(-to * count, length), count);
+    return {first, last, first * length / count, last * length / count};
+}
+
 } // namespace
 
 GvStretchPart GvVisibleStretchPart(const GvRect& item, GvSize bitmap, const GvRect& clip)
@@ -95,16 +117,12 @@ GvStretchPart GvVisibleStretchPart(const GvRect& item, GvSize bitmap, const GvRe
                             std::min(item.right, clip.right), std::min(item.bottom, clip.bottom)};
     if (visible.IsEmpty() || item.IsEmpty() || bitmap.cx <= 0 || bitmap.cy <= 0)
         return {{0, 0, 0, 0}, {0, 0, 0, 0}};
-    const int64_t iw = item.Width(), ih = item.Height();
-    // Texels covering the visible pixels, then the pixels those texels cover.
-    const int64_t sl = FloorDiv(int64_t(visible.left - item.left) * bitmap.cx, iw);
-    const int64_t st = FloorDiv(int64_t(visible.top - item.top) * bitmap.cy, ih);
-    const int64_t sr = std::min<int64_t>(-FloorDiv(-int64_t(visible.right - item.left) * bitmap.cx, iw), bitmap.cx);
-    const int64_t sb = std::min<int64_t>(-FloorDiv(-int64_t(visible.bottom - item.top) * bitmap.cy, ih), bitmap.cy);
+    const AxisPart x = VisibleAxis(item.Width(), bitmap.cx, visible.left - item.left, visible.right - item.left);
+    const AxisPart y = VisibleAxis(item.Height(), bitmap.cy, visible.top - item.top, visible.bottom - item.top);
     GvStretchPart part;
-    part.src = {int(sl), int(st), int(sr), int(sb)};
-    part.dst = {item.left + int(sl * iw / bitmap.cx), item.top + int(st * ih / bitmap.cy),
-                item.left + int(sr * iw / bitmap.cx), item.top + int(sb * ih / bitmap.cy)};
+    part.src = {int(x.texelFrom), int(y.texelFrom), int(x.texelTo), int(y.texelTo)};
+    part.dst = {item.left + int(x.pixelFrom), item.top + int(y.pixelFrom), item.left + int(x.pixelTo),
+                item.top + int(y.pixelTo)};
     return part;
 }
 

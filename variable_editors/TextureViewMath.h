@@ -78,7 +78,10 @@ GvSize GvThumbnailAreaSize(GvSize clientSize, int viewGroupBottom);
 // Painting a bitmap of size bitmap stretched onto item, when only clip is to
 // be drawn: dst is clip widened to whole texels (so the picture does not
 // shift while panning), src the texels it shows. Both empty when nothing
-// of item is inside clip.
+// of item is inside clip. An enlarged bitmap is zoomed a whole number of
+// times, the nearest to item / bitmap, so that parts painted apart meet
+// without seams; where the window system capped the item's size (32767
+// pixels) dst may reach a few pixels past it.
 struct GvStretchPart
 {
     GvRect dst;

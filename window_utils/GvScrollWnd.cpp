@@ -234,7 +234,7 @@ CPoint CGvScrollWnd::ChildOffset() const
 
 // A bar redraw costs milliseconds under Wine, and on a long child most pan
 // steps move the thumb by less than a pixel: the bar is redrawn only when
-// its thumb moved.
+// its thumb moved, and with the window's other paints rather than at once.
 void CGvScrollWnd::ShowBarPosition(CScrollBar* pBar, int pos)
 {
     if (!pBar || pBar->GetScrollPos() == pos)
@@ -248,7 +248,7 @@ void CGvScrollWnd::ShowBarPosition(CScrollBar* pBar, int pos)
     pBar->SetScrollPos(pos, FALSE);
     if (!::GetScrollBarInfo(pBar->m_hWnd, OBJID_CLIENT, &after) || after.xyThumbTop != before.xyThumbTop
         || after.xyThumbBottom != before.xyThumbBottom)
-        pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        pBar->Invalidate(FALSE);
 }
 
 // The pan still sends the horizontal, then the vertical request, but the

@@ -64,40 +64,54 @@ bool GvDecodePixels(GvPixelFormatType format, const uint8_t* s, int count, uint8
     const int bytes = Info(format).m_bytes;
     if (bytes == 0 || !s || !rgba)
         return false;
-    for (int i = 0; i < count; ++i, s += bytes, rgba += 4) {
-        const unsigned packed = static_cast<unsigned>(s[0]) | (bytes > 1 ? static_cast<unsigned>(s[1]) << 8 : 0u);
-        switch (format) {
-        case GV_FORMAT_R8G8B8A8: Put(rgba, s[0], s[1], s[2], s[3]); break;
-        case GV_FORMAT_R8G8B8X8: Put(rgba, s[0], s[1], s[2], 255); break;
-        case GV_FORMAT_B8G8R8A8: Put(rgba, s[2], s[1], s[0], s[3]); break;
-        case GV_FORMAT_B8G8R8X8: Put(rgba, s[2], s[1], s[0], 255); break;
-        case GV_FORMAT_R8G8B8: Put(rgba, s[0], s[1], s[2], 255); break;
-        case GV_FORMAT_B8G8R8: Put(rgba, s[2], s[1], s[0], 255); break;
-        case GV_FORMAT_B5G6R5:
-            Put(rgba, Widen(packed >> 11, 5), Widen((packed >> 5) & 63u, 6), Widen(packed & 31u, 5), 255);
-            break;
-        case GV_FORMAT_B5G5R5A1:
-            Put(rgba, Widen((packed >> 10) & 31u, 5), Widen((packed >> 5) & 31u, 5), Widen(packed & 31u, 5),
-                (packed & 0x8000u) ? 255 : 0);
-            break;
-        case GV_FORMAT_B4G4R4A4:
-            Put(rgba, Widen((packed >> 8) & 15u, 4), Widen((packed >> 4) & 15u, 4), Widen(packed & 15u, 4),
-                Widen(packed >> 12, 4));
-            break;
-        case GV_FORMAT_L8: Put(rgba, s[0], s[0], s[0], 255); break;
-        case GV_FORMAT_L8A8: Put(rgba, s[0], s[0], s[0], s[1]); break;
-        case GV_FORMAT_L16: {
-            const uint8_t l = Narrow16(packed);
-            Put(rgba, l, l, l, 255);
-            break;
-        }
-        case GV_FORMAT_A8: Put(rgba, 0, 0, 0, s[0]); break;
-        case GV_FORMAT_R16G16B16A16:
-            Put(rgba, Narrow16(s[0] | s[1] << 8), Narrow16(s[2] | s[3] << 8), Narrow16(s[4] | s[5] << 8),
-                Narrow16(s[6] | s[7] << 8));
-            break;
-        default: return false;
-        }
+    // The format is chosen once per run, not per pixel: rows of thousands of
+    // pixels come through here.
+    const auto each = [&](auto convert) {
+        for (int i = 0; i < count; ++i, s += bytes, rgba += 4)
+            convert(s, static_cast<unsigned>(s[0]) | (bytes > 1 ? static_cast<unsigned>(s[1]) << 8 : 0u), rgba);
+    };
+    switch (format) {
+    case GV_FORMAT_R8G8B8A8:
+        each([](const uint8_t* p, unsigned, uint8_t* o) { Put(o, p[0], p[1], p[2], p[3]); });
+        break;
+    case GV_FORMAT_R8G8B8X8: each([](const uint8_t* p, unsigned, uint8_t* o) { Put(o, p[0], p[1], p[2], 255); }); break;
+    case GV_FORMAT_B8G8R8A8:
+        each([](const uint8_t* p, unsigned, uint8_t* o) { Put(o, p[2], p[1], p[0], p[3]); });
+        break;
+    case GV_FORMAT_B8G8R8X8: each([](const uint8_t* p, unsigned, uint8_t* o) { Put(o, p[2], p[1], p[0], 255); }); break;
+    case GV_FORMAT_R8G8B8: each([](const uint8_t* p, unsigned, uint8_t* o) { Put(o, p[0], p[1], p[2], 255); }); break;
+    case GV_FORMAT_B8G8R8: each([](const uint8_t* p, unsigned, uint8_t* o) { Put(o, p[2], p[1], p[0], 255); }); break;
+    case GV_FORMAT_B5G6R5:
+        each([](const uint8_t*, unsigned v, uint8_t* o) {
+            Put(o, Widen(v >> 11, 5), Widen((v >> 5) & 63u, 6), Widen(v & 31u, 5), 255);
+        });
+        break;
+    case GV_FORMAT_B5G5R5A1:
+        each([](const uint8_t*, unsigned v, uint8_t* o) {
+            Put(o, Widen((v >> 10) & 31u, 5), Widen((v >> 5) & 31u, 5), Widen(v & 31u, 5), (v & 0x8000u) ? 255 : 0);
+        });
+        break;
+    case GV_FORMAT_B4G4R4A4:
+        each([](const uint8_t*, unsigned v, uint8_t* o) {
+            Put(o, Widen((v >> 8) & 15u, 4), Widen((v >> 4) & 15u, 4), Widen(v & 15u, 4), Widen(v >> 12, 4));
+        });
+        break;
+    case GV_FORMAT_L8: each([](const uint8_t* p, unsigned, uint8_t* o) { Put(o, p[0], p[0], p[0], 255); }); break;
+    case GV_FORMAT_L8A8: each([](const uint8_t* p, unsigned, uint8_t* o) { Put(o, p[0], p[0], p[0], p[1]); }); break;
+    case GV_FORMAT_L16:
+        each([](const uint8_t*, unsigned v, uint8_t* o) {
+            const uint8_t l = Narrow16(v);
+            Put(o, l, l, l, 255);
+        });
+        break;
+    case GV_FORMAT_A8: each([](const uint8_t* p, unsigned, uint8_t* o) { Put(o, 0, 0, 0, p[0]); }); break;
+    case GV_FORMAT_R16G16B16A16:
+        each([](const uint8_t* p, unsigned, uint8_t* o) {
+            Put(o, Narrow16(p[0] | p[1] << 8), Narrow16(p[2] | p[3] << 8), Narrow16(p[4] | p[5] << 8),
+                Narrow16(p[6] | p[7] << 8));
+        });
+        break;
+    default: return false;
     }
     return true;
 }

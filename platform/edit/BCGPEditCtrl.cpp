@@ -45,6 +45,12 @@ CBCGPEditCtrl::CBCGPEditCtrl()
 
 CBCGPEditCtrl::~CBCGPEditCtrl()
 {
+    // An object deleted before its window: ~CWnd would destroy the window
+    // when this class's handlers no longer run, and OnDestroy's font would
+    // be lost.
+    if (::IsWindow(m_hWnd)) {
+        DestroyWindow();
+    }
     delete m_pImpl;
 }
 
@@ -115,8 +121,9 @@ BOOL CBCGPEditCtrl::SetSel(int nStartSel, int nEndSel, BOOL bNoScroll)
         const int end = nEndSel < 0 ? GetTextLength() : m_pImpl->Clamp(nEndSel);
         m_pImpl->ApplySelection(Selection{m_pImpl->Clamp(nStartSel), end});
     }
+    // One paint for the scroll and the selection, when the view is next painted.
     if (!bNoScroll && GetSafeHwnd()) {
-        m_pImpl->EnsureVisible(m_nCurrOffset, true);
+        m_pImpl->EnsureVisible(m_nCurrOffset, false);
     }
     m_pImpl->Redraw(false);
     m_pImpl->UpdateCaret();
@@ -362,7 +369,7 @@ bool CBCGPEditCtrl::Impl::Revisit(bool undo, bool setCaret, bool redraw)
     m_ctrl.m_dwLastUndoReason = kUndoBreak;
     if (setCaret) {
         ApplySelection(selection);
-        EnsureVisible(m_ctrl.m_nCurrOffset, true);
+        EnsureVisible(m_ctrl.m_nCurrOffset, false);
         UpdateCaret();
         m_ctrl.OnSetCaret();
     }
@@ -480,7 +487,7 @@ BOOL CBCGPEditCtrl::Paste(int iPos)
         m_iStartSel = m_iEndSel = -1;
     }
     m_pImpl->ReplaceSelection(text, kUndoPaste);
-    m_pImpl->EnsureVisible(m_nCurrOffset, true);
+    m_pImpl->EnsureVisible(m_nCurrOffset, false);
     m_pImpl->Redraw(true);
     return TRUE;
 }

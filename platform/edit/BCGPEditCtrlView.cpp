@@ -1,6 +1,8 @@
 // The view half of CBCGPEditCtrl: edits by keys, caret, scrolling, painting
 // and printing.
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include "BCGPEditCtrl.h"
 #include "EditCtrlImpl.h"
 #include "core/RowColumns.h"
@@ -278,11 +280,35 @@ void CBCGPEditCtrl::Impl::ScrollTo(int topRow, int leftColumn, bool redraw)
     if (topRow == m_topRow && leftColumn == m_leftColumn) {
         return;
     }
+    const int rows = m_topRow - topRow;
+    const bool across = leftColumn != m_leftColumn;
     m_topRow = topRow;
     m_leftColumn = leftColumn;
     UpdateScrollBars();
+    ScrollView(across ? 0 : rows, redraw);
     UpdateCaret();
-    Redraw(redraw);
+}
+
+// The rows still in view keep their pixels: the system moves them and
+// invalidates the uncovered strip only. A view with paint pending (its update
+// region would have to move too), scrolled sideways (the margin would move
+// with the text) or by a whole view is painted again instead.
+void CBCGPEditCtrl::Impl::ScrollView(int rows, bool now)
+{
+    const HWND hWnd = m_ctrl.GetSafeHwnd();
+    if (!hWnd) {
+        return;
+    }
+    CRect client;
+    m_ctrl.GetClientRect(&client);
+    const int dy = rows * m_lineHeight;
+    if (rows == 0 || std::abs(dy) >= client.Height() || !::IsWindowVisible(hWnd)
+        || ::GetUpdateRect(hWnd, nullptr, FALSE)) {
+        Redraw(now);
+        return;
+    }
+    ::ScrollWindowEx(hWnd, 0, dy, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE);
+    Flush(now);
 }
 
 void CBCGPEditCtrl::Impl::EnsureVisible(int offset, bool redraw)
@@ -309,22 +335,50 @@ void CBCGPEditCtrl::Impl::EnsureVisible(int offset, bool redraw)
     ScrollTo(top, left, redraw);
 }
 
-void CBCGPEditCtrl::Impl::UpdateScrollBars()
+// A bar is set only when its range, page or position changed, and redrawn
+// only when its picture changed (thumb, arrows), with the next paint: under
+// Wine a bar redraw costs milliseconds, a page of a long text moves the thumb
+// by less than a pixel, and one edit may set a bar more than once.
+static void SetBar(HWND hWnd, int bar, int max, int page, int pos)
 {
-    if (!m_ctrl.GetSafeHwnd()) {
-        return;
-    }
+    SCROLLINFO now = {};
+    now.cbSize = sizeof(now);
+    now.fMask = SIF_ALL;
+    ::GetScrollInfo(hWnd, bar, &now);
     SCROLLINFO info = {};
     info.cbSize = sizeof(info);
     info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
-    info.nMax = RowCount() - 1;
-    info.nPage = VisibleRows();
-    info.nPos = m_topRow;
-    m_ctrl.SetScrollInfo(SB_VERT, &info, TRUE);
-    info.nMax = std::max(m_widestColumn, m_leftColumn + VisibleColumns()) - 1;
-    info.nPage = VisibleColumns();
-    info.nPos = m_leftColumn;
-    m_ctrl.SetScrollInfo(SB_HORZ, &info, TRUE);
+    info.nMax = max;
+    info.nPage = static_cast<UINT>(page);
+    info.nPos = pos;
+    if (now.nMin == 0 && now.nMax == max && now.nPage == info.nPage && now.nPos == pos) {
+        return;
+    }
+    const LONG object = bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL;
+    SCROLLBARINFO before = {}, after = {};
+    before.cbSize = after.cbSize = sizeof(SCROLLBARINFO);
+    const bool known = ::GetScrollBarInfo(hWnd, object, &before) != FALSE;
+    ::SetScrollInfo(hWnd, bar, &info, !known);
+    if (known && ::GetScrollBarInfo(hWnd, object, &after)
+        && (after.xyThumbTop != before.xyThumbTop || after.xyThumbBottom != before.xyThumbBottom
+            || std::memcmp(after.rgstate, before.rgstate, sizeof(after.rgstate)) != 0)) {
+        // The bar lies outside the client area: its rectangle in client
+        // coordinates reaches it through the frame.
+        CRect area(after.rcScrollBar);
+        ::MapWindowPoints(nullptr, hWnd, reinterpret_cast<POINT*>(&area), 2);
+        ::RedrawWindow(hWnd, &area, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+    }
+}
+
+void CBCGPEditCtrl::Impl::UpdateScrollBars()
+{
+    const HWND hWnd = m_ctrl.GetSafeHwnd();
+    if (!hWnd) {
+        return;
+    }
+    SetBar(hWnd, SB_VERT, RowCount() - 1, VisibleRows(), m_topRow);
+    SetBar(hWnd, SB_HORZ, std::max(m_widestColumn, m_leftColumn + VisibleColumns()) - 1, VisibleColumns(),
+           m_leftColumn);
 }
 
 void CBCGPEditCtrl::Impl::UpdateCaret()
@@ -367,11 +421,17 @@ void CBCGPEditCtrl::Impl::Flush(bool now)
 
 void CBCGPEditCtrl::Impl::Redraw(bool now)
 {
-    if (m_ctrl.GetSafeHwnd()) {
+    const HWND hWnd = m_ctrl.GetSafeHwnd();
+    if (!hWnd) {
+        return;
+    }
+    if (!m_viewInvalid) {
         m_ctrl.Invalidate(FALSE);
-        if (now) {
-            m_ctrl.UpdateWindow();
-        }
+        // A hidden window (redrawing turned off) keeps no update region.
+        m_viewInvalid = ::IsWindowVisible(hWnd) != FALSE;
+    }
+    if (now) {
+        m_ctrl.UpdateWindow();
     }
 }
 
@@ -493,6 +553,7 @@ void CBCGPEditCtrl::Impl::DrawRow(CDC& dc, int row, int y, const EditRowLayout& 
 void CBCGPEditCtrl::PaintClient(CDC& dc)
 {
     // Only the rows the paint needs: a keystroke repaints one row.
+    m_pImpl->m_viewInvalid = false;
     CRect client;
     GetClientRect(&client);
     CRect box;

@@ -76,6 +76,8 @@ struct CBCGPEditCtrl::Impl final : gvedit::TextObserver
     int OffsetAtColumn(int row, int column) const;
     int OffsetFromPoint(CPoint point) const;
     void ScrollTo(int topRow, int leftColumn, bool redraw = true);
+    // Moves the view's pixels by rows (positive: the text moves down).
+    void ScrollView(int rows, bool now);
     void EnsureVisible(int offset, bool redraw);
     void UpdateScrollBars();
     void UpdateCaret();
@@ -106,6 +108,9 @@ struct CBCGPEditCtrl::Impl final : gvedit::TextObserver
     // The column Up and Down aim for, kept across rows shorter than it.
     int m_wantedColumn = -1;
     bool m_focused = false;
+    // The whole view was invalidated and nothing painted since: settings
+    // made in bulk (a parser's hundreds of word colours) ask the system once.
+    bool m_viewInvalid = false;
 
     HFONT m_hPrintFont = nullptr; // owned while printing
     EditRowLayout m_printLayout;

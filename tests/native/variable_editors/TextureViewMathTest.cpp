@@ -114,6 +114,9 @@ TEST(TextureViewMath, VisiblePartOfAZoomedThumbnail)
          {16000, 16000, 16200, 16100},
          {16000, 16000, 16200, 16104},
          {2000, 2000, 2025, 2013}},
+        // 800 % of 4096 capped at 32767 pixels: still 8 pixels a texel, the
+        // last texel reaching one pixel past the item.
+        {{0, 0, 32767, 32767}, {4096, 4096}, {13, 32700, 30, 32767}, {8, 32696, 32, 32768}, {1, 4087, 4, 4096}},
         // Not on a texel boundary: widened to whole texels.
         {{0, 0, 400, 400}, {100, 100}, {3, 5, 9, 6}, {0, 4, 12, 8}, {0, 1, 3, 2}},
         // Item moved left of the clip origin, as in the scroll frame.

@@ -1,9 +1,12 @@
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "GvColor.h"
 #include "GvApplication.h"
 #include "GvNumeric.h"
+#include "GvShaderEditor.h"
+#include "GvShaderParsing.h"
 #include "GvTextureVariable.h"
 #include "GvVariableEditors.h"
 #include "GvWindowUtils.h"
@@ -291,6 +294,67 @@ void IconMenuLife(CWnd&)
     }
 }
 
+// The code editor base with more rows than it shows, so the wheel scrolls.
+std::unique_ptr<CWnd> CreateCodeEditor(CWnd& parent, const CRect& rect)
+{
+    auto edit = std::make_unique<CBCGPEditCtrl>();
+    if (!edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(rect.TopLeft(), CSize(300, 120)), &parent, 107))
+        return nullptr;
+    std::wstring text;
+    for (int row = 0; row < 40; ++row)
+        text += L"row " + std::to_wstring(row) + L" of the text\n";
+    edit->SetWindowText(text.c_str());
+    return edit;
+}
+
+// A copy of the selection pasted back at the end, then undone.
+void UseCodeEditor(CWnd& control)
+{
+    auto& edit = static_cast<CBCGPEditCtrl&>(control);
+    edit.SetSel(4, 30, FALSE);
+    edit.Copy();
+    edit.SetCaret(edit.GetTextLength());
+    edit.Paste();
+    edit.OnUndo();
+}
+
+// The shader editor with the keywords of a parser, loaded from a keyword
+// file each life as a host does; the parser goes with the editor.
+class CKeywordEditor : public GvMFCShaderEditorTextCtrl
+{
+public:
+    GvMFCShaderHLSLParser m_parser;
+};
+
+const wchar_t kShaderText[] = L"float4 main(float2 uv : TEXCOORD0) : COLOR\n{\n    // tint\n"
+                              L"    return tex2D(s, uv) * 0.5;\n}\n";
+
+std::unique_ptr<CWnd> CreateShaderEditor(CWnd& parent, const CRect& rect)
+{
+    auto edit = std::make_unique<CKeywordEditor>();
+    GvMFCShaderKeywordLoader loader;
+    std::u16string path;
+    for (const char* p = GV_DATA_DIR "/keywords/hlsl.kwd"; *p; ++p)
+        path += static_cast<char16_t>(*p);
+    if (!loader.Load(Units(path), &edit->m_parser)
+        || !edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(rect.TopLeft(), CSize(300, 120)), &parent, 106))
+        return nullptr;
+    edit->LoadKeywords(&edit->m_parser);
+    edit->SetWindowText(kShaderText);
+    return edit;
+}
+
+// A highlighted line, Backspace over a selection, its undo, a jump to a line.
+void UseShaderEditor(CWnd& control)
+{
+    auto& edit = static_cast<GvMFCShaderEditorTextCtrl&>(control);
+    edit.HighlightLine(2);
+    edit.SetSel(8, 20, FALSE);
+    PostKey(edit.GetSafeHwnd(), VK_BACK);
+    edit.SendMessage(WM_COMMAND, ID_EDIT_UNDO);
+    edit.GotoLine(3);
+}
+
 const BalancedControl kControls[] = {
     {"CGvNumericEdit", CreateNumericEdit, nullptr, nullptr},
     {"CGvSliderEdit", CreateSliderEdit, UseSliderPopup, nullptr},
@@ -303,6 +367,8 @@ const BalancedControl kControls[] = {
     {"CGvColorPickerCtrl", CreateColorPicker, UsePicker, nullptr},
     {"CGvColorPickerDlg", nullptr, nullptr, ColorPickerDlgLife},
     {"CColorButton", CreateColorButton, nullptr, nullptr},
+    {"CBCGPEditCtrl", CreateCodeEditor, UseCodeEditor, nullptr},
+    {"GvMFCShaderEditorTextCtrl", CreateShaderEditor, UseShaderEditor, nullptr},
 };
 
 void PrintTo(const BalancedControl& control, std::ostream* os)

@@ -187,30 +187,3 @@ TEST_F(EditCtrlTest, SyntaxFilesLoadOrChangeNothing)
     EXPECT_EQ(3, m_edit.m_lstColorBlocks.GetCount());
     EXPECT_EQ(4, m_edit.m_nTabSize);
 }
-
-namespace {
-
-// A derived editor, as the shader editor is: made from its run-time class,
-// whose chain leads through CBCGPEditCtrl to CWnd.
-class CDerivedEdit : public CBCGPEditCtrl
-{
-    DECLARE_DYNCREATE(CDerivedEdit)
-};
-IMPLEMENT_DYNCREATE(CDerivedEdit, CBCGPEditCtrl)
-
-} // namespace
-
-TEST_F(EditCtrlTest, RunTimeClassChainAndDynamicCreation)
-{
-    CObject* pObject = RUNTIME_CLASS(CDerivedEdit)->CreateObject();
-    ASSERT_NE(nullptr, pObject);
-    EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CBCGPEditCtrl)));
-    EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CWnd)));
-    EXPECT_STREQ("CBCGPEditCtrl", pObject->GetRuntimeClass()->m_pfnGetBaseClass()->m_lpszClassName);
-    CBCGPEditCtrl* pEdit = DYNAMIC_DOWNCAST(CBCGPEditCtrl, pObject);
-    ASSERT_TRUE(pEdit->Create(WS_CHILD | WS_VISIBLE, CRect(0, 200, 100, 240), &m_frame, 101));
-    pEdit->SetWindowText(L"made");
-    EXPECT_EQ(CString(L"made"), pEdit->GetText());
-    pEdit->DestroyWindow();
-    delete pEdit;
-}

@@ -1,70 +1,8 @@
 #include <string>
 #include "EditTestSupport.h"
 
-namespace {
-
-// The client area as painted through WM_PRINTCLIENT, as 0x00BBGGRR pixels.
-class Snapshot
-{
-public:
-    explicit Snapshot(CWnd& wnd)
-    {
-        CRect client;
-        wnd.GetClientRect(&client);
-        m_width = client.Width();
-        m_height = client.Height();
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = m_width;
-        info.bmiHeader.biHeight = -m_height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        HDC hdc = ::CreateCompatibleDC(nullptr);
-        void* bits = nullptr;
-        HBITMAP bitmap = ::CreateDIBSection(hdc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HGDIOBJ old = ::SelectObject(hdc, bitmap);
-        wnd.SendMessage(WM_PRINTCLIENT, (WPARAM)hdc, PRF_CLIENT);
-        ::GdiFlush();
-        const auto* p = static_cast<const DWORD*>(bits);
-        m_pixels.assign(p, p + m_width * m_height);
-        ::SelectObject(hdc, old);
-        ::DeleteObject(bitmap);
-        ::DeleteDC(hdc);
-    }
-    COLORREF At(int x, int y) const
-    {
-        const DWORD bgr = m_pixels[y * m_width + x];
-        return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
-    }
-    // Whether any pixel of the rectangle has the colour.
-    bool Has(const CRect& r, COLORREF color) const
-    {
-        for (int y = r.top; y < r.bottom; ++y) {
-            for (int x = r.left; x < r.right; ++x) {
-                if (At(x, y) == color) {
-                    return true;
-                }
-            }
-        }
-        return false;
-    }
-
-private:
-    int m_width = 0, m_height = 0;
-    std::vector<DWORD> m_pixels;
-};
-
-} // namespace
-
 class EditCtrlViewTest : public EditCtrlTest
-{
-protected:
-    CRect Cells(int row, int column, int count) const
-    {
-        return CRect(4 + column * m_charWidth, row * m_lineHeight, 4 + (column + count) * m_charWidth,
-                     (row + 1) * m_lineHeight);
-    }
-};
+{};
 
 TEST_F(EditCtrlViewTest, RowsPaintInWordBlockSelectionAndMarkerColours)
 {
@@ -82,68 +20,99 @@ TEST_F(EditCtrlViewTest, RowsPaintInWordBlockSelectionAndMarkerColours)
     m_edit.SetLineColorMarker(1, white, blue, TRUE, 0, 4, 0);
     m_edit.SetSel(32, 34);
 
-    const Snapshot shot(m_edit);
+    const CPixels shot = Printed();
     // Row 0: the word in red, the comment (with a word inside) in green.
-    EXPECT_TRUE(shot.Has(Cells(0, 0, 5), red));
-    EXPECT_FALSE(shot.Has(Cells(0, 0, 5), green));
-    EXPECT_FALSE(shot.Has(Cells(0, 6, 2), red));
-    EXPECT_TRUE(shot.Has(Cells(0, 9, 8), green));
-    EXPECT_FALSE(shot.Has(Cells(0, 9, 8), red));
+    EXPECT_TRUE(Has(shot, Cells(0, 0, 5), red));
+    EXPECT_FALSE(Has(shot, Cells(0, 0, 5), green));
+    EXPECT_FALSE(Has(shot, Cells(0, 6, 2), red));
+    EXPECT_TRUE(Has(shot, Cells(0, 9, 8), green));
+    EXPECT_FALSE(Has(shot, Cells(0, 9, 8), red));
     // Row 1 is marked: blue out to the right edge, its text white over the
     // words' colours, the comment closing on it.
     EXPECT_EQ(blue, shot.At(355, m_lineHeight + 1));
-    EXPECT_TRUE(shot.Has(Cells(1, 5, 5), white));
-    EXPECT_FALSE(shot.Has(Cells(1, 0, 10), red));
+    EXPECT_TRUE(Has(shot, Cells(1, 5, 5), white));
+    EXPECT_FALSE(Has(shot, Cells(1, 0, 10), red));
     // Row 2: a tab is four columns; the selection covers "oa" of "float" at
     // columns 6 and 7 in its own colours.
-    EXPECT_TRUE(shot.Has(Cells(2, 4, 2), red));
+    EXPECT_TRUE(Has(shot, Cells(2, 4, 2), red));
     EXPECT_EQ(RGB(0, 255, 255), shot.At(Cells(2, 6, 2).left + 1, 2 * m_lineHeight + 1));
-    EXPECT_FALSE(shot.Has(Cells(2, 6, 2), red));
+    EXPECT_FALSE(Has(shot, Cells(2, 6, 2), red));
     EXPECT_EQ(white, shot.At(Cells(2, 9, 1).left + 1, 2 * m_lineHeight + 1));
 
     // An edit above the comment's end recolours the rows after it.
     m_edit.InsertText(L"*/", 17);
-    const Snapshot after(m_edit);
-    EXPECT_TRUE(after.Has(Cells(0, 9, 10), green));
-    EXPECT_FALSE(after.Has(Cells(1, 0, 4), green)) << "the comment closed on row 0";
+    const CPixels after = Printed();
+    EXPECT_TRUE(Has(after, Cells(0, 9, 10), green));
+    EXPECT_FALSE(Has(after, Cells(1, 0, 4), green)) << "the comment closed on row 0";
 }
 
-TEST_F(EditCtrlViewTest, ScrollBarsWheelAndCaretFollow)
+// Each request scrolls to its row and sets the bar; the rows still in view
+// keep their pixels and only the rest is painted, and a bar is redrawn only
+// when its thumb moves: after each request the window shows what painting it
+// whole (frame included) would. The caret brings its row into view.
+TEST_F(EditCtrlViewTest, ScrollingByBarWheelAndCaret)
 {
     CString text;
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 2000; ++i) {
         text += L"line\n";
     }
     m_edit.SetWindowText(text);
+    auto rowColor = [](int row) { return RGB(row * 40 % 256, row * 90 % 256, 200); };
+    for (int row = 0; row < 2000; ++row) {
+        m_edit.SetLineColorMarker(row, RGB(0, 0, 0), rowColor(row));
+    }
     const int page = (240 - ::GetSystemMetrics(SM_CYHSCROLL)) / m_lineHeight;
+    UINT lines = 3;
+    ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    const int wheel = static_cast<int>(lines);
     SCROLLINFO info = {};
     info.cbSize = sizeof(info);
     info.fMask = SIF_ALL;
     ASSERT_TRUE(::GetScrollInfo(m_edit.m_hWnd, SB_VERT, &info));
-    EXPECT_EQ(300, info.nMax);
+    EXPECT_EQ(2000, info.nMax);
     EXPECT_EQ(page, (int)info.nPage);
 
-    m_edit.SendMessage(WM_VSCROLL, SB_PAGEDOWN, 0);
-    EXPECT_EQ(page, m_edit.GetFirstVisibleRow());
-    m_edit.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
-    m_edit.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
-    UINT lines = 3;
-    ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-    EXPECT_EQ(page + 1 + (int)lines, m_edit.GetFirstVisibleRow());
-    ::GetScrollInfo(m_edit.m_hWnd, SB_VERT, &info);
-    EXPECT_EQ(m_edit.GetFirstVisibleRow(), info.nPos);
-    m_edit.SendMessage(WM_VSCROLL, SB_BOTTOM, 0);
-    EXPECT_EQ(301 - page, m_edit.GetFirstVisibleRow());
-    // The caret brings its row into view.
-    Key(VK_HOME, false, true);
-    EXPECT_EQ(0, m_edit.GetFirstVisibleRow());
+    m_frame.SetFocus(); // no caret in the pictures
+    struct Step
+    {
+        UINT message;
+        WPARAM wParam;
+        int top;
+    } steps[] = {
+        {WM_VSCROLL, SB_LINEDOWN, 1},
+        {WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 1 + wheel},
+        {WM_VSCROLL, SB_LINEUP, wheel},
+        {WM_VSCROLL, SB_PAGEDOWN, wheel + page},
+        {WM_VSCROLL, SB_BOTTOM, 2001 - page},
+        {WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 2001 - page - wheel},
+        {WM_VSCROLL, SB_TOP, 0},
+    };
+    CPixels(m_edit.m_hWnd, CPixels::WholeWindow);
+    for (const Step& step : steps) {
+        m_edit.SendMessage(step.message, step.wParam, 0);
+        EXPECT_EQ(step.top, m_edit.GetFirstVisibleRow());
+        ::GetScrollInfo(m_edit.m_hWnd, SB_VERT, &info);
+        EXPECT_EQ(step.top, info.nPos);
+        const CPixels scrolled(m_edit.m_hWnd, CPixels::WholeWindow);
+        m_edit.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        const CPixels whole(m_edit.m_hWnd, CPixels::WholeWindow);
+        int differing = 0;
+        for (int y = 0; y < whole.Height(); ++y) {
+            for (int x = 0; x < whole.Width(); ++x) {
+                differing += scrolled.At(x, y) != whole.At(x, y);
+            }
+        }
+        EXPECT_EQ(0, differing) << "message " << step.message << " code " << step.wParam;
+        EXPECT_EQ(rowColor(step.top), whole.At(300, 1)) << "the top row painted is the scrolled one";
+    }
+
+    m_edit.SetFocus();
     for (int i = 0; i < page; ++i) {
         Key(VK_DOWN);
     }
     EXPECT_EQ(1, m_edit.GetFirstVisibleRow());
-    // The painted first row is the scrolled one: a marker on row 1 shows at the top.
-    m_edit.SetLineColorMarker(1, RGB(255, 255, 255), RGB(0, 0, 255));
-    EXPECT_EQ(RGB(0, 0, 255), Snapshot(m_edit).At(300, 1));
+    Key(VK_END, false, true);
+    EXPECT_EQ(2001 - page, m_edit.GetFirstVisibleRow());
 }
 
 TEST_F(EditCtrlViewTest, SetFontChangesTheRowHeight)

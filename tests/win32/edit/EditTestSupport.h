@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 #include "TestFrame.h"
+#include "TestPixels.h"
 #include "platform/edit/BCGPEditCtrl.h"
 
 // The control with its base state readable.
@@ -79,6 +80,21 @@ protected:
     {
         return CPoint(4 + column * m_charWidth + 1, row * m_lineHeight + m_lineHeight / 2);
     }
+    // The character cells [column, column + count) of a row.
+    CRect Cells(int row, int column, int count) const
+    {
+        return CRect(4 + column * m_charWidth, row * m_lineHeight, 4 + (column + count) * m_charWidth,
+                     (row + 1) * m_lineHeight);
+    }
+    // The client area as WM_PRINTCLIENT paints it.
+    CPixels Printed()
+    {
+        CRect client;
+        m_edit.GetClientRect(&client);
+        const CCanvas canvas(client.Width(), client.Height(), RGB(1, 2, 3));
+        m_edit.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
+        return canvas.Pixels();
+    }
     CString Text() const { return m_edit.GetText(); }
     // anchor -1: no selection, the caret at caret.
     void ExpectSelection(int anchor, int caret)
@@ -97,6 +113,12 @@ protected:
 };
 
 using EditCtrlTest = EditCtrlFixture<CTestEditCtrl>;
+
+// Whether any pixel of the area has the colour.
+inline bool Has(const CPixels& pixels, const CRect& area, COLORREF color)
+{
+    return !pixels.BoundsOf(color, area).IsRectEmpty();
+}
 
 // The text a metafile draws, one string per text record.
 inline std::vector<std::wstring> MetafileTexts(HENHMETAFILE metafile)

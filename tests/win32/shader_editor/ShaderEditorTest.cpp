@@ -106,35 +106,6 @@ protected:
         AfxPumpPendingMessages();
     }
     void CloseFindDialog() { Press(IDCANCEL); }
-    COLORREF PixelAt(int x, int y)
-    {
-        CRect client;
-        m_edit.GetClientRect(&client);
-        HDC screen = ::GetDC(nullptr);
-        HDC hdc = ::CreateCompatibleDC(screen);
-        HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.Width(), client.Height());
-        ::ReleaseDC(nullptr, screen);
-        HGDIOBJ old = ::SelectObject(hdc, bitmap);
-        m_edit.SendMessage(WM_PRINTCLIENT, (WPARAM)hdc, PRF_CLIENT);
-        const COLORREF pixel = ::GetPixel(hdc, x, y);
-        ::SelectObject(hdc, old);
-        ::DeleteObject(bitmap);
-        ::DeleteDC(hdc);
-        return pixel;
-    }
-    // Whether a pixel of the row's character cells [column, column + count)
-    // has the colour.
-    bool CellsHave(int row, int column, int count, COLORREF color)
-    {
-        for (int y = row * m_lineHeight; y < (row + 1) * m_lineHeight; ++y) {
-            for (int x = 4 + column * m_charWidth; x < 4 + (column + count) * m_charWidth; ++x) {
-                if (PixelAt(x, y) == color) {
-                    return true;
-                }
-            }
-        }
-        return false;
-    }
 
     std::unique_ptr<GvApplication> m_app;
 };
@@ -156,13 +127,14 @@ TEST_F(ShaderEditorTest, KeywordsAndColoursOfTheParserPaint)
     EXPECT_EQ(RGB(0, 0, 0), m_edit.m_clrText);
 
     SetText(L"float x half");
-    EXPECT_TRUE(CellsHave(0, 0, 5, RGB(255, 0, 0)));
-    EXPECT_FALSE(CellsHave(0, 0, 5, RGB(0, 0, 0)));
-    EXPECT_TRUE(CellsHave(0, 6, 1, RGB(0, 0, 0)));
-    EXPECT_FALSE(CellsHave(0, 6, 1, RGB(255, 0, 0)));
-    EXPECT_TRUE(CellsHave(0, 8, 4, RGB(0, 0, 255)));
-    EXPECT_FALSE(CellsHave(0, 8, 4, RGB(255, 0, 0)));
-    EXPECT_EQ(RGB(250, 240, 200), PixelAt(300, 3 * m_lineHeight));
+    const CPixels shot = Printed();
+    EXPECT_TRUE(Has(shot, Cells(0, 0, 5), RGB(255, 0, 0)));
+    EXPECT_FALSE(Has(shot, Cells(0, 0, 5), RGB(0, 0, 0)));
+    EXPECT_TRUE(Has(shot, Cells(0, 6, 1), RGB(0, 0, 0)));
+    EXPECT_FALSE(Has(shot, Cells(0, 6, 1), RGB(255, 0, 0)));
+    EXPECT_TRUE(Has(shot, Cells(0, 8, 4), RGB(0, 0, 255)));
+    EXPECT_FALSE(Has(shot, Cells(0, 8, 4), RGB(255, 0, 0)));
+    EXPECT_EQ(RGB(250, 240, 200), shot.At(300, 3 * m_lineHeight));
 }
 
 TEST_F(ShaderEditorTest, HighlightLineMarksTheRowUntilTheNextEdit)
@@ -180,15 +152,16 @@ TEST_F(ShaderEditorTest, HighlightLineMarksTheRowUntilTheNextEdit)
     } cases[] = {{0, 0}, {1, 0}, {3, 2}};
     for (const Case& c : cases) {
         m_edit.HighlightLine(c.line);
+        const CPixels shot = Printed();
         for (int row = 0; row < 4; ++row) {
             EXPECT_EQ(row == c.row ? RGB(200, 0, 0) : RGB(255, 255, 255),
-                      PixelAt(right, row * m_lineHeight + m_lineHeight / 2))
+                      shot.At(right, row * m_lineHeight + m_lineHeight / 2))
                 << "line " << c.line << " row " << row;
         }
         EXPECT_EQ(c.row, m_edit.RowFromOffset(m_edit.GetCurOffset()));
     }
     m_edit.SendMessage(WM_CHAR, L'x', 1);
-    EXPECT_EQ(RGB(255, 255, 255), PixelAt(right, 2 * m_lineHeight + m_lineHeight / 2));
+    EXPECT_EQ(RGB(255, 255, 255), Printed().At(right, 2 * m_lineHeight + m_lineHeight / 2));
     EXPECT_TRUE(m_edit.IsModified());
 }
 

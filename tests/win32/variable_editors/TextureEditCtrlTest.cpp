@@ -9,6 +9,7 @@
 #include "GvVariableEditors.h"
 #include "HostTestSupport.h"
 #include "TestFrame.h"
+#include "TestPixels.h"
 #include "ResizeRecorder.h"
 #include "resources/GvMFCUtilitiesRes.h"
 
@@ -482,6 +483,39 @@ TEST_F(TextureEditCtrlTest, DraggingPansTheThumbnail)
     ::SetCapture(m_frame.m_hWnd);
     EXPECT_FALSE(m_ctrl->GetThumbnailButton().IsDragging());
     ::ReleaseCapture();
+}
+
+TEST_F(TextureEditCtrlTest, APanPaintsTheUncoveredStripsAloneAndWithoutSeams)
+{
+    GvTextureVariable texture;
+    Load(texture, "cube_bgrx.dds");
+    Make(&texture);
+    SelectMode(6);
+    HWND button = m_ctrl->GetThumbnailButton().m_hWnd;
+    HWND frame = ::GetParent(button);
+    ::UpdateWindow(m_frame.m_hWnd);
+    // A mark on a kept pixel: the pan moves it along, a repaint covers it.
+    const CPoint mark(40, 30);
+    const COLORREF magenta = RGB(255, 0, 255);
+    HDC dc = ::GetDC(button);
+    ::SetPixel(dc, mark.x, mark.y, magenta);
+    ::ReleaseDC(button, dc);
+
+    ::SendMessageW(frame, GVM_CHILD_SCROLL, reinterpret_cast<WPARAM>(button), MAKELPARAM(10, 6));
+    ASSERT_EQ(CPoint(-10, -6), RectOf(button).TopLeft());
+    CRect visible;
+    ::GetClientRect(frame, &visible);
+    visible.OffsetRect(10, 6);
+    const CPixels panned(button, CPixels::ClientArea);
+    ::RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const CPixels repainted(button, CPixels::ClientArea);
+    EXPECT_EQ(magenta, panned.At(mark.x, mark.y));
+    EXPECT_NE(magenta, repainted.At(mark.x, mark.y));
+    int differing = 0;
+    for (int y = visible.top; y < visible.bottom; ++y)
+        for (int x = visible.left; x < visible.right; ++x)
+            differing += panned.At(x, y) != repainted.At(x, y);
+    EXPECT_EQ(1, differing) << "the mark alone";
 }
 
 TEST_F(TextureEditCtrlTest, ThumbnailPixelsAndPlugIns)
