@@ -26,12 +26,6 @@ CRect ClientRectOf(CWnd& parent, CWnd& child)
     return rect;
 }
 
-// The swatch's fill: the colour without alpha, black without a colour.
-COLORREF SwatchFill(const float* color)
-{
-    return color ? RGB(GvChannel8(color[0]), GvChannel8(color[1]), GvChannel8(color[2])) : RGB(0, 0, 0);
-}
-
 CRect WindowRectOf(CWnd& wnd)
 {
     CRect rect;
@@ -52,7 +46,9 @@ void CGvColorPickerCtrl::CGvColorButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStr
     CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
     CRect rect(lpDrawItemStruct->rcItem);
     pDC->DrawEdge(&rect, m_isLargeSize ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
-    pDC->FillSolidRect(&rect, SwatchFill(m_color));
+    const COLORREF fill =
+        m_color ? RGB(GvChannel8(m_color[0]), GvChannel8(m_color[1]), GvChannel8(m_color[2])) : RGB(0, 0, 0);
+    pDC->FillSolidRect(&rect, fill);
     if (lpDrawItemStruct->itemState & ODS_FOCUS) {
         CRect focus(lpDrawItemStruct->rcItem);
         focus.DeflateRect(2, 2);
@@ -81,7 +77,7 @@ CGvColorPickerCtrl::CGvColorPickerCtrl()
     : CDialog(IDD_GV_COLOR_PICKER_CTRL), m_node(nullptr), m_nodeId(nullptr), m_owner(nullptr), m_externalColor(nullptr),
       m_externalPacked(nullptr), m_color{1.0f, 1.0f, 1.0f, 1.0f}, m_hsv(GvPickerHSVOf(m_color)), m_displayScale(255.0f),
       m_displayPrecision(0), m_inUpdateSize(false), m_initialized(false), m_largeRect(0, 0, 0, 0),
-      m_smallRect(0, 0, 0, 0), m_floatingPoint(false), m_colorType(0), m_isLargeSize(true), m_swatchShown(CLR_INVALID)
+      m_smallRect(0, 0, 0, 0), m_floatingPoint(false), m_colorType(0), m_isLargeSize(true)
 {
 }
 
@@ -309,12 +305,7 @@ void CGvColorPickerCtrl::UpdateControls(HWND source)
     m_wheel.SendMessage(GVM_COLOR_CHANGED, self, 0);
     for (CGvColorSlider* pSlider : sliders)
         pSlider->SendMessage(GVM_VALUE_CHANGED, self, 0);
-    // The swatch shows the colour's bytes: repainted when they change.
-    const COLORREF swatch = SwatchFill(&m_color.r);
-    if (swatch != m_swatchShown) {
-        m_swatchShown = swatch;
-        m_colorButton.Invalidate(TRUE);
-    }
+    m_colorButton.Invalidate(TRUE);
 
     if (m_owner && (!source || source == m_hWnd || ::IsChild(m_hWnd, source)))
         ::SendMessageW(m_owner, GVM_COLOR_CHANGED, self, 0);
@@ -437,10 +428,7 @@ LRESULT CGvColorPickerCtrl::OnValueChanged(WPARAM wParam, LPARAM lParam)
     UpdateControls(reinterpret_cast<HWND>(lParam));
     if (GvPickerValueThrottle().Pass()) {
         NotifyNode();
-        // Only what changed is invalid: painting it now keeps a drag step
-        // from repainting and erasing every window of the picker; the end
-        // of the change redraws everything.
-        RedrawAll(RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RedrawAll(kRedrawAll);
     }
     return 1;
 }

@@ -110,7 +110,4 @@ protected:
     int m_colorType;
     bool m_isLargeSize;
     CToolTipCtrl m_toolTip;
-
-private:
-    COLORREF m_swatchShown; // the swatch's fill when last invalidated
 };

@@ -1,8 +1,5 @@
 #include "color/GvColorSlider.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "GvMessages.h"
 #include "color/ColorNotify.h"
 #include "platform/mfc/MfcPortableTypes.h"
@@ -45,8 +42,7 @@ BEGIN_MESSAGE_MAP(CGvColorSlider, CSliderCtrl)
     ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
-CGvColorSlider::CGvColorSlider()
-    : m_value(nullptr), m_lastPoint(0, 0), m_stops(), m_stopCount(2), m_tracking(false), m_shown()
+CGvColorSlider::CGvColorSlider() : m_value(nullptr), m_lastPoint(0, 0), m_stops(), m_stopCount(2), m_tracking(false)
 {
 }
 
@@ -65,33 +61,7 @@ void CGvColorSlider::SetValueFromPoint(CPoint* point)
         return;
     *m_value = value;
     GvColorNotifyParent(this, GVM_VALUE_CHANGED);
-    InvalidateChanges();
-}
-
-void CGvColorSlider::InvalidateChanges()
-{
-    Shown now;
-    now.valid = true;
-    GetClientRect(&now.client);
-    now.vertical = IsVertical();
-    now.stopCount = std::min(std::max(m_stopCount, 0), static_cast<int>(GvColorSliderMaxStops));
-    std::memcpy(now.stops, m_stops, sizeof(GvColorStop) * now.stopCount);
-    now.hasValue = m_value != nullptr;
-    now.focused = ::GetFocus() == m_hWnd;
-    now.thumb = m_value ? ToCRect(GvColorSliderThumb(now.vertical, {now.client.Width(), now.client.Height()}, *m_value))
-                        : CRect(0, 0, 0, 0);
-    const bool bandsKept = m_shown.valid && m_shown.client == now.client && m_shown.vertical == now.vertical
-                           && m_shown.stopCount == now.stopCount && m_shown.hasValue == now.hasValue
-                           && m_shown.focused == now.focused
-                           && std::memcmp(m_shown.stops, now.stops, sizeof(GvColorStop) * now.stopCount) == 0;
-    const CRect before = m_shown.thumb;
-    m_shown = now;
-    if (!bandsKept) {
-        InvalidateRect(nullptr, FALSE);
-    } else if (before != now.thumb) {
-        InvalidateRect(&before, FALSE);
-        InvalidateRect(&now.thumb, FALSE);
-    }
+    InvalidateRect(nullptr, FALSE);
 }
 
 void CGvColorSlider::PaintClient(CDC& dc)
@@ -154,7 +124,7 @@ BOOL CGvColorSlider::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 
 LRESULT CGvColorSlider::OnValueChanged(WPARAM, LPARAM)
 {
-    InvalidateChanges();
+    InvalidateRect(nullptr, FALSE);
     return 1;
 }
 

@@ -41,25 +41,6 @@ protected:
     afx_msg LRESULT OnValueChanged(WPARAM wParam, LPARAM lParam);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
     DECLARE_MESSAGE_MAP()
-
-private:
-    // What the window shows once pending paints are done. A change
-    // invalidates only where it differs: the thumb's old and new place while
-    // the bands stay, else everything.
-    struct Shown
-    {
-        bool valid;
-        CRect client;
-        bool vertical;
-        int stopCount;
-        GvColorStop stops[GvColorSliderMaxStops];
-        bool hasValue;
-        bool focused;
-        CRect thumb;
-    };
-    void InvalidateChanges();
-
-    Shown m_shown;
 };
 
 // What the slider paints: the bands, the thumb when there is a value, the

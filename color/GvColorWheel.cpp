@@ -54,8 +54,8 @@ BEGIN_MESSAGE_MAP(CGvColorWheel, CWnd)
 END_MESSAGE_MAP()
 
 CGvColorWheel::CGvColorWheel()
-    : m_color(nullptr), m_tracking(false), m_lastPoint(-1, -1), m_shown(), m_hOldHexagonBitmap(nullptr),
-      m_hexagonSize(0, 0), m_hexagonGray(-1)
+    : m_color(nullptr), m_tracking(false), m_lastPoint(-1, -1), m_hOldHexagonBitmap(nullptr), m_hexagonSize(0, 0),
+      m_hexagonGray(-1)
 {
 }
 
@@ -64,41 +64,10 @@ CGvColorWheel::~CGvColorWheel()
     FreeHexagonPicture();
 }
 
-CGvColorWheel::Shown CGvColorWheel::CurrentPicture() const
+CDC* CGvColorWheel::HexagonPicture(CDC& compatible, const CRect& client)
 {
-    Shown picture = {true, CRect(), m_color != nullptr, 0, {false, {0, 0}, false}};
-    GetClientRect(&picture.client);
-    if (m_color) {
-        picture.gray = GvChannel16(GvColorValue(m_color));
-        picture.marker = GvWheelMarkerOf(GvWheelGeometryOf(ToGvRect(picture.client)), m_color);
-    }
-    return picture;
-}
-
-void CGvColorWheel::InvalidateChanges()
-{
-    const Shown now = CurrentPicture();
-    const Shown was = m_shown;
-    m_shown = now;
-    if (!was.valid || was.client != now.client || was.hasColor != now.hasColor || was.gray != now.gray) {
-        InvalidateRect(nullptr, FALSE);
-        return;
-    }
-    if (was.marker.visible == now.marker.visible && was.marker.centre == now.marker.centre
-        && was.marker.black == now.marker.black)
-        return;
-    const CRect before = ToCRect(GvWheelMarkerBounds(was.marker));
-    const CRect after = ToCRect(GvWheelMarkerBounds(now.marker));
-    if (!before.IsRectEmpty())
-        InvalidateRect(&before, FALSE);
-    if (!after.IsRectEmpty())
-        InvalidateRect(&after, FALSE);
-}
-
-CDC* CGvColorWheel::HexagonPicture(CDC& compatible, const Shown& picture)
-{
-    const CSize size = picture.client.Size();
-    const int gray = picture.hasColor ? picture.gray : -1;
+    const CSize size = client.Size();
+    const int gray = m_color ? GvChannel16(GvColorValue(m_color)) : -1;
     if (m_hexagonDC.m_hDC && size == m_hexagonSize && gray == m_hexagonGray)
         return &m_hexagonDC;
     if (!m_hexagonDC.m_hDC && !m_hexagonDC.CreateCompatibleDC(&compatible))
@@ -116,7 +85,7 @@ CDC* CGvColorWheel::HexagonPicture(CDC& compatible, const Shown& picture)
     const CRect origin(CPoint(0, 0), size);
     const GvColorWheelPaintState background = {origin, nullptr, nullptr};
     PaintColorWheel(m_hexagonDC, background);
-    if (picture.hasColor)
+    if (m_color)
         FillColorHexagon(m_hexagonDC, origin, GvColorValue(m_color));
     m_hexagonGray = gray;
     return &m_hexagonDC;
@@ -150,13 +119,14 @@ void CGvColorWheel::SetColorFromPoint(CPoint* point)
     GetClientRect(&client);
     GvWheelPick(GvWheelGeometryOf(ToGvRect(client)), ToGvPoint(*point), m_color);
     GvColorNotifyParent(this, GVM_COLOR_CHANGED);
-    InvalidateChanges();
+    InvalidateRect(nullptr, FALSE);
 }
 
 void CGvColorWheel::PaintClient(CDC& dc)
 {
-    const Shown picture = CurrentPicture();
-    const GvColorWheelPaintState state = {picture.client, m_color, HexagonPicture(dc, picture)};
+    CRect client;
+    GetClientRect(&client);
+    const GvColorWheelPaintState state = {client, m_color, HexagonPicture(dc, client)};
     PaintColorWheel(dc, state);
 }
 
@@ -185,7 +155,7 @@ void CGvColorWheel::OnLButtonUp(UINT nFlags, CPoint point)
 
 LRESULT CGvColorWheel::OnColorChanged(WPARAM, LPARAM)
 {
-    InvalidateChanges();
+    InvalidateRect(nullptr, FALSE);
     return 1;
 }
 
@@ -213,5 +183,4 @@ void CGvColorWheel::FreeHexagonPicture()
     m_hexagonBitmap.DeleteObject();
     m_hexagonSize = CSize(0, 0);
     m_hexagonGray = -1;
-    m_shown.valid = false;
 }

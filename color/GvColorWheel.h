@@ -1,7 +1,6 @@
 #pragma once
 #include "platform/mfc/GvMfc.h"
 #include "GvMFCUtilitiesExport.h"
-#include "color/WheelGeometry.h"
 
 // A hexagon of every hue and saturation at the current colour's value. A
 // click or drag picks hue and saturation and keeps the value, writing
@@ -37,25 +36,12 @@ protected:
     CPoint m_lastPoint;
 
 private:
-    // What the window shows once pending paints are done. A change
-    // invalidates only where it differs: the marker's old and new place
-    // while the hexagon stays (a drag keeps the value), else everything.
-    struct Shown
-    {
-        bool valid;
-        CRect client;
-        bool hasColor;
-        unsigned short gray;
-        GvWheelMarker marker;
-    };
-    Shown CurrentPicture() const;
-    void InvalidateChanges();
     // Background and hexagon, drawn again only when the size or the value
-    // changes; a paint copies it and draws the marker over it.
-    CDC* HexagonPicture(CDC& compatible, const Shown& picture);
+    // changes (a drag keeps the value); a paint copies it and draws the
+    // marker over it.
+    CDC* HexagonPicture(CDC& compatible, const CRect& client);
     void FreeHexagonPicture();
 
-    Shown m_shown;
     CDC m_hexagonDC;
     CBitmap m_hexagonBitmap;
     HGDIOBJ m_hOldHexagonBitmap;

@@ -176,10 +176,3 @@ GvWheelMarker GvWheelMarkerOf(const GvWheelGeometry& geometry, const float* rgb)
     }
     return marker;
 }
-
-GvRect GvWheelMarkerBounds(const GvWheelMarker& marker)
-{
-    if (!marker.visible)
-        return {0, 0, 0, 0};
-    return {marker.centre.x - 5, marker.centre.y - 5, marker.centre.x + 6, marker.centre.y + 6};
-}

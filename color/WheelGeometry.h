@@ -63,6 +63,3 @@ struct GvWheelMarker
     bool black;
 };
 GvWheelMarker GvWheelMarkerOf(const GvWheelGeometry& geometry, const float* rgb);
-// The pixels the cross may cover, five either side of its centre; empty
-// when it is not drawn.
-GvRect GvWheelMarkerBounds(const GvWheelMarker& marker);

@@ -117,10 +117,11 @@ TEST_F(ColorPickerTest, OpensOnTheCallersColourWithTheFloatsWinning)
         CTestPicker picker;
         ASSERT_TRUE(CreatePicker(picker, c.floats ? floats : nullptr, &packed, false, c.type));
         EXPECT_EQ(c.packedAfter, packed);
-        if (c.texts)
+        if (c.texts) {
             EXPECT_EQ(CString(c.texts),
                       CTestPicker::Text(picker.m_redEdit) + L"|" + CTestPicker::Text(picker.m_greenEdit) + L"|"
                           + CTestPicker::Text(picker.m_blueEdit) + L"|" + CTestPicker::Text(picker.m_alphaEdit));
+        }
         EXPECT_EQ(c.type == 0, picker.m_floatingPointCheck.IsWindowEnabled() != FALSE);
         EXPECT_EQ(CString(c.redLabel), CTestPicker::Text(*picker.GetDlgItem(IDC_GV_RED_LABEL)));
         ASSERT_EQ(c.redStops, picker.m_redSlider.m_stopCount);
