@@ -20,16 +20,21 @@ void FillColorHexagon(CDC& dc, const CRect& client, float value)
 
 void PaintColorWheel(CDC& dc, const GvColorWheelPaintState& state)
 {
-    dc.FillSolidRect(&state.client, ::GetSysColor(COLOR_BTNFACE));
+    if (state.picture) {
+        dc.BitBlt(state.client.left, state.client.top, state.client.Width(), state.client.Height(), state.picture, 0, 0,
+                  SRCCOPY);
+    } else {
+        dc.FillSolidRect(&state.client, ::GetSysColor(COLOR_BTNFACE));
+        if (state.color)
+            FillColorHexagon(dc, state.client, GvColorValue(state.color));
+    }
     if (!state.color)
         return;
-    FillColorHexagon(dc, state.client, GvColorValue(state.color));
-    const GvWheelGeometry geometry = GvWheelGeometryOf(ToGvRect(state.client));
-    const GvWheelMarker marker = GvWheelMarkerOf(geometry, state.color);
+    const GvWheelMarker marker = GvWheelMarkerOf(GvWheelGeometryOf(ToGvRect(state.client)), state.color);
     if (!marker.visible)
         return;
-    CPen pen(PS_SOLID, 0, marker.black ? RGB(0, 0, 0) : RGB(255, 255, 255));
-    CPen* pOldPen = dc.SelectObject(&pen);
+    // The stock pens are solid and one pixel wide, as a pen of width 0.
+    CGdiObject* pOldPen = dc.SelectStockObject(marker.black ? BLACK_PEN : WHITE_PEN);
     const int x = marker.centre.x, y = marker.centre.y;
     dc.MoveTo(x - 5, y);
     dc.LineTo(x + 6, y);
@@ -45,14 +50,45 @@ BEGIN_MESSAGE_MAP(CGvColorWheel, CWnd)
     ON_WM_LBUTTONUP()
     ON_MESSAGE(GVM_COLOR_CHANGED, OnColorChanged)
     ON_WM_CAPTURECHANGED()
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-CGvColorWheel::CGvColorWheel() : m_color(nullptr), m_tracking(false), m_lastPoint(-1, -1)
+CGvColorWheel::CGvColorWheel()
+    : m_color(nullptr), m_tracking(false), m_lastPoint(-1, -1), m_hOldHexagonBitmap(nullptr), m_hexagonSize(0, 0),
+      m_hexagonGray(-1)
 {
 }
 
 CGvColorWheel::~CGvColorWheel()
 {
+    FreeHexagonPicture();
+}
+
+CDC* CGvColorWheel::HexagonPicture(CDC& compatible, const CRect& client)
+{
+    const CSize size = client.Size();
+    const int gray = m_color ? GvChannel16(GvColorValue(m_color)) : -1;
+    if (m_hexagonDC.m_hDC && size == m_hexagonSize && gray == m_hexagonGray)
+        return &m_hexagonDC;
+    if (!m_hexagonDC.m_hDC && !m_hexagonDC.CreateCompatibleDC(&compatible))
+        return nullptr;
+    if (size != m_hexagonSize || !m_hexagonBitmap.m_hObject) {
+        if (m_hOldHexagonBitmap)
+            ::SelectObject(m_hexagonDC.m_hDC, m_hOldHexagonBitmap);
+        m_hOldHexagonBitmap = nullptr;
+        m_hexagonBitmap.DeleteObject();
+        if (!m_hexagonBitmap.CreateCompatibleBitmap(&compatible, size.cx, size.cy))
+            return nullptr;
+        m_hOldHexagonBitmap = ::SelectObject(m_hexagonDC.m_hDC, m_hexagonBitmap.m_hObject);
+        m_hexagonSize = size;
+    }
+    const CRect origin(CPoint(0, 0), size);
+    const GvColorWheelPaintState background = {origin, nullptr, nullptr};
+    PaintColorWheel(m_hexagonDC, background);
+    if (m_color)
+        FillColorHexagon(m_hexagonDC, origin, GvColorValue(m_color));
+    m_hexagonGray = gray;
+    return &m_hexagonDC;
 }
 
 CPoint CGvColorWheel::MapColorToPosition(float r, float g, float b, int radius)
@@ -88,8 +124,9 @@ void CGvColorWheel::SetColorFromPoint(CPoint* point)
 
 void CGvColorWheel::PaintClient(CDC& dc)
 {
-    GvColorWheelPaintState state = {CRect(), m_color};
-    GetClientRect(&state.client);
+    CRect client;
+    GetClientRect(&client);
+    const GvColorWheelPaintState state = {client, m_color, HexagonPicture(dc, client)};
     PaintColorWheel(dc, state);
 }
 
@@ -129,4 +166,21 @@ void CGvColorWheel::OnCaptureChanged(CWnd* pWnd)
         GvColorNotifyParent(this, GVM_VALUE_CHANGE_END);
     }
     Default();
+}
+
+void CGvColorWheel::OnDestroy()
+{
+    FreeHexagonPicture();
+    CWnd::OnDestroy();
+}
+
+void CGvColorWheel::FreeHexagonPicture()
+{
+    if (m_hOldHexagonBitmap)
+        ::SelectObject(m_hexagonDC.m_hDC, m_hOldHexagonBitmap);
+    m_hOldHexagonBitmap = nullptr;
+    m_hexagonDC.DeleteDC();
+    m_hexagonBitmap.DeleteObject();
+    m_hexagonSize = CSize(0, 0);
+    m_hexagonGray = -1;
 }

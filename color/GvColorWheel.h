@@ -29,18 +29,34 @@ protected:
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg LRESULT OnColorChanged(WPARAM wParam, LPARAM lParam);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
+    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
     bool m_tracking;
     CPoint m_lastPoint;
+
+private:
+    // Background and hexagon, drawn again only when the size or the value
+    // changes (a drag keeps the value); a paint copies it and draws the
+    // marker over it.
+    CDC* HexagonPicture(CDC& compatible, const CRect& client);
+    void FreeHexagonPicture();
+
+    CDC m_hexagonDC;
+    CBitmap m_hexagonBitmap;
+    HGDIOBJ m_hOldHexagonBitmap;
+    CSize m_hexagonSize;
+    int m_hexagonGray; // -1: no colour, the background alone
 };
 
 // What the wheel paints: background, hexagon at the colour's value, marker.
-// A null colour paints the background only.
+// A null colour paints the background only. `picture`, when given, already
+// holds the background and hexagon of this colour's value at (0, 0).
 struct GvColorWheelPaintState
 {
     CRect client;
     const float* color;
+    CDC* picture;
 };
 GVMFCUTILITIES_API void PaintColorWheel(CDC& dc, const GvColorWheelPaintState& state);
 // The hexagon alone at a value, with one GradientFill call.

@@ -186,6 +186,38 @@ void UsePicker(CWnd& control)
     SendDrag(::GetDlgItem(control.m_hWnd, 2020), CPoint(20, 20), CPoint(60, 40));
 }
 
+// The modeless picker dialog, with an application to register with: a value
+// typed, its wheel dragged, then ended by OK, Cancel or the close box in
+// turn; it deletes itself once its window is gone.
+void ColorPickerDlgLife(CWnd& parent)
+{
+    static int life = 0;
+    const int end = life++ % 3;
+    GvApplication app;
+    float color[4] = {0.2f, 0.4f, 0.6f, 1.0f};
+    DWORD packed = 0;
+    auto* dlg = new CGvColorPickerDlg;
+    if (!dlg->Create(parent.GetSafeHwnd(), L"Colour", color, &packed, nullptr, nullptr, false, 0)) {
+        delete dlg;
+        FAIL() << "no dialog";
+    }
+    const HWND hDlg = dlg->GetSafeHwnd();
+    const HWND red = FindDescendant(hDlg, IDC_GV_RED_EDIT);
+    ::SetFocus(red);
+    PostChars(red, L"128");
+    SendDrag(FindDescendant(hDlg, IDC_GV_COLOR_WHEEL), CPoint(20, 20), CPoint(60, 40));
+    if (end == 0) {
+        ::SetFocus(::GetDlgItem(hDlg, IDOK)); // OK with the focus in the picker only applies the edit
+        ::SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    } else if (end == 1) {
+        ::SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    } else {
+        ::SendMessageW(hDlg, WM_CLOSE, 0, 0);
+    }
+    AfxPumpPendingMessages();
+    ASSERT_FALSE(::IsWindow(hDlg)) << "still open after end " << end;
+}
+
 std::unique_ptr<CWnd> CreateColorButton(CWnd& parent, const CRect& rect)
 {
     auto button = std::make_unique<CColorButton>();
@@ -391,6 +423,7 @@ const BalancedControl kControls[] = {
     {"CGvColorWheel", CreateColorWheel, nullptr, nullptr},
     {"CGvColorSlider", CreateColorSlider, nullptr, nullptr},
     {"CGvColorPickerCtrl", CreateColorPicker, UsePicker, nullptr},
+    {"CGvColorPickerDlg", nullptr, nullptr, ColorPickerDlgLife},
     {"CColorButton", CreateColorButton, nullptr, nullptr},
     {"CBCGPEditCtrl", CreateCodeEditor, UseCodeEditor, nullptr},
     {"GvMFCShaderEditorTextCtrl", CreateShaderEditor, UseShaderEditor, nullptr},

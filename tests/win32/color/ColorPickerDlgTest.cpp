@@ -1,4 +1,4 @@
-#include "ColorTestWindows.h"
+#include "ColorTest.h"
 
 #include "resources/GvMFCUtilitiesRes.h"
 
@@ -13,19 +13,19 @@ public:
     HWND Picker() const { return m_picker.m_hWnd; }
 };
 
-class ColorPickerDlgTest : public ColorWindowTest
+class ColorPickerDlgTest : public ColorTest
 {
 protected:
     void SetUp() override
     {
-        ColorWindowTest::SetUp();
+        ColorTest::SetUp();
         s_deleted = 0;
     }
     void TearDown() override
     {
         if (m_dlg && ::IsWindow(m_hDlg))
             ::DestroyWindow(m_hDlg);
-        ColorWindowTest::TearDown();
+        ColorTest::TearDown();
     }
     void Open(HWND owner)
     {
@@ -34,21 +34,16 @@ protected:
         m_hDlg = m_dlg->m_hWnd;
         m_hPicker = m_dlg->Picker();
         AfxPumpPendingMessages();
-        m_parent.m_notes.clear();
+        Forget();
     }
     HWND Item(int id) const { return ::GetDlgItem(m_hPicker, id); }
-    void DragWheel()
-    {
-        const HWND wheel = Item(IDC_GV_COLOR_WHEEL);
-        ::SendMessageW(wheel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
-        ::SendMessageW(wheel, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(30, 25));
-        ::SendMessageW(wheel, WM_LBUTTONUP, 0, MAKELPARAM(30, 25));
-    }
+    void DragWheel() { SendDrag(Item(IDC_GV_COLOR_WHEEL), CPoint(20, 20), CPoint(30, 25), 1); }
     void ExpectGoneOnce()
     {
         AfxPumpPendingMessages();
         EXPECT_FALSE(::IsWindow(m_hDlg));
         EXPECT_EQ(1, s_deleted);
+        EXPECT_FALSE(m_app.IsModelessWindowRegistered(m_hDlg));
         m_dlg = nullptr;
     }
 
@@ -61,7 +56,7 @@ protected:
 
 TEST_F(ColorPickerDlgTest, OpensAroundThePickerWithTheButtonsBelow)
 {
-    Open(m_parent.m_hWnd);
+    Open(m_frame.m_hWnd);
     wchar_t title[64];
     ::GetWindowTextW(m_hDlg, title, 64);
     EXPECT_STREQ(L"Test colour", title);
@@ -71,41 +66,28 @@ TEST_F(ColorPickerDlgTest, OpensAroundThePickerWithTheButtonsBelow)
     ::GetWindowRect(m_hPicker, &picker);
     ::GetWindowRect(::GetDlgItem(m_hDlg, IDOK), &ok);
     ::GetWindowRect(::GetDlgItem(m_hDlg, IDCANCEL), &cancel);
-    ::MapWindowPoints(nullptr, m_hDlg, reinterpret_cast<POINT*>(&picker), 2);
-    ::MapWindowPoints(nullptr, m_hDlg, reinterpret_cast<POINT*>(&ok), 2);
-    ::MapWindowPoints(nullptr, m_hDlg, reinterpret_cast<POINT*>(&cancel), 2);
+    for (CRect* rect : {&picker, &ok, &cancel})
+        ::MapWindowPoints(nullptr, m_hDlg, reinterpret_cast<POINT*>(rect), 2);
     EXPECT_EQ(CRect(0, 0, client.right, client.bottom - ok.Height() - 4), picker);
     EXPECT_EQ(client.bottom, ok.bottom);
     EXPECT_EQ(client.right / 2 - 2, ok.right);
     EXPECT_EQ(client.right / 2 + 2, cancel.left);
     // The picker wrote its colour into both outputs once while opening.
-    EXPECT_EQ(0xFF99FF66u & 0xFF000000u, m_packed & 0xFF000000u);
+    EXPECT_EQ(0xFF996633u, m_packed);
+
+    // A swatch click is fitted back into the dialog.
+    ::SendMessageW(m_hPicker, WM_COMMAND, MAKEWPARAM(IDC_GV_COLOR_BUTTON, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(Item(IDC_GV_COLOR_BUTTON)));
+    CRect after;
+    ::GetWindowRect(m_hPicker, &after);
+    ::MapWindowPoints(nullptr, m_hDlg, reinterpret_cast<POINT*>(&after), 2);
+    EXPECT_EQ(picker, after);
+    EXPECT_FALSE(::IsWindowVisible(Item(IDC_GV_COLOR_WHEEL)));
 }
 
-TEST_F(ColorPickerDlgTest, CancelAfterADragRestoresBothOutputsTellsTheOwnerOnceAndDeletesItself)
+TEST_F(ColorPickerDlgTest, EnterInAnEditAppliesTheTypedValueAndStaysOpen)
 {
-    Open(m_parent.m_hWnd);
-    const DWORD openedPacked = m_packed;
-    DragWheel();
-    EXPECT_NE(openedPacked, m_packed);
-    EXPECT_GT(m_parent.Count(GVM_COLOR_CHANGED), 0);
-    for (const auto& note : m_parent.m_notes)
-        EXPECT_EQ(reinterpret_cast<WPARAM>(m_hDlg), note.wParam); // always from the dialog's window
-    m_parent.m_notes.clear();
-
-    ::SendMessageW(m_hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    EXPECT_EQ(0.2f, m_color[0]);
-    EXPECT_EQ(0.6f, m_color[2]);
-    EXPECT_EQ(openedPacked, m_packed);
-    ASSERT_EQ(1, m_parent.Count(GVM_COLOR_CHANGED));
-    EXPECT_EQ(reinterpret_cast<WPARAM>(m_hDlg), m_parent.m_notes[0].wParam);
-    EXPECT_FALSE(m_app.IsModelessWindowRegistered(m_hDlg));
-    ExpectGoneOnce();
-}
-
-TEST_F(ColorPickerDlgTest, EnterAppliesTypedTextAndStaysOpenEnterOnOkCloses)
-{
-    Open(m_parent.m_hWnd);
+    Open(m_frame.m_hWnd);
     const HWND red = Item(IDC_GV_RED_EDIT);
     ASSERT_EQ(red, ::GetFocus());
     ::SetWindowTextW(red, L"255");
@@ -114,24 +96,63 @@ TEST_F(ColorPickerDlgTest, EnterAppliesTypedTextAndStaysOpenEnterOnOkCloses)
     EXPECT_EQ(1.0f, m_color[0]);
     EXPECT_TRUE(::IsWindow(m_hDlg));
     EXPECT_EQ(red, ::GetFocus());
-
-    ::SetFocus(::GetDlgItem(m_hDlg, IDOK));
-    ::PostMessageW(::GetDlgItem(m_hDlg, IDOK), WM_KEYDOWN, VK_RETURN, 0);
-    AfxPumpPendingMessages();
-    EXPECT_EQ(1.0f, m_color[0]); // kept, not restored
+    ::DestroyWindow(m_hDlg);
     ExpectGoneOnce();
 }
 
-TEST_F(ColorPickerDlgTest, CloseBoxAppliesTypedTextAndKeepsIt)
+// After a wheel drag: OK and the close box apply a green of 0 still being
+// typed and keep the colour, Cancel restores both outputs and tells the owner
+// once; each way the dialog deletes itself once its window is gone.
+TEST_F(ColorPickerDlgTest, EachWayOfClosingKeepsOrRestoresTheColourAndDeletesOnce)
 {
-    Open(m_parent.m_hWnd);
-    ::SetWindowTextW(Item(IDC_GV_GREEN_EDIT), L"0");
-    ::SetFocus(Item(IDC_GV_GREEN_EDIT));
-    ::SetWindowTextW(Item(IDC_GV_GREEN_EDIT), L"0");
-    ::SendMessageW(m_hDlg, WM_CLOSE, 0, 0);
-    EXPECT_EQ(0.0f, m_color[1]);
-    EXPECT_EQ(0u, m_packed >> 8 & 0xFF);
-    ExpectGoneOnce();
+    enum Way
+    {
+        EnterOnOk,
+        CloseBox,
+        CancelButton
+    };
+    for (Way way : {EnterOnOk, CloseBox, CancelButton}) {
+        SCOPED_TRACE(way);
+        s_deleted = 0;
+        Open(m_frame.m_hWnd);
+        const float opened[4] = {m_color[0], m_color[1], m_color[2], m_color[3]};
+        const DWORD openedPacked = m_packed;
+        DragWheel();
+        EXPECT_NE(openedPacked, m_packed);
+        EXPECT_GT(HeardCount(GVM_COLOR_CHANGED), 0);
+        for (const SpiedMessage& note : m_spy->Of(GVM_COLOR_CHANGED))
+            EXPECT_EQ(reinterpret_cast<WPARAM>(m_hDlg), note.wParam); // always from the dialog's window
+        if (way != CancelButton) {
+            const HWND green = Item(IDC_GV_GREEN_EDIT);
+            ::SetFocus(green);
+            ::SetWindowTextW(green, L"0");
+        }
+        Forget();
+
+        if (way == EnterOnOk) {
+            const HWND ok = ::GetDlgItem(m_hDlg, IDOK);
+            ::SetFocus(ok); // commits the typed green
+            ::PostMessageW(ok, WM_KEYDOWN, VK_RETURN, 0);
+            AfxPumpPendingMessages();
+        } else {
+            ::SendMessageW(m_hDlg, way == CloseBox ? WM_CLOSE : WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        }
+        if (way == CancelButton) {
+            EXPECT_EQ(opened[0], m_color[0]);
+            EXPECT_EQ(opened[1], m_color[1]);
+            EXPECT_EQ(opened[2], m_color[2]);
+            EXPECT_EQ(openedPacked, m_packed);
+            ASSERT_EQ(1, HeardCount(GVM_COLOR_CHANGED));
+            EXPECT_EQ(reinterpret_cast<WPARAM>(m_hDlg), m_spy->Of(GVM_COLOR_CHANGED)[0].wParam);
+            EXPECT_EQ(0, m_spy->Of(GVM_COLOR_CHANGED)[0].lParam);
+        } else {
+            EXPECT_EQ(0.0f, m_color[1]); // the typed value, applied and kept
+            EXPECT_EQ(0u, m_packed >> 8 & 0xFF);
+        }
+        ExpectGoneOnce();
+        std::copy(opened, opened + 4, m_color);
+        m_packed = 0x11223344;
+    }
 }
 
 TEST_F(ColorPickerDlgTest, ForwardsAnOutsideColourToThePickerAndWithoutOwnerSendsNothing)
@@ -143,23 +164,8 @@ TEST_F(ColorPickerDlgTest, ForwardsAnOutsideColourToThePickerAndWithoutOwnerSend
     EXPECT_EQ(0xFF00FF00u, m_packed);
     DragWheel();
     EXPECT_NE(0xFF00FF00u, m_packed); // the outputs still follow
-    EXPECT_TRUE(m_parent.m_notes.empty());
+    EXPECT_TRUE(Heard().empty());
     ::SendMessageW(m_hDlg, WM_CLOSE, 0, 0);
-    ExpectGoneOnce();
-}
-
-TEST_F(ColorPickerDlgTest, SwatchClickIsFittedBackIntoTheDialog)
-{
-    Open(m_parent.m_hWnd);
-    CRect before;
-    ::GetWindowRect(m_hPicker, &before);
-    ::SendMessageW(m_hPicker, WM_COMMAND, MAKEWPARAM(IDC_GV_COLOR_BUTTON, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(Item(IDC_GV_COLOR_BUTTON)));
-    CRect after;
-    ::GetWindowRect(m_hPicker, &after);
-    EXPECT_EQ(before, after);
-    EXPECT_FALSE(::IsWindowVisible(Item(IDC_GV_COLOR_WHEEL)));
-    ::DestroyWindow(m_hDlg);
     ExpectGoneOnce();
 }
 

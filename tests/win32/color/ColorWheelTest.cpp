@@ -1,42 +1,47 @@
-#include "ColorTestWindows.h"
+#include "ColorTest.h"
 
 namespace {
 
-class ColorWheelTest : public ColorWindowTest
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kWhite = RGB(255, 255, 255);
+
+class ColorWheelTest : public ColorTest
 {
 protected:
     void SetUp() override
     {
-        ColorWindowTest::SetUp();
+        ColorTest::SetUp();
         ASSERT_TRUE(m_wheel.CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 110),
-                                     &m_parent, 2020));
+                                     &m_frame, 2020));
         m_wheel.m_color = m_rgb;
+    }
+    void Send(UINT message, CPoint point, WPARAM keys = MK_LBUTTON)
+    {
+        m_wheel.SendMessage(message, keys, MAKELPARAM(point.x, point.y));
     }
 
     CGvColorWheel m_wheel;
     float m_rgb[3] = {1.0f, 0.0f, 0.0f};
 };
 
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kWhite = RGB(255, 255, 255);
-
 TEST_F(ColorWheelTest, PressDragReleaseSendsStartOnePickPerNewPointAndOneEnd)
 {
-    m_wheel.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50));
+    Send(WM_LBUTTONDOWN, CPoint(50, 50));
     EXPECT_EQ(m_wheel.m_hWnd, ::GetCapture());
     EXPECT_EQ(m_wheel.m_hWnd, ::GetFocus());
-    m_wheel.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(50, 50)); // the same point: no pick
-    m_wheel.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(50, 0));  // only y changed: one pick
-    m_wheel.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(50, 0));
-    m_wheel.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(50, 0));
-    m_wheel.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(0, 50)); // after the end: nothing
+    Send(WM_MOUSEMOVE, CPoint(50, 50)); // the same point: no pick
+    Send(WM_MOUSEMOVE, CPoint(50, 0));  // only y changed: one pick
+    Send(WM_MOUSEMOVE, CPoint(50, 0));
+    Send(WM_LBUTTONUP, CPoint(50, 0), 0);
+    Send(WM_MOUSEMOVE, CPoint(0, 50), 0); // after the end: nothing
     const std::vector<UINT> expected = {GVM_VALUE_CHANGE_START, GVM_COLOR_CHANGED, GVM_COLOR_CHANGED,
                                         GVM_VALUE_CHANGE_END};
-    EXPECT_EQ(expected, m_parent.Messages());
-    for (const auto& note : m_parent.m_notes) {
-        EXPECT_EQ(reinterpret_cast<WPARAM>(m_wheel.m_hWnd), note.wParam);
-        EXPECT_EQ(0, note.lParam);
-    }
+    EXPECT_EQ(expected, Heard());
+    for (UINT message : {GVM_VALUE_CHANGE_START, GVM_COLOR_CHANGED, GVM_VALUE_CHANGE_END})
+        for (const SpiedMessage& note : m_spy->Of(message)) {
+            EXPECT_EQ(reinterpret_cast<WPARAM>(m_wheel.m_hWnd), note.wParam);
+            EXPECT_EQ(0, note.lParam);
+        }
     EXPECT_EQ(nullptr, ::GetCapture());
     // Straight up from the centre at value 1: hue 90, saturation 1.
     EXPECT_FLOAT_EQ(0.5f, m_rgb[0]);
@@ -48,79 +53,95 @@ TEST_F(ColorWheelTest, CaptureTakenByAnotherWindowEndsTheChangeOnce)
 {
     CWnd other;
     ASSERT_TRUE(other.CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_CHILD | WS_VISIBLE, CRect(200, 10, 220, 30),
-                               &m_parent, 1));
-    m_wheel.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(70, 50));
+                               &m_frame, 1));
+    Send(WM_LBUTTONDOWN, CPoint(70, 50));
     other.SetCapture();
-    m_wheel.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, 50)); // no longer tracking
-    m_wheel.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(20, 50));
+    Send(WM_MOUSEMOVE, CPoint(20, 50)); // no longer tracking
+    Send(WM_LBUTTONUP, CPoint(20, 50), 0);
     ::ReleaseCapture();
     const std::vector<UINT> expected = {GVM_VALUE_CHANGE_START, GVM_COLOR_CHANGED, GVM_VALUE_CHANGE_END};
-    EXPECT_EQ(expected, m_parent.Messages());
+    EXPECT_EQ(expected, Heard());
     other.DestroyWindow();
 }
 
-TEST_F(ColorWheelTest, WithoutAColourOnlyStartAndEndAreSent)
+TEST_F(ColorWheelTest, APickOnBlackOrWithoutAColourIsStillPaired)
 {
-    m_wheel.m_color = nullptr;
-    Click(m_wheel, CPoint(70, 50));
-    const std::vector<UINT> expected = {GVM_VALUE_CHANGE_START, GVM_VALUE_CHANGE_END};
-    EXPECT_EQ(expected, m_parent.Messages());
-    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), PixelAt(m_wheel, 50, 50));
+    const struct
+    {
+        bool hasColor;
+        std::vector<UINT> heard;
+    } cases[] = {
+        {true, {GVM_VALUE_CHANGE_START, GVM_COLOR_CHANGED, GVM_VALUE_CHANGE_END}}, // black stays black
+        {false, {GVM_VALUE_CHANGE_START, GVM_VALUE_CHANGE_END}},
+    };
+    for (const auto& c : cases) {
+        Forget();
+        m_rgb[0] = m_rgb[1] = m_rgb[2] = 0.0f;
+        m_wheel.m_color = c.hasColor ? m_rgb : nullptr;
+        SendClick(m_wheel.m_hWnd, CPoint(90, 50));
+        EXPECT_EQ(c.heard, Heard()) << c.hasColor;
+        EXPECT_EQ(0.0f, m_rgb[0] + m_rgb[1] + m_rgb[2]);
+    }
 }
 
-TEST_F(ColorWheelTest, MarkerOfRedIsABlackCrossOnePixelInsideTheCorner)
+// The picture after each colour in turn, on the screen and printed: the
+// marker moves without leaving a trace, a grey marks its place in white on
+// the half-bright hexagon, black has no cross, no colour no hexagon.
+TEST_F(ColorWheelTest, PaintsTheHexagonAndMarkerOfEachColourInTurn)
 {
-    m_wheel.Invalidate(FALSE);
-    // Horizontal stroke 94..104 (clipped at 99), vertical 45..55; the end
-    // points are not drawn.
-    for (const CPoint p : {CPoint(94, 50), CPoint(99, 50), CPoint(99, 45), CPoint(99, 55)})
-        EXPECT_EQ(kBlack, PixelAt(m_wheel, p.x, p.y)) << p.x << ", " << p.y;
-    EXPECT_NE(kBlack, PixelAt(m_wheel, 93, 50));
-    EXPECT_NE(kBlack, PixelAt(m_wheel, 99, 56));
-    EXPECT_NE(kBlack, PixelAt(m_wheel, 99, 44));
-    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), PixelAt(m_wheel, 2, 2)); // outside the hexagon
-    const COLORREF centre = PixelAt(m_wheel, 50, 50);                // the centre vertex: white at value 1
-    EXPECT_GE(GetRValue(centre), 250);
-    EXPECT_GE(GetGValue(centre), 250);
-    EXPECT_GE(GetBValue(centre), 250);
-}
-
-TEST_F(ColorWheelTest, MarkerTurnsWhiteBelowValueSixTenthsAndGoesForBlack)
-{
-    m_rgb[0] = m_rgb[1] = m_rgb[2] = 0.5f;
-    m_wheel.SendMessage(GVM_COLOR_CHANGED, 0, 0);
-    EXPECT_EQ(kWhite, PixelAt(m_wheel, 45, 50));
-    EXPECT_EQ(kWhite, PixelAt(m_wheel, 50, 55));
-    const COLORREF grey = PixelAt(m_wheel, 50, 70); // blue in the centre-blue-magenta triangle: Gray = 32767
-    EXPECT_NEAR(127, GetBValue(grey), 3);
-    m_rgb[0] = m_rgb[1] = m_rgb[2] = 0.0f;
-    m_wheel.SendMessage(GVM_COLOR_CHANGED, 0, 0);
-    EXPECT_EQ(kBlack, PixelAt(m_wheel, 50, 50));
-    EXPECT_EQ(kBlack, PixelAt(m_wheel, 45, 50)); // the hexagon is black too, no white cross
-}
-
-TEST_F(ColorWheelTest, PickOnBlackStaysBlackButIsStillReported)
-{
-    m_rgb[0] = m_rgb[1] = m_rgb[2] = 0.0f;
-    Click(m_wheel, CPoint(90, 50));
-    EXPECT_EQ(1, m_parent.Count(GVM_COLOR_CHANGED));
-    EXPECT_EQ(0.0f, m_rgb[0] + m_rgb[1] + m_rgb[2]);
-}
-
-TEST_F(ColorWheelTest, PrintClientDrawsTheSamePictureIntoTheGivenDC)
-{
-    CClientDC screen(&m_wheel);
-    CDC memory;
-    memory.CreateCompatibleDC(&screen);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&screen, 100, 100);
-    CBitmap* pOld = memory.SelectObject(&bitmap);
-    memory.FillSolidRect(0, 0, 100, 100, RGB(1, 2, 3));
-    m_wheel.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.m_hDC), PRF_CLIENT);
-    EXPECT_EQ(kBlack, memory.GetPixel(99, 50));
-    EXPECT_EQ(kBlack, memory.GetPixel(94, 50));
-    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), memory.GetPixel(2, 2));
-    memory.SelectObject(pOld);
+    struct Pixel
+    {
+        CPoint at;
+        COLORREF color;
+        int tolerance; // per channel; -1: anything but this colour
+    };
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    const struct
+    {
+        float rgb[3];
+        bool hasColor;
+        std::vector<Pixel> pixels;
+    } steps[] = {
+        // The cross of red 94..104 (clipped at 99) by 45..55, end points not drawn.
+        {{1, 0, 0},
+         true,
+         {{{94, 50}, kBlack, 0},
+          {{99, 50}, kBlack, 0},
+          {{99, 45}, kBlack, 0},
+          {{99, 55}, kBlack, 0},
+          {{93, 50}, kBlack, -1},
+          {{99, 56}, kBlack, -1},
+          {{99, 44}, kBlack, -1},
+          {{2, 2}, face, 0},
+          {{50, 50}, kWhite, 5}}},
+        {{1, 1, 0}, true, {{{74, 7}, kBlack, 0}, {{69, 7}, kBlack, 0}, {{94, 50}, kBlack, -1}, {{99, 45}, kBlack, -1}}},
+        // Gray 32767: halfway from the grey centre to the blue corner.
+        {{0.5f, 0.5f, 0.5f},
+         true,
+         {{{45, 50}, kWhite, 0}, {{50, 55}, kWhite, 0}, {{38, 71}, RGB(64, 64, 127), 8}, {{74, 10}, kBlack, -1}}},
+        {{0, 0, 0}, true, {{{50, 50}, kBlack, 0}, {{45, 50}, kBlack, 0}}},
+        {{0, 0, 0}, false, {{{50, 50}, face, 0}, {{45, 50}, face, 0}}},
+    };
+    for (const auto& step : steps) {
+        std::copy(step.rgb, step.rgb + 3, m_rgb);
+        m_wheel.m_color = step.hasColor ? m_rgb : nullptr;
+        m_wheel.SendMessage(GVM_COLOR_CHANGED, 0, 0);
+        const CPixels screen(m_wheel.m_hWnd, CPixels::ClientArea);
+        CCanvas printed(100, 100, RGB(1, 2, 3));
+        m_wheel.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.Dc()), PRF_CLIENT);
+        for (const Pixel& pixel : step.pixels)
+            for (const COLORREF seen : {screen.At(pixel.at.x, pixel.at.y), printed.At(pixel.at.x, pixel.at.y)}) {
+                const auto label = ::testing::Message() << step.rgb[0] << " " << step.rgb[1] << " " << step.rgb[2]
+                                                        << " at " << pixel.at.x << ", " << pixel.at.y;
+                if (pixel.tolerance < 0) {
+                    EXPECT_NE(pixel.color, seen) << label;
+                    continue;
+                }
+                EXPECT_NEAR(GetRValue(pixel.color), GetRValue(seen), pixel.tolerance) << label;
+                EXPECT_NEAR(GetGValue(pixel.color), GetGValue(seen), pixel.tolerance) << label;
+                EXPECT_NEAR(GetBValue(pixel.color), GetBValue(seen), pixel.tolerance) << label;
+            }
+    }
 }
 
 } // namespace
