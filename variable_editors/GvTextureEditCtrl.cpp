@@ -60,8 +60,8 @@ BEGIN_MESSAGE_MAP(CGvTextureEditCtrl::CGvTextureButton, CButton)
 END_MESSAGE_MAP()
 
 CGvTextureEditCtrl::CGvTextureButton::CGvTextureButton()
-    : m_hBitmap(nullptr), m_bitmapSize(0, 0), m_grab(0, 0), m_dragging(false), m_hSourceDC(nullptr),
-      m_hOldBitmap(nullptr), m_hPaintRgn(nullptr)
+    : m_hBitmap(nullptr), m_hSourceDC(nullptr), m_hOldBitmap(nullptr), m_hPaintRgn(nullptr), m_bitmapSize(0, 0),
+      m_grab(0, 0), m_dragging(false)
 {
 }
 

@@ -17,8 +17,9 @@ protected:
     std::unique_ptr<CPixels> Bitmap(const char* sample, HDC dc, int width, int height, COLORREF background, int level)
     {
         GvTextureVariable texture;
-        if (sample)
+        if (sample) {
             EXPECT_TRUE(texture.SetFileName(Units(SamplePath(sample)), true));
+        }
         HBITMAP bitmap = GvGfxCreateTextureBitmap(dc, &texture, width, height, background, false, level, 0);
         if (!bitmap)
             return nullptr;
