@@ -8,6 +8,7 @@
 #include "window_utils/ScrollMath.h"
 #include "resources/GvMFCUtilitiesRes.h"
 #include "window_utils/GvMFCUtilitiesModule.h"
+#include "window_utils/EmbeddedDialog.h"
 
 namespace {
 
@@ -107,12 +108,7 @@ BOOL CGvColorPickerCtrl::Create(HWND parent, RECT* rect, float* color, DWORD* pa
 
 bool CGvColorPickerCtrl::CommitPendingEdit()
 {
-    const HWND hFocus = ::GetFocus();
-    if (!hFocus || !m_hWnd || !::IsChild(m_hWnd, hFocus))
-        return false;
-    ::SendMessageW(hFocus, WM_KILLFOCUS, 0, 0);
-    ::SendMessageW(hFocus, WM_SETFOCUS, 0, 0);
-    return true;
+    return GvCommitFocusedChild(m_hWnd);
 }
 
 void CGvColorPickerCtrl::OnOK()

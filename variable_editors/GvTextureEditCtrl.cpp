@@ -9,6 +9,7 @@
 #include "platform/mfc/MfcPortableTypes.h"
 #include "resources/GvMFCUtilitiesRes.h"
 #include "variable_editors/TextureViewMath.h"
+#include "window_utils/EmbeddedDialog.h"
 #include "window_utils/GvMFCUtilitiesModule.h"
 #include "GvWindowUtils.h"
 
@@ -505,6 +506,15 @@ void CGvTextureEditCtrl::RepositionControls()
         m_resizingSelf = false;
         ::SendMessageW(m_hNotifyWnd, GVM_CHILD_RESIZE, reinterpret_cast<WPARAM>(m_hWnd), 0);
     }
+}
+
+void CGvTextureEditCtrl::OnOK()
+{
+    GvCommitFocusedChild(m_hWnd);
+}
+
+void CGvTextureEditCtrl::OnCancel()
+{
 }
 
 BOOL CGvTextureEditCtrl::PreTranslateMessage(MSG* pMsg)

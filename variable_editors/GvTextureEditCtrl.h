@@ -87,6 +87,10 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+    // Enter commits the focused edit, Escape does nothing: the base
+    // processing would hide the embedded control.
+    void OnOK() override;
+    void OnCancel() override;
     void RepositionControls();
     CRect ChildRect(const CWnd& child) const;
     CSize WindowSizeForClient(int cx, int cy);

@@ -4,6 +4,7 @@
 #include "GvApplicationInterface.h"
 #include "GvMessages.h"
 #include "resources/GvMFCUtilitiesRes.h"
+#include "window_utils/EmbeddedDialog.h"
 #include "window_utils/GvMFCUtilitiesModule.h"
 #include "GvWindowUtils.h"
 
@@ -249,6 +250,15 @@ BOOL CGvVariableEditCtrl::PreTranslateMessage(MSG* pMsg)
         m_toolTip.RelayEvent(pMsg);
     }
     return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CGvVariableEditCtrl::OnOK()
+{
+    GvCommitFocusedChild(m_hWnd);
+}
+
+void CGvVariableEditCtrl::OnCancel()
+{
 }
 
 // ---- Layout

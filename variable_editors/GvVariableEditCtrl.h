@@ -59,6 +59,10 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Enter commits the focused cell, Escape does nothing: the base
+    // processing would hide the embedded control.
+    void OnOK() override;
+    void OnCancel() override;
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnDestroy();

@@ -271,10 +271,7 @@ void UseVariableEdit(CWnd& control)
         UseSliderPopup(*cell);
         break;
     case 1:
-        // Enter ends the dialog as a modeless dialog's OK does, which hides
-        // it; shown again, the rest of the life paints.
         PostKey(cell->GetSafeHwnd(), VK_RETURN);
-        control.ShowWindow(SW_SHOWNA);
         UseSliderPopup(*cell);
         break;
     default: ::SendDlgItemMessageW(control.GetSafeHwnd(), IDC_GV_SHOW_SETUP_CHECK, BM_CLICK, 0, 0);

@@ -8,6 +8,7 @@
 #define GV_RESIZE_RECORDER_MAP
 #include "ResizeRecorder.h"
 #include "TestFrame.h"
+#include "TestInput.h"
 #include "resources/GvMFCUtilitiesRes.h"
 
 namespace {
@@ -367,6 +368,25 @@ TEST_F(VariableEditCtrlTest, NotificationsThrottledAcrossControls)
     Type(Cell(pB, 0)->m_hWnd, L"0.75");
     EXPECT_EQ(2, Changes(6));
     EXPECT_EQ(&b, m_app.GetNodeChanges().GetTail()->m_value.m_node);
+}
+
+// Enter in a typed cell commits it, Escape changes nothing, and both keep the
+// embedded control shown with the focus in the cell.
+TEST_F(VariableEditCtrlTest, EnterCommitsTheCellAndKeepsTheControl)
+{
+    GvFloatVariable a(0.0f);
+    CGvVariableEditCtrl* p = Make(&a);
+    CGvSliderEdit* cell = Cell(p, 0);
+    cell->SetFocus();
+    ::SendMessageW(cell->m_hWnd, EM_SETSEL, 0, -1);
+    PostChars(cell->m_hWnd, L"0.5");
+    PostKey(cell->m_hWnd, VK_RETURN);
+    EXPECT_EQ(0.5f, a.GetValue());
+    EXPECT_EQ(1u, a.GetChangeCount());
+    PostKey(cell->m_hWnd, VK_ESCAPE);
+    EXPECT_TRUE(p->IsWindowVisible());
+    EXPECT_EQ(cell->m_hWnd, ::GetFocus());
+    EXPECT_EQ(1u, a.GetChangeCount());
 }
 
 TEST_F(VariableEditCtrlTest, SweepAndCheckBoxesWriteElements)
