@@ -70,8 +70,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::vector<unsigned short> widePath(path.begin(), path.end() + 1);
 
     g_loader->Load(widePath.data(), g_parser);
-    // A second load onto the filled parser adds the same categories again.
-    g_loader->Load(widePath.data(), g_parser);
+    // A second load onto the filled parser adds the same categories again;
+    // it doubles an input's time, so only files of odd length get it.
+    if (size % 2 == 1)
+        g_loader->Load(widePath.data(), g_parser);
     g_parser->InitInstructionCounts();
     const unsigned short* text = reinterpret_cast<const unsigned short*>(kShader);
     g_parser->Parse(text, 0, 0, static_cast<int>(sizeof(kShader) / sizeof(kShader[0])) - 1);
