@@ -37,7 +37,7 @@ status=0
 for t in "${targets[@]}"; do
   mkdir -p "$out/corpus/$t"
   log="$out/$t.log"
-  if nice -n "${GV_FUZZ_NICE:-10}" "$out/bin/$t" -max_total_time="$seconds" -runs="${GV_FUZZ_RUNS:--1}" -max_len="$(max_len "$t")" \
+  if nice -n 10 "$out/bin/$t" -max_total_time="$seconds" -runs="${GV_FUZZ_RUNS:--1}" -max_len="$(max_len "$t")" \
       -entropic_scale_per_exec_time=1 -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 \
       -artifact_prefix="$out/findings/$t-" "$out/corpus/$t" "$out/seeds/$t" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
