@@ -496,7 +496,8 @@ public:
 private:
     void CleanupShaderOpTable();
     void CopyOpTableFrom(const GvMFCShaderASMParser& other);
-    void RebuildOpIndex();
+    void RebuildOpIndex(int room = 0);
+    void ReserveOps(int more);
     ShaderOp* FindShaderOp(const unsigned short* name, int length, unsigned int hash) const;
     OpCacheSlot& OpCacheSlotFor(const Keyword* keyword);
     const ShaderOp* FindKeywordOp(const Keyword* keyword);

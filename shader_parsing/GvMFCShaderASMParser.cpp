@@ -163,6 +163,7 @@ AsmParser::~GvMFCShaderASMParser()
 
 void AsmParser::CopyOpTableFrom(const GvMFCShaderASMParser& other)
 {
+    ReserveOps(other.m_opIndex->GetCount());
     for (const OpList& list : other.m_opTable)
         for (OpList::ConstIterator it = list.Begin(); it != list.End(); ++it)
             InsertOp((*it)->type, (*it)->name, (*it)->count);
@@ -204,7 +205,7 @@ void AsmParser::InsertOp(OpType type, const unsigned short* name, int count)
 {
     if (!name || name[0] >= BUCKET_COUNT)
         return;
-    ShaderOp* op = GvAppendOwned(m_opTable[name[0]], GvCreateObject<ShaderOp>(ShaderOp{type, GvStringW(name), count}));
+    ShaderOp* op = GvAppendOwned(m_opTable[name[0]], GvCreateObject<ShaderOp>(type, name, count));
     ClearOpCache();
     if (m_opIndex->HasRoomFor(1))
         m_opIndex->Insert(
@@ -243,17 +244,25 @@ void AsmParser::CleanupShaderOpTable()
     RebuildOpIndex();
 }
 
-void AsmParser::RebuildOpIndex()
+void AsmParser::RebuildOpIndex(int room)
 {
     int count = 0;
     for (const OpList& list : m_opTable)
         count += list.GetCount();
-    m_opIndex->Reset(count);
+    m_opIndex->Reset(count + room);
     m_opOrder = 0;
     for (const OpList& list : m_opTable)
         for (OpList::ConstIterator it = list.Begin(); it != list.End(); ++it)
             m_opIndex->Insert(OpSlot{HashOpName((*it)->name, (*it)->name.GetLength()), m_opOrder++,
                                      (*it)->name.GetLength(), (*it)->name, *it});
+}
+
+// A table is filled with room made once, not by a rebuild each time the
+// index runs full.
+void AsmParser::ReserveOps(int more)
+{
+    if (!m_opIndex->HasRoomFor(more))
+        RebuildOpIndex(more);
 }
 
 void AsmParser::ClearOpCache()
@@ -313,6 +322,7 @@ void AsmParser::OnKeywordFound(Keyword* keyword)
 
 void AsmParser::InsertAluVariants(const OpEntry* bases, int count, bool pixelShader1x)
 {
+    ReserveOps(count * (pixelShader1x ? 2 + 2 * 6 : 3));
     unsigned short name[kNameCapacity];
     for (int i = 0; i < count; ++i) {
         const int baseLength = AppendText(name, 0, bases[i].name);
@@ -336,6 +346,7 @@ void AsmParser::InsertAluVariants(const OpEntry* bases, int count, bool pixelSha
 
 void AsmParser::InsertTexOps(const OpEntry* ops, int count)
 {
+    ReserveOps(count);
     for (int i = 0; i < count; ++i)
         InsertOp(OP_TEX, GvW(ops[i].name), ops[i].count);
 }

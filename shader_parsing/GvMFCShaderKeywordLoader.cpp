@@ -437,6 +437,10 @@ bool Loader::AddKeyworsFromString(Parser::KeywordCategory* category, unsigned in
         long long rows = 0, columns = 0;
         if (!ReadNumberPair(args, "x", rows, columns) || (rows > 0 && columns > 0 && rows * columns > kMaxGroupWords))
             return false;
+        // No row has a word when there are no columns: the rows are not
+        // counted through (there may be two billion of them).
+        if (columns < 1)
+            return true;
         for (long long row = 1; row <= rows; ++row) {
             for (long long column = 1; column <= columns; ++column) {
                 const int length = AppendNumber(word, brace, row);

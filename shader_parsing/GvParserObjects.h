@@ -2,10 +2,13 @@
 // Objects that the parsers own live in core buffers, so that the host's
 // counters see them like every list node and string.
 #include <new>
+#include <type_traits>
 #include <utility>
 #include "GvLinkedList.h"
 #include "GvMemory.h"
 
+// An aggregate is built in place from its members' values, so that none of
+// them is made in a temporary first and moved.
 template <typename T, typename... Args>
 T* GvCreateObject(Args&&... args)
 {
@@ -13,7 +16,10 @@ T* GvCreateObject(Args&&... args)
     if (!memory)
         throw std::bad_alloc();
     try {
-        return new (memory) T(std::forward<Args>(args)...);
+        if constexpr (std::is_aggregate_v<T>)
+            return new (memory) T{std::forward<Args>(args)...};
+        else
+            return new (memory) T(std::forward<Args>(args)...);
     } catch (...) {
         GvDeallocateBuffer(memory);
         throw;

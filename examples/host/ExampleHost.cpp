@@ -1,13 +1,15 @@
-// A host window with the library's value controls and the editor control,
-// built against the installed package.
+// A host window with the library's value controls, the colour picker and the
+// editor control, built against the installed package.
 //   GvExampleHost.exe           shows the window until it is closed
 //   GvExampleHost.exe --check   creates the controls, checks that they show
 //                               their values, prints them and exits (0: all
 //                               as expected)
 #include <cstdio>
 #include <cwchar>
+#include "GvColor.h"
 #include "GvNumeric.h"
 #include "platform/edit/BCGPEditCtrl.h"
+#include "resources/GvMFCUtilitiesRes.h"
 
 namespace {
 
@@ -22,7 +24,7 @@ public:
     {
         if (!CreateEx(
                 0, AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)),
-                L"GvMFCUtilities example host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 100, 360, 200, nullptr,
+                L"GvMFCUtilities example host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 100, 380, 460, nullptr,
                 nullptr))
             return FALSE;
         const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
@@ -35,14 +37,20 @@ public:
         if (!m_editor.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(210, 20, 340, 82), this, kEditorId))
             return FALSE;
         m_editor.InsertText(L"float4 c;");
-        // The colour picker (CGvColorPickerCtrl) goes here, at (20, 100),
-        // once the colour controls are part of the package.
+        // The picker in its large view, at the size of its template (2001,
+        // a resource of GvMFCUtilities.dll).
+        if (!m_picker.Create(m_hWnd, nullptr, m_color, &m_packed, nullptr, nullptr, false, 0, true, false))
+            return FALSE;
+        m_picker.SetWindowPos(nullptr, 20, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         return TRUE;
     }
 
     CGvSliderEdit m_slider;
     CGvNumericEdit m_number;
     CBCGPEditCtrl m_editor;
+    CGvColorPickerCtrl m_picker;
+    float m_color[4] = {1.0f, 0.0f, 0.0f, 1.0f};
+    DWORD m_packed = 0;
 
 protected:
     afx_msg void OnDestroy() { PostQuitMessage(0); }
@@ -52,6 +60,38 @@ protected:
 BEGIN_MESSAGE_MAP(CExampleFrame, CWnd)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
+
+COLORREF PixelAt(HWND window, CPoint point)
+{
+    ::UpdateWindow(window);
+    HDC dc = ::GetDC(window);
+    const COLORREF pixel = ::GetPixel(dc, point.x, point.y);
+    ::ReleaseDC(window, dc);
+    return pixel;
+}
+
+// The picker shows red: its template's size, the swatch filled with red, the
+// wheel's centre white (saturation 0 at value 1) and the caller's packed
+// output written.
+bool ShowsThePicker(CGvColorPickerCtrl& picker, DWORD packed)
+{
+    CRect client, expected(0, 0, 170, 184);
+    picker.GetClientRect(&client);
+    picker.MapDialogRect(&expected);
+    const HWND swatch = ::GetDlgItem(picker.m_hWnd, IDC_GV_COLOR_BUTTON);
+    const HWND wheel = ::GetDlgItem(picker.m_hWnd, IDC_GV_COLOR_WHEEL);
+    if (!swatch || !wheel || !picker.IsWindowVisible())
+        return false;
+    CRect swatchRect, wheelRect;
+    ::GetClientRect(swatch, &swatchRect);
+    ::GetClientRect(wheel, &wheelRect);
+    const COLORREF swatchPixel = PixelAt(swatch, swatchRect.CenterPoint());
+    const COLORREF wheelPixel = PixelAt(wheel, wheelRect.CenterPoint());
+    std::printf("picker %dx%d (template %dx%d), swatch %06lX, wheel centre %06lX, packed %08lX\n", client.Width(),
+                client.Height(), expected.Width(), expected.Height(), swatchPixel, wheelPixel, packed);
+    return client.Size() == expected.Size() && swatchPixel == RGB(255, 0, 0) && GetRValue(wheelPixel) >= 250
+           && GetGValue(wheelPixel) >= 250 && GetBValue(wheelPixel) >= 250 && packed == 0xFF0000FF;
+}
 
 bool Shows(const CWnd& control, const wchar_t* expected)
 {
@@ -84,6 +124,7 @@ int main(int argc, char** argv)
     frame.m_number.GetClientRect(&numberClient);
     std::printf("client widths %d and %d\n", sliderClient.Width(), numberClient.Width());
     ok = ok && sliderClient.Width() < numberClient.Width();
+    ok = ShowsThePicker(frame.m_picker, frame.m_packed) && ok;
     frame.DestroyWindow();
     AfxPumpPendingMessages();
     std::printf("%s\n", ok ? "example host: ok" : "example host: FAILED");

@@ -1,6 +1,7 @@
 // The keyword file loader: the input is the file; what it loaded then parses
 // a fixed shader, so half-filled categories and odd keywords meet the parse.
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <unistd.h>
 #include "FuzzSupport.h"
@@ -26,12 +27,19 @@ public:
     size_t m_units = 0;
 };
 
-// One file per process, in memory-backed storage where there is some.
+// One file per process, in memory-backed storage where there is some,
+// rewritten for each input and removed at exit (creating and unlinking it per
+// input cost a sixth of the run).
 const std::string& FilePath()
 {
     static const std::string path = (access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp")
                                     + std::string("/gv-keyword-fuzz-") + std::to_string(getpid()) + ".kwd";
     return path;
+}
+
+void RemoveFile()
+{
+    std::remove(FilePath().c_str());
 }
 
 CountingParser* g_parser;
@@ -46,6 +54,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     g_parser = new CountingParser;
     g_parser->SetShaderVersion(static_cast<GvShaderVersion>(14));
     g_loader = new GvMFCShaderKeywordLoader;
+    std::atexit(RemoveFile);
     return 0;
 }
 
@@ -61,12 +70,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::vector<unsigned short> widePath(path.begin(), path.end() + 1);
 
     g_loader->Load(widePath.data(), g_parser);
-    // A second load onto the filled parser adds the same categories again.
-    g_loader->Load(widePath.data(), g_parser);
+    // A second load onto the filled parser adds the same categories again;
+    // it doubles an input's time, so only files of odd length get it.
+    if (size % 2 == 1)
+        g_loader->Load(widePath.data(), g_parser);
     g_parser->InitInstructionCounts();
     const unsigned short* text = reinterpret_cast<const unsigned short*>(kShader);
     g_parser->Parse(text, 0, 0, static_cast<int>(sizeof(kShader) / sizeof(kShader[0])) - 1);
     g_parser->RemoveAllKeywordCategory();
-    std::remove(path.c_str());
     return 0;
 }

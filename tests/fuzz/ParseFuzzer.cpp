@@ -4,7 +4,8 @@
 // Input: byte 0 picks the parser (and with it the comment blocks), byte 1 is
 // the shader version as a signed byte (so values outside 1 to 15 come up
 // often), byte 2 where the parse starts (signed), byte 3 how many units
-// before the end it stops. The rest up to the first zero byte is the
+// before the end it stops. Bit 2 of byte 0 also parses with a copy of the
+// parser: copying is half the work of an input, so only half of them pay it. The rest up to the first zero byte is the
 // keyword set, words separated by blanks and line breaks: a word of operator
 // characters goes to the operator category, others alternately to two word
 // categories (so both may hold it). Behind the zero byte is the text.
@@ -68,6 +69,7 @@ struct ParserPair
 
     void Run(const uint8_t* header, const std::vector<unsigned short>& set, const std::vector<unsigned short>& text)
     {
+        const bool copied = header[0] & 4;
         parser.m_units = copy.m_units = 0;
         AddKeywords(parser, set);
         if constexpr (std::is_same_v<Parser, GvMFCShaderASMParser>) {
@@ -76,16 +78,20 @@ struct ParserPair
         }
         // The copy, made before the parse, must count the same and call
         // back itself.
-        static_cast<Parser&>(copy) = parser;
+        if (copied)
+            static_cast<Parser&>(copy) = parser;
         const int length = static_cast<int>(text.size());
         const int start = static_cast<int8_t>(header[2]);
         const int end = length - header[3] % (length + 1);
         parser.Parse(text.data(), 0, start, end);
-        copy.Parse(text.data(), 0, start, end);
-        if (copy.m_units != parser.m_units)
-            std::abort();
+        if (copied) {
+            copy.Parse(text.data(), 0, start, end);
+            if (copy.m_units != parser.m_units)
+                std::abort();
+        }
         if constexpr (std::is_same_v<Parser, GvMFCShaderASMParser>) {
-            if (copy.GetALUOpCount() != parser.GetALUOpCount() || copy.GetTexOpCount() != parser.GetTexOpCount())
+            if (copied
+                && (copy.GetALUOpCount() != parser.GetALUOpCount() || copy.GetTexOpCount() != parser.GetTexOpCount()))
                 std::abort();
             parser.SetShaderVersion(static_cast<GvShaderVersion>(0));
             copy.SetShaderVersion(static_cast<GvShaderVersion>(0));

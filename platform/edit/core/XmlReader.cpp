@@ -1,4 +1,5 @@
 #include "XmlReader.h"
+#include <algorithm>
 #include <cstdint>
 
 namespace gvedit {
@@ -13,35 +14,60 @@ const std::string* XmlElement::Attribute(std::string_view attributeName) const
     return nullptr;
 }
 
+namespace {
+
+// Decodes the sequence at i strictly (no overlong forms, surrogates or values
+// past U+10FFFF) and moves i behind it; false on a malformed sequence.
+bool NextCodePoint(std::string_view utf8, size_t& i, std::uint32_t& code)
+{
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    int extra = 0;
+    std::uint32_t minimum = 0;
+    code = lead;
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3, code = lead & 0x07, minimum = 0x10000;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2, code = lead & 0x0F, minimum = 0x800;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1, code = lead & 0x1F, minimum = 0x80;
+    } else if (lead >= 0x80) {
+        return false;
+    }
+    if (i + extra >= utf8.size()) {
+        return false;
+    }
+    for (int k = 1; k <= extra; ++k) {
+        const auto next = static_cast<unsigned char>(utf8[i + k]);
+        if ((next & 0xC0) != 0x80) {
+            return false;
+        }
+        code = (code << 6) | (next & 0x3F);
+    }
+    i += extra + 1;
+    return code >= minimum && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF);
+}
+
+// The document is checked whole before it is parsed, without a copy.
+bool IsUtf8(std::string_view utf8)
+{
+    std::uint32_t code = 0;
+    for (size_t i = 0; i < utf8.size();) {
+        if (!NextCodePoint(utf8, i, code)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 bool Utf8ToUtf16(std::string_view utf8, std::u16string& utf16)
 {
     std::u16string out;
     out.reserve(utf8.size());
+    std::uint32_t code = 0;
     for (size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        int extra = 0;
-        std::uint32_t code = lead;
-        std::uint32_t minimum = 0;
-        if (lead >= 0xF0 && lead <= 0xF4) {
-            extra = 3, code = lead & 0x07, minimum = 0x10000;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            extra = 2, code = lead & 0x0F, minimum = 0x800;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            extra = 1, code = lead & 0x1F, minimum = 0x80;
-        } else if (lead >= 0x80) {
-            return false;
-        }
-        if (i + extra >= utf8.size()) {
-            return false;
-        }
-        for (int k = 1; k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                return false;
-            }
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        if (!NextCodePoint(utf8, i, code)) {
             return false;
         }
         if (code >= 0x10000) {
@@ -51,7 +77,6 @@ bool Utf8ToUtf16(std::string_view utf8, std::u16string& utf16)
         } else {
             out.push_back(static_cast<char16_t>(code));
         }
-        i += extra + 1;
     }
     utf16 = std::move(out);
     return true;
@@ -289,6 +314,14 @@ private:
             if (m_pos >= m_in.size()) {
                 return Fail("unclosed element");
             }
+            // Character data is taken a run at a time: markup and references
+            // are looked for only where they can start.
+            if (m_in[m_pos] != '<' && m_in[m_pos] != '&') {
+                const size_t end = std::min(m_in.find_first_of("<&", m_pos), m_in.size());
+                element.text.append(m_in.substr(m_pos, end - m_pos));
+                m_pos = end;
+                continue;
+            }
             if (Starts("</")) {
                 m_pos += 2;
                 std::string closing;
@@ -313,12 +346,8 @@ private:
                 if (!Element(element.children.back(), depth + 1)) {
                     return false;
                 }
-            } else if (m_in[m_pos] == '&') {
-                if (!Reference(element.text)) {
-                    return false;
-                }
-            } else {
-                element.text.push_back(m_in[m_pos++]);
+            } else if (!Reference(element.text)) {
+                return false;
             }
         }
     }
@@ -331,10 +360,9 @@ private:
 
 bool ParseXml(std::string_view input, XmlElement& root, std::string* error)
 {
-    std::u16string check;
     Parser parser(input);
     XmlElement parsed;
-    bool ok = Utf8ToUtf16(input, check);
+    bool ok = IsUtf8(input);
     if (!ok) {
         parser.m_error = "not UTF-8";
     } else {

@@ -30,6 +30,8 @@ TEST(XmlReaderTest, RejectsBrokenDocumentsAndKeepsTheTree)
     const char* broken[] = {
         "",
         "<a>",
+        "<a>text",
+        "<a>t&amp",
         "<a></b>",
         "<a><b></a></b>",
         "<a x=1/>",

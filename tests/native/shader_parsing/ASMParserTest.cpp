@@ -343,3 +343,29 @@ TEST_F(ASMParserTest, ManyDistinctKeywordsCountWithoutAllocating)
 }
 
 } // namespace
+
+// A table (built or copied) costs its ops' three buffers each (op, name, list
+// node) and at most two index sizings, not a temporary name per op and an
+// index rebuilt each time it runs full.
+TEST_F(ASMParserTest, TablesAreBuiltWithThreeBuffersPerOp)
+{
+    m_parser->SetShaderVersion(static_cast<GvShaderVersion>(16));
+    for (int version : {GV_PS_3_0, GV_PS_1_1, GV_VS_3_0}) {
+        SCOPED_TRACE(version);
+        size_t before = GvGetAllocationCount();
+        m_parser->SetShaderVersion(static_cast<GvShaderVersion>(version));
+        const size_t ops = static_cast<size_t>(OpCount());
+        EXPECT_LE(GvGetAllocationCount() - before, 3 * ops + 3);
+
+        AsmParser copy;
+        copy.SetShaderVersion(static_cast<GvShaderVersion>(16));
+        copy.RemoveAllKeywordCategory();
+        before = GvGetAllocationCount();
+        copy = *m_parser;
+        EXPECT_EQ(ops, static_cast<size_t>(OpCountOf(copy)));
+        // Besides: the empty category, the two comment blocks and the
+        // indexes of both, 18 buffers at most.
+        EXPECT_LE(GvGetAllocationCount() - before, 3 * ops + 18);
+        m_parser->SetShaderVersion(static_cast<GvShaderVersion>(16));
+    }
+}

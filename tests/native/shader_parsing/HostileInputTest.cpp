@@ -63,6 +63,19 @@ TEST_F(HostileInputTest, NestedBraceGroupsExpandAsOneGroup)
     EXPECT_EQ((Words{"c1", "c2", "x", "x_a"}), KeywordsOf(m_parser->FindKeywordCategory(U(u"A"))));
 }
 
+// Found by fuzzing: a matrix group without columns once counted through all
+// its rows (two billion of them, in a group the size limit let pass because
+// the product of rows and columns was no more than zero). Sixty-four such
+// groups would take hours; they end at once and add nothing.
+TEST_F(HostileInputTest, MatrixGroupsWithoutColumnsEndAtOnce)
+{
+    std::string words;
+    for (int i = 0; i < 32; ++i)
+        words += " \"m{matrix 66666666666666664x0}\" \"n{matrix 2147483647x-5}\"";
+    ASSERT_TRUE(Load("Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\"" + words + " \"z\" }"));
+    EXPECT_EQ((Words{"a", "z"}), KeywordsOf(m_parser->FindKeywordCategory(U(u"A"))));
+}
+
 TEST_F(HostileInputTest, ZeroAndNonAsciiBytesInKeywordFiles)
 {
     // Bytes above 127 are white space to the reader but kept inside strings.
