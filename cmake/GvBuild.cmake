@@ -40,6 +40,12 @@ function(gv_add_gtest)
     set(T_WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
   endif()
   add_test(NAME ${T_NAME} COMMAND ${T_NAME} WORKING_DIRECTORY ${T_WORKING_DIRECTORY})
+  if(CMAKE_CROSSCOMPILING)
+    # A Wine program whose server is stopped under it ends with status 0: a
+    # run passes only when GoogleTest reports its end.
+    set_tests_properties(${T_NAME} PROPERTIES PASS_REGULAR_EXPRESSION "\\[  PASSED  \\]"
+                                              FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
+  endif()
 endfunction()
 
 function(gv_portable_sources)

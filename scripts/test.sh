@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 scripts/install-deps.sh
-trap 'scripts/xvfb-stop' EXIT
+trap 'scripts/xvfb-stop --all' EXIT
 
 cmake --preset native >/dev/null
 cmake --build --preset native
