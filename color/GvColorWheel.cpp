@@ -55,7 +55,7 @@ END_MESSAGE_MAP()
 
 CGvColorWheel::CGvColorWheel()
     : m_color(nullptr), m_tracking(false), m_lastPoint(-1, -1), m_hOldHexagonBitmap(nullptr), m_hexagonSize(0, 0),
-      m_hexagonGray(-1)
+      m_hexagonGray(-1), m_hexagonFace(CLR_INVALID)
 {
 }
 
@@ -68,7 +68,8 @@ CDC* CGvColorWheel::HexagonPicture(CDC& compatible, const CRect& client)
 {
     const CSize size = client.Size();
     const int gray = m_color ? GvChannel16(GvColorValue(m_color)) : -1;
-    if (m_hexagonDC.m_hDC && size == m_hexagonSize && gray == m_hexagonGray)
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    if (m_hexagonDC.m_hDC && size == m_hexagonSize && gray == m_hexagonGray && face == m_hexagonFace)
         return &m_hexagonDC;
     if (!m_hexagonDC.m_hDC && !m_hexagonDC.CreateCompatibleDC(&compatible))
         return nullptr;
@@ -88,6 +89,7 @@ CDC* CGvColorWheel::HexagonPicture(CDC& compatible, const CRect& client)
     if (m_color)
         FillColorHexagon(m_hexagonDC, origin, GvColorValue(m_color));
     m_hexagonGray = gray;
+    m_hexagonFace = face;
     return &m_hexagonDC;
 }
 

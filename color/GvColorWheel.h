@@ -46,7 +46,8 @@ private:
     CBitmap m_hexagonBitmap;
     HGDIOBJ m_hOldHexagonBitmap;
     CSize m_hexagonSize;
-    int m_hexagonGray; // -1: no colour, the background alone
+    int m_hexagonGray;      // -1: no colour, the background alone
+    COLORREF m_hexagonFace; // the system's button face the background was drawn in
 };
 
 // What the wheel paints: background, hexagon at the colour's value, marker.
