@@ -2,8 +2,8 @@
 #include <vector>
 #include "platform/mfc/GvMfc.h"
 #include "GvMFCUtilitiesExport.h"
-#include "host_interfaces/GvGuid.h"
-#include "host_interfaces/GvUtilities.h"
+#include "GvGuid.h"
+#include "GvUtilities.h"
 #include "window_utils/GvScrollWnd.h"
 
 class GvTextureVariable;

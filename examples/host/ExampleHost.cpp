@@ -1,67 +1,46 @@
-// A host window with the library's value controls, the colour picker and the
-// editor control, built against the installed package.
+// A host window with every family of the library's controls, built against
+// the installed package.
 //   GvExampleHost.exe           shows the window until it is closed
-//   GvExampleHost.exe --check   creates the controls, checks that they show
-//                               their values, prints them and exits (0: all
-//                               as expected)
+//   GvExampleHost.exe --check   drives each family with messages, prints one
+//                               line per family and exits (0: all as
+//                               expected)
+#include <algorithm>
+#include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
-#include "GvColor.h"
-#include "GvNumeric.h"
-#include "platform/edit/BCGPEditCtrl.h"
-#include "resources/GvMFCUtilitiesRes.h"
+#include <memory>
+#include <vector>
+#include "ExampleHost.h"
+#include "GvMessages.h"
 
-namespace {
-
-const UINT kSliderId = 100;
-const UINT kNumberId = 101;
-const UINT kEditorId = 102;
-
-class CExampleFrame : public CWnd
+BOOL CExampleFamily::CreateFamily(CWnd& parent, const ExampleHostData& host)
 {
-public:
-    BOOL CreateFrame()
-    {
-        if (!CreateEx(
-                0, AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)),
-                L"GvMFCUtilities example host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 100, 380, 460, nullptr,
-                nullptr))
-            return FALSE;
-        const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
-        if (!m_slider.Create(0, WS_EX_CLIENTEDGE, L"", style, CRect(20, 20, 200, 42), this, kSliderId))
-            return FALSE;
-        m_slider.SetData(0.25f, 0.0f, 1.0f, true, 300, 2, false);
-        if (!m_number.CreateEx(WS_EX_CLIENTEDGE, L"EDIT", L"", style, CRect(20, 60, 200, 82), this, kNumberId))
-            return FALSE;
-        m_number.SetData(-3.5f, 3, true);
-        if (!m_editor.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(210, 20, 340, 82), this, kEditorId))
-            return FALSE;
-        m_editor.InsertText(L"float4 c;");
-        // The picker in its large view, at the size of its template (2001,
-        // a resource of GvMFCUtilities.dll).
-        if (!m_picker.Create(m_hWnd, nullptr, m_color, &m_packed, nullptr, nullptr, false, 0, true, false))
-            return FALSE;
-        m_picker.SetWindowPos(nullptr, 20, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        return TRUE;
-    }
+    if (!CreateEx(0,
+                  AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)),
+                  Title(), WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 400, 300), &parent, 0))
+        return FALSE;
+    // The title's width in the font it is shown in: the family is at
+    // least as wide.
+    HFONT font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    SIZE title = {};
+    HDC dc = ::GetDC(m_hWnd);
+    HGDIOBJ oldFont = ::SelectObject(dc, font);
+    ::GetTextExtentPoint32W(dc, Title(), static_cast<int>(std::wcslen(Title())), &title);
+    ::SelectObject(dc, oldFont);
+    ::ReleaseDC(m_hWnd, dc);
+    if (!m_title.Create(Title(), WS_CHILD | WS_VISIBLE, CRect(kMargin, 4, kMargin + title.cx + 4, kTop - 2), this))
+        return FALSE;
+    m_title.SetFont(CFont::FromHandle(font));
+    const CSize size = CreateControls(host);
+    if (size.cx <= 0 || size.cy <= 0)
+        return FALSE;
+    SetWindowPos(nullptr, 0, 0, std::max(static_cast<int>(size.cx), 2 * kMargin + 4 + static_cast<int>(title.cx)),
+                 size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return TRUE;
+}
 
-    CGvSliderEdit m_slider;
-    CGvNumericEdit m_number;
-    CBCGPEditCtrl m_editor;
-    CGvColorPickerCtrl m_picker;
-    float m_color[4] = {1.0f, 0.0f, 0.0f, 1.0f};
-    DWORD m_packed = 0;
-
-protected:
-    afx_msg void OnDestroy() { PostQuitMessage(0); }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CExampleFrame, CWnd)
-    ON_WM_DESTROY()
-END_MESSAGE_MAP()
-
-COLORREF PixelAt(HWND window, CPoint point)
+COLORREF ClientPixel(HWND window, CPoint point)
 {
     ::UpdateWindow(window);
     HDC dc = ::GetDC(window);
@@ -70,35 +49,118 @@ COLORREF PixelAt(HWND window, CPoint point)
     return pixel;
 }
 
-// The picker shows red: its template's size, the swatch filled with red, the
-// wheel's centre white (saturation 0 at value 1) and the caller's packed
-// output written.
-bool ShowsThePicker(CGvColorPickerCtrl& picker, DWORD packed)
+HWND FindDescendant(HWND parent, int id)
 {
-    CRect client, expected(0, 0, 170, 184);
-    picker.GetClientRect(&client);
-    picker.MapDialogRect(&expected);
-    const HWND swatch = ::GetDlgItem(picker.m_hWnd, IDC_GV_COLOR_BUTTON);
-    const HWND wheel = ::GetDlgItem(picker.m_hWnd, IDC_GV_COLOR_WHEEL);
-    if (!swatch || !wheel || !picker.IsWindowVisible())
-        return false;
-    CRect swatchRect, wheelRect;
-    ::GetClientRect(swatch, &swatchRect);
-    ::GetClientRect(wheel, &wheelRect);
-    const COLORREF swatchPixel = PixelAt(swatch, swatchRect.CenterPoint());
-    const COLORREF wheelPixel = PixelAt(wheel, wheelRect.CenterPoint());
-    std::printf("picker %dx%d (template %dx%d), swatch %06lX, wheel centre %06lX, packed %08lX\n", client.Width(),
-                client.Height(), expected.Width(), expected.Height(), swatchPixel, wheelPixel, packed);
-    return client.Size() == expected.Size() && swatchPixel == RGB(255, 0, 0) && GetRValue(wheelPixel) >= 250
-           && GetGValue(wheelPixel) >= 250 && GetBValue(wheelPixel) >= 250 && packed == 0xFF0000FF;
+    struct Search
+    {
+        int id;
+        HWND found;
+    } search = {id, nullptr};
+    ::EnumChildWindows(
+        parent,
+        [](HWND window, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            if (::GetDlgCtrlID(window) != s->id)
+                return TRUE;
+            s->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
-bool Shows(const CWnd& control, const wchar_t* expected)
+std::wstring WindowText(HWND window)
 {
-    CString text;
-    control.GetWindowText(text);
-    std::printf("%ls\n", static_cast<LPCWSTR>(text));
-    return std::wcscmp(text, expected) == 0;
+    wchar_t text[256] = {};
+    ::GetWindowTextW(window, text, 256);
+    return text;
+}
+
+std::string Format(const char* format, ...)
+{
+    char text[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof(text), format, args);
+    va_end(args);
+    return text;
+}
+
+namespace {
+
+// The families stand in columns, each column as high as the tallest one
+// allows; the frame fits around them.
+const int kColumnHeight = 700;
+
+class CExampleFrame : public CWnd
+{
+public:
+    BOOL CreateFrame(const ExampleHostData& host)
+    {
+        if (!CreateEx(
+                0, AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)),
+                L"GvMFCUtilities example host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 400, 300, nullptr,
+                nullptr))
+            return FALSE;
+        for (int i = 0; i < kExampleFamilyCount; ++i) {
+            m_families.emplace_back(kExampleFamilies[i].make());
+            if (!m_families.back()->CreateFamily(*this, host)) {
+                std::printf("%s: not created\n", kExampleFamilies[i].name);
+                return FALSE;
+            }
+        }
+        Arrange();
+        return TRUE;
+    }
+
+    std::vector<std::unique_ptr<CExampleFamily>> m_families;
+
+protected:
+    void Arrange()
+    {
+        CPoint at(0, 0);
+        CSize extent(0, 0);
+        int columnWidth = 0;
+        for (auto& family : m_families) {
+            CRect rect;
+            family->GetWindowRect(&rect);
+            if (at.y > 0 && at.y + rect.Height() > kColumnHeight) {
+                at = CPoint(at.x + columnWidth, 0);
+                columnWidth = 0;
+            }
+            family->SetWindowPos(nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            columnWidth = std::max(columnWidth, static_cast<int>(rect.Width()));
+            at.y += rect.Height();
+            extent = CSize(std::max(extent.cx, at.x + columnWidth), std::max(extent.cy, at.y));
+        }
+        CRect window(CPoint(0, 0), extent);
+        ::AdjustWindowRectEx(&window, GetStyle(), FALSE, GetExStyle());
+        SetWindowPos(nullptr, 40, 40, window.Width(), window.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    afx_msg void OnDestroy() { PostQuitMessage(0); }
+    // A family whose controls changed their size.
+    afx_msg LRESULT OnFamilyResized(WPARAM, LPARAM)
+    {
+        Arrange();
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CExampleFrame, CWnd)
+    ON_WM_DESTROY()
+    ON_MESSAGE(GVM_CHILD_RESIZE, OnFamilyResized)
+END_MESSAGE_MAP()
+
+// The data files (a keyword file, a texture) are copied into data\ beside
+// the program when it is built.
+std::wstring DataDirectory()
+{
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    folder.erase(folder.find_last_of(L"\\/") + 1);
+    return folder + L"data\\";
 }
 
 } // namespace
@@ -106,25 +168,25 @@ bool Shows(const CWnd& control, const wchar_t* expected)
 int main(int argc, char** argv)
 {
     const bool check = argc == 2 && std::strcmp(argv[1], "--check") == 0;
+    CExampleApplication app;
+    const ExampleHostData host = {&app, DataDirectory()};
     CExampleFrame frame;
-    if (!frame.CreateFrame())
+    if (!frame.CreateFrame(host))
         return 1;
+    app.SetMainWindow(frame.m_hWnd);
     frame.SetWindowPos(nullptr, 0, 0, 0, 0,
                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW | (check ? SWP_NOACTIVATE : 0));
     if (!check)
         return AfxRunMessageLoop();
     AfxPumpPendingMessages();
-    bool ok = Shows(frame.m_slider, L"0.25") && Shows(frame.m_number, L"-3.500");
-    frame.m_slider.SetNumericValue(0.75f);
-    ok = Shows(frame.m_slider, L"0.75") && ok;
-    ok = Shows(frame.m_editor, L"float4 c;") && ok;
-    // Same window width: the slider button takes its part of the slider edit.
-    CRect sliderClient, numberClient;
-    frame.m_slider.GetClientRect(&sliderClient);
-    frame.m_number.GetClientRect(&numberClient);
-    std::printf("client widths %d and %d\n", sliderClient.Width(), numberClient.Width());
-    ok = ok && sliderClient.Width() < numberClient.Width();
-    ok = ShowsThePicker(frame.m_picker, frame.m_packed) && ok;
+    bool ok = true;
+    for (int i = 0; i < kExampleFamilyCount; ++i) {
+        std::string seen;
+        const bool familyOk = frame.m_families[i]->Check(seen);
+        AfxPumpPendingMessages();
+        std::printf("%s: %s (%s)\n", kExampleFamilies[i].name, familyOk ? "ok" : "FAILED", seen.c_str());
+        ok = ok && familyOk;
+    }
     frame.DestroyWindow();
     AfxPumpPendingMessages();
     std::printf("%s\n", ok ? "example host: ok" : "example host: FAILED");
