@@ -88,8 +88,8 @@ std::string Format(const char* format, ...)
 
 namespace {
 
-// The families stand in columns, each column as high as the tallest one
-// allows; the frame fits around them.
+// The families stand in columns up to this high (a taller family has a
+// column of its own); the frame fits around them.
 const int kColumnHeight = 700;
 
 class CExampleFrame : public CWnd
@@ -99,13 +99,14 @@ public:
     {
         if (!CreateEx(
                 0, AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)),
-                L"GvMFCUtilities example host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 400, 300, nullptr,
+                L"GvMFCUtilities example host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 400, 300, nullptr,
                 nullptr))
             return FALSE;
         for (int i = 0; i < kExampleFamilyCount; ++i) {
             m_families.emplace_back(kExampleFamilies[i].make());
             if (!m_families.back()->CreateFamily(*this, host)) {
                 std::printf("%s: not created\n", kExampleFamilies[i].name);
+                DestroyWindow();
                 return FALSE;
             }
         }
@@ -135,7 +136,7 @@ protected:
         }
         CRect window(CPoint(0, 0), extent);
         ::AdjustWindowRectEx(&window, GetStyle(), FALSE, GetExStyle());
-        SetWindowPos(nullptr, 40, 40, window.Width(), window.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(nullptr, 0, 0, window.Width(), window.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     afx_msg void OnDestroy() { PostQuitMessage(0); }
     // A family whose controls changed their size.
