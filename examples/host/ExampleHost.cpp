@@ -103,6 +103,8 @@ bool Shows(const CWnd& control, const wchar_t* expected)
 
 } // namespace
 
+bool CountsAShaderBudget(); // ShaderBudget.cpp
+
 int main(int argc, char** argv)
 {
     const bool check = argc == 2 && std::strcmp(argv[1], "--check") == 0;
@@ -125,6 +127,7 @@ int main(int argc, char** argv)
     std::printf("client widths %d and %d\n", sliderClient.Width(), numberClient.Width());
     ok = ok && sliderClient.Width() < numberClient.Width();
     ok = ShowsThePicker(frame.m_picker, frame.m_packed) && ok;
+    ok = CountsAShaderBudget() && ok;
     frame.DestroyWindow();
     AfxPumpPendingMessages();
     std::printf("%s\n", ok ? "example host: ok" : "example host: FAILED");
