@@ -4,7 +4,6 @@
 #include <cstring>
 #include <string>
 #include "demo/DemoApplication.h"
-#include "SlotRules.h"
 
 namespace {
 
@@ -40,23 +39,24 @@ CString Extension(const CString& file)
     return dot < 0 ? CString() : file.Mid(dot + 1);
 }
 
-bool ReadBytes(const CString& path, std::string& bytes)
+// The shader file's UTF-8 as UTF-16 units.
+bool ReadUnits(const CString& path, std::vector<unsigned short>& units)
 {
     HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     const DWORD size = GetFileSize(file, nullptr);
-    bytes.resize(size);
+    std::string bytes(size, '\0');
     DWORD read = 0;
     const BOOL ok = size == 0 || ReadFile(file, &bytes[0], size, &read, nullptr);
     CloseHandle(file);
-    return ok && read == size;
-}
-
-std::vector<unsigned short> Units(const CString& text)
-{
-    const LPCWSTR p = text;
-    return std::vector<unsigned short>(p, p + text.GetLength());
+    if (!ok || read != size)
+        return false;
+    units.resize(size);
+    units.resize(size ? MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(size),
+                                            reinterpret_cast<LPWSTR>(units.data()), static_cast<int>(size))
+                      : 0);
+    return true;
 }
 
 CString Wide(const char* text)
@@ -144,12 +144,8 @@ BOOL CShaderPanel::CreatePanel(CWnd* pParent, const CRect& rect, UINT nID)
     std::sort(m_files.begin(), m_files.end(), [](const CString& a, const CString& b) { return a.Compare(b) < 0; });
     for (const CString& file : m_files)
         m_fileCombo->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(static_cast<LPCWSTR>(file)));
-    for (int number = 1;; ++number) {
-        const gvshader::ShaderModel* model = gvshader::FindShaderModel(std::to_string(number));
-        if (!model)
-            break;
+    for (int version = 1; const GvShaderModel* model = GvGetShaderModel(version); ++version)
         m_modelCombo->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(static_cast<LPCWSTR>(Wide(model->name))));
-    }
 
     GvMFCShaderKeywordLoader loader;
     m_asmKeywordsLoaded = loader.Load(
@@ -204,21 +200,18 @@ void CShaderPanel::OnSize(UINT, int cx, int cy)
 
 bool CShaderPanel::ShowShader(LPCWSTR file)
 {
-    std::string bytes;
-    if (!ReadBytes(DataPath(L"shaders/") + file, bytes))
+    std::vector<unsigned short> units;
+    if (!ReadUnits(DataPath(L"shaders/") + file, units))
         return false;
-    const std::vector<unsigned short> units = gvshader::DecodeUtf8(bytes);
     m_fileCombo->SendMessage(CB_SELECTSTRING, (WPARAM)-1, reinterpret_cast<LPARAM>(file));
     m_shown = file;
 
     const CString language = Extension(file);
     const bool assembly = language == L"asm";
-    const gvshader::ShaderModel* pModel = nullptr;
-    if (assembly) {
-        std::string word;
-        pModel = gvshader::FindVersionModel(units, word);
-    }
-    m_modelCombo->SendMessage(CB_SETCURSEL, pModel ? static_cast<WPARAM>(pModel->number - 1) : static_cast<WPARAM>(-1));
+    const GvShaderModel* pModel =
+        assembly ? GvFindVersionModel(units.data(), static_cast<int>(units.size()), nullptr, nullptr) : nullptr;
+    m_modelCombo->SendMessage(CB_SETCURSEL,
+                              pModel ? static_cast<WPARAM>(pModel->version - 1) : static_cast<WPARAM>(-1));
     m_modelCombo->EnableWindow(assembly);
 
     // A new editor per shader: keyword colours only ever add up.
@@ -265,10 +258,9 @@ bool CShaderPanel::IsAssembly() const
     return index >= 0 && index < static_cast<int>(m_files.size()) && Extension(m_files[index]) == L"asm";
 }
 
-const gvshader::ShaderModel* CShaderPanel::SelectedModel() const
+const GvShaderModel* CShaderPanel::SelectedModel() const
 {
-    const int index = static_cast<int>(m_modelCombo->SendMessage(CB_GETCURSEL));
-    return index < 0 ? nullptr : gvshader::FindShaderModel(std::to_string(index + 1));
+    return GvGetShaderModel(static_cast<int>(m_modelCombo->SendMessage(CB_GETCURSEL)) + 1);
 }
 
 // The shader changes when the list is closed: not under the user's keys and
@@ -296,27 +288,21 @@ LRESULT CShaderPanel::OnTextChanged(WPARAM, LPARAM)
     return 0;
 }
 
-// Slots line by line as the tool counts them; the first line whose running
-// total passes a limit of the model is the one highlighted.
+// The library's slot budget of the text; the first line whose running total
+// passes a limit of the model is the one highlighted.
 void CShaderPanel::Recount()
 {
-    const gvshader::ShaderModel* pModel = SelectedModel();
+    const GvShaderModel* pModel = SelectedModel();
     m_overBudget = false;
     if (!IsAssembly() || !pModel || !m_asmKeywordsLoaded) {
         m_budget->SetWindowText(IsAssembly() ? L"Slots: no model" : L"");
         return;
     }
-    const std::vector<unsigned short> text = Units(m_pEditor->GetText());
-    m_asmParser.SetShaderVersion(static_cast<GvShaderVersion>(pModel->number));
-    gvshader::SlotCount total;
-    int overLine = 0;
-    for (const gvshader::SourceLine& line : gvshader::SplitSourceLines(text)) {
-        const gvshader::SlotCount slots = gvshader::LibraryLineSlots(m_asmParser, text, line);
-        total.alu += slots.alu;
-        total.tex += slots.tex;
-        if (!overLine && gvshader::ExceedsLimits(*pModel, total.alu, total.tex))
-            overLine = line.number;
-    }
+    const CString text = m_pEditor->GetText();
+    GvShaderBudget total;
+    GvCountShaderSlots(pModel, GV_SLOT_RULES_LIBRARY, &m_asmParser,
+                       reinterpret_cast<const unsigned short*>(static_cast<LPCWSTR>(text)), text.GetLength(), total);
+    const int overLine = total.firstLineOver;
     m_overBudget = overLine != 0;
 
     CString budget;

@@ -4,7 +4,7 @@
 #include <vector>
 #include "demo/DemoPanel.h"
 #include "GvShaderEditor.h"
-#include "GvShaderTool.h"
+#include "GvShaderParsing.h"
 
 // The shader workbench: a sample shader of data/shaders in the shader editor,
 // coloured from its language's keyword and syntax files, a status line fed by
@@ -43,7 +43,7 @@ public:
 
 protected:
     bool IsAssembly() const;
-    const gvshader::ShaderModel* SelectedModel() const;
+    const GvShaderModel* SelectedModel() const;
     void Recount();
     void Layout(int cx, int cy);
 

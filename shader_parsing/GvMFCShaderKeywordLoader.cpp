@@ -3,7 +3,6 @@
 #include <climits>
 #include <cstring>
 #include "GvStringFunctions.h"
-#include "GvTextEncoding.h"
 
 typedef GvMFCShaderSyntaxParser Parser;
 typedef GvMFCShaderKeywordLoader Loader;

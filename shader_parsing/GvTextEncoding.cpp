@@ -1,15 +1,19 @@
-#include "GvTextEncoding.h"
-
+#include <climits>
+#include "GvShaderParsing.h"
 #include "GvStringFunctions.h"
 
-std::string GvUtf16ToUtf8(const unsigned short* text, int length)
+int GvConvertUtf16ToUtf8(const unsigned short* text, int length, char* out, int capacity)
 {
-    std::string out;
     if (!text)
-        return out;
+        return 0;
     if (length < 0)
         length = GvStrLenW(text);
-    out.reserve(static_cast<size_t>(length));
+    long long size = 0;
+    auto put = [&](unsigned long byte) {
+        if (size < capacity)
+            out[size] = static_cast<char>(byte);
+        ++size;
+    };
     for (int i = 0; i < length; ++i) {
         unsigned long c = text[i];
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < length && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
@@ -19,20 +23,20 @@ std::string GvUtf16ToUtf8(const unsigned short* text, int length)
             c = 0xFFFD;
         }
         if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
+            put(c);
         } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+            put(0xC0 | (c >> 6));
+            put(0x80 | (c & 0x3F));
         } else if (c < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+            put(0xE0 | (c >> 12));
+            put(0x80 | ((c >> 6) & 0x3F));
+            put(0x80 | (c & 0x3F));
         } else {
-            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+            put(0xF0 | (c >> 18));
+            put(0x80 | ((c >> 12) & 0x3F));
+            put(0x80 | ((c >> 6) & 0x3F));
+            put(0x80 | (c & 0x3F));
         }
     }
-    return out;
+    return size > INT_MAX ? -1 : static_cast<int>(size);
 }

@@ -166,6 +166,8 @@ std::wstring DataDirectory()
 
 } // namespace
 
+bool CountsAShaderBudget(); // ShaderBudget.cpp
+
 int main(int argc, char** argv)
 {
     const bool check = argc == 2 && std::strcmp(argv[1], "--check") == 0;
@@ -188,6 +190,7 @@ int main(int argc, char** argv)
         std::printf("%s: %s (%s)\n", kExampleFamilies[i].name, familyOk ? "ok" : "FAILED", seen.c_str());
         ok = ok && familyOk;
     }
+    ok = CountsAShaderBudget() && ok;
     frame.DestroyWindow();
     AfxPumpPendingMessages();
     std::printf("%s\n", ok ? "example host: ok" : "example host: FAILED");

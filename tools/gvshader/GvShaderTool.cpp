@@ -1,29 +1,11 @@
 #include "GvShaderTool.h"
 
-#include <cctype>
+#include <algorithm>
 #include <cstdio>
-#include "GvShaderParsing.h"
-#include "GvTextEncoding.h"
 
 namespace gvshader {
 
 namespace {
-
-// Limits as the models document them: vertex shaders and the later pixel
-// shaders count all slots together (the guaranteed minimum where a range is
-// given: ps_2_x 96 to 512), pixel shaders 1.x and 2.0 count arithmetic and
-// texture apart (1.4: two phases of 8 arithmetic and 6 texture slots).
-// Software models have none.
-const ShaderModel kModels[] = {
-    {1, "vs_1_1", 0, 0, 128}, {2, "vs_2_0", 0, 0, 256},  {3, "vs_2_x", 0, 0, 256}, {4, "vs_3_0", 0, 0, 512},
-    {5, "vs_3_sw", 0, 0, 0},  {6, "ps_1_1", 8, 4, 0},    {7, "ps_1_2", 8, 4, 0},   {8, "ps_1_3", 8, 4, 0},
-    {9, "ps_1_4", 16, 12, 0}, {10, "ps_2_0", 64, 32, 0}, {11, "ps_2_x", 0, 0, 96}, {12, "ps_2_b", 0, 0, 512},
-    {13, "ps_2_sw", 0, 0, 0}, {14, "ps_3_0", 0, 0, 512}, {15, "ps_3_sw", 0, 0, 0},
-};
-
-// Profiles counted with the op table of the model of their number, under
-// their own fixed limits.
-const ShaderModel kAliases[] = {{3, "vs_2_a", 0, 0, 256}, {3, "vs_2_sw", 0, 0, 0}, {11, "ps_2_a", 0, 0, 512}};
 
 void AppendUnicode(std::vector<unsigned short>& out, unsigned long c)
 {
@@ -44,7 +26,7 @@ std::string Lower(std::string text)
     return text;
 }
 
-std::string LimitsText(const ShaderModel& model)
+std::string LimitsText(const GvShaderModel& model)
 {
     if (model.totalLimit)
         return std::to_string(model.totalLimit) + " slots in all";
@@ -53,7 +35,7 @@ std::string LimitsText(const ShaderModel& model)
     return "none";
 }
 
-std::string LimitsJson(const ShaderModel& model)
+std::string LimitsJson(const GvShaderModel& model)
 {
     if (model.totalLimit)
         return "{\"total\": " + std::to_string(model.totalLimit) + "}";
@@ -82,6 +64,16 @@ bool TakeValue(const std::vector<std::string>& args, size_t& i, const std::strin
 bool IsOption(const std::string& arg, const std::string& name)
 {
     return arg == name || arg.compare(0, name.size() + 1, name + "=") == 0;
+}
+
+// The model --model names: "1" to "15" or a model's or profile's name; null
+// if none.
+const GvShaderModel* FindShaderModel(const std::string& text)
+{
+    for (int version = 1; GvGetShaderModel(version); ++version)
+        if (text == std::to_string(version))
+            return GvGetShaderModel(version);
+    return GvFindShaderModel(text.c_str());
 }
 
 } // namespace
@@ -164,50 +156,6 @@ std::string JsonQuote(const std::string& bytes)
     return out + "\"";
 }
 
-const ShaderModel* FindShaderModel(const std::string& text)
-{
-    const std::string name = Lower(text);
-    for (const ShaderModel& model : kModels)
-        if (name == model.name || name == std::to_string(model.number))
-            return &model;
-    for (const ShaderModel& alias : kAliases)
-        if (name == alias.name)
-            return &alias;
-    return nullptr;
-}
-
-const ShaderModel* FindVersionModel(const std::vector<unsigned short>& text, std::string& word)
-{
-    const size_t n = text.size();
-    size_t i = 0;
-    while (i < n) {
-        const unsigned short c = text[i];
-        if (c == '/' && i + 1 < n && (text[i + 1] == '/' || text[i + 1] == '*')) {
-            const bool line = text[i + 1] == '/';
-            for (i += 2; i < n && (line ? text[i] != '\n' : !(text[i] == '*' && i + 1 < n && text[i + 1] == '/'));)
-                ++i;
-            i += line ? 1 : 2;
-        } else if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v') {
-            ++i;
-        } else {
-            break;
-        }
-    }
-    word.clear();
-    for (; i < n && text[i] < 128 && (std::isalnum(text[i]) || text[i] == '_' || text[i] == '.'); ++i)
-        word += static_cast<char>(text[i] == '.' ? '_' : text[i]);
-    // Model numbers are names for --model only.
-    if (word.empty() || std::isdigit(static_cast<unsigned char>(word[0])))
-        return nullptr;
-    return FindShaderModel(word);
-}
-
-bool ExceedsLimits(const ShaderModel& model, int alu, int tex)
-{
-    return (model.aluLimit && alu > model.aluLimit) || (model.texLimit && tex > model.texLimit)
-           || (model.totalLimit && static_cast<long long>(alu) + tex > model.totalLimit);
-}
-
 bool ParseArguments(const std::vector<std::string>& args, Options& options, std::string& error)
 {
     options = Options();
@@ -272,7 +220,7 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
                 error = "unknown rules '" + value + "' (library or compiler)";
                 return false;
             }
-            options.rules = value == "compiler" ? Rules::Compiler : Rules::Library;
+            options.rules = value == "compiler" ? GV_SLOT_RULES_COMPILER : GV_SLOT_RULES_LIBRARY;
         } else if (count && arg == "--lines") {
             options.lines = true;
         } else if (count && arg == "--json") {
@@ -285,7 +233,7 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
         }
     }
     // The compiler's rules read instructions without the keyword file.
-    if ((scan || (count && options.rules == Rules::Library)) && options.keywordFile.empty()) {
+    if ((scan || (count && options.rules == GV_SLOT_RULES_LIBRARY)) && options.keywordFile.empty()) {
         error = command + " needs --keywords KEYWORDFILE";
         return false;
     }
@@ -325,13 +273,14 @@ std::string KeywordsJson(const GvMFCShaderSyntaxParser& parser, bool loaded)
     return out + "]}";
 }
 
-std::string CountLine(const std::string& file, const ShaderModel& model, int alu, int tex, bool json, bool limits,
-                      Rules rules)
+std::string CountLine(const std::string& file, const GvShaderModel& model, int alu, int tex, bool json, bool limits,
+                      GvSlotRulesType rules)
 {
-    const bool exceeded = ExceedsLimits(model, alu, tex);
-    const bool compiler = rules == Rules::Compiler;
+    const bool exceeded = GvExceedsShaderLimits(model, alu, tex);
+    const bool compiler = rules == GV_SLOT_RULES_COMPILER;
     if (json) {
-        std::string line = "{\"file\": " + JsonQuote(file) + ", \"model\": " + std::to_string(model.number)
+        std::string line = "{\"file\": " + JsonQuote(file)
+                           + ", \"model\": " + std::to_string(static_cast<int>(model.version))
                            + ", \"alu\": " + std::to_string(alu) + ", \"tex\": " + std::to_string(tex);
         if (compiler)
             line += ", \"rules\": \"compiler\"";

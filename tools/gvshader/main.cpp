@@ -1,4 +1,5 @@
 // gvshader: the command-line face of the shader parsers. See HelpText().
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <filesystem>
@@ -7,9 +8,7 @@
 #include <vector>
 #include "GvShaderParsing.h"
 #include "GvShaderTool.h"
-#include "GvTextEncoding.h"
 #include "GvVersion.h"
-#include "SlotRules.h"
 #include "ToolConsole.h"
 
 using namespace gvshader;
@@ -123,46 +122,49 @@ int RunKeywords(const Options& options)
 
 // The model a file is counted under: the one given, or the file's own. Null
 // (after a message) when the file names none and none was given.
-const ShaderModel* ModelFor(const Options& options, const std::string& file, const std::vector<unsigned short>& text)
+const GvShaderModel* ModelFor(const Options& options, const std::string& file, const std::vector<unsigned short>& text)
 {
-    std::string word;
-    const ShaderModel* own = FindVersionModel(text, word);
+    int start = 0, length = 0;
+    const GvShaderModel* own = GvFindVersionModel(text.data(), static_cast<int>(text.size()), &start, &length);
     if (options.model) {
         if (own && own != options.model)
             WriteText(stderr, "gvshader: warning: '" + file + "' is " + own->name + ", counted as "
                                   + options.model->name + " (--model)\n");
         return options.model;
     }
-    if (!own)
+    if (!own) {
+        // The token as its version would read: vs.1.1 as vs_1_1.
+        std::string word = GvUtf16ToUtf8(text.data() + start, length);
+        std::replace(word.begin(), word.end(), '.', '_');
         Fail(kUsage, "'" + file + "': no shader version instruction"
                          + (word.empty() ? std::string() : " (it starts with '" + word + "')") + "; give --model");
+    }
     return own;
 }
 
 // Slots of one file, printing each code line first with --lines.
-SlotCount CountFile(const Options& options, const std::string& file, const std::vector<unsigned short>& text,
-                    const ShaderModel& model, GvMFCShaderASMParser& parser)
+GvShaderBudget CountFile(const Options& options, const std::string& file, const std::vector<unsigned short>& text,
+                         const GvShaderModel& model, GvMFCShaderASMParser& parser)
 {
-    SlotCount total;
-    if (!options.lines && options.rules == Rules::Library) {
-        parser.InitInstructionCounts();
-        parser.Parse(text.data(), 0, 0, static_cast<int>(text.size()));
-        return SlotCount{parser.GetALUOpCount(), parser.GetTexOpCount()};
+    GvShaderBudget budget = {0, 0, 0};
+    if (!options.lines) {
+        GvCountShaderSlots(&model, options.rules, &parser, text.data(), static_cast<int>(text.size()), budget);
+        return budget;
     }
-    for (const SourceLine& line : SplitSourceLines(text)) {
-        const std::string code = CodeText(text, line);
-        if (code.empty())
-            continue;
-        const SlotCount slots =
-            options.rules == Rules::Compiler ? CompilerLineSlots(model, code) : LibraryLineSlots(parser, text, line);
-        total.alu += slots.alu;
-        total.tex += slots.tex;
-        if (options.lines)
-            WriteText(stdout,
-                      SlotLine(file, line.number, slots.alu, slots.tex, total.alu, total.tex, code, options.json)
-                          + "\n");
+    GvShaderSlotLines lines(&model, options.rules, &parser, text.data(), static_cast<int>(text.size()));
+    GvShaderLineSlots line;
+    std::vector<unsigned short> code;
+    while (lines.Next(line)) {
+        code.resize(static_cast<size_t>(line.end - line.start));
+        code.resize(static_cast<size_t>(lines.GetCode(line, code.data(), static_cast<int>(code.size()))));
+        budget.alu = line.totalAlu;
+        budget.tex = line.totalTex;
+        if (!code.empty())
+            WriteText(stdout, SlotLine(file, line.number, line.alu, line.tex, line.totalAlu, line.totalTex,
+                                       GvUtf16ToUtf8(code.data(), static_cast<int>(code.size())), options.json)
+                                  + "\n");
     }
-    return total;
+    return budget;
 }
 
 int RunCount(const Options& options)
@@ -182,14 +184,13 @@ int RunCount(const Options& options)
     }
     bool exceeded = false, failed = false;
     for (size_t i = 0; i < texts.size(); ++i) {
-        const ShaderModel* model = ModelFor(options, options.files[i], texts[i]);
+        const GvShaderModel* model = ModelFor(options, options.files[i], texts[i]);
         if (!model) {
             failed = true;
             continue;
         }
-        parser->SetShaderVersion(static_cast<GvShaderVersion>(model->number));
-        const SlotCount slots = CountFile(options, options.files[i], texts[i], *model, *parser);
-        exceeded = exceeded || ExceedsLimits(*model, slots.alu, slots.tex);
+        const GvShaderBudget slots = CountFile(options, options.files[i], texts[i], *model, *parser);
+        exceeded = exceeded || GvExceedsShaderLimits(*model, slots.alu, slots.tex);
         WriteText(stdout,
                   CountLine(options.files[i], *model, slots.alu, slots.tex, options.json, options.limits, options.rules)
                       + "\n");

@@ -240,43 +240,6 @@ TEST_F(CommandLineTest, SharedCasesGiveTheirExactResults)
     }
 }
 
-// The last running totals of --lines are the file's totals, and under the
-// library's rules the line-by-line parse gives what the whole parse gives.
-TEST_F(CommandLineTest, LineTotalsEqualFileTotals)
-{
-    const std::string kwd = Data("keywords/asm.kwd");
-    const std::string tricky = File("tricky.asm", "ps_2_0 /* mov\nnrm */ mov r0, r1 // add\r\n"
-                                                  "\t+texld_pp r0, t0, s0 /* a */ mad_sat_pp r0, r1, r2, r3\nlrp");
-    for (const char* rules : {"library", "compiler"}) {
-        for (const char* name : {"ps11_detail.asm", "ps14_bump.asm", "ps20_phong.asm", "ps30_blur.asm",
-                                 "vs11_lighting.asm", "vs20_wave.asm", "vs30_skinning.asm", ""}) {
-            const std::string file = *name ? Data(std::string("shaders/") + name) : tricky;
-            SCOPED_TRACE(std::string(rules) + " " + file);
-            const ToolRun plain = Tool({"count", "--keywords", kwd, "--rules", rules, "--json", file});
-            const ToolRun lines = Tool({"count", "--keywords", kwd, "--rules", rules, "--json", "--lines", file});
-            ASSERT_EQ(0, lines.code) << lines.err;
-            ASSERT_GE(lines.out.size(), plain.out.size());
-            // The file object comes last, identical to the one without --lines.
-            EXPECT_EQ(plain.out, lines.out.substr(lines.out.size() - plain.out.size()));
-            const size_t lastLine = lines.out.rfind("\"totalAlu\": ");
-            ASSERT_NE(std::string::npos, lastLine);
-            int totalAlu = -1, totalTex = -1, alu = -2, tex = -2;
-            std::sscanf(lines.out.c_str() + lastLine, "\"totalAlu\": %d, \"totalTex\": %d", &totalAlu, &totalTex);
-            std::sscanf(lines.out.c_str() + lines.out.rfind("\"alu\": "), "\"alu\": %d, \"tex\": %d", &alu, &tex);
-            EXPECT_EQ(alu, totalAlu);
-            EXPECT_EQ(tex, totalTex);
-        }
-    }
-    // The library counts neither texld_pp nor mad_sat_pp: its table has no such ops.
-    const ToolRun run = Tool({"count", "--keywords", kwd, "--lines", tricky});
-    EXPECT_EQ(tricky + ":1: 0 arithmetic, 0 texture; total 0, 0: ps_2_0\n" + tricky
-                  + ":2: 1 arithmetic, 0 texture; total 1, 0: mov r0, r1\n" + tricky
-                  + ":3: 0 arithmetic, 0 texture; total 1, 0: +texld_pp r0, t0, s0   mad_sat_pp r0, r1, r2, r3\n"
-                  + tricky + ":4: 2 arithmetic, 0 texture; total 3, 0: lrp\n" + tricky
-                  + ": 3 arithmetic, 0 texture slots (ps_2_0)\n",
-              run.out);
-}
-
 TEST_F(CommandLineTest, CompilerRulesNeedNoKeywordFile)
 {
     const std::string shader = File("a.asm", "ps_2_0\nlrp r0, r1, r2, r3\n");

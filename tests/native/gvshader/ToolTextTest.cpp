@@ -42,94 +42,6 @@ TEST_F(ToolTextTest, JsonQuoteEscapesAndRepairs)
     EXPECT_EQ("\"\"", JsonQuote(""));
 }
 
-TEST_F(ToolTextTest, ShaderModelsByNumberNameAndAlias)
-{
-    const char* names[] = {"vs_1_1", "vs_2_0", "vs_2_x", "vs_3_0", "vs_3_sw", "ps_1_1", "ps_1_2", "ps_1_3",
-                           "ps_1_4", "ps_2_0", "ps_2_x", "ps_2_b", "ps_2_sw", "ps_3_0", "ps_3_sw"};
-    for (int n = 1; n <= 15; ++n) {
-        const ShaderModel* byNumber = FindShaderModel(std::to_string(n));
-        ASSERT_NE(nullptr, byNumber) << n;
-        EXPECT_EQ(n, byNumber->number);
-        EXPECT_STREQ(names[n - 1], byNumber->name);
-        EXPECT_EQ(byNumber, FindShaderModel(names[n - 1]));
-    }
-    EXPECT_EQ(3, FindShaderModel("vs_2_a")->number);
-    EXPECT_EQ(11, FindShaderModel("PS_2_A")->number);
-    EXPECT_EQ(14, FindShaderModel("PS_3_0")->number);
-    EXPECT_EQ(3, FindShaderModel("vs_2_sw")->number);
-    EXPECT_EQ(0, FindShaderModel("vs_2_sw")->totalLimit);
-    for (const char* bad : {"0", "16", "-1", "+1", "01", "1x", "", "ps_4_0", "vs_2_b", "auto"})
-        EXPECT_EQ(nullptr, FindShaderModel(bad)) << bad;
-}
-
-TEST_F(ToolTextTest, VersionInstructionNamesTheModel)
-{
-    struct Row
-    {
-        const char* text;
-        const char* model; // null: none
-        const char* word;
-    };
-    const Row rows[] = {
-        {"vs_1_1\nmov r0, v0", "vs_1_1", "vs_1_1"},
-        {"// header\r\n\r\n/* ps_1_1\n */\t  ps_2_0 // x\n", "ps_2_0", "ps_2_0"},
-        {"//\n//a\nPS_3_0", "ps_3_0", "PS_3_0"},
-        {"ps_2_a\n", "ps_2_a", "ps_2_a"},
-        {"vs_2_sw", "vs_2_sw", "vs_2_sw"},
-        {"vs.1.1\n", "vs_1_1", "vs_1_1"},
-        {"mov r0, v0\nvs_1_1", nullptr, "mov"},
-        {"ps_2_0x\n", nullptr, "ps_2_0x"},
-        {"10\n", nullptr, "10"},
-        {"// only a comment", nullptr, ""},
-        {"/* unterminated ps_2_0", nullptr, ""},
-        {"", nullptr, ""},
-        {"+ps_2_0", nullptr, ""},
-    };
-    for (const Row& row : rows) {
-        std::string word = "stale";
-        const ShaderModel* model = FindVersionModel(DecodeUtf8(row.text), word);
-        EXPECT_EQ(row.model ? FindShaderModel(row.model) : nullptr, model) << row.text;
-        EXPECT_EQ(row.word, word) << row.text;
-    }
-}
-
-TEST_F(ToolTextTest, LimitsPerModel)
-{
-    // ps_2_x guarantees 96 slots only; the ps_2_a and ps_2_b profiles have 512.
-    struct Row
-    {
-        const char* model;
-        int alu, tex;
-        bool exceeds;
-    };
-    const Row rows[] = {
-        {"ps_2_0", 64, 32, false},
-        {"ps_2_0", 65, 0, true},
-        {"ps_2_0", 0, 33, true},
-        {"ps_1_1", 8, 4, false},
-        {"ps_1_3", 8, 5, true},
-        {"ps_1_4", 16, 12, false},
-        {"ps_1_4", 17, 0, true},
-        {"vs_1_1", 128, 0, false},
-        {"vs_1_1", 120, 9, true},
-        {"vs_2_0", 257, 0, true},
-        {"ps_3_0", 500, 12, false},
-        {"ps_3_0", 500, 13, true},
-        {"ps_3_sw", 1 << 30, 1 << 30, false},
-        {"ps_2_x", 90, 6, false},
-        {"ps_2_x", 90, 7, true},
-        {"ps_2_a", 500, 12, false},
-        {"ps_2_a", 500, 13, true},
-        {"ps_2_b", 500, 12, false},
-        {"ps_2_b", 500, 13, true},
-        {"vs_2_a", 256, 0, false},
-        {"vs_2_a", 257, 0, true},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(row.exceeds, ExceedsLimits(*FindShaderModel(row.model), row.alu, row.tex))
-            << row.model << " " << row.alu << " " << row.tex;
-}
-
 TEST_F(ToolTextTest, ParsesEachCommand)
 {
     Options o;
@@ -146,20 +58,20 @@ TEST_F(ToolTextTest, ParsesEachCommand)
     EXPECT_EQ("none", o.language);
     EXPECT_EQ("k.kwd", o.keywordFile);
 
-    ASSERT_TRUE(ParseArguments({"count", "--keywords", "k", "--model", "ps_1_4", "--json", "--limits", "a", "--", "-b"},
-                               o, error))
+    ASSERT_TRUE(
+        ParseArguments({"count", "--keywords", "k", "--model", "9", "--json", "--limits", "a", "--", "-b"}, o, error))
         << error;
     EXPECT_EQ(Command::Count, o.command);
-    EXPECT_EQ(9, o.model->number);
+    EXPECT_EQ(GV_PS_1_4, o.model->version);
     EXPECT_TRUE(o.json);
     EXPECT_TRUE(o.limits);
     EXPECT_EQ((std::vector<std::string>{"a", "-b"}), o.files);
     ASSERT_TRUE(ParseArguments({"count", "--rules=compiler", "--lines", "a"}, o, error)) << error;
-    EXPECT_EQ(Rules::Compiler, o.rules);
+    EXPECT_EQ(GV_SLOT_RULES_COMPILER, o.rules);
     EXPECT_TRUE(o.lines);
     EXPECT_TRUE(o.keywordFile.empty());
     ASSERT_TRUE(ParseArguments({"count", "--keywords", "k", "a"}, o, error)) << error;
-    EXPECT_EQ(Rules::Library, o.rules);
+    EXPECT_EQ(GV_SLOT_RULES_LIBRARY, o.rules);
     EXPECT_FALSE(o.lines);
     for (const auto& args : std::vector<std::vector<std::string>>{{"count", "--keywords", "k", "a"},
                                                                   {"count", "--keywords", "k", "--model=AUTO", "a"}}) {
@@ -187,7 +99,8 @@ TEST_F(ToolTextTest, RejectsBadUsageWithAReason)
         {"scan", "--keywords", "k", "--lang", "cg", "a"},
         {"scan", "--keywords", "k", "--model", "1", "a"},
         {"scan", "--keywords"},
-        {"count", "--keywords", "k", "--model", "17", "a"},
+        {"count", "--keywords", "k", "--model", "16", "a"},
+        {"count", "--keywords", "k", "--model", "01", "a"},
         {"count", "--keywords", "k", "--model", "1"},
         {"count", "--model", "1", "a"},
         {"count", "--keywords", "k", "--model", "1", "--lang", "asm", "a"},
@@ -232,16 +145,16 @@ TEST_F(ToolTextTest, KeywordsJsonListsBucketsInOrder)
 
 TEST_F(ToolTextTest, CountLines)
 {
-    const ShaderModel& ps20 = *FindShaderModel("10");
+    const GvShaderModel& ps20 = *GvGetShaderModel(GV_PS_2_0);
     EXPECT_EQ("a.asm: 70 arithmetic, 3 texture slots (ps_2_0)", CountLine("a.asm", ps20, 70, 3, false, false));
     EXPECT_EQ("a.asm: 70 arithmetic, 3 texture slots (ps_2_0; limits: 64 arithmetic, 32 texture; EXCEEDED)",
               CountLine("a.asm", ps20, 70, 3, false, true));
     EXPECT_EQ("b: 1 arithmetic, 0 texture slots (vs_1_1; limits: 128 slots in all; within)",
-              CountLine("b", *FindShaderModel("vs_1_1"), 1, 0, false, true));
+              CountLine("b", *GvFindShaderModel("vs_1_1"), 1, 0, false, true));
     EXPECT_EQ("b: 1 arithmetic, 0 texture slots (vs_3_sw; limits: none; within)",
-              CountLine("b", *FindShaderModel("vs_3_sw"), 1, 0, false, true));
+              CountLine("b", *GvFindShaderModel("vs_3_sw"), 1, 0, false, true));
     EXPECT_EQ("c: 100 arithmetic, 0 texture slots (ps_2_a; limits: 512 slots in all; within)",
-              CountLine("c", *FindShaderModel("ps_2_a"), 100, 0, false, true));
+              CountLine("c", *GvFindShaderModel("ps_2_a"), 100, 0, false, true));
     EXPECT_EQ("{\"file\": \"d\\\\a.asm\", \"model\": 10, \"alu\": 70, \"tex\": 3}",
               CountLine("d\\a.asm", ps20, 70, 3, true, false));
     EXPECT_EQ("{\"file\": \"a\", \"model\": 10, \"alu\": 1, \"tex\": 3, \"limits\": {\"alu\": 64, \"tex\": 32}, "
@@ -249,7 +162,7 @@ TEST_F(ToolTextTest, CountLines)
               CountLine("a", ps20, 1, 3, true, true));
     EXPECT_EQ("{\"file\": \"a\", \"model\": 14, \"alu\": 600, \"tex\": 3, \"limits\": {\"total\": 512}, "
               "\"exceeded\": true}",
-              CountLine("a", *FindShaderModel("ps_3_0"), 600, 3, true, true));
+              CountLine("a", *GvFindShaderModel("ps_3_0"), 600, 3, true, true));
 }
 
 TEST_F(ToolTextTest, HelpNamesEveryCommandOptionAndModel)

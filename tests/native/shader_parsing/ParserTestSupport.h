@@ -8,7 +8,6 @@
 #include <unistd.h>
 #include "GvLeakCheck.h"
 #include "GvShaderParsing.h"
-#include "GvTextEncoding.h"
 
 // Parsers hold a 256 KiB class table each: tests keep them on the heap.
 template <typename Base>
