@@ -31,12 +31,27 @@ const unsigned short* Utf16(const CString& text)
     return reinterpret_cast<const unsigned short*>(static_cast<LPCWSTR>(text));
 }
 
-// "ps_1_1: arithmetic 9 of 8, texture 2 of 4 - over budget from line 10"
+// "ps_1_1: arithmetic 9 of 8, texture 2 of 4 - over budget from line 10";
+// a limit only where the model has it.
 CString BudgetText(const GvShaderModel& model, const GvShaderBudget& budget)
 {
     CString text(std::wstring(model.name, model.name + std::strlen(model.name)).c_str()), part;
-    part.Format(L": arithmetic %d of %d, texture %d of %d", budget.alu, model.aluLimit, budget.tex, model.texLimit);
+    part.Format(L": arithmetic %d", budget.alu);
     text += part;
+    if (model.aluLimit) {
+        part.Format(L" of %d", model.aluLimit);
+        text += part;
+    }
+    part.Format(L", texture %d", budget.tex);
+    text += part;
+    if (model.texLimit) {
+        part.Format(L" of %d", model.texLimit);
+        text += part;
+    }
+    if (model.totalLimit) {
+        part.Format(L", slots %d of %d", budget.alu + budget.tex, model.totalLimit);
+        text += part;
+    }
     if (budget.firstLineOver) {
         part.Format(L" - over budget from line %d", budget.firstLineOver);
         text += part;
@@ -126,18 +141,28 @@ public:
         const std::wstring typed = WindowText(m_budget.m_hWnd);
         const COLORREF typedLine8 = LinePixel(8), typedLine7 = LinePixel(7);
 
+        // The version typed over: the model with one limit for all slots,
+        // where tex, lrp and mad_x2 name no instruction.
+        m_editor.SetSel(0, 6);
+        for (const wchar_t* p = L"vs_1_1"; *p; ++p)
+            m_editor.SendMessage(WM_CHAR, *p, 1);
+        AfxPumpPendingMessages();
+        const std::wstring vertex = WindowText(m_budget.m_hWnd);
+        const COLORREF vertexLine8 = LinePixel(8);
+
         const COLORREF plain = m_pAsmParser->m_backgroundColor;
         seen = Format("budget \"%ls\", line 10 %06lX line 9 %06lX; compiler rules \"%s\"; %s; line 9 deleted \"%ls\", "
-                      "line 9 %06lX; lrp typed \"%ls\", line 8 %06lX line 7 %06lX",
+                      "line 9 %06lX; lrp typed \"%ls\", line 8 %06lX line 7 %06lX; vs_1_1 typed \"%ls\", line 8 %06lX",
                       loaded.c_str(), line10, line9, compiler.c_str(), walked.c_str(), fits.c_str(), fitsLine9,
-                      typed.c_str(), typedLine8, typedLine7);
+                      typed.c_str(), typedLine8, typedLine7, vertex.c_str(), vertexLine8);
         return loaded == L"ps_1_1: arithmetic 9 of 8, texture 2 of 4 - over budget from line 10"
                && line10 == kOverBudgetColor && line9 == plain
                && compiler == "ps_1_1: arithmetic 7 of 8, texture 2 of 4"
                && walked == "line 10: mul r0, r0, v1 (1 arithmetic, total 9)"
                && fits == L"ps_1_1: arithmetic 8 of 8, texture 2 of 4" && fitsLine9 == plain
                && typed == L"ps_1_1: arithmetic 11 of 8, texture 2 of 4 - over budget from line 8"
-               && typedLine8 == kOverBudgetColor && typedLine7 == plain;
+               && typedLine8 == kOverBudgetColor && typedLine7 == plain
+               && vertex == L"vs_1_1: arithmetic 4, texture 0, slots 4 of 128" && vertexLine8 == plain;
     }
 
 protected:
@@ -196,7 +221,8 @@ protected:
         const CString text = m_editor.GetText();
         const GvShaderModel* pModel = GvFindVersionModel(Utf16(text), text.GetLength(), nullptr, nullptr);
         GvShaderBudget budget;
-        if (!pModel || !GvCountShaderSlots(pModel, GV_SLOT_RULES_COMPILER, nullptr, Utf16(text), text.GetLength(), budget))
+        if (!pModel
+            || !GvCountShaderSlots(pModel, GV_SLOT_RULES_COMPILER, nullptr, Utf16(text), text.GetLength(), budget))
             return "no count";
         const CString line = BudgetText(*pModel, budget);
         return GvUtf16ToUtf8(Utf16(line), line.GetLength());
