@@ -5,6 +5,7 @@
 CExampleFamily* MakeNumericFamily();
 CExampleFamily* MakeColorFamily();
 CExampleFamily* MakeShaderEditorFamily();
+CExampleFamily* MakeShaderBudgetFamily();
 CExampleFamily* MakeVariableFamily();
 CExampleFamily* MakeWindowUtilsFamily();
 
@@ -12,6 +13,7 @@ const ExampleFamilyEntry kExampleFamilies[] = {
     {"numeric", MakeNumericFamily},
     {"colour", MakeColorFamily},
     {"shader editor", MakeShaderEditorFamily},
+    {"shader budget", MakeShaderBudgetFamily},
     {"variable editors", MakeVariableFamily},
     {"window utilities", MakeWindowUtilsFamily},
 };

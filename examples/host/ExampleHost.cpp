@@ -90,7 +90,7 @@ namespace {
 
 // The families stand in columns up to this high (a taller family has a
 // column of its own); the frame fits around them.
-const int kColumnHeight = 700;
+const int kColumnHeight = 800;
 
 class CExampleFrame : public CWnd
 {
@@ -166,8 +166,6 @@ std::wstring DataDirectory()
 
 } // namespace
 
-bool CountsAShaderBudget(); // ShaderBudget.cpp
-
 int main(int argc, char** argv)
 {
     const bool check = argc == 2 && std::strcmp(argv[1], "--check") == 0;
@@ -190,7 +188,6 @@ int main(int argc, char** argv)
         std::printf("%s: %s (%s)\n", kExampleFamilies[i].name, familyOk ? "ok" : "FAILED", seen.c_str());
         ok = ok && familyOk;
     }
-    ok = CountsAShaderBudget() && ok;
     frame.DestroyWindow();
     AfxPumpPendingMessages();
     std::printf("%s\n", ok ? "example host: ok" : "example host: FAILED");
