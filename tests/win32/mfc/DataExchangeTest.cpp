@@ -76,9 +76,7 @@ TEST_F(DataExchangeTest, WritingAnUnchangedValueLeavesTheEditAlone)
     wnd.m_value = 12;
     ASSERT_TRUE(wnd.UpdateData(FALSE));
     EXPECT_EQ(2, wnd.m_arrived);
-    CString text;
-    wnd.m_edit.GetWindowText(text);
-    EXPECT_EQ(CString(L"12"), text);
+    EXPECT_EQ(CString(L"12"), WindowText(wnd.m_edit.m_hWnd));
 }
 
 TEST_F(DataExchangeTest, ControlNotificationsAreHeldBackWhileDataIsExchanged)

@@ -136,9 +136,7 @@ TEST_F(WindowObjectTest, SubclassUnsubclassAndAttachAForeignWindow)
         // Unhandled messages reach the edit's own procedure.
         edit.SetSel(0, -1);
         edit.ReplaceSel(L"typed");
-        CString text;
-        edit.GetWindowText(text);
-        EXPECT_EQ(CString(L"typed"), text);
+        EXPECT_EQ(CString(L"typed"), WindowText(edit.m_hWnd));
         EXPECT_EQ(hEdit, edit.UnsubclassWindow());
         EXPECT_EQ(originalProc, ::GetWindowLongPtrW(hEdit, GWLP_WNDPROC));
         EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
