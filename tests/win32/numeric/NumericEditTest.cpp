@@ -28,12 +28,7 @@ protected:
         Win32WindowTest::TearDown();
     }
 
-    CString Text()
-    {
-        CString text;
-        m_edit->GetWindowText(text);
-        return text;
-    }
+    CString Text() { return WindowText(m_edit->m_hWnd); }
     CPoint Sel()
     {
         int start = -1, end = -1;
