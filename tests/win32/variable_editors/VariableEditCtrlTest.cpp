@@ -19,21 +19,6 @@ long TestClock()
     return g_now;
 }
 
-std::wstring Text(HWND hWnd)
-{
-    wchar_t text[128] = {};
-    ::GetWindowTextW(hWnd, text, 128);
-    return text;
-}
-
-CRect RectIn(HWND hWnd, HWND hParent)
-{
-    CRect r;
-    ::GetWindowRect(hWnd, &r);
-    ::MapWindowPoints(nullptr, hParent, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 class VariableEditCtrlTest : public ::testing::Test
 {
 protected:
@@ -84,7 +69,7 @@ protected:
             wchar_t className[16] = {};
             ::GetClassNameW(h, className, 16);
             if (::GetDlgCtrlID(h) == -1 || std::wstring(className) == L"Button")
-                labels.push_back(Text(h));
+                labels.push_back(WindowText(h).GetString());
         }
         return labels;
     }
@@ -161,7 +146,7 @@ TEST_F(VariableEditCtrlTest, CellsLabelsAndOptionsPerKind)
         EXPECT_EQ(c.rows, Visible(p, IDC_GV_ROWS_EDIT));
         EXPECT_EQ(c.action != nullptr, Visible(p, IDC_GV_ACTION_BUTTON));
         if (c.action) {
-            EXPECT_EQ(std::wstring(c.action), Text(Item(p, IDC_GV_ACTION_BUTTON)));
+            EXPECT_EQ(CString(c.action), WindowText(Item(p, IDC_GV_ACTION_BUTTON)));
         }
         p->DestroyWindow();
     }
@@ -312,7 +297,7 @@ TEST_F(VariableEditCtrlTest, RowsAndColumnsRebuildTheGrid)
 
     Type(Item(p, IDC_GV_ROWS_EDIT), L"7");
     EXPECT_EQ(4, dynamicVar.GetNumRows());
-    EXPECT_EQ(L"4", Text(Item(p, IDC_GV_ROWS_EDIT)));
+    EXPECT_EQ(L"4", WindowText(Item(p, IDC_GV_ROWS_EDIT)));
     EXPECT_EQ(12, CellCount(p));
     EXPECT_EQ(L"[3,2]", Labels(p).back());
     EXPECT_EQ(0.25f, Value(p, 5));
@@ -397,7 +382,7 @@ TEST_F(VariableEditCtrlTest, SweepAndCheckBoxesWriteElements)
     pEdit->SetNumericValue(5.5f);
     ::SendMessageW(::GetParent(pEdit->m_hWnd), GVM_SLIDER_DELTA, reinterpret_cast<WPARAM>(pEdit), 0);
     EXPECT_EQ(6, intVar.GetValue()); // halves away from zero
-    EXPECT_EQ(L"6", Text(pEdit->m_hWnd));
+    EXPECT_EQ(L"6", WindowText(pEdit->m_hWnd));
 
     GvDynamicVariable boolGrid(GvDynamicVariable::DYNAMIC_BOOLEAN, 1, 2, true);
     CGvVariableEditCtrl* pBool = Make(&boolGrid);
@@ -422,9 +407,7 @@ TEST_F(VariableEditCtrlTest, LargeGridScrollsInsideTheFourByFourExtent)
     EXPECT_NE(nullptr, ::GetDlgItem(hScroll, IDC_GV_SCROLL_VERT_BAR));
     EXPECT_EQ(nullptr, ::GetDlgItem(Item(pSmall, IDC_GV_SCROLL_WND), IDC_GV_SCROLL_VERT_BAR));
     ::SendMessageW(hScroll, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
-    const CRect grid =
-        RectIn(Item(pLarge, IDC_GV_VARIABLE_SCROLL_CHILD), ::GetParent(Item(pLarge, IDC_GV_VARIABLE_SCROLL_CHILD)));
-    EXPECT_EQ(-30, grid.top);
+    EXPECT_EQ(-30, RectIn(Item(pLarge, IDC_GV_VARIABLE_SCROLL_CHILD)).top);
 }
 
 } // namespace
