@@ -447,33 +447,7 @@ TEST_F(TextureEditCtrlTest, SizingFillsTheThumbnailArea)
     EXPECT_EQ(CSize(int(32 / r), int(16 / r)), ButtonSize()); // refitted
 }
 
-TEST_F(TextureEditCtrlTest, DraggingPansTheThumbnail)
-{
-    GvTextureVariable texture;
-    Load(texture, "cube_bgrx.dds");
-    Make(&texture);
-    SelectMode(6); // 256 x 256: both bars
-    HWND button = m_ctrl->GetThumbnailButton().m_hWnd;
-    ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 50));
-    EXPECT_EQ(button, ::GetCapture());
-    ::SendMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 45));
-    EXPECT_EQ(CPoint(-20, -5), RectIn(button).TopLeft());
-    // The grab point stays where the press was, in the moved button.
-    ::SendMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(50, 50));
-    EXPECT_EQ(CPoint(-30, -5), RectIn(button).TopLeft());
-    ::SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
-    EXPECT_EQ(nullptr, ::GetCapture());
-    EXPECT_FALSE(m_ctrl->GetThumbnailButton().IsDragging());
-    ::SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
-    EXPECT_EQ(CPoint(-30, -5), RectIn(button).TopLeft());
-
-    ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 50));
-    ::SetCapture(m_frame.m_hWnd);
-    EXPECT_FALSE(m_ctrl->GetThumbnailButton().IsDragging());
-    ::ReleaseCapture();
-}
-
-TEST_F(TextureEditCtrlTest, APanPaintsTheUncoveredStripsAloneAndWithoutSeams)
+TEST_F(TextureEditCtrlTest, APanPaintsTheUncoveredStripsAloneAndWithoutSeamsAndDraggingPans)
 {
     GvTextureVariable texture;
     Load(texture, "cube_bgrx.dds");
@@ -504,6 +478,23 @@ TEST_F(TextureEditCtrlTest, APanPaintsTheUncoveredStripsAloneAndWithoutSeams)
         for (int x = visible.left; x < visible.right; ++x)
             differing += panned.At(x, y) != repainted.At(x, y);
     EXPECT_EQ(1, differing) << "the mark alone";
+
+    // Dragging pans: the grab point stays where the press was, in the moved button.
+    ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 50));
+    EXPECT_EQ(button, ::GetCapture());
+    ::SendMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 45));
+    EXPECT_EQ(CPoint(-30, -11), RectIn(button).TopLeft());
+    ::SendMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(50, 50));
+    EXPECT_EQ(CPoint(-40, -11), RectIn(button).TopLeft());
+    ::SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_FALSE(m_ctrl->GetThumbnailButton().IsDragging());
+    ::SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
+    EXPECT_EQ(CPoint(-40, -11), RectIn(button).TopLeft());
+    ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 50));
+    ::SetCapture(m_frame.m_hWnd);
+    EXPECT_FALSE(m_ctrl->GetThumbnailButton().IsDragging());
+    ::ReleaseCapture();
 }
 
 TEST_F(TextureEditCtrlTest, ThumbnailPixelsAndPlugIns)

@@ -152,26 +152,6 @@ TEST_F(VariableEditCtrlTest, CellsLabelsAndOptionsPerKind)
     }
 }
 
-TEST_F(VariableEditCtrlTest, MatrixRangeIsFixedAndVectorActionIsACheckBox)
-{
-    GvMatrixVariable matrixVar;
-    GvVectorVariable vectorVar(0, 0, 1, 0);
-    vectorVar.SetNormalized(true);
-    CGvVariableEditCtrl* pMatrix = Make(&matrixVar);
-    for (int id : {IDC_GV_CLAMP_CHECK, IDC_GV_MIN_EDIT, IDC_GV_MAX_EDIT, IDC_GV_CLAMP_FROM_LABEL})
-        EXPECT_FALSE(::IsWindowEnabled(Item(pMatrix, id))) << id;
-    float min = 0, max = 0;
-    bool clamp = true;
-    Cell(pMatrix, 5)->GetSliderRange(min, max, clamp);
-    EXPECT_EQ(-100.0f, min);
-    EXPECT_EQ(100.0f, max);
-    EXPECT_FALSE(clamp);
-    CGvVariableEditCtrl* pVector = Make(&vectorVar);
-    HWND hAction = Item(pVector, IDC_GV_ACTION_BUTTON);
-    EXPECT_EQ(static_cast<LONG>(BS_AUTOCHECKBOX), ::GetWindowLongW(hAction, GWL_STYLE) & BS_TYPEMASK);
-    EXPECT_EQ(BST_CHECKED, ::SendMessageW(hAction, BM_GETCHECK, 0, 0));
-}
-
 TEST_F(VariableEditCtrlTest, OptionsLayoutPerOrientationAndToggle)
 {
     GvVectorVariable vectorVar;
@@ -262,12 +242,19 @@ TEST_F(VariableEditCtrlTest, ClampAndRangeReachTheSliderEdits)
     EXPECT_EQ(3u + 0u, floatVar.GetChangeCount());
 }
 
+// The vector's action is a check box, the matrix's a button; a matrix's range
+// is fixed.
 TEST_F(VariableEditCtrlTest, NormalizeAndIdentity)
 {
     GvVectorVariable vectorVar(3, 4, 0, 0);
     CGvVariableEditCtrl* pVector = Make(&vectorVar);
-    ::SendMessageW(Item(pVector, IDC_GV_ACTION_BUTTON), BM_CLICK, 0, 0);
+    HWND hAction = Item(pVector, IDC_GV_ACTION_BUTTON);
+    EXPECT_EQ(static_cast<LONG>(BS_AUTOCHECKBOX), ::GetWindowLongW(hAction, GWL_STYLE) & BS_TYPEMASK);
+    EXPECT_EQ(BST_UNCHECKED, ::SendMessageW(hAction, BM_GETCHECK, 0, 0));
+    ::SendMessageW(hAction, BM_CLICK, 0, 0);
     EXPECT_TRUE(vectorVar.IsNormalized());
+    EXPECT_EQ(BST_CHECKED, ::SendMessageW(Item(Make(&vectorVar), IDC_GV_ACTION_BUTTON), BM_GETCHECK, 0, 0))
+        << "a new control shows the state";
     EXPECT_FLOAT_EQ(0.6f, Value(pVector, 0));
     EXPECT_FLOAT_EQ(0.8f, Value(pVector, 1));
 
@@ -275,6 +262,14 @@ TEST_F(VariableEditCtrlTest, NormalizeAndIdentity)
     matrixVar.SetElement(1, 2, 7.0f);
     matrixVar.SetElement(3, 3, 2.0f);
     CGvVariableEditCtrl* pMatrix = Make(&matrixVar);
+    for (int id : {IDC_GV_CLAMP_CHECK, IDC_GV_MIN_EDIT, IDC_GV_MAX_EDIT, IDC_GV_CLAMP_FROM_LABEL})
+        EXPECT_FALSE(::IsWindowEnabled(Item(pMatrix, id))) << id;
+    float min = 0, max = 0;
+    bool clamp = true;
+    Cell(pMatrix, 5)->GetSliderRange(min, max, clamp);
+    EXPECT_EQ(-100.0f, min);
+    EXPECT_EQ(100.0f, max);
+    EXPECT_FALSE(clamp);
     EXPECT_EQ(7.0f, Value(pMatrix, 6)); // row 1, column 2
     g_now += 11;
     const unsigned before = matrixVar.GetChangeCount();
