@@ -23,12 +23,15 @@ TEST(ColorConversionTest, ColoursToHsvAndBack)
     const struct
     {
         float r, g, b, h, s, v;
-    } cases[] = {
-        {1, 0, 0, 0, 1, 1},       {1, 1, 0, 60, 1, 1},     {0, 1, 0, 120, 1, 1},
-        {0, 1, 1, 180, 1, 1},     {0, 0, 1, 240, 1, 1},    {1, 0, 1, 300, 1, 1},
-        {1, 0, 0.5f, 330, 1, 1},  {0.5f, 0.5f, 0.5f, 0, 0, 0.5f},
-        {0.2f, 0.4f, 0.6f, 210, 2.0f / 3.0f, 0.6f},
-    };
+    } cases[] = {{1, 0, 0, 0, 1, 1},
+                 {1, 1, 0, 60, 1, 1},
+                 {0, 1, 0, 120, 1, 1},
+                 {0, 1, 1, 180, 1, 1},
+                 {0, 0, 1, 240, 1, 1},
+                 {1, 0, 1, 300, 1, 1},
+                 {1, 0, 0.5f, 330, 1, 1},
+                 {0.5f, 0.5f, 0.5f, 0, 0, 0.5f},
+                 {0.2f, 0.4f, 0.6f, 210, 2.0f / 3.0f, 0.6f}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.r << ", " << c.g << ", " << c.b);
         const Hsv hsv = ToHsv(c.r, c.g, c.b);
@@ -46,7 +49,7 @@ TEST(ColorConversionTest, ColoursToHsvAndBack)
     EXPECT_EQ(0.0f, black.v);
 }
 
-TEST(ColorConversionTest, AnyHueIsTakenModulo360)
+TEST(ColorConversionTest, AnyHueIsTakenModulo360AndValuesOutsideTheUnitRangeGiveTheFormulasResults)
 {
     float r, g, b;
     HSVtoRGB(&r, &g, &b, 360.0f, 1, 1);
@@ -58,10 +61,6 @@ TEST(ColorConversionTest, AnyHueIsTakenModulo360)
     HSVtoRGB(&r, &g, &b, -120.0f, 1, 1); // 240: blue
     EXPECT_FLOAT_EQ(0.0f, r);
     EXPECT_FLOAT_EQ(1.0f, b);
-}
-
-TEST(ColorConversionTest, ValuesOutsideTheUnitRangeGiveTheFormulasResults)
-{
     const Hsv hsv = ToHsv(1.2f, -0.1f, 0.0f);
     EXPECT_FLOAT_EQ(1.2f, hsv.v);
     EXPECT_GT(hsv.s, 1.0f);

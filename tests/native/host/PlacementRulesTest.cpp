@@ -40,8 +40,7 @@ TEST(PlacementRulesTest, EdgeBindingsStretchOrMoveTheControlAndNeverTurnItInside
         bool resize;
         GvPlacementRect expected;
     } cases[] = {
-        {"bottom 4 below the bottom", control, below, GV_LOCATION_BOTTOM, GV_LOCATION_BOTTOM, 4, 0, true,
-         {10, 10, 50, 64}},
+        {"4 below the bottom", control, below, GV_LOCATION_BOTTOM, GV_LOCATION_BOTTOM, 4, 0, true, {10, 10, 50, 64}},
         {"right at the left", control, right, GV_LOCATION_RIGHT, GV_LOCATION_LEFT, 0, 0, true, {10, 10, 120, 30}},
         {"bottom at the top", control, below, GV_LOCATION_BOTTOM, GV_LOCATION_TOP, 0, 0, true, {10, 10, 50, 40}},
         {"moved whole", control, below, GV_LOCATION_BOTTOM, GV_LOCATION_TOP, -6, 0, false, {10, 14, 50, 34}},

@@ -35,7 +35,7 @@ TEST_F(VariablesTest, NotifyChangeIsOverridableAndCounts)
     EXPECT_EQ(0u, plain.GetChangeCount()) << "setters leave the notification to the writer";
 }
 
-TEST_F(VariablesTest, FloatClampsWhenClampedAndKeepsTheRangeOrdered)
+TEST_F(VariablesTest, FloatAndIntegerClampWhenClampedAndKeepTheRangeOrdered)
 {
     GvFloatVariable f(3.0f);
     EXPECT_FLOAT_EQ(3.0f, f.GetValue()) << "unclamped values stay as written";
@@ -53,10 +53,6 @@ TEST_F(VariablesTest, FloatClampsWhenClampedAndKeepsTheRangeOrdered)
     f.SetRange(kNaN, 4.0f);
     EXPECT_FLOAT_EQ(-1.0f, f.GetValue());
     EXPECT_FLOAT_EQ(0.5f, f.GetMax());
-}
-
-TEST_F(VariablesTest, IntegerClamps)
-{
     GvIntegerVariable i(150);
     EXPECT_EQ(0, i.GetMin());
     EXPECT_EQ(100, i.GetMax());
