@@ -58,6 +58,29 @@ TEST_F(WindowObjectTest, FromHandleGivesThePermanentObjectOrATemporaryWrapperFre
     ::DestroyWindow(hForeign);
 }
 
+namespace {
+// Ends itself in its own WM_NCDESTROY handler, bypassing CWnd's.
+class CNcDestroyDeletingWnd : public CWnd
+{
+public:
+    static int s_deleted;
+    ~CNcDestroyDeletingWnd() override { ++s_deleted; }
+
+protected:
+    afx_msg void OnNcDestroy()
+    {
+        Default();
+        delete this;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+int CNcDestroyDeletingWnd::s_deleted = 0;
+
+BEGIN_MESSAGE_MAP(CNcDestroyDeletingWnd, CWnd)
+    ON_WM_NCDESTROY()
+END_MESSAGE_MAP()
+} // namespace
+
 TEST_F(WindowObjectTest, SelfDeletingObjectsAreDeletedExactlyOnce)
 {
     CSelfDeletingWnd::s_deleted = 0;
@@ -84,40 +107,15 @@ TEST_F(WindowObjectTest, SelfDeletingObjectsAreDeletedExactlyOnce)
     EXPECT_FALSE(pNever->CreateEx(0, L"NoSuchClassAnywhere", L"", WS_CHILD, ChildRect(), &m_frame, 3));
     EXPECT_EQ(4, CSelfDeletingWnd::s_deleted);
     delete pNever;
-}
 
-namespace {
-// Ends itself in its own WM_NCDESTROY handler, bypassing CWnd's.
-class CNcDestroyDeletingWnd : public CWnd
-{
-public:
-    static int s_deleted;
-    ~CNcDestroyDeletingWnd() override { ++s_deleted; }
-
-protected:
-    afx_msg void OnNcDestroy()
-    {
-        Default();
-        delete this;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-int CNcDestroyDeletingWnd::s_deleted = 0;
-
-BEGIN_MESSAGE_MAP(CNcDestroyDeletingWnd, CWnd)
-    ON_WM_NCDESTROY()
-END_MESSAGE_MAP()
-} // namespace
-
-TEST_F(WindowObjectTest, DeletionInsideTheNcDestroyHandlerLeavesNoEntry)
-{
+    // One that deletes itself in its own WM_NCDESTROY handler, bypassing CWnd's, leaves no map entry.
     CNcDestroyDeletingWnd::s_deleted = 0;
     CNcDestroyDeletingWnd* pWnd = new CNcDestroyDeletingWnd;
     ASSERT_TRUE(pWnd->Create(nullptr, L"", WS_CHILD, ChildRect(), &m_frame, 1));
-    HWND hWnd = pWnd->m_hWnd;
-    ::DestroyWindow(hWnd);
+    HWND hOwn = pWnd->m_hWnd;
+    ::DestroyWindow(hOwn);
     EXPECT_EQ(1, CNcDestroyDeletingWnd::s_deleted);
-    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hOwn));
 }
 
 TEST_F(WindowObjectTest, SubclassUnsubclassAndAttachAForeignWindow)
