@@ -104,7 +104,7 @@ protected:
     std::unique_ptr<CMessageSpy> m_spy; // on the frame
 };
 
-TEST_F(SliderEditTest, DefaultsBeforeAnySetter)
+TEST_F(SliderEditTest, DefaultsBeforeAnySetterThenSliderMessagesAnswerOneAndTheIntegerPositionUsesTheFields)
 {
     float min = -1, max = -1;
     bool clamp = true;
@@ -117,6 +117,17 @@ TEST_F(SliderEditTest, DefaultsBeforeAnySetter)
     EXPECT_EQ(nullptr, m_edit->Popup());
     EXPECT_EQ(nullptr, m_edit->NotifyWnd());
     EXPECT_FALSE(m_edit->Tracking());
+
+    CreateEdit(0, 20);
+    m_edit->SetData(60.0f, 10.0f, 110.0f, true, 100, 5, true);
+    EXPECT_EQ(60, m_edit->GetIntPosition());
+    EXPECT_EQ(60, m_edit->GetPosPerc());
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_RANGE_CHANGED, 0, 0));
+    // Without a pop-up there is no value to take, but a close is passed on.
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_DELTA, 0, 0));
+    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_CLOSE, 0, 0));
+    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
 }
 
 TEST_F(SliderEditTest, ButtonTakesItsStripOffTheClientArea)
@@ -411,20 +422,6 @@ TEST_F(SliderEditTest, ReleaseOutsideTypingOrUpArrowEndTheTrackingWithoutAPopup)
     EXPECT_FALSE(m_edit->Tracking());
     EXPECT_EQ(nullptr, ::GetCapture());
     EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_CLOSE));
-}
-
-TEST_F(SliderEditTest, SliderMessagesAnswerOneAndTheIntegerPositionUsesTheFields)
-{
-    CreateEdit(0, 20);
-    m_edit->SetData(60.0f, 10.0f, 110.0f, true, 100, 5, true);
-    EXPECT_EQ(60, m_edit->GetIntPosition());
-    EXPECT_EQ(60, m_edit->GetPosPerc());
-    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_RANGE_CHANGED, 0, 0));
-    // Without a pop-up there is no value to take, but a close is passed on.
-    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_DELTA, 0, 0));
-    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_DELTA));
-    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_CLOSE, 0, 0));
-    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
 }
 
 HWND CreateDialogEdit(CWnd& parent, UINT nID)
