@@ -162,29 +162,7 @@ void ExpectDrawingReaches(CRecordingMenu& menu, COwnerWnd& owner, UINT nID)
     EXPECT_EQ(TRUE, owner.SendMessage(WM_DRAWITEM, 0, (LPARAM)&dis));
     EXPECT_EQ(drawn, menu.m_drawn);
 }
-} // namespace
 
-TEST_F(ControlsTest, OwnerDrawnMenuItemsReachTheirMenuObject)
-{
-    COwnerWnd owner;
-    ASSERT_TRUE(owner.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, ChildRect(), &m_frame, 1));
-    CRecordingMenu menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    ASSERT_TRUE(menu.AppendMenu(MF_OWNERDRAW, 101, (LPCWSTR)(UINT_PTR)0x1234));
-    ASSERT_TRUE(menu.AppendMenu(MF_STRING, 102, L"plain"));
-    EXPECT_EQ(&menu, CMenu::FromHandle(menu.m_hMenu));
-    EXPECT_EQ(2u, menu.GetMenuItemCount());
-    CString text;
-    menu.GetMenuString(102, text, MF_BYCOMMAND);
-    EXPECT_EQ(CString(L"plain"), text);
-
-    EXPECT_EQ(0, TrackUntilEscape(menu, owner, m_frame));
-    EXPECT_EQ(std::vector<UINT>{101}, menu.m_measured);
-    ExpectDrawingReaches(menu, owner, 101);
-    AfxPumpPendingMessages();
-}
-
-namespace {
 // Attaches the sub-menu whose handle is an item's id when the item is
 // measured, as the icon menu does with its sub-menu items.
 class CAttachingMenu : public CRecordingMenu
@@ -205,27 +183,43 @@ public:
 };
 } // namespace
 
-TEST_F(ControlsTest, AnOwnerDrawnItemNamedByItsSubMenuReachesItsMenu)
+TEST_F(ControlsTest, OwnerDrawnMenuItemsReachTheirMenuObjectEvenWhenNamedByTheirSubMenu)
 {
     COwnerWnd owner;
     ASSERT_TRUE(owner.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, ChildRect(), &m_frame, 1));
+    CRecordingMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    ASSERT_TRUE(menu.AppendMenu(MF_OWNERDRAW, 101, (LPCWSTR)(UINT_PTR)0x1234));
+    ASSERT_TRUE(menu.AppendMenu(MF_STRING, 102, L"plain"));
+    EXPECT_EQ(&menu, CMenu::FromHandle(menu.m_hMenu));
+    EXPECT_EQ(2u, menu.GetMenuItemCount());
+    CString text;
+    menu.GetMenuString(102, text, MF_BYCOMMAND);
+    EXPECT_EQ(CString(L"plain"), text);
+
+    EXPECT_EQ(0, TrackUntilEscape(menu, owner, m_frame));
+    EXPECT_EQ(std::vector<UINT>{101}, menu.m_measured);
+    ExpectDrawingReaches(menu, owner, 101);
+    AfxPumpPendingMessages();
+
+    // An item whose id is its sub-menu's handle, attached while measured.
     CRecordingMenu sub;
     ASSERT_TRUE(sub.CreatePopupMenu());
     ASSERT_TRUE(sub.AppendMenu(MF_OWNERDRAW, 201, (LPCWSTR)(UINT_PTR)1));
-    CAttachingMenu menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    menu.m_hSub = sub.m_hMenu;
+    CAttachingMenu attaching;
+    ASSERT_TRUE(attaching.CreatePopupMenu());
+    attaching.m_hSub = sub.m_hMenu;
     const UINT subId = (UINT)(UINT_PTR)sub.m_hMenu;
-    ASSERT_TRUE(menu.AppendMenu(MF_OWNERDRAW, (UINT_PTR)sub.m_hMenu, (LPCWSTR)(UINT_PTR)2));
+    ASSERT_TRUE(attaching.AppendMenu(MF_OWNERDRAW, (UINT_PTR)sub.m_hMenu, (LPCWSTR)(UINT_PTR)2));
 
-    TrackUntilEscape(menu, owner, m_frame);
-    EXPECT_EQ(std::vector<UINT>{subId}, menu.m_measured);
-    EXPECT_EQ(sub.m_hMenu, ::GetSubMenu(menu.m_hMenu, 0)) << "attached while it was measured";
+    TrackUntilEscape(attaching, owner, m_frame);
+    EXPECT_EQ(std::vector<UINT>{subId}, attaching.m_measured);
+    EXPECT_EQ(sub.m_hMenu, ::GetSubMenu(attaching.m_hMenu, 0)) << "attached while it was measured";
     // Now a pop-up item, it still reaches the menu that holds it.
-    ExpectDrawingReaches(menu, owner, subId);
+    ExpectDrawingReaches(attaching, owner, subId);
     EXPECT_TRUE(sub.m_drawn.empty());
     // Taken out again, so that each object destroys its own menu.
-    ::RemoveMenu(menu.m_hMenu, 0, MF_BYPOSITION);
+    ::RemoveMenu(attaching.m_hMenu, 0, MF_BYPOSITION);
     AfxPumpPendingMessages();
 }
 
