@@ -99,7 +99,7 @@ protected:
     CMenuOwner m_owner;
 };
 
-TEST_F(IconMenuTest, EveryAppendForm)
+TEST_F(IconMenuTest, EveryAppendFormAndOwnedPicturesGoWithTheirItems)
 {
     CGvIconMenu sub;
     CGvIconMenu menu;
@@ -161,19 +161,16 @@ TEST_F(IconMenuTest, EveryAppendForm)
     EXPECT_NE(0u, ::GetObjectType(hBitmap));
     ::DestroyIcon(hIcon);
     ::DeleteObject(hBitmap);
-}
 
-TEST_F(IconMenuTest, OwnedIconsAndBitmapsGoWithTheirItems)
-{
-    HICON hIcon = SolidIcon(RGB(0, 255, 0));
-    HBITMAP hBitmap = SolidBitmap(8, 8, RGB(0, 0, 0));
+    HICON hOwnedIcon = SolidIcon(RGB(0, 255, 0));
+    HBITMAP hOwnedBitmap = SolidBitmap(8, 8, RGB(0, 0, 0));
     {
-        CGvIconMenu menu;
-        menu.AppendMenuWithBitmapAndIconHandle(L"Both", 1, hIcon, hBitmap, 8, 8, true, true);
-        EXPECT_TRUE(IconAlive(hIcon));
+        CGvIconMenu owning;
+        owning.AppendMenuWithBitmapAndIconHandle(L"Both", 1, hOwnedIcon, hOwnedBitmap, 8, 8, true, true);
+        EXPECT_TRUE(IconAlive(hOwnedIcon));
     }
-    EXPECT_FALSE(IconAlive(hIcon));
-    EXPECT_EQ(0u, ::GetObjectType(hBitmap));
+    EXPECT_FALSE(IconAlive(hOwnedIcon));
+    EXPECT_EQ(0u, ::GetObjectType(hOwnedBitmap));
     // The item data on its own: a bitmap is owned unless said otherwise.
     HBITMAP hOther = SolidBitmap(8, 8, RGB(0, 0, 0));
     {
