@@ -232,6 +232,22 @@ TEST_F(TextureEditCtrlTest, BitmapAndThumbnailSizesPerModeAndLevel)
     Make(&cube);
     SelectMode(3);
     EXPECT_EQ(CSize(32, 32), BitmapSize());
+
+    // Sizing fills the thumbnail area and fits the picture again.
+    m_ctrl.reset();
+    Make(&texture);
+    MINMAXINFO info = {};
+    m_ctrl->SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    const CRect group = RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP));
+    const CRect scroll = RectIn(m_ctrl->GetScrollWnd().m_hWnd);
+    EXPECT_EQ(CPoint(group.Width(), scroll.top + 32), CPoint(info.ptMinTrackSize));
+
+    m_ctrl->SetWindowPos(nullptr, 0, 0, 300, scroll.top + 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const CRect grown = RectIn(m_ctrl->GetScrollWnd().m_hWnd);
+    EXPECT_EQ(CRect(scroll.left, scroll.top, scroll.left + 300, scroll.top + 200), grown);
+    m_ctrl->GetScrollWnd().GetClientRect(&client);
+    const float refit = std::max(32.0f / client.Width(), 16.0f / client.Height());
+    EXPECT_EQ(CSize(int(32 / refit), int(16 / refit)), ButtonSize()); // refitted
 }
 
 TEST_F(TextureEditCtrlTest, TypedAndSpunLevelsAndSlicesAreClamped)
@@ -425,26 +441,6 @@ TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLines)
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_ORIGIN_GROUP));
     EXPECT_EQ(RectIn(Item(IDC_GV_TEXTURE_MIP_MAP_LEVELS_LABEL)).bottom + 4,
               RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom);
-}
-
-TEST_F(TextureEditCtrlTest, SizingFillsTheThumbnailArea)
-{
-    GvTextureVariable texture;
-    Load(texture, "mips_bgra.dds");
-    Make(&texture);
-    MINMAXINFO info = {};
-    m_ctrl->SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    const CRect group = RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP));
-    const CRect scroll = RectIn(m_ctrl->GetScrollWnd().m_hWnd);
-    EXPECT_EQ(CPoint(group.Width(), scroll.top + 32), CPoint(info.ptMinTrackSize));
-
-    m_ctrl->SetWindowPos(nullptr, 0, 0, 300, scroll.top + 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const CRect grown = RectIn(m_ctrl->GetScrollWnd().m_hWnd);
-    EXPECT_EQ(CRect(scroll.left, scroll.top, scroll.left + 300, scroll.top + 200), grown);
-    CRect client;
-    m_ctrl->GetScrollWnd().GetClientRect(&client);
-    const float r = std::max(32.0f / client.Width(), 16.0f / client.Height());
-    EXPECT_EQ(CSize(int(32 / r), int(16 / r)), ButtonSize()); // refitted
 }
 
 TEST_F(TextureEditCtrlTest, APanPaintsTheUncoveredStripsAloneAndWithoutSeamsAndDraggingPans)
