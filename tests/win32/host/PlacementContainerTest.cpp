@@ -11,7 +11,7 @@ void MoveTo(HWND window, int x, int y, int width, int height)
     SetWindowPos(window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-TEST_F(PlacementContainerTest, BottomEdgeFollowsTheReferenceBottomPlusTheOffset)
+TEST_F(PlacementContainerTest, BottomEdgeFollowsTheReferenceAndBottomOfAndRelativeToMoveAChain)
 {
     // The texture editor's collapsed group: (group, 3, check box, 3, 4).
     HWND group = CreateControl(L"BUTTON", BS_GROUPBOX, 0, 20, 200, 120);
@@ -23,10 +23,7 @@ TEST_F(PlacementContainerTest, BottomEdgeFollowsTheReferenceBottomPlusTheOffset)
     MoveTo(check, 6, 50, 150, 20);
     collapsed.ProcessControlPlacementContainer();
     EXPECT_EQ(CRect(0, 20, 200, 74), RectIn(group)) << "only the bottom edge moves";
-}
 
-TEST_F(PlacementContainerTest, BottomOfAndRelativeToMoveAChainOfControls)
-{
     // The texture editor's view options below its properties group.
     HWND properties = CreateControl(L"BUTTON", BS_GROUPBOX, 0, 20, 200, 100);
     HWND viewCheck = CreateControl(L"BUTTON", BS_AUTOCHECKBOX, 6, 130, 120, 16);
