@@ -18,7 +18,7 @@ void ExpectRgb(Rgb expected, const float* actual)
     EXPECT_FLOAT_EQ(expected.b, actual[2]);
 }
 
-TEST(ColorWheelGeometry, CornersOfA100By100WheelUseSinglePrecisionTrigonometry)
+TEST(ColorWheelGeometry, CornersUseSinglePrecisionTrigonometryCentreAndRadiusTruncateAndTakeTheShorterSide)
 {
     EXPECT_EQ(50, kWheel100.cx);
     EXPECT_EQ(50, kWheel100.cy);
@@ -30,10 +30,6 @@ TEST(ColorWheelGeometry, CornersOfA100By100WheelUseSinglePrecisionTrigonometry)
     const GvPoint expected[6] = {{100, 50}, {74, 7}, {26, 7}, {0, 50}, {26, 93}, {74, 93}};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(expected[i], corners[i]) << "corner " << i;
-}
-
-TEST(ColorWheelGeometry, CentreAndRadiusTruncateAndTakeTheShorterSide)
-{
     const GvWheelGeometry g = GvWheelGeometryOf({10, 20, 125, 121});
     EXPECT_EQ(67, g.cx);
     EXPECT_EQ(70, g.cy);
@@ -94,10 +90,7 @@ TEST(ColorWheelGeometry, PositionToColourTakesThePolarAngleAndHexagonalDistance)
         SCOPED_TRACE(::testing::Message() << c.x << ", " << c.y);
         ExpectRgb(c.expected, rgb);
     }
-}
-
-TEST(ColorWheelGeometry, ZeroRadiusGivesWhiteAtTheCentreAndFullSaturationElsewhere)
-{
+    // A zero radius gives white at the centre and full saturation elsewhere.
     float rgb[3];
     GvWheelMapPositionToColor(0, 0, 0, &rgb[0], &rgb[1], &rgb[2]);
     ExpectRgb({1, 1, 1}, rgb);

@@ -84,7 +84,7 @@ TEST_F(ApplicationTest, RecordsNodeChangesAndEvents)
     EXPECT_TRUE(app.IsModified());
 }
 
-TEST_F(ApplicationTest, KeepsModelessWindowsOnce)
+TEST_F(ApplicationTest, KeepsModelessWindowsOnceAndIconsApart)
 {
     GvApplication app;
     GvHWND window = reinterpret_cast<GvHWND>(0x1234);
@@ -97,6 +97,17 @@ TEST_F(ApplicationTest, KeepsModelessWindowsOnce)
     app.UnregisterModelessWindow(window);
     app.UnregisterModelessWindow(window);
     EXPECT_FALSE(app.IsModelessWindowRegistered(window));
+
+    // Icons are kept apart by id and size; accelerator tables are the host's own.
+    GvHICON icon = reinterpret_cast<GvHICON>(0x42);
+    app.SetAppIcon(11, 0, icon);
+    EXPECT_EQ(icon, app.GetAppIcon(11, 0));
+    EXPECT_NE(icon, app.GetAppIcon(11, 1)) << "the small icon is another one";
+    EXPECT_NE(icon, app.GetAppIcon(12, 0));
+    app.SetAppIcon(11, 0, nullptr);
+    app.SetAppIcon(11, 0, icon);
+    EXPECT_EQ(icon, app.GetAppIcon(11, 0));
+    EXPECT_EQ(nullptr, app.GetAcceleratorTable(nullptr));
 }
 
 TEST_F(ApplicationTest, PlugInsAreFoundByIdAndByNodeAndEndWithTheApplication)
@@ -139,20 +150,6 @@ TEST_F(ApplicationTest, AcceptsTextureFilesOfTheAskedKind)
     EXPECT_TRUE(app.AcceptTextureFile(GV_TEXTURE_CUBE, Units(SamplePath("cube_bgrx.dds"))));
     EXPECT_FALSE(app.AcceptTextureFile(GV_TEXTURE_2D, Units(SamplePath("cube_bgrx.dds"))));
     EXPECT_FALSE(app.AcceptTextureFile(GV_TEXTURE_2D, Units(SamplePath("missing.png"))));
-}
-
-TEST_F(ApplicationTest, IconsAndAcceleratorTablesAreTheHostsOwn)
-{
-    GvApplication app;
-    GvHICON icon = reinterpret_cast<GvHICON>(0x42);
-    app.SetAppIcon(11, 0, icon);
-    EXPECT_EQ(icon, app.GetAppIcon(11, 0));
-    EXPECT_NE(icon, app.GetAppIcon(11, 1)) << "the small icon is another one";
-    EXPECT_NE(icon, app.GetAppIcon(12, 0));
-    app.SetAppIcon(11, 0, nullptr);
-    app.SetAppIcon(11, 0, icon);
-    EXPECT_EQ(icon, app.GetAppIcon(11, 0));
-    EXPECT_EQ(nullptr, app.GetAcceleratorTable(nullptr));
 }
 
 } // namespace

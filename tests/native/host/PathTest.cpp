@@ -26,23 +26,17 @@ protected:
     }
 };
 
-TEST_F(PathTest, RelativeBelowBesideAndAboveTheBase)
+TEST_F(PathTest, RelativeFormsBelowBesideAndAboveTheBaseOrTheNormalisedAbsolutePath)
 {
     EXPECT_EQ(u"textures\\a.dds", Relative(u"C:\\work\\data\\textures\\a.dds", u"C:\\work\\data"));
     EXPECT_EQ(u"../shared/b.png", Relative(u"/work/shared/b.png", u"/work/data/"));
     EXPECT_EQ(u"..\\..\\c.png", Relative(u"Z:\\c.png", u"Z:\\work\\data"));
     EXPECT_EQ(u".", Relative(u"/work/data", u"/work/data"));
-}
-
-TEST_F(PathTest, DrivesAndSharesIgnoreCaseButSlashRootsDoNot)
-{
+    // Drives and shares ignore case, slash roots do not.
     EXPECT_EQ(u"Tex\\A.dds", Relative(u"c:\\Work\\Tex\\A.dds", u"C:/WORK"));
     EXPECT_EQ(u"../Work/a.dds", Relative(u"/Work/a.dds", u"/work"));
     EXPECT_EQ(u"a.dds", Relative(u"\\\\server\\Share\\a.dds", u"\\\\SERVER\\share"));
-}
-
-TEST_F(PathTest, NoRelativeFormGivesTheNormalisedAbsolutePath)
-{
+    // No relative form gives the normalised absolute path.
     EXPECT_EQ(u"D:\\x\\a.dds", Relative(u"D:\\x\\y\\..\\.\\a.dds", u"C:\\work"));
     EXPECT_EQ(u"/work/a.dds", Relative(u"/work//a.dds", u""));
     EXPECT_EQ(u"C:/a.dds", Relative(u"C:/a.dds", u"/work"));

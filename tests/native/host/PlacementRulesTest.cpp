@@ -25,53 +25,36 @@ GvPlacementRect Recorded(GvControlBinding& binding, const GvPlacementRect& contr
     return GvApplyControlBinding(binding, control, reference, parentNow);
 }
 
-TEST(PlacementRulesTest, EdgeToEdgeWithOffsetStretchesOrMovesTheControl)
+TEST(PlacementRulesTest, EdgeBindingsStretchOrMoveTheControlAndNeverTurnItInsideOut)
 {
-    const GvPlacementRect control = {10, 10, 50, 30}, reference = {0, 40, 100, 60};
-    // (3, 3, 4): the control's bottom 4 pixels below the reference's bottom.
-    EXPECT_EQ(
-        (GvPlacementRect{10, 10, 50, 64}),
-        GvApplyControlBinding(Edge(GV_LOCATION_BOTTOM, GV_LOCATION_BOTTOM, 4, 0, true), control, reference, kParent));
-    // (1, 0): right edge at the reference's left.
-    const GvPlacementRect right = {120, 0, 140, 10};
-    EXPECT_EQ((GvPlacementRect{10, 10, 120, 30}),
-              GvApplyControlBinding(Edge(GV_LOCATION_RIGHT, GV_LOCATION_LEFT, 0, 0, true), control, right, kParent));
-    // (3, 2): bottom at the reference's top.
-    EXPECT_EQ(
-        (GvPlacementRect{10, 10, 50, 40}),
-        GvApplyControlBinding(Edge(GV_LOCATION_BOTTOM, GV_LOCATION_TOP, 0, 0, true), control, reference, kParent));
-    // Without the resize flag the control moves whole.
-    EXPECT_EQ(
-        (GvPlacementRect{10, 14, 50, 34}),
-        GvApplyControlBinding(Edge(GV_LOCATION_BOTTOM, GV_LOCATION_TOP, -6, 0, false), control, reference, kParent));
-}
-
-TEST(PlacementRulesTest, RatioMeasuresAlongTheReferenceAndCentresMove)
-{
-    const GvPlacementRect control = {0, 0, 20, 10}, reference = {100, 0, 200, 50};
-    EXPECT_EQ(
-        (GvPlacementRect{0, 0, 150, 10}),
-        GvApplyControlBinding(Edge(GV_LOCATION_RIGHT, GV_LOCATION_LEFT, 0, 0.5f, true), control, reference, kParent));
-    EXPECT_EQ(
-        (GvPlacementRect{0, 0, 125, 10}),
-        GvApplyControlBinding(Edge(GV_LOCATION_RIGHT, GV_LOCATION_RIGHT, 0, 0.75f, true), control, reference, kParent));
-    EXPECT_EQ(
-        (GvPlacementRect{140, 0, 160, 10}),
-        GvApplyControlBinding(Edge(GV_LOCATION_HCENTER, GV_LOCATION_HCENTER, 0, 0, true), control, reference, kParent));
-    EXPECT_EQ((GvPlacementRect{0, 20, 20, 30}),
-              GvApplyControlBinding(Edge(GV_LOCATION_VCENTER, GV_LOCATION_VCENTER, 0, 0, false), control, reference,
-                                    kParent));
-}
-
-TEST(PlacementRulesTest, StretchingNeverTurnsTheControlInsideOut)
-{
-    const GvPlacementRect control = {50, 50, 80, 70}, reference = {0, 0, 10, 10};
-    EXPECT_EQ(
-        (GvPlacementRect{50, 50, 50, 70}),
-        GvApplyControlBinding(Edge(GV_LOCATION_RIGHT, GV_LOCATION_RIGHT, 0, 0, true), control, reference, kParent));
-    EXPECT_EQ(
-        (GvPlacementRect{50, 70, 80, 70}),
-        GvApplyControlBinding(Edge(GV_LOCATION_TOP, GV_LOCATION_BOTTOM, 100, 0, true), control, reference, kParent));
+    const GvPlacementRect control = {10, 10, 50, 30}, below = {0, 40, 100, 60}, right = {120, 0, 140, 10};
+    const GvPlacementRect small = {0, 0, 20, 10}, wide = {100, 0, 200, 50};
+    const GvPlacementRect far = {50, 50, 80, 70}, corner = {0, 0, 10, 10};
+    const struct
+    {
+        const char* what;
+        GvPlacementRect control, reference;
+        GvControlLocationType location, refLocation;
+        int offset;
+        float ratio;
+        bool resize;
+        GvPlacementRect expected;
+    } cases[] = {
+        {"4 below the bottom", control, below, GV_LOCATION_BOTTOM, GV_LOCATION_BOTTOM, 4, 0, true, {10, 10, 50, 64}},
+        {"right at the left", control, right, GV_LOCATION_RIGHT, GV_LOCATION_LEFT, 0, 0, true, {10, 10, 120, 30}},
+        {"bottom at the top", control, below, GV_LOCATION_BOTTOM, GV_LOCATION_TOP, 0, 0, true, {10, 10, 50, 40}},
+        {"moved whole", control, below, GV_LOCATION_BOTTOM, GV_LOCATION_TOP, -6, 0, false, {10, 14, 50, 34}},
+        {"half along", small, wide, GV_LOCATION_RIGHT, GV_LOCATION_LEFT, 0, 0.5f, true, {0, 0, 150, 10}},
+        {"three quarters", small, wide, GV_LOCATION_RIGHT, GV_LOCATION_RIGHT, 0, 0.75f, true, {0, 0, 125, 10}},
+        {"centres", small, wide, GV_LOCATION_HCENTER, GV_LOCATION_HCENTER, 0, 0, true, {140, 0, 160, 10}},
+        {"middles", small, wide, GV_LOCATION_VCENTER, GV_LOCATION_VCENTER, 0, 0, false, {0, 20, 20, 30}},
+        {"right left of the left", far, corner, GV_LOCATION_RIGHT, GV_LOCATION_RIGHT, 0, 0, true, {50, 50, 50, 70}},
+        {"top below the bottom", far, corner, GV_LOCATION_TOP, GV_LOCATION_BOTTOM, 100, 0, true, {50, 70, 80, 70}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, GvApplyControlBinding(Edge(c.location, c.refLocation, c.offset, c.ratio, c.resize),
+                                                    c.control, c.reference, kParent))
+            << c.what;
 }
 
 TEST(PlacementRulesTest, TopRightOfAndBottomOfMoveKeepingTheSizeVisibilityLeavesIt)

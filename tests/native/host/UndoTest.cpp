@@ -54,7 +54,7 @@ TEST_F(UndoTest, ValueChangeIsUndoneAndRedoneThroughTheApplication)
     EXPECT_EQ(1.0f, vector.GetElement(0)) << "undo again after redo";
 }
 
-TEST_F(UndoTest, UpdateNodeReadsTheOldTextureFileAgain)
+TEST_F(UndoTest, UpdateNodeReadsTheOldTextureFileAgainAndOriginChangesSwap)
 {
     GvTextureVariable texture;
     texture.SetFileName(Units(SamplePath("mips_bgra.dds")), true);
@@ -70,11 +70,8 @@ TEST_F(UndoTest, UpdateNodeReadsTheOldTextureFileAgain)
 
     ASSERT_TRUE(m_app.Redo());
     EXPECT_EQ(GV_TEXTURE_3D, texture.GetTexture()->GetTextureType());
-}
 
-TEST_F(UndoTest, OriginChangeSwapsBetweenOldAndNew)
-{
-    GvTextureVariable texture;
+    // An origin change swaps between the old origin and the new.
     m_app.AddUndoOp(new GvTextureOriginChangeUndoOp(&texture, GV_ORIGIN_BOTTOM_LEFT));
     texture.SetOrigin(GV_ORIGIN_BOTTOM_LEFT);
     ASSERT_TRUE(m_app.Undo());

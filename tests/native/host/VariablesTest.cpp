@@ -12,28 +12,6 @@ class VariablesTest : public GvLeakCheckedTest
 
 const float kNaN = std::numeric_limits<float>::quiet_NaN();
 
-TEST_F(VariablesTest, KindsAreToldApartByRunTimeType)
-{
-    GvFloatVariable f;
-    GvIntegerVariable i;
-    GvBooleanVariable b;
-    GvVectorVariable v;
-    GvMatrixVariable m;
-    GvDynamicVariable d(GvDynamicVariable::DYNAMIC_INTEGER, 2, 3, false);
-    GvNode* nodes[] = {&f, &i, &b, &v, &m, &d};
-    int floats = 0, vectors = 0, dynamics = 0, variables = 0;
-    for (GvNode* node : nodes) {
-        floats += dynamic_cast<GvFloatVariable*>(node) != nullptr;
-        vectors += dynamic_cast<GvVectorVariable*>(node) != nullptr;
-        dynamics += dynamic_cast<GvDynamicVariable*>(node) != nullptr;
-        variables += dynamic_cast<GvVariable*>(node) != nullptr;
-    }
-    EXPECT_EQ(1, floats);
-    EXPECT_EQ(1, vectors);
-    EXPECT_EQ(1, dynamics);
-    EXPECT_EQ(6, variables);
-}
-
 TEST_F(VariablesTest, NotifyChangeIsOverridableAndCounts)
 {
     struct Watched : GvFloatVariable
@@ -57,7 +35,7 @@ TEST_F(VariablesTest, NotifyChangeIsOverridableAndCounts)
     EXPECT_EQ(0u, plain.GetChangeCount()) << "setters leave the notification to the writer";
 }
 
-TEST_F(VariablesTest, FloatClampsWhenClampedAndKeepsTheRangeOrdered)
+TEST_F(VariablesTest, FloatAndIntegerClampWhenClampedAndKeepTheRangeOrdered)
 {
     GvFloatVariable f(3.0f);
     EXPECT_FLOAT_EQ(3.0f, f.GetValue()) << "unclamped values stay as written";
@@ -75,10 +53,6 @@ TEST_F(VariablesTest, FloatClampsWhenClampedAndKeepsTheRangeOrdered)
     f.SetRange(kNaN, 4.0f);
     EXPECT_FLOAT_EQ(-1.0f, f.GetValue());
     EXPECT_FLOAT_EQ(0.5f, f.GetMax());
-}
-
-TEST_F(VariablesTest, IntegerClamps)
-{
     GvIntegerVariable i(150);
     EXPECT_EQ(0, i.GetMin());
     EXPECT_EQ(100, i.GetMax());

@@ -15,26 +15,17 @@ std::vector<int> Values(const GvLinkedList<int>& list)
     return out;
 }
 
-TEST_F(GvLinkedListTest, AppendsAtTailWithBackLinks)
+TEST_F(GvLinkedListTest, AppendsAtTailWithBackLinksRemoveHeadMiddleTailKeepsThem)
 {
     GvLinkedList<int> list;
     EXPECT_TRUE(list.Begin() == list.End());
-    list.Append(1);
-    list.Append(2);
-    list.Append(3);
-    EXPECT_EQ(3, list.GetCount());
-    EXPECT_EQ((std::vector<int>{1, 2, 3}), Values(list));
-    EXPECT_EQ(3, list.GetTail()->m_value);
-    EXPECT_EQ(2, list.GetTail()->m_prev->m_value);
-    EXPECT_EQ(&list, list.GetHead()->m_list);
-    EXPECT_EQ(nullptr, list.GetHead()->m_prev);
-}
-
-TEST_F(GvLinkedListTest, RemoveHeadMiddleTailKeepsLinks)
-{
-    GvLinkedList<int> list;
     for (int i = 0; i < 5; ++i)
         list.Append(i);
+    EXPECT_EQ(5, list.GetCount());
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), Values(list));
+    EXPECT_EQ(3, list.GetTail()->m_prev->m_value);
+    EXPECT_EQ(&list, list.GetHead()->m_list);
+    EXPECT_EQ(nullptr, list.GetHead()->m_prev);
     auto it = list.Remove(list.Begin()); // head
     EXPECT_EQ(1, *it);
     it = list.Remove(list.Find(3)); // middle
@@ -44,6 +35,7 @@ TEST_F(GvLinkedListTest, RemoveHeadMiddleTailKeepsLinks)
     EXPECT_EQ((std::vector<int>{1, 2}), Values(list));
     EXPECT_EQ(2, list.GetTail()->m_value);
     EXPECT_EQ(nullptr, list.GetTail()->m_next);
+    EXPECT_EQ(nullptr, list.GetHead()->m_prev);
     auto back = list.End();
     --back;
     EXPECT_EQ(2, *back);

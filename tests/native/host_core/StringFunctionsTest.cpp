@@ -18,7 +18,7 @@ TEST(GvStringFunctions, LengthAndCopyRespectMaxChars)
     EXPECT_EQ('z', buf[0]);
 }
 
-TEST(GvStringFunctions, CompareWholeAndPrefix)
+TEST(GvStringFunctions, CompareWholeAndPrefixAndFind)
 {
     EXPECT_EQ(0, GvStrCmpW(GvW(u"abc"), GvW(u"abc"), -1));
     EXPECT_LT(GvStrCmpW(GvW(u"ab"), GvW(u"abc"), -1), 0);
@@ -29,17 +29,13 @@ TEST(GvStringFunctions, CompareWholeAndPrefix)
     EXPECT_EQ(0, GvStrICmpW(GvW(u"\u00e9t\u00e9"), GvW(u"\u00c9T\u00c9"), -1));
     EXPECT_NE(0, GvStrICmpW(GvW(u"mov"), GvW(u"mova"), -1));
     EXPECT_EQ(0, GvStrICmpW(GvW(u"mov"), GvW(u"MOVA"), 3));
-}
-
-TEST(GvStringFunctions, Find)
-{
     const unsigned short* text = GvW(u"mad_x2_sat");
     EXPECT_EQ(text + 4, GvStrStrW(text, GvW(u"x2")));
     EXPECT_EQ(text, GvStrStrW(text, GvW(u"")));
     EXPECT_EQ(nullptr, GvStrStrW(text, GvW(u"sat_")));
 }
 
-TEST(GvStringFunctions, ToDoubleReadsLeadingNumberAndEnd)
+TEST(GvStringFunctions, NumbersReadTheLeadingNumberAndItsEndLongsClampTo32Bits)
 {
     const unsigned short* end = nullptr;
     const unsigned short* text = GvW(u"  -2.25e1xyz");
@@ -50,12 +46,7 @@ TEST(GvStringFunctions, ToDoubleReadsLeadingNumberAndEnd)
     EXPECT_DOUBLE_EQ(0.0, GvStrToDoubleW(text, &end));
     EXPECT_EQ(text, end);
     EXPECT_DOUBLE_EQ(12.0, GvStrToDoubleW(GvW(u"12\u00e9"), nullptr));
-}
-
-TEST(GvStringFunctions, ToLongClampsTo32Bits)
-{
-    const unsigned short* end = nullptr;
-    const unsigned short* text = GvW(u"255)");
+    text = GvW(u"255)");
     EXPECT_EQ(255, GvStrToLongW(text, &end, 10));
     EXPECT_EQ(text + 3, end);
     EXPECT_EQ(INT32_MAX, GvStrToLongW(GvW(u"99999999999"), nullptr, 10));

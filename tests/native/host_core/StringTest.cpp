@@ -12,7 +12,7 @@ const int32_t* HeaderOf(const GvStringW& s)
     return reinterpret_cast<const int32_t*>(s.GetText()) - 2;
 }
 
-TEST_F(GvStringTest, EmptyStringOwnsBlockOfCapacityOne)
+TEST_F(GvStringTest, BlockLayoutIsCapacityLengthThenTextEvenWhenEmpty)
 {
     const size_t before = GvGetLiveBufferBytes();
     {
@@ -22,11 +22,6 @@ TEST_F(GvStringTest, EmptyStringOwnsBlockOfCapacityOne)
         EXPECT_EQ(0, s.GetText()[0]);
         EXPECT_EQ(before + 8 + 2, GvGetLiveBufferBytes());
     }
-}
-
-TEST_F(GvStringTest, BlockLayoutIsCapacityLengthThenText)
-{
-    const size_t before = GvGetLiveBufferBytes();
     GvStringW s(GvW(u"mov"));
     EXPECT_EQ(4, HeaderOf(s)[0]);
     EXPECT_EQ(3, HeaderOf(s)[1]);
@@ -47,19 +42,15 @@ TEST_F(GvStringTest, AppendGrowsAndKeepsTerminator)
     EXPECT_EQ(0, s[102]);
 }
 
-TEST_F(GvStringTest, AppendOfItselfWhileGrowing)
+TEST_F(GvStringTest, AppendOfItselfWhileGrowingAndSetTextFromOwnTail)
 {
     GvStringW s(GvW(u"xyz"));
     s.Append(s.GetText(), s.GetLength());
     EXPECT_EQ(0, GvStrCmpW(s, GvW(u"xyzxyz"), -1));
-}
-
-TEST_F(GvStringTest, SetTextFromOwnTail)
-{
-    GvStringW s(GvW(u"prefix_rest"));
-    s.SetText(s.GetText() + 7, -1);
-    EXPECT_EQ(0, GvStrCmpW(s, GvW(u"rest"), -1));
-    EXPECT_EQ(4, s.GetLength());
+    GvStringW t(GvW(u"prefix_rest"));
+    t.SetText(t.GetText() + 7, -1);
+    EXPECT_EQ(0, GvStrCmpW(t, GvW(u"rest"), -1));
+    EXPECT_EQ(4, t.GetLength());
 }
 
 TEST_F(GvStringTest, CopiesAreDeepAndMovesLeaveEmptyString)

@@ -23,7 +23,7 @@ TEST(PopupSliderMath, ValueAndPositionOfTheDocumentedSweep)
     EXPECT_EQ(3.5f, GvSliderValueFromPosition(moved, 0.0f, 10.0f));
 }
 
-TEST(PopupSliderMath, PointerLeftOfTheTrack)
+TEST(PopupSliderMath, PointerLeftOfTheTrackOrAValueOutsideTheRange)
 {
     const float unclamped = GvSliderPositionFromPointerX(2, false);
     EXPECT_EQ(-10.0f, unclamped);
@@ -36,10 +36,7 @@ TEST(PopupSliderMath, PointerLeftOfTheTrack)
     EXPECT_EQ(100.0f, GvSliderPositionFromPointerX(300, true));
     EXPECT_EQ(288.0f, GvSliderPositionFromPointerX(300, false));
     EXPECT_EQ(112, GvSliderThumbTipX(288.0f));
-}
-
-TEST(PopupSliderMath, ValueOutsideTheRangeStartsAtTheNearerEnd)
-{
+    // A value outside the range starts at the nearer end.
     EXPECT_EQ(100.0f, GvSliderPositionFromValue(20.0f, 0.0f, 10.0f));
     EXPECT_EQ(0.0f, GvSliderPositionFromValue(-5.0f, 0.0f, 10.0f));
     EXPECT_EQ(50.0f, GvSliderPositionFromValue(0.0f, -1.0f, 1.0f));
@@ -68,17 +65,13 @@ TEST(PopupSliderMath, DegenerateRangeIsWidened)
     EXPECT_EQ(-1.0f, min);
 }
 
-TEST(PopupSliderMath, StepsClampOnlyWhenAsked)
+TEST(PopupSliderMath, StepsClampOnlyWhenAskedAndOnlyAtTheEndTheyMoveTo)
 {
     EXPECT_EQ(100.0f, GvSliderStepPosition(100.0f, 1, true));
     EXPECT_EQ(101.0f, GvSliderStepPosition(100.0f, 1, false));
     EXPECT_EQ(0.0f, GvSliderStepPosition(0.0f, -1, true));
     EXPECT_EQ(-1.0f, GvSliderStepPosition(0.0f, -1, false));
     EXPECT_EQ(42.5f, GvSliderStepPosition(41.5f, 1, true));
-}
-
-TEST(PopupSliderMath, EachStepLimitsOnlyTheEndItMovesTo)
-{
     // An inverted clamped range starts at -100; a step right goes on from there.
     const float start = GvSliderPositionFromValue(5.0f, 10.0f, 0.0f);
     EXPECT_EQ(-100.0f, start);
@@ -154,7 +147,7 @@ TEST(SliderEditMath, ButtonIsEightyPercentOfTheClientHeight)
     EXPECT_EQ(0, GvSliderButtonWidth(0));
 }
 
-TEST(SliderEditMath, ButtonTakesTheRightOrLeftStrip)
+TEST(SliderEditMath, ButtonTakesTheRightOrLeftStripNormalisedInANarrowClient)
 {
     GvRect client = {2, 2, 102, 22};
     ExpectRect(GvSliderButtonLayout(client, 0, false, {0, 0}), 86, 2, 102, 22);
@@ -167,11 +160,8 @@ TEST(SliderEditMath, ButtonTakesTheRightOrLeftStrip)
     client = {12, 22, 112, 42};
     ExpectRect(GvSliderButtonLayout(client, 7, true, {10, 20}), 2, 2, 18, 22);
     ExpectRect(client, 28, 22, 112, 42);
-}
 
-TEST(SliderEditMath, ButtonOfANarrowClientIsNormalised)
-{
-    GvRect client = {10, 0, 15, 20};
+    client = {10, 0, 15, 20};
     ExpectRect(GvSliderButtonLayout(client, 0, false, {0, 0}), -1, 0, 15, 20);
     EXPECT_EQ(-1, client.right);
     client = {10, 0, 15, 20};
@@ -198,7 +188,7 @@ TEST(SliderEditMath, IntegerRangeIsLimited)
     EXPECT_EQ(32767, hi);
 }
 
-TEST(SliderEditMath, IntPositionAcrossALimitedRange)
+TEST(SliderEditMath, IntPositionAcrossALimitedRangeSnappedToSteps)
 {
     EXPECT_EQ(-32767, GvSliderIntPosition(-50000.0f, -50000.0f, 50000.0f, 300));
     EXPECT_EQ(150 * 218 - 32767, GvSliderIntPosition(0.0f, -50000.0f, 50000.0f, 300));
@@ -207,10 +197,6 @@ TEST(SliderEditMath, IntPositionAcrossALimitedRange)
     EXPECT_EQ(0, GvSliderPosPerc(-32767, -50000.0f, 50000.0f));
     EXPECT_EQ(49, GvSliderPosPerc(150 * 218 - 32767, -50000.0f, 50000.0f));
     EXPECT_EQ(99, GvSliderPosPerc(300 * 218 - 32767, -50000.0f, 50000.0f));
-}
-
-TEST(SliderEditMath, IntPositionSnapsToSteps)
-{
     EXPECT_EQ(50, GvSliderIntPosition(55.0f, 0.0f, 100.0f, 10));
     EXPECT_EQ(150, GvSliderIntPosition(150.0f, 0.0f, 300.0f, 300));
     EXPECT_EQ(60, GvSliderIntPosition(60.0f, 10.0f, 110.0f, 100));

@@ -57,17 +57,12 @@ protected:
 TEST_F(ColorPickerDlgTest, OpensAroundThePickerWithTheButtonsBelow)
 {
     Open(m_frame.m_hWnd);
-    wchar_t title[64];
-    ::GetWindowTextW(m_hDlg, title, 64);
-    EXPECT_STREQ(L"Test colour", title);
+    EXPECT_EQ(L"Test colour", WindowText(m_hDlg));
     EXPECT_TRUE(m_app.IsModelessWindowRegistered(m_hDlg));
-    CRect client, picker, ok, cancel;
+    CRect client;
     ::GetClientRect(m_hDlg, &client);
-    ::GetWindowRect(m_hPicker, &picker);
-    ::GetWindowRect(::GetDlgItem(m_hDlg, IDOK), &ok);
-    ::GetWindowRect(::GetDlgItem(m_hDlg, IDCANCEL), &cancel);
-    for (CRect* rect : {&picker, &ok, &cancel})
-        ::MapWindowPoints(nullptr, m_hDlg, reinterpret_cast<POINT*>(rect), 2);
+    const CRect picker = RectIn(m_hPicker), ok = RectIn(::GetDlgItem(m_hDlg, IDOK));
+    const CRect cancel = RectIn(::GetDlgItem(m_hDlg, IDCANCEL));
     EXPECT_EQ(CRect(0, 0, client.right, client.bottom - ok.Height() - 4), picker);
     EXPECT_EQ(client.bottom, ok.bottom);
     EXPECT_EQ(client.right / 2 - 2, ok.right);
@@ -78,10 +73,7 @@ TEST_F(ColorPickerDlgTest, OpensAroundThePickerWithTheButtonsBelow)
     // A swatch click is fitted back into the dialog.
     ::SendMessageW(m_hPicker, WM_COMMAND, MAKEWPARAM(IDC_GV_COLOR_BUTTON, BN_CLICKED),
                    reinterpret_cast<LPARAM>(Item(IDC_GV_COLOR_BUTTON)));
-    CRect after;
-    ::GetWindowRect(m_hPicker, &after);
-    ::MapWindowPoints(nullptr, m_hDlg, reinterpret_cast<POINT*>(&after), 2);
-    EXPECT_EQ(picker, after);
+    EXPECT_EQ(picker, RectIn(m_hPicker));
     EXPECT_FALSE(::IsWindowVisible(Item(IDC_GV_COLOR_WHEEL)));
 }
 

@@ -24,12 +24,7 @@ public:
     using CGvColorPickerCtrl::m_toolTip;
     using CGvColorPickerCtrl::m_wheel;
 
-    static CString Text(CWnd& wnd)
-    {
-        CString text;
-        wnd.GetWindowText(text);
-        return text;
-    }
+    static CString Text(CWnd& wnd) { return WindowText(wnd.m_hWnd); }
     void ClickSwatch()
     {
         SendMessage(WM_COMMAND, MAKEWPARAM(IDC_GV_COLOR_BUTTON, BN_CLICKED),

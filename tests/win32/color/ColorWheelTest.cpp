@@ -24,7 +24,7 @@ protected:
     float m_rgb[3] = {1.0f, 0.0f, 0.0f};
 };
 
-TEST_F(ColorWheelTest, PressDragReleaseSendsStartOnePickPerNewPointAndOneEnd)
+TEST_F(ColorWheelTest, PressDragReleaseSendsStartOnePickPerNewPointAndOneEndAsDoesALostCapture)
 {
     Send(WM_LBUTTONDOWN, CPoint(50, 50));
     EXPECT_EQ(m_wheel.m_hWnd, ::GetCapture());
@@ -47,10 +47,9 @@ TEST_F(ColorWheelTest, PressDragReleaseSendsStartOnePickPerNewPointAndOneEnd)
     EXPECT_FLOAT_EQ(0.5f, m_rgb[0]);
     EXPECT_FLOAT_EQ(1.0f, m_rgb[1]);
     EXPECT_FLOAT_EQ(0.0f, m_rgb[2]);
-}
 
-TEST_F(ColorWheelTest, CaptureTakenByAnotherWindowEndsTheChangeOnce)
-{
+    // Capture taken by another window ends the change once.
+    Forget();
     CWnd other;
     ASSERT_TRUE(other.CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_CHILD | WS_VISIBLE, CRect(200, 10, 220, 30),
                                &m_frame, 1));
@@ -59,8 +58,7 @@ TEST_F(ColorWheelTest, CaptureTakenByAnotherWindowEndsTheChangeOnce)
     Send(WM_MOUSEMOVE, CPoint(20, 50)); // no longer tracking
     Send(WM_LBUTTONUP, CPoint(20, 50), 0);
     ::ReleaseCapture();
-    const std::vector<UINT> expected = {GVM_VALUE_CHANGE_START, GVM_COLOR_CHANGED, GVM_VALUE_CHANGE_END};
-    EXPECT_EQ(expected, Heard());
+    EXPECT_EQ((std::vector<UINT>{GVM_VALUE_CHANGE_START, GVM_COLOR_CHANGED, GVM_VALUE_CHANGE_END}), Heard());
     other.DestroyWindow();
 }
 

@@ -74,3 +74,20 @@ HWND FindDescendant(HWND hParent, int id)
         reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+CRect RectIn(HWND hWnd, HWND hOther)
+{
+    CRect r;
+    ::GetWindowRect(hWnd, &r);
+    ::MapWindowPoints(nullptr, hOther ? hOther : ::GetParent(hWnd), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+CString WindowText(HWND hWnd)
+{
+    CString text;
+    const int length = ::GetWindowTextLengthW(hWnd);
+    ::GetWindowTextW(hWnd, text.GetBuffer(length + 1), length + 1);
+    text.ReleaseBuffer();
+    return text;
+}

@@ -32,6 +32,12 @@ HWND CreatePlainWindow(HWND parent, const CRect& rect, DWORD style = WS_CHILD | 
 // The first window with the id at any depth below hParent; null if none.
 HWND FindDescendant(HWND hParent, int id);
 
+// A window's text.
+CString WindowText(HWND hWnd);
+
+// A window's rectangle in the client coordinates of hOther (its parent when null).
+CRect RectIn(HWND hWnd, HWND hOther = nullptr);
+
 // Base fixture: the frame, queued messages handled at both ends, and at the
 // end no window, temporary wrapper or buffer left behind.
 class Win32WindowTest : public GvLeakCheckedTest

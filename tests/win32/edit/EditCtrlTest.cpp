@@ -151,19 +151,15 @@ TEST_F(EditCtrlTest, MarkersMoveWithInsertedRowsAndGoToMarkerScrolls)
     EXPECT_FALSE(m_edit.GoToMarker(id));
 }
 
-TEST_F(EditCtrlTest, FindSelectsAndWraps)
+// Forward search and its wrap are the shader editor's find dialog's cases.
+TEST_F(EditCtrlTest, FindBackwardStartsAtTheSelectionStart)
 {
     m_edit.SetWindowText(L"color Color colors color");
-    EXPECT_TRUE(m_edit.FindText(L"color", TRUE, TRUE, TRUE));
-    ExpectSelection(0, 5);
-    EXPECT_TRUE(m_edit.FindText(L"color", TRUE, TRUE, TRUE));
-    ExpectSelection(19, 24);
-    EXPECT_TRUE(m_edit.FindText(L"color", TRUE, TRUE, TRUE));
-    ExpectSelection(0, 5);
+    m_edit.SetSel(19, 24);
     EXPECT_TRUE(m_edit.FindText(L"COLOR", FALSE, FALSE, FALSE));
-    ExpectSelection(19, 24);
+    ExpectSelection(12, 17);
     EXPECT_FALSE(m_edit.FindText(L"none"));
-    ExpectSelection(19, 24);
+    ExpectSelection(12, 17);
 }
 
 TEST_F(EditCtrlTest, SyntaxFilesLoadOrChangeNothing)

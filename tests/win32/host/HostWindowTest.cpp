@@ -28,11 +28,3 @@ HWND HostWindowTest::CreateControl(const wchar_t* className, DWORD style, int x,
                            parent ? parent : m_top, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            GetModuleHandleW(nullptr), nullptr);
 }
-
-RECT HostWindowTest::PlaceOf(HWND window)
-{
-    RECT r = {};
-    GetWindowRect(window, &r);
-    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}

@@ -20,8 +20,6 @@ protected:
     // A child of a system class (STATIC, BUTTON, ...).
     HWND CreateControl(const wchar_t* className, DWORD style, int x, int y, int width, int height,
                        HWND parent = nullptr, int id = 0);
-    // The window rectangle in its parent's client coordinates.
-    static RECT PlaceOf(HWND window);
     // The spy of m_top or of a recording window.
     CMessageSpy& Spy(HWND window) { return *m_spies.at(window); }
 

@@ -1,17 +1,6 @@
 #include "GvUtilities.h"
 #include "HostWindowTest.h"
 
-// RECT lives in the global namespace, where lookup finds its operators.
-static bool operator==(const RECT& a, const RECT& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-static std::ostream& operator<<(std::ostream& out, const RECT& r)
-{
-    return out << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
-}
-
 namespace {
 
 class PlacementContainerTest : public HostWindowTest
@@ -22,7 +11,7 @@ void MoveTo(HWND window, int x, int y, int width, int height)
     SetWindowPos(window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-TEST_F(PlacementContainerTest, BottomEdgeFollowsTheReferenceBottomPlusTheOffset)
+TEST_F(PlacementContainerTest, BottomEdgeFollowsTheReferenceAndBottomOfAndRelativeToMoveAChain)
 {
     // The texture editor's collapsed group: (group, 3, check box, 3, 4).
     HWND group = CreateControl(L"BUTTON", BS_GROUPBOX, 0, 20, 200, 120);
@@ -30,14 +19,11 @@ TEST_F(PlacementContainerTest, BottomEdgeFollowsTheReferenceBottomPlusTheOffset)
     GvControlPlacementContainer collapsed;
     collapsed.Bind(group, GV_LOCATION_BOTTOM, check, GV_LOCATION_BOTTOM, 4, 0.0f, true);
     collapsed.ProcessControlPlacementContainer();
-    EXPECT_EQ((RECT{0, 20, 200, 40}), PlaceOf(group));
+    EXPECT_EQ(CRect(0, 20, 200, 40), RectIn(group));
     MoveTo(check, 6, 50, 150, 20);
     collapsed.ProcessControlPlacementContainer();
-    EXPECT_EQ((RECT{0, 20, 200, 74}), PlaceOf(group)) << "only the bottom edge moves";
-}
+    EXPECT_EQ(CRect(0, 20, 200, 74), RectIn(group)) << "only the bottom edge moves";
 
-TEST_F(PlacementContainerTest, BottomOfAndRelativeToMoveAChainOfControls)
-{
     // The texture editor's view options below its properties group.
     HWND properties = CreateControl(L"BUTTON", BS_GROUPBOX, 0, 20, 200, 100);
     HWND viewCheck = CreateControl(L"BUTTON", BS_AUTOCHECKBOX, 6, 130, 120, 16);
@@ -51,14 +37,14 @@ TEST_F(PlacementContainerTest, BottomOfAndRelativeToMoveAChainOfControls)
 
     MoveTo(properties, 0, 20, 200, 30); // the group collapses
     view.ProcessControlPlacementContainer();
-    EXPECT_EQ((RECT{6, 54, 126, 70}), PlaceOf(viewCheck));
-    EXPECT_EQ((RECT{0, 55, 200, 135}), PlaceOf(viewGroup)) << "moved by as much as the check box";
-    EXPECT_EQ((RECT{90, 74, 170, 94}), PlaceOf(sizeCombo));
+    EXPECT_EQ(CRect(6, 54, 126, 70), RectIn(viewCheck));
+    EXPECT_EQ(CRect(0, 55, 200, 135), RectIn(viewGroup)) << "moved by as much as the check box";
+    EXPECT_EQ(CRect(90, 74, 170, 94), RectIn(sizeCombo));
 
     MoveTo(properties, 0, 20, 200, 100);
     view.ProcessControlPlacementContainer();
-    EXPECT_EQ((RECT{6, 124, 126, 140}), PlaceOf(viewCheck));
-    EXPECT_EQ((RECT{0, 125, 200, 205}), PlaceOf(viewGroup));
+    EXPECT_EQ(CRect(6, 124, 126, 140), RectIn(viewCheck));
+    EXPECT_EQ(CRect(0, 125, 200, 205), RectIn(viewGroup));
 }
 
 TEST_F(PlacementContainerTest, RelativeRightAndBottomFollowTheParentsSize)
@@ -77,9 +63,9 @@ TEST_F(PlacementContainerTest, RelativeRightAndBottomFollowTheParentsSize)
 
     MoveTo(panel, 10, 10, 360, 260);
     layout.ProcessControlPlacementContainer();
-    EXPECT_EQ((RECT{10, 230, 110, 250}), PlaceOf(combo));
-    EXPECT_EQ((RECT{10, 200, 350, 220}), PlaceOf(row));
-    EXPECT_EQ((RECT{330, 10, 350, 200}), PlaceOf(slider));
+    EXPECT_EQ(CRect(10, 230, 110, 250), RectIn(combo));
+    EXPECT_EQ(CRect(10, 200, 350, 220), RectIn(row));
+    EXPECT_EQ(CRect(330, 10, 350, 200), RectIn(slider));
 }
 
 TEST_F(PlacementContainerTest, TheParentAsReferenceUsesItsWindowRectangle)
@@ -101,7 +87,7 @@ TEST_F(PlacementContainerTest, TheParentAsReferenceUsesItsWindowRectangle)
     small.ProcessControlPlacementContainer();
     RECT inside;
     GetClientRect(panel, &inside);
-    EXPECT_EQ((RECT{40, 0, inside.right, 20}), PlaceOf(slider));
+    EXPECT_EQ(CRect(40, 0, inside.right, 20), RectIn(slider));
 }
 
 TEST_F(PlacementContainerTest, VisibilityAndWindowsThatAreGone)
@@ -117,7 +103,7 @@ TEST_F(PlacementContainerTest, VisibilityAndWindowsThatAreGone)
     hidden.ProcessControlPlacementContainer();
     EXPECT_FALSE(IsWindowVisible(a));
     EXPECT_FALSE(IsWindowVisible(b));
-    EXPECT_EQ(30, PlaceOf(b).top) << "a hidden control still moves";
+    EXPECT_EQ(30, RectIn(b).top) << "a hidden control still moves";
     DestroyWindow(a);
     shown.ProcessControlPlacementContainer();
     EXPECT_TRUE(IsWindowVisible(b));

@@ -38,7 +38,7 @@ protected:
     HWND m_panel = nullptr, m_label = nullptr, m_group = nullptr, m_inside = nullptr;
 };
 
-TEST_F(SmartEraseTest, FillsAroundTheChildren)
+TEST_F(SmartEraseTest, FillsAroundTheChildrenUntilRemoved)
 {
     ASSERT_TRUE(GvAddSmartEraseWindow(m_panel, kFace, true));
     ErasedPixels pixels(m_panel, 200, 150);
@@ -47,6 +47,15 @@ TEST_F(SmartEraseTest, FillsAroundTheChildren)
     EXPECT_EQ(kBlue, pixels.At(20, 20)) << "the label paints itself";
     EXPECT_EQ(kBlue, pixels.At(65, 15)) << "unnamed, the group box is left out too";
     EXPECT_EQ(kFace, pixels.At(180, 140));
+    EXPECT_TRUE(GvRemoveSmartEraseWindow(m_panel));
+    EXPECT_FALSE(GvRemoveSmartEraseWindow(m_panel));
+    ErasedPixels removed(m_panel, 200, 150);
+    EXPECT_EQ(kBlue, removed.At(5, 5)) << "the class has no brush";
+    EXPECT_FALSE(GvAddSmartEraseWindow(nullptr, kFace, true));
+    // An include window without a smart-erase ancestor erases as before.
+    GvAddSmartEraseIncludeWindow(m_group, false);
+    ErasedPixels group(m_group, 100, 100);
+    EXPECT_EQ(kBlue, group.At(5, 5));
 }
 
 TEST_F(SmartEraseTest, IncludeWindowsAreFilledBeneathAndFillThemselves)
@@ -85,20 +94,6 @@ TEST_F(SmartEraseTest, WithoutClippingOrOverHiddenChildrenEverythingIsFilled)
     ErasedPixels pixels(m_panel, 200, 150);
     EXPECT_EQ(RGB(255, 0, 0), pixels.At(20, 20));
     EXPECT_EQ(kBlue, pixels.At(80, 40)) << "clipping again";
-}
-
-TEST_F(SmartEraseTest, RemovedWindowsEraseAsBefore)
-{
-    GvAddSmartEraseWindow(m_panel, kFace, true);
-    EXPECT_TRUE(GvRemoveSmartEraseWindow(m_panel));
-    EXPECT_FALSE(GvRemoveSmartEraseWindow(m_panel));
-    ErasedPixels pixels(m_panel, 200, 150);
-    EXPECT_EQ(kBlue, pixels.At(5, 5)) << "the class has no brush";
-    EXPECT_FALSE(GvAddSmartEraseWindow(nullptr, kFace, true));
-    // An include window without a smart-erase ancestor erases as before.
-    GvAddSmartEraseIncludeWindow(m_group, false);
-    ErasedPixels group(m_group, 100, 100);
-    EXPECT_EQ(kBlue, group.At(5, 5));
 }
 
 TEST_F(SmartEraseTest, ThePaintingOfARealWindowUsesIt)

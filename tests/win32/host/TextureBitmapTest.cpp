@@ -34,27 +34,19 @@ protected:
     }
 };
 
-TEST_F(TextureBitmapTest, ABitmapOfAMipLevel)
+TEST_F(TextureBitmapTest, AMipLevelAVolumeSliceScaledUpAndNoTextureOrNoSize)
 {
     const std::unique_ptr<CPixels> pixels = Bitmap("mips_bgra.dds", nullptr, 16, 8, RGB(1, 2, 3), 1);
     ASSERT_TRUE(pixels);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 16; ++x)
             ASSERT_EQ(RGB(8 * x, 16 * y, 40), pixels->At(x, y)) << x << ", " << y;
-}
-
-TEST_F(TextureBitmapTest, AVolumeSliceScaledUpForTheScreen)
-{
     HDC screen = GetDC(nullptr);
-    const std::unique_ptr<CPixels> pixels = Bitmap("volume_rgba.dds", screen, 4, 4, 0, 2); // level 2 is 2 x 2 x 1
+    const std::unique_ptr<CPixels> slice = Bitmap("volume_rgba.dds", screen, 4, 4, 0, 2); // level 2 is 2 x 2 x 1
     ReleaseDC(nullptr, screen);
-    ASSERT_TRUE(pixels);
-    EXPECT_EQ(RGB(20, 100, 0), pixels->At(0, 0)) << "the corner keeps texel (0, 0)";
-    EXPECT_EQ(RGB(20, 100, 17), pixels->At(3, 3)) << "and the far one texel (1, 1): 16 + 1";
-}
-
-TEST_F(TextureBitmapTest, NoTextureGivesTheBackgroundAndNoSizeNoBitmap)
-{
+    ASSERT_TRUE(slice);
+    EXPECT_EQ(RGB(20, 100, 0), slice->At(0, 0)) << "the corner keeps texel (0, 0)";
+    EXPECT_EQ(RGB(20, 100, 17), slice->At(3, 3)) << "and the far one texel (1, 1): 16 + 1";
     const std::unique_ptr<CPixels> empty = Bitmap(nullptr, nullptr, 3, 3, RGB(240, 230, 220), 0);
     ASSERT_TRUE(empty);
     EXPECT_EQ(RGB(240, 230, 220), empty->At(1, 1));

@@ -51,19 +51,17 @@ TEST(CollectionsTest, ListKeepsOrderBothWays)
     EXPECT_EQ(nullptr, list.GetTailPosition());
     list.AddTail(5);
     EXPECT_EQ((std::vector<int>{5}), ContentsBackwards(list));
-}
 
-TEST(CollectionsTest, PointerListFindsByAddress)
-{
+    // A pointer list finds by address, from a position on.
     int a = 0, b = 0;
-    CPtrList list;
-    list.AddTail(&a);
-    POSITION pb = list.AddTail(&b);
-    list.AddTail(&a);
-    EXPECT_EQ(pb, list.Find(&b));
-    POSITION first = list.Find(&a);
-    EXPECT_NE(nullptr, list.Find(&a, first));
-    EXPECT_NE(first, list.Find(&a, first));
+    CPtrList pointers;
+    pointers.AddTail(&a);
+    POSITION pb = pointers.AddTail(&b);
+    pointers.AddTail(&a);
+    EXPECT_EQ(pb, pointers.Find(&b));
+    POSITION first = pointers.Find(&a);
+    EXPECT_NE(nullptr, pointers.Find(&a, first));
+    EXPECT_NE(first, pointers.Find(&a, first));
 }
 
 TEST(StringTest, FormatAndEditing)

@@ -136,11 +136,6 @@ RECT Xywh(int x, int y, int cx, int cy)
     return RECT{x, y, cx, cy};
 }
 
-bool SameRect(const RECT& a, const RECT& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 // An expected control: the bits of its style that the table fixes.
 struct ExpectedItem
 {
@@ -231,7 +226,7 @@ void ExpectTemplate(int id, int cx, int cy, const ExpectedItem (&table)[N])
         EXPECT_EQ(std::wstring(want.text), got.text);
         EXPECT_EQ(want.style, got.style & want.styleMask);
         EXPECT_EQ(want.exStyle, got.exStyle);
-        EXPECT_TRUE(SameRect(want.rect, got.rect));
+        EXPECT_EQ(CRect(want.rect), CRect(got.rect));
     }
 }
 
@@ -339,10 +334,10 @@ TEST_F(DialogTemplateTest, ColorEditorTemplateIsLaidOutAsTheDialogLaysItOut)
     const RECT& picker = t.items[0].rect;
     const RECT& ok = t.items[1].rect;
     const RECT& cancel = t.items[2].rect;
-    EXPECT_TRUE(SameRect(Xywh(0, 0, t.size.cx, t.size.cy - ok.bottom - 4), picker));
+    EXPECT_EQ(CRect(Xywh(0, 0, t.size.cx, t.size.cy - ok.bottom - 4)), CRect(picker));
     EXPECT_EQ(t.size.cy, ok.top + ok.bottom);
     EXPECT_EQ(t.size.cx / 2 - ok.right - 2, ok.left);
-    EXPECT_TRUE(SameRect(Xywh(t.size.cx / 2 + 2, ok.top, ok.right, ok.bottom), cancel));
+    EXPECT_EQ(CRect(Xywh(t.size.cx / 2 + 2, ok.top, ok.right, ok.bottom)), CRect(cancel));
 }
 
 namespace {
@@ -397,41 +392,6 @@ TEST_F(DialogTemplateTest, CreationKeepsNoPointerToATemporaryParent)
     ::DestroyWindow(hHost);
 }
 
-TEST_F(DialogTemplateTest, ControlsStandWhereTheirDialogUnitsSay)
-{
-    CDialog dialog;
-    {
-        GvUtilSetResourceHandle guard(LibraryInstance());
-        ASSERT_TRUE(dialog.Create(IDD_GV_VARIABLE_EDIT_CTRL, &m_frame));
-    }
-    CRect client;
-    dialog.GetClientRect(&client);
-    CRect whole(0, 0, 183, 112);
-    dialog.MapDialogRect(&whole);
-    EXPECT_EQ(whole, client);
-    for (const ExpectedItem& item : kVariableItems) {
-        SCOPED_TRACE(item.id);
-        // The auto-buddy spins place themselves at their edits' right edges.
-        bool spinPair = item.id == IDC_GV_ROWS_EDIT || item.id == IDC_GV_COLUMNS_EDIT || item.id == IDC_GV_ROWS_SPIN
-                        || item.id == IDC_GV_COLUMNS_SPIN;
-        if (spinPair)
-            continue;
-        // The dialog manager maps position and size one by one.
-        CRect mapped(item.rect);
-        dialog.MapDialogRect(&mapped);
-        CRect expected(mapped.left, mapped.top, mapped.left + mapped.right, mapped.top + mapped.bottom);
-        CRect actual;
-        ::GetWindowRect(::GetDlgItem(dialog.m_hWnd, item.id), &actual);
-        dialog.ScreenToClient(&actual);
-        EXPECT_EQ(expected, actual);
-    }
-    EXPECT_EQ(::GetDlgItem(dialog.m_hWnd, IDC_GV_ROWS_EDIT),
-              (HWND)::SendDlgItemMessageW(dialog.m_hWnd, IDC_GV_ROWS_SPIN, UDM_GETBUDDY, 0, 0));
-    EXPECT_EQ(::GetDlgItem(dialog.m_hWnd, IDC_GV_COLUMNS_EDIT),
-              (HWND)::SendDlgItemMessageW(dialog.m_hWnd, IDC_GV_COLUMNS_SPIN, UDM_GETBUDDY, 0, 0));
-    dialog.DestroyWindow();
-}
-
 namespace {
 // Binds members to template 3000's controls by data exchange.
 class CExchangeDialog : public CDialog
@@ -459,15 +419,31 @@ protected:
 TEST_F(DialogTemplateTest, DataExchangeSubclassesControlsAndMovesIntegers)
 {
     CExchangeDialog dialog;
+    dialog.m_bindMissing = true;
+    {
+        GvUtilSetResourceHandle guard(LibraryInstance());
+        EXPECT_FALSE(dialog.Create(IDD_GV_VARIABLE_EDIT_CTRL, &m_frame)) << "its first exchange failed";
+    }
+    EXPECT_EQ(nullptr, dialog.m_hWnd);
+    EXPECT_EQ(nullptr, dialog.m_minEdit.m_hWnd);
+    EXPECT_EQ(nullptr, ::GetWindow(m_frame.m_hWnd, GW_CHILD)) << "no window is left behind";
+
+    dialog.m_bindMissing = false;
     {
         GvUtilSetResourceHandle guard(LibraryInstance());
         ASSERT_TRUE(dialog.Create(IDD_GV_VARIABLE_EDIT_CTRL, &m_frame));
     }
+    EXPECT_TRUE(dialog.IsWindowVisible());
     HWND hMin = ::GetDlgItem(dialog.m_hWnd, IDC_GV_MIN_EDIT);
     EXPECT_EQ(hMin, dialog.m_minEdit.m_hWnd);
     EXPECT_EQ(&dialog.m_minEdit, CWnd::FromHandlePermanent(hMin));
     EXPECT_EQ((LONG_PTR)AfxWndProc, ::GetWindowLongPtrW(hMin, GWLP_WNDPROC));
     EXPECT_EQ(&dialog.m_clampCheck, dialog.GetDlgItem(IDC_GV_CLAMP_CHECK));
+    // The auto-buddy spins found their edits.
+    EXPECT_EQ(::GetDlgItem(dialog.m_hWnd, IDC_GV_ROWS_EDIT),
+              (HWND)::SendDlgItemMessageW(dialog.m_hWnd, IDC_GV_ROWS_SPIN, UDM_GETBUDDY, 0, 0));
+    EXPECT_EQ(::GetDlgItem(dialog.m_hWnd, IDC_GV_COLUMNS_EDIT),
+              (HWND)::SendDlgItemMessageW(dialog.m_hWnd, IDC_GV_COLUMNS_SPIN, UDM_GETBUDDY, 0, 0));
 
     CString text;
     dialog.GetDlgItemText(IDC_GV_ROWS_EDIT, text);
@@ -482,26 +458,4 @@ TEST_F(DialogTemplateTest, DataExchangeSubclassesControlsAndMovesIntegers)
     EXPECT_FALSE(dialog.UpdateData(TRUE)) << "a control missing from the template fails the exchange";
     dialog.DestroyWindow();
     EXPECT_EQ(nullptr, dialog.m_minEdit.m_hWnd) << "the members were detached with their windows";
-}
-
-TEST_F(DialogTemplateTest, ADialogWhoseFirstExchangeFailsIsNotCreated)
-{
-    CExchangeDialog dialog;
-    dialog.m_bindMissing = true;
-    {
-        GvUtilSetResourceHandle guard(LibraryInstance());
-        EXPECT_FALSE(dialog.Create(IDD_GV_VARIABLE_EDIT_CTRL, &m_frame));
-    }
-    EXPECT_EQ(nullptr, dialog.m_hWnd);
-    EXPECT_EQ(nullptr, dialog.m_minEdit.m_hWnd);
-    EXPECT_EQ(nullptr, ::GetWindow(m_frame.m_hWnd, GW_CHILD)) << "no window is left behind";
-
-    dialog.m_bindMissing = false;
-    {
-        GvUtilSetResourceHandle guard(LibraryInstance());
-        ASSERT_TRUE(dialog.Create(IDD_GV_VARIABLE_EDIT_CTRL, &m_frame));
-    }
-    EXPECT_TRUE(dialog.IsWindowVisible());
-    EXPECT_EQ(::GetDlgItem(dialog.m_hWnd, IDC_GV_MIN_EDIT), dialog.m_minEdit.m_hWnd);
-    dialog.DestroyWindow();
 }

@@ -151,26 +151,6 @@ TEST_F(GdiTest, BrushesAndRectanglesFillExactly)
     EXPECT_EQ(kWhite, m_dc.GetPixel(1, 1));
 }
 
-TEST_F(GdiTest, BlockTransferBetweenMemoryContexts)
-{
-    MakeCanvas(8, 8);
-    CDC source;
-    ASSERT_TRUE(source.CreateCompatibleDC(&m_dc));
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&m_dc, 4, 4));
-    BITMAP info;
-    ASSERT_EQ((int)sizeof(BITMAP), bitmap.GetBitmap(&info));
-    EXPECT_EQ(4, info.bmWidth);
-    CBitmap* pOld = source.SelectObject(&bitmap);
-    source.FillSolidRect(0, 0, 4, 4, kBlue);
-    m_dc.BitBlt(2, 3, 4, 4, &source, 0, 0, SRCCOPY);
-    source.SelectObject(pOld);
-    EXPECT_EQ(kWhite, m_dc.GetPixel(1, 3));
-    EXPECT_EQ(kBlue, m_dc.GetPixel(2, 3));
-    EXPECT_EQ(kBlue, m_dc.GetPixel(5, 6));
-    EXPECT_EQ(kWhite, m_dc.GetPixel(6, 6));
-}
-
 TEST_F(GdiTest, TextUsesTheSelectedFont)
 {
     MakeCanvas(200, 40);

@@ -213,21 +213,16 @@ TEST_F(MessageMapTest, WindowMessagesAreCrackedLikeMfcTheRestGoToTheDefault)
     // Unhandled messages reach the default procedure.
     EXPECT_EQ(0, wnd.SendMessage(WM_TEST_UNHANDLED, 1, 2));
     wnd.SetWindowText(L"changed");
-    CString text;
-    wnd.GetWindowText(text);
-    EXPECT_EQ(CString(L"changed"), text);
-    wnd.DestroyWindow();
-}
+    EXPECT_EQ(CString(L"changed"), WindowText(wnd.m_hWnd));
 
-TEST_F(MessageMapTest, FocusHandlerGetsThePreviousWindowObject)
-{
-    CCrackerWnd first, second;
-    ASSERT_TRUE(first.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, ChildRect(), &m_frame, 1));
+    // The focus handler gets the previous window's object.
+    CCrackerWnd second;
     ASSERT_TRUE(second.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, ChildRect(10, 40), &m_frame, 2));
-    first.SetFocus();
+    wnd.SetFocus();
     second.SetFocus();
     ASSERT_EQ(std::vector<std::wstring>{L"SetFocus"}, second.m_log);
-    EXPECT_EQ(&first, second.m_pFocusWnd);
+    EXPECT_EQ(&wnd, second.m_pFocusWnd);
+    wnd.DestroyWindow();
 }
 
 TEST_F(MessageMapTest, MapsChainToTheBaseMap)
@@ -403,8 +398,6 @@ TEST_F(MessageMapTest, DefaultInsideAHandlerRunsTheOriginalProcedure)
         edit.SendMessage(WM_CHAR, ch, 1);
     edit.m_drop = true;
     edit.SendMessage(WM_CHAR, '3', 1);
-    CString text;
-    edit.GetWindowText(text);
-    EXPECT_EQ(CString(L"12"), text);
+    EXPECT_EQ(CString(L"12"), WindowText(edit.m_hWnd));
     EXPECT_EQ((UINT)WM_CHAR, edit.m_currentMessage);
 }

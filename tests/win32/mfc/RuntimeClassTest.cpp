@@ -126,7 +126,7 @@ TEST_F(DebugCheckTest, FailedChecksReachTheHookAndTheProgramGoesOn)
     EXPECT_EQ(nullLine, s_failures[1].line);
 }
 
-TEST_F(DebugCheckTest, WindowObjectMustMatchItsWindow)
+TEST_F(DebugCheckTest, WindowObjectMustMatchItsWindowAndDumpNamesTheClassAndTheAddress)
 {
     CWnd stale;
     ASSERT_TRUE(stale.Create(nullptr, L"", WS_CHILD, ChildRect(), &m_frame, 1));
@@ -141,10 +141,7 @@ TEST_F(DebugCheckTest, WindowObjectMustMatchItsWindow)
     stale.m_hWnd = nullptr;
     ::DestroyWindow(hWnd);
     EXPECT_EQ(1u, s_failures.size()) << "no window, nothing to check";
-}
 
-TEST_F(DebugCheckTest, DumpNamesTheClassAndTheAddress)
-{
     CCreatedWnd wnd;
     CString text;
     CDumpContext dc(&text);

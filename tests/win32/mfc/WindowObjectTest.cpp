@@ -30,7 +30,7 @@ HWND CreateForeignEdit(HWND hParent)
 }
 } // namespace
 
-TEST_F(WindowObjectTest, FromHandleGivesThePermanentObject)
+TEST_F(WindowObjectTest, FromHandleGivesThePermanentObjectOrATemporaryWrapperFreedAtIdle)
 {
     CWnd child;
     ASSERT_TRUE(child.Create(nullptr, L"", WS_CHILD, ChildRect(), &m_frame, 1));
@@ -40,10 +40,7 @@ TEST_F(WindowObjectTest, FromHandleGivesThePermanentObject)
     EXPECT_EQ(&child, m_frame.GetDlgItem(1));
     EXPECT_EQ(0u, AfxGetTemporaryObjectCount());
     EXPECT_EQ(nullptr, CWnd::FromHandle(nullptr));
-}
 
-TEST_F(WindowObjectTest, ForeignWindowsGetTemporaryWrappersFreedAtIdle)
-{
     HWND hForeign = CreateForeignEdit(m_frame.m_hWnd);
     ASSERT_NE(nullptr, hForeign);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hForeign));
@@ -60,6 +57,29 @@ TEST_F(WindowObjectTest, ForeignWindowsGetTemporaryWrappersFreedAtIdle)
     EXPECT_TRUE(::IsWindow(hForeign));
     ::DestroyWindow(hForeign);
 }
+
+namespace {
+// Ends itself in its own WM_NCDESTROY handler, bypassing CWnd's.
+class CNcDestroyDeletingWnd : public CWnd
+{
+public:
+    static int s_deleted;
+    ~CNcDestroyDeletingWnd() override { ++s_deleted; }
+
+protected:
+    afx_msg void OnNcDestroy()
+    {
+        Default();
+        delete this;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+int CNcDestroyDeletingWnd::s_deleted = 0;
+
+BEGIN_MESSAGE_MAP(CNcDestroyDeletingWnd, CWnd)
+    ON_WM_NCDESTROY()
+END_MESSAGE_MAP()
+} // namespace
 
 TEST_F(WindowObjectTest, SelfDeletingObjectsAreDeletedExactlyOnce)
 {
@@ -87,40 +107,15 @@ TEST_F(WindowObjectTest, SelfDeletingObjectsAreDeletedExactlyOnce)
     EXPECT_FALSE(pNever->CreateEx(0, L"NoSuchClassAnywhere", L"", WS_CHILD, ChildRect(), &m_frame, 3));
     EXPECT_EQ(4, CSelfDeletingWnd::s_deleted);
     delete pNever;
-}
 
-namespace {
-// Ends itself in its own WM_NCDESTROY handler, bypassing CWnd's.
-class CNcDestroyDeletingWnd : public CWnd
-{
-public:
-    static int s_deleted;
-    ~CNcDestroyDeletingWnd() override { ++s_deleted; }
-
-protected:
-    afx_msg void OnNcDestroy()
-    {
-        Default();
-        delete this;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-int CNcDestroyDeletingWnd::s_deleted = 0;
-
-BEGIN_MESSAGE_MAP(CNcDestroyDeletingWnd, CWnd)
-    ON_WM_NCDESTROY()
-END_MESSAGE_MAP()
-} // namespace
-
-TEST_F(WindowObjectTest, DeletionInsideTheNcDestroyHandlerLeavesNoEntry)
-{
+    // One that deletes itself in its own WM_NCDESTROY handler, bypassing CWnd's, leaves no map entry.
     CNcDestroyDeletingWnd::s_deleted = 0;
     CNcDestroyDeletingWnd* pWnd = new CNcDestroyDeletingWnd;
     ASSERT_TRUE(pWnd->Create(nullptr, L"", WS_CHILD, ChildRect(), &m_frame, 1));
-    HWND hWnd = pWnd->m_hWnd;
-    ::DestroyWindow(hWnd);
+    HWND hOwn = pWnd->m_hWnd;
+    ::DestroyWindow(hOwn);
     EXPECT_EQ(1, CNcDestroyDeletingWnd::s_deleted);
-    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hOwn));
 }
 
 TEST_F(WindowObjectTest, SubclassUnsubclassAndAttachAForeignWindow)
@@ -136,9 +131,7 @@ TEST_F(WindowObjectTest, SubclassUnsubclassAndAttachAForeignWindow)
         // Unhandled messages reach the edit's own procedure.
         edit.SetSel(0, -1);
         edit.ReplaceSel(L"typed");
-        CString text;
-        edit.GetWindowText(text);
-        EXPECT_EQ(CString(L"typed"), text);
+        EXPECT_EQ(CString(L"typed"), WindowText(edit.m_hWnd));
         EXPECT_EQ(hEdit, edit.UnsubclassWindow());
         EXPECT_EQ(originalProc, ::GetWindowLongPtrW(hEdit, GWLP_WNDPROC));
         EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));

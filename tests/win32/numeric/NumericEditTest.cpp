@@ -28,12 +28,7 @@ protected:
         Win32WindowTest::TearDown();
     }
 
-    CString Text()
-    {
-        CString text;
-        m_edit->GetWindowText(text);
-        return text;
-    }
+    CString Text() { return WindowText(m_edit->m_hWnd); }
     CPoint Sel()
     {
         int start = -1, end = -1;
@@ -96,7 +91,7 @@ TEST_F(NumericEditTest, TypedCharactersAreFilteredAgainstTextSelectionAndSetting
     }
 }
 
-TEST_F(NumericEditTest, FocusGainShowsTheCommittedTextSelectedAndScrollsOnce)
+TEST_F(NumericEditTest, FocusGainShowsTheCommittedTextSelectedTypingRestoresTheSelectionEachScrollsOnce)
 {
     m_edit->SetData(2.0f, 2, true);
     m_edit->SetWindowText(L"junk");
@@ -109,13 +104,10 @@ TEST_F(NumericEditTest, FocusGainShowsTheCommittedTextSelectedAndScrollsOnce)
     ASSERT_EQ(1u, spy.Of(EM_SETSEL).size());
     EXPECT_EQ(-1, spy.Of(EM_SETSEL)[0].lParam);
     EXPECT_EQ(0, m_frame.CommandCount(EN_SETFOCUS)); // the edit keeps it
-}
 
-TEST_F(NumericEditTest, TypingRestoresTheSelectionAndScrollsOnce)
-{
     m_edit->SetData(12.0f, 0, true);
     m_edit->SetSel(2, 2);
-    CMessageSpy spy(m_edit->GetSafeHwnd());
+    spy.m_messages.clear();
     PostChars(m_edit->GetSafeHwnd(), L"-");
     EXPECT_EQ((std::vector<UINT>{WM_SETTEXT, EM_SETSEL, EM_SCROLLCARET}),
               spy.Sequence({WM_SETTEXT, EM_SETSEL, EM_SCROLLCARET}));

@@ -92,12 +92,7 @@ protected:
         }
         return popup;
     }
-    CString Text()
-    {
-        CString text;
-        m_edit->GetWindowText(text);
-        return text;
-    }
+    CString Text() { return WindowText(Edit()); }
     // The arrow glyph's dark pixels inside the button.
     CRect ArrowBox()
     {
@@ -109,7 +104,7 @@ protected:
     std::unique_ptr<CMessageSpy> m_spy; // on the frame
 };
 
-TEST_F(SliderEditTest, DefaultsBeforeAnySetter)
+TEST_F(SliderEditTest, DefaultsBeforeAnySetterThenSliderMessagesAnswerOneAndTheIntegerPositionUsesTheFields)
 {
     float min = -1, max = -1;
     bool clamp = true;
@@ -122,6 +117,17 @@ TEST_F(SliderEditTest, DefaultsBeforeAnySetter)
     EXPECT_EQ(nullptr, m_edit->Popup());
     EXPECT_EQ(nullptr, m_edit->NotifyWnd());
     EXPECT_FALSE(m_edit->Tracking());
+
+    CreateEdit(0, 20);
+    m_edit->SetData(60.0f, 10.0f, 110.0f, true, 100, 5, true);
+    EXPECT_EQ(60, m_edit->GetIntPosition());
+    EXPECT_EQ(60, m_edit->GetPosPerc());
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_RANGE_CHANGED, 0, 0));
+    // Without a pop-up there is no value to take, but a close is passed on.
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_DELTA, 0, 0));
+    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_CLOSE, 0, 0));
+    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
 }
 
 TEST_F(SliderEditTest, ButtonTakesItsStripOffTheClientArea)
@@ -162,17 +168,6 @@ TEST_F(SliderEditTest, AlignmentTakesEffectAtTheNextResize)
     CRect window;
     m_edit->GetWindowRect(&window);
     EXPECT_EQ(HTCLIENT, m_edit->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(window.left + 5, window.top + 5)));
-}
-
-TEST_F(SliderEditTest, CreateGivesTheEditItsParentsFont)
-{
-    HWND hStatic = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 60, m_frame.GetSafeHwnd(),
-                                   nullptr, nullptr, nullptr);
-    const HFONT hFont = static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
-    ::SendMessageW(hStatic, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
-    ASSERT_TRUE(
-        m_edit->Create(0, 0, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 30), CWnd::FromHandle(hStatic), kSliderId));
-    EXPECT_EQ(reinterpret_cast<LRESULT>(hFont), m_edit->SendMessage(WM_GETFONT));
 }
 
 TEST_F(SliderEditTest, ButtonDrawsNormalPushedAndDisabled)
@@ -324,15 +319,19 @@ TEST_F(SliderEditTest, NotifyWindowGivenToInitGetsTheMessages)
     EXPECT_EQ(1.0f, m_edit->GetNumericValue());
 }
 
-TEST_F(SliderEditTest, ParentGivenAsATemporaryWrapperStillGetsTheMessages)
+TEST_F(SliderEditTest, ParentGivenAsATemporaryWrapperLendsItsFontAndStillGetsTheMessages)
 {
-    HWND hPlain = CreatePlainWindow(m_frame.GetSafeHwnd(), CRect(0, 0, 300, 60));
+    HWND hStatic = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 60, m_frame.GetSafeHwnd(),
+                                   nullptr, nullptr, nullptr);
+    const HFONT hFont = static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
+    ::SendMessageW(hStatic, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
     ASSERT_TRUE(
-        m_edit->Create(0, 0, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 30), CWnd::FromHandle(hPlain), kSliderId));
+        m_edit->Create(0, 0, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 30), CWnd::FromHandle(hStatic), kSliderId));
+    EXPECT_EQ(reinterpret_cast<LRESULT>(hFont), m_edit->SendMessage(WM_GETFONT));
     EXPECT_EQ(nullptr, m_edit->NotifyWnd()); // a wrapper freed at idle time must not be kept
     AfxIdleProcessing();
     m_edit->SetData(0.0f, 0.0f, 10.0f, true, 300, 1, true);
-    CMessageSpy spy(hPlain);
+    CMessageSpy spy(hStatic);
     CPopupSlider* pPopup = OpenWithDownArrow();
     ASSERT_NE(nullptr, pPopup);
     pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(42, 10));
@@ -423,20 +422,6 @@ TEST_F(SliderEditTest, ReleaseOutsideTypingOrUpArrowEndTheTrackingWithoutAPopup)
     EXPECT_FALSE(m_edit->Tracking());
     EXPECT_EQ(nullptr, ::GetCapture());
     EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_CLOSE));
-}
-
-TEST_F(SliderEditTest, SliderMessagesAnswerOneAndTheIntegerPositionUsesTheFields)
-{
-    CreateEdit(0, 20);
-    m_edit->SetData(60.0f, 10.0f, 110.0f, true, 100, 5, true);
-    EXPECT_EQ(60, m_edit->GetIntPosition());
-    EXPECT_EQ(60, m_edit->GetPosPerc());
-    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_RANGE_CHANGED, 0, 0));
-    // Without a pop-up there is no value to take, but a close is passed on.
-    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_DELTA, 0, 0));
-    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_DELTA));
-    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_CLOSE, 0, 0));
-    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
 }
 
 HWND CreateDialogEdit(CWnd& parent, UINT nID)

@@ -114,21 +114,9 @@ protected:
     {
         ASSERT_TRUE(texture.SetFileName(Units(SamplePath(name)), true)) << name;
     }
-    CString Text(int id) const
-    {
-        CString text;
-        m_ctrl->GetDlgItem(id)->GetWindowText(text);
-        return text;
-    }
+    CString Text(int id) const { return WindowText(Item(id)); }
     HWND Item(int id) const { return ::GetDlgItem(m_ctrl->m_hWnd, id); }
     bool Visible(int id) const { return (::GetWindowLongW(Item(id), GWL_STYLE) & WS_VISIBLE) != 0; }
-    CRect RectOf(HWND hWnd) const
-    {
-        CRect r;
-        ::GetWindowRect(hWnd, &r);
-        ::MapWindowPoints(nullptr, ::GetParent(hWnd), reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    }
     void Command(int id, int code)
     {
         m_ctrl->SendMessage(WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
@@ -156,7 +144,7 @@ protected:
         ::GetObjectW(m_ctrl->GetThumbnailBitmap(), sizeof(info), &info);
         return CSize(info.bmWidth, info.bmHeight);
     }
-    CSize ButtonSize() const { return RectOf(m_ctrl->GetThumbnailButton().m_hWnd).Size(); }
+    CSize ButtonSize() const { return RectIn(m_ctrl->GetThumbnailButton().m_hWnd).Size(); }
 
     GvApplication m_app;
     CHostFrame m_frame;
@@ -244,6 +232,22 @@ TEST_F(TextureEditCtrlTest, BitmapAndThumbnailSizesPerModeAndLevel)
     Make(&cube);
     SelectMode(3);
     EXPECT_EQ(CSize(32, 32), BitmapSize());
+
+    // Sizing fills the thumbnail area and fits the picture again.
+    m_ctrl.reset();
+    Make(&texture);
+    MINMAXINFO info = {};
+    m_ctrl->SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    const CRect group = RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP));
+    const CRect scroll = RectIn(m_ctrl->GetScrollWnd().m_hWnd);
+    EXPECT_EQ(CPoint(group.Width(), scroll.top + 32), CPoint(info.ptMinTrackSize));
+
+    m_ctrl->SetWindowPos(nullptr, 0, 0, 300, scroll.top + 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const CRect grown = RectIn(m_ctrl->GetScrollWnd().m_hWnd);
+    EXPECT_EQ(CRect(scroll.left, scroll.top, scroll.left + 300, scroll.top + 200), grown);
+    m_ctrl->GetScrollWnd().GetClientRect(&client);
+    const float refit = std::max(32.0f / client.Width(), 16.0f / client.Height());
+    EXPECT_EQ(CSize(int(32 / refit), int(16 / refit)), ButtonSize()); // refitted
 }
 
 TEST_F(TextureEditCtrlTest, TypedAndSpunLevelsAndSlicesAreClamped)
@@ -389,12 +393,12 @@ TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLines)
     ASSERT_FALSE(m_frame.m_resizes.empty()); // the first layout
     const size_t resizes = m_frame.m_resizes.size();
     EXPECT_EQ(reinterpret_cast<WPARAM>(m_ctrl->m_hWnd), m_frame.m_resizes.back());
-    const CRect check = RectOf(Item(IDC_GV_TEXTURE_OPTIONS_CHECK));
-    EXPECT_EQ(check.bottom + 4, RectOf(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom);
+    const CRect check = RectIn(Item(IDC_GV_TEXTURE_OPTIONS_CHECK));
+    EXPECT_EQ(check.bottom + 4, RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom);
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_FORMAT_LABEL));
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO));
-    const CRect closedScroll = RectOf(m_ctrl->GetScrollWnd().m_hWnd);
-    EXPECT_EQ(RectOf(Item(IDC_GV_TEXTURE_VIEW_GROUP)).bottom + 4, closedScroll.top);
+    const CRect closedScroll = RectIn(m_ctrl->GetScrollWnd().m_hWnd);
+    EXPECT_EQ(RectIn(Item(IDC_GV_TEXTURE_VIEW_GROUP)).bottom + 4, closedScroll.top);
     CRect client;
     m_ctrl->GetClientRect(&client);
     EXPECT_EQ(closedScroll.bottom, client.bottom);
@@ -402,10 +406,10 @@ TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLines)
     Click(IDC_GV_TEXTURE_OPTIONS_CHECK);
     EXPECT_TRUE(Visible(IDC_GV_TEXTURE_FORMAT_LABEL));
     EXPECT_TRUE(Visible(IDC_GV_TEXTURE_ORIGIN_TOP_LEFT_RADIO));
-    EXPECT_EQ(RectOf(Item(IDC_GV_TEXTURE_ORIGIN_GROUP)).bottom + 4,
-              RectOf(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom);
-    EXPECT_EQ(RectOf(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom + 4,
-              RectOf(Item(IDC_GV_TEXTURE_VIEW_OPTIONS_CHECK)).top);
+    EXPECT_EQ(RectIn(Item(IDC_GV_TEXTURE_ORIGIN_GROUP)).bottom + 4,
+              RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom);
+    EXPECT_EQ(RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom + 4,
+              RectIn(Item(IDC_GV_TEXTURE_VIEW_OPTIONS_CHECK)).top);
     EXPECT_EQ(resizes + 1, m_frame.m_resizes.size());
 
     Click(IDC_GV_TEXTURE_VIEW_OPTIONS_CHECK);
@@ -413,8 +417,8 @@ TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLines)
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT));
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_VIEW_VOLUME_DEPTH_EDIT));
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_VIEW_ALPHA_CHECK));
-    EXPECT_EQ(RectOf(Item(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO)).bottom + 4,
-              RectOf(Item(IDC_GV_TEXTURE_VIEW_GROUP)).bottom);
+    EXPECT_EQ(RectIn(Item(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO)).bottom + 4,
+              RectIn(Item(IDC_GV_TEXTURE_VIEW_GROUP)).bottom);
     EXPECT_EQ(resizes + 2, m_frame.m_resizes.size());
     m_ctrl.reset();
 
@@ -425,67 +429,21 @@ TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLines)
     EXPECT_TRUE(Visible(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT));
     EXPECT_TRUE(Visible(IDC_GV_TEXTURE_VIEW_VOLUME_DEPTH_EDIT));
     EXPECT_TRUE(Visible(IDC_GV_TEXTURE_VIEW_ALPHA_CHECK));
-    const CRect depth = RectOf(Item(IDC_GV_TEXTURE_VIEW_VOLUME_DEPTH_EDIT));
-    const CRect alpha = RectOf(Item(IDC_GV_TEXTURE_VIEW_ALPHA_CHECK));
+    const CRect depth = RectIn(Item(IDC_GV_TEXTURE_VIEW_VOLUME_DEPTH_EDIT));
+    const CRect alpha = RectIn(Item(IDC_GV_TEXTURE_VIEW_ALPHA_CHECK));
     EXPECT_EQ(depth.bottom + 4, alpha.top);
-    EXPECT_EQ(alpha.bottom + 4, RectOf(Item(IDC_GV_TEXTURE_VIEW_GROUP)).bottom);
+    EXPECT_EQ(alpha.bottom + 4, RectIn(Item(IDC_GV_TEXTURE_VIEW_GROUP)).bottom);
     m_ctrl.reset();
 
     GvRenderableTexture target(16, 16, false);
     Make(&target);
     Click(IDC_GV_TEXTURE_OPTIONS_CHECK);
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_ORIGIN_GROUP));
-    EXPECT_EQ(RectOf(Item(IDC_GV_TEXTURE_MIP_MAP_LEVELS_LABEL)).bottom + 4,
-              RectOf(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom);
+    EXPECT_EQ(RectIn(Item(IDC_GV_TEXTURE_MIP_MAP_LEVELS_LABEL)).bottom + 4,
+              RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom);
 }
 
-TEST_F(TextureEditCtrlTest, SizingFillsTheThumbnailArea)
-{
-    GvTextureVariable texture;
-    Load(texture, "mips_bgra.dds");
-    Make(&texture);
-    MINMAXINFO info = {};
-    m_ctrl->SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    const CRect group = RectOf(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP));
-    const CRect scroll = RectOf(m_ctrl->GetScrollWnd().m_hWnd);
-    EXPECT_EQ(CPoint(group.Width(), scroll.top + 32), CPoint(info.ptMinTrackSize));
-
-    m_ctrl->SetWindowPos(nullptr, 0, 0, 300, scroll.top + 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const CRect grown = RectOf(m_ctrl->GetScrollWnd().m_hWnd);
-    EXPECT_EQ(CRect(scroll.left, scroll.top, scroll.left + 300, scroll.top + 200), grown);
-    CRect client;
-    m_ctrl->GetScrollWnd().GetClientRect(&client);
-    const float r = std::max(32.0f / client.Width(), 16.0f / client.Height());
-    EXPECT_EQ(CSize(int(32 / r), int(16 / r)), ButtonSize()); // refitted
-}
-
-TEST_F(TextureEditCtrlTest, DraggingPansTheThumbnail)
-{
-    GvTextureVariable texture;
-    Load(texture, "cube_bgrx.dds");
-    Make(&texture);
-    SelectMode(6); // 256 x 256: both bars
-    HWND button = m_ctrl->GetThumbnailButton().m_hWnd;
-    ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 50));
-    EXPECT_EQ(button, ::GetCapture());
-    ::SendMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 45));
-    EXPECT_EQ(CPoint(-20, -5), RectOf(button).TopLeft());
-    // The grab point stays where the press was, in the moved button.
-    ::SendMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(50, 50));
-    EXPECT_EQ(CPoint(-30, -5), RectOf(button).TopLeft());
-    ::SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
-    EXPECT_EQ(nullptr, ::GetCapture());
-    EXPECT_FALSE(m_ctrl->GetThumbnailButton().IsDragging());
-    ::SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
-    EXPECT_EQ(CPoint(-30, -5), RectOf(button).TopLeft());
-
-    ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 50));
-    ::SetCapture(m_frame.m_hWnd);
-    EXPECT_FALSE(m_ctrl->GetThumbnailButton().IsDragging());
-    ::ReleaseCapture();
-}
-
-TEST_F(TextureEditCtrlTest, APanPaintsTheUncoveredStripsAloneAndWithoutSeams)
+TEST_F(TextureEditCtrlTest, APanPaintsTheUncoveredStripsAloneAndWithoutSeamsAndDraggingPans)
 {
     GvTextureVariable texture;
     Load(texture, "cube_bgrx.dds");
@@ -502,7 +460,7 @@ TEST_F(TextureEditCtrlTest, APanPaintsTheUncoveredStripsAloneAndWithoutSeams)
     ::ReleaseDC(button, dc);
 
     ::SendMessageW(frame, GVM_CHILD_SCROLL, reinterpret_cast<WPARAM>(button), MAKELPARAM(10, 6));
-    ASSERT_EQ(CPoint(-10, -6), RectOf(button).TopLeft());
+    ASSERT_EQ(CPoint(-10, -6), RectIn(button).TopLeft());
     CRect visible;
     ::GetClientRect(frame, &visible);
     visible.OffsetRect(10, 6);
@@ -516,6 +474,23 @@ TEST_F(TextureEditCtrlTest, APanPaintsTheUncoveredStripsAloneAndWithoutSeams)
         for (int x = visible.left; x < visible.right; ++x)
             differing += panned.At(x, y) != repainted.At(x, y);
     EXPECT_EQ(1, differing) << "the mark alone";
+
+    // Dragging pans: the grab point stays where the press was, in the moved button.
+    ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 50));
+    EXPECT_EQ(button, ::GetCapture());
+    ::SendMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 45));
+    EXPECT_EQ(CPoint(-30, -11), RectIn(button).TopLeft());
+    ::SendMessageW(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(50, 50));
+    EXPECT_EQ(CPoint(-40, -11), RectIn(button).TopLeft());
+    ::SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_FALSE(m_ctrl->GetThumbnailButton().IsDragging());
+    ::SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
+    EXPECT_EQ(CPoint(-40, -11), RectIn(button).TopLeft());
+    ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 50));
+    ::SetCapture(m_frame.m_hWnd);
+    EXPECT_FALSE(m_ctrl->GetThumbnailButton().IsDragging());
+    ::ReleaseCapture();
 }
 
 TEST_F(TextureEditCtrlTest, ThumbnailPixelsAndPlugIns)

@@ -19,21 +19,6 @@ long TestClock()
     return g_now;
 }
 
-std::wstring Text(HWND hWnd)
-{
-    wchar_t text[128] = {};
-    ::GetWindowTextW(hWnd, text, 128);
-    return text;
-}
-
-CRect RectIn(HWND hWnd, HWND hParent)
-{
-    CRect r;
-    ::GetWindowRect(hWnd, &r);
-    ::MapWindowPoints(nullptr, hParent, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 class VariableEditCtrlTest : public ::testing::Test
 {
 protected:
@@ -84,7 +69,7 @@ protected:
             wchar_t className[16] = {};
             ::GetClassNameW(h, className, 16);
             if (::GetDlgCtrlID(h) == -1 || std::wstring(className) == L"Button")
-                labels.push_back(Text(h));
+                labels.push_back(WindowText(h).GetString());
         }
         return labels;
     }
@@ -161,30 +146,10 @@ TEST_F(VariableEditCtrlTest, CellsLabelsAndOptionsPerKind)
         EXPECT_EQ(c.rows, Visible(p, IDC_GV_ROWS_EDIT));
         EXPECT_EQ(c.action != nullptr, Visible(p, IDC_GV_ACTION_BUTTON));
         if (c.action) {
-            EXPECT_EQ(std::wstring(c.action), Text(Item(p, IDC_GV_ACTION_BUTTON)));
+            EXPECT_EQ(CString(c.action), WindowText(Item(p, IDC_GV_ACTION_BUTTON)));
         }
         p->DestroyWindow();
     }
-}
-
-TEST_F(VariableEditCtrlTest, MatrixRangeIsFixedAndVectorActionIsACheckBox)
-{
-    GvMatrixVariable matrixVar;
-    GvVectorVariable vectorVar(0, 0, 1, 0);
-    vectorVar.SetNormalized(true);
-    CGvVariableEditCtrl* pMatrix = Make(&matrixVar);
-    for (int id : {IDC_GV_CLAMP_CHECK, IDC_GV_MIN_EDIT, IDC_GV_MAX_EDIT, IDC_GV_CLAMP_FROM_LABEL})
-        EXPECT_FALSE(::IsWindowEnabled(Item(pMatrix, id))) << id;
-    float min = 0, max = 0;
-    bool clamp = true;
-    Cell(pMatrix, 5)->GetSliderRange(min, max, clamp);
-    EXPECT_EQ(-100.0f, min);
-    EXPECT_EQ(100.0f, max);
-    EXPECT_FALSE(clamp);
-    CGvVariableEditCtrl* pVector = Make(&vectorVar);
-    HWND hAction = Item(pVector, IDC_GV_ACTION_BUTTON);
-    EXPECT_EQ(static_cast<LONG>(BS_AUTOCHECKBOX), ::GetWindowLongW(hAction, GWL_STYLE) & BS_TYPEMASK);
-    EXPECT_EQ(BST_CHECKED, ::SendMessageW(hAction, BM_GETCHECK, 0, 0));
 }
 
 TEST_F(VariableEditCtrlTest, OptionsLayoutPerOrientationAndToggle)
@@ -277,12 +242,19 @@ TEST_F(VariableEditCtrlTest, ClampAndRangeReachTheSliderEdits)
     EXPECT_EQ(3u + 0u, floatVar.GetChangeCount());
 }
 
+// The vector's action is a check box, the matrix's a button; a matrix's range
+// is fixed.
 TEST_F(VariableEditCtrlTest, NormalizeAndIdentity)
 {
     GvVectorVariable vectorVar(3, 4, 0, 0);
     CGvVariableEditCtrl* pVector = Make(&vectorVar);
-    ::SendMessageW(Item(pVector, IDC_GV_ACTION_BUTTON), BM_CLICK, 0, 0);
+    HWND hAction = Item(pVector, IDC_GV_ACTION_BUTTON);
+    EXPECT_EQ(static_cast<LONG>(BS_AUTOCHECKBOX), ::GetWindowLongW(hAction, GWL_STYLE) & BS_TYPEMASK);
+    EXPECT_EQ(BST_UNCHECKED, ::SendMessageW(hAction, BM_GETCHECK, 0, 0));
+    ::SendMessageW(hAction, BM_CLICK, 0, 0);
     EXPECT_TRUE(vectorVar.IsNormalized());
+    EXPECT_EQ(BST_CHECKED, ::SendMessageW(Item(Make(&vectorVar), IDC_GV_ACTION_BUTTON), BM_GETCHECK, 0, 0))
+        << "a new control shows the state";
     EXPECT_FLOAT_EQ(0.6f, Value(pVector, 0));
     EXPECT_FLOAT_EQ(0.8f, Value(pVector, 1));
 
@@ -290,6 +262,14 @@ TEST_F(VariableEditCtrlTest, NormalizeAndIdentity)
     matrixVar.SetElement(1, 2, 7.0f);
     matrixVar.SetElement(3, 3, 2.0f);
     CGvVariableEditCtrl* pMatrix = Make(&matrixVar);
+    for (int id : {IDC_GV_CLAMP_CHECK, IDC_GV_MIN_EDIT, IDC_GV_MAX_EDIT, IDC_GV_CLAMP_FROM_LABEL})
+        EXPECT_FALSE(::IsWindowEnabled(Item(pMatrix, id))) << id;
+    float min = 0, max = 0;
+    bool clamp = true;
+    Cell(pMatrix, 5)->GetSliderRange(min, max, clamp);
+    EXPECT_EQ(-100.0f, min);
+    EXPECT_EQ(100.0f, max);
+    EXPECT_FALSE(clamp);
     EXPECT_EQ(7.0f, Value(pMatrix, 6)); // row 1, column 2
     g_now += 11;
     const unsigned before = matrixVar.GetChangeCount();
@@ -312,7 +292,7 @@ TEST_F(VariableEditCtrlTest, RowsAndColumnsRebuildTheGrid)
 
     Type(Item(p, IDC_GV_ROWS_EDIT), L"7");
     EXPECT_EQ(4, dynamicVar.GetNumRows());
-    EXPECT_EQ(L"4", Text(Item(p, IDC_GV_ROWS_EDIT)));
+    EXPECT_EQ(L"4", WindowText(Item(p, IDC_GV_ROWS_EDIT)));
     EXPECT_EQ(12, CellCount(p));
     EXPECT_EQ(L"[3,2]", Labels(p).back());
     EXPECT_EQ(0.25f, Value(p, 5));
@@ -397,7 +377,7 @@ TEST_F(VariableEditCtrlTest, SweepAndCheckBoxesWriteElements)
     pEdit->SetNumericValue(5.5f);
     ::SendMessageW(::GetParent(pEdit->m_hWnd), GVM_SLIDER_DELTA, reinterpret_cast<WPARAM>(pEdit), 0);
     EXPECT_EQ(6, intVar.GetValue()); // halves away from zero
-    EXPECT_EQ(L"6", Text(pEdit->m_hWnd));
+    EXPECT_EQ(L"6", WindowText(pEdit->m_hWnd));
 
     GvDynamicVariable boolGrid(GvDynamicVariable::DYNAMIC_BOOLEAN, 1, 2, true);
     CGvVariableEditCtrl* pBool = Make(&boolGrid);
@@ -422,9 +402,7 @@ TEST_F(VariableEditCtrlTest, LargeGridScrollsInsideTheFourByFourExtent)
     EXPECT_NE(nullptr, ::GetDlgItem(hScroll, IDC_GV_SCROLL_VERT_BAR));
     EXPECT_EQ(nullptr, ::GetDlgItem(Item(pSmall, IDC_GV_SCROLL_WND), IDC_GV_SCROLL_VERT_BAR));
     ::SendMessageW(hScroll, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
-    const CRect grid =
-        RectIn(Item(pLarge, IDC_GV_VARIABLE_SCROLL_CHILD), ::GetParent(Item(pLarge, IDC_GV_VARIABLE_SCROLL_CHILD)));
-    EXPECT_EQ(-30, grid.top);
+    EXPECT_EQ(-30, RectIn(Item(pLarge, IDC_GV_VARIABLE_SCROLL_CHILD)).top);
 }
 
 } // namespace

@@ -71,16 +71,9 @@ protected:
         ASSERT_TRUE(m_scroll.AttachScrollChild(&m_child));
     }
     HWND Bar(UINT id) const { return ::GetDlgItem(m_scroll.m_hWnd, id); }
-    CRect RectIn(HWND hWnd, HWND hParent) const
-    {
-        CRect r;
-        ::GetWindowRect(hWnd, &r);
-        ::MapWindowPoints(nullptr, hParent, reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    }
     CPoint Offset() const
     {
-        const CRect r = RectIn(m_child.m_hWnd, ::GetParent(m_child.m_hWnd));
+        const CRect r = RectIn(m_child.m_hWnd);
         return CPoint(-r.left, -r.top);
     }
     int BarPos(UINT id) const { return ::GetScrollPos(Bar(id), SB_CTL); }
