@@ -41,7 +41,12 @@ function(gv_install_package)
   endif()
   if(TARGET gvshader)
     install(TARGETS gvshader RUNTIME DESTINATION bin)
+    list(APPEND targets gvshader)
   endif()
+  # What the package holds and nothing else (no tests, no demo, no
+  # benchmarks): enough to install the tree.
+  add_custom_target(package_contents DEPENDS ${targets})
+  list(REMOVE_ITEM targets gvshader)
   foreach(target ${targets})
     target_include_directories(${target} INTERFACE $<INSTALL_INTERFACE:include>)
     # Static libraries built with the sanitizers need their runtime.
@@ -53,15 +58,23 @@ function(gv_install_package)
     RUNTIME DESTINATION bin LIBRARY DESTINATION lib ARCHIVE DESTINATION lib)
   set(config_dir lib/cmake/GvMFCUtilities)
   install(EXPORT GvMFCUtilitiesTargets NAMESPACE GvMFCUtilities:: DESTINATION ${config_dir})
+  # The configuration refuses a consumer that could not link the package's C++
+  # interfaces; a debug-check build says so in its name.
+  set(GV_PACKAGE_DEBUG_CHECKS OFF)
+  set(package_name GvMFCUtilities)
+  if(WIN32 AND GV_DEBUG_CHECKS)
+    set(GV_PACKAGE_DEBUG_CHECKS ON)
+    set(package_name GvMFCUtilities-debugchecks)
+  endif()
   configure_package_config_file(${GV_ROOT}/cmake/GvMFCUtilitiesConfig.cmake.in
     ${CMAKE_BINARY_DIR}/package/GvMFCUtilitiesConfig.cmake INSTALL_DESTINATION ${config_dir})
   write_basic_package_version_file(${CMAKE_BINARY_DIR}/package/GvMFCUtilitiesConfigVersion.cmake
-    COMPATIBILITY SameMajorVersion)
+    COMPATIBILITY SameMajorVersion ARCH_INDEPENDENT)
   install(FILES ${CMAKE_BINARY_DIR}/package/GvMFCUtilitiesConfig.cmake
     ${CMAKE_BINARY_DIR}/package/GvMFCUtilitiesConfigVersion.cmake DESTINATION ${config_dir})
 
   set(CPACK_GENERATOR ZIP)
-  set(CPACK_PACKAGE_NAME GvMFCUtilities)
+  set(CPACK_PACKAGE_NAME ${package_name})
   set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
   if(WIN32)
     set(CPACK_SYSTEM_NAME win64)

@@ -2,19 +2,21 @@
 #include "platform/mfc/GvMfc.h"
 #include "GvMFCUtilitiesExport.h"
 
-// An owner-drawn push button with host-chosen text and face colours and its
-// own three-dimensional frame (raised, pressed, focused, disabled), drawn
-// from seven stored colours that default to the system's button colours.
-// The host subclasses a BS_OWNERDRAW button with it.
+/// An owner-drawn push button with host-chosen text and face colours and its
+/// own three-dimensional frame (raised, pressed, focused, disabled), drawn
+/// from seven stored colours that default to the system's button colours.
+/// The host subclasses a BS_OWNERDRAW button with it.
 class GVMFCUTILITIES_API CColorButton : public CButton
 {
 public:
     CColorButton();
     virtual ~CColorButton();
 
-    // Also puts the disabled colour back to the system face colour.
+    /// Also puts the disabled colour back to the system face colour.
     void SetColor(COLORREF text, COLORREF background);
+    /// Text, face and disabled-face colours; the button is redrawn.
     void SetColor(COLORREF text, COLORREF background, COLORREF disabled);
+    /// Every colour back to the system's button colours; the button is redrawn.
     void ResetColor();
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
@@ -22,7 +24,7 @@ protected:
     void DrawFilledRect(CDC* pDC, CRect rect, COLORREF color);
     void DrawLine(CDC* pDC, long x1, long y1, long x2, long y2, COLORREF color);
     void DrawButtonText(CDC* pDC, CRect rect, const wchar_t* text, COLORREF color);
-    // Style bits: 4 black outline, 2 raised, 1 pressed; outside in.
+    /// Style bits: 4 black outline, 2 raised, 1 pressed; outside in.
     void DrawButtonFrame(CDC* pDC, CRect rect, int style);
 
     DECLARE_MESSAGE_MAP()

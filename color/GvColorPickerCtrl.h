@@ -8,25 +8,28 @@
 #include "color/GvColorWheel.h"
 #include "numeric/GvNumericEdit.h"
 
-// The colour editor embedded in a host window (template 2001): swatch,
-// wheel, value slider and four rows of label, edit and channel slider,
-// showing RGBA or HSVA, 0-255 or floating point, in a large or a small view.
-// Keeps its own copy of the colour, mirrors each change into the caller's
-// float and packed outputs, tells its owner GVM_COLOR_CHANGED (unless the
-// change came from outside) and the host NotifyNodeChanged, throttled
-// during drags with the end always delivered.
+/// The colour editor embedded in a host window (template 2001): swatch,
+/// wheel, value slider and four rows of label, edit and channel slider,
+/// showing RGBA or HSVA, 0-255 or floating point, in a large or a small view.
+/// Keeps its own copy of the colour, mirrors each change into the caller's
+/// float and packed outputs, tells its owner GVM_COLOR_CHANGED (unless the
+/// change came from outside) and the host NotifyNodeChanged, throttled
+/// during drags with the end always delivered.
 class GVMFCUTILITIES_API CGvColorPickerCtrl : public CDialog
 {
 public:
-    // The swatch: the colour without alpha inside a sunken (large view) or
-    // raised (small view) edge; a click toggles the view.
+    /// The swatch: the colour without alpha inside a sunken (large view) or
+    /// raised (small view) edge; a click toggles the view.
     class GVMFCUTILITIES_API CGvColorButton : public CButton
     {
     public:
         CGvColorButton();
         void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+        /// True while the swatch is drawn for the large view (sunken edge).
         virtual bool GetLargeSize() const { return m_isLargeSize; }
+        /// Chooses the edge: sunken for the large view, raised for the small one.
         virtual void SetLargeSize(bool large) { m_isLargeSize = large; }
+        /// The RGBA floats the swatch shows (not owned); null draws the face only.
         virtual void SetColorPointer(float* color) { m_color = color; }
 
     protected:
@@ -37,15 +40,16 @@ public:
     CGvColorPickerCtrl();
     virtual ~CGvColorPickerCtrl();
 
-    // color (RGBA floats) and packedColor (0xAABBGGRR) are the caller's
-    // outputs and initial value (the floats win); either may be null. The
-    // last argument is accepted and has no effect.
+    /// color (RGBA floats) and packedColor (0xAABBGGRR) are the caller's
+    /// outputs and initial value (the floats win); either may be null. The
+    /// last argument is accepted and has no effect.
     BOOL Create(HWND parent, RECT* rect, float* color, DWORD* packedColor, GvNode* node, GUID* nodeId,
                 bool floatingPoint, int colorType, bool largeSize, bool);
+    /// True while the picker shows its large view (wheel, sliders and edits).
     bool GetIsLargeSize() const { return m_isLargeSize; }
-    // Sends WM_KILLFOCUS then WM_SETFOCUS to the focus window when it lies
-    // inside the picker, so a typed value is applied and the edit stays
-    // focused; false when the focus is elsewhere.
+    /// Sends WM_KILLFOCUS then WM_SETFOCUS to the focus window when it lies
+    /// inside the picker, so a typed value is applied and the edit stays
+    /// focused; false when the focus is elsewhere.
     bool CommitPendingEdit();
 
 protected:
@@ -53,8 +57,8 @@ protected:
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-    // Enter and Escape reach an embedded picker when its host is no dialog:
-    // Enter applies a typed value, neither ends (hides) the picker.
+    /// Enter and Escape reach an embedded picker when its host is no dialog:
+    /// Enter applies a typed value, neither ends (hides) the picker.
     void OnOK() override;
     void OnCancel() override;
 
@@ -78,9 +82,9 @@ protected:
     afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     DECLARE_MESSAGE_MAP()
 
-    // The item data of the combo box's selection.
+    /// The item data of the combo box's selection.
     GvPickerColorType CurrentColorType() const;
-    // NotifyNodeChanged when there is an application and a node.
+    /// NotifyNodeChanged when there is an application and a node.
     void NotifyNode();
     void RedrawAll(UINT flags);
     void BindViews();
@@ -99,7 +103,7 @@ protected:
     float* m_externalColor;
     DWORD* m_externalPacked;
     GvRGBA m_color;
-    GvHSV m_hsv; // hue as a fraction of a turn
+    GvHSV m_hsv; ///< hue as a fraction of a turn
     float m_displayScale;
     int m_displayPrecision;
     GvControlPlacementContainer m_largeLayout, m_smallLayout;

@@ -1,17 +1,21 @@
 #pragma once
 #include "color/GvColorPickerCtrl.h"
 
-// The free-floating "Color Editor" (template 2000) around one picker with
-// OK and Cancel. Modeless: edits the caller's outputs live, forwards every
-// change to the owner window, puts the colour it opened with back on
-// Cancel, and deletes itself once its window is destroyed (allocate it with
-// new and forget it after Create).
+/// The free-floating "Color Editor" (template 2000) around one picker with
+/// OK and Cancel. Modeless: edits the caller's outputs live, forwards every
+/// change to the owner window, puts the colour it opened with back on
+/// Cancel, and deletes itself once its window is destroyed (allocate it with
+/// new and forget it after Create).
 class GVMFCUTILITIES_API CGvColorPickerDlg : public CDialog
 {
 public:
     CGvColorPickerDlg();
     virtual ~CGvColorPickerDlg();
 
+    /// Shows the dialog, owned by owner, which gets GVM_COLOR_CHANGED for every change. color (RGBA floats) and
+    /// packedColor (0xAABBGGRR) are edited live and restored on Cancel; either may be null. node and nodeId, when
+    /// given, are passed to NotifyNodeChanged; floatingPoint and colorType choose the picker's first display (0 RGBA, 1
+    /// HSVA). FALSE when the window cannot be made; the object then still belongs to the caller.
     BOOL Create(HWND owner, const wchar_t* title, float* color, DWORD* packedColor, GvNode* node, GUID* nodeId,
                 bool floatingPoint, int colorType);
 

@@ -3,26 +3,27 @@
 #include "GvMFCUtilitiesExport.h"
 #include "color/ColorSliderMath.h"
 
-// A trackbar window painted as a colour gradient with a white thumb, for
-// one channel 0 to 1 held by the owner (m_value). The trackbar's own range
-// and position are not used. Tells its parent GVM_VALUE_CHANGE_START,
-// GVM_VALUE_CHANGED after each change and GVM_VALUE_CHANGE_END; a key step
-// sends all three. Vertical when the window has TBS_VERT.
+/// A trackbar window painted as a colour gradient with a white thumb, for
+/// one channel 0 to 1 held by the owner (m_value). The trackbar's own range
+/// and position are not used. Tells its parent GVM_VALUE_CHANGE_START,
+/// GVM_VALUE_CHANGED after each change and GVM_VALUE_CHANGE_END; a key step
+/// sends all three. Vertical when the window has TBS_VERT.
 class GVMFCUTILITIES_API CGvColorSlider : public CSliderCtrl
 {
 public:
     CGvColorSlider();
     virtual ~CGvColorSlider();
 
-    // The owner's value; null: no thumb, points and keys change nothing.
+    /// The owner's value; null: no thumb, points and keys change nothing.
     float* m_value;
 
 protected:
     CPoint m_lastPoint;
 
 public:
-    // The gradient from the value-0 end to the value-1 end, filled by the owner.
+    /// The gradient from the value-0 end to the value-1 end, filled by the owner.
     GvColorStop m_stops[GvColorSliderMaxStops];
+    /// How many of m_stops are used (2 to GvColorSliderMaxStops; fewer draws no bands).
     int m_stopCount;
 
 protected:
@@ -31,7 +32,7 @@ protected:
     void SetValueFromPoint(CPoint* point);
     bool IsVertical() const { return (GetStyle() & TBS_VERT) != 0; }
 
-    // Bands, thumb and focus, painted buffered (no erase; WM_PRINTCLIENT too).
+    /// Bands, thumb and focus, painted buffered (no erase; WM_PRINTCLIENT too).
     void PaintClient(CDC& dc);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
@@ -43,15 +44,22 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-// What the slider paints: the bands, the thumb when there is a value, the
-// focus rectangle.
+/// What the slider paints: the bands, the thumb when there is a value, the
+/// focus rectangle.
 struct GvColorSliderPaintState
 {
+    /// The client rectangle to paint.
     CRect client;
+    /// Value 0 at the bottom, 1 at the top; otherwise 0 left, 1 right.
     bool vertical;
+    /// The gradient, as m_stops.
     const GvColorStop* stops;
+    /// How many stops.
     int stopCount;
+    /// The channel value, 0 to 1; null: no thumb.
     const float* value;
+    /// Draws the focus rectangle.
     bool focused;
 };
+/// Paints a colour slider as the control does, into any DC (tests and print-outs use it).
 GVMFCUTILITIES_API void PaintColorSlider(CDC& dc, const GvColorSliderPaintState& state);

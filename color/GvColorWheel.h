@@ -2,18 +2,18 @@
 #include "platform/mfc/GvMfc.h"
 #include "GvMFCUtilitiesExport.h"
 
-// A hexagon of every hue and saturation at the current colour's value. A
-// click or drag picks hue and saturation and keeps the value, writing
-// straight into the owner's three floats (m_color). Tells its parent
-// GVM_VALUE_CHANGE_START on a press, GVM_COLOR_CHANGED after each pick and
-// GVM_VALUE_CHANGE_END when the capture is lost, so every start has its end.
+/// A hexagon of every hue and saturation at the current colour's value. A
+/// click or drag picks hue and saturation and keeps the value, writing
+/// straight into the owner's three floats (m_color). Tells its parent
+/// GVM_VALUE_CHANGE_START on a press, GVM_COLOR_CHANGED after each pick and
+/// GVM_VALUE_CHANGE_END when the capture is lost, so every start has its end.
 class GVMFCUTILITIES_API CGvColorWheel : public CWnd
 {
 public:
     CGvColorWheel();
     virtual ~CGvColorWheel();
 
-    // Red, green, blue, 0 to 1; owned by the owner. Null: background only.
+    /// Red, green, blue, 0 to 1; owned by the owner. Null: background only.
     float* m_color;
 
 protected:
@@ -22,7 +22,7 @@ protected:
     void HSVtoRGB(float* r, float* g, float* b, float h, float s, float v);
     void SetColorFromPoint(CPoint* point);
 
-    // The wheel's picture, painted buffered (no erase; WM_PRINTCLIENT too).
+    /// The wheel's picture, painted buffered (no erase; WM_PRINTCLIENT too).
     void PaintClient(CDC& dc);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
@@ -36,9 +36,9 @@ protected:
     CPoint m_lastPoint;
 
 private:
-    // Background and hexagon, drawn again only when the size or the value
-    // changes (a drag keeps the value); a paint copies it and draws the
-    // marker over it.
+    /// Background and hexagon, drawn again only when the size or the value
+    /// changes (a drag keeps the value); a paint copies it and draws the
+    /// marker over it.
     CDC* HexagonPicture(CDC& compatible, const CRect& client);
     void FreeHexagonPicture();
 
@@ -46,19 +46,23 @@ private:
     CBitmap m_hexagonBitmap;
     HGDIOBJ m_hOldHexagonBitmap;
     CSize m_hexagonSize;
-    int m_hexagonGray;      // -1: no colour, the background alone
-    COLORREF m_hexagonFace; // the system's button face the background was drawn in
+    int m_hexagonGray;      ///< -1: no colour, the background alone
+    COLORREF m_hexagonFace; ///< the system's button face the background was drawn in
 };
 
-// What the wheel paints: background, hexagon at the colour's value, marker.
-// A null colour paints the background only. `picture`, when given, already
-// holds the background and hexagon of this colour's value at (0, 0).
+/// What the wheel paints: background, hexagon at the colour's value, marker.
+/// A null colour paints the background only. `picture`, when given, already
+/// holds the background and hexagon of this colour's value at (0, 0).
 struct GvColorWheelPaintState
 {
+    /// The client rectangle to paint.
     CRect client;
+    /// RGB floats, 0 to 1; null: the background only.
     const float* color;
+    /// A memory DC holding background and hexagon at this value, or null to draw them.
     CDC* picture;
 };
+/// Paints a colour wheel as the control does, into any DC.
 GVMFCUTILITIES_API void PaintColorWheel(CDC& dc, const GvColorWheelPaintState& state);
-// The hexagon alone at a value, with one GradientFill call.
+/// The hexagon alone at a value, with one GradientFill call.
 GVMFCUTILITIES_API void FillColorHexagon(CDC& dc, const CRect& client, float value);

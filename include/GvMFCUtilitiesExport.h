@@ -5,6 +5,7 @@
 #if defined(GVMFCUTILITIES_EXPORTS)
 #define GVMFCUTILITIES_API __declspec(dllexport)
 #else
+/// Marks what GvMFCUtilities.dll exports (imports, for its users).
 #define GVMFCUTILITIES_API __declspec(dllimport)
 #endif
 #else

@@ -39,28 +39,41 @@
 template <typename Slot>
 class GvOpenHash;
 
+/// The keyword-driven scanner: keyword categories (words or operators), comment blocks and a class for every UTF-16
+/// unit. Parse walks a text, skipping blanks and comments, and reports each keyword of a word category to
+/// OnKeywordFound, which derived parsers override.
 class GVMFCUTILITIES_API GvMFCShaderSyntaxParser
 {
 public:
     class KeywordCategory;
 
-    // Positions are indexes of UTF-16 units; only [start, end) is read.
+    /// Positions are indexes of UTF-16 units; only [start, end) is read.
     struct ParseContext
     {
+        /// The text being parsed.
         const unsigned short* text;
+        /// The unit classes (CharClassType), CHAR_CLASS_COUNT entries.
         const unsigned int* charClass;
+        /// The caller's value given to Parse, carried along unread.
         int value;
+        /// Where the step starts.
         int position;
+        /// One past the last unit read.
         int end;
     };
 
+    /// The outcome of one step of a parse.
     struct ParseResult
     {
+        /// The step matched something (blanks, a comment, a keyword).
         bool found;
+        /// The step reached the end of the range (a comment left open counts).
         bool endReached;
+        /// Where the next step starts.
         int position;
     };
 
+    /// The class of a UTF-16 unit in the class table (GvFillShaderCharClassTable).
     enum CharClassType
     {
         CHAR_SPACE = 0,
@@ -68,18 +81,19 @@ public:
         CHAR_DIGIT = 2,
         CHAR_OPERATOR = 3
     };
+    /// Sizes of the scanner's tables.
     enum
     {
-        CHAR_CLASS_COUNT = 65536,
-        BUCKET_COUNT = 256,
-        RUN_CAPACITY = 1024
+        CHAR_CLASS_COUNT = 65536, ///< entries of the class table, one per UTF-16 unit
+        BUCKET_COUNT = 256,       ///< buckets of a category, one per first unit below 256
+        RUN_CAPACITY = 1024       ///< units a run holds, terminator included
     };
 
 private:
-    // A set of UTF-16 units: one flag per ASCII unit and one for all other
-    // units together, which are not told apart (asking for one of them asks
-    // for all). The revision moves on with every change, so that what was
-    // worked out from the set can tell when it is stale.
+    /// A set of UTF-16 units: one flag per ASCII unit and one for all other
+    /// units together, which are not told apart (asking for one of them asks
+    /// for all). The revision moves on with every change, so that what was
+    /// worked out from the set can tell when it is stale.
     class UnitSet
     {
     public:
@@ -102,55 +116,78 @@ private:
     };
 
 public:
+    /// One word or operator of a category; OnKeywordFound gets the category's own object.
     class GVMFCUTILITIES_API Keyword
     {
     public:
+        /// A keyword spelled name (copied).
         explicit Keyword(const unsigned short* name);
         virtual ~Keyword();
+        /// The keyword's text.
         const GvStringW& GetName() const { return m_name; }
 
+        /// The keyword's text.
         GvStringW m_name;
     };
 
-    // Invariants: every keyword sits in bucket m_name[0] (< 256), names are
-    // unique within the category, and m_index holds exactly the keywords of
-    // the buckets.
+    /// Invariants: every keyword sits in bucket m_name[0] (< 256), names are
+    /// unique within the category, and m_index holds exactly the keywords of
+    /// the buckets.
     class GVMFCUTILITIES_API KeywordCategory
     {
     public:
+        /// The keywords of one first unit, in the order they were added.
         typedef GvLinkedList<Keyword*> Bucket;
 
+        /// An empty category named name of parser (AddKeywordCategory makes them); isOperator: its keywords are
+        /// operator runs, else words.
         KeywordCategory(GvMFCShaderSyntaxParser* parser, const unsigned short* name, bool isOperator);
         virtual ~KeywordCategory();
         KeywordCategory(const KeywordCategory&) = delete;
         KeywordCategory& operator=(const KeywordCategory&) = delete;
 
+        /// Adds word, or finds it when the category has it already; null for a null word or one whose first unit is 256
+        /// or more.
         Keyword* AddKeyword(const unsigned short* word);
+        /// The keyword spelled exactly word, or null.
         Keyword* FindKeyword(const unsigned short* word) const;
-        // Removes the keyword named exactly word; false when it is not there.
+        /// Removes the keyword named exactly word; false when it is not there.
         bool RemoveKeyword(const unsigned short* word);
 
+        /// The category's name.
         const GvStringW& GetName() const { return m_name; }
+        /// True for an operator category.
         bool IsOperator() const { return m_isOperator; }
+        /// The colour the editor gives its keywords (0x00BBGGRR).
         unsigned int GetColor() const { return m_color; }
+        /// Sets the keywords' colour (0x00BBGGRR).
         void SetColor(unsigned int color) { m_color = color; }
+        /// The parser the category belongs to.
         GvMFCShaderSyntaxParser* GetParser() const { return m_parser; }
+        /// The keywords whose first unit is index (0 to BUCKET_COUNT - 1).
         const Bucket& GetBucket(int index) const { return m_buckets[index]; }
+        /// How many keywords the category holds.
         int GetKeywordCount() const;
-        // No keyword of the category is longer (removals may leave it high).
+        /// No keyword of the category is longer (removals may leave it high).
         int GetLongestKeyword() const { return m_longestKeyword; }
 
-        // Word category: the run (class 1 and 2 units from the context's
-        // position, length units, hash by HashRun) must be a keyword as a
-        // whole. Operator category: the longest keyword prefix of the run.
+        /// Word category: the run (class 1 and 2 units from the context's
+        /// position, length units, hash by HashRun) must be a keyword as a
+        /// whole. Operator category: the longest keyword prefix of the run.
         ParseResult Match(const ParseContext& context, const unsigned short* run, int length, unsigned int hash) const;
 
+        /// The hash Match expects of a run of length units.
         static unsigned int HashRun(const unsigned short* units, int length);
 
+        /// The parser the category belongs to.
         GvMFCShaderSyntaxParser* m_parser;
+        /// The category's name.
         GvStringW m_name;
+        /// True for an operator category.
         bool m_isOperator;
+        /// The keywords by first unit; change them through AddKeyword and RemoveKeyword only.
         Bucket m_buckets[BUCKET_COUNT];
+        /// The keywords' colour (0x00BBGGRR).
         unsigned int m_color;
 
     private:
@@ -169,63 +206,82 @@ public:
         int m_longestKeyword;
     };
 
+    /// A comment: from an opening sequence to a closing one (for a line comment the line end).
     class GVMFCUTILITIES_API CommentBlock
     {
     public:
+        /// A block opened by start and closed by end (both copied).
         CommentBlock(const unsigned short* start, const unsigned short* end);
         virtual ~CommentBlock();
 
-        // {found, endReached, behind the comment}, or {false, false, p}.
+        /// {found, endReached, behind the comment}, or {false, false, p}.
         ParseResult Match(const ParseContext& context, int position) const;
 
+        /// The opening sequence.
         GvStringW m_start;
+        /// The closing sequence; empty: the comment ends right behind its opening.
         GvStringW m_end;
     };
 
+    /// The first step of a parse: skips blanks and comments.
     class GVMFCUTILITIES_API WhiteSpaceParser
     {
     public:
+        /// The step of parser, which owns it.
         explicit WhiteSpaceParser(GvMFCShaderSyntaxParser* parser);
         virtual ~WhiteSpaceParser();
         WhiteSpaceParser(const WhiteSpaceParser&) = delete;
         WhiteSpaceParser& operator=(const WhiteSpaceParser&) = delete;
 
+        /// Adds a comment block after those there; returns it.
         CommentBlock* AddCommentBlock(const unsigned short* start, const unsigned short* end);
+        /// Removes and frees every comment block.
         void RemoveAllCommentBlocks();
+        /// The comment blocks, in the order they are tried.
         const GvLinkedList<CommentBlock*>& GetCommentBlocks() const { return m_commentBlocks; }
 
+        /// Skips blanks and comments from the context's position: found when it skipped any.
         ParseResult Parse(const ParseContext& context) const;
-        // False when no opening sequence starts with unit.
+        /// False when no opening sequence starts with unit.
         bool MayOpenComment(unsigned short unit) const { return m_openingUnits.Contains(unit); }
-        // The first block in list order that opens at position: its result,
-        // or {false, false, position}.
+        /// The first block in list order that opens at position: its result,
+        /// or {false, false, position}.
         ParseResult MatchComment(const ParseContext& context, int position) const;
 
+        /// The parser that owns the step.
         GvMFCShaderSyntaxParser* m_parser;
+        /// The comment blocks; change them through AddCommentBlock and RemoveAllCommentBlocks.
         GvLinkedList<CommentBlock*> m_commentBlocks;
 
     private:
         friend class GvMFCShaderSyntaxParser;
 
-        // First units of the opening sequences; most tokens start with none
-        // of them and skip the block list.
+        /// First units of the opening sequences; most tokens start with none
+        /// of them and skip the block list.
         UnitSet m_openingUnits;
     };
 
+    /// The second step of a parse: matches the run at the position against the categories.
     class GVMFCUTILITIES_API TextParser
     {
     public:
+        /// The step of parser, which owns it.
         explicit TextParser(GvMFCShaderSyntaxParser* parser);
         virtual ~TextParser();
         TextParser(const TextParser&) = delete;
         TextParser& operator=(const TextParser&) = delete;
 
+        /// Matches the run at the context's position against categories in turn and reports a word keyword to
+        /// OnKeywordFound; a run that matches nothing is stepped over.
         ParseResult Parse(const ParseContext& context, const GvLinkedList<KeywordCategory*>& categories) const;
 
+        /// The parser that owns the step.
         GvMFCShaderSyntaxParser* m_parser;
     };
 
+    /// Walks the categories in the order they were added.
     typedef GvLinkedList<KeywordCategory*>::Iterator CategoryIterator;
+    /// Walks the categories of a const parser.
     typedef GvLinkedList<KeywordCategory*>::ConstIterator ConstCategoryIterator;
 
     GvMFCShaderSyntaxParser();
@@ -233,35 +289,55 @@ public:
     GvMFCShaderSyntaxParser& operator=(const GvMFCShaderSyntaxParser& other);
     virtual ~GvMFCShaderSyntaxParser();
 
+    /// Adds a new category at the end of the list and returns it.
     KeywordCategory* AddKeywordCategory(const unsigned short* name, bool isOperator);
+    /// The first category named name, or null.
     KeywordCategory* FindKeywordCategory(const unsigned short* name);
+    /// The first category named name, or null.
     const KeywordCategory* FindKeywordCategory(const unsigned short* name) const;
+    /// Removes and frees the category named name, with its keywords.
     void RemoveKeywordCategory(const unsigned short* name);
+    /// Removes and frees every category.
     void RemoveAllKeywordCategory();
+    /// Adds word to the category named category.
     void AddKeyword(const unsigned short* category, const unsigned short* word);
+    /// Removes word from the category named category.
     void RemoveKeyword(const unsigned short* category, const unsigned short* word);
 
+    /// The first category.
     CategoryIterator BeginKeywordCategory() { return m_categories.Begin(); }
+    /// Past the last category.
     CategoryIterator EndKeywordCategory() { return m_categories.End(); }
+    /// The first category.
     ConstCategoryIterator BeginKeywordCategory() const { return m_categories.Begin(); }
+    /// Past the last category.
     ConstCategoryIterator EndKeywordCategory() const { return m_categories.End(); }
 
+    /// The blank and comment step, with the comment blocks.
     WhiteSpaceParser& GetWhiteSpaceParser() { return m_whiteSpaceParser; }
+    /// The blank and comment step.
     const WhiteSpaceParser& GetWhiteSpaceParser() const { return m_whiteSpaceParser; }
+    /// The keyword step.
     TextParser& GetTextParser() { return m_textParser; }
+    /// The keyword step.
     const TextParser& GetTextParser() const { return m_textParser; }
+    /// The class of every UTF-16 unit (CharClassType), CHAR_CLASS_COUNT entries.
     const unsigned int* GetCharClassTable() const { return m_charClass; }
 
-    // Reports every word keyword in [start, end) to OnKeywordFound, in text
-    // order. Allocates nothing.
+    /// Reports every word keyword in [start, end) to OnKeywordFound, in text
+    /// order. Allocates nothing.
     void Parse(const unsigned short* text, int value, int start, int end);
 
+    /// Called by Parse for each keyword of a word category; does nothing here.
     virtual void OnKeywordFound(Keyword* keyword);
 
-    // 0 until a keyword file loader writes them.
+    /// 0 until a keyword file loader writes them.
     unsigned int m_commentColor;
+    /// Text colour (0x00BBGGRR).
     unsigned int m_foregroundColor;
+    /// Background colour.
     unsigned int m_backgroundColor;
+    /// Colour of a highlighted line.
     unsigned int m_highlightColor;
 
 protected:
@@ -270,20 +346,20 @@ protected:
     WhiteSpaceParser m_whiteSpaceParser;
     TextParser m_textParser;
 
-    // Moves on whenever a keyword of a word category is added to this
-    // parser's categories or destroyed, and whenever a category is removed,
-    // so that what is remembered per Keyword pointer can be dropped before
-    // the pointer is reused.
+    /// Moves on whenever a keyword of a word category is added to this
+    /// parser's categories or destroyed, and whenever a category is removed,
+    /// so that what is remembered per Keyword pointer can be dropped before
+    /// the pointer is reused.
     unsigned int GetWordRevision() const { return m_wordRevision; }
-    // True when the word index names keyword for its text: it belongs to a
-    // word category of this parser and is the one Parse reports.
+    /// True when the word index names keyword for its text: it belongs to a
+    /// word category of this parser and is the one Parse reports.
     bool IsIndexedWord(const Keyword* keyword) const;
 
 private:
-    // One entry per word known to a word category: the keyword of the first
-    // such category in list order, which is the one the text step reports.
-    // A word is found by its length and a 64-bit key of its units (see
-    // KeyOf), which holds the whole of a word of up to four units.
+    /// One entry per word known to a word category: the keyword of the first
+    /// such category in list order, which is the one the text step reports.
+    /// A word is found by its length and a 64-bit key of its units (see
+    /// KeyOf), which holds the whole of a word of up to four units.
     struct WordSlot
     {
         unsigned int hash;
@@ -307,32 +383,33 @@ private:
     unsigned int CollectQuietUnits(bool (&quiet)[128]) const;
 
     GvOpenHash<WordSlot>* m_wordIndex;
-    // First units of the keywords of the operator categories in the list.
+    /// First units of the keywords of the operator categories in the list.
     UnitSet m_operatorStarts;
     unsigned int m_wordRevision;
 };
 
-// Fills the 65,536-entry class table shared by the parser and the loader.
+/// Fills the 65,536-entry class table shared by the parser and the loader.
 GVMFCUTILITIES_API void GvFillShaderCharClassTable(unsigned int* table);
 
-// Reads a keyword definition file into a parser.
-// Decisions on open points:
-// - A word, operator or integer token longer than 1,023 units, or a string
-//   longer than 255, is a syntax error (the load returns false).
-// - A brace group whose numbers cannot be read (x{range}, x{matrix 2}) adds
-//   nothing, not even the base of opt_range; neither does a group of an
-//   unknown or empty type (x{}). A range or matrix of more than 65,536 words
-//   adds nothing. In a modifier group every suffix is added, a one-unit one
-//   at the very end included; suffixes are separated by blanks, tabs, line
-//   breaks and commas.
-// - The text ends at the first zero byte of the file; the rest is ignored.
-// - A file that opens but cannot be sized or read (a directory, an I/O error,
-//   more than 256 MiB) counts as not opened: false, parser untouched. So does
-//   a null path or parser.
-// - The peek buffers are local to each call, so loads may overlap.
+/// Reads a keyword definition file into a parser.
+/// Decisions on open points:
+/// - A word, operator or integer token longer than 1,023 units, or a string
+///   longer than 255, is a syntax error (the load returns false).
+/// - A brace group whose numbers cannot be read (x{range}, x{matrix 2}) adds
+///   nothing, not even the base of opt_range; neither does a group of an
+///   unknown or empty type (x{}). A range or matrix of more than 65,536 words
+///   adds nothing. In a modifier group every suffix is added, a one-unit one
+///   at the very end included; suffixes are separated by blanks, tabs, line
+///   breaks and commas.
+/// - The text ends at the first zero byte of the file; the rest is ignored.
+/// - A file that opens but cannot be sized or read (a directory, an I/O error,
+///   more than 256 MiB) counts as not opened: false, parser untouched. So does
+///   a null path or parser.
+/// - The peek buffers are local to each call, so loads may overlap.
 class GVMFCUTILITIES_API GvMFCShaderKeywordLoader
 {
 public:
+    /// Longest token and string the file may hold, terminator included.
     enum
     {
         TOKEN_CAPACITY = 1024,
@@ -344,11 +421,18 @@ public:
     GvMFCShaderKeywordLoader& operator=(const GvMFCShaderKeywordLoader& other);
     virtual ~GvMFCShaderKeywordLoader();
 
+    /// Reads the keyword file at path (data/keywords/*.kwd) into parser: its categories, keywords, comment blocks
+    /// and colours, which the getters then return too. False when the file cannot be read (the parser is then
+    /// untouched) or on a syntax error.
     bool Load(const unsigned short* path, GvMFCShaderSyntaxParser* parser);
 
+    /// The comment colour the last load read (0x00BBGGRR).
     unsigned int GetCommentColor() const { return m_commentColor; }
+    /// The text colour the last load read.
     unsigned int GetForegroundColor() const { return m_foregroundColor; }
+    /// The background colour the last load read.
     unsigned int GetBackgroundColor() const { return m_backgroundColor; }
+    /// The highlight colour the last load read.
     unsigned int GetHighlightColor() const { return m_highlightColor; }
 
 private:
@@ -386,7 +470,7 @@ private:
     unsigned int m_highlightColor;
 };
 
-// Values the host passes; 0 and anything above 15 select an empty op table.
+/// Values the host passes; 0 and anything above 15 select an empty op table.
 enum GvShaderVersion : int
 {
     GV_SHADER_NONE = 0,
@@ -407,21 +491,29 @@ enum GvShaderVersion : int
     GV_PS_3_SW = 15
 };
 
+/// The assembly parser: counts the instruction slots of a shader for one shader version (its op table), ALU and texture
+/// apart, as Parse reports the instructions' keywords.
 class GVMFCUTILITIES_API GvMFCShaderASMParser : public GvMFCShaderSyntaxParser
 {
 public:
+    /// The kind of slot an op takes.
     enum OpType : int
     {
         OP_ALU = 0,
         OP_TEX = 1
     };
 
+    /// One instruction of the op table.
     struct ShaderOp
     {
+        /// ALU or texture.
         OpType type;
+        /// The instruction as written (modifiers included), compared without regard to case.
         GvStringW name;
+        /// Slots it takes.
         int count;
     };
+    /// The ops of one first unit.
     typedef GvLinkedList<ShaderOp*> OpList;
 
     GvMFCShaderASMParser();
@@ -429,15 +521,23 @@ public:
     GvMFCShaderASMParser& operator=(const GvMFCShaderASMParser& other);
     ~GvMFCShaderASMParser() override;
 
+    /// Fills the op table for version (empty for GV_SHADER_NONE or an unknown value); the counts are kept.
     void SetShaderVersion(GvShaderVersion version);
+    /// The version of the op table.
     GvShaderVersion GetShaderVersion() const { return m_shaderVersion; }
+    /// Sets both counts to 0 (before a Parse of a whole shader).
     void InitInstructionCounts();
+    /// ALU slots counted since InitInstructionCounts.
     int GetALUOpCount() const { return m_aluOpCount; }
+    /// Texture slots counted since InitInstructionCounts.
     int GetTexOpCount() const { return m_texOpCount; }
 
+    /// Adds an op to the table; an earlier op of the same name wins. Ignored for a null name or one whose first unit is
+    /// 256 or more.
     void InsertOp(OpType type, const unsigned short* name, int count);
+    /// The first op named name without regard to case, or null.
     ShaderOp* FindShaderOp(const unsigned short* name);
-    // Read access to one of the 256 op lists, for tools and tests.
+    /// Read access to one of the 256 op lists, for tools and tests.
     const OpList& GetShaderOps(int index) const { return m_opTable[index]; }
 
     void OnKeywordFound(Keyword* keyword) override;
@@ -449,8 +549,8 @@ protected:
     OpList m_opTable[BUCKET_COUNT];
 
 private:
-    // Every op under a hash that ignores case, with its insertion order, so
-    // that the first match of its list is found without walking the list.
+    /// Every op under a hash that ignores case, with its insertion order, so
+    /// that the first match of its list is found without walking the list.
     struct OpSlot
     {
         unsigned int hash;
@@ -462,16 +562,16 @@ private:
     GvOpenHash<OpSlot>* m_opIndex;
     int m_opOrder;
 
-    // What keywords that name no instruction count: nothing. Standing in for
-    // a missing op, it spares OnKeywordFound a branch that keywords with and
-    // without ops, mixed in every line, would make hard to predict.
+    /// What keywords that name no instruction count: nothing. Standing in for
+    /// a missing op, it spares OnKeywordFound a branch that keywords with and
+    /// without ops, mixed in every line, would make hard to predict.
     ShaderOp m_noOp;
 
-    // The op (or m_noOp) of each keyword that OnKeywordFound was given and
-    // that the word index holds, so that a keyword costs one pointer probe.
-    // Emptied when the op table changes or the word revision moves on (which
-    // it does before an indexed keyword is destroyed). A fixed table, so that
-    // filling it during Parse allocates nothing; half full, it takes no more.
+    /// The op (or m_noOp) of each keyword that OnKeywordFound was given and
+    /// that the word index holds, so that a keyword costs one pointer probe.
+    /// Emptied when the op table changes or the word revision moves on (which
+    /// it does before an indexed keyword is destroyed). A fixed table, so that
+    /// filling it during Parse allocates nothing; half full, it takes no more.
     struct OpCacheSlot
     {
         const Keyword* keyword;
@@ -487,11 +587,11 @@ private:
     unsigned int m_opCacheRevision;
 
 public:
-    // One row of an instruction table: base name and slot count.
+    /// One row of an instruction table: base name and slot count.
     struct OpEntry
     {
-        const char16_t* name;
-        int count;
+        const char16_t* name; ///< the instruction without modifiers
+        int count;            ///< slots it takes
     };
 
 private:
@@ -514,13 +614,14 @@ private:
     void CreateShaderOpTable_PS_3_0();
 };
 
-// The HLSL and GLSL parsers add their two comment blocks and nothing else.
+/// The HLSL and GLSL parsers add their two comment blocks and nothing else.
 class GVMFCUTILITIES_API GvMFCShaderHLSLParser : public GvMFCShaderSyntaxParser
 {
 public:
     GvMFCShaderHLSLParser();
 };
 
+/// The GLSL parser: the HLSL parser's comment blocks, for GLSL keyword files.
 class GVMFCUTILITIES_API GvMFCShaderGLSLParser : public GvMFCShaderSyntaxParser
 {
 public:

@@ -63,7 +63,7 @@ CGvSliderEdit::~CGvSliderEdit()
     DestroyPopup();
 }
 
-int CGvSliderEdit::Create(int alignment, DWORD dwExStyle, LPCTSTR lpszText, DWORD dwStyle, const RECT& rect,
+int CGvSliderEdit::Create(int alignment, DWORD dwExStyle, LPCWSTR lpszText, DWORD dwStyle, const RECT& rect,
                           CWnd* pParentWnd, UINT nID)
 {
     const int created = CreateEx(dwExStyle, L"EDIT", lpszText, dwStyle, rect, pParentWnd, nID, nullptr);

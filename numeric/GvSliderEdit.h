@@ -3,14 +3,15 @@
 
 class CPopupSlider;
 
-// A numeric edit with a drop-down button in its non-client area (80 % of the
-// client height wide, at the right or left end). The button, or the Down
-// arrow, opens a pop-up slider under it; each swept value is shown and
-// forwarded to the notify window (by default the parent) with this object as
-// wParam.
+/// A numeric edit with a drop-down button in its non-client area (80 % of the
+/// client height wide, at the right or left end). The button, or the Down
+/// arrow, opens a pop-up slider under it; each swept value is shown and
+/// forwarded to the notify window (by default the parent) with this object as
+/// wParam.
 class GVMFCUTILITIES_API CGvSliderEdit : public CGvNumericEdit
 {
 public:
+    /// How the drop-down button is drawn.
     enum MouseButtonState
     {
         MouseButtonNormal = 0,
@@ -19,20 +20,28 @@ public:
     };
 
     CGvSliderEdit();
-    // Closes an open pop-up, which would otherwise outlive its owner.
+    /// Closes an open pop-up, which would otherwise outlive its owner.
     virtual ~CGvSliderEdit();
 
+    /// The numeric edit's Init and SetData stay callable beside the slider's.
     using CGvNumericEdit::Init;
     using CGvNumericEdit::SetData;
 
-    virtual int Create(int alignment, DWORD dwExStyle, LPCTSTR lpszText, DWORD dwStyle, const RECT& rect,
+    /// Creates the edit (class EDIT) with the button at the right (alignment 0) or left end, and takes its parent's
+    /// font. Zero when the window cannot be made.
+    virtual int Create(int alignment, DWORD dwExStyle, LPCWSTR lpszText, DWORD dwStyle, const RECT& rect,
                        CWnd* pParentWnd, UINT nID);
+    /// As CGvNumericEdit::Init, with the slider's range and the window told of every swept value (null: the parent).
     void Init(CWnd* pNotifyWnd, float value, float min, float max, bool clamp, int numSteps, int precision,
               bool allowNegative);
+    /// Value, slider range (clamp: the slider never leaves it), steps of the slider (0: continuous), digits after the
+    /// point and whether a minus sign may be typed.
     void SetData(float value, float min, float max, bool clamp, int numSteps, int precision, bool allowNegative);
+    /// The range the pop-up slider sweeps; clamp keeps values inside it.
     void SetSliderRange(float min, float max, bool clamp);
+    /// The range as set, or as the pop-up left it after a range drag.
     void GetSliderRange(float& min, float& max, bool& clamp) const;
-    // Takes effect at the next non-client size calculation.
+    /// Takes effect at the next non-client size calculation.
     void SetAlignment(int alignment) { m_alignment = alignment; }
 
 protected:
@@ -48,7 +57,7 @@ protected:
     void EndButtonTracking();
     void DestroyPopup();
     bool PopupHasFocus() const;
-    // The window went before the object: an open pop-up goes with it.
+    /// The window went before the object: an open pop-up goes with it.
     void PostNcDestroy() override;
 
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
@@ -82,5 +91,5 @@ protected:
                                                      int alignment);
 };
 
-// Attaches rControl to the dialog's edit nIDC (once, when it has no window).
+/// Attaches rControl to the dialog's edit nIDC (once, when it has no window).
 GVMFCUTILITIES_API void DDX_CGvSliderEdit(CDataExchange* pDX, int nIDC, CGvSliderEdit& rControl, int alignment);

@@ -2,27 +2,33 @@
 #include "platform/mfc/GvMfc.h"
 #include "GvMFCUtilitiesExport.h"
 
-// A borderless 125 x 20 pop-up that sweeps a value across a range while the
-// pointer moves sideways (one pixel per percent). It holds capture and focus,
-// sends GVM_SLIDER_DELTA to its owner after every change and GVM_SLIDER_CLOSE
-// exactly once when it ends; the owner then destroys the window and the
-// object deletes itself.
+/// A borderless 125 x 20 pop-up that sweeps a value across a range while the
+/// pointer moves sideways (one pixel per percent). It holds capture and focus,
+/// sends GVM_SLIDER_DELTA to its owner after every change and GVM_SLIDER_CLOSE
+/// exactly once when it ends; the owner then destroys the window and the
+/// object deletes itself.
 class GVMFCUTILITIES_API CPopupSlider : public CWnd
 {
 public:
+    /// A slider for value in [min, max] (clamp: never outside), owned by pOwner. With allowRangeDrag a right-button
+    /// drag moves the range instead of the value. Allocate with new: the object deletes itself.
     CPopupSlider(CPoint point, float value, float min, float max, bool clamp, CWnd* pOwner, bool allowRangeDrag);
 
+    /// Shows the pop-up at point (screen coordinates), kept on the work area of its monitor, and takes capture and
+    /// focus. Zero when the window cannot be made.
     int Create(CPoint point, CWnd* pOwner);
+    /// The value as swept so far.
     float GetSliderValue() const { return m_value; }
+    /// The range, moved by range drags.
     void GetSliderRange(float* pMin, float* pMax) const;
-    // Ends once: releases capture, restores the cursor, then tells the owner
-    // (which may destroy this object while handling it).
+    /// Ends once: releases capture, restores the cursor, then tells the owner
+    /// (which may destroy this object while handling it).
     void EndPopupSlider(int message);
 
 protected:
     void ComputeSliderPosition();
     void DrawSlider();
-    // Draws the client area; DrawSlider and WM_PRINTCLIENT paint through it.
+    /// Draws the client area; DrawSlider and WM_PRINTCLIENT paint through it.
     void PaintClient(CDC& dc);
     void UpdateSliderValue(CPoint point);
     void UpdateSliderWindow();

@@ -15,8 +15,14 @@ ctest --preset native -j2
 
 scripts/fuzz.sh 30
 
+scripts/docs.sh
+
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
+# The package as shipped, for the consumer matrix (package_consumers): only
+# what it installs, not the tests.
+cmake --preset win32-release >/dev/null
+cmake --build --preset win32-release --target package_contents
 # The two halves of the handle-balance test take most of the Win32 time; each
 # has a Wine prefix and a display of its own, so they run beside each other
 # and beside the other suites, which share one display and run in turn.

@@ -8,38 +8,44 @@
 
 class GvTextureVariable;
 
-// What the thumbnail shows: the bitmap stretched onto the item rectangle,
-// drawn only inside the rectangles to paint (a zoomed thumbnail is far
-// larger than the part that is visible, and a pan uncovers strips of it).
+/// What the thumbnail shows: the bitmap stretched onto the item rectangle,
+/// drawn only inside the rectangles to paint (a zoomed thumbnail is far
+/// larger than the part that is visible, and a pan uncovers strips of it).
 struct TextureThumbnailState
 {
+    /// The button's rectangle the bitmap is stretched onto.
     CRect item;
-    std::vector<CRect> parts; // within the item; drawn one after another
-    HDC source;               // a memory DC holding the bitmap; null: the background alone
+    std::vector<CRect> parts; ///< within the item; drawn one after another
+    HDC source;               ///< a memory DC holding the bitmap; null: the background alone
+    /// The bitmap's size in pixels.
     CSize bitmapSize;
+    /// Fills the parts when there is no bitmap.
     COLORREF background;
 };
+/// Paints a thumbnail as the button does, into any DC.
 GVMFCUTILITIES_API void PaintTextureThumbnail(CDC& dc, const TextureThumbnailState& state);
 
-// A child dialog (template 4000) showing and editing one texture variable:
-// file, format, size, mip levels and origin, and a zoomable, pannable
-// thumbnail of any mip level and volume slice. It resizes itself with its
-// two option groups and tells the window given to Create each time
-// (GVM_CHILD_RESIZE).
+/// A child dialog (template 4000) showing and editing one texture variable:
+/// file, format, size, mip levels and origin, and a zoomable, pannable
+/// thumbnail of any mip level and volume slice. It resizes itself with its
+/// two option groups and tells the window given to Create each time
+/// (GVM_CHILD_RESIZE).
 class GVMFCUTILITIES_API CGvTextureEditCtrl : public CDialog
 {
 public:
-    // The thumbnail: draws the dialog's bitmap stretched over itself and
-    // pans the scroll window it sits in while it is dragged.
+    /// The thumbnail: draws the dialog's bitmap stretched over itself and
+    /// pans the scroll window it sits in while it is dragged.
     class GVMFCUTILITIES_API CGvTextureButton : public CButton
     {
     public:
         CGvTextureButton();
         ~CGvTextureButton() override;
-        // Not owned, but held in a memory DC of the button's until the next
-        // call: call with null before deleting the bitmap.
+        /// Not owned, but held in a memory DC of the button's until the next
+        /// call: call with null before deleting the bitmap.
         void SetThumbnailBitmap(HBITMAP hBitmap);
+        /// The bitmap last given to SetThumbnailBitmap.
         HBITMAP GetThumbnailBitmap() const { return m_hBitmap; }
+        /// True while a drag pans the scroll window.
         bool IsDragging() const { return m_dragging; }
         void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
@@ -53,8 +59,8 @@ public:
         void PaintParts(HDC hDC, const CRect& item, std::vector<CRect>& parts);
 
         HBITMAP m_hBitmap;
-        // Kept from one paint to the next: the bitmap's DC, and the region a
-        // paint reads its rectangles from.
+        /// Kept from one paint to the next: the bitmap's DC, and the region a
+        /// paint reads its rectangles from.
         HDC m_hSourceDC;
         HGDIOBJ m_hOldBitmap;
         HRGN m_hPaintRgn;
@@ -66,29 +72,38 @@ public:
     CGvTextureEditCtrl();
     ~CGvTextureEditCtrl() override;
 
-    // The dialog as a child of parent, which also gets the size reports.
+    /// The dialog as a child of parent, which also gets the size reports.
     int Create(HWND parent, GvTextureVariable* texture, const GvGuid* sourceId);
-    // Everything shown, read again from the texture.
+    /// Everything shown, read again from the texture.
     void UpdateTexture(bool reposition);
+    /// Checks the origin radio button the texture names (top left without a texture).
     void UpdateOrigin();
-    // The picture size of the level (both 0 without a texture object).
+    /// The picture size of the level (both 0 without a texture object).
     static void CalculateTextureBitmapInfo(GvTextureVariable* texture, int& width, int& height, int mipLevel);
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
+    /// The texture variable shown (not owned).
     GvTextureVariable* GetTexture() const { return m_texture; }
+    /// The thumbnail's size mode: the item data of the size box's choice, an index of GvThumbnailModeNames.
     int GetThumbnailSizeMode() const { return m_thumbnailSize; }
+    /// The mip level shown, from 0.
     int GetMipLevel() const { return m_mipLevel; }
+    /// The volume slice shown at the current mip level.
     int GetSlice() const { return m_slice; }
+    /// The slice chosen at level 0, which other levels' slices follow.
     int GetLevel0Slice() const { return m_level0Slice; }
+    /// The bitmap the thumbnail shows, owned by the control.
     HBITMAP GetThumbnailBitmap() const { return m_hThumbnailBitmap; }
+    /// The thumbnail button.
     CGvTextureButton& GetThumbnailButton() { return m_thumbnail; }
+    /// The scroll window the thumbnail pans in.
     CGvScrollWnd& GetScrollWnd() { return m_scrollWnd; }
 
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    // Enter commits the focused edit, Escape does nothing: the base
-    // processing would hide the embedded control.
+    /// Enter commits the focused edit, Escape does nothing: the base
+    /// processing would hide the embedded control.
     void OnOK() override;
     void OnCancel() override;
     void RepositionControls();
@@ -137,7 +152,7 @@ protected:
     CSpinButtonCtrl m_volumeDepthSpin;
     CButton m_alphaCheck;
     CGvTextureButton m_thumbnail;
-    // After the thumbnail: it holds the thumbnail's window in its frame.
+    /// After the thumbnail: it holds the thumbnail's window in its frame.
     CGvScrollWnd m_scrollWnd;
 
     bool m_showProperties, m_showViewOptions;

@@ -8,16 +8,17 @@
 #include "variable_editors/VariableGridLayout.h"
 #include "window_utils/GvScrollWnd.h"
 
-// Edits one variable of the host's model in a grid of slider edits (or check
-// boxes for boolean elements) with an options panel above, beside or below
-// it: clamping and range, an action ("Normalize (xyz)" or "Identity") and
-// row and column counts of resizable variables. Writes straight into the
-// variable and tells the application through NotifyNodeChanged, at most once
-// per 10 clock ticks for all controls together. Sizes itself to at most a
-// 4 x 4 grid plus room for scroll bars; a larger grid scrolls inside.
+/// Edits one variable of the host's model in a grid of slider edits (or check
+/// boxes for boolean elements) with an options panel above, beside or below
+/// it: clamping and range, an action ("Normalize (xyz)" or "Identity") and
+/// row and column counts of resizable variables. Writes straight into the
+/// variable and tells the application through NotifyNodeChanged, at most once
+/// per 10 clock ticks for all controls together. Sizes itself to at most a
+/// 4 x 4 grid plus room for scroll bars; a larger grid scrolls inside.
 class GVMFCUTILITIES_API CGvVariableEditCtrl : public CDialog
 {
 public:
+    /// Where the options panel stands relative to the grid.
     enum SetupOrientationType
     {
         SetupOrientationTop = 0,
@@ -25,13 +26,15 @@ public:
         SetupOrientationBottom = 2
     };
 
-    // The options toggle: a scroll-bar down arrow, pushed while toggled.
+    /// The options toggle: a scroll-bar down arrow, pushed while toggled.
     class GVMFCUTILITIES_API CGvSetupButton : public CButton
     {
     public:
         CGvSetupButton() : m_toggled(false) {}
         void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+        /// True while the options are shown.
         virtual bool IsToggled() const { return m_toggled; }
+        /// Sets the toggle and redraws the button.
         virtual void SetToggled(bool toggled);
 
     protected:
@@ -41,26 +44,35 @@ public:
     CGvVariableEditCtrl();
     virtual ~CGvVariableEditCtrl();
 
-    // Orientation from the variable: 1 for fixed sizes of at most 2 columns,
-    // 0 for resizable ones, else the current one.
+    /// Orientation from the variable: 1 for fixed sizes of at most 2 columns,
+    /// 0 for resizable ones, else the current one.
     int Create(HWND hParent, GvVariable* pVariable, bool showSetup, const GvGuid* pSourceId);
+    /// The dialog as a child of hParent editing pVariable (not owned), the options at orientation and shown when
+    /// showSetup; pSourceId goes with every NotifyNodeChanged. Zero when the window cannot be made.
     int Create(HWND hParent, GvVariable* pVariable, SetupOrientationType orientation, bool showSetup,
                const GvGuid* pSourceId);
 
+    /// Reads the variable again and remakes the grid when its shape or options changed, or always with force.
     void InitializeControls(bool force);
+    /// Shows or hides the options as the setup button says and lays the dialog out.
     void ShowSetup();
+    /// The variable edited.
     GvNode* GetEditNode() const { return m_pVariable; }
+    /// True while the options panel is shown.
     bool GetIsSetupShown() const { return m_showSetup; }
+    /// Whether the options show at the next layout.
     void SetIsSetupShown(bool show) { m_showSetup = show; }
+    /// Where the options panel stands.
     SetupOrientationType GetSetupOrientation() const { return m_setupOrientation; }
+    /// Where the options panel stands from the next layout.
     void SetSetupOrientation(SetupOrientationType orientation) { m_setupOrientation = orientation; }
 
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
-    // Enter commits the focused cell, Escape does nothing: the base
-    // processing would hide the embedded control.
+    /// Enter commits the focused cell, Escape does nothing: the base
+    /// processing would hide the embedded control.
     void OnOK() override;
     void OnCancel() override;
 
@@ -81,7 +93,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // What the control reads and writes, per kind of variable.
+    /// What the control reads and writes, per kind of variable.
     int GetDynamicVariableType() const;
     int GetNumRows() const;
     int GetNumColumns() const;
@@ -145,6 +157,6 @@ private:
     CRect m_contentRect, m_gridRect;
     CWnd m_scrollChildWindow;
     CToolTipCtrl m_toolTip;
-    // Scrolls m_scrollChildWindow when the grid is larger than its frame.
+    /// Scrolls m_scrollChildWindow when the grid is larger than its frame.
     CGvScrollWnd m_gridScroll;
 };

@@ -3,7 +3,7 @@
 #include "GvMFCUtilitiesExport.h"
 #include "GvUtilities.h"
 
-// The kind of an icon menu item.
+/// The kind of an icon menu item.
 enum GvIconMenuStateType
 {
     GvIconMenuStatePlain = 0,
@@ -12,32 +12,39 @@ enum GvIconMenuStateType
     GvIconMenuStatePopup = 3
 };
 
-// One owner-drawn item. Copies share the handles; each copy that owns an
-// icon or a bitmap frees it when destroyed.
+/// One owner-drawn item. Copies share the handles; each copy that owns an
+/// icon or a bitmap frees it when destroyed.
 class GVMFCUTILITIES_API CGvIconMenuItemData
 {
 public:
     CGvIconMenuItemData();
+    /// Shares other's handles; only other keeps owning them.
     CGvIconMenuItemData(const CGvIconMenuItemData& other);
     CGvIconMenuItemData& operator=(const CGvIconMenuItemData& other);
     ~CGvIconMenuItemData();
 
-    // May hold "\t" before an accelerator text and "\n" for several lines.
+    /// May hold "\t" before an accelerator text and "\n" for several lines.
     CString m_text;
+    /// Drawn in the icon column; null: none.
     HICON m_hIcon;
+    /// The item destroys m_hIcon when it is destroyed.
     bool m_ownsIcon;
+    /// A picture drawn under the text; null: none.
     HBITMAP m_hBitmap;
-    int m_bitmapWidth, m_bitmapHeight;
+    int m_bitmapWidth;  ///< the width the picture is drawn at
+    int m_bitmapHeight; ///< the height the picture is drawn at
+    /// The item deletes m_hBitmap when it is destroyed.
     bool m_ownsBitmap;
+    /// Plain, check box, radio or sub-menu.
     GvIconMenuStateType m_stateType;
-    // The command id, or the sub-menu's handle for a sub-menu item.
+    /// The command id, or the sub-menu's handle for a sub-menu item.
     UINT_PTR m_id;
 };
 
-// A pop-up menu whose items draw themselves: an icon column 20 pixels wide,
-// check and radio marks, a picture under the text, right-aligned accelerator
-// texts and several lines. Check and radio items toggle while the menu stays
-// open once its window is hooked with SubClassMenu.
+/// A pop-up menu whose items draw themselves: an icon column 20 pixels wide,
+/// check and radio marks, a picture under the text, right-aligned accelerator
+/// texts and several lines. Check and radio items toggle while the menu stays
+/// open once its window is hooked with SubClassMenu.
 class GVMFCUTILITIES_API CGvIconMenu : public CMenu
 {
 public:
@@ -46,29 +53,42 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
 
+    /// A plain item without icon.
     void AppendMenuItem(LPCWSTR text, UINT id);
+    /// A check-box or radio item (kind), checked when value.
     void AppendMenuWithValue(LPCWSTR text, UINT id, GvIconMenuStateType kind, bool value);
+    /// A plain item with an icon; ownsIcon hands the icon to the menu.
     void AppendMenuWithIconHandle(LPCWSTR text, UINT id, HICON hIcon, bool ownsIcon);
+    /// A sub-menu item with an icon; the sub-menu stays the caller's.
     void AppendPopupWithIconHandle(LPCWSTR text, HMENU hSubMenu, HICON hIcon, bool ownsIcon);
+    /// A sub-menu item without icon; the sub-menu stays the caller's.
     void AppendPopupMenu(LPCWSTR text, HMENU hSubMenu);
+    /// An item with a picture of width x height under its text; ownsBitmap hands the bitmap to the menu.
     void AppendMenuWithBitmapHandle(LPCWSTR text, UINT id, HBITMAP hBitmap, int width, int height, bool ownsBitmap);
+    /// An item with both an icon and a picture; each owns flag hands that handle to the menu.
     void AppendMenuWithBitmapAndIconHandle(LPCWSTR text, UINT id, HICON hIcon, HBITMAP hBitmap, int width, int height,
                                            bool ownsIcon, bool ownsBitmap);
+    /// Checks or unchecks the item with command id.
     void SetMenuItemValue(UINT id, bool value);
+    /// CMenu's EnableMenuItem stays callable beside the bool one.
     using CMenu::EnableMenuItem;
+    /// Enables, or disables and greys, the item with command id.
     void EnableMenuItem(UINT id, bool enable);
+    /// Removes every item and frees the items' data (and the handles they own).
     void ClearMenu();
+    /// Unchecks every radio item of items in hMenu (before one of a group is checked).
     static void ClearRadioBoxStates(HMENU hMenu, CPtrList& items);
-    // (x, y) in the owner's client coordinates. Without an owner shows
-    // nothing and returns 0.
+    /// (x, y) in the owner's client coordinates. Without an owner shows
+    /// nothing and returns 0.
     int TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pOwner, LPCRECT lpRect = nullptr);
 
+    /// The items' data (CGvIconMenuItemData*), in the order they were appended.
     const CPtrList& GetItems() const { return m_items; }
 
 protected:
     HICON LoadIconW(HINSTANCE hInstance, UINT id);
     HBITMAP LoadBitmapW(HINSTANCE hInstance, UINT id, int width, int height);
-    // Hooks the open menu's window when the menu has check or radio items.
+    /// Hooks the open menu's window when the menu has check or radio items.
     void SubClassMenu(HWND hMenuWnd);
     static long HandleMessageProc(GvMessageHandlerStruct* pMessage);
 

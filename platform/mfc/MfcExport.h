@@ -7,6 +7,12 @@
 #define GVMFC_API __declspec(dllimport)
 #endif
 
+// The layer's names are the wide ones (SetWindowText is SetWindowTextW,
+// LPCTSTR is LPCWSTR): without UNICODE a host would declare other members and
+// signatures than GvMfc.dll exports.
+#if !defined(UNICODE) || !defined(_UNICODE)
+#error "GvMFCUtilities headers need UNICODE and _UNICODE defined (the package's CMake targets define them)"
+#endif
 #include <windows.h>
 
 // MFC's markers, kept so that declarations read the same.

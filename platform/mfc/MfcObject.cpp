@@ -50,7 +50,6 @@ CObject* AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject)
     return pObject && pObject->IsKindOf(pClass) ? pObject : nullptr;
 }
 
-#ifdef _DEBUG
 void CObject::AssertValid() const
 {
 }
@@ -130,4 +129,3 @@ CDumpContext& CDumpContext::operator<<(const void* p)
     std::swprintf(text, 24, L"$%p", p);
     return *this << text;
 }
-#endif

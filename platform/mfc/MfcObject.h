@@ -33,10 +33,11 @@ public:
     CObject& operator=(const CObject&) = delete;
 
     BOOL IsKindOf(const CRuntimeClass* pClass) const;
-#ifdef _DEBUG
+    // Declared in every build, so that a host and the DLL agree on the
+    // virtual table whichever of them defines _DEBUG; their checks are
+    // compiled in only where _DEBUG is defined.
     virtual void AssertValid() const;
     virtual void Dump(CDumpContext& dc) const;
-#endif
 
     static const CRuntimeClass classCObject;
     static CRuntimeClass* PASCAL GetThisClass();

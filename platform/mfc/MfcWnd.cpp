@@ -40,10 +40,10 @@ CWnd::~CWnd()
 
 // --- objects and handles ---------------------------------------------------
 
-#ifdef _DEBUG
 void CWnd::AssertValid() const
 {
     CObject::AssertValid();
+#ifdef _DEBUG
     // The insert-after constants are no windows.
     if (!m_hWnd || this == &wndTop || this == &wndBottom || this == &wndTopMost || this == &wndNoTopMost)
         return;
@@ -51,8 +51,8 @@ void CWnd::AssertValid() const
     AFX_THREAD_STATE* pState = AfxGetThreadState();
     CWnd* pPermanent = pState->m_windows.LookupPermanent(m_hWnd);
     ASSERT(pPermanent == this || (!pPermanent && pState->m_windows.LookupTemporary(m_hWnd) == this));
-}
 #endif
+}
 
 CWnd* CWnd::FromHandle(HWND hWnd)
 {

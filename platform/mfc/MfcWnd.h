@@ -89,10 +89,8 @@ public:
     // Data exchange.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
-#ifdef _DEBUG
     // No window, or a live window whose object (permanent or temporary) this is.
     void AssertValid() const override;
-#endif
 
     // Styles, identity, relations.
     DWORD GetStyle() const
