@@ -63,32 +63,6 @@ TEST_F(ShippedKeywordFilesTest, AssemblyKeywordsCoverEveryCountedInstruction)
     EXPECT_EQ(nullptr, instructions->FindKeyword(U(u"r0")));
 }
 
-TEST_F(ShippedKeywordFilesTest, SampleShadersCountAsComputedByHand)
-{
-    auto parser = Loaded<AsmParser>("asm.kwd");
-    struct Case
-    {
-        const char* file;
-        GvShaderVersion version;
-        int alu;
-        int tex;
-    };
-    const Case cases[] = {
-        {"vs11_lighting.asm", GV_VS_1_1, 14, 0}, {"vs20_wave.asm", GV_VS_2_0, 16, 0},
-        {"vs30_skinning.asm", GV_VS_3_0, 17, 2}, {"ps11_detail.asm", GV_PS_1_1, 5, 2},
-        {"ps14_bump.asm", GV_PS_1_4, 4, 3},      {"ps20_phong.asm", GV_PS_2_0, 18, 1},
-        {"ps30_blur.asm", GV_PS_3_0, 24, 3},
-    };
-    for (const Case& c : cases) {
-        const std::u16string text = ReadShader(c.file);
-        parser->SetShaderVersion(c.version);
-        parser->InitInstructionCounts();
-        parser->Parse(U(text), 0, 0, static_cast<int>(text.size()));
-        EXPECT_EQ(c.alu, parser->GetALUOpCount()) << c.file;
-        EXPECT_EQ(c.tex, parser->GetTexOpCount()) << c.file;
-    }
-}
-
 TEST_F(ShippedKeywordFilesTest, HlslKeywords)
 {
     auto parser = Loaded<RecordingParser<GvMFCShaderHLSLParser>>("hlsl.kwd");
