@@ -181,13 +181,27 @@ TEST_F(ASMParserTest, CountsAccumulateUntilReset)
     EXPECT_EQ(0, m_parser->GetTexOpCount());
 }
 
-TEST_F(ASMParserTest, LookupChoosesTheListByTheExactFirstUnit)
+TEST_F(ASMParserTest, LookupChoosesTheListByTheExactFirstUnitAndFoldsTheRest)
 {
     ExpectOp(u"mOV", AsmParser::OP_ALU, 1);
     ExpectOp(u"mOV_SAT", AsmParser::OP_ALU, 1);
     for (const char16_t* name : {u"MOV", u"Mov", u"mo", u"movv", u"", u"\u0100mov"})
         ExpectNoOp(name);
     EXPECT_EQ(nullptr, m_parser->FindShaderOp(nullptr));
+    // Case is folded beyond the first unit only.
+    m_parser->InsertOp(AsmParser::OP_TEX, U(u"Mov"), 5);
+    ExpectOp(u"MOV", AsmParser::OP_TEX, 5);
+    ExpectOp(u"mov", AsmParser::OP_ALU, 1);
+    m_parser->InsertOp(AsmParser::OP_ALU, U(u"t\u00E9x"), 2);
+    ExpectOp(u"t\u00C9X", AsmParser::OP_ALU, 2);
+    ExpectNoOp(u"t\u00C8X");
+    for (int i = 0; i < 500; ++i) {
+        const std::string name = "q" + std::to_string(i);
+        m_parser->InsertOp(AsmParser::OP_ALU, U(std::u16string(name.begin(), name.end())), i);
+    }
+    ExpectOp(u"q0", AsmParser::OP_ALU, 0);
+    ExpectOp(u"q499", AsmParser::OP_ALU, 499);
+    ExpectNoOp(u"q500");
 }
 
 TEST_F(ASMParserTest, InsertOpAppendsWithoutDuplicateTest)
@@ -202,23 +216,6 @@ TEST_F(ASMParserTest, InsertOpAppendsWithoutDuplicateTest)
     m_parser->InsertOp(AsmParser::OP_ALU, U(u"\u0100x"), 1);
     m_parser->InsertOp(AsmParser::OP_ALU, nullptr, 1);
     EXPECT_EQ(before, OpCount());
-}
-
-TEST_F(ASMParserTest, LookupFoldsCaseBeyondTheFirstUnitOnly)
-{
-    m_parser->InsertOp(AsmParser::OP_TEX, U(u"Mov"), 5);
-    ExpectOp(u"MOV", AsmParser::OP_TEX, 5);
-    ExpectOp(u"mov", AsmParser::OP_ALU, 1);
-    m_parser->InsertOp(AsmParser::OP_ALU, U(u"t\u00E9x"), 2);
-    ExpectOp(u"t\u00C9X", AsmParser::OP_ALU, 2);
-    ExpectNoOp(u"t\u00C8X");
-    for (int i = 0; i < 500; ++i) {
-        const std::string name = "q" + std::to_string(i);
-        m_parser->InsertOp(AsmParser::OP_ALU, U(std::u16string(name.begin(), name.end())), i);
-    }
-    ExpectOp(u"q0", AsmParser::OP_ALU, 0);
-    ExpectOp(u"q499", AsmParser::OP_ALU, 499);
-    ExpectNoOp(u"q500");
 }
 
 TEST_F(ASMParserTest, AllThreeParsersAddTheSameCommentBlocksInOrder)

@@ -76,17 +76,7 @@ TEST_F(ParseStepsTest, CommentsRunningIntoTheEndEndTheParse)
     ExpectResult({true, true, 5}, WhiteSpace(u"/* *//", 0, 5));
 }
 
-TEST_F(ParseStepsTest, FirstMatchingCommentBlockIsTaken)
-{
-    auto parser = std::make_unique<Parser>();
-    parser->GetWhiteSpaceParser().AddCommentBlock(U(u"/"), U(u"x"));
-    parser->GetWhiteSpaceParser().AddCommentBlock(U(u"//"), U(u"\n"));
-    const std::u16string text = u"//ab x c\nd";
-    const Parser::ParseContext context{U(text), parser->GetCharClassTable(), 0, 0, static_cast<int>(text.size())};
-    ExpectResult({true, false, 7}, parser->GetWhiteSpaceParser().Parse(context));
-}
-
-TEST_F(ParseStepsTest, CommentBlocksWithEmptySequences)
+TEST_F(ParseStepsTest, CommentBlocksWithEmptySequencesAndTwoThatOpen)
 {
     const Parser::CommentBlock neverOpens(U(u""), U(u"\n"));
     const Parser::CommentBlock closesAtOnce(U(u"#"), U(u""));
@@ -96,6 +86,13 @@ TEST_F(ParseStepsTest, CommentBlocksWithEmptySequences)
     ExpectResult({true, false, 1}, closesAtOnce.Match(context, 0));
     const Parser::ParseContext oneUnit{U(text), m_parser->GetCharClassTable(), 0, 0, 1};
     ExpectResult({true, true, 1}, closesAtOnce.Match(oneUnit, 0));
+    // Of two blocks that open, the first added is taken.
+    auto parser = std::make_unique<Parser>();
+    parser->GetWhiteSpaceParser().AddCommentBlock(U(u"/"), U(u"x"));
+    parser->GetWhiteSpaceParser().AddCommentBlock(U(u"//"), U(u"\n"));
+    const std::u16string line = u"//ab x c\nd";
+    const Parser::ParseContext both{U(line), parser->GetCharClassTable(), 0, 0, static_cast<int>(line.size())};
+    ExpectResult({true, false, 7}, parser->GetWhiteSpaceParser().Parse(both));
 }
 
 TEST_F(ParseStepsTest, TextStepWithWordCategories)
