@@ -28,6 +28,7 @@ protected:
     void UpdateSliderWindow();
     void UpdateSliderRange(CPoint point);
     void MovePointerToThumb();
+    void DiscardEarlierMotion();
     void NotifyOwner(UINT message, WPARAM wParam);
 
     afx_msg void OnNcDestroy();
