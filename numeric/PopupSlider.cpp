@@ -95,7 +95,6 @@ int CPopupSlider::Create(CPoint point, CWnd* pOwner)
     m_rangeDragging = false;
     SetCapture();
     SetFocus();
-    DiscardEarlierMotion();
     return 1;
 }
 
@@ -177,16 +176,6 @@ void CPopupSlider::MovePointerToThumb()
     CPoint tip(GvSliderThumbTipX(m_position), GvPopupSliderTipY);
     ClientToScreen(&tip);
     SetCursorPos(tip.x, tip.y);
-}
-
-// Motions queued before the pointer was put on the thumb (the release of the
-// opener's capture reports where the pointer was then) would otherwise reach
-// this window through its capture and move the value without the user.
-void CPopupSlider::DiscardEarlierMotion()
-{
-    MSG motion;
-    while (::PeekMessageW(&motion, m_hWnd, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE | PM_NOYIELD)) {
-    }
 }
 
 void CPopupSlider::OnNcDestroy()

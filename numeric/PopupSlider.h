@@ -28,7 +28,6 @@ protected:
     void UpdateSliderWindow();
     void UpdateSliderRange(CPoint point);
     void MovePointerToThumb();
-    void DiscardEarlierMotion();
     void NotifyOwner(UINT message, WPARAM wParam);
 
     afx_msg void OnNcDestroy();

@@ -390,8 +390,7 @@ TEST_F(SliderEditTest, ClickOnTheButtonTracksThenOpensAsARealClickDoes)
     EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
 
     // A real click: through hit-testing, the non-client press and the captured
-    // release, whose end of the capture reports the pointer still on the
-    // button; the pop-up opened under it leaves the value alone.
+    // release; the pop-up opened under the pointer leaves the value alone.
     RealClick(ScreenPointInButton());
     ASSERT_NE(nullptr, m_edit->Popup());
     EXPECT_EQ(m_edit->Popup()->GetSafeHwnd(), ::GetCapture());
