@@ -42,9 +42,12 @@ function(gv_add_gtest)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME} WORKING_DIRECTORY ${T_WORKING_DIRECTORY})
   if(CMAKE_CROSSCOMPILING)
     # A Wine program whose server is stopped under it ends with status 0: a
-    # run passes only when GoogleTest reports its end.
+    # run passes only when GoogleTest reports its end. The suites share one
+    # display and Wine prefix (focus, capture and the pointer are the
+    # display's), so CTest runs them one at a time.
     set_tests_properties(${T_NAME} PROPERTIES PASS_REGULAR_EXPRESSION "\\[  PASSED  \\]"
-                                              FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
+                                              FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]"
+                                              RESOURCE_LOCK wine-display)
   endif()
 endfunction()
 

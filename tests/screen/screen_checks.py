@@ -29,6 +29,7 @@ from screen_input import Key, xdotool
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
 WAIT_STEP = 0.05
+SCENE_LIMIT = 30.0
 
 
 class XImage(ctypes.Structure):
@@ -217,10 +218,12 @@ class Checks:
                 step.run(self.previous.targets())
         except (LookupError, subprocess.CalledProcessError) as error:
             return self.fail(name, f'input not sent: {error}')
-        deadline, attempt = time.monotonic() + 3.0, 0
+        # The wait ends as soon as the scene is reached; the limit only decides
+        # when a scene that never comes fails, so it allows for a loaded machine.
+        deadline, attempt = time.monotonic() + SCENE_LIMIT, 0
         while True:
             attempt += 1
-            picture = self.demo.dump(f'{name}-{attempt}', 10.0)
+            picture = self.demo.dump(f'{name}-{attempt}', SCENE_LIMIT)
             if picture is None:
                 return self.fail(name, 'the demo gave no picture (see demo.log)')
             # Wine flushes what a window painted to the X server right after.

@@ -1,5 +1,7 @@
 #include "TestFrame.h"
 
+#include "TestInput.h"
+
 BOOL CTestFrame::CreateFrame(const CRect& rect)
 {
     return CreateEx(
@@ -41,6 +43,8 @@ HWND CreatePlainWindow(HWND parent, const CRect& rect, DWORD style, int id)
 void Win32WindowTest::SetUp()
 {
     GvLeakCheckedTest::SetUp();
+    // No test inherits the pointer or its motions from the one before.
+    ASSERT_TRUE(ParkPointer()) << "the pointer does not stay where it is put";
     ASSERT_TRUE(m_frame.CreateFrame());
     AfxPumpPendingMessages();
 }

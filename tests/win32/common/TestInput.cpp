@@ -67,6 +67,28 @@ void RealMoveTo(CPoint screen)
     AfxPumpPendingMessages();
 }
 
+bool ParkPointer(CPoint screen)
+{
+    // Moved by SetCursorPos, the pointer makes no motion of its own; what
+    // waits in the queue is the past, handled here. Under Wine the system's
+    // position follows the X server's once it has stood still a while, so
+    // the pointer is put back until both agree.
+    for (int attempt = 0; attempt < 500; ++attempt) {
+        ::SetCursorPos(screen.x, screen.y);
+        AfxPumpPendingMessages();
+        CPoint at;
+        if (::GetCursorPos(&at) && at == screen && !(HIWORD(::GetQueueStatus(QS_MOUSEMOVE)) & QS_MOUSEMOVE))
+            return true;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return false;
+}
+
+bool ParkPointer()
+{
+    return ParkPointer(CPoint(0, ::GetSystemMetrics(SM_CYSCREEN) - 1));
+}
+
 void RealClick(CPoint screen)
 {
     SendMouse(MOUSEEVENTF_LEFTDOWN, screen);

@@ -28,6 +28,12 @@ inline void PostKey(HWND hWnd, UINT virtualKey)
 void PostChars(HWND hWnd, const wchar_t* text);
 
 void RealMoveTo(CPoint screen);
+// Puts the real pointer at a screen point, by default one outside every
+// window of the tests (the screen's bottom-left corner), and handles every
+// motion queued before: a pop-up opened next finds no motion of the
+// pointer's past waiting for it. False when the pointer would not stay.
+bool ParkPointer(CPoint screen);
+bool ParkPointer();
 void RealClick(CPoint screen);
 // A key pressed and released, reaching whichever window has the focus.
 void RealKey(WORD virtualKey);

@@ -79,6 +79,7 @@ protected:
                         bool allowRangeDrag = true)
     {
         m_deleted = false;
+        EXPECT_TRUE(ParkPointer());
         m_popup = new CWatchedPopup(at, value, min, max, clamp, &m_owner, &m_deleted, allowRangeDrag);
         m_owner.m_pPopup = m_popup;
         m_spy->m_messages.clear();

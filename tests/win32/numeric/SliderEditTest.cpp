@@ -71,6 +71,7 @@ protected:
     }
     CPopupSlider* OpenWithDownArrow()
     {
+        EXPECT_TRUE(ParkPointer());
         m_edit->SetFocus();
         PostKey(Edit(), VK_DOWN);
         return m_edit->Popup();
@@ -387,10 +388,12 @@ TEST_F(SliderEditTest, ClickOnTheButtonTracksThenOpensAsARealClickDoes)
     Close(VK_SPACE);
     EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
 
-    // A real click: through hit-testing, the non-client press and the captured release.
+    // A real click: through hit-testing, the non-client press and the captured
+    // release; the pop-up opened under the pointer leaves the value alone.
     RealClick(ScreenPointInButton());
     ASSERT_NE(nullptr, m_edit->Popup());
     EXPECT_EQ(m_edit->Popup()->GetSafeHwnd(), ::GetCapture());
+    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_DELTA));
     Close();
     EXPECT_EQ(2, m_spy->Count(GVM_SLIDER_CLOSE));
 }
