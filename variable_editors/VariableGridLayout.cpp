@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include "window_utils/ScrollMath.h"
 
 namespace {
@@ -11,15 +10,6 @@ int Max(int a, int b)
 {
     return a > b ? a : b;
 }
-
-long LibraryClock()
-{
-    return static_cast<long>(std::clock());
-}
-
-GvGridClockFunction g_clock = &LibraryClock;
-// One record for every control, as the host expects one stream of changes.
-unsigned long g_lastNotification = 0;
 
 } // namespace
 
@@ -187,18 +177,8 @@ bool GvGridValuesEqual(float a, float b)
     return std::fabs(a - b) <= 0.00001f;
 }
 
-GvGridClockFunction GvSetGridClock(GvGridClockFunction clock)
+GvTickThrottle& GvGridThrottle()
 {
-    GvGridClockFunction previous = g_clock;
-    g_clock = clock ? clock : &LibraryClock;
-    return previous;
-}
-
-bool GvGridNotificationDue()
-{
-    const unsigned long now = static_cast<unsigned long>(g_clock());
-    if (now - g_lastNotification <= 10)
-        return false;
-    g_lastNotification = now;
-    return true;
+    static GvTickThrottle s_throttle;
+    return s_throttle;
 }

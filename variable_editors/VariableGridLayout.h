@@ -4,8 +4,8 @@
 // action a variable offers and the shared notification throttle. Portable;
 // CGvVariableEditCtrl calls it with its measured numbers.
 #include <string>
-#include "GvMFCUtilitiesExport.h"
 #include "platform/portable/GraphicsTypes.h"
+#include "window_utils/NotifyThrottle.h"
 
 // The 16 numbers measured from template 3000 at start-up, in this order.
 struct GvGridMetrics
@@ -92,10 +92,6 @@ int GvFloatToInt(float value);
 // Within the controls' tolerance of 0.00001.
 bool GvGridValuesEqual(float a, float b);
 
-// Clock of the notification throttle (the C library's clock); tests install
-// their own. Null restores the library's. Returns the previous one.
-typedef long (*GvGridClockFunction)();
-GVMFCUTILITIES_API GvGridClockFunction GvSetGridClock(GvGridClockFunction clock);
-// True, and the time remembered, when more than 10 ticks passed since the
-// last true answer of any control (shared by all of them).
-bool GvGridNotificationDue();
+// The notification record shared by every variable edit control, as the
+// host expects one stream of changes.
+GvTickThrottle& GvGridThrottle();

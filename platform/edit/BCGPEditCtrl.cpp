@@ -6,6 +6,8 @@
 
 using namespace gvedit;
 
+static_assert(CBCGPEditCtrl::kUndoBreak == gvedit::kUndoBreak, "the reason the core records for nothing");
+
 IMPLEMENT_DYNCREATE(CBCGPEditCtrl, CWnd)
 
 BEGIN_MESSAGE_MAP(CBCGPEditCtrl, CWnd)

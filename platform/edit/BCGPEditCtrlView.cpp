@@ -2,7 +2,6 @@
 // and printing.
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include "BCGPEditCtrl.h"
 #include "EditCtrlImpl.h"
 #include "core/RowColumns.h"
@@ -336,38 +335,16 @@ void CBCGPEditCtrl::Impl::EnsureVisible(int offset, bool redraw)
 }
 
 // A bar is set only when its range, page or position changed, and redrawn
-// only when its picture changed (thumb, arrows), with the next paint: under
-// Wine a bar redraw costs milliseconds, a page of a long text moves the thumb
-// by less than a pixel, and one edit may set a bar more than once.
+// only when its picture changed: one edit may set a bar more than once.
 static void SetBar(HWND hWnd, int bar, int max, int page, int pos)
 {
-    SCROLLINFO now = {};
-    now.cbSize = sizeof(now);
-    now.fMask = SIF_ALL;
-    ::GetScrollInfo(hWnd, bar, &now);
     SCROLLINFO info = {};
     info.cbSize = sizeof(info);
     info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
     info.nMax = max;
     info.nPage = static_cast<UINT>(page);
     info.nPos = pos;
-    if (now.nMin == 0 && now.nMax == max && now.nPage == info.nPage && now.nPos == pos) {
-        return;
-    }
-    const LONG object = bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL;
-    SCROLLBARINFO before = {}, after = {};
-    before.cbSize = after.cbSize = sizeof(SCROLLBARINFO);
-    const bool known = ::GetScrollBarInfo(hWnd, object, &before) != FALSE;
-    ::SetScrollInfo(hWnd, bar, &info, !known);
-    if (known && ::GetScrollBarInfo(hWnd, object, &after)
-        && (after.xyThumbTop != before.xyThumbTop || after.xyThumbBottom != before.xyThumbBottom
-            || std::memcmp(after.rgstate, before.rgstate, sizeof(after.rgstate)) != 0)) {
-        // The bar lies outside the client area: its rectangle in client
-        // coordinates reaches it through the frame.
-        CRect area(after.rcScrollBar);
-        ::MapWindowPoints(nullptr, hWnd, reinterpret_cast<POINT*>(&area), 2);
-        ::RedrawWindow(hWnd, &area, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
-    }
+    AfxSetScrollInfoLazily(hWnd, bar, info);
 }
 
 void CBCGPEditCtrl::Impl::UpdateScrollBars()
@@ -782,11 +759,16 @@ void CBCGPEditCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
     }
 }
 
+static_assert(gvedit::WheelAccumulator::kNotch == WHEEL_DELTA, "a notch is the system's wheel step");
+
 BOOL CBCGPEditCtrl::OnMouseWheel(UINT nFlags, short zDelta, CPoint point)
 {
     UINT lines = 3;
     ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-    const int notches = zDelta / WHEEL_DELTA;
+    const int notches = m_pImpl->m_wheel.Add(zDelta);
+    if (notches == 0) {
+        return TRUE;
+    }
     const int rows = lines == WHEEL_PAGESCROLL ? m_pImpl->VisibleRows() : static_cast<int>(lines);
     m_pImpl->ScrollTo(m_pImpl->m_topRow - notches * rows, m_pImpl->m_leftColumn);
     return TRUE;

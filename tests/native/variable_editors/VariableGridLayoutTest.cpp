@@ -124,26 +124,4 @@ TEST(GridValues, RoundingAndTolerance)
     EXPECT_FALSE(GvGridValuesEqual(1.0f, 1.0001f));
 }
 
-long g_now = 0;
-long TestClock()
-{
-    return g_now;
-}
-
-TEST(GridThrottle, OncePerTenTicksForEveryControl)
-{
-    const GvGridClockFunction previous = GvSetGridClock(&TestClock);
-    g_now = 100000;
-    EXPECT_TRUE(GvGridNotificationDue());
-    g_now += 10;
-    EXPECT_FALSE(GvGridNotificationDue()); // exactly 10 ticks later
-    g_now += 1;
-    EXPECT_TRUE(GvGridNotificationDue());
-    g_now += 4;
-    EXPECT_FALSE(GvGridNotificationDue());
-    g_now = 5; // the unsigned difference of a clock that went back is large
-    EXPECT_TRUE(GvGridNotificationDue());
-    GvSetGridClock(previous);
-}
-
 } // namespace
