@@ -205,7 +205,7 @@ void CGvColorPickerCtrl::BindViews()
     CRect client;
     GetClientRect(&client);
     ClientToScreen(&client);
-    const int f = client.right - WindowRectOf(*this).right;
+    const int clientRightInset = client.right - WindowRectOf(*this).right;
     for (int i = 0; i < 4; ++i) {
         CWnd& label = *rows[i][0];
         CWnd& slider = *rows[i][1];
@@ -219,7 +219,7 @@ void CGvColorPickerCtrl::BindViews()
             m_smallLayout.BindControlBottomOf(slider, *rows[i - 1][1], 0);
         }
         m_smallLayout.BindControlRightOf(slider, label, 0);
-        m_smallLayout.Bind(slider, GV_LOCATION_RIGHT, m_hWnd, GV_LOCATION_RIGHT, f, 0.0f, true);
+        m_smallLayout.Bind(slider, GV_LOCATION_RIGHT, m_hWnd, GV_LOCATION_RIGHT, clientRightInset, 0.0f, true);
     }
     const GvSize small = GvPickerSmallViewSize(WindowRectOf(m_redLabel).Width(), WindowRectOf(m_redSlider).Width(),
                                                WindowRectOf(m_colorButton).Width(), WindowRectOf(m_redSlider).Height());

@@ -41,11 +41,6 @@ const EditorSetup kEditors[] = {
     {L"Dynamic boolean, 2 x 2, resizable", CGvVariableEditCtrl::SetupOrientationTop, true},
 };
 
-HFONT GuiFont()
-{
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
-
 HICON SmallIcon(LPCWSTR id)
 {
     return static_cast<HICON>(CopyImage(LoadIconW(nullptr, id), IMAGE_ICON, 16, 16, 0));

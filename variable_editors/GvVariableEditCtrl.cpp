@@ -1,6 +1,6 @@
 #include "variable_editors/GvVariableEditCtrl.h"
 
-#include <cstdlib>
+#include <new>
 #include "GvApplicationInterface.h"
 #include "GvMessages.h"
 #include "resources/GvMFCUtilitiesRes.h"
@@ -9,7 +9,6 @@
 
 namespace {
 
-const float kTolerance = 0.00001f;
 const int kSteps = 300;
 const int kPrecision = 5;
 
@@ -148,27 +147,14 @@ BOOL CGvVariableEditCtrl::OnInitDialog()
     SendDlgItemMessage(IDC_GV_ROWS_SPIN, UDM_SETRANGE32, 1, GvGridExtent);
     SendDlgItemMessage(IDC_GV_COLUMNS_SPIN, UDM_SETRANGE32, 1, GvGridExtent);
 
-    const CRect setup = ChildRect(m_setupButton), cellFrame = ChildRect(m_valueFrameTemplate);
-    const CRect label = ChildRect(m_valueLabelTemplate), edit = ChildRect(m_valueEditTemplate);
-    CRect options = ChildRect(m_optionsGroup);
-    m_layout.setupButtonHeight = setup.Height();
-    m_layout.setupButtonWidth = setup.Width();
-    m_layout.optionsHeight = options.Height();
-    m_layout.optionsWidth = options.Width();
-    m_layout.labelWidth = label.Width();
-    m_layout.labelHeight = label.Height();
-    m_layout.editWidth = edit.Width();
-    m_layout.editHeight = edit.Height();
-    m_layout.labelX = label.left - cellFrame.left;
-    m_layout.labelY = label.top - cellFrame.top;
-    m_layout.editX = edit.left - cellFrame.left;
-    m_layout.editY = edit.top - cellFrame.top;
-    m_layout.labelGap = edit.left - label.right;
+    GvRect options = ToGvRect(ChildRect(m_optionsGroup));
+    m_layout = GvMeasureGrid({ToGvRect(ChildRect(m_setupButton)), options, ToGvRect(ChildRect(m_valueFrameTemplate)),
+                              ToGvRect(ChildRect(m_valueLabelTemplate)), ToGvRect(ChildRect(m_valueEditTemplate))});
     m_setupButton.SetButtonStyle(BS_OWNERDRAW, FALSE);
     Show(m_valuesGroup, false);
 
     const int type = GetDynamicVariableType();
-    const CRect clampCheck = ChildRect(m_clampCheck), maxEdit = ChildRect(m_maxEdit);
+    const GvRect clampCheck = ToGvRect(ChildRect(m_clampCheck)), maxEdit = ToGvRect(ChildRect(m_maxEdit));
     if (IsFixedSize()) {
         if (type == GvDynamicVariable::DYNAMIC_BOOLEAN)
             m_setupAvailable = false;
@@ -188,24 +174,23 @@ BOOL CGvVariableEditCtrl::OnInitDialog()
                     pWnd->EnableWindow(FALSE);
             }
         }
-        // A fixed size needs no rows and columns controls.
-        m_layout.optionsWidth = maxEdit.right + clampCheck.left;
+        m_layout.optionsWidth = GvFixedSizeOptionsWidth(clampCheck, maxEdit);
     }
     if (!m_actionAvailable) {
         Show(m_actionButton, false);
-        const CRect action = ChildRect(m_actionButton);
-        options.bottom = maxEdit.bottom + (action.left - options.left);
-        m_optionsGroup.MoveWindow(&options);
+        options = GvOptionsWithoutAction(options, maxEdit, ToGvRect(ChildRect(m_actionButton)));
+        m_optionsGroup.MoveWindow(ToCRect(options));
         m_layout.optionsHeight = options.Height();
     }
     if (type == GvDynamicVariable::DYNAMIC_BOOLEAN) {
         m_rangeAvailable = false;
         if (!IsFixedSize()) {
-            const CRect rowsLabel = ChildRect(m_rowsLabel), rowsEdit = ChildRect(m_rowsEdit);
-            options.bottom = ChildRect(m_columnsLabel).bottom + (options.right - rowsEdit.right);
-            m_optionsGroup.MoveWindow(&options);
+            options =
+                GvOptionsOfCountsOnly(options, ToGvRect(ChildRect(m_columnsLabel)), ToGvRect(ChildRect(m_rowsEdit)));
+            m_optionsGroup.MoveWindow(ToCRect(options));
             m_layout.optionsHeight = options.Height();
-            const int dx = rowsLabel.left - clampCheck.left;
+            // The block moves left to where the clamp check stands.
+            const int dx = ChildRect(m_rowsLabel).left - clampCheck.left;
             for (int id : {IDC_GV_ROWS_LABEL, IDC_GV_ROWS_EDIT, IDC_GV_COLUMNS_EDIT, IDC_GV_ROWS_SPIN,
                            IDC_GV_COLUMNS_LABEL, IDC_GV_COLUMNS_SPIN}) {
                 CWnd* pItem = GetDlgItem(id);
@@ -324,8 +309,8 @@ void CGvVariableEditCtrl::DeleteValueControls()
         if (m_valueLabels)
             delete m_valueLabels[i];
     }
-    std::free(m_valueControls);
-    std::free(m_valueLabels);
+    delete[] m_valueControls;
+    delete[] m_valueLabels;
     m_valueControls = m_valueLabels = nullptr;
     m_ctrlRows = m_ctrlColumns = 0;
 }
@@ -343,8 +328,8 @@ void CGvVariableEditCtrl::RepositionValueControls(CRect& content, CRect& grid)
     grid.SetRectEmpty();
     if (m_pVariable) {
         const size_t count = static_cast<size_t>(rows) * static_cast<size_t>(columns);
-        m_valueControls = static_cast<CWnd**>(std::calloc(count ? count : 1, sizeof(CWnd*)));
-        m_valueLabels = static_cast<CWnd**>(std::calloc(count ? count : 1, sizeof(CWnd*)));
+        m_valueControls = new (std::nothrow) CWnd*[count ? count : 1]();
+        m_valueLabels = new (std::nothrow) CWnd*[count ? count : 1]();
         if (m_valueControls && m_valueLabels) {
             m_ctrlRows = rows;
             m_ctrlColumns = columns;
@@ -356,8 +341,8 @@ void CGvVariableEditCtrl::RepositionValueControls(CRect& content, CRect& grid)
                 for (int c = 0; c < columns; ++c)
                     CreateCell(r, c, GvGridCellId(r, c, columns));
         } else {
-            std::free(m_valueControls);
-            std::free(m_valueLabels);
+            delete[] m_valueControls;
+            delete[] m_valueLabels;
             m_valueControls = m_valueLabels = nullptr;
         }
     }

@@ -13,6 +13,42 @@ int Max(int a, int b)
 
 } // namespace
 
+GvGridMetrics GvMeasureGrid(const GvGridTemplateRects& r)
+{
+    GvGridMetrics m = {};
+    m.optionsHeight = r.options.Height();
+    m.optionsWidth = r.options.Width();
+    m.setupButtonHeight = r.setupButton.Height();
+    m.setupButtonWidth = r.setupButton.Width();
+    m.editX = r.edit.left - r.cellFrame.left;
+    m.editY = r.edit.top - r.cellFrame.top;
+    m.labelX = r.label.left - r.cellFrame.left;
+    m.labelY = r.label.top - r.cellFrame.top;
+    m.editWidth = r.edit.Width();
+    m.editHeight = r.edit.Height();
+    m.labelWidth = r.label.Width();
+    m.labelHeight = r.label.Height();
+    m.labelGap = r.edit.left - r.label.right;
+    return m;
+}
+
+int GvFixedSizeOptionsWidth(const GvRect& clampCheck, const GvRect& maxEdit)
+{
+    return maxEdit.right + clampCheck.left;
+}
+
+GvRect GvOptionsWithoutAction(GvRect options, const GvRect& maxEdit, const GvRect& actionButton)
+{
+    options.bottom = maxEdit.bottom + (actionButton.left - options.left);
+    return options;
+}
+
+GvRect GvOptionsOfCountsOnly(GvRect options, const GvRect& columnsLabel, const GvRect& rowsEdit)
+{
+    options.bottom = columnsLabel.bottom + (options.right - rowsEdit.right);
+    return options;
+}
+
 GvGridCell GvGridCellRects(const GvGridMetrics& m, int row, int column)
 {
     const int stepX = m.labelGap + m.editWidth + m.labelWidth + GvGridGap;

@@ -18,6 +18,24 @@ struct GvGridMetrics
     int labelGap;
 };
 
+// The rectangles of template 3000 (client coordinates) the numbers come from.
+struct GvGridTemplateRects
+{
+    GvRect setupButton, options, cellFrame, label, edit;
+};
+// The 16 numbers as measured; the margins are 0.
+GvGridMetrics GvMeasureGrid(const GvGridTemplateRects& rects);
+
+// A fixed size needs no rows and columns controls: the options end at the
+// maximum edit's right edge plus the clamp check's left margin.
+int GvFixedSizeOptionsWidth(const GvRect& clampCheck, const GvRect& maxEdit);
+// Without an action button the options frame ends below the maximum edit by
+// the action button's left margin in the frame.
+GvRect GvOptionsWithoutAction(GvRect options, const GvRect& maxEdit, const GvRect& actionButton);
+// A resizable boolean variable has only the rows and columns block: the frame
+// ends below "Cols:" by the rows edit's margin to the frame's right edge.
+GvRect GvOptionsOfCountsOnly(GvRect options, const GvRect& columnsLabel, const GvRect& rowsEdit);
+
 enum
 {
     GvGridExtent = 4, // the window shows at most this many rows and columns
