@@ -7,7 +7,6 @@
 #include "platform/mfc/MfcPortableTypes.h"
 #include "window_utils/ScrollMath.h"
 #include "resources/GvMFCUtilitiesRes.h"
-#include "window_utils/GvMFCUtilitiesModule.h"
 
 namespace {
 
@@ -79,7 +78,6 @@ CGvColorPickerCtrl::~CGvColorPickerCtrl()
 BOOL CGvColorPickerCtrl::Create(HWND parent, RECT* rect, float* color, DWORD* packedColor, GvNode* node, GUID* nodeId,
                                 bool floatingPoint, int colorType, bool largeSize, bool)
 {
-    GvUtilSetResourceHandle guard(GvGetLibraryInstance());
     m_node = node;
     m_nodeId = nodeId;
     m_externalColor = color;
@@ -88,7 +86,7 @@ BOOL CGvColorPickerCtrl::Create(HWND parent, RECT* rect, float* color, DWORD* pa
     m_owner = parent;
     m_colorType = colorType;
     m_isLargeSize = largeSize;
-    const BOOL created = CDialog::Create(IDD_GV_COLOR_PICKER_CTRL, CWnd::FromHandle(parent));
+    const BOOL created = CreateFromLibrary(IDD_GV_COLOR_PICKER_CTRL, parent);
     if (created && rect)
         SetWindowPos(nullptr, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top,
                      SWP_NOZORDER | SWP_FRAMECHANGED);

@@ -9,7 +9,6 @@
 #include "platform/mfc/MfcPortableTypes.h"
 #include "resources/GvMFCUtilitiesRes.h"
 #include "variable_editors/TextureViewMath.h"
-#include "window_utils/GvMFCUtilitiesModule.h"
 #include "GvWindowUtils.h"
 
 namespace {
@@ -195,11 +194,10 @@ CGvTextureEditCtrl::~CGvTextureEditCtrl()
 
 int CGvTextureEditCtrl::Create(HWND parent, GvTextureVariable* texture, const GvGuid* sourceId)
 {
-    GvUtilSetResourceHandle guard(GvGetLibraryInstance());
     m_hNotifyWnd = parent;
     m_texture = texture;
     m_sourceId = sourceId;
-    const BOOL created = CDialog::Create(IDD_GV_TEXTURE_EDIT_CTRL, CWnd::FromHandle(parent));
+    const BOOL created = CreateFromLibrary(IDD_GV_TEXTURE_EDIT_CTRL, parent);
     if (created) {
         DragAcceptFiles(TRUE);
         GvAddSmartEraseWindow(m_hWnd, ::GetSysColor(COLOR_BTNFACE), true);

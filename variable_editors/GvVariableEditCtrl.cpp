@@ -4,7 +4,6 @@
 #include "GvApplicationInterface.h"
 #include "GvMessages.h"
 #include "resources/GvMFCUtilitiesRes.h"
-#include "window_utils/GvMFCUtilitiesModule.h"
 #include "GvWindowUtils.h"
 
 namespace {
@@ -102,8 +101,7 @@ int CGvVariableEditCtrl::Create(HWND hParent, GvVariable* pVariable, SetupOrient
     m_pSourceId = pSourceId;
     m_showSetup = showSetup;
     m_setupOrientation = orientation;
-    GvUtilSetResourceHandle guard(GvGetLibraryInstance());
-    return CDialog::Create(IDD_GV_VARIABLE_EDIT_CTRL, CWnd::FromHandle(hParent));
+    return CreateFromLibrary(IDD_GV_VARIABLE_EDIT_CTRL, hParent);
 }
 
 void CGvVariableEditCtrl::DoDataExchange(CDataExchange* pDX)

@@ -1,9 +1,17 @@
 #include "window_utils/GvEmbeddedDialog.h"
 
 #include "GvApplicationInterface.h"
+#include "GvWindowUtils.h"
+#include "window_utils/GvMFCUtilitiesModule.h"
 
 CGvEmbeddedDialog::CGvEmbeddedDialog(UINT nIDTemplate) : CDialog(nIDTemplate)
 {
+}
+
+BOOL CGvEmbeddedDialog::CreateFromLibrary(UINT nIDTemplate, HWND hParent)
+{
+    GvUtilSetResourceHandle guard(GvGetLibraryInstance());
+    return CDialog::Create(nIDTemplate, CWnd::FromHandle(hParent));
 }
 
 bool CGvEmbeddedDialog::CommitPendingEdit()

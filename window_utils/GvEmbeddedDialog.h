@@ -20,6 +20,10 @@ public:
 protected:
     explicit CGvEmbeddedDialog(UINT nIDTemplate = 0);
 
+    // Creates the dialog from one of the library's templates as a child of
+    // hParent, with the library's resources current meanwhile.
+    BOOL CreateFromLibrary(UINT nIDTemplate, HWND hParent);
+
     // Enter and Escape reach an embedded dialog when its host is no dialog
     // (IsDialogMessage stops at it): Enter commits the focused child, and
     // neither ends (hides) the control as the base processing would.
