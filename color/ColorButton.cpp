@@ -43,11 +43,12 @@ void CColorButton::ResetColor()
 
 void CColorButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-    if (!lpDrawItemStruct)
+    CDrawItemDC dc(lpDrawItemStruct);
+    if (!dc.m_hDC)
         return;
-    CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
-    const UINT state = lpDrawItemStruct->itemState;
-    const CRect item(lpDrawItemStruct->rcItem);
+    CDC* pDC = &dc;
+    const UINT state = dc.m_itemState;
+    const CRect item = dc.m_rcItem;
     CRect text = item;
     text.OffsetRect(-1, -1);
     CRect pressed = text;

@@ -1,7 +1,6 @@
 #include "color/ColorPickerMath.h"
 
 #include <cmath>
-#include <ctime>
 #include "GvUtilities.h"
 
 namespace {
@@ -17,13 +16,6 @@ GvColorStop StopOfHSV(float hueDegrees, float s, float v)
     HSVtoRGB(&stop.red, &stop.green, &stop.blue, hueDegrees, s, v);
     return stop;
 }
-
-long LibraryClock()
-{
-    return static_cast<long>(std::clock());
-}
-
-GvClockFunction s_clock = &LibraryClock;
 
 } // namespace
 
@@ -129,22 +121,6 @@ void GvPickerSliderMoved(GvPickerColorType type, bool valueSlider, GvRGBA& c, Gv
         GvPickerSetRGB(c, hsv);
     else
         hsv = GvPickerHSVOf(c);
-}
-
-bool GvTickThrottle::Pass()
-{
-    const long now = s_clock();
-    if (now - m_last <= 10)
-        return false;
-    m_last = now;
-    return true;
-}
-
-GvClockFunction GvSetPickerClock(GvClockFunction clock)
-{
-    const GvClockFunction previous = s_clock;
-    s_clock = clock ? clock : &LibraryClock;
-    return previous;
 }
 
 GvTickThrottle& GvPickerValueThrottle()

@@ -1,6 +1,6 @@
 #pragma once
-#include "GvMFCUtilitiesExport.h"
 #include "color/ColorSliderMath.h"
+#include "window_utils/NotifyThrottle.h"
 
 // Arithmetic of the colour picker control and dialog: the packed form, the
 // two colour models kept in step, slider stops, edit values, typed values,
@@ -53,22 +53,6 @@ void GvPickerApplyTyped(GvPickerColorType type, const float typed[4], float scal
 // After a slider changed a value through its pointer: the model it edited
 // wins (HSV mode and the value slider edit HSV, else RGB was edited).
 void GvPickerSliderMoved(GvPickerColorType type, bool valueSlider, GvRGBA& color, GvHSV& hsv);
-
-// A node notification throttle: passes when more than 10 clock ticks went
-// by since the last pass.
-class GvTickThrottle
-{
-public:
-    bool Pass();
-
-private:
-    long m_last = 0;
-};
-
-typedef long (*GvClockFunction)();
-// The clock the throttles read, so that tests decide when time passes.
-// Null puts back the C library's clock. Returns the previous one.
-GVMFCUTILITIES_API GvClockFunction GvSetPickerClock(GvClockFunction clock);
 
 // The two process-wide records shared by every picker: slider changes and
 // wheel changes.

@@ -7,25 +7,14 @@
 #include "platform/mfc/MfcPortableTypes.h"
 #include "window_utils/ScrollMath.h"
 #include "resources/GvMFCUtilitiesRes.h"
-#include "window_utils/GvMFCUtilitiesModule.h"
-#include "window_utils/EmbeddedDialog.h"
 
 namespace {
 
 const UINT kRedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW;
-const int kNodeValueChanged = 6;
 const int kPickerIconId = 11;
 
 static_assert(sizeof(GvRGBA) == 4 * sizeof(float) && sizeof(GvHSV) == 3 * sizeof(float),
               "the wheel and the sliders point into the colour as float arrays");
-
-CRect ClientRectOf(CWnd& parent, CWnd& child)
-{
-    CRect rect;
-    child.GetWindowRect(&rect);
-    parent.ScreenToClient(&rect);
-    return rect;
-}
 
 CRect WindowRectOf(CWnd& wnd)
 {
@@ -42,22 +31,22 @@ CGvColorPickerCtrl::CGvColorButton::CGvColorButton() : m_isLargeSize(true), m_co
 
 void CGvColorPickerCtrl::CGvColorButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-    if (!lpDrawItemStruct)
+    CDrawItemDC dc(lpDrawItemStruct);
+    if (!dc.m_hDC)
         return;
-    CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
-    CRect rect(lpDrawItemStruct->rcItem);
-    pDC->DrawEdge(&rect, m_isLargeSize ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
+    CRect rect = dc.m_rcItem;
+    dc.DrawEdge(&rect, m_isLargeSize ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
     const COLORREF fill =
         m_color ? RGB(GvChannel8(m_color[0]), GvChannel8(m_color[1]), GvChannel8(m_color[2])) : RGB(0, 0, 0);
-    pDC->FillSolidRect(&rect, fill);
-    if (lpDrawItemStruct->itemState & ODS_FOCUS) {
-        CRect focus(lpDrawItemStruct->rcItem);
+    dc.FillSolidRect(&rect, fill);
+    if (dc.m_itemState & ODS_FOCUS) {
+        CRect focus = dc.m_rcItem;
         focus.DeflateRect(2, 2);
-        pDC->DrawFocusRect(&focus);
+        dc.DrawFocusRect(&focus);
     }
 }
 
-BEGIN_MESSAGE_MAP(CGvColorPickerCtrl, CDialog)
+BEGIN_MESSAGE_MAP(CGvColorPickerCtrl, CGvEmbeddedDialog)
     ON_CBN_SELCHANGE(IDC_GV_COLOR_TYPE_COMBO, OnSelchangeColorTypeCombo)
     ON_EN_KILLFOCUS(IDC_GV_RED_EDIT, OnKillfocusEdit1)
     ON_EN_KILLFOCUS(IDC_GV_GREEN_EDIT, OnKillfocusEdit2)
@@ -75,7 +64,7 @@ BEGIN_MESSAGE_MAP(CGvColorPickerCtrl, CDialog)
 END_MESSAGE_MAP()
 
 CGvColorPickerCtrl::CGvColorPickerCtrl()
-    : CDialog(IDD_GV_COLOR_PICKER_CTRL), m_node(nullptr), m_nodeId(nullptr), m_owner(nullptr), m_externalColor(nullptr),
+    : CGvEmbeddedDialog(IDD_GV_COLOR_PICKER_CTRL), m_node(nullptr), m_nodeId(nullptr), m_owner(nullptr), m_externalColor(nullptr),
       m_externalPacked(nullptr), m_color{1.0f, 1.0f, 1.0f, 1.0f}, m_hsv(GvPickerHSVOf(m_color)), m_displayScale(255.0f),
       m_displayPrecision(0), m_inUpdateSize(false), m_initialized(false), m_largeRect(0, 0, 0, 0),
       m_smallRect(0, 0, 0, 0), m_floatingPoint(false), m_colorType(0), m_isLargeSize(true)
@@ -89,7 +78,6 @@ CGvColorPickerCtrl::~CGvColorPickerCtrl()
 BOOL CGvColorPickerCtrl::Create(HWND parent, RECT* rect, float* color, DWORD* packedColor, GvNode* node, GUID* nodeId,
                                 bool floatingPoint, int colorType, bool largeSize, bool)
 {
-    GvUtilSetResourceHandle guard(GvGetLibraryInstance());
     m_node = node;
     m_nodeId = nodeId;
     m_externalColor = color;
@@ -98,26 +86,12 @@ BOOL CGvColorPickerCtrl::Create(HWND parent, RECT* rect, float* color, DWORD* pa
     m_owner = parent;
     m_colorType = colorType;
     m_isLargeSize = largeSize;
-    const BOOL created = CDialog::Create(IDD_GV_COLOR_PICKER_CTRL, CWnd::FromHandle(parent));
+    const BOOL created = CreateFromLibrary(IDD_GV_COLOR_PICKER_CTRL, parent);
     if (created && rect)
         SetWindowPos(nullptr, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top,
                      SWP_NOZORDER | SWP_FRAMECHANGED);
     GvAddSmartEraseWindow(m_hWnd, ::GetSysColor(COLOR_BTNFACE), true);
     return created;
-}
-
-bool CGvColorPickerCtrl::CommitPendingEdit()
-{
-    return GvCommitFocusedChild(m_hWnd);
-}
-
-void CGvColorPickerCtrl::OnOK()
-{
-    CommitPendingEdit();
-}
-
-void CGvColorPickerCtrl::OnCancel()
-{
 }
 
 void CGvColorPickerCtrl::DoDataExchange(CDataExchange* pDX)
@@ -229,7 +203,7 @@ void CGvColorPickerCtrl::BindViews()
     CRect client;
     GetClientRect(&client);
     ClientToScreen(&client);
-    const int f = client.right - WindowRectOf(*this).right;
+    const int clientRightInset = client.right - WindowRectOf(*this).right;
     for (int i = 0; i < 4; ++i) {
         CWnd& label = *rows[i][0];
         CWnd& slider = *rows[i][1];
@@ -243,7 +217,7 @@ void CGvColorPickerCtrl::BindViews()
             m_smallLayout.BindControlBottomOf(slider, *rows[i - 1][1], 0);
         }
         m_smallLayout.BindControlRightOf(slider, label, 0);
-        m_smallLayout.Bind(slider, GV_LOCATION_RIGHT, m_hWnd, GV_LOCATION_RIGHT, f, 0.0f, true);
+        m_smallLayout.Bind(slider, GV_LOCATION_RIGHT, m_hWnd, GV_LOCATION_RIGHT, clientRightInset, 0.0f, true);
     }
     const GvSize small = GvPickerSmallViewSize(WindowRectOf(m_redLabel).Width(), WindowRectOf(m_redSlider).Width(),
                                                WindowRectOf(m_colorButton).Width(), WindowRectOf(m_redSlider).Height());
@@ -256,11 +230,9 @@ GvPickerColorType CGvColorPickerCtrl::CurrentColorType() const
     return selection != CB_ERR && m_colorTypeCombo.GetItemData(selection) == GvPickerHSV ? GvPickerHSV : GvPickerRGB;
 }
 
-void CGvColorPickerCtrl::NotifyNode()
+bool CGvColorPickerCtrl::NotifyValue(GvTickThrottle* throttle)
 {
-    IGvApplication* pApp = getGvApp();
-    if (pApp && m_node)
-        pApp->NotifyNodeChanged(kNodeValueChanged, m_node, nullptr, m_nodeId);
+    return NotifyNode(GvNodeChangeValue, m_node, m_nodeId, throttle);
 }
 
 void CGvColorPickerCtrl::RedrawAll(UINT flags)
@@ -313,7 +285,7 @@ void CGvColorPickerCtrl::UpdateTextControls()
                             m_alphaEdit.GetNumericValue()};
     GvPickerApplyTyped(CurrentColorType(), typed, m_displayScale, m_color, m_hsv);
     UpdateControls(m_colorTypeCombo.m_hWnd);
-    NotifyNode();
+    NotifyValue();
     RedrawAll(kRedrawAll);
 }
 
@@ -422,10 +394,8 @@ LRESULT CGvColorPickerCtrl::OnValueChanged(WPARAM wParam, LPARAM lParam)
 {
     GvPickerSliderMoved(CurrentColorType(), reinterpret_cast<HWND>(wParam) == m_valueSlider.m_hWnd, m_color, m_hsv);
     UpdateControls(reinterpret_cast<HWND>(lParam));
-    if (GvPickerValueThrottle().Pass()) {
-        NotifyNode();
+    if (NotifyValue(&GvPickerValueThrottle()))
         RedrawAll(kRedrawAll);
-    }
     return 1;
 }
 
@@ -438,10 +408,8 @@ LRESULT CGvColorPickerCtrl::OnColorChanged(WPARAM wParam, LPARAM lParam)
     m_hsv = GvPickerHSVOf(m_color);
     // An outside colour names no window of ours, so the owner is not told.
     UpdateControls(reinterpret_cast<HWND>(lParam));
-    if (!lParam && GvPickerColorThrottle().Pass()) {
-        NotifyNode();
+    if (!lParam && NotifyValue(&GvPickerColorThrottle()))
         RedrawAll(RDW_ALLCHILDREN | RDW_UPDATENOW);
-    }
     return 1;
 }
 
@@ -452,7 +420,7 @@ LRESULT CGvColorPickerCtrl::OnValueChangeStart(WPARAM, LPARAM)
 
 LRESULT CGvColorPickerCtrl::OnValueChangeEnd(WPARAM, LPARAM)
 {
-    NotifyNode();
+    NotifyValue();
     RedrawAll(kRedrawAll);
     return 1;
 }
@@ -462,27 +430,17 @@ void CGvColorPickerCtrl::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
     CDialog::OnGetMinMaxInfo(lpMMI);
     if (!m_alphaSlider.m_hWnd)
         return;
-    const CRect alpha = ClientRectOf(*this, m_alphaSlider);
+    const CRect alpha = ChildRect(m_alphaSlider);
     const GvSize minimum = m_isLargeSize
-                               ? GvPickerLargeMinimum(ToGvRect(alpha), ToGvRect(ClientRectOf(*this, m_colorButton)),
-                                                      ToGvRect(ClientRectOf(*this, m_redSlider)),
-                                                      ToGvRect(ClientRectOf(*this, m_colorTypeCombo)))
+                               ? GvPickerLargeMinimum(ToGvRect(alpha), ToGvRect(ChildRect(m_colorButton)),
+                                                      ToGvRect(ChildRect(m_redSlider)),
+                                                      ToGvRect(ChildRect(m_colorTypeCombo)))
                                : GvPickerSmallMinimum(ToGvRect(alpha));
     CRect window(0, 0, minimum.cx, minimum.cy);
     CalcWindowRect(&window);
     lpMMI->ptMinTrackSize = CPoint(window.Width(), window.Height());
     lpMMI->ptMaxTrackSize =
         CPoint(::GetSystemMetrics(SM_CXSCREEN), m_isLargeSize ? ::GetSystemMetrics(SM_CYSCREEN) : window.Height());
-}
-
-BOOL CGvColorPickerCtrl::PreTranslateMessage(MSG* pMsg)
-{
-    if (m_toolTip.m_hWnd) {
-        m_toolTip.SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        m_toolTip.Activate(TRUE);
-        m_toolTip.RelayEvent(pMsg);
-    }
-    return CDialog::PreTranslateMessage(pMsg);
 }
 
 BOOL CGvColorPickerCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)

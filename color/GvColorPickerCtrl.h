@@ -7,6 +7,7 @@
 #include "color/GvColorSlider.h"
 #include "color/GvColorWheel.h"
 #include "numeric/GvNumericEdit.h"
+#include "window_utils/GvEmbeddedDialog.h"
 
 /// The colour editor embedded in a host window (template 2001): swatch,
 /// wheel, value slider and four rows of label, edit and channel slider,
@@ -15,7 +16,7 @@
 /// float and packed outputs, tells its owner GVM_COLOR_CHANGED (unless the
 /// change came from outside) and the host NotifyNodeChanged, throttled
 /// during drags with the end always delivered.
-class GVMFCUTILITIES_API CGvColorPickerCtrl : public CDialog
+class GVMFCUTILITIES_API CGvColorPickerCtrl : public CGvEmbeddedDialog
 {
 public:
     /// The swatch: the colour without alpha inside a sunken (large view) or
@@ -47,20 +48,11 @@ public:
                 bool floatingPoint, int colorType, bool largeSize, bool);
     /// True while the picker shows its large view (wheel, sliders and edits).
     bool GetIsLargeSize() const { return m_isLargeSize; }
-    /// Sends WM_KILLFOCUS then WM_SETFOCUS to the focus window when it lies
-    /// inside the picker, so a typed value is applied and the edit stays
-    /// focused; false when the focus is elsewhere.
-    bool CommitPendingEdit();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-    /// Enter and Escape reach an embedded picker when its host is no dialog:
-    /// Enter applies a typed value, neither ends (hides) the picker.
-    void OnOK() override;
-    void OnCancel() override;
 
     void UpdateControls(HWND source);
     void UpdateTextControls();
@@ -84,8 +76,8 @@ protected:
 
     /// The item data of the combo box's selection.
     GvPickerColorType CurrentColorType() const;
-    /// NotifyNodeChanged when there is an application and a node.
-    void NotifyNode();
+    /// The value's NotifyNodeChanged, through the throttle when one is given.
+    bool NotifyValue(GvTickThrottle* throttle = nullptr);
     void RedrawAll(UINT flags);
     void BindViews();
     CGvColorSlider* SliderOfEdit(HWND hEdit);
@@ -113,5 +105,4 @@ protected:
     bool m_floatingPoint;
     int m_colorType;
     bool m_isLargeSize;
-    CToolTipCtrl m_toolTip;
 };

@@ -54,14 +54,12 @@ BEGIN_MESSAGE_MAP(CGvColorWheel, CWnd)
 END_MESSAGE_MAP()
 
 CGvColorWheel::CGvColorWheel()
-    : m_color(nullptr), m_tracking(false), m_lastPoint(-1, -1), m_hOldHexagonBitmap(nullptr), m_hexagonSize(0, 0),
-      m_hexagonGray(-1), m_hexagonFace(CLR_INVALID)
+    : m_color(nullptr), m_tracking(false), m_lastPoint(-1, -1)
 {
 }
 
 CGvColorWheel::~CGvColorWheel()
 {
-    FreeHexagonPicture();
 }
 
 CDC* CGvColorWheel::HexagonPicture(CDC& compatible, const CRect& client)
@@ -69,28 +67,15 @@ CDC* CGvColorWheel::HexagonPicture(CDC& compatible, const CRect& client)
     const CSize size = client.Size();
     const int gray = m_color ? GvChannel16(GvColorValue(m_color)) : -1;
     const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-    if (m_hexagonDC.m_hDC && size == m_hexagonSize && gray == m_hexagonGray && face == m_hexagonFace)
-        return &m_hexagonDC;
-    if (!m_hexagonDC.m_hDC && !m_hexagonDC.CreateCompatibleDC(&compatible))
-        return nullptr;
-    if (size != m_hexagonSize || !m_hexagonBitmap.m_hObject) {
-        if (m_hOldHexagonBitmap)
-            ::SelectObject(m_hexagonDC.m_hDC, m_hOldHexagonBitmap);
-        m_hOldHexagonBitmap = nullptr;
-        m_hexagonBitmap.DeleteObject();
-        if (!m_hexagonBitmap.CreateCompatibleBitmap(&compatible, size.cx, size.cy))
-            return nullptr;
-        m_hOldHexagonBitmap = ::SelectObject(m_hexagonDC.m_hDC, m_hexagonBitmap.m_hObject);
-        m_hexagonSize = size;
-    }
+    const ULONGLONG key = static_cast<ULONGLONG>(static_cast<unsigned>(gray)) << 32 | face;
+    if (!m_hexagon.Prepare(&compatible, size, key))
+        return m_hexagon.m_hDC ? &m_hexagon : nullptr;
     const CRect origin(CPoint(0, 0), size);
     const GvColorWheelPaintState background = {origin, nullptr, nullptr};
-    PaintColorWheel(m_hexagonDC, background);
+    PaintColorWheel(m_hexagon, background);
     if (m_color)
-        FillColorHexagon(m_hexagonDC, origin, GvColorValue(m_color));
-    m_hexagonGray = gray;
-    m_hexagonFace = face;
-    return &m_hexagonDC;
+        FillColorHexagon(m_hexagon, origin, GvColorValue(m_color));
+    return &m_hexagon;
 }
 
 CPoint CGvColorWheel::MapColorToPosition(float r, float g, float b, int radius)
@@ -172,17 +157,6 @@ void CGvColorWheel::OnCaptureChanged(CWnd* pWnd)
 
 void CGvColorWheel::OnDestroy()
 {
-    FreeHexagonPicture();
+    m_hexagon.Release();
     CWnd::OnDestroy();
-}
-
-void CGvColorWheel::FreeHexagonPicture()
-{
-    if (m_hOldHexagonBitmap)
-        ::SelectObject(m_hexagonDC.m_hDC, m_hOldHexagonBitmap);
-    m_hOldHexagonBitmap = nullptr;
-    m_hexagonDC.DeleteDC();
-    m_hexagonBitmap.DeleteObject();
-    m_hexagonSize = CSize(0, 0);
-    m_hexagonGray = -1;
 }

@@ -36,18 +36,12 @@ protected:
     CPoint m_lastPoint;
 
 private:
-    /// Background and hexagon, drawn again only when the size or the value
-    /// changes (a drag keeps the value); a paint copies it and draws the
-    /// marker over it.
+    /// Background and hexagon, drawn again only when the size, the value or
+    /// the system's button face changes (a drag keeps the value); a paint
+    /// copies it and draws the marker over it.
     CDC* HexagonPicture(CDC& compatible, const CRect& client);
-    void FreeHexagonPicture();
 
-    CDC m_hexagonDC;
-    CBitmap m_hexagonBitmap;
-    HGDIOBJ m_hOldHexagonBitmap;
-    CSize m_hexagonSize;
-    int m_hexagonGray;      ///< -1: no colour, the background alone
-    COLORREF m_hexagonFace; ///< the system's button face the background was drawn in
+    CCachedBitmapDC m_hexagon;
 };
 
 /// What the wheel paints: background, hexagon at the colour's value, marker.

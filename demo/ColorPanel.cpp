@@ -10,11 +10,6 @@ const UINT kFirstColorButtonId = 1101;
 const int kColumn = 290;
 const UINT_PTR kRefreshTimer = 1;
 
-HFONT GuiFont()
-{
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
-
 void MakeStatic(CWnd& label, CWnd* pParent, const CRect& rect)
 {
     label.CreateEx(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, rect, pParent, 0);

@@ -25,6 +25,12 @@ public:
     virtual bool CaptureInScene(int scene, const std::function<void()>& capture) { return false; }
 };
 
+// The font of the panels' own labels and buttons.
+inline HFONT GuiFont()
+{
+    return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+}
+
 typedef CDemoPanel* (*DemoPanelFactory)();
 
 // The panels in menu order, ended by a null entry.

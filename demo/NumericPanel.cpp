@@ -38,11 +38,6 @@ const CNumericPanel::RowSetup kRows[] = {
     {L"Slider edit, disabled", true, 7.0f, 1, true, true, false, 0.0f, 10.0f, true, 0, false},
 };
 
-HFONT GuiFont()
-{
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
-
 std::unique_ptr<CWnd> MakeStatic(CWnd* pParent, LPCWSTR text, const CRect& rect)
 {
     std::unique_ptr<CWnd> label(new CWnd);

@@ -14,11 +14,6 @@ const int kRowHeight = 22;
 // keyword files' pale highlight.
 const COLORREF kErrorLineColor = RGB(176, 0, 0);
 
-HFONT GuiFont()
-{
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
-
 std::unique_ptr<CWnd> MakeChild(CWnd* pParent, LPCWSTR className, LPCWSTR text, DWORD style, UINT nID,
                                 DWORD exStyle = 0)
 {

@@ -23,7 +23,6 @@ enum
 };
 const int kGridPosition = 3; // of the check item in the menu
 const int kMatrix = 4, kResizable = 5;
-const UINT kMenuButtonDown = 0x1ED, kMenuButtonUp = 0x1EF;
 
 struct EditorSetup
 {
@@ -41,11 +40,6 @@ const EditorSetup kEditors[] = {
     {L"Dynamic integer, 6 x 1", CGvVariableEditCtrl::SetupOrientationRight, true},
     {L"Dynamic boolean, 2 x 2, resizable", CGvVariableEditCtrl::SetupOrientationTop, true},
 };
-
-HFONT GuiFont()
-{
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
 
 HICON SmallIcon(LPCWSTR id)
 {
@@ -251,8 +245,8 @@ LRESULT CVariablePanel::OnEnterIdle(WPARAM wParam, LPARAM lParam)
     m_pOpenMenu->SubClassMenu(hMenuWnd);
     if (m_pCapture) {
         // The scene: the check item clicked once while the menu stays open.
-        ::SendMessageW(hMenuWnd, kMenuButtonDown, kGridPosition, 0);
-        ::SendMessageW(hMenuWnd, kMenuButtonUp, kGridPosition, 0);
+        ::SendMessageW(hMenuWnd, GV_MN_BUTTONDOWN, kGridPosition, 0);
+        ::SendMessageW(hMenuWnd, GV_MN_BUTTONUP, kGridPosition, 0);
         ::RedrawWindow(hMenuWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         (*m_pCapture)();
         ::EndMenu();

@@ -24,3 +24,27 @@
 #define GVM_SLIDER_CLOSE 0x08B2
 /// Pop-up slider -> owner after its range changed. wParam: pop-up window.
 #define GVM_SLIDER_RANGE_CHANGED 0x08B3
+
+// Internal messages of the system's menu window (the window of an open
+// menu): a press, a release and a double click on the item whose position
+// is in wParam. CGvIconMenu's owner hook reads them; tests and the demo send
+// them.
+#define GV_MN_BUTTONDOWN 0x1ED
+#define GV_MN_BUTTONUP 0x1EF
+#define GV_MN_DBLCLK 0x1F1
+
+// Change kinds passed to IGvApplication::NotifyNodeChanged.
+enum GvNodeChangeType
+{
+    GvNodeChangeUpdate = 1, // texture file, row or column count
+    GvNodeChangeValue = 6,  // value, range, clamping, normalizing
+    GvNodeChangeOrigin = 10 // texture origin
+};
+
+// IGvApplication::SendAppEvent: the texture editor's refresh of a render
+// target, sent before the texture itself is refreshed.
+enum GvAppEventType
+{
+    GvAppEventRenderClass = 5,
+    GvAppEventRefreshRenderTarget = 56
+};

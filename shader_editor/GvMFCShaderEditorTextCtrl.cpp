@@ -6,10 +6,6 @@ namespace {
 
 const UINT kFindReplaceMessage = ::RegisterWindowMessageW(FINDMSGSTRINGW);
 
-// Backspace over a selection: a reason no edit uses, so the deletion is an
-// undo step of its own.
-const DWORD kUndoBreakReason = 0x1000;
-
 const unsigned short* Units(LPCWSTR text)
 {
     return reinterpret_cast<const unsigned short*>(text);
@@ -30,7 +26,6 @@ IMPLEMENT_DYNCREATE(GvMFCShaderEditorTextCtrl, CBCGPEditCtrl)
 
 BEGIN_MESSAGE_MAP(GvMFCShaderEditorTextCtrl, CBCGPEditCtrl)
     ON_WM_RBUTTONDOWN()
-    ON_WM_SETFOCUS()
     ON_WM_KEYDOWN()
     ON_COMMAND(ID_EDIT_CUT, OnEditCut)
     ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
@@ -153,30 +148,6 @@ BOOL GvMFCShaderEditorTextCtrl::OnWndMsg(UINT message, WPARAM wParam, LPARAM lPa
     return CWnd::OnWndMsg(message, wParam, lParam, pResult);
 }
 
-void GvMFCShaderEditorTextCtrl::OnSetCaret()
-{
-    CBCGPEditCtrl::OnSetCaret();
-}
-
-void GvMFCShaderEditorTextCtrl::OnInsertTextToBuffer(int nStartOffset, const CString& strInsertedText,
-                                                     BOOL bUpdateLineData)
-{
-    const int count = GetNumOfCharsInText(strInsertedText, L'\n');
-    if (count == 0) {
-        return;
-    }
-    if (!bUpdateLineData) {
-        m_nTotalLines = count;
-        return;
-    }
-    int row = RowFromOffset(nStartOffset, FALSE);
-    if (GetRowStartByOffset(nStartOffset) != nStartOffset) {
-        ++row;
-    }
-    UpdateLineRelatedData(row, count);
-    m_nTotalLines += count;
-}
-
 void GvMFCShaderEditorTextCtrl::OnAfterTextChanged(int, const CString&, BOOL)
 {
     DeleteAllMarkers((DWORD)-1, TRUE);
@@ -211,15 +182,10 @@ void GvMFCShaderEditorTextCtrl::OnRButtonDown(UINT, CPoint point)
     menu.DestroyMenu();
 }
 
-void GvMFCShaderEditorTextCtrl::OnSetFocus(CWnd* pOldWnd)
-{
-    CBCGPEditCtrl::OnSetFocus(pOldWnd);
-}
-
 void GvMFCShaderEditorTextCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     if (nChar == VK_BACK && !m_bReadOnly && !m_bSelecting && !GetSelectedText().IsEmpty()) {
-        m_dwLastUndoReason = kUndoBreakReason;
+        m_dwLastUndoReason = kUndoBreak; // the deletion is an undo step of its own
         if (OnDelete(TRUE, FALSE)) {
             SetCaret(0, TRUE, TRUE);
         }

@@ -82,12 +82,9 @@ public:
 
 protected:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-    void OnSetCaret() override;
-    void OnInsertTextToBuffer(int nStartOffset, const CString& strInsertedText, BOOL bUpdateLineData = TRUE) override;
     void OnAfterTextChanged(int nOffsetFrom, const CString& strText, BOOL bInserted) override;
 
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnEditCut();
     afx_msg void OnEditCopy();

@@ -9,8 +9,6 @@
 #include "platform/mfc/MfcPortableTypes.h"
 #include "resources/GvMFCUtilitiesRes.h"
 #include "variable_editors/TextureViewMath.h"
-#include "window_utils/EmbeddedDialog.h"
-#include "window_utils/GvMFCUtilitiesModule.h"
 #include "GvWindowUtils.h"
 
 namespace {
@@ -61,32 +59,20 @@ BEGIN_MESSAGE_MAP(CGvTextureEditCtrl::CGvTextureButton, CButton)
 END_MESSAGE_MAP()
 
 CGvTextureEditCtrl::CGvTextureButton::CGvTextureButton()
-    : m_hBitmap(nullptr), m_hSourceDC(nullptr), m_hOldBitmap(nullptr), m_hPaintRgn(nullptr), m_bitmapSize(0, 0),
-      m_grab(0, 0), m_dragging(false)
+    : m_hBitmap(nullptr), m_hPaintRgn(nullptr), m_grab(0, 0), m_dragging(false)
 {
 }
 
 CGvTextureEditCtrl::CGvTextureButton::~CGvTextureButton()
 {
-    SetThumbnailBitmap(nullptr);
     if (m_hPaintRgn)
         ::DeleteObject(m_hPaintRgn);
 }
 
 void CGvTextureEditCtrl::CGvTextureButton::SetThumbnailBitmap(HBITMAP hBitmap)
 {
-    if (m_hSourceDC) {
-        ::SelectObject(m_hSourceDC, m_hOldBitmap);
-        ::DeleteDC(m_hSourceDC);
-        m_hSourceDC = nullptr;
-    }
     m_hBitmap = hBitmap;
-    m_bitmapSize = CSize(0, 0);
-    BITMAP info;
-    if (hBitmap && ::GetObjectW(hBitmap, sizeof(info), &info))
-        m_bitmapSize = CSize(info.bmWidth, info.bmHeight);
-    if (hBitmap && (m_hSourceDC = ::CreateCompatibleDC(nullptr)) != nullptr)
-        m_hOldBitmap = ::SelectObject(m_hSourceDC, hBitmap);
+    m_source.Hold(hBitmap);
 }
 
 // The item draw covers every pixel it is asked for.
@@ -126,17 +112,17 @@ void CGvTextureEditCtrl::CGvTextureButton::PaintParts(HDC hDC, const CRect& item
 
 void CGvTextureEditCtrl::CGvTextureButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-    CDC dc;
-    dc.Attach(lpDrawItemStruct->hDC);
+    CDrawItemDC dc(lpDrawItemStruct);
+    if (!dc.m_hDC)
+        return;
     TextureThumbnailState state;
-    state.item = lpDrawItemStruct->rcItem;
-    if (m_hSourceDC)
-        PaintParts(lpDrawItemStruct->hDC, state.item, state.parts);
-    state.source = m_hSourceDC;
-    state.bitmapSize = m_bitmapSize;
+    state.item = dc.m_rcItem;
+    if (m_source.m_hDC)
+        PaintParts(dc, state.item, state.parts);
+    state.source = m_source.m_hDC;
+    state.bitmapSize = m_source.GetBitmapSize();
     state.background = ::GetSysColor(COLOR_BTNFACE);
     PaintTextureThumbnail(dc, state);
-    dc.Detach();
 }
 
 void CGvTextureEditCtrl::CGvTextureButton::OnLButtonDown(UINT, CPoint point)
@@ -171,7 +157,7 @@ void CGvTextureEditCtrl::CGvTextureButton::OnCaptureChanged(CWnd* pWnd)
 
 // --- CGvTextureEditCtrl -----------------------------------------------------
 
-BEGIN_MESSAGE_MAP(CGvTextureEditCtrl, CDialog)
+BEGIN_MESSAGE_MAP(CGvTextureEditCtrl, CGvEmbeddedDialog)
     ON_CBN_SELCHANGE(IDC_GV_TEXTURE_FILE_NAME_COMBO, OnSelchangeFileNameCombo)
     ON_BN_CLICKED(IDC_GV_BROWSE_BUTTON, OnBnClickedGvBrowseButton)
     ON_BN_CLICKED(IDC_GV_TEXTURE_OPTIONS_CHECK, OnBnClickedGvTextureOptionsCheck)
@@ -208,11 +194,10 @@ CGvTextureEditCtrl::~CGvTextureEditCtrl()
 
 int CGvTextureEditCtrl::Create(HWND parent, GvTextureVariable* texture, const GvGuid* sourceId)
 {
-    GvUtilSetResourceHandle guard(GvGetLibraryInstance());
     m_hNotifyWnd = parent;
     m_texture = texture;
     m_sourceId = sourceId;
-    const BOOL created = CDialog::Create(IDD_GV_TEXTURE_EDIT_CTRL, CWnd::FromHandle(parent));
+    const BOOL created = CreateFromLibrary(IDD_GV_TEXTURE_EDIT_CTRL, parent);
     if (created) {
         DragAcceptFiles(TRUE);
         GvAddSmartEraseWindow(m_hWnd, ::GetSysColor(COLOR_BTNFACE), true);
@@ -345,7 +330,7 @@ void CGvTextureEditCtrl::UpdateTexture(bool reposition)
 
     if (renderable) {
         m_browseButton.SetWindowText(L"Refresh");
-        getGvApp()->SendAppEvent(5, 56, 0, 0, 0);
+        getGvApp()->SendAppEvent(GvAppEventRenderClass, GvAppEventRefreshRenderTarget, 0, 0, 0);
         renderable->Refresh();
     } else
         m_browseButton.SetWindowText(L"Browse");
@@ -428,14 +413,6 @@ void CGvTextureEditCtrl::UpdateOrigin()
     m_bottomLeftRadio.SetCheck(topLeft ? BST_UNCHECKED : BST_CHECKED);
 }
 
-CRect CGvTextureEditCtrl::ChildRect(const CWnd& child) const
-{
-    CRect r;
-    child.GetWindowRect(&r);
-    ScreenToClient(&r);
-    return r;
-}
-
 CSize CGvTextureEditCtrl::WindowSizeForClient(int cx, int cy)
 {
     CRect r(0, 0, cx, cy);
@@ -508,15 +485,6 @@ void CGvTextureEditCtrl::RepositionControls()
     }
 }
 
-void CGvTextureEditCtrl::OnOK()
-{
-    GvCommitFocusedChild(m_hWnd);
-}
-
-void CGvTextureEditCtrl::OnCancel()
-{
-}
-
 BOOL CGvTextureEditCtrl::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message == WM_LBUTTONDBLCLK && pMsg->hwnd == m_thumbnail.m_hWnd && m_texture) {
@@ -529,7 +497,7 @@ BOOL CGvTextureEditCtrl::PreTranslateMessage(MSG* pMsg)
             }
         return TRUE;
     }
-    return CDialog::PreTranslateMessage(pMsg);
+    return CGvEmbeddedDialog::PreTranslateMessage(pMsg);
 }
 
 void CGvTextureEditCtrl::OnSelchangeFileNameCombo()
@@ -539,7 +507,7 @@ void CGvTextureEditCtrl::OnSelchangeFileNameCombo()
 void CGvTextureEditCtrl::OnBnClickedGvBrowseButton()
 {
     if (GvRenderableTexture* renderable = AsRenderable(m_texture)) {
-        getGvApp()->SendAppEvent(5, 56, 0, 0, 0);
+        getGvApp()->SendAppEvent(GvAppEventRenderClass, GvAppEventRefreshRenderTarget, 0, 0, 0);
         renderable->Refresh();
         UpdateTexture(false);
         return;
@@ -570,7 +538,7 @@ void CGvTextureEditCtrl::ChangeOrigin(int origin)
     app->UpdateUndoState();
     app->SetModified(true);
     m_texture->SetOrigin(newOrigin);
-    app->NotifyNodeChanged(10, m_texture, nullptr, m_sourceId);
+    NotifyNode(GvNodeChangeOrigin, m_texture, m_sourceId);
     UpdateOrigin();
 }
 
@@ -609,15 +577,12 @@ void CGvTextureEditCtrl::OnEnKillfocusGvTextureViewVolumeDepthEdit()
 
 void CGvTextureEditCtrl::OnDeltaposGvTextureViewMipMapLevelSpin(NMHDR*, LRESULT* pResult)
 {
-    // The edit's kill-focus rule runs once the spin has written its text.
-    m_mipLevelEdit.PostMessage(WM_KILLFOCUS, 0, 0);
-    *pResult = 0;
+    CommitAfterSpin(m_mipLevelEdit, pResult);
 }
 
 void CGvTextureEditCtrl::OnDeltaposGvTextureViewVolumeDepthSpin(NMHDR*, LRESULT* pResult)
 {
-    m_volumeDepthEdit.PostMessage(WM_KILLFOCUS, 0, 0);
-    *pResult = 0;
+    CommitAfterSpin(m_volumeDepthEdit, pResult);
 }
 
 void CGvTextureEditCtrl::OnBnClickedGvTextureViewAlphaCheck()
@@ -684,7 +649,7 @@ void CGvTextureEditCtrl::OnDropFiles(HDROP hDropInfo)
             app->UpdateUndoState();
             app->SetModified(true);
             m_texture->SetFileName(relative.data(), true);
-            app->NotifyNodeChanged(1, m_texture, nullptr, nullptr);
+            NotifyNode(GvNodeChangeUpdate, m_texture, nullptr);
             UpdateTexture(true);
         }
         break;

@@ -4,6 +4,7 @@
 #include "GvMFCUtilitiesExport.h"
 #include "GvGuid.h"
 #include "GvUtilities.h"
+#include "window_utils/GvEmbeddedDialog.h"
 #include "window_utils/GvScrollWnd.h"
 
 class GvTextureVariable;
@@ -30,7 +31,7 @@ GVMFCUTILITIES_API void PaintTextureThumbnail(CDC& dc, const TextureThumbnailSta
 /// thumbnail of any mip level and volume slice. It resizes itself with its
 /// two option groups and tells the window given to Create each time
 /// (GVM_CHILD_RESIZE).
-class GVMFCUTILITIES_API CGvTextureEditCtrl : public CDialog
+class GVMFCUTILITIES_API CGvTextureEditCtrl : public CGvEmbeddedDialog
 {
 public:
     /// The thumbnail: draws the dialog's bitmap stretched over itself and
@@ -61,10 +62,8 @@ public:
         HBITMAP m_hBitmap;
         /// Kept from one paint to the next: the bitmap's DC, and the region a
         /// paint reads its rectangles from.
-        HDC m_hSourceDC;
-        HGDIOBJ m_hOldBitmap;
+        CCachedBitmapDC m_source;
         HRGN m_hPaintRgn;
-        CSize m_bitmapSize;
         CPoint m_grab;
         bool m_dragging;
     };
@@ -102,12 +101,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    /// Enter commits the focused edit, Escape does nothing: the base
-    /// processing would hide the embedded control.
-    void OnOK() override;
-    void OnCancel() override;
     void RepositionControls();
-    CRect ChildRect(const CWnd& child) const;
     CSize WindowSizeForClient(int cx, int cy);
     void ChangeOrigin(int origin);
     void BindPlacements();

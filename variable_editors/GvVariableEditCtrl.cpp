@@ -1,16 +1,13 @@
 #include "variable_editors/GvVariableEditCtrl.h"
 
-#include <cstdlib>
+#include <new>
 #include "GvApplicationInterface.h"
 #include "GvMessages.h"
 #include "resources/GvMFCUtilitiesRes.h"
-#include "window_utils/EmbeddedDialog.h"
-#include "window_utils/GvMFCUtilitiesModule.h"
 #include "GvWindowUtils.h"
 
 namespace {
 
-const float kTolerance = 0.00001f;
 const int kSteps = 300;
 const int kPrecision = 5;
 
@@ -35,16 +32,19 @@ void Show(CWnd& wnd, bool show)
 
 void CGvVariableEditCtrl::CGvSetupButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-    RECT rect = lpDrawItemStruct->rcItem;
+    CDrawItemDC dc(lpDrawItemStruct);
+    if (!dc.m_hDC)
+        return;
+    CRect rect = dc.m_rcItem;
     UINT state = DFCS_SCROLLDOWN;
     if (m_toggled)
         state |= DFCS_PUSHED;
-    if (lpDrawItemStruct->itemState & ODS_DISABLED)
+    if (dc.m_itemState & ODS_DISABLED)
         state |= DFCS_INACTIVE;
-    ::DrawFrameControl(lpDrawItemStruct->hDC, &rect, DFC_SCROLL, state);
-    if (lpDrawItemStruct->itemState & ODS_FOCUS) {
-        ::InflateRect(&rect, -2, -2);
-        ::DrawFocusRect(lpDrawItemStruct->hDC, &rect);
+    dc.DrawFrameControl(&rect, DFC_SCROLL, state);
+    if (dc.m_itemState & ODS_FOCUS) {
+        rect.DeflateRect(2, 2);
+        dc.DrawFocusRect(&rect);
     }
 }
 
@@ -56,7 +56,7 @@ void CGvVariableEditCtrl::CGvSetupButton::SetToggled(bool toggled)
 
 // ---- Construction and creation
 
-BEGIN_MESSAGE_MAP(CGvVariableEditCtrl, CDialog)
+BEGIN_MESSAGE_MAP(CGvVariableEditCtrl, CGvEmbeddedDialog)
     ON_WM_SIZE()
     ON_WM_DESTROY()
     ON_WM_GETMINMAXINFO()
@@ -75,7 +75,7 @@ BEGIN_MESSAGE_MAP(CGvVariableEditCtrl, CDialog)
 END_MESSAGE_MAP()
 
 CGvVariableEditCtrl::CGvVariableEditCtrl()
-    : CDialog(IDD_GV_VARIABLE_EDIT_CTRL), m_numRows(0), m_numColumns(0), m_showSetup(true), m_setupAvailable(true),
+    : CGvEmbeddedDialog(IDD_GV_VARIABLE_EDIT_CTRL), m_numRows(0), m_numColumns(0), m_showSetup(true), m_setupAvailable(true),
       m_rangeAvailable(true), m_actionAvailable(false), m_pVariable(nullptr), m_pSourceId(nullptr),
       m_setupOrientation(SetupOrientationBottom), m_initializing(FALSE), m_layout(), m_ctrlRows(0), m_ctrlColumns(0),
       m_valueControls(nullptr), m_valueLabels(nullptr), m_contentRect(0, 0, 0, 0), m_gridRect(0, 0, 0, 0)
@@ -101,8 +101,7 @@ int CGvVariableEditCtrl::Create(HWND hParent, GvVariable* pVariable, SetupOrient
     m_pSourceId = pSourceId;
     m_showSetup = showSetup;
     m_setupOrientation = orientation;
-    GvUtilSetResourceHandle guard(GvGetLibraryInstance());
-    return CDialog::Create(IDD_GV_VARIABLE_EDIT_CTRL, CWnd::FromHandle(hParent));
+    return CreateFromLibrary(IDD_GV_VARIABLE_EDIT_CTRL, hParent);
 }
 
 void CGvVariableEditCtrl::DoDataExchange(CDataExchange* pDX)
@@ -128,14 +127,6 @@ void CGvVariableEditCtrl::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_GV_COLUMNS_EDIT, m_numColumns);
 }
 
-CRect CGvVariableEditCtrl::ItemRect(CWnd& control) const
-{
-    CRect rect;
-    control.GetWindowRect(&rect);
-    ScreenToClient(&rect);
-    return rect;
-}
-
 BOOL CGvVariableEditCtrl::OnInitDialog()
 {
     CDialog::OnInitDialog();
@@ -154,27 +145,14 @@ BOOL CGvVariableEditCtrl::OnInitDialog()
     SendDlgItemMessage(IDC_GV_ROWS_SPIN, UDM_SETRANGE32, 1, GvGridExtent);
     SendDlgItemMessage(IDC_GV_COLUMNS_SPIN, UDM_SETRANGE32, 1, GvGridExtent);
 
-    const CRect setup = ItemRect(m_setupButton), cellFrame = ItemRect(m_valueFrameTemplate);
-    const CRect label = ItemRect(m_valueLabelTemplate), edit = ItemRect(m_valueEditTemplate);
-    CRect options = ItemRect(m_optionsGroup);
-    m_layout.setupButtonHeight = setup.Height();
-    m_layout.setupButtonWidth = setup.Width();
-    m_layout.optionsHeight = options.Height();
-    m_layout.optionsWidth = options.Width();
-    m_layout.labelWidth = label.Width();
-    m_layout.labelHeight = label.Height();
-    m_layout.editWidth = edit.Width();
-    m_layout.editHeight = edit.Height();
-    m_layout.labelX = label.left - cellFrame.left;
-    m_layout.labelY = label.top - cellFrame.top;
-    m_layout.editX = edit.left - cellFrame.left;
-    m_layout.editY = edit.top - cellFrame.top;
-    m_layout.labelGap = edit.left - label.right;
+    GvRect options = ToGvRect(ChildRect(m_optionsGroup));
+    m_layout = GvMeasureGrid({ToGvRect(ChildRect(m_setupButton)), options, ToGvRect(ChildRect(m_valueFrameTemplate)),
+                              ToGvRect(ChildRect(m_valueLabelTemplate)), ToGvRect(ChildRect(m_valueEditTemplate))});
     m_setupButton.SetButtonStyle(BS_OWNERDRAW, FALSE);
     Show(m_valuesGroup, false);
 
     const int type = GetDynamicVariableType();
-    const CRect clampCheck = ItemRect(m_clampCheck), maxEdit = ItemRect(m_maxEdit);
+    const GvRect clampCheck = ToGvRect(ChildRect(m_clampCheck)), maxEdit = ToGvRect(ChildRect(m_maxEdit));
     if (IsFixedSize()) {
         if (type == GvDynamicVariable::DYNAMIC_BOOLEAN)
             m_setupAvailable = false;
@@ -194,28 +172,27 @@ BOOL CGvVariableEditCtrl::OnInitDialog()
                     pWnd->EnableWindow(FALSE);
             }
         }
-        // A fixed size needs no rows and columns controls.
-        m_layout.optionsWidth = maxEdit.right + clampCheck.left;
+        m_layout.optionsWidth = GvFixedSizeOptionsWidth(clampCheck, maxEdit);
     }
     if (!m_actionAvailable) {
         Show(m_actionButton, false);
-        const CRect action = ItemRect(m_actionButton);
-        options.bottom = maxEdit.bottom + (action.left - options.left);
-        m_optionsGroup.MoveWindow(&options);
+        options = GvOptionsWithoutAction(options, maxEdit, ToGvRect(ChildRect(m_actionButton)));
+        m_optionsGroup.MoveWindow(ToCRect(options));
         m_layout.optionsHeight = options.Height();
     }
     if (type == GvDynamicVariable::DYNAMIC_BOOLEAN) {
         m_rangeAvailable = false;
         if (!IsFixedSize()) {
-            const CRect rowsLabel = ItemRect(m_rowsLabel), rowsEdit = ItemRect(m_rowsEdit);
-            options.bottom = ItemRect(m_columnsLabel).bottom + (options.right - rowsEdit.right);
-            m_optionsGroup.MoveWindow(&options);
+            options =
+                GvOptionsOfCountsOnly(options, ToGvRect(ChildRect(m_columnsLabel)), ToGvRect(ChildRect(m_rowsEdit)));
+            m_optionsGroup.MoveWindow(ToCRect(options));
             m_layout.optionsHeight = options.Height();
-            const int dx = rowsLabel.left - clampCheck.left;
+            // The block moves left to where the clamp check stands.
+            const int dx = ChildRect(m_rowsLabel).left - clampCheck.left;
             for (int id : {IDC_GV_ROWS_LABEL, IDC_GV_ROWS_EDIT, IDC_GV_COLUMNS_EDIT, IDC_GV_ROWS_SPIN,
                            IDC_GV_COLUMNS_LABEL, IDC_GV_COLUMNS_SPIN}) {
                 CWnd* pItem = GetDlgItem(id);
-                CRect r = ItemRect(*pItem);
+                CRect r = ChildRect(*pItem);
                 r.OffsetRect(-dx, 0);
                 pItem->MoveWindow(&r);
             }
@@ -240,25 +217,6 @@ BOOL CGvVariableEditCtrl::OnInitDialog()
     ShowSetup();
     m_initializing = FALSE;
     return TRUE;
-}
-
-BOOL CGvVariableEditCtrl::PreTranslateMessage(MSG* pMsg)
-{
-    if (m_toolTip.m_hWnd) {
-        m_toolTip.SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        m_toolTip.Activate(TRUE);
-        m_toolTip.RelayEvent(pMsg);
-    }
-    return CDialog::PreTranslateMessage(pMsg);
-}
-
-void CGvVariableEditCtrl::OnOK()
-{
-    GvCommitFocusedChild(m_hWnd);
-}
-
-void CGvVariableEditCtrl::OnCancel()
-{
 }
 
 // ---- Layout
@@ -349,8 +307,8 @@ void CGvVariableEditCtrl::DeleteValueControls()
         if (m_valueLabels)
             delete m_valueLabels[i];
     }
-    std::free(m_valueControls);
-    std::free(m_valueLabels);
+    delete[] m_valueControls;
+    delete[] m_valueLabels;
     m_valueControls = m_valueLabels = nullptr;
     m_ctrlRows = m_ctrlColumns = 0;
 }
@@ -368,8 +326,8 @@ void CGvVariableEditCtrl::RepositionValueControls(CRect& content, CRect& grid)
     grid.SetRectEmpty();
     if (m_pVariable) {
         const size_t count = static_cast<size_t>(rows) * static_cast<size_t>(columns);
-        m_valueControls = static_cast<CWnd**>(std::calloc(count ? count : 1, sizeof(CWnd*)));
-        m_valueLabels = static_cast<CWnd**>(std::calloc(count ? count : 1, sizeof(CWnd*)));
+        m_valueControls = new (std::nothrow) CWnd*[count ? count : 1]();
+        m_valueLabels = new (std::nothrow) CWnd*[count ? count : 1]();
         if (m_valueControls && m_valueLabels) {
             m_ctrlRows = rows;
             m_ctrlColumns = columns;
@@ -381,8 +339,8 @@ void CGvVariableEditCtrl::RepositionValueControls(CRect& content, CRect& grid)
                 for (int c = 0; c < columns; ++c)
                     CreateCell(r, c, GvGridCellId(r, c, columns));
         } else {
-            std::free(m_valueControls);
-            std::free(m_valueLabels);
+            delete[] m_valueControls;
+            delete[] m_valueLabels;
             m_valueControls = m_valueLabels = nullptr;
         }
     }
@@ -502,11 +460,8 @@ void CGvVariableEditCtrl::InitializeControls(bool force)
 
 void CGvVariableEditCtrl::SendChangeMessage(int kind)
 {
-    if (!GvGridNotificationDue())
-        return;
-    if (IGvApplication* pApp = getGvApp())
-        pApp->NotifyNodeChanged(kind, m_pVariable, nullptr, m_pSourceId);
-    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    if (NotifyNode(kind, m_pVariable, m_pSourceId, &GvGridThrottle()))
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 // ---- Handlers
@@ -544,7 +499,7 @@ void CGvVariableEditCtrl::OnBnClickedClampCheck()
         return;
     SetIsClamped(m_clampCheck.GetCheck() == BST_CHECKED);
     m_pVariable->NotifyChange(nullptr, m_pVariable);
-    SendChangeMessage(6);
+    SendChangeMessage(GvNodeChangeValue);
     InitializeControls(false);
 }
 
@@ -568,7 +523,7 @@ void CGvVariableEditCtrl::OnBnClickedActionButton()
         default: break;
         }
     }
-    SendChangeMessage(6);
+    SendChangeMessage(GvNodeChangeValue);
     InitializeControls(false);
 }
 
@@ -604,7 +559,7 @@ void CGvVariableEditCtrl::OnRangeControlChange(bool maximum)
     } else {
         return;
     }
-    SendChangeMessage(6);
+    SendChangeMessage(GvNodeChangeValue);
     InitializeControls(false);
 }
 
@@ -620,7 +575,7 @@ void CGvVariableEditCtrl::OnCountEditKillFocus(bool rows)
         SetNumRows(count);
     else
         SetNumColumns(count);
-    SendChangeMessage(1);
+    SendChangeMessage(GvNodeChangeUpdate);
     ShowSetup();
 }
 
@@ -636,15 +591,12 @@ void CGvVariableEditCtrl::OnEnKillfocusColumnsEdit()
 
 void CGvVariableEditCtrl::OnDeltaposRowsSpin(NMHDR*, LRESULT* pResult)
 {
-    // Posted, so the edit's EN_KILLFOCUS comes after the spin updated its text.
-    m_rowsEdit.PostMessage(WM_KILLFOCUS, 0, 0);
-    *pResult = 0;
+    CommitAfterSpin(m_rowsEdit, pResult);
 }
 
 void CGvVariableEditCtrl::OnDeltaposColumnsSpin(NMHDR*, LRESULT* pResult)
 {
-    m_columnsEdit.PostMessage(WM_KILLFOCUS, 0, 0);
-    *pResult = 0;
+    CommitAfterSpin(m_columnsEdit, pResult);
 }
 
 LRESULT CGvVariableEditCtrl::OnValueSliderControlUpdated(WPARAM wParam, LPARAM)
@@ -690,6 +642,6 @@ void CGvVariableEditCtrl::OnValueControlChange(UINT nID)
             SetFloatData(row, column, value, true);
         }
     }
-    SendChangeMessage(6);
+    SendChangeMessage(GvNodeChangeValue);
     InitializeControls(false);
 }

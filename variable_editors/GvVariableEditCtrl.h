@@ -6,6 +6,7 @@
 #include "GvGuid.h"
 #include "numeric/GvSliderEdit.h"
 #include "variable_editors/VariableGridLayout.h"
+#include "window_utils/GvEmbeddedDialog.h"
 #include "window_utils/GvScrollWnd.h"
 
 /// Edits one variable of the host's model in a grid of slider edits (or check
@@ -15,7 +16,7 @@
 /// variable and tells the application through NotifyNodeChanged, at most once
 /// per 10 clock ticks for all controls together. Sizes itself to at most a
 /// 4 x 4 grid plus room for scroll bars; a larger grid scrolls inside.
-class GVMFCUTILITIES_API CGvVariableEditCtrl : public CDialog
+class GVMFCUTILITIES_API CGvVariableEditCtrl : public CGvEmbeddedDialog
 {
 public:
     /// Where the options panel stands relative to the grid.
@@ -70,11 +71,6 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    BOOL PreTranslateMessage(MSG* pMsg) override;
-    /// Enter commits the focused cell, Escape does nothing: the base
-    /// processing would hide the embedded control.
-    void OnOK() override;
-    void OnCancel() override;
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnDestroy();
@@ -127,7 +123,6 @@ private:
     void SendChangeMessage(int kind);
     void OnRangeControlChange(bool maximum);
     void OnCountEditKillFocus(bool rows);
-    CRect ItemRect(CWnd& control) const;
 
     CGvSetupButton m_setupButton;
     CButton m_clampCheck;
@@ -156,7 +151,6 @@ private:
     CWnd** m_valueLabels;
     CRect m_contentRect, m_gridRect;
     CWnd m_scrollChildWindow;
-    CToolTipCtrl m_toolTip;
     /// Scrolls m_scrollChildWindow when the grid is larger than its frame.
     CGvScrollWnd m_gridScroll;
 };

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include "window_utils/ScrollMath.h"
 
 namespace {
@@ -12,16 +11,43 @@ int Max(int a, int b)
     return a > b ? a : b;
 }
 
-long LibraryClock()
+} // namespace
+
+GvGridMetrics GvMeasureGrid(const GvGridTemplateRects& r)
 {
-    return static_cast<long>(std::clock());
+    GvGridMetrics m = {};
+    m.optionsHeight = r.options.Height();
+    m.optionsWidth = r.options.Width();
+    m.setupButtonHeight = r.setupButton.Height();
+    m.setupButtonWidth = r.setupButton.Width();
+    m.editX = r.edit.left - r.cellFrame.left;
+    m.editY = r.edit.top - r.cellFrame.top;
+    m.labelX = r.label.left - r.cellFrame.left;
+    m.labelY = r.label.top - r.cellFrame.top;
+    m.editWidth = r.edit.Width();
+    m.editHeight = r.edit.Height();
+    m.labelWidth = r.label.Width();
+    m.labelHeight = r.label.Height();
+    m.labelGap = r.edit.left - r.label.right;
+    return m;
 }
 
-GvGridClockFunction g_clock = &LibraryClock;
-// One record for every control, as the host expects one stream of changes.
-unsigned long g_lastNotification = 0;
+int GvFixedSizeOptionsWidth(const GvRect& clampCheck, const GvRect& maxEdit)
+{
+    return maxEdit.right + clampCheck.left;
+}
 
-} // namespace
+GvRect GvOptionsWithoutAction(GvRect options, const GvRect& maxEdit, const GvRect& actionButton)
+{
+    options.bottom = maxEdit.bottom + (actionButton.left - options.left);
+    return options;
+}
+
+GvRect GvOptionsOfCountsOnly(GvRect options, const GvRect& columnsLabel, const GvRect& rowsEdit)
+{
+    options.bottom = columnsLabel.bottom + (options.right - rowsEdit.right);
+    return options;
+}
 
 GvGridCell GvGridCellRects(const GvGridMetrics& m, int row, int column)
 {
@@ -187,18 +213,8 @@ bool GvGridValuesEqual(float a, float b)
     return std::fabs(a - b) <= 0.00001f;
 }
 
-GvGridClockFunction GvSetGridClock(GvGridClockFunction clock)
+GvTickThrottle& GvGridThrottle()
 {
-    GvGridClockFunction previous = g_clock;
-    g_clock = clock ? clock : &LibraryClock;
-    return previous;
-}
-
-bool GvGridNotificationDue()
-{
-    const unsigned long now = static_cast<unsigned long>(g_clock());
-    if (now - g_lastNotification <= 10)
-        return false;
-    g_lastNotification = now;
-    return true;
+    static GvTickThrottle s_throttle;
+    return s_throttle;
 }

@@ -4,8 +4,8 @@
 // action a variable offers and the shared notification throttle. Portable;
 // CGvVariableEditCtrl calls it with its measured numbers.
 #include <string>
-#include "GvMFCUtilitiesExport.h"
 #include "platform/portable/GraphicsTypes.h"
+#include "window_utils/NotifyThrottle.h"
 
 // The 16 numbers measured from template 3000 at start-up, in this order.
 struct GvGridMetrics
@@ -17,6 +17,24 @@ struct GvGridMetrics
     int editWidth, editHeight, labelWidth, labelHeight;
     int labelGap;
 };
+
+// The rectangles of template 3000 (client coordinates) the numbers come from.
+struct GvGridTemplateRects
+{
+    GvRect setupButton, options, cellFrame, label, edit;
+};
+// The 16 numbers as measured; the margins are 0.
+GvGridMetrics GvMeasureGrid(const GvGridTemplateRects& rects);
+
+// A fixed size needs no rows and columns controls: the options end at the
+// maximum edit's right edge plus the clamp check's left margin.
+int GvFixedSizeOptionsWidth(const GvRect& clampCheck, const GvRect& maxEdit);
+// Without an action button the options frame ends below the maximum edit by
+// the action button's left margin in the frame.
+GvRect GvOptionsWithoutAction(GvRect options, const GvRect& maxEdit, const GvRect& actionButton);
+// A resizable boolean variable has only the rows and columns block: the frame
+// ends below "Cols:" by the rows edit's margin to the frame's right edge.
+GvRect GvOptionsOfCountsOnly(GvRect options, const GvRect& columnsLabel, const GvRect& rowsEdit);
 
 enum
 {
@@ -92,10 +110,6 @@ int GvFloatToInt(float value);
 // Within the controls' tolerance of 0.00001.
 bool GvGridValuesEqual(float a, float b);
 
-// Clock of the notification throttle (the C library's clock); tests install
-// their own. Null restores the library's. Returns the previous one.
-typedef long (*GvGridClockFunction)();
-GVMFCUTILITIES_API GvGridClockFunction GvSetGridClock(GvGridClockFunction clock);
-// True, and the time remembered, when more than 10 ticks passed since the
-// last true answer of any control (shared by all of them).
-bool GvGridNotificationDue();
+// The notification record shared by every variable edit control, as the
+// host expects one stream of changes.
+GvTickThrottle& GvGridThrottle();

@@ -1,14 +1,10 @@
 #include "window_utils/GvIconMenu.h"
 
 #include <string>
+#include "GvMessages.h"
 #include "window_utils/IconMenuLayout.h"
 
 namespace {
-
-// The internal messages of a menu window that the hook looks at.
-const UINT kMenuButtonDown = 0x1ED;
-const UINT kMenuButtonUp = 0x1EF;
-const UINT kMenuDoubleClick = 0x1F1;
 
 HFONT MenuFont(bool bold)
 {
@@ -234,27 +230,32 @@ void CGvIconMenu::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
     }
 }
 
-void CGvIconMenu::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+namespace {
+
+// What an item paints: its data in its rectangle and owner-draw state.
+struct IconMenuItemPaintState
 {
-    const CGvIconMenuItemData* pData = reinterpret_cast<CGvIconMenuItemData*>(lpDrawItemStruct->itemData);
-    if (!pData)
-        return;
-    HDC hDC = lpDrawItemStruct->hDC;
-    const RECT& item = lpDrawItemStruct->rcItem;
-    const UINT state = lpDrawItemStruct->itemState;
-    const bool selected = (state & ODS_SELECTED) != 0, disabled = (state & (ODS_DISABLED | ODS_GRAYED)) != 0;
-    const bool checked = (state & ODS_CHECKED) != 0;
-    const int kind = pData->m_stateType;
-    ::FillRect(hDC, &item, ::GetSysColorBrush(COLOR_MENU));
-    ::SetTextColor(hDC, ::GetSysColor(COLOR_MENUTEXT));
-    ::SetBkColor(hDC, ::GetSysColor(COLOR_MENU));
-    if (selected) {
-        ::SetTextColor(hDC, ::GetSysColor(COLOR_HIGHLIGHTTEXT));
-        ::SetBkColor(hDC, ::GetSysColor(COLOR_HIGHLIGHT));
-    }
+    CRect item;
+    UINT state;
+    const CGvIconMenuItemData* data;
+};
+
+// Menu colours (highlighted when selected, grey text when disabled); the
+// icon with a raised edge when selected, else the check or radio mark; the
+// bitmap; the text left and its accelerator right, bold when a plain or
+// pop-up item is checked.
+void PaintIconMenuItem(CDC& dc, const IconMenuItemPaintState& paint)
+{
+    const CGvIconMenuItemData& data = *paint.data;
+    const bool selected = (paint.state & ODS_SELECTED) != 0;
+    const bool disabled = (paint.state & (ODS_DISABLED | ODS_GRAYED)) != 0;
+    const bool checked = (paint.state & ODS_CHECKED) != 0;
+    const int kind = data.m_stateType;
+    dc.FillSolidRect(&paint.item, ::GetSysColor(COLOR_MENU));
+    dc.SetTextColor(::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+    dc.SetBkColor(::GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
     if (disabled)
-        ::SetTextColor(hDC, ::GetSysColor(COLOR_GRAYTEXT));
-    const bool edge = selected && !disabled;
+        dc.SetTextColor(::GetSysColor(COLOR_GRAYTEXT));
 
     UINT markType = 0, markState = 0;
     if (kind == GvIconMenuStateCheckBox || kind == GvIconMenuStateRadio) {
@@ -268,60 +269,70 @@ void CGvIconMenu::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     if (disabled)
         markState |= DFCS_INACTIVE;
 
-    const std::wstring whole(static_cast<LPCWSTR>(pData->m_text));
+    const std::wstring whole(static_cast<LPCWSTR>(data.m_text));
     const int tab = GvIconMenuTabPosition(whole);
     const GvIconMenuItemLayout layout =
-        GvLayoutIconMenuItem(ToGvRect(item), pData->m_hIcon != nullptr, markType != 0, pData->m_hBitmap != nullptr,
-                             {pData->m_bitmapWidth, pData->m_bitmapHeight}, tab >= 0);
-    if (pData->m_hIcon) {
+        GvLayoutIconMenuItem(ToGvRect(paint.item), data.m_hIcon != nullptr, markType != 0, data.m_hBitmap != nullptr,
+                             {data.m_bitmapWidth, data.m_bitmapHeight}, tab >= 0);
+    if (data.m_hIcon) {
+        const CPoint icon = ToCPoint(layout.icon);
         if (disabled)
-            ::DrawStateW(hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(pData->m_hIcon), 0, layout.icon.x,
-                         layout.icon.y, 16, 16, DST_ICON | DSS_DISABLED);
+            dc.DrawState(icon, CSize(16, 16), data.m_hIcon, DSS_DISABLED);
         else
-            ::DrawIconEx(hDC, layout.icon.x, layout.icon.y, pData->m_hIcon, 16, 16, 0, nullptr, DI_NORMAL);
-        if (edge) {
-            RECT r = ToCRect(layout.edge);
-            ::DrawEdge(hDC, &r, BDR_RAISEDINNER, BF_RECT);
+            ::DrawIconEx(dc, icon.x, icon.y, data.m_hIcon, 16, 16, 0, nullptr, DI_NORMAL);
+        if (selected && !disabled) {
+            CRect edge = ToCRect(layout.edge);
+            dc.DrawEdge(&edge, BDR_RAISEDINNER, BF_RECT);
         }
     } else if (markType) {
-        RECT r = ToCRect(layout.mark);
-        ::DrawFrameControl(hDC, &r, markType, markState);
+        CRect mark = ToCRect(layout.mark);
+        dc.DrawFrameControl(&mark, markType, markState);
     }
-    if (pData->m_hBitmap) {
-        const RECT r = ToCRect(layout.bitmap);
-        HDC hMemDC = ::CreateCompatibleDC(hDC);
-        HGDIOBJ hOld = ::SelectObject(hMemDC, pData->m_hBitmap);
-        ::BitBlt(hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, hMemDC, 0, 0, SRCCOPY);
-        ::SelectObject(hMemDC, hOld);
-        ::DeleteDC(hMemDC);
+    if (data.m_hBitmap) {
+        const CRect bitmap = ToCRect(layout.bitmap);
+        CDC memory;
+        if (memory.CreateCompatibleDC(&dc)) {
+            const HGDIOBJ hOld = ::SelectObject(memory, data.m_hBitmap);
+            dc.BitBlt(bitmap.left, bitmap.top, bitmap.Width(), bitmap.Height(), &memory, 0, 0, SRCCOPY);
+            ::SelectObject(memory, hOld);
+        }
         if (selected) {
-            RECT around = r;
-            ::InflateRect(&around, 1, 1);
-            ::DrawEdge(hDC, &around, BDR_RAISEDINNER, BF_RECT);
+            CRect around = bitmap;
+            around.InflateRect(1, 1);
+            dc.DrawEdge(&around, BDR_RAISEDINNER, BF_RECT);
         }
     }
-    HBRUSH hBack = ::CreateSolidBrush(::GetBkColor(hDC));
-    const RECT fill = ToCRect(layout.fill);
-    ::FillRect(hDC, &fill, hBack);
-    ::DeleteObject(hBack);
+    const CRect fill = ToCRect(layout.fill);
+    dc.FillSolidRect(&fill, dc.GetBkColor());
 
     const bool bold = checked && (kind == GvIconMenuStatePlain || kind == GvIconMenuStatePopup);
-    HFONT hFont = MenuFont(bold);
-    HGDIOBJ hOldFont = ::SelectObject(hDC, hFont);
-    const int oldMode = ::SetBkMode(hDC, TRANSPARENT);
+    const HFONT hFont = MenuFont(bold);
+    const HGDIOBJ hOldFont = ::SelectObject(dc, hFont);
+    const int oldMode = dc.SetBkMode(TRANSPARENT);
     std::wstring text = whole;
     if (tab >= 0) {
-        RECT r = ToCRect(layout.accelerator);
-        const std::wstring accelerator = whole.substr(tab + 1);
-        ::DrawTextW(hDC, accelerator.c_str(), -1, &r, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+        CRect accelerator = ToCRect(layout.accelerator);
+        dc.DrawText(whole.substr(tab + 1).c_str(), -1, &accelerator, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
         text = whole.substr(0, tab);
     }
-    RECT r = ToCRect(layout.text);
-    ::DrawTextW(hDC, text.c_str(), -1, &r, DT_LEFT | DT_VCENTER | LineFlags(text));
-    ::SetBkMode(hDC, oldMode);
-    ::SelectObject(hDC, hOldFont);
+    CRect rect = ToCRect(layout.text);
+    dc.DrawText(text.c_str(), -1, &rect, DT_LEFT | DT_VCENTER | LineFlags(text));
+    dc.SetBkMode(oldMode);
+    ::SelectObject(dc, hOldFont);
     if (bold)
         ::DeleteObject(hFont);
+}
+
+} // namespace
+
+void CGvIconMenu::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    CDrawItemDC dc(lpDrawItemStruct);
+    const auto* pData = lpDrawItemStruct ? reinterpret_cast<const CGvIconMenuItemData*>(lpDrawItemStruct->itemData)
+                                         : nullptr;
+    if (!dc.m_hDC || !pData)
+        return;
+    PaintIconMenuItem(dc, {dc.m_rcItem, dc.m_itemState, pData});
 }
 
 // ---- Toggling while open
@@ -355,7 +366,7 @@ long CGvIconMenu::HandleMessageProc(GvMessageHandlerStruct* pMessage)
     if (!pMessage || !pMessage->m_context)
         return 0;
     const UINT message = pMessage->m_message;
-    if (message != kMenuButtonDown && message != kMenuButtonUp && message != kMenuDoubleClick)
+    if (message != GV_MN_BUTTONDOWN && message != GV_MN_BUTTONUP && message != GV_MN_DBLCLK)
         return 0;
     CGvIconMenu* pMenu = static_cast<CGvIconMenu*>(pMessage->m_context);
     HWND hOwner = pMenu->m_pOwner ? pMenu->m_pOwner->m_hWnd : nullptr;
@@ -370,7 +381,7 @@ long CGvIconMenu::HandleMessageProc(GvMessageHandlerStruct* pMessage)
     if (!pData)
         return 0;
     pMessage->m_handled = 1;
-    if (message == kMenuButtonUp)
+    if (message == GV_MN_BUTTONUP)
         return 0;
     if (pData->m_stateType == GvIconMenuStateRadio) {
         ClearRadioBoxStates(pMenu->m_hMenu, pMenu->m_items);

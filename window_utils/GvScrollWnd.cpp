@@ -232,23 +232,16 @@ CPoint CGvScrollWnd::ChildOffset() const
     return CPoint(-placed.left, -placed.top);
 }
 
-// A bar redraw costs milliseconds under Wine, and on a long child most pan
-// steps move the thumb by less than a pixel: the bar is redrawn only when
-// its thumb moved, and with the window's other paints rather than at once.
+// On a long child most pan steps move the thumb by less than a pixel.
 void CGvScrollWnd::ShowBarPosition(CScrollBar* pBar, int pos)
 {
-    if (!pBar || pBar->GetScrollPos() == pos)
+    if (!pBar || !pBar->m_hWnd)
         return;
-    SCROLLBARINFO before = {}, after = {};
-    before.cbSize = after.cbSize = sizeof(SCROLLBARINFO);
-    if (!::GetScrollBarInfo(pBar->m_hWnd, OBJID_CLIENT, &before)) {
-        pBar->SetScrollPos(pos, TRUE);
-        return;
-    }
-    pBar->SetScrollPos(pos, FALSE);
-    if (!::GetScrollBarInfo(pBar->m_hWnd, OBJID_CLIENT, &after) || after.xyThumbTop != before.xyThumbTop
-        || after.xyThumbBottom != before.xyThumbBottom)
-        pBar->Invalidate(FALSE);
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_POS;
+    info.nPos = pos;
+    AfxSetScrollInfoLazily(pBar->m_hWnd, SB_CTL, info);
 }
 
 // The pan still sends the horizontal, then the vertical request, but the

@@ -34,7 +34,7 @@ public:
     CSize CreateControls(const ExampleHostData& host) override
     {
         m_app = host.app;
-        GvSetGridClock(&ExampleClock);
+        GvSetNotifyClock(&ExampleClock);
         // The variables outlive the editors (members declared before them).
         // Each editor is a child dialog that sizes itself and reports its
         // new size to its parent with GVM_CHILD_RESIZE.

@@ -1,10 +1,13 @@
 #include "BCGPEditCtrl.h"
+#include <algorithm>
 #include <cstdio>
 #include "EditCtrlImpl.h"
 #include "core/SyntaxSettings.h"
 #include "core/TextSearch.h"
 
 using namespace gvedit;
+
+static_assert(CBCGPEditCtrl::kUndoBreak == gvedit::kUndoBreak, "the reason the core records for nothing");
 
 IMPLEMENT_DYNCREATE(CBCGPEditCtrl, CWnd)
 
@@ -90,6 +93,179 @@ void CBCGPEditCtrl::OnDestroy()
         m_pImpl->m_hDefaultFont = nullptr;
     }
     CWnd::OnDestroy();
+}
+
+// ---- Selection and edits -----------------------------------------------------
+
+void CBCGPEditCtrl::Impl::SelectionRange(int& start, int& end) const
+{
+    if (HasSelection()) {
+        start = std::min(m_ctrl.m_iStartSel, m_ctrl.m_iEndSel);
+        end = std::max(m_ctrl.m_iStartSel, m_ctrl.m_iEndSel);
+    }
+}
+
+Selection CBCGPEditCtrl::Impl::CurrentSelection() const
+{
+    return HasSelection() ? Selection{m_ctrl.m_iStartSel, m_ctrl.m_iEndSel}
+                          : Selection{m_ctrl.m_nCurrOffset, m_ctrl.m_nCurrOffset};
+}
+
+void CBCGPEditCtrl::Impl::ApplySelection(const Selection& selection)
+{
+    m_ctrl.m_nCurrOffset = Clamp(selection.caret);
+    if (selection.anchor == selection.caret) {
+        m_ctrl.m_iStartSel = m_ctrl.m_iEndSel = -1;
+    } else {
+        m_ctrl.m_iStartSel = Clamp(selection.anchor);
+        m_ctrl.m_iEndSel = m_ctrl.m_nCurrOffset;
+    }
+}
+
+void CBCGPEditCtrl::Impl::MoveCaret(int offset, bool select, bool redraw)
+{
+    const bool hadSelection = HasSelection();
+    const int anchor = hadSelection ? m_ctrl.m_iStartSel : m_ctrl.m_nCurrOffset;
+    ApplySelection(Selection{select ? anchor : offset, offset});
+    m_wantedColumn = -1;
+    m_document.History().BreakGroup();
+    if (m_ctrl.GetSafeHwnd()) {
+        EnsureVisible(m_ctrl.m_nCurrOffset, redraw);
+        if (select || hadSelection) {
+            Redraw(false);
+        }
+        UpdateCaret();
+    }
+    m_ctrl.OnSetCaret();
+}
+
+void CBCGPEditCtrl::Impl::Insert(int offset, std::u16string_view text, unsigned reason, bool forceNew, bool record)
+{
+    const bool join = !forceNew && m_ctrl.m_dwLastUndoReason == reason;
+    m_document.Insert(offset, text, UndoRecord{reason, join, CurrentSelection(), record});
+    if (record) {
+        m_ctrl.m_dwLastUndoReason = reason;
+    }
+    if (m_ctrl.m_nCurrOffset > offset) {
+        m_ctrl.m_nCurrOffset += static_cast<int>(text.size());
+    }
+}
+
+void CBCGPEditCtrl::Impl::Delete(int start, int end, unsigned reason, bool forceNew, bool record)
+{
+    const bool join = !forceNew && m_ctrl.m_dwLastUndoReason == reason;
+    const Selection before = CurrentSelection();
+    m_document.Delete(start, end - start, UndoRecord{reason, join, before, record});
+    if (record) {
+        m_ctrl.m_dwLastUndoReason = reason;
+    }
+    int& caret = m_ctrl.m_nCurrOffset;
+    caret = caret >= end ? caret - (end - start) : std::min(caret, start);
+    m_ctrl.m_iStartSel = m_ctrl.m_iEndSel = -1;
+    UpdateCaret();
+}
+
+void CBCGPEditCtrl::Impl::ReplaceSelection(std::u16string_view text, unsigned reason)
+{
+    bool forceNew = reason != kUndoTyping;
+    if (HasSelection()) {
+        int start = 0, end = 0;
+        SelectionRange(start, end);
+        Delete(start, end, reason, true);
+        forceNew = false;
+    }
+    const int offset = m_ctrl.m_nCurrOffset;
+    Insert(offset, text, reason, forceNew);
+    m_ctrl.m_nCurrOffset = offset + static_cast<int>(text.size());
+    m_document.History().SetSelectionAfter(Selection{m_ctrl.m_nCurrOffset, m_ctrl.m_nCurrOffset});
+    UpdateCaret();
+}
+
+void CBCGPEditCtrl::Impl::Backspace(bool byWord)
+{
+    if (HasSelection()) {
+        m_ctrl.OnDelete(TRUE, FALSE);
+        return;
+    }
+    const int caret = m_ctrl.m_nCurrOffset;
+    const int start = byWord ? PreviousWordStart(Text(), caret) : caret - 1;
+    if (start < 0 || start == caret) {
+        return;
+    }
+    Delete(start, caret, kUndoBackspace, byWord);
+}
+
+void CBCGPEditCtrl::Impl::Enter()
+{
+    const int row = Text().RowFromOffset(m_ctrl.m_nCurrOffset);
+    const int start = Text().RowStart(row);
+    int end = start;
+    while (end < m_ctrl.m_nCurrOffset && (Text().At(end) == u' ' || Text().At(end) == u'\t')) {
+        ++end;
+    }
+    ReplaceSelection(u"\n" + Text().Text(start, end - start), kUndoTyping);
+}
+
+// Tab indents every row the selection touches when it spans rows, else
+// inserts one indent at the caret; Shift+Tab removes one indent from the rows
+// (the caret's row without a selection). One undo step either way.
+void CBCGPEditCtrl::Impl::Tab(bool outdent)
+{
+    const int indentSize = std::max(1, m_ctrl.m_nIndentSize);
+    int start = m_ctrl.m_nCurrOffset, end = start;
+    SelectionRange(start, end);
+    const int firstRow = Text().RowFromOffset(start);
+    int lastRow = Text().RowFromOffset(end);
+    if (!outdent && firstRow == lastRow) {
+        std::u16string indent(1, u'\t');
+        if (!m_ctrl.m_bKeepTabs) {
+            const int column = ColumnOfOffset(start);
+            indent.assign(indentSize - column % indentSize, u' ');
+        }
+        ReplaceSelection(indent, kUndoTyping);
+        return;
+    }
+    if (lastRow > firstRow && end == Text().RowStart(lastRow)) {
+        --lastRow;
+    }
+    bool first = true;
+    for (int row = firstRow; row <= lastRow; ++row) {
+        const int rowStart = Text().RowStart(row);
+        if (!outdent) {
+            const std::u16string indent = m_ctrl.m_bKeepTabs ? u"\t" : std::u16string(indentSize, u' ');
+            Insert(rowStart, indent, kUndoIndent, first);
+            first = false;
+            continue;
+        }
+        int count = 0;
+        int column = 0;
+        const int rowEnd = Text().RowEnd(row);
+        while (rowStart + count < rowEnd && column < indentSize) {
+            const char16_t c = Text().At(rowStart + count);
+            if (c == u' ') {
+                ++column;
+            } else if (c == u'\t') {
+                column = indentSize;
+            } else {
+                break;
+            }
+            ++count;
+        }
+        if (count > 0) {
+            Delete(rowStart, rowStart + count, kUndoIndent, first);
+            first = false;
+        }
+    }
+    if (!first) {
+        const Selection selection{Text().RowStart(firstRow), lastRow + 1 < Text().Rows() && start != end
+                                                                 ? Text().RowStart(lastRow + 1)
+                                                                 : Text().RowEnd(lastRow)};
+        ApplySelection(start == end ? Selection{Clamp(m_ctrl.m_nCurrOffset), Clamp(m_ctrl.m_nCurrOffset)} : selection);
+        m_document.History().SetSelectionAfter(CurrentSelection());
+        m_ctrl.m_dwLastUndoReason = kUndoBreak;
+    }
+    UpdateCaret();
+    Redraw(false);
 }
 
 // ---- Text and selection ----------------------------------------------------

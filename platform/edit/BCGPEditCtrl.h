@@ -46,6 +46,10 @@ class GVEDIT_API CBCGPEditCtrl : public CWnd
     DECLARE_DYNCREATE(CBCGPEditCtrl)
 
 public:
+    // The m_dwLastUndoReason that no edit records: set, it makes the next
+    // edit an undo step of its own.
+    static constexpr DWORD kUndoBreak = 0x1000;
+
     CBCGPEditCtrl();
     ~CBCGPEditCtrl() override;
 
@@ -176,8 +180,8 @@ protected:
     // by deletions; the vertical scroll range is m_nTotalLines + 1 rows.
     int m_nTotalLines;
     // The reason of the last recorded edit; an edit joins the step before it
-    // only when its reason is the same, so setting a reason no edit uses
-    // (0x1000) makes the next edit a step of its own.
+    // only when its reason is the same, so setting kUndoBreak (a reason no
+    // edit uses) makes the next edit a step of its own.
     DWORD m_dwLastUndoReason;
     int m_iStartSel;
     int m_iEndSel;

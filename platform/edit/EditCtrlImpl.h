@@ -7,6 +7,7 @@
 #include "core/LineMarkers.h"
 #include "core/RowColorizer.h"
 #include "core/TextDocument.h"
+#include "core/WheelAccumulator.h"
 #include "core/WordColors.h"
 
 static_assert(sizeof(WCHAR) == sizeof(char16_t), "UTF-16 units are passed through as they are");
@@ -107,6 +108,7 @@ struct CBCGPEditCtrl::Impl final : gvedit::TextObserver
     int m_widestColumn = 0;
     // The column Up and Down aim for, kept across rows shorter than it.
     int m_wantedColumn = -1;
+    gvedit::WheelAccumulator m_wheel;
     bool m_focused = false;
     // The whole view was invalidated and nothing painted since: settings
     // made in bulk (a parser's hundreds of word colours) ask the system once.

@@ -12,6 +12,8 @@ IMPLEMENT_DYNAMIC(CPaintDC, CDC)
 IMPLEMENT_DYNAMIC(CClientDC, CDC)
 IMPLEMENT_DYNAMIC(CWindowDC, CDC)
 IMPLEMENT_DYNAMIC(CMemoryDC, CDC)
+IMPLEMENT_DYNAMIC(CCachedBitmapDC, CDC)
+IMPLEMENT_DYNAMIC(CDrawItemDC, CDC)
 
 CGdiObject::~CGdiObject()
 {
@@ -207,6 +209,76 @@ CMemoryDC::~CMemoryDC()
              SRCCOPY);
     ::SelectObject(m_hDC, m_hOldBitmap);
     DeleteDC();
+}
+
+CCachedBitmapDC::CCachedBitmapDC() : m_hOldBitmap(nullptr), m_size(0, 0), m_key(0)
+{
+}
+
+CCachedBitmapDC::~CCachedBitmapDC()
+{
+    Release();
+}
+
+void CCachedBitmapDC::Release()
+{
+    if (m_hDC && m_hOldBitmap)
+        ::SelectObject(m_hDC, m_hOldBitmap);
+    m_hOldBitmap = nullptr;
+    DeleteDC();
+    m_picture.DeleteObject();
+    m_size = CSize(0, 0);
+}
+
+BOOL CCachedBitmapDC::Prepare(CDC* pCompatible, CSize size, ULONGLONG key)
+{
+    if (m_picture.m_hObject && size == m_size) {
+        if (key == m_key)
+            return FALSE;
+        m_key = key;
+        return TRUE;
+    }
+    Release();
+    const HDC hCompatible = pCompatible->GetSafeHdc();
+    const HDC hMemory = ::CreateCompatibleDC(hCompatible);
+    const HBITMAP hBitmap = hMemory ? ::CreateCompatibleBitmap(hCompatible, size.cx, size.cy) : nullptr;
+    if (!hBitmap) {
+        if (hMemory)
+            ::DeleteDC(hMemory);
+        return FALSE;
+    }
+    Attach(hMemory);
+    m_picture.Attach(hBitmap);
+    m_hOldBitmap = ::SelectObject(hMemory, hBitmap);
+    m_size = size;
+    m_key = key;
+    return TRUE;
+}
+
+void CCachedBitmapDC::Hold(HBITMAP hBitmap)
+{
+    Release();
+    BITMAP info;
+    if (!hBitmap || !::GetObjectW(hBitmap, sizeof(info), &info) || !Attach(::CreateCompatibleDC(nullptr)))
+        return;
+    m_hOldBitmap = ::SelectObject(m_hDC, hBitmap);
+    m_size = CSize(info.bmWidth, info.bmHeight);
+}
+
+CDrawItemDC::CDrawItemDC(const DRAWITEMSTRUCT* pDraw) : m_rcItem(0, 0, 0, 0), m_itemState(0)
+{
+    if (!pDraw)
+        return;
+    // Borrowed without entering the handle map: the DC may belong to another
+    // object (a print canvas) that keeps its place there.
+    m_hDC = m_hAttribDC = pDraw->hDC;
+    m_rcItem = pDraw->rcItem;
+    m_itemState = pDraw->itemState;
+}
+
+CDrawItemDC::~CDrawItemDC()
+{
+    m_hDC = m_hAttribDC = nullptr;
 }
 
 void AfxPaintBuffered(CWnd* pWnd, HDC hPrintDC, void (*paint)(CWnd* pWnd, CDC& dc))

@@ -277,6 +277,58 @@ private:
     HGDIOBJ m_hOldBitmap; // borrowed: the DC's own, selected back before the DC is deleted
 };
 
+// A memory DC kept from one paint to the next with one bitmap selected, which
+// is selected out again before the DC is deleted. The bitmap is either the
+// cache's own picture, made again only when its size or key changes
+// (Prepare), or a caller's bitmap that it only borrows (Hold). No GDI object
+// is made by a paint that finds the picture current.
+class GVMFC_API CCachedBitmapDC : public CDC
+{
+    DECLARE_DYNAMIC(CCachedBitmapDC)
+
+public:
+    CCachedBitmapDC();
+    ~CCachedBitmapDC() override;
+    CCachedBitmapDC(const CCachedBitmapDC&) = delete;
+    CCachedBitmapDC& operator=(const CCachedBitmapDC&) = delete;
+
+    // An own picture of size, compatible with pCompatible, for key (what
+    // it shows: a value, a colour). TRUE when it was made or its key
+    // changed, so the caller draws it again; m_hDC stays null when no
+    // picture could be made.
+    BOOL Prepare(CDC* pCompatible, CSize size, ULONGLONG key);
+    // Holds a caller's bitmap (null: none) in a DC compatible with the
+    // screen. The caller holds null (or calls Release) before deleting it.
+    void Hold(HBITMAP hBitmap);
+    // The held or own bitmap's size; (0, 0) without one.
+    CSize GetBitmapSize() const { return m_size; }
+    // Selects the bitmap out and deletes the DC and the own picture.
+    void Release();
+
+private:
+    CBitmap m_picture;    // owned; empty while a caller's bitmap is held
+    HGDIOBJ m_hOldBitmap; // borrowed: the DC's own, selected back before the DC is deleted
+    CSize m_size;
+    ULONGLONG m_key;
+};
+
+// The item's DC of an owner draw (DRAWITEMSTRUCT, the system's DC) as a CDC
+// for the length of a DrawItem, with the item's rectangle and state. Without
+// drawing information it has no DC.
+class GVMFC_API CDrawItemDC : public CDC
+{
+    DECLARE_DYNAMIC(CDrawItemDC)
+
+public:
+    explicit CDrawItemDC(const DRAWITEMSTRUCT* pDraw);
+    ~CDrawItemDC() override;
+    CDrawItemDC(const CDrawItemDC&) = delete;
+    CDrawItemDC& operator=(const CDrawItemDC&) = delete;
+
+    CRect m_rcItem;
+    UINT m_itemState;
+};
+
 // The paint plumbing of ON_WM_PAINT_BUFFERED and ON_WM_PRINTCLIENT_BUFFERED:
 // paint draws the client area (client coordinates) into a memory DC that is
 // then copied to hPrintDC, or with hPrintDC null to the window between

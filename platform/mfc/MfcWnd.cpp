@@ -6,6 +6,7 @@
 #include "MfcMenu.h"
 #include "MfcState.h"
 #include <shellapi.h>
+#include <cstring>
 #include <set>
 #include <string>
 
@@ -925,4 +926,39 @@ const AFX_MSGMAP* CWnd::GetThisMessageMap()
                                                                ON_WM_CTLCOLOR(){0, 0, 0, 0, nullptr}};
     static const AFX_MSGMAP messageMap = {nullptr, &_messageEntries[0]};
     return &messageMap;
+}
+
+BOOL AfxSetScrollInfoLazily(HWND hWnd, int nBar, const SCROLLINFO& info)
+{
+    SCROLLINFO now = {};
+    now.cbSize = sizeof(now);
+    now.fMask = SIF_ALL;
+    ::GetScrollInfo(hWnd, nBar, &now);
+    const UINT mask = info.fMask;
+    if ((!(mask & SIF_RANGE) || (now.nMin == info.nMin && now.nMax == info.nMax))
+        && (!(mask & SIF_PAGE) || now.nPage == info.nPage) && (!(mask & SIF_POS) || now.nPos == info.nPos))
+        return FALSE;
+    const LONG object = nBar == SB_VERT ? OBJID_VSCROLL : nBar == SB_HORZ ? OBJID_HSCROLL : OBJID_CLIENT;
+    SCROLLBARINFO before = {}, after = {};
+    before.cbSize = after.cbSize = sizeof(SCROLLBARINFO);
+    const bool known = ::GetScrollBarInfo(hWnd, object, &before) != FALSE;
+    SCROLLINFO set = info;
+    set.cbSize = sizeof(set);
+    ::SetScrollInfo(hWnd, nBar, &set, !known);
+    if (!known)
+        return TRUE;
+    if (::GetScrollBarInfo(hWnd, object, &after) && after.xyThumbTop == before.xyThumbTop
+        && after.xyThumbBottom == before.xyThumbBottom
+        && std::memcmp(after.rgstate, before.rgstate, sizeof(after.rgstate)) == 0)
+        return TRUE;
+    if (nBar == SB_CTL) {
+        ::InvalidateRect(hWnd, nullptr, FALSE);
+        return TRUE;
+    }
+    // A window's own bar lies outside its client area: its rectangle in
+    // client coordinates reaches it through the frame.
+    RECT area = after.rcScrollBar;
+    ::MapWindowPoints(nullptr, hWnd, reinterpret_cast<POINT*>(&area), 2);
+    ::RedrawWindow(hWnd, &area, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+    return TRUE;
 }

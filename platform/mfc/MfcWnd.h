@@ -477,3 +477,11 @@ GVMFC_API void AfxSetWindowText(HWND hWndCtrl, LPCWSTR lpszNew);
 // Registers (once) a window class with DefWindowProc and returns its name.
 GVMFC_API LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
                                       HICON hIcon = nullptr);
+
+// Sets a scroll bar (nBar SB_VERT or SB_HORZ of the window's own bars, SB_CTL
+// of a scroll-bar control) to the fields info's mask names, only when they
+// differ from the bar's, and redraws the bar only when its picture changed
+// (thumb or arrows), invalidated to be painted with the window's next paint:
+// under Wine a bar redraw costs milliseconds, and a step through a long view
+// moves the thumb by less than a pixel. Returns whether anything was set.
+GVMFC_API BOOL AfxSetScrollInfoLazily(HWND hWnd, int nBar, const SCROLLINFO& info);

@@ -124,33 +124,6 @@ TEST(ColorPickerMath, EditsAreRewrittenOnlyAboveOneHundredThousandth)
     EXPECT_TRUE(GvPickerEditDiffers(128.0f, 127.5f));
 }
 
-long s_now = 0;
-long FakeClock()
-{
-    return s_now;
-}
-
-TEST(ColorPickerMath, ThrottlePassesAfterMoreThanTenTicks)
-{
-    const GvClockFunction previous = GvSetPickerClock(&FakeClock);
-    GvTickThrottle throttle;
-    const struct
-    {
-        long now;
-        bool passes;
-    } steps[] = {{5, false}, {10, false}, {11, true}, {21, false}, {22, true}, {1000, true}, {1009, false}};
-    for (const auto& step : steps) {
-        s_now = step.now;
-        EXPECT_EQ(step.passes, throttle.Pass()) << "at " << step.now;
-    }
-    // The two shared records are separate.
-    s_now = 100000;
-    EXPECT_TRUE(GvPickerValueThrottle().Pass());
-    EXPECT_TRUE(GvPickerColorThrottle().Pass());
-    EXPECT_FALSE(GvPickerValueThrottle().Pass());
-    EXPECT_EQ(&FakeClock, GvSetPickerClock(previous));
-}
-
 TEST(ColorPickerMath, ViewAndDialogLayout)
 {
     EXPECT_EQ((GvSize{10 + 160 + 28 + 4, 4 * 18}), GvPickerSmallViewSize(10, 160, 28, 18));

@@ -8,6 +8,28 @@ namespace {
 const GvGridMetrics kMetrics = {80, 200, 13, 13, 0, 0, 0, 0, 40, 0, 0, 3, 70, 20, 35, 13, 5};
 const int kBar = 17;
 
+TEST(GridTemplate, MeasuredNumbersAndOptionsFrames)
+{
+    // Setup button 13 x 13; options 300 x 92; cell frame at (9, 108), label
+    // 35 x 13 at (9, 111), edit 70 x 20 at (49, 108).
+    const GvGridTemplateRects rects = {
+        {0, 0, 13, 13}, {0, 0, 300, 92}, {9, 108, 146, 126}, {9, 111, 44, 124}, {49, 108, 119, 128}};
+    const GvGridMetrics m = GvMeasureGrid(rects);
+    const int expected[17] = {92, 300, 13, 13, 0, 0, 0, 0, 40, 0, 0, 3, 70, 20, 35, 13, 5};
+    const int measured[17] = {m.optionsHeight, m.optionsWidth, m.setupButtonHeight, m.setupButtonWidth,
+                              m.marginLeft,    m.marginTop,    m.marginRight,       m.marginBottom,
+                              m.editX,         m.editY,        m.labelX,            m.labelY,
+                              m.editWidth,     m.editHeight,   m.labelWidth,        m.labelHeight,
+                              m.labelGap};
+    for (int i = 0; i < 17; ++i)
+        EXPECT_EQ(expected[i], measured[i]) << "number " << i;
+
+    EXPECT_EQ(170 + 11, GvFixedSizeOptionsWidth({11, 20, 23, 35}, {96, 18, 170, 38}));
+    const GvRect options = {0, 0, 300, 92};
+    EXPECT_EQ(GvRect({0, 0, 300, 38 + 11}), GvOptionsWithoutAction(options, {96, 40, 170, 38}, {11, 62, 170, 86}));
+    EXPECT_EQ(GvRect({0, 0, 300, 46 + 8}), GvOptionsOfCountsOnly(options, {200, 38, 240, 46}, {250, 18, 292, 38}));
+}
+
 TEST(GridCells, RectanglesAndExtents)
 {
     const GvGridCell cell = GvGridCellRects(kMetrics, 1, 2);
@@ -122,28 +144,6 @@ TEST(GridValues, RoundingAndTolerance)
     EXPECT_EQ(0, GvFloatToInt(-0.4f));
     EXPECT_TRUE(GvGridValuesEqual(1.0f, 1.000005f));
     EXPECT_FALSE(GvGridValuesEqual(1.0f, 1.0001f));
-}
-
-long g_now = 0;
-long TestClock()
-{
-    return g_now;
-}
-
-TEST(GridThrottle, OncePerTenTicksForEveryControl)
-{
-    const GvGridClockFunction previous = GvSetGridClock(&TestClock);
-    g_now = 100000;
-    EXPECT_TRUE(GvGridNotificationDue());
-    g_now += 10;
-    EXPECT_FALSE(GvGridNotificationDue()); // exactly 10 ticks later
-    g_now += 1;
-    EXPECT_TRUE(GvGridNotificationDue());
-    g_now += 4;
-    EXPECT_FALSE(GvGridNotificationDue());
-    g_now = 5; // the unsigned difference of a clock that went back is large
-    EXPECT_TRUE(GvGridNotificationDue());
-    GvSetGridClock(previous);
 }
 
 } // namespace

@@ -73,23 +73,21 @@ long LifeClock()
     return LifeIndex() * 11L;
 }
 
-typedef long (*ThrottleClock)();
-
-// A control on LifeClock for as long as it lives (Set: its family's clock).
-template <class Control, ThrottleClock (*Set)(ThrottleClock)>
+// A control on LifeClock for as long as it lives.
+template <class Control>
 class COnLifeClock : public Control
 {
 public:
-    COnLifeClock() : m_previousClock(Set(&LifeClock)) {}
+    COnLifeClock() : m_previousClock(GvSetNotifyClock(&LifeClock)) {}
     ~COnLifeClock() override
     {
         if (this->m_hWnd)
             this->DestroyWindow();
-        Set(m_previousClock);
+        GvSetNotifyClock(m_previousClock);
     }
 
 private:
-    ThrottleClock m_previousClock;
+    GvClockFunction m_previousClock;
 };
 
 std::unique_ptr<CWnd> CreateNumericEdit(CWnd& parent, const CRect& rect)
@@ -178,7 +176,7 @@ std::unique_ptr<CWnd> CreateColorSlider(CWnd& parent, const CRect& rect)
 
 std::unique_ptr<CWnd> CreateColorPicker(CWnd& parent, const CRect& rect)
 {
-    auto picker = std::make_unique<COnLifeClock<CGvColorPickerCtrl, GvSetPickerClock>>();
+    auto picker = std::make_unique<COnLifeClock<CGvColorPickerCtrl>>();
     RECT area = {rect.left, rect.top, rect.left + 255, rect.top + 300};
     if (!picker->Create(parent.m_hWnd, &area, g_pickerColor, nullptr, nullptr, nullptr, false, 0, true, false))
         return nullptr;
@@ -260,7 +258,7 @@ const GvGuid kSourceId = {1, 2, 3, {4}};
 // making it are lived and a toggle goes both ways.
 std::unique_ptr<CWnd> CreateVariableEdit(CWnd& parent, const CRect&)
 {
-    auto edit = std::make_unique<CHosted<COnLifeClock<CGvVariableEditCtrl, GvSetGridClock>, GvMatrixVariable>>();
+    auto edit = std::make_unique<CHosted<COnLifeClock<CGvVariableEditCtrl>, GvMatrixVariable>>();
     edit->m_app.SetMainWindow(parent.GetSafeHwnd());
     if (!edit->Create(parent.GetSafeHwnd(), &edit->m_variable, LifeIndex() % 2 == 0, &kSourceId))
         return nullptr;

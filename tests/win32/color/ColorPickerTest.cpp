@@ -47,7 +47,7 @@ protected:
         CGvColorWheel& wheel = picker.m_wheel;
         wheel.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 40));
         for (int i = 1; i <= steps; ++i) {
-            ++s_ticks;
+            GvFakeClock::Advance(1);
             wheel.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60 + i, 40));
         }
         wheel.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(60 + steps, 40));
@@ -187,7 +187,7 @@ TEST_F(ColorPickerTest, WheelDragTellsTheOwnerEveryStepAndTheHostThrottledPlusTh
     EXPECT_EQ(26, HeardCount(GVM_COLOR_CHANGED));
     EXPECT_EQ(before + 3 + 1, NodeChangeCount());
     const GvNodeChangeRecord& last = m_app.GetNodeChanges().GetTail()->m_value;
-    EXPECT_EQ(6, last.m_kind);
+    EXPECT_EQ(GvNodeChangeValue, last.m_kind);
     EXPECT_EQ(&m_node, last.m_node);
     EXPECT_EQ(&m_id, last.m_sourceId);
 }
@@ -203,7 +203,7 @@ TEST_F(ColorPickerTest, TwoPickersShareTheThrottleRecords)
     EXPECT_EQ(before + 2, NodeChangeCount());
     SendClick(second.m_wheel.m_hWnd, CPoint(60, 40)); // same tick: the other picker's record drops the pick
     EXPECT_EQ(before + 3, NodeChangeCount());
-    s_ticks += 11;
+    GvFakeClock::Advance(11);
     SendClick(second.m_wheel.m_hWnd, CPoint(70, 40));
     EXPECT_EQ(before + 5, NodeChangeCount());
     // Slider changes have their own record: START, CHANGED (passes), END.

@@ -1,12 +1,13 @@
 #pragma once
 // The colour suite's fixture: the shared test frame with a spy on the colour
 // messages its children send, an application that records node
-// notifications, and a picker clock that moves only by hand.
+// notifications, and a throttle clock that moves only by hand.
 #include <memory>
 #include <vector>
 
 #include "GvColor.h"
 #include "GvCore.h"
+#include "GvFakeClock.h"
 #include "MessageSpy.h"
 #include "TestFrame.h"
 #include "TestInput.h"
@@ -19,10 +20,6 @@ protected:
     {
         Win32WindowTest::SetUp();
         ASSERT_TRUE(m_frame.SetWindowPos(nullptr, 0, 0, 560, 420, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE));
-        m_savedClock = GvSetPickerClock([] { return s_ticks; });
-        // Far beyond every earlier test, so the shared records let the first
-        // notification through.
-        s_ticks += 100000;
         m_spy = std::make_unique<CMessageSpy>(m_frame.m_hWnd);
     }
     void TearDown() override
@@ -34,7 +31,6 @@ protected:
             m_frame.DestroyWindow();
         AfxPumpPendingMessages();
         m_app.ClearNodeChanges();
-        GvSetPickerClock(m_savedClock);
         Win32WindowTest::TearDown();
     }
 
@@ -48,10 +44,7 @@ protected:
     void Forget() { m_spy->m_messages.clear(); }
     int NodeChangeCount() const { return m_app.GetNodeChanges().GetCount(); }
 
-    static inline long s_ticks = 0;
+    GvFakeClock m_clock;
     GvApplication m_app;
     std::unique_ptr<CMessageSpy> m_spy;
-
-private:
-    GvClockFunction m_savedClock = nullptr;
 };

@@ -115,6 +115,30 @@ TEST_F(EditCtrlViewTest, ScrollingByBarWheelAndCaret)
     EXPECT_EQ(2001 - page, m_edit.GetFirstVisibleRow());
 }
 
+// Deltas below a notch (precision touchpads, free-spinning wheels) add up:
+// four of 30 scroll as one of 120, and a turn back starts again from nothing.
+TEST_F(EditCtrlViewTest, SmallWheelDeltasAddUpToRows)
+{
+    CString text;
+    for (int i = 0; i < 200; ++i) {
+        text += L"line\n";
+    }
+    m_edit.SetWindowText(text);
+    UINT lines = 3;
+    ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    const int wheel = static_cast<int>(lines);
+    const struct
+    {
+        short delta;
+        int top;
+    } steps[] = {{-30, 0},     {-30, 0},     {-30, 0},     {-30, wheel}, {-60, wheel},
+                 {30, wheel},  {30, wheel},  {30, wheel},  {30, 0}};
+    for (const auto& step : steps) {
+        m_edit.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, step.delta), 0);
+        EXPECT_EQ(step.top, m_edit.GetFirstVisibleRow()) << "after a delta of " << step.delta;
+    }
+}
+
 TEST_F(EditCtrlViewTest, SetFontChangesTheRowHeight)
 {
     EXPECT_EQ((LRESULT)m_hFont, m_edit.SendMessage(WM_GETFONT));

@@ -184,7 +184,7 @@ TEST_F(TextureEditCtrlTest, TextsPerKindAndFormat)
     Click(IDC_GV_BROWSE_BUTTON);
     EXPECT_EQ(3, target.GetRefreshCount()); // the click, then the refresh of the view
     ASSERT_EQ(3, m_app.GetAppEvents().GetCount());
-    EXPECT_EQ(56, m_app.GetAppEvents().Begin()->m_eventId);
+    EXPECT_EQ(GvAppEventRefreshRenderTarget, m_app.GetAppEvents().Begin()->m_eventId);
     m_ctrl.reset();
 
     Make(nullptr);
@@ -295,7 +295,7 @@ TEST_F(TextureEditCtrlTest, OriginChangesAreRecordedAndUndone)
     EXPECT_EQ(1, m_app.GetUndoStateUpdateCount());
     EXPECT_TRUE(m_app.IsModified());
     ASSERT_EQ(1, m_app.GetNodeChanges().GetCount());
-    EXPECT_EQ(10, m_app.GetNodeChanges().Begin()->m_kind);
+    EXPECT_EQ(GvNodeChangeOrigin, m_app.GetNodeChanges().Begin()->m_kind);
     EXPECT_EQ(&kSourceId, m_app.GetNodeChanges().Begin()->m_sourceId);
     Click(IDC_GV_TEXTURE_ORIGIN_BOTTOM_LEFT_RADIO);
     EXPECT_EQ(1, m_app.GetUndoCount());
@@ -330,7 +330,7 @@ TEST_F(TextureEditCtrlTest, Drops)
     EXPECT_EQ(u"gradient.png", ::Text(texture.GetFileName()));
     EXPECT_EQ(1, m_app.GetUndoCount());
     ASSERT_EQ(1, m_app.GetNodeChanges().GetCount());
-    EXPECT_EQ(1, m_app.GetNodeChanges().Begin()->m_kind);
+    EXPECT_EQ(GvNodeChangeUpdate, m_app.GetNodeChanges().Begin()->m_kind);
     EXPECT_EQ(nullptr, m_app.GetNodeChanges().Begin()->m_sourceId);
     EXPECT_EQ(CString(L"Dimensions: 24 x 12"), Text(IDC_GV_TEXTURE_DIMENSIONS_LABEL));
     m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(textures), 0);

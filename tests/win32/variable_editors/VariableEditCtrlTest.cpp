@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 #include "GvApplication.h"
+#include "GvFakeClock.h"
 #include "GvVariableEditors.h"
 #define GV_RESIZE_RECORDER_MAP
 #include "ResizeRecorder.h"
@@ -13,12 +14,6 @@
 
 namespace {
 
-long g_now = 0;
-long TestClock()
-{
-    return g_now;
-}
-
 class VariableEditCtrlTest : public ::testing::Test
 {
 protected:
@@ -26,15 +21,12 @@ protected:
     {
         ASSERT_TRUE(m_frame.CreateFrame());
         m_frame.SetWindowPos(nullptr, 0, 0, 900, 700, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        m_previousClock = GvSetGridClock(&TestClock);
-        g_now += 1000; // past any earlier notification
     }
     void TearDown() override
     {
         m_controls.clear();
         m_frame.DestroyWindow();
         AfxPumpPendingMessages();
-        GvSetGridClock(m_previousClock);
         EXPECT_EQ(0u, AfxGetTemporaryObjectCount());
     }
     CGvVariableEditCtrl* Make(GvVariable* pVariable, int orientation = -1, bool showSetup = true)
@@ -100,7 +92,7 @@ protected:
     GvApplication m_app;
     GvGuid m_source = {1, 2, 3, {4}};
     std::vector<std::unique_ptr<CGvVariableEditCtrl>> m_controls;
-    GvGridClockFunction m_previousClock = nullptr;
+    GvFakeClock m_clock;
 };
 
 TEST_F(VariableEditCtrlTest, CellsLabelsAndOptionsPerKind)
@@ -225,20 +217,20 @@ TEST_F(VariableEditCtrlTest, ClampAndRangeReachTheSliderEdits)
     bool clamp = false;
     Cell(p, 0)->GetSliderRange(min, max, clamp);
     EXPECT_TRUE(clamp);
-    EXPECT_EQ(1, Changes(6));
+    EXPECT_EQ(1, Changes(GvNodeChangeValue));
 
-    g_now += 11;
+    GvFakeClock::Advance(11);
     Type(Item(p, IDC_GV_MIN_EDIT), L"-2");
     EXPECT_EQ(-2.0f, floatVar.GetMin());
     Cell(p, 0)->GetSliderRange(min, max, clamp);
     EXPECT_EQ(-2.0f, min);
     EXPECT_EQ(1.0f, max);
-    g_now += 11;
+    GvFakeClock::Advance(11);
     Type(Item(p, IDC_GV_MAX_EDIT), L"-3"); // the bounds are put in order
     EXPECT_EQ(-3.0f, floatVar.GetMin());
     EXPECT_EQ(-2.0f, floatVar.GetMax());
     EXPECT_EQ(-2.0f, Value(p, 0));
-    EXPECT_EQ(3, Changes(6));
+    EXPECT_EQ(3, Changes(GvNodeChangeValue));
     EXPECT_EQ(3u + 0u, floatVar.GetChangeCount());
 }
 
@@ -271,14 +263,14 @@ TEST_F(VariableEditCtrlTest, NormalizeAndIdentity)
     EXPECT_EQ(100.0f, max);
     EXPECT_FALSE(clamp);
     EXPECT_EQ(7.0f, Value(pMatrix, 6)); // row 1, column 2
-    g_now += 11;
+    GvFakeClock::Advance(11);
     const unsigned before = matrixVar.GetChangeCount();
     ::SendMessageW(Item(pMatrix, IDC_GV_ACTION_BUTTON), BM_CLICK, 0, 0);
     EXPECT_TRUE(matrixVar.IsIdentity());
     EXPECT_EQ(before + 1, matrixVar.GetChangeCount());
     EXPECT_EQ(0.0f, Value(pMatrix, 6));
     EXPECT_EQ(1.0f, Value(pMatrix, 15));
-    EXPECT_EQ(2, Changes(6));
+    EXPECT_EQ(2, Changes(GvNodeChangeValue));
 }
 
 TEST_F(VariableEditCtrlTest, RowsAndColumnsRebuildTheGrid)
@@ -296,22 +288,22 @@ TEST_F(VariableEditCtrlTest, RowsAndColumnsRebuildTheGrid)
     EXPECT_EQ(12, CellCount(p));
     EXPECT_EQ(L"[3,2]", Labels(p).back());
     EXPECT_EQ(0.25f, Value(p, 5));
-    EXPECT_EQ(1, Changes(1));
+    EXPECT_EQ(1, Changes(GvNodeChangeUpdate));
     ASSERT_EQ(1u, m_frame.m_resizes.size());
     CRect taller;
     p->GetWindowRect(&taller);
     EXPECT_EQ(before.Width(), taller.Width());
     EXPECT_GT(taller.Height(), before.Height());
 
-    g_now += 11;
+    GvFakeClock::Advance(11);
     Type(Item(p, IDC_GV_COLUMNS_EDIT), L"1");
     EXPECT_EQ(1, dynamicVar.GetNumColumns());
     EXPECT_EQ((std::vector<std::wstring>{L"x", L"y", L"z", L"w"}), Labels(p));
-    EXPECT_EQ(2, Changes(1));
+    EXPECT_EQ(2, Changes(GvNodeChangeUpdate));
     EXPECT_EQ(2u, m_frame.m_resizes.size());
 
     // The spin posts the kill-focus, so the edit's new text is read after it.
-    g_now += 11;
+    GvFakeClock::Advance(11);
     HWND hSpin = Item(p, IDC_GV_ROWS_SPIN);
     NMUPDOWN change = {};
     change.hdr.hwndFrom = hSpin;
@@ -334,19 +326,19 @@ TEST_F(VariableEditCtrlTest, NotificationsThrottledAcrossControls)
     CGvVariableEditCtrl* pB = Make(&b);
     Type(Cell(pA, 0)->m_hWnd, L"0.5");
     EXPECT_EQ(0.5f, a.GetValue());
-    EXPECT_EQ(1, Changes(6));
+    EXPECT_EQ(1, Changes(GvNodeChangeValue));
     EXPECT_EQ(1u, a.GetChangeCount());
     Type(Cell(pA, 0)->m_hWnd, L"0.5"); // no change, no write
     EXPECT_EQ(1u, a.GetChangeCount());
 
-    g_now += 10; // not more than 10 ticks: dropped, in the other control too
+    GvFakeClock::Advance(10); // not more than 10 ticks: dropped, in the other control too
     Type(Cell(pB, 0)->m_hWnd, L"0.25");
     EXPECT_EQ(0.25f, b.GetValue());
     EXPECT_EQ(1u, b.GetChangeCount());
-    EXPECT_EQ(1, Changes(6));
-    g_now += 1;
+    EXPECT_EQ(1, Changes(GvNodeChangeValue));
+    GvFakeClock::Advance(1);
     Type(Cell(pB, 0)->m_hWnd, L"0.75");
-    EXPECT_EQ(2, Changes(6));
+    EXPECT_EQ(2, Changes(GvNodeChangeValue));
     EXPECT_EQ(&b, m_app.GetNodeChanges().GetTail()->m_value.m_node);
 }
 
@@ -381,11 +373,11 @@ TEST_F(VariableEditCtrlTest, SweepAndCheckBoxesWriteElements)
 
     GvDynamicVariable boolGrid(GvDynamicVariable::DYNAMIC_BOOLEAN, 1, 2, true);
     CGvVariableEditCtrl* pBool = Make(&boolGrid);
-    g_now += 11;
+    GvFakeClock::Advance(11);
     ::SendMessageW(Item(pBool, 0x8001), BM_CLICK, 0, 0);
     EXPECT_TRUE(boolGrid.GetBoolean(0, 1));
     EXPECT_FALSE(boolGrid.GetBoolean(0, 0));
-    EXPECT_EQ(2, Changes(6));
+    EXPECT_EQ(2, Changes(GvNodeChangeValue));
 }
 
 TEST_F(VariableEditCtrlTest, LargeGridScrollsInsideTheFourByFourExtent)

@@ -70,8 +70,8 @@ protected:
         if (wParam == MSGF_MENU && m_pMenu && hMenuWnd) {
             m_pMenu->SubClassMenu(hMenuWnd);
             for (UINT position : m_clicks) {
-                ::SendMessageW(hMenuWnd, 0x1ED, position, 0);
-                ::SendMessageW(hMenuWnd, 0x1EF, position, 0);
+                ::SendMessageW(hMenuWnd, GV_MN_BUTTONDOWN, position, 0);
+                ::SendMessageW(hMenuWnd, GV_MN_BUTTONUP, position, 0);
                 m_checkedAfter.push_back((m_pMenu->GetMenuState(m_watched, MF_BYCOMMAND) & MF_CHECKED) != 0);
             }
             m_pMenu = nullptr;

@@ -1,0 +1,19 @@
+#include <gtest/gtest.h>
+#include "WheelAccumulator.h"
+
+namespace {
+
+TEST(WheelAccumulator, SmallDeltasAddUpToNotchesAndATurnBackStartsAgain)
+{
+    gvedit::WheelAccumulator wheel;
+    const struct
+    {
+        int delta, notches;
+    } steps[] = {{30, 0}, {30, 0}, {30, 0}, {30, 1},   {100, 0}, {100, 1}, {-30, 0}, {-30, 0},
+                 {-30, 0}, {-30, -1}, {-250, -2}, {20, 0},  {360, 3}, {-120, -1}, {1, 0}};
+    for (const auto& step : steps) {
+        EXPECT_EQ(step.notches, wheel.Add(step.delta)) << "delta " << step.delta;
+    }
+}
+
+} // namespace

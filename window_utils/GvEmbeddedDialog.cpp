@@ -1,0 +1,68 @@
+#include "window_utils/GvEmbeddedDialog.h"
+
+#include "GvApplicationInterface.h"
+#include "GvWindowUtils.h"
+#include "window_utils/GvMFCUtilitiesModule.h"
+
+CGvEmbeddedDialog::CGvEmbeddedDialog(UINT nIDTemplate) : CDialog(nIDTemplate)
+{
+}
+
+BOOL CGvEmbeddedDialog::CreateFromLibrary(UINT nIDTemplate, HWND hParent)
+{
+    GvUtilSetResourceHandle guard(GvGetLibraryInstance());
+    return CDialog::Create(nIDTemplate, CWnd::FromHandle(hParent));
+}
+
+bool CGvEmbeddedDialog::CommitPendingEdit()
+{
+    const HWND hFocus = ::GetFocus();
+    if (!hFocus || !m_hWnd || !::IsChild(m_hWnd, hFocus))
+        return false;
+    ::SendMessageW(hFocus, WM_KILLFOCUS, 0, 0);
+    ::SendMessageW(hFocus, WM_SETFOCUS, 0, 0);
+    return true;
+}
+
+void CGvEmbeddedDialog::OnOK()
+{
+    CommitPendingEdit();
+}
+
+void CGvEmbeddedDialog::OnCancel()
+{
+}
+
+BOOL CGvEmbeddedDialog::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_toolTip.m_hWnd) {
+        m_toolTip.SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        m_toolTip.Activate(TRUE);
+        m_toolTip.RelayEvent(pMsg);
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+CRect CGvEmbeddedDialog::ChildRect(const CWnd& child) const
+{
+    CRect rect;
+    child.GetWindowRect(&rect);
+    ScreenToClient(&rect);
+    return rect;
+}
+
+void CGvEmbeddedDialog::CommitAfterSpin(CWnd& buddy, LRESULT* pResult)
+{
+    buddy.PostMessage(WM_KILLFOCUS, 0, 0);
+    *pResult = 0;
+}
+
+bool CGvEmbeddedDialog::NotifyNode(int kind, GvNode* node, const void* sourceId, GvTickThrottle* throttle)
+{
+    if (throttle && !throttle->Pass())
+        return false;
+    IGvApplication* pApp = getGvApp();
+    if (pApp && node)
+        pApp->NotifyNodeChanged(kind, node, nullptr, sourceId);
+    return true;
+}
