@@ -26,25 +26,27 @@
 #define GVM_SLIDER_RANGE_CHANGED 0x08B3
 
 // Internal messages of the system's menu window (the window of an open
-// menu): a press, a release and a double click on the item whose position
-// is in wParam. CGvIconMenu's owner hook reads them; tests and the demo send
-// them.
+// menu), with the item's position in wParam. CGvIconMenu's owner hook reads
+// them; tests and the demo send them.
+/// Menu window: a press on the item at position wParam.
 #define GV_MN_BUTTONDOWN 0x1ED
+/// Menu window: a release on the item at position wParam.
 #define GV_MN_BUTTONUP 0x1EF
+/// Menu window: a double click on the item at position wParam.
 #define GV_MN_DBLCLK 0x1F1
 
-// Change kinds passed to IGvApplication::NotifyNodeChanged.
+/// Change kinds passed to IGvApplication::NotifyNodeChanged.
 enum GvNodeChangeType
 {
-    GvNodeChangeUpdate = 1, // texture file, row or column count
-    GvNodeChangeValue = 6,  // value, range, clamping, normalizing
-    GvNodeChangeOrigin = 10 // texture origin
+    GvNodeChangeUpdate = 1, ///< texture file, row or column count
+    GvNodeChangeValue = 6,  ///< value, range, clamping, normalizing
+    GvNodeChangeOrigin = 10 ///< texture origin
 };
 
-// IGvApplication::SendAppEvent: the texture editor's refresh of a render
-// target, sent before the texture itself is refreshed.
+/// IGvApplication::SendAppEvent: the texture editor's refresh of a render
+/// target, sent before the texture itself is refreshed.
 enum GvAppEventType
 {
-    GvAppEventRenderClass = 5,
-    GvAppEventRefreshRenderTarget = 56
+    GvAppEventRenderClass = 5,          ///< the event class
+    GvAppEventRefreshRenderTarget = 56 ///< refresh the render target
 };

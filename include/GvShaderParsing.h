@@ -635,95 +635,97 @@ public:
 // used"), line by line with running totals, and the first line over budget.
 // Plain data across the boundary; text is UTF-16 as the parsers take it.
 
-// Instruction-slot limits: 0 means the model has no such limit. Vertex
-// shaders and the later pixel shaders count all slots together (ps_2_x its
-// guaranteed 96), pixel shaders 1.x and 2.0 arithmetic and texture apart
-// (ps_1_4: two phases of 8 and 6 counted together). Software models have
-// none. The profiles vs_2_a, vs_2_sw and ps_2_a count with the op table of
-// their version (vs_2_x, vs_2_x, ps_2_x) under limits of their own.
+/// Instruction-slot limits: 0 means the model has no such limit. Vertex
+/// shaders and the later pixel shaders count all slots together (ps_2_x its
+/// guaranteed 96), pixel shaders 1.x and 2.0 arithmetic and texture apart
+/// (ps_1_4: two phases of 8 and 6 counted together). Software models have
+/// none. The profiles vs_2_a, vs_2_sw and ps_2_a count with the op table of
+/// their version (vs_2_x, vs_2_x, ps_2_x) under limits of their own.
 struct GvShaderModel
 {
-    GvShaderVersion version;
-    const char* name;
-    int aluLimit;
-    int texLimit;
-    int totalLimit;
+    GvShaderVersion version; ///< the op table the model counts with
+    const char* name;        ///< "vs_1_1" ... "ps_3_sw", ASCII
+    int aluLimit;            ///< arithmetic slots, 0: no such limit
+    int texLimit;            ///< texture slots, 0: no such limit
+    int totalLimit;          ///< all slots together, 0: no such limit
 };
 
-// The model of a version 1 to 15; null for any other.
+/// The model of a version 1 to 15; null for any other.
 GVMFCUTILITIES_API const GvShaderModel* GvGetShaderModel(int version);
-// The model or profile of that name ("ps_2_0", "vs_2_a"), without regard to
-// ASCII case; null if none (or a null name).
+/// The model or profile of that name ("ps_2_0", "vs_2_a"), without regard to
+/// ASCII case; null if none (or a null name).
 GVMFCUTILITIES_API const GvShaderModel* GvFindShaderModel(const char* name);
-// The model the shader's version instruction names: its first token after
-// white space and the assembly parser's comments (// and /* */), of ASCII
-// letters, digits, '_' and '.', where "vs.1.1" reads as vs_1_1. Null when
-// that token names no model or starts with a digit, or the text has none.
-// tokenStart and tokenLength (either may be null) receive the token's place
-// (length 0 when there is no token).
+/// The model the shader's version instruction names: its first token after
+/// white space and the assembly parser's comments (// and /* */), of ASCII
+/// letters, digits, '_' and '.', where "vs.1.1" reads as vs_1_1. Null when
+/// that token names no model or starts with a digit, or the text has none.
+/// tokenStart and tokenLength (either may be null) receive the token's place
+/// (length 0 when there is no token).
 GVMFCUTILITIES_API const GvShaderModel* GvFindVersionModel(const unsigned short* text, int length, int* tokenStart,
                                                            int* tokenLength);
-// True when alu and tex slots pass a limit of the model.
+/// True when alu and tex slots pass a limit of the model.
 GVMFCUTILITIES_API bool GvExceedsShaderLimits(const GvShaderModel& model, int alu, int tex);
 
+/// Which rules count the slots.
 enum GvSlotRulesType : int
 {
-    // Each keyword that names an instruction of the model's op table adds
-    // that op's slots (the parser's counting, modifiers only as listed).
+    /// Each keyword that names an instruction of the model's op table adds
+    /// that op's slots (the parser's counting, modifiers only as listed).
     GV_SLOT_RULES_LIBRARY = 0,
-    // One instruction per line as the compiler's listings count it: def,
-    // dcl, label, phase and the version cost nothing, modifiers in any order
-    // cost what their instruction costs, a co-issued ps_1_x instruction (+)
-    // nothing, a predicate or a listing's "N:" in front changes nothing,
-    // macros cost their expansion, flow control is arithmetic.
+    /// One instruction per line as the compiler's listings count it: def,
+    /// dcl, label, phase and the version cost nothing, modifiers in any order
+    /// cost what their instruction costs, a co-issued ps_1_x instruction (+)
+    /// nothing, a predicate or a listing's "N:" in front changes nothing,
+    /// macros cost their expansion, flow control is arithmetic.
     GV_SLOT_RULES_COMPILER = 1
 };
 
-// One line of a shader: its number (from 1), its own slots, the running
-// totals up to it, and [start, end): the line from where it stops being
-// inside a comment opened on an earlier line to its line feed (or the end
-// of the text).
+/// One line of a shader: its number (from 1), its own slots, the running
+/// totals up to it, and [start, end): the line from where it stops being
+/// inside a comment opened on an earlier line to its line feed (or the end
+/// of the text).
 struct GvShaderLineSlots
 {
-    int number;
-    int alu;
-    int tex;
-    int totalAlu;
-    int totalTex;
-    int start;
-    int end;
+    int number;   ///< from 1
+    int alu;      ///< this line's arithmetic slots
+    int tex;      ///< this line's texture slots
+    int totalAlu; ///< arithmetic slots up to this line
+    int totalTex; ///< texture slots up to this line
+    int start;    ///< first unit of the line outside an earlier comment
+    int end;      ///< its line feed, or the end of the text
 };
 
-// The whole text's slots and the first line whose running total passes a
-// limit of the model (0 when none does).
+/// The whole text's slots and the first line whose running total passes a
+/// limit of the model (0 when none does).
 struct GvShaderBudget
 {
-    int alu;
-    int tex;
-    int firstLineOver;
+    int alu;           ///< arithmetic slots of the whole text
+    int tex;           ///< texture slots of the whole text
+    int firstLineOver; ///< 0 when the text fits
 };
 
-// Walks a shader line by line. Lines end at line feeds (the text has one
-// more line than line feeds); comments are found as the assembly parser
-// finds them (// to the line feed, /* to the first */ after it), so under
-// the library's rules the lines add up to what one Parse of the text counts.
-// The library's rules need a parser with the keywords loaded: its version
-// becomes the model's and its counters are used. Without a model, with the
-// library's rules but no parser, with a null text of some length or with a
-// negative length there are no lines. Text and parser must outlive the walk.
+/// Walks a shader line by line. Lines end at line feeds (the text has one
+/// more line than line feeds); comments are found as the assembly parser
+/// finds them (// to the line feed, /* to the first */ after it), so under
+/// the library's rules the lines add up to what one Parse of the text counts.
+/// The library's rules need a parser with the keywords loaded: its version
+/// becomes the model's and its counters are used. Without a model, with the
+/// library's rules but no parser, with a null text of some length or with a
+/// negative length there are no lines. Text and parser must outlive the walk.
 class GVMFCUTILITIES_API GvShaderSlotLines
 {
 public:
+    /// A walk over text under a model and rules (see the class).
     GvShaderSlotLines(const GvShaderModel* model, GvSlotRulesType rules, GvMFCShaderASMParser* parser,
                       const unsigned short* text, int length);
 
-    // The next line into line; false after the last.
+    /// The next line into line; false after the last.
     bool Next(GvShaderLineSlots& line);
 
-    // The code of a line of this text: its parts outside comments joined by
-    // one blank, blanks trimmed at both ends. Writes up to capacity units
-    // and returns the length of the whole code, which is never more than
-    // line.end - line.start.
+    /// The code of a line of this text: its parts outside comments joined by
+    /// one blank, blanks trimmed at both ends. Writes up to capacity units
+    /// and returns the length of the whole code, which is never more than
+    /// line.end - line.start.
     int GetCode(const GvShaderLineSlots& line, unsigned short* code, int capacity) const;
 
 private:
@@ -739,20 +741,20 @@ private:
     int m_totalTex;
 };
 
-// The budget of a whole text under a model and rules, with the same
-// requirements as GvShaderSlotLines; false (and all zero) where that walk
-// would have no lines.
+/// The budget of a whole text under a model and rules, with the same
+/// requirements as GvShaderSlotLines; false (and all zero) where that walk
+/// would have no lines.
 GVMFCUTILITIES_API bool GvCountShaderSlots(const GvShaderModel* model, GvSlotRulesType rules,
                                            GvMFCShaderASMParser* parser, const unsigned short* text, int length,
                                            GvShaderBudget& budget);
 
-// UTF-16 to UTF-8, an unpaired surrogate as U+FFFD; length -1: up to the
-// terminator. Writes up to capacity bytes (no terminator) and returns the
-// length of the whole result, at most three bytes per unit (-1 when that
-// is more than INT_MAX).
+/// UTF-16 to UTF-8, an unpaired surrogate as U+FFFD; length -1: up to the
+/// terminator. Writes up to capacity bytes (no terminator) and returns the
+/// length of the whole result, at most three bytes per unit (-1 when that
+/// is more than INT_MAX).
 GVMFCUTILITIES_API int GvConvertUtf16ToUtf8(const unsigned short* text, int length, char* out, int capacity);
 
-// The same as a string of the caller's own standard library.
+/// The same as a string of the caller's own standard library.
 inline std::string GvUtf16ToUtf8(const unsigned short* text, int length = -1)
 {
     const int size = GvConvertUtf16ToUtf8(text, length, nullptr, 0);
