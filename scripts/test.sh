@@ -38,6 +38,11 @@ finish() {
 trap finish EXIT
 
 stage "install dependencies" scripts/install-deps.sh
+# What was compiled before, in this or another checkout, is not compiled
+# again: ccache keys on paths relative to the checkout.
+export CMAKE_C_COMPILER_LAUNCHER=${CMAKE_C_COMPILER_LAUNCHER:-ccache}
+export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root} CCACHE_NOHASHDIR=1
 stage "native build" sh -c 'cmake --preset native >/dev/null && cmake --build --preset native'
 # The native suites share nothing (temporary folders are per process).
 stage "native tests" ctest --preset native -j2
