@@ -318,13 +318,13 @@ LRESULT CGvSliderEdit::OnSliderDelta(WPARAM, LPARAM)
 LRESULT CGvSliderEdit::OnSliderClose(WPARAM, LPARAM)
 {
     DrawSliderButton(MouseButtonNormal);
-    const bool popupHadFocus = PopupHasFocus();
+    // A keyboard user goes on typing here. Taken while the pop-up still
+    // stands, the focus passes straight from it to this edit, never through
+    // the top-level window that a destroyed active pop-up hands it to.
+    if (PopupHasFocus())
+        SetFocus();
     // Forgotten before anyone is told, who might open the next one.
     DestroyPopup();
-    // A keyboard user goes on typing here; without this the focus would land
-    // on the top-level window that the closed pop-up activates.
-    if (popupHadFocus && ::IsWindow(m_hWnd))
-        SetFocus();
     if (CWnd* pNotify = GetNotifyWnd())
         pNotify->SendMessage(GVM_SLIDER_CLOSE, reinterpret_cast<WPARAM>(this), 0);
     return 1;

@@ -5,7 +5,9 @@
 # arguments choose the suites as CTest does (default: every Win32 test):
 #   scripts/stress.sh 20 -E '^balance'
 #   scripts/stress.sh 3 -R '^balance'
-# The log of each failed run is kept in build/stress/SUITE-RUN.log.
+# Each run takes the cases in a new random order (GoogleTest's shuffle), so a
+# case that leans on what an earlier one left behind shows. The log of each
+# failed run, with the order's seed, is kept in build/stress/SUITE-RUN.log.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -38,7 +40,7 @@ for suite in "${suites[@]}"; do
   start=$SECONDS
   for ((run = 1; run <= runs; run++)); do
     log="$out/$suite-$run.log"
-    if ctest --preset win32 -R "^$suite\$" --output-on-failure >"$log" 2>&1; then
+    if GTEST_SHUFFLE=1 GTEST_RANDOM_SEED=$(( (RANDOM % 99999) + 1 )) ctest --preset win32 -R "^$suite\$" --output-on-failure >"$log" 2>&1; then
       rm -f "$log"
     else
       failures=$((failures + 1))

@@ -46,7 +46,7 @@ void Win32WindowTest::SetUp()
     // No test inherits the pointer or its motions from the one before.
     ASSERT_TRUE(ParkPointer()) << "the pointer does not stay where it is put";
     ASSERT_TRUE(m_frame.CreateFrame());
-    AfxPumpPendingMessages();
+    ASSERT_TRUE(MakeForeground(m_frame.GetSafeHwnd())) << "the frame does not become the foreground window";
 }
 
 void Win32WindowTest::TearDown()

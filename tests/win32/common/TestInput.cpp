@@ -89,6 +89,18 @@ bool ParkPointer()
     return ParkPointer(CPoint(0, ::GetSystemMetrics(SM_CYSCREEN) - 1));
 }
 
+bool MakeForeground(HWND hWnd)
+{
+    for (int attempt = 0; attempt < 500; ++attempt) {
+        ::SetForegroundWindow(hWnd);
+        AfxPumpPendingMessages();
+        if (::GetForegroundWindow() == hWnd && ::GetActiveWindow() == hWnd)
+            return true;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return false;
+}
+
 void RealClick(CPoint screen)
 {
     SendMouse(MOUSEEVENTF_LEFTDOWN, screen);

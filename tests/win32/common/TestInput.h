@@ -34,6 +34,10 @@ void RealMoveTo(CPoint screen);
 // pointer's past waiting for it. False when the pointer would not stay.
 bool ParkPointer(CPoint screen);
 bool ParkPointer();
+// Makes a top-level window the foreground one, as a user's click would, and
+// waits until it is: real keys go to the foreground window's focus, and no
+// test inherits the foreground from the one before. False when it would not.
+bool MakeForeground(HWND hWnd);
 void RealClick(CPoint screen);
 // A key pressed and released, reaching whichever window has the focus.
 void RealKey(WORD virtualKey);
