@@ -58,17 +58,6 @@ protected:
     Parser::KeywordCategory* m_words = nullptr;
 };
 
-TEST_F(ASMParserTest, NewParserHasTheVertexShader20Table)
-{
-    EXPECT_EQ(GV_VS_2_0, m_parser->GetShaderVersion());
-    EXPECT_EQ(0, m_parser->GetALUOpCount());
-    EXPECT_EQ(0, m_parser->GetTexOpCount());
-    ExpectOp(u"mova", AsmParser::OP_ALU, 1);
-    ExpectOp(u"sincos_pp", AsmParser::OP_ALU, 8);
-    ExpectNoOp(u"texld");
-    EXPECT_EQ(43 * 3, OpCount());
-}
-
 TEST_F(ASMParserTest, PixelShader1xHasScaleModifiersAndNoPartialPrecision)
 {
     m_parser->SetShaderVersion(GV_PS_1_2);
@@ -90,8 +79,14 @@ TEST_F(ASMParserTest, PixelShader1xHasScaleModifiersAndNoPartialPrecision)
     EXPECT_EQ(11 * 14 + 22, OpCount());
 }
 
-TEST_F(ASMParserTest, EachVersionValueSelectsItsTable)
+TEST_F(ASMParserTest, ANewParserHasTheVertexShader20TableAndEachVersionValueSelectsItsOwn)
 {
+    EXPECT_EQ(GV_VS_2_0, m_parser->GetShaderVersion());
+    EXPECT_EQ(0, m_parser->GetALUOpCount());
+    EXPECT_EQ(0, m_parser->GetTexOpCount());
+    EXPECT_EQ(43 * 3, OpCount());
+    ExpectOp(u"sincos_pp", AsmParser::OP_ALU, 8);
+    ExpectNoOp(u"texld");
     struct Case
     {
         int version;

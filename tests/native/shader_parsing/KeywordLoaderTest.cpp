@@ -255,14 +255,6 @@ TEST_F(KeywordLoaderTest, OverLongTokensAndStringsFail)
     EXPECT_FALSE(LoadText("Color { Comment : (" + std::string(1024, '1') + ", 0, 0) }"));
 }
 
-TEST_F(KeywordLoaderTest, TextEndsAtAZeroByte)
-{
-    const std::string text =
-        std::string("Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" }") + '\0' + "Keywords : \"B\" { garbage";
-    EXPECT_TRUE(LoadText(text));
-    EXPECT_EQ(Words{"A"}, CategoryNames(*m_parser));
-}
-
 TEST_F(KeywordLoaderTest, BytesBecomeLatin1UnitsAndPathsMayBeUnicode)
 {
     const std::u16string path = m_dir->Write("caf\xC3\xA9 \xE2\x82\xAC.kwd",

@@ -9,12 +9,12 @@ typedef GvMFCShaderSyntaxParser Parser;
 typedef RecordingParser<Parser> BaseRecorder;
 typedef RecordingParser<GvMFCShaderHLSLParser> HlslRecorder;
 
-// Opens the word index's bookkeeping to the tests.
+// Opens the word revision to the tests; which keyword the index holds shows
+// in what a parse reports (SyntaxParserTest).
 class IndexProbe : public Parser
 {
 public:
     using Parser::GetWordRevision;
-    using Parser::IsIndexedWord;
 };
 
 class ParserIndexTest : public GvLeakCheckedTest
@@ -140,24 +140,6 @@ TEST_F(ParserIndexTest, WordRevisionMovesOnWithEveryWordChange)
     EXPECT_FALSE(movedOn());
     parser->RemoveAllKeywordCategory();
     EXPECT_TRUE(movedOn());
-}
-
-TEST_F(ParserIndexTest, OnlyTheReportedKeywordIsIndexed)
-{
-    auto parser = std::make_unique<IndexProbe>();
-    Parser::KeywordCategory* first = parser->AddKeywordCategory(U(u"First"), false);
-    Parser::KeywordCategory* second = parser->AddKeywordCategory(U(u"Second"), false);
-    Parser::KeywordCategory* ops = parser->AddKeywordCategory(U(u"Ops"), true);
-    Parser::Keyword* shadowed = second->AddKeyword(U(u"w"));
-    EXPECT_TRUE(parser->IsIndexedWord(shadowed));
-    Parser::Keyword* reported = first->AddKeyword(U(u"w"));
-    EXPECT_TRUE(parser->IsIndexedWord(reported));
-    EXPECT_FALSE(parser->IsIndexedWord(shadowed));
-    EXPECT_FALSE(parser->IsIndexedWord(ops->AddKeyword(U(u"w"))));
-    const Parser::Keyword loose(U(u"w"));
-    EXPECT_FALSE(parser->IsIndexedWord(&loose));
-    first->RemoveKeyword(U(u"w"));
-    EXPECT_TRUE(parser->IsIndexedWord(shadowed));
 }
 
 } // namespace
