@@ -42,7 +42,8 @@ std::vector<uint8_t> Dds(uint32_t width, uint32_t height, uint32_t depth, uint32
 }
 
 // Signature, IHDR of 8-bit RGBA and an empty image data chunk; the chunk
-// checksums are not right, which a reader may notice before the size.
+// checksums are not right, which a reader may notice before the size (the
+// loader's suite has the squares past 2^32 pixels with right checksums).
 std::vector<uint8_t> Png(uint32_t width, uint32_t height)
 {
     std::vector<uint8_t> bytes = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
@@ -80,9 +81,7 @@ TEST_F(HostileInputTest, TextureHeadersClaimingHugeSizesFailWithoutTakingTheMemo
         {"DDS 16384^3 volume with its chain: 2^44 bytes", Dds(16384, 16384, 16384, 15, 0x200000), GV_LOAD_TRUNCATED},
         {"DDS 16384^2 cube with its chain", Dds(16384, 16384, 1, 15, 0x200 | 0xFC00), GV_LOAD_TRUNCATED},
         {"DDS 8192^2 with its chain: 300 MB the file does not hold", Dds(8192, 8192, 1, 14, 0), GV_LOAD_TRUNCATED},
-        {"PNG 2^31-1 squared: 2^64 bytes of RGBA", Png(0x7FFFFFFF, 0x7FFFFFFF), GV_LOAD_UNSUPPORTED},
         {"PNG 4G x 1", Png(0xFFFFFFFF, 1), GV_LOAD_UNSUPPORTED},
-        {"PNG 65536 x 65536: 2^32 pixels", Png(65536, 65536), GV_LOAD_UNSUPPORTED},
         {"BMP 2^31-1 x -(2^31-1)", Bmp(0x7FFFFFFF, -0x7FFFFFFF, 32, 0, {}, kPixels), GV_LOAD_UNSUPPORTED},
         {"BMP 65536 x 65536: 2^32 pixels", Bmp(65536, 65536, 32, 0, {}, kPixels), GV_LOAD_UNSUPPORTED},
         {"TGA 65535 x 65535", Tga(2, 32, 65535, 65535, 0, {}, 0, kPixels), GV_LOAD_UNSUPPORTED},
