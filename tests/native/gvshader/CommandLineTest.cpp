@@ -146,7 +146,6 @@ TEST_F(CommandLineTest, CountTakesEachFilesOwnModel)
         EXPECT_TRUE(given.err.empty()) << given.err;
         EXPECT_NE(std::string::npos, given.out.find(std::string("(") + sample[1] + ";")) << given.out;
         EXPECT_EQ(given.out, Tool({"count", "--keywords", kwd, "--limits", file}).out);
-        EXPECT_EQ(given.out, Tool({"count", "--keywords", kwd, "--limits", "--model=auto", file}).out);
         all.push_back(file);
         expected += given.out;
     }
