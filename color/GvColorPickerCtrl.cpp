@@ -49,7 +49,8 @@ void CGvColorPickerCtrl::CGvColorButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStr
 
 HRESULT CGvColorPickerCtrl::CGvColorButton::get_accName(VARIANT varChild, BSTR* pszName)
 {
-    return AfxIsAccSelf(varChild) ? AfxSetAccString(pszName, L"Colour swatch") : CButton::get_accName(varChild, pszName);
+    return AfxIsAccSelf(varChild) ? AfxSetAccString(pszName, L"Colour swatch")
+                                  : CButton::get_accName(varChild, pszName);
 }
 
 HRESULT CGvColorPickerCtrl::CGvColorButton::get_accDescription(VARIANT varChild, BSTR* pszDescription)

@@ -92,7 +92,8 @@ HRESULT CGvTextureEditCtrl::CGvTextureButton::get_accName(VARIANT varChild, BSTR
 
 HRESULT CGvTextureEditCtrl::CGvTextureButton::get_accRole(VARIANT varChild, VARIANT* pvarRole)
 {
-    return AfxIsAccSelf(varChild) ? AfxSetAccLong(pvarRole, ROLE_SYSTEM_GRAPHIC) : CButton::get_accRole(varChild, pvarRole);
+    return AfxIsAccSelf(varChild) ? AfxSetAccLong(pvarRole, ROLE_SYSTEM_GRAPHIC)
+                                  : CButton::get_accRole(varChild, pvarRole);
 }
 
 CGvTextureEditCtrl::CGvTextureButton::~CGvTextureButton()

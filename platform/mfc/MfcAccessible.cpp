@@ -19,7 +19,8 @@ IAccessible* CreateStandardObject(HWND hWnd)
 }
 
 // Calls call(standard object of hWnd's client area), or fails.
-template <class Call> HRESULT AskStandardObject(HWND hWnd, Call call)
+template <class Call>
+HRESULT AskStandardObject(HWND hWnd, Call call)
 {
     IAccessible* pStandard = CreateStandardObject(hWnd);
     if (!pStandard)
@@ -166,7 +167,10 @@ public:
         return m_pStandard->accHitTest(xLeft, yTop, pvarChild);
     }
     STDMETHODIMP accDoDefaultAction(VARIANT varChild) override { return m_pStandard->accDoDefaultAction(varChild); }
-    STDMETHODIMP put_accName(VARIANT varChild, BSTR szName) override { return m_pStandard->put_accName(varChild, szName); }
+    STDMETHODIMP put_accName(VARIANT varChild, BSTR szName) override
+    {
+        return m_pStandard->put_accName(varChild, szName);
+    }
     STDMETHODIMP put_accValue(VARIANT varChild, BSTR szValue) override
     {
         return m_pStandard->put_accValue(varChild, szValue);

@@ -106,8 +106,8 @@ public:
     explicit CEventRecorder(HWND hSentinel) : m_hSentinel(hSentinel)
     {
         g_events = &m_events;
-        m_hHook = ::SetWinEventHook(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_TEXTSELECTIONCHANGED, nullptr,
-                                    OnWinEvent, 0, 0, WINEVENT_OUTOFCONTEXT);
+        m_hHook = ::SetWinEventHook(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_TEXTSELECTIONCHANGED, nullptr, OnWinEvent,
+                                    0, 0, WINEVENT_OUTOFCONTEXT);
     }
     ~CEventRecorder()
     {
@@ -193,7 +193,8 @@ TEST_F(AccessibilityTest, EachControlReportsRoleNameValueStateAndDescription)
     slider.m_value = &sliderValue;
 
     CColorButton colorButton;
-    ASSERT_TRUE(colorButton.Create(L"Apply", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(200, 0, 260, 20), &m_frame, 3));
+    ASSERT_TRUE(
+        colorButton.Create(L"Apply", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(200, 0, 260, 20), &m_frame, 3));
     colorButton.SetColor(RGB(0, 0, 0), RGB(255, 128, 0));
 
     CGvVariableEditCtrl::CGvSetupButton setupOff, setupOn;
@@ -204,7 +205,8 @@ TEST_F(AccessibilityTest, EachControlReportsRoleNameValueStateAndDescription)
     float pickerColor[4] = {1.0f, 0.5f, 0.0f, 1.0f};
     CGvColorPickerCtrl picker;
     CRect pickerRect(0, 30, 300, 280);
-    ASSERT_TRUE(picker.Create(m_frame.m_hWnd, &pickerRect, pickerColor, nullptr, nullptr, nullptr, false, 0, true, false));
+    ASSERT_TRUE(
+        picker.Create(m_frame.m_hWnd, &pickerRect, pickerColor, nullptr, nullptr, nullptr, false, 0, true, false));
     const HWND greenEdit = ::GetDlgItem(picker.m_hWnd, IDC_GV_GREEN_EDIT);
 
     GvTextureVariable texture;
@@ -220,7 +222,8 @@ TEST_F(AccessibilityTest, EachControlReportsRoleNameValueStateAndDescription)
 
     CPlainWnd plain(false), enabled(true);
     for (CPlainWnd* pWnd : {&plain, &enabled})
-        ASSERT_TRUE(pWnd->Create(AfxRegisterWndClass(0), L"Plain", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &m_frame, 7));
+        ASSERT_TRUE(
+            pWnd->Create(AfxRegisterWndClass(0), L"Plain", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &m_frame, 7));
     AfxPumpPendingMessages();
 
     struct Case
@@ -247,8 +250,8 @@ TEST_F(AccessibilityTest, EachControlReportsRoleNameValueStateAndDescription)
          kFocusable | STATE_SYSTEM_PRESSED, 0},
         {"texture thumbnail", textureCtrl.GetThumbnailButton().m_hWnd, ROLE_SYSTEM_GRAPHIC, L"mips_bgra.dds, B8G8R8A8",
          L"", L"", 0, 0},
-        {"code editor", editor.m_hWnd, ROLE_SYSTEM_TEXT, L"", L"second row", L"",
-         kFocusable | STATE_SYSTEM_FOCUSED, STATE_SYSTEM_READONLY},
+        {"code editor", editor.m_hWnd, ROLE_SYSTEM_TEXT, L"", L"second row", L"", kFocusable | STATE_SYSTEM_FOCUSED,
+         STATE_SYSTEM_READONLY},
         // Without overrides, enabled or not, the standard object answers.
         {"plain window", plain.m_hWnd, ROLE_SYSTEM_CLIENT, L"Plain", L"", L"", 0, 0},
         {"enabled window", enabled.m_hWnd, ROLE_SYSTEM_CLIENT, L"Plain", L"", L"", 0, 0},
@@ -287,7 +290,8 @@ TEST_F(AccessibilityTest, ValueChangesAreAnnouncedOnceEach)
     float pickerColor[4] = {1.0f, 0.5f, 0.0f, 1.0f};
     CGvColorPickerCtrl picker;
     CRect pickerRect(0, 30, 300, 280);
-    ASSERT_TRUE(picker.Create(m_frame.m_hWnd, &pickerRect, pickerColor, nullptr, nullptr, nullptr, false, 0, true, false));
+    ASSERT_TRUE(
+        picker.Create(m_frame.m_hWnd, &pickerRect, pickerColor, nullptr, nullptr, nullptr, false, 0, true, false));
     const HWND greenSlider = ::GetDlgItem(picker.m_hWnd, IDC_GV_GREEN_SLIDER);
     const HWND redSlider = ::GetDlgItem(picker.m_hWnd, IDC_GV_RED_SLIDER);
     const HWND pickerWheel = ::GetDlgItem(picker.m_hWnd, IDC_GV_COLOR_WHEEL);
@@ -321,13 +325,16 @@ TEST_F(AccessibilityTest, ValueChangesAreAnnouncedOnceEach)
              wheel.SendMessage(GVM_COLOR_CHANGED, 0, 0);
          },
          {{window(wheel.m_hWnd), 1, fixed(L"R 0 G 0 B 255")}}},
-        {"wheel told again of the same colour", [&] { wheel.SendMessage(GVM_COLOR_CHANGED, 0, 0); },
+        {"wheel told again of the same colour",
+         [&] { wheel.SendMessage(GVM_COLOR_CHANGED, 0, 0); },
          {{window(wheel.m_hWnd), 0, fixed(L"R 0 G 0 B 255")}}},
-        {"slider's key step", [&] { slider.SendMessage(WM_KEYDOWN, VK_UP, 0); },
+        {"slider's key step",
+         [&] { slider.SendMessage(WM_KEYDOWN, VK_UP, 0); },
          {{window(slider.m_hWnd), 1, fixed(L"52%")}}},
         // The slider's own change and the picker's echo are one announcement;
         // the wheel follows, the red slider keeps its value.
-        {"picker's green slider key step", [&] { ::SendMessageW(greenSlider, WM_KEYDOWN, VK_UP, 0); },
+        {"picker's green slider key step",
+         [&] { ::SendMessageW(greenSlider, WM_KEYDOWN, VK_UP, 0); },
          {{window(greenSlider), 1, textOf(greenEdit)},
           {window(pickerWheel), 1, fixed(L"R 255 G 133 B 0")},
           {window(redSlider), 0, textOf(redEdit)}}},
@@ -340,7 +347,8 @@ TEST_F(AccessibilityTest, ValueChangesAreAnnouncedOnceEach)
              ASSERT_NE(sliderEdit.m_hWnd, popup);
          },
          {}},
-        {"pop-up slider's wheel step", [&] { ::SendMessageW(popup, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0); },
+        {"pop-up slider's wheel step",
+         [&] { ::SendMessageW(popup, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0); },
          {{window(popup), 1, textOf(sliderEdit.m_hWnd)}}},
     };
     // The controls' first values are not what is counted.
