@@ -2,6 +2,7 @@
 
 #include "GvStringFunctions.h"
 #include "color/ColorButtonFrame.h"
+#include "color/ColorPickerMath.h"
 #include "platform/mfc/MfcPortableTypes.h"
 
 BEGIN_MESSAGE_MAP(CColorButton, CButton)
@@ -10,6 +11,7 @@ END_MESSAGE_MAP()
 CColorButton::CColorButton()
 {
     ResetColor();
+    EnableActiveAccessibility();
 }
 
 CColorButton::~CColorButton()
@@ -104,4 +106,18 @@ void CColorButton::DrawButtonFrame(CDC* pDC, CRect rect, int style)
     const int count = GvColorButtonFrame(ToGvRect(rect), style, strokes);
     for (int i = 0; i < count; ++i)
         DrawLine(pDC, strokes[i].from.x, strokes[i].from.y, strokes[i].to.x, strokes[i].to.y, colors[strokes[i].color]);
+}
+
+HRESULT CColorButton::get_accDescription(VARIANT varChild, BSTR* pszDescription)
+{
+    if (!AfxIsAccSelf(varChild))
+        return CButton::get_accDescription(varChild, pszDescription);
+    const std::u16string text = GvColorAccessibleText(GvRGBA::FromPacked(m_backgroundColor | 0xFF000000u));
+    return AfxSetAccString(pszDescription, reinterpret_cast<LPCWSTR>(text.c_str()));
+}
+
+HRESULT CColorButton::get_accRole(VARIANT varChild, VARIANT* pvarRole)
+{
+    return AfxIsAccSelf(varChild) ? AfxSetAccLong(pvarRole, ROLE_SYSTEM_PUSHBUTTON)
+                                  : CButton::get_accRole(varChild, pvarRole);
 }

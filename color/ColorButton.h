@@ -20,6 +20,10 @@ public:
     void ResetColor();
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
+    // Accessibility: a push button named by its text, its face colour as description.
+    HRESULT get_accDescription(VARIANT varChild, BSTR* pszDescription) override;
+    HRESULT get_accRole(VARIANT varChild, VARIANT* pvarRole) override;
+
 protected:
     void DrawFilledRect(CDC* pDC, CRect rect, COLORREF color);
     void DrawLine(CDC* pDC, long x1, long y1, long x2, long y2, COLORREF color);

@@ -165,3 +165,21 @@ GvSize GvPickerDialogClientSize(GvSize picker, bool hasOk, int okHeight)
 {
     return {picker.cx, hasOk ? picker.cy + okHeight + 4 : picker.cy};
 }
+
+std::u16string GvColorAccessibleText(const GvRGBA& color)
+{
+    std::u16string text;
+    const char16_t names[3] = {u'R', u'G', u'B'};
+    const float channels[3] = {color.r, color.g, color.b};
+    for (int i = 0; i < 3; ++i) {
+        const float scaled = channels[i] * 255.0f + 0.5f;
+        const int byte = scaled > 0.0f ? scaled < 255.0f ? static_cast<int>(scaled) : 255 : 0;
+        if (i > 0)
+            text += u' ';
+        text += names[i];
+        text += u' ';
+        for (char c : std::to_string(byte))
+            text += static_cast<char16_t>(c);
+    }
+    return text;
+}

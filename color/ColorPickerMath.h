@@ -2,6 +2,8 @@
 #include "color/ColorSliderMath.h"
 #include "window_utils/NotifyThrottle.h"
 
+#include <string>
+
 // Arithmetic of the colour picker control and dialog: the packed form, the
 // two colour models kept in step, slider stops, edit values, typed values,
 // the notification throttles and the dialog's layout. Portable; HSV goes
@@ -75,3 +77,8 @@ struct GvPickerDialogLayout
 GvPickerDialogLayout GvPickerDialogLayoutOf(GvSize client, GvSize okButton);
 // The client size that holds the picker and, when there is one, the buttons.
 GvSize GvPickerDialogClientSize(GvSize picker, bool hasOk, int okHeight);
+
+// What accessibility clients read for a colour: "R 255 G 128 B 0", each
+// channel x 255 rounded half up and limited to 0..255 (NaN as 0); alpha is
+// not read, as the swatch and the wheel do not show it.
+std::u16string GvColorAccessibleText(const GvRGBA& color);

@@ -27,6 +27,7 @@ CRect WindowRectOf(CWnd& wnd)
 
 CGvColorPickerCtrl::CGvColorButton::CGvColorButton() : m_isLargeSize(true), m_color(nullptr)
 {
+    EnableActiveAccessibility();
 }
 
 void CGvColorPickerCtrl::CGvColorButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
@@ -44,6 +45,26 @@ void CGvColorPickerCtrl::CGvColorButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStr
         focus.DeflateRect(2, 2);
         dc.DrawFocusRect(&focus);
     }
+}
+
+HRESULT CGvColorPickerCtrl::CGvColorButton::get_accName(VARIANT varChild, BSTR* pszName)
+{
+    return AfxIsAccSelf(varChild) ? AfxSetAccString(pszName, L"Colour swatch")
+                                  : CButton::get_accName(varChild, pszName);
+}
+
+HRESULT CGvColorPickerCtrl::CGvColorButton::get_accDescription(VARIANT varChild, BSTR* pszDescription)
+{
+    if (!AfxIsAccSelf(varChild) || !m_color)
+        return CButton::get_accDescription(varChild, pszDescription);
+    const std::u16string text = GvColorAccessibleText({m_color[0], m_color[1], m_color[2], m_color[3]});
+    return AfxSetAccString(pszDescription, reinterpret_cast<LPCWSTR>(text.c_str()));
+}
+
+HRESULT CGvColorPickerCtrl::CGvColorButton::get_accRole(VARIANT varChild, VARIANT* pvarRole)
+{
+    return AfxIsAccSelf(varChild) ? AfxSetAccLong(pvarRole, ROLE_SYSTEM_PUSHBUTTON)
+                                  : CButton::get_accRole(varChild, pvarRole);
 }
 
 BEGIN_MESSAGE_MAP(CGvColorPickerCtrl, CGvEmbeddedDialog)
@@ -130,6 +151,10 @@ BOOL CGvColorPickerCtrl::OnInitDialog()
     m_alphaSlider.m_value = &m_color.a;
     m_valueSlider.m_value = &m_hsv.v;
     m_wheel.m_color = &m_color.r;
+    m_redSlider.m_pValueEdit = &m_redEdit;
+    m_greenSlider.m_pValueEdit = &m_greenEdit;
+    m_blueSlider.m_pValueEdit = &m_blueEdit;
+    m_alphaSlider.m_pValueEdit = &m_alphaEdit;
 
     CGvNumericEdit* const edits[4] = {&m_redEdit, &m_greenEdit, &m_blueEdit, &m_alphaEdit};
     for (CGvNumericEdit* pEdit : edits)

@@ -33,6 +33,11 @@ public:
         /// The RGBA floats the swatch shows (not owned); null draws the face only.
         virtual void SetColorPointer(float* color) { m_color = color; }
 
+        // Accessibility: a push button named "Colour swatch", its colour as description.
+        HRESULT get_accName(VARIANT varChild, BSTR* pszName) override;
+        HRESULT get_accDescription(VARIANT varChild, BSTR* pszDescription) override;
+        HRESULT get_accRole(VARIANT varChild, VARIANT* pvarRole) override;
+
     protected:
         bool m_isLargeSize;
         float* m_color;

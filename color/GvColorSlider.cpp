@@ -2,6 +2,7 @@
 
 #include "GvMessages.h"
 #include "color/ColorNotify.h"
+#include "numeric/NumberText.h"
 #include "platform/mfc/MfcPortableTypes.h"
 #include "window_utils/ScrollMath.h"
 
@@ -42,8 +43,10 @@ BEGIN_MESSAGE_MAP(CGvColorSlider, CSliderCtrl)
     ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
-CGvColorSlider::CGvColorSlider() : m_value(nullptr), m_lastPoint(0, 0), m_stops(), m_stopCount(2), m_tracking(false)
+CGvColorSlider::CGvColorSlider()
+    : m_value(nullptr), m_lastPoint(0, 0), m_stops(), m_stopCount(2), m_pValueEdit(nullptr), m_tracking(false)
 {
+    EnableActiveAccessibility();
 }
 
 CGvColorSlider::~CGvColorSlider()
@@ -62,6 +65,7 @@ void CGvColorSlider::SetValueFromPoint(CPoint* point)
     *m_value = value;
     GvColorNotifyParent(this, GVM_VALUE_CHANGED);
     InvalidateRect(nullptr, FALSE);
+    AfxNotifyAccValueChange(this, m_accValue);
 }
 
 void CGvColorSlider::PaintClient(CDC& dc)
@@ -109,6 +113,7 @@ void CGvColorSlider::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             GvColorNotifyParent(this, GVM_VALUE_CHANGE_START);
             GvColorNotifyParent(this, GVM_VALUE_CHANGED);
             GvColorNotifyParent(this, GVM_VALUE_CHANGE_END);
+            AfxNotifyAccValueChange(this, m_accValue);
         }
     }
     Default();
@@ -125,7 +130,34 @@ BOOL CGvColorSlider::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 LRESULT CGvColorSlider::OnValueChanged(WPARAM, LPARAM)
 {
     InvalidateRect(nullptr, FALSE);
+    AfxNotifyAccValueChange(this, m_accValue);
     return 1;
+}
+
+HRESULT CGvColorSlider::get_accValue(VARIANT varChild, BSTR* pszValue)
+{
+    if (!AfxIsAccSelf(varChild))
+        return CSliderCtrl::get_accValue(varChild, pszValue);
+    if (m_pValueEdit->GetSafeHwnd()) {
+        CString text;
+        m_pValueEdit->GetWindowText(text);
+        return AfxSetAccString(pszValue, text);
+    }
+    if (!m_value)
+        return AfxSetAccString(pszValue, L"");
+    return AfxSetAccString(pszValue, std::to_wstring(GvRoundHalfAwayFromZero(*m_value * 100.0f)).append(L"%").c_str());
+}
+
+HRESULT CGvColorSlider::get_accRole(VARIANT varChild, VARIANT* pvarRole)
+{
+    return AfxIsAccSelf(varChild) ? AfxSetAccLong(pvarRole, ROLE_SYSTEM_SLIDER)
+                                  : CSliderCtrl::get_accRole(varChild, pvarRole);
+}
+
+HRESULT CGvColorSlider::get_accState(VARIANT varChild, VARIANT* pvarState)
+{
+    return AfxIsAccSelf(varChild) ? AfxSetAccLong(pvarState, AfxAccFocusableState(this))
+                                  : CSliderCtrl::get_accState(varChild, pvarState);
 }
 
 void CGvColorSlider::OnCaptureChanged(CWnd* pWnd)

@@ -25,6 +25,14 @@ public:
     GvColorStop m_stops[GvColorSliderMaxStops];
     /// How many of m_stops are used (2 to GvColorSliderMaxStops; fewer draws no bands).
     int m_stopCount;
+    /// The edit that shows the value as text, which accessibility clients
+    /// then read as the slider's value; null: the value in percent.
+    CWnd* m_pValueEdit;
+
+    // Accessibility: a slider whose value is the text of m_pValueEdit.
+    HRESULT get_accValue(VARIANT varChild, BSTR* pszValue) override;
+    HRESULT get_accRole(VARIANT varChild, VARIANT* pvarRole) override;
+    HRESULT get_accState(VARIANT varChild, VARIANT* pvarState) override;
 
 protected:
     bool m_tracking;
@@ -42,6 +50,10 @@ protected:
     afx_msg LRESULT OnValueChanged(WPARAM wParam, LPARAM lParam);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
     DECLARE_MESSAGE_MAP()
+
+private:
+    /// The value accessibility clients were last told of.
+    CString m_accValue;
 };
 
 /// What the slider paints: the bands, the thumb when there is a value, the

@@ -2,6 +2,7 @@
 
 #include "GvMessages.h"
 #include "color/ColorNotify.h"
+#include "color/ColorPickerMath.h"
 #include "color/WheelGeometry.h"
 #include "platform/mfc/MfcPortableTypes.h"
 
@@ -56,6 +57,7 @@ END_MESSAGE_MAP()
 CGvColorWheel::CGvColorWheel()
     : m_color(nullptr), m_tracking(false), m_lastPoint(-1, -1)
 {
+    EnableActiveAccessibility();
 }
 
 CGvColorWheel::~CGvColorWheel()
@@ -107,6 +109,7 @@ void CGvColorWheel::SetColorFromPoint(CPoint* point)
     GvWheelPick(GvWheelGeometryOf(ToGvRect(client)), ToGvPoint(*point), m_color);
     GvColorNotifyParent(this, GVM_COLOR_CHANGED);
     InvalidateRect(nullptr, FALSE);
+    AfxNotifyAccValueChange(this, m_accValue);
 }
 
 void CGvColorWheel::PaintClient(CDC& dc)
@@ -143,7 +146,34 @@ void CGvColorWheel::OnLButtonUp(UINT nFlags, CPoint point)
 LRESULT CGvColorWheel::OnColorChanged(WPARAM, LPARAM)
 {
     InvalidateRect(nullptr, FALSE);
+    AfxNotifyAccValueChange(this, m_accValue);
     return 1;
+}
+
+HRESULT CGvColorWheel::get_accName(VARIANT varChild, BSTR* pszName)
+{
+    return AfxIsAccSelf(varChild) ? AfxSetAccString(pszName, L"Colour wheel") : CWnd::get_accName(varChild, pszName);
+}
+
+HRESULT CGvColorWheel::get_accValue(VARIANT varChild, BSTR* pszValue)
+{
+    if (!AfxIsAccSelf(varChild))
+        return CWnd::get_accValue(varChild, pszValue);
+    if (!m_color)
+        return AfxSetAccString(pszValue, L"");
+    const std::u16string text = GvColorAccessibleText({m_color[0], m_color[1], m_color[2], 1.0f});
+    return AfxSetAccString(pszValue, reinterpret_cast<LPCWSTR>(text.c_str()));
+}
+
+HRESULT CGvColorWheel::get_accRole(VARIANT varChild, VARIANT* pvarRole)
+{
+    return AfxIsAccSelf(varChild) ? AfxSetAccLong(pvarRole, ROLE_SYSTEM_SLIDER) : CWnd::get_accRole(varChild, pvarRole);
+}
+
+HRESULT CGvColorWheel::get_accState(VARIANT varChild, VARIANT* pvarState)
+{
+    return AfxIsAccSelf(varChild) ? AfxSetAccLong(pvarState, AfxAccFocusableState(this))
+                                  : CWnd::get_accState(varChild, pvarState);
 }
 
 void CGvColorWheel::OnCaptureChanged(CWnd* pWnd)

@@ -16,6 +16,12 @@ public:
     /// Red, green, blue, 0 to 1; owned by the owner. Null: background only.
     float* m_color;
 
+    // Accessibility: a slider named "Colour wheel" whose value is the colour.
+    HRESULT get_accName(VARIANT varChild, BSTR* pszName) override;
+    HRESULT get_accValue(VARIANT varChild, BSTR* pszValue) override;
+    HRESULT get_accRole(VARIANT varChild, VARIANT* pvarRole) override;
+    HRESULT get_accState(VARIANT varChild, VARIANT* pvarState) override;
+
 protected:
     CPoint MapColorToPosition(float r, float g, float b, int radius);
     void MapPositionToColor(int x, int y, int radius, float* r, float* g, float* b);
@@ -42,6 +48,8 @@ private:
     CDC* HexagonPicture(CDC& compatible, const CRect& client);
 
     CCachedBitmapDC m_hexagon;
+    /// The value accessibility clients were last told of.
+    CString m_accValue;
 };
 
 /// What the wheel paints: background, hexagon at the colour's value, marker.

@@ -1,6 +1,7 @@
 #include "numeric/PopupSlider.h"
 
 #include "GvMessages.h"
+#include "numeric/NumberText.h"
 #include "numeric/SliderMath.h"
 
 namespace {
@@ -65,6 +66,7 @@ CPopupSlider::CPopupSlider(CPoint point, float value, float min, float max, bool
       m_rangeStep(allowRangeDrag ? GvSliderRangeStep(min, max) : 0.0f), m_rangeAnchor(0), m_lastX(point.x),
       m_lastY(point.y)
 {
+    EnableActiveAccessibility();
     GvWidenDegenerateRange(m_min, m_max);
     Create(point, pOwner);
 }
@@ -149,6 +151,31 @@ void CPopupSlider::UpdateSliderWindow()
     DrawSlider();
     m_value = GvSliderValueFromPosition(m_position, m_min, m_max);
     NotifyOwner(GVM_SLIDER_DELTA, 0);
+    AfxNotifyAccValueChange(this, m_accValue);
+}
+
+HRESULT CPopupSlider::get_accValue(VARIANT varChild, BSTR* pszValue)
+{
+    if (!AfxIsAccSelf(varChild))
+        return CWnd::get_accValue(varChild, pszValue);
+    if (CEdit* pEdit = DYNAMIC_DOWNCAST(CEdit, m_pOwner)) {
+        CString text;
+        pEdit->GetWindowText(text);
+        return AfxSetAccString(pszValue, text);
+    }
+    const GvStringW text = GvNumberToText(m_value, 2, true);
+    return AfxSetAccString(pszValue, reinterpret_cast<LPCWSTR>(static_cast<const unsigned short*>(text)));
+}
+
+HRESULT CPopupSlider::get_accRole(VARIANT varChild, VARIANT* pvarRole)
+{
+    return AfxIsAccSelf(varChild) ? AfxSetAccLong(pvarRole, ROLE_SYSTEM_SLIDER) : CWnd::get_accRole(varChild, pvarRole);
+}
+
+HRESULT CPopupSlider::get_accState(VARIANT varChild, VARIANT* pvarState)
+{
+    return AfxIsAccSelf(varChild) ? AfxSetAccLong(pvarState, AfxAccFocusableState(this))
+                                  : CWnd::get_accState(varChild, pvarState);
 }
 
 void CPopupSlider::UpdateSliderRange(CPoint point)

@@ -25,6 +25,12 @@ public:
     /// (which may destroy this object while handling it).
     void EndPopupSlider(int message);
 
+    // Accessibility: a slider whose value is the owner's text when the owner
+    // is an edit (the slider edit shows the value being swept), else the value.
+    HRESULT get_accValue(VARIANT varChild, BSTR* pszValue) override;
+    HRESULT get_accRole(VARIANT varChild, VARIANT* pvarRole) override;
+    HRESULT get_accState(VARIANT varChild, VARIANT* pvarState) override;
+
 protected:
     void ComputeSliderPosition();
     void DrawSlider();
@@ -61,4 +67,8 @@ protected:
     float m_rangeStep;
     int m_rangeAnchor;
     int m_lastX, m_lastY;
+
+private:
+    /// The value accessibility clients were last told of.
+    CString m_accValue;
 };

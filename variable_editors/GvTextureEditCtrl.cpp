@@ -23,6 +23,15 @@ CString Number(int value)
     return CString(std::to_wstring(value));
 }
 
+CString TextureFormatName(const GvTexture* object)
+{
+    if (!object)
+        return L"Unknown";
+    GvStringW name;
+    GvPixelFormatTypeToString(name, object->GetFormat());
+    return reinterpret_cast<LPCWSTR>(static_cast<const unsigned short*>(name));
+}
+
 GvRenderableTexture* AsRenderable(GvTextureVariable* texture)
 {
     return dynamic_cast<GvRenderableTexture*>(texture);
@@ -61,6 +70,30 @@ END_MESSAGE_MAP()
 CGvTextureEditCtrl::CGvTextureButton::CGvTextureButton()
     : m_hBitmap(nullptr), m_hPaintRgn(nullptr), m_grab(0, 0), m_dragging(false)
 {
+    EnableActiveAccessibility();
+}
+
+HRESULT CGvTextureEditCtrl::CGvTextureButton::get_accName(VARIANT varChild, BSTR* pszName)
+{
+    if (!AfxIsAccSelf(varChild))
+        return CButton::get_accName(varChild, pszName);
+    // The thumbnail pans inside the scroll window, so the control is an
+    // ancestor further up.
+    const CGvTextureEditCtrl* pCtrl = nullptr;
+    for (CWnd* pWnd = GetParent(); pWnd && !pCtrl; pWnd = pWnd->GetParent())
+        pCtrl = dynamic_cast<const CGvTextureEditCtrl*>(pWnd);
+    const GvTextureVariable* texture = pCtrl ? pCtrl->m_texture : nullptr;
+    CString name = texture && texture->GetFileName()
+                       ? CString(reinterpret_cast<LPCWSTR>(GvFileNamePart(texture->GetFileName())))
+                       : CString(L"No file");
+    name += L", " + TextureFormatName(texture ? texture->GetTexture() : nullptr);
+    return AfxSetAccString(pszName, name);
+}
+
+HRESULT CGvTextureEditCtrl::CGvTextureButton::get_accRole(VARIANT varChild, VARIANT* pvarRole)
+{
+    return AfxIsAccSelf(varChild) ? AfxSetAccLong(pvarRole, ROLE_SYSTEM_GRAPHIC)
+                                  : CButton::get_accRole(varChild, pvarRole);
 }
 
 CGvTextureEditCtrl::CGvTextureButton::~CGvTextureButton()
@@ -335,7 +368,8 @@ void CGvTextureEditCtrl::UpdateTexture(bool reposition)
     } else
         m_browseButton.SetWindowText(L"Browse");
 
-    CString format = L"Unknown", size = L"Dimensions: Unknown";
+    const CString format = TextureFormatName(m_texture ? m_texture->GetTexture() : nullptr);
+    CString size = L"Dimensions: Unknown";
     m_mipCount = 1;
     m_volumeDepth = 1;
     m_isVolume = false;
@@ -343,9 +377,6 @@ void CGvTextureEditCtrl::UpdateTexture(bool reposition)
     const GvTexture* object = m_texture ? m_texture->GetTexture() : nullptr;
     if (object) {
         m_hasAlpha = GvGfxFormatContainsAlpha(object->GetFormat());
-        GvStringW name;
-        GvPixelFormatTypeToString(name, object->GetFormat());
-        format = reinterpret_cast<LPCWSTR>(static_cast<const unsigned short*>(name));
         m_mipCount = object->GetNumMipmaps();
         switch (object->GetTextureType()) {
         case GV_TEXTURE_2D:

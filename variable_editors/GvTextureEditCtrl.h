@@ -50,6 +50,10 @@ public:
         bool IsDragging() const { return m_dragging; }
         void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
+        // Accessibility: a graphic named by the texture's file name and format.
+        HRESULT get_accName(VARIANT varChild, BSTR* pszName) override;
+        HRESULT get_accRole(VARIANT varChild, VARIANT* pvarRole) override;
+
     protected:
         afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
         afx_msg void OnMouseMove(UINT nFlags, CPoint point);

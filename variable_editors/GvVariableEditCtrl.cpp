@@ -54,6 +54,24 @@ void CGvVariableEditCtrl::CGvSetupButton::SetToggled(bool toggled)
     Invalidate(FALSE);
 }
 
+HRESULT CGvVariableEditCtrl::CGvSetupButton::get_accName(VARIANT varChild, BSTR* pszName)
+{
+    return AfxIsAccSelf(varChild) ? AfxSetAccString(pszName, L"Options") : CButton::get_accName(varChild, pszName);
+}
+
+HRESULT CGvVariableEditCtrl::CGvSetupButton::get_accRole(VARIANT varChild, VARIANT* pvarRole)
+{
+    return AfxIsAccSelf(varChild) ? AfxSetAccLong(pvarRole, ROLE_SYSTEM_PUSHBUTTON)
+                                  : CButton::get_accRole(varChild, pvarRole);
+}
+
+HRESULT CGvVariableEditCtrl::CGvSetupButton::get_accState(VARIANT varChild, VARIANT* pvarState)
+{
+    if (!AfxIsAccSelf(varChild))
+        return CButton::get_accState(varChild, pvarState);
+    return AfxSetAccLong(pvarState, AfxAccFocusableState(this) | (m_toggled ? STATE_SYSTEM_PRESSED : 0));
+}
+
 // ---- Construction and creation
 
 BEGIN_MESSAGE_MAP(CGvVariableEditCtrl, CGvEmbeddedDialog)

@@ -31,8 +31,13 @@ public:
     class GVMFCUTILITIES_API CGvSetupButton : public CButton
     {
     public:
-        CGvSetupButton() : m_toggled(false) {}
+        CGvSetupButton() : m_toggled(false) { EnableActiveAccessibility(); }
         void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+
+        // Accessibility: a push button named "Options", pressed while toggled.
+        HRESULT get_accName(VARIANT varChild, BSTR* pszName) override;
+        HRESULT get_accRole(VARIANT varChild, VARIANT* pvarRole) override;
+        HRESULT get_accState(VARIANT varChild, VARIANT* pvarState) override;
         /// True while the options are shown.
         virtual bool IsToggled() const { return m_toggled; }
         /// Sets the toggle and redraws the button.

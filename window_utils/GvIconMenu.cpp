@@ -88,6 +88,13 @@ CGvIconMenuItemData* CGvIconMenu::AppendOwnerDrawn(LPCWSTR text, UINT_PTR id, Gv
     pData->m_ownsBitmap = ownsBitmap;
     m_items.AddHead(pData);
     CMenu::AppendMenu(MF_OWNERDRAW, id, reinterpret_cast<LPCWSTR>(pData));
+    // The item keeps its text beside the drawing data, where the system's
+    // menu object and GetMenuString read it for accessibility clients.
+    MENUITEMINFOW info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = const_cast<LPWSTR>(pData->m_text.GetString());
+    ::SetMenuItemInfoW(m_hMenu, GetMenuItemCount() - 1, TRUE, &info);
     return pData;
 }
 

@@ -44,6 +44,32 @@ CBCGPEditCtrl::CBCGPEditCtrl()
       m_dwLastUndoReason(kUndoBreak), m_iStartSel(-1), m_iEndSel(-1), m_nCurrOffset(0), m_bReadOnly(FALSE),
       m_bSelecting(FALSE), m_pImpl(new Impl(*this))
 {
+    EnableActiveAccessibility();
+}
+
+HRESULT CBCGPEditCtrl::get_accName(VARIANT varChild, BSTR* pszName)
+{
+    return AfxIsAccSelf(varChild) ? AfxSetAccString(pszName, L"") : CWnd::get_accName(varChild, pszName);
+}
+
+HRESULT CBCGPEditCtrl::get_accValue(VARIANT varChild, BSTR* pszValue)
+{
+    if (!AfxIsAccSelf(varChild))
+        return CWnd::get_accValue(varChild, pszValue);
+    const int row = m_pImpl->Text().RowFromOffset(m_nCurrOffset);
+    return AfxSetAccString(pszValue, GetText(m_pImpl->Text().RowStart(row), m_pImpl->Text().RowEnd(row)));
+}
+
+HRESULT CBCGPEditCtrl::get_accRole(VARIANT varChild, VARIANT* pvarRole)
+{
+    return AfxIsAccSelf(varChild) ? AfxSetAccLong(pvarRole, ROLE_SYSTEM_TEXT) : CWnd::get_accRole(varChild, pvarRole);
+}
+
+HRESULT CBCGPEditCtrl::get_accState(VARIANT varChild, VARIANT* pvarState)
+{
+    if (!AfxIsAccSelf(varChild))
+        return CWnd::get_accState(varChild, pvarState);
+    return AfxSetAccLong(pvarState, AfxAccFocusableState(this) | (m_bReadOnly ? STATE_SYSTEM_READONLY : 0));
 }
 
 CBCGPEditCtrl::~CBCGPEditCtrl()

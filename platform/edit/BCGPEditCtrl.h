@@ -131,6 +131,14 @@ public:
     BOOL IsModified() const { return m_bIsModified; }
     int GetFirstVisibleRow() const;
 
+    // Accessibility: editable text whose value is the caret's row; caret and
+    // selection moves and text changes are announced.
+    // The window's text is the whole text, no name: the control has none.
+    HRESULT get_accName(VARIANT varChild, BSTR* pszName) override;
+    HRESULT get_accValue(VARIANT varChild, BSTR* pszValue) override;
+    HRESULT get_accRole(VARIANT varChild, VARIANT* pvarRole) override;
+    HRESULT get_accState(VARIANT varChild, VARIANT* pvarState) override;
+
 protected:
     // Called after every caret move.
     virtual void OnSetCaret();

@@ -19,6 +19,8 @@ void CBCGPEditCtrl::Impl::TextInserted(int offset, std::u16string_view text)
     const CString inserted = AsCString(text);
     m_ctrl.OnInsertTextToBuffer(offset, inserted, m_updateLineData);
     m_ctrl.OnAfterTextChanged(offset, inserted, TRUE);
+    if (m_ctrl.m_hWnd)
+        ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_ctrl.m_hWnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void CBCGPEditCtrl::Impl::TextDeleted(int offset, std::u16string_view removed)
@@ -31,6 +33,8 @@ void CBCGPEditCtrl::Impl::TextDeleted(int offset, std::u16string_view removed)
     }
     InvalidateAfterEdit(row, rows > 0);
     m_ctrl.OnAfterTextChanged(offset, AsCString(removed), FALSE);
+    if (m_ctrl.m_hWnd)
+        ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_ctrl.m_hWnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 // An edit inside one row repaints that row alone unless it opened or closed a
@@ -194,6 +198,14 @@ void CBCGPEditCtrl::Impl::UpdateCaret()
     const int x = kEditMargin + (ColumnOfOffset(m_ctrl.m_nCurrOffset) - m_leftColumn) * m_charWidth;
     const int y = (row - m_topRow) * m_lineHeight;
     ::SetCaretPos(x, y);
+    ::NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, m_ctrl.m_hWnd, OBJID_CARET, CHILDID_SELF);
+    if (m_ctrl.m_nCurrOffset != m_announcedCaret || m_ctrl.m_iStartSel != m_announcedSelStart
+        || m_ctrl.m_iEndSel != m_announcedSelEnd) {
+        m_announcedCaret = m_ctrl.m_nCurrOffset;
+        m_announcedSelStart = m_ctrl.m_iStartSel;
+        m_announcedSelEnd = m_ctrl.m_iEndSel;
+        ::NotifyWinEvent(EVENT_OBJECT_TEXTSELECTIONCHANGED, m_ctrl.m_hWnd, OBJID_CLIENT, CHILDID_SELF);
+    }
 }
 
 void CBCGPEditCtrl::Impl::SetFont(HFONT hFont)

@@ -110,6 +110,10 @@ struct CBCGPEditCtrl::Impl final : gvedit::TextObserver
     int m_wantedColumn = -1;
     gvedit::WheelAccumulator m_wheel;
     bool m_focused = false;
+    // Caret and selection ends accessibility clients were last told of.
+    int m_announcedCaret = -1;
+    int m_announcedSelStart = -1;
+    int m_announcedSelEnd = -1;
     // The whole view was invalidated and nothing painted since: settings
     // made in bulk (a parser's hundreds of word colours) ask the system once.
     bool m_viewInvalid = false;

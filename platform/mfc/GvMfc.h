@@ -12,6 +12,7 @@
 #include "MfcException.h"
 #include "MfcMessageMap.h"
 #include "MfcWnd.h"
+#include "MfcAccessible.h"
 #include "MfcGdi.h"
 #include "MfcControls.h"
 #include "MfcMenu.h"

@@ -18,11 +18,11 @@ const CWnd CWnd::wndBottom(HWND_BOTTOM);
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
-CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr)
+CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr), m_bEnableActiveAccessibility(FALSE)
 {
 }
 
-CWnd::CWnd(HWND hWndConstant) : m_hWnd(hWndConstant), m_pfnSuper(nullptr)
+CWnd::CWnd(HWND hWndConstant) : m_hWnd(hWndConstant), m_pfnSuper(nullptr), m_bEnableActiveAccessibility(FALSE)
 {
 }
 
@@ -345,6 +345,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         *pResult = lResult;
         return TRUE;
     }
+    if (message == WM_GETOBJECT && OnGetAccessibleObject(wParam, lParam, pResult))
+        return TRUE;
     const AFX_MSGMAP* pMap = GetMessageMap();
     if (message >= AFX_REGISTERED_MESSAGE && message <= 0xFFFF) {
         // Registered messages: each entry's thunk checks the value it names.

@@ -452,10 +452,28 @@ protected:
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
+public:
+    // Active Accessibility, as MFC's. A class that calls
+    // EnableActiveAccessibility (in its constructor) answers WM_GETOBJECT for
+    // its client area with an object that asks these virtuals and leaves
+    // every other question to the system's standard object; the defaults here
+    // ask that standard object too, so an override can start from them.
+    // Appended after every other virtual of CWnd, so that no slot moves.
+    void EnableActiveAccessibility();
+    virtual HRESULT get_accName(VARIANT varChild, BSTR* pszName);
+    virtual HRESULT get_accValue(VARIANT varChild, BSTR* pszValue);
+    virtual HRESULT get_accDescription(VARIANT varChild, BSTR* pszDescription);
+    virtual HRESULT get_accRole(VARIANT varChild, VARIANT* pvarRole);
+    virtual HRESULT get_accState(VARIANT varChild, VARIANT* pvarState);
+
+protected:
     // Set while the window is subclassed: the procedure it had before.
     WNDPROC m_pfnSuper;
 
 private:
+    BOOL m_bEnableActiveAccessibility;
+    BOOL OnGetAccessibleObject(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
     explicit CWnd(HWND hWndConstant);
     friend LRESULT AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);
     friend LRESULT CALLBACK AfxCbtFilterHook(int, WPARAM, LPARAM);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <cmath>
 #include "color/ColorButtonFrame.h"
 #include "color/ColorPickerMath.h"
 
@@ -137,6 +138,14 @@ TEST(ColorPickerMath, ViewAndDialogLayout)
     EXPECT_EQ((GvRect{152, 227, 227, 250}), layout.cancel);
     EXPECT_EQ((GvSize{255, 327}), GvPickerDialogClientSize({255, 300}, true, 23));
     EXPECT_EQ((GvSize{255, 300}), GvPickerDialogClientSize({255, 300}, false, 23));
+}
+
+TEST(ColorPickerMath, AccessibleTextRoundsEachChannelAsTheEditsShowIt)
+{
+    EXPECT_EQ(u"R 255 G 128 B 0", GvColorAccessibleText({1.0f, 0.5f, 0.0f, 0.25f}));
+    // Beyond 0..1 (a typed 300) and NaN are limited, not wrapped.
+    EXPECT_EQ(u"R 255 G 0 B 0", GvColorAccessibleText({300.0f / 255.0f, -0.5f, std::nanf(""), 1.0f}));
+    EXPECT_EQ(u"R 1 G 0 B 254", GvColorAccessibleText({0.6f / 255.0f, 0.4f / 255.0f, 253.6f / 255.0f, 1.0f}));
 }
 
 TEST(ColorButtonFrame, StyleFollowsTheItemState)

@@ -1,0 +1,424 @@
+// What a screen reader reads of each custom-drawn control: the accessible
+// object of its client area as an accessibility client gets it
+// (AccessibleObjectFromWindow), and the events a change sends.
+#include <gtest/gtest.h>
+
+#include <oleacc.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "GvApplication.h"
+#include "GvColor.h"
+#include "GvNumeric.h"
+#include "GvTextureVariable.h"
+#include "GvVariableEditors.h"
+#include "GvWindowUtils.h"
+#include "HostTestSupport.h"
+#include "TestFrame.h"
+#include "TestInput.h"
+#include "platform/edit/BCGPEditCtrl.h"
+#include "resources/GvMFCUtilitiesRes.h"
+
+namespace {
+
+// Spelled out: under Wine the import library's IID_IAccessible reads as a thunk.
+const IID kIIDAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+struct AccFacts
+{
+    LONG role = -1;
+    LONG state = -1;
+    std::wstring name, value, description;
+};
+
+// The text one of the string getters gives, empty when it gives none.
+std::wstring TakeString(IAccessible* pAcc, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*))
+{
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR text = nullptr;
+    const HRESULT hr = (pAcc->*get)(self, &text);
+    std::wstring result = SUCCEEDED(hr) && text ? text : L"";
+    ::SysFreeString(text);
+    return result;
+}
+
+AccFacts Read(HWND hWnd)
+{
+    AccFacts facts;
+    IAccessible* pAcc = nullptr;
+    if (FAILED(::AccessibleObjectFromWindow(hWnd, OBJID_CLIENT, kIIDAccessible, reinterpret_cast<void**>(&pAcc)))
+        || !pAcc) {
+        ADD_FAILURE() << "no accessible object";
+        return facts;
+    }
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT answer;
+    ::VariantInit(&answer);
+    if (SUCCEEDED(pAcc->get_accRole(self, &answer)) && answer.vt == VT_I4)
+        facts.role = answer.lVal;
+    ::VariantInit(&answer);
+    if (SUCCEEDED(pAcc->get_accState(self, &answer)) && answer.vt == VT_I4)
+        facts.state = answer.lVal;
+    facts.name = TakeString(pAcc, &IAccessible::get_accName);
+    facts.value = TakeString(pAcc, &IAccessible::get_accValue);
+    facts.description = TakeString(pAcc, &IAccessible::get_accDescription);
+    pAcc->Release();
+    return facts;
+}
+
+std::wstring Text(HWND hWnd)
+{
+    return std::wstring(WindowText(hWnd).GetString());
+}
+
+struct WinEvent
+{
+    DWORD event;
+    HWND hWnd;
+    LONG object;
+};
+
+std::vector<WinEvent>* g_events = nullptr;
+bool g_sentinelSeen = false;
+const LONG kSentinelChild = 0x5E47;
+
+void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND hWnd, LONG idObject, LONG idChild, DWORD, DWORD)
+{
+    if (idChild == kSentinelChild)
+        g_sentinelSeen = true;
+    else if (g_events && !g_sentinelSeen)
+        g_events->push_back({event, hWnd, idObject});
+}
+
+// Records the events of the process from the location change to the text
+// selection change (value changes between them). Events may arrive through
+// the queue, so Take sends one of its own after them and handles messages
+// until it arrives: everything sent before it has arrived too.
+class CEventRecorder
+{
+public:
+    explicit CEventRecorder(HWND hSentinel) : m_hSentinel(hSentinel)
+    {
+        g_events = &m_events;
+        m_hHook = ::SetWinEventHook(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_TEXTSELECTIONCHANGED, nullptr, OnWinEvent,
+                                    0, 0, WINEVENT_OUTOFCONTEXT);
+    }
+    ~CEventRecorder()
+    {
+        ::UnhookWinEvent(m_hHook);
+        g_events = nullptr;
+    }
+    bool Hooked() const { return m_hHook != nullptr; }
+    // How many events of this kind for this window's object arrived since the last call.
+    int Count(DWORD event, HWND hWnd, LONG object = OBJID_CLIENT)
+    {
+        Settle();
+        int count = 0;
+        for (const WinEvent& e : m_taken)
+            count += e.event == event && e.hWnd == hWnd && e.object == object;
+        return count;
+    }
+    void Forget() { Settle(), m_taken.clear(); }
+    // Marks the end of a step: what arrived so far becomes what Count reads.
+    void Settle()
+    {
+        if (m_settled)
+            return;
+        g_sentinelSeen = false;
+        ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_hSentinel, OBJID_CLIENT, kSentinelChild);
+        for (int round = 0; !g_sentinelSeen && round < 100; ++round) {
+            AfxPumpPendingMessages();
+            if (!g_sentinelSeen)
+                ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        }
+        EXPECT_TRUE(g_sentinelSeen) << "events never arrived";
+        g_sentinelSeen = false;
+        m_taken = m_events;
+        m_events.clear();
+        m_settled = true;
+    }
+    // A new step begins.
+    void Step()
+    {
+        Forget();
+        m_settled = false;
+    }
+
+private:
+    HWND m_hSentinel;
+    HWINEVENTHOOK m_hHook;
+    std::vector<WinEvent> m_events, m_taken;
+    bool m_settled = false;
+};
+
+class CPlainWnd : public CWnd
+{
+public:
+    explicit CPlainWnd(bool accessible)
+    {
+        if (accessible)
+            EnableActiveAccessibility();
+    }
+};
+
+class AccessibilityTest : public Win32WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        Win32WindowTest::SetUp();
+        m_app.SetMainWindow(m_frame.m_hWnd);
+    }
+    GvApplication m_app;
+};
+
+const LONG kFocusable = STATE_SYSTEM_FOCUSABLE;
+
+TEST_F(AccessibilityTest, EachControlReportsRoleNameValueStateAndDescription)
+{
+    float wheelColor[3] = {1.0f, 0.5f, 0.0f};
+    CGvColorWheel wheel;
+    ASSERT_TRUE(wheel.Create(AfxRegisterWndClass(0), L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 80), &m_frame, 1));
+    wheel.m_color = wheelColor;
+
+    float sliderValue = 0.25f;
+    CGvColorSlider slider;
+    ASSERT_TRUE(slider.Create(WS_CHILD | WS_VISIBLE | TBS_HORZ, CRect(90, 0, 190, 20), &m_frame, 2));
+    slider.m_value = &sliderValue;
+
+    CColorButton colorButton;
+    ASSERT_TRUE(
+        colorButton.Create(L"Apply", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(200, 0, 260, 20), &m_frame, 3));
+    colorButton.SetColor(RGB(0, 0, 0), RGB(255, 128, 0));
+
+    CGvVariableEditCtrl::CGvSetupButton setupOff, setupOn;
+    ASSERT_TRUE(setupOff.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(270, 0, 280, 10), &m_frame, 4));
+    ASSERT_TRUE(setupOn.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(290, 0, 300, 10), &m_frame, 5));
+    setupOn.SetToggled(true);
+
+    float pickerColor[4] = {1.0f, 0.5f, 0.0f, 1.0f};
+    CGvColorPickerCtrl picker;
+    CRect pickerRect(0, 30, 300, 280);
+    ASSERT_TRUE(
+        picker.Create(m_frame.m_hWnd, &pickerRect, pickerColor, nullptr, nullptr, nullptr, false, 0, true, false));
+    const HWND greenEdit = ::GetDlgItem(picker.m_hWnd, IDC_GV_GREEN_EDIT);
+
+    GvTextureVariable texture;
+    ASSERT_TRUE(texture.SetFileName(Units(SamplePath("mips_bgra.dds")), true));
+    CGvTextureEditCtrl textureCtrl;
+    ASSERT_TRUE(textureCtrl.Create(m_frame.m_hWnd, &texture, nullptr));
+
+    CBCGPEditCtrl editor;
+    ASSERT_TRUE(editor.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100), &m_frame, 6));
+    editor.InsertText(L"first\nsecond row");
+    editor.SetCaret(8);
+    editor.SetFocus();
+
+    CPlainWnd plain(false), enabled(true);
+    for (CPlainWnd* pWnd : {&plain, &enabled})
+        ASSERT_TRUE(
+            pWnd->Create(AfxRegisterWndClass(0), L"Plain", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &m_frame, 7));
+    AfxPumpPendingMessages();
+
+    struct Case
+    {
+        const char* what;
+        HWND hWnd;
+        LONG role;
+        std::wstring name, value, description;
+        LONG stateSet, stateClear;
+    } const cases[] = {
+        {"wheel", wheel.m_hWnd, ROLE_SYSTEM_SLIDER, L"Colour wheel", L"R 255 G 128 B 0", L"", kFocusable,
+         STATE_SYSTEM_FOCUSED},
+        {"slider without edit", slider.m_hWnd, ROLE_SYSTEM_SLIDER, L"", L"25%", L"", kFocusable, STATE_SYSTEM_FOCUSED},
+        {"picker's green slider", ::GetDlgItem(picker.m_hWnd, IDC_GV_GREEN_SLIDER), ROLE_SYSTEM_SLIDER, L"",
+         Text(greenEdit), L"", kFocusable, 0},
+        {"picker's wheel", ::GetDlgItem(picker.m_hWnd, IDC_GV_COLOR_WHEEL), ROLE_SYSTEM_SLIDER, L"Colour wheel",
+         L"R 255 G 128 B 0", L"", kFocusable, 0},
+        {"swatch", ::GetDlgItem(picker.m_hWnd, IDC_GV_COLOR_BUTTON), ROLE_SYSTEM_PUSHBUTTON, L"Colour swatch", L"",
+         L"R 255 G 128 B 0", 0, 0},
+        {"colour button", colorButton.m_hWnd, ROLE_SYSTEM_PUSHBUTTON, L"Apply", L"", L"R 255 G 128 B 0", 0, 0},
+        {"setup button", setupOff.m_hWnd, ROLE_SYSTEM_PUSHBUTTON, L"Options", L"", L"", kFocusable,
+         STATE_SYSTEM_PRESSED},
+        {"setup button toggled", setupOn.m_hWnd, ROLE_SYSTEM_PUSHBUTTON, L"Options", L"", L"",
+         kFocusable | STATE_SYSTEM_PRESSED, 0},
+        {"texture thumbnail", textureCtrl.GetThumbnailButton().m_hWnd, ROLE_SYSTEM_GRAPHIC, L"mips_bgra.dds, B8G8R8A8",
+         L"", L"", 0, 0},
+        {"code editor", editor.m_hWnd, ROLE_SYSTEM_TEXT, L"", L"second row", L"", kFocusable | STATE_SYSTEM_FOCUSED,
+         STATE_SYSTEM_READONLY},
+        // Without overrides, enabled or not, the standard object answers.
+        {"plain window", plain.m_hWnd, ROLE_SYSTEM_CLIENT, L"Plain", L"", L"", 0, 0},
+        {"enabled window", enabled.m_hWnd, ROLE_SYSTEM_CLIENT, L"Plain", L"", L"", 0, 0},
+    };
+    EXPECT_EQ(L"128", Text(greenEdit));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const AccFacts facts = Read(c.hWnd);
+        EXPECT_EQ(c.role, facts.role);
+        EXPECT_EQ(c.name, facts.name);
+        EXPECT_EQ(c.value, facts.value);
+        EXPECT_EQ(c.description, facts.description);
+        EXPECT_EQ(c.stateSet, facts.state & c.stateSet);
+        EXPECT_EQ(0, facts.state & c.stateClear);
+    }
+    // The focus is part of the state.
+    slider.SetFocus();
+    EXPECT_EQ(kFocusable | STATE_SYSTEM_FOCUSED, Read(slider.m_hWnd).state & (kFocusable | STATE_SYSTEM_FOCUSED));
+}
+
+TEST_F(AccessibilityTest, ValueChangesAreAnnouncedOnceEach)
+{
+    CEventRecorder events(m_frame.m_hWnd);
+    ASSERT_TRUE(events.Hooked());
+
+    float wheelColor[3] = {1.0f, 0.5f, 0.0f};
+    CGvColorWheel wheel;
+    ASSERT_TRUE(wheel.Create(AfxRegisterWndClass(0), L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 80), &m_frame, 1));
+    wheel.m_color = wheelColor;
+
+    float sliderValue = 0.5f;
+    CGvColorSlider slider;
+    ASSERT_TRUE(slider.Create(WS_CHILD | WS_VISIBLE | TBS_HORZ, CRect(90, 0, 190, 20), &m_frame, 2));
+    slider.m_value = &sliderValue;
+
+    float pickerColor[4] = {1.0f, 0.5f, 0.0f, 1.0f};
+    CGvColorPickerCtrl picker;
+    CRect pickerRect(0, 30, 300, 280);
+    ASSERT_TRUE(
+        picker.Create(m_frame.m_hWnd, &pickerRect, pickerColor, nullptr, nullptr, nullptr, false, 0, true, false));
+    const HWND greenSlider = ::GetDlgItem(picker.m_hWnd, IDC_GV_GREEN_SLIDER);
+    const HWND redSlider = ::GetDlgItem(picker.m_hWnd, IDC_GV_RED_SLIDER);
+    const HWND pickerWheel = ::GetDlgItem(picker.m_hWnd, IDC_GV_COLOR_WHEEL);
+    const HWND greenEdit = ::GetDlgItem(picker.m_hWnd, IDC_GV_GREEN_EDIT);
+    const HWND redEdit = ::GetDlgItem(picker.m_hWnd, IDC_GV_RED_EDIT);
+
+    CGvSliderEdit sliderEdit;
+    ASSERT_TRUE(sliderEdit.Create(0, 0, L"", WS_CHILD | WS_VISIBLE, CRect(10, 290, 210, 310), &m_frame, 3));
+    sliderEdit.SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
+    AfxPumpPendingMessages();
+
+    HWND popup = nullptr;
+    struct Check
+    {
+        std::function<HWND()> hWnd;
+        int announced;
+        std::function<std::wstring()> value;
+    };
+    auto fixed = [](const wchar_t* text) { return [text] { return std::wstring(text); }; };
+    auto textOf = [](const HWND& hWnd) { return [&hWnd] { return Text(hWnd); }; };
+    auto window = [](const HWND& hWnd) { return [&hWnd] { return hWnd; }; };
+    const struct Case
+    {
+        const char* what;
+        std::function<void()> change;
+        std::vector<Check> checks;
+    } cases[] = {
+        {"wheel told of a new colour",
+         [&] {
+             wheelColor[0] = 0.0f, wheelColor[1] = 0.0f, wheelColor[2] = 1.0f;
+             wheel.SendMessage(GVM_COLOR_CHANGED, 0, 0);
+         },
+         {{window(wheel.m_hWnd), 1, fixed(L"R 0 G 0 B 255")}}},
+        {"wheel told again of the same colour",
+         [&] { wheel.SendMessage(GVM_COLOR_CHANGED, 0, 0); },
+         {{window(wheel.m_hWnd), 0, fixed(L"R 0 G 0 B 255")}}},
+        {"slider's key step",
+         [&] { slider.SendMessage(WM_KEYDOWN, VK_UP, 0); },
+         {{window(slider.m_hWnd), 1, fixed(L"52%")}}},
+        // The slider's own change and the picker's echo are one announcement;
+        // the wheel follows, the red slider keeps its value.
+        {"picker's green slider key step",
+         [&] { ::SendMessageW(greenSlider, WM_KEYDOWN, VK_UP, 0); },
+         {{window(greenSlider), 1, textOf(greenEdit)},
+          {window(pickerWheel), 1, fixed(L"R 255 G 133 B 0")},
+          {window(redSlider), 0, textOf(redEdit)}}},
+        {"pop-up slider opened from the slider edit",
+         [&] {
+             ASSERT_TRUE(ParkPointer());
+             sliderEdit.SetFocus();
+             PostKey(sliderEdit.m_hWnd, VK_DOWN);
+             popup = ::GetFocus();
+             ASSERT_NE(sliderEdit.m_hWnd, popup);
+         },
+         {}},
+        {"pop-up slider's wheel step",
+         [&] { ::SendMessageW(popup, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0); },
+         {{window(popup), 1, textOf(sliderEdit.m_hWnd)}}},
+    };
+    // The controls' first values are not what is counted.
+    events.Step();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.change();
+        for (const Check& check : c.checks) {
+            EXPECT_EQ(check.announced, events.Count(EVENT_OBJECT_VALUECHANGE, check.hWnd()));
+            EXPECT_EQ(check.value(), Read(check.hWnd()).value);
+        }
+        events.Step();
+    }
+    EXPECT_EQ(L"133", Text(greenEdit));
+    EXPECT_NE(L"0.50000", Text(sliderEdit.m_hWnd));
+    PostKey(popup, VK_ESCAPE);
+}
+
+TEST_F(AccessibilityTest, EditorAnnouncesCaretSelectionAndText)
+{
+    CEventRecorder events(m_frame.m_hWnd);
+    CBCGPEditCtrl editor;
+    ASSERT_TRUE(editor.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100), &m_frame, 6));
+    editor.InsertText(L"first\nsecond");
+    editor.SetFocus();
+    events.Step();
+
+    editor.SetCaret(2);
+    EXPECT_EQ(1, events.Count(EVENT_OBJECT_LOCATIONCHANGE, editor.m_hWnd, OBJID_CARET));
+    EXPECT_EQ(1, events.Count(EVENT_OBJECT_TEXTSELECTIONCHANGED, editor.m_hWnd));
+    EXPECT_EQ(0, events.Count(EVENT_OBJECT_VALUECHANGE, editor.m_hWnd));
+    EXPECT_EQ(L"first", Read(editor.m_hWnd).value);
+
+    events.Step();
+    editor.SetSel(6, 9);
+    EXPECT_EQ(1, events.Count(EVENT_OBJECT_TEXTSELECTIONCHANGED, editor.m_hWnd));
+    EXPECT_EQ(L"second", Read(editor.m_hWnd).value);
+
+    events.Step();
+    editor.InsertText(L"X", 0);
+    EXPECT_EQ(1, events.Count(EVENT_OBJECT_VALUECHANGE, editor.m_hWnd));
+}
+
+TEST_F(AccessibilityTest, OwnerDrawnMenuItemsKeepTheirTextAndCheck)
+{
+    CGvIconMenu menu;
+    menu.AppendMenuItem(L"&Plain", 11);
+    menu.AppendMenuWithValue(L"&Grid", 12, GvIconMenuStateCheckBox, true);
+    menu.AppendMenuWithValue(L"Snap", 13, GvIconMenuStateRadio, false);
+    struct Case
+    {
+        UINT id;
+        const wchar_t* text;
+        UINT checked;
+    } const cases[] = {{11, L"&Plain", 0}, {12, L"&Grid", MF_CHECKED}, {13, L"Snap", 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        wchar_t text[32] = {};
+        EXPECT_EQ(static_cast<int>(wcslen(c.text)), ::GetMenuStringW(menu.m_hMenu, c.id, text, 32, MF_BYCOMMAND));
+        EXPECT_STREQ(c.text, text);
+        const UINT state = ::GetMenuState(menu.m_hMenu, c.id, MF_BYCOMMAND);
+        EXPECT_EQ(static_cast<UINT>(MF_OWNERDRAW), state & MF_OWNERDRAW);
+        EXPECT_EQ(c.checked, state & MF_CHECKED);
+        // The drawing data stays the item's data.
+        MENUITEMINFOW info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_DATA;
+        ASSERT_TRUE(::GetMenuItemInfoW(menu.m_hMenu, c.id, FALSE, &info));
+        EXPECT_NE(0u, info.dwItemData);
+    }
+}
+
+} // namespace
