@@ -200,4 +200,3 @@ void CGvColorWheel::OnKillFocus(CWnd* pNewWnd)
     Default();
     InvalidateRect(nullptr, FALSE);
 }
-

@@ -199,4 +199,3 @@ bool GvWheelKeyStep(unsigned int key, float* rgb)
     GvWheelHSVtoRGB(&rgb[0], &rgb[1], &rgb[2], h, s, v);
     return true;
 }
-

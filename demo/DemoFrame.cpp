@@ -92,8 +92,9 @@ BOOL CDemoFrame::PreTranslateMessage(MSG* pMsg)
     const bool fromFrame = !hFocus || hFocus == m_hWnd;
     if (!fromFrame && !::IsChild(hPanel, hFocus))
         return FALSE;
-    if (!fromFrame && ::GetKeyState(VK_CONTROL) >= 0 &&
-        (::SendMessageW(hFocus, WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(pMsg)) & (DLGC_WANTTAB | DLGC_WANTMESSAGE)))
+    if (!fromFrame && ::GetKeyState(VK_CONTROL) >= 0
+        && (::SendMessageW(hFocus, WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(pMsg))
+            & (DLGC_WANTTAB | DLGC_WANTMESSAGE)))
         return FALSE;
     const std::vector<HWND> stops = DemoTabStops(hPanel);
     if (stops.empty())
@@ -133,10 +134,12 @@ void CDemoFrame::ScrollIntoView(HWND hControl)
         RECT outside;
         if (hChild == hControl || !::SubtractRect(&outside, &child, &view))
             continue;
-        const LONG dx = control.left < view.left ? control.left - view.left
-                                                : std::max<LONG>(0, std::min<LONG>(control.right - view.right, control.left - view.left));
-        const LONG dy = control.top < view.top ? control.top - view.top
-                                              : std::max<LONG>(0, std::min<LONG>(control.bottom - view.bottom, control.top - view.top));
+        const LONG dx = control.left < view.left
+                            ? control.left - view.left
+                            : std::max<LONG>(0, std::min<LONG>(control.right - view.right, control.left - view.left));
+        const LONG dy = control.top < view.top
+                            ? control.top - view.top
+                            : std::max<LONG>(0, std::min<LONG>(control.bottom - view.bottom, control.top - view.top));
         if (dx || dy)
             ::SendMessageW(hParent, GVM_CHILD_SCROLL, reinterpret_cast<WPARAM>(hChild),
                            MAKELPARAM(static_cast<WORD>(dx), static_cast<WORD>(dy)));

@@ -51,12 +51,12 @@ bool CGvEmbeddedDialog::LeavesTabToHost(const MSG& msg) const
         return false;
     const HWND hParent = ::GetParent(m_hWnd);
     const HWND hFocus = ::GetFocus();
-    if (!hParent || !(::GetWindowLongW(hParent, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) || !hFocus ||
-        !::IsChild(m_hWnd, hFocus))
+    if (!hParent || !(::GetWindowLongW(hParent, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) || !hFocus
+        || !::IsChild(m_hWnd, hFocus))
         return false;
     MSG copy = msg;
-    return !(::SendMessageW(hFocus, WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(&copy)) &
-             (DLGC_WANTTAB | DLGC_WANTMESSAGE));
+    return !(::SendMessageW(hFocus, WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(&copy))
+             & (DLGC_WANTTAB | DLGC_WANTMESSAGE));
 }
 
 CRect CGvEmbeddedDialog::ChildRect(const CWnd& child) const

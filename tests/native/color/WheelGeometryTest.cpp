@@ -187,10 +187,10 @@ TEST(ColorWheelGeometry, KeyStepsTurnTheHueByADegreeAndMoveTheSaturationKeepingT
         unsigned int key;
         Rgb before, after;
     } cases[] = {
-        {GvKeyRight, {1, 0, 0}, {1, 1.0f / 60, 0}},       // hue 1
-        {GvKeyLeft, {1, 0, 0}, {1, 0, 1.0f / 60}},        // hue 359
-        {GvKeyUp, {1, 0, 0}, {1, 0, 0}},                  // saturation stays at 1
-        {GvKeyDown, {1, 0, 0}, {1, 0.01f, 0.01f}},        // 0.99
+        {GvKeyRight, {1, 0, 0}, {1, 1.0f / 60, 0}},                // hue 1
+        {GvKeyLeft, {1, 0, 0}, {1, 0, 1.0f / 60}},                 // hue 359
+        {GvKeyUp, {1, 0, 0}, {1, 0, 0}},                           // saturation stays at 1
+        {GvKeyDown, {1, 0, 0}, {1, 0.01f, 0.01f}},                 // 0.99
         {GvKeyPageUp, {0.8f, 0.4f, 0.4f}, {0.8f, 0.32f, 0.32f}},   // 0.5 to 0.6
         {GvKeyPageDown, {0.8f, 0.4f, 0.4f}, {0.8f, 0.48f, 0.48f}}, // 0.5 to 0.4
         {GvKeyPageDown, {0.5f, 0.45f, 0.45f}, {0.5f, 0.5f, 0.5f}}, // 0.1 to 0, grey

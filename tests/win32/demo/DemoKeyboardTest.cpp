@@ -122,8 +122,7 @@ TEST_F(DemoKeyboardTest, TabAndShiftTabWalkEveryPageRoundAndTheFocusedControlDra
             forward.push_back(::GetFocus());
             if (onStop && !caret && HasFocusCue(hLeft)) {
                 EXPECT_FALSE(SamePixels(focused, CPixels(hLeft, CPixels::WholeWindow)))
-                    << Describe({hLeft})[0] << " looks the same with and without the focus"
-;
+                    << Describe({hLeft})[0] << " looks the same with and without the focus";
             }
         }
         std::vector<HWND> expected = stops;
