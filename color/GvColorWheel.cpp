@@ -29,19 +29,20 @@ void PaintColorWheel(CDC& dc, const GvColorWheelPaintState& state)
         if (state.color)
             FillColorHexagon(dc, state.client, GvColorValue(state.color));
     }
-    if (!state.color)
-        return;
-    const GvWheelMarker marker = GvWheelMarkerOf(GvWheelGeometryOf(ToGvRect(state.client)), state.color);
-    if (!marker.visible)
-        return;
-    // The stock pens are solid and one pixel wide, as a pen of width 0.
-    CGdiObject* pOldPen = dc.SelectStockObject(marker.black ? BLACK_PEN : WHITE_PEN);
-    const int x = marker.centre.x, y = marker.centre.y;
-    dc.MoveTo(x - 5, y);
-    dc.LineTo(x + 6, y);
-    dc.MoveTo(x, y - 5);
-    dc.LineTo(x, y + 6);
-    dc.SelectObject(pOldPen);
+    const GvWheelMarker marker = state.color ? GvWheelMarkerOf(GvWheelGeometryOf(ToGvRect(state.client)), state.color)
+                                             : GvWheelMarker{false, {0, 0}, false};
+    if (marker.visible) {
+        // The stock pens are solid and one pixel wide, as a pen of width 0.
+        CGdiObject* pOldPen = dc.SelectStockObject(marker.black ? BLACK_PEN : WHITE_PEN);
+        const int x = marker.centre.x, y = marker.centre.y;
+        dc.MoveTo(x - 5, y);
+        dc.LineTo(x + 6, y);
+        dc.MoveTo(x, y - 5);
+        dc.LineTo(x, y + 6);
+        dc.SelectObject(pOldPen);
+    }
+    if (state.focused)
+        dc.DrawFocusRect(&state.client);
 }
 
 BEGIN_MESSAGE_MAP(CGvColorWheel, CWnd)
@@ -52,6 +53,10 @@ BEGIN_MESSAGE_MAP(CGvColorWheel, CWnd)
     ON_MESSAGE(GVM_COLOR_CHANGED, OnColorChanged)
     ON_WM_CAPTURECHANGED()
     ON_WM_DESTROY()
+    ON_WM_GETDLGCODE()
+    ON_WM_KEYDOWN()
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()
 
 CGvColorWheel::CGvColorWheel()
@@ -73,7 +78,7 @@ CDC* CGvColorWheel::HexagonPicture(CDC& compatible, const CRect& client)
     if (!m_hexagon.Prepare(&compatible, size, key))
         return m_hexagon.m_hDC ? &m_hexagon : nullptr;
     const CRect origin(CPoint(0, 0), size);
-    const GvColorWheelPaintState background = {origin, nullptr, nullptr};
+    const GvColorWheelPaintState background = {origin, nullptr, nullptr, false};
     PaintColorWheel(m_hexagon, background);
     if (m_color)
         FillColorHexagon(m_hexagon, origin, GvColorValue(m_color));
@@ -116,7 +121,7 @@ void CGvColorWheel::PaintClient(CDC& dc)
 {
     CRect client;
     GetClientRect(&client);
-    const GvColorWheelPaintState state = {client, m_color, HexagonPicture(dc, client)};
+    const GvColorWheelPaintState state = {client, m_color, HexagonPicture(dc, client), ::GetFocus() == m_hWnd};
     PaintColorWheel(dc, state);
 }
 
@@ -189,4 +194,39 @@ void CGvColorWheel::OnDestroy()
 {
     m_hexagon.Release();
     CWnd::OnDestroy();
+}
+
+// The arrows move the marker, so a dialog must not take them for moving the
+// focus; the wheel is no button to the dialog (Space does not press it).
+UINT CGvColorWheel::OnGetDlgCode()
+{
+    return DLGC_WANTARROWS;
+}
+
+// A key step is a whole change, notified as a press, one pick and a release.
+void CGvColorWheel::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (m_color && GvWheelKeyStep(nChar, m_color)) {
+        GvColorNotifyParent(this, GVM_VALUE_CHANGE_START);
+        GvColorNotifyParent(this, GVM_COLOR_CHANGED);
+        GvColorNotifyParent(this, GVM_VALUE_CHANGE_END);
+        InvalidateRect(nullptr, FALSE);
+        return;
+    }
+    // The button window under the wheel would take the capture on Space and
+    // end a change that never started when it lets it go.
+    if (nChar != VK_SPACE)
+        Default();
+}
+
+void CGvColorWheel::OnSetFocus(CWnd* pOldWnd)
+{
+    Default();
+    InvalidateRect(nullptr, FALSE);
+}
+
+void CGvColorWheel::OnKillFocus(CWnd* pNewWnd)
+{
+    Default();
+    InvalidateRect(nullptr, FALSE);
 }

@@ -36,6 +36,10 @@ protected:
     afx_msg LRESULT OnColorChanged(WPARAM wParam, LPARAM lParam);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg void OnDestroy();
+    afx_msg UINT OnGetDlgCode();
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
     DECLARE_MESSAGE_MAP()
 
     bool m_tracking;
@@ -63,6 +67,8 @@ struct GvColorWheelPaintState
     const float* color;
     /// A memory DC holding background and hexagon at this value, or null to draw them.
     CDC* picture;
+    /// The wheel has the keyboard focus: a focus rectangle around the client.
+    bool focused;
 };
 /// Paints a colour wheel as the control does, into any DC.
 GVMFCUTILITIES_API void PaintColorWheel(CDC& dc, const GvColorWheelPaintState& state);

@@ -1,6 +1,8 @@
 #include "color/WheelGeometry.h"
 
 #include <cmath>
+#include "GvUtilities.h"
+#include "color/ColorSliderMath.h"
 #include "numeric/SliderMath.h"
 
 namespace {
@@ -175,4 +177,25 @@ GvWheelMarker GvWheelMarkerOf(const GvWheelGeometry& geometry, const float* rgb)
         marker.centre = {geometry.cx + offset.x, geometry.cy + offset.y};
     }
     return marker;
+}
+
+bool GvWheelKeyStep(unsigned int key, float* rgb)
+{
+    const float kHueStep = 1.0f, kSaturationStep = 0.01f, kSaturationPage = 0.1f;
+    float hueStep = 0.0f, saturationStep = 0.0f;
+    switch (key) {
+    case GvKeyLeft: hueStep = -kHueStep; break;
+    case GvKeyRight: hueStep = kHueStep; break;
+    case GvKeyUp: saturationStep = kSaturationStep; break;
+    case GvKeyDown: saturationStep = -kSaturationStep; break;
+    case GvKeyPageUp: saturationStep = kSaturationPage; break;
+    case GvKeyPageDown: saturationStep = -kSaturationPage; break;
+    default: return false;
+    }
+    float h = 0.0f, s = 0.0f, v = 0.0f;
+    RGBtoHSV(rgb[0], rgb[1], rgb[2], &h, &s, &v);
+    h = std::fmod(h + hueStep + 360.0f, 360.0f);
+    s = std::fmin(1.0f, std::fmax(0.0f, s + saturationStep));
+    GvWheelHSVtoRGB(&rgb[0], &rgb[1], &rgb[2], h, s, v);
+    return true;
 }

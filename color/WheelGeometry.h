@@ -63,3 +63,17 @@ struct GvWheelMarker
     bool black;
 };
 GvWheelMarker GvWheelMarkerOf(const GvWheelGeometry& geometry, const float* rgb);
+
+// Keys of the wheel beside the arrows (GvArrowKeyType, ColorSliderMath.h).
+enum GvPageKeyType
+{
+    GvKeyPageUp = 0x21,
+    GvKeyPageDown = 0x22
+};
+
+// A key step of the marker, the value kept: Left and Right turn the hue by
+// 1 degree (Right counter-clockwise on screen, as hue runs), Up and Down move
+// the saturation by 0.01, Page Up and Page Down by 0.1, limited to 0..1. The
+// hue of a grey is 0, so a step from grey starts at red; black stays black.
+// False, colour unchanged, for any other key.
+bool GvWheelKeyStep(unsigned int key, float* rgb);

@@ -207,10 +207,23 @@ void CVariablePanel::OnContextMenu(CWnd*, CPoint pos)
 {
     CPoint point = pos;
     if (pos.x == -1 && pos.y == -1)
-        point = CPoint(40, 40);
+        point = KeyboardMenuPoint();
     else
         ScreenToClient(&point);
     ShowMenu(point);
+}
+
+// Shift+F10 or the menu key: under the focused control of the page, else
+// near the page's corner.
+CPoint CVariablePanel::KeyboardMenuPoint() const
+{
+    const HWND hFocus = ::GetFocus();
+    if (!hFocus || !::IsChild(m_hWnd, hFocus))
+        return CPoint(40, 40);
+    CRect rect;
+    ::GetWindowRect(hFocus, &rect);
+    ScreenToClient(&rect);
+    return CPoint(rect.left, rect.bottom);
 }
 
 void CVariablePanel::ShowMenu(CPoint point)

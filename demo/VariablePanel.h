@@ -48,6 +48,7 @@ protected:
     void ShowChanges();
 
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
+    CPoint KeyboardMenuPoint() const;
     afx_msg LRESULT OnEnterIdle(WPARAM wParam, LPARAM lParam);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;

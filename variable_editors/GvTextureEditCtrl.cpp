@@ -43,17 +43,23 @@ void PaintTextureThumbnail(CDC& dc, const TextureThumbnailState& state)
 {
     if (!state.source) {
         dc.FillSolidRect(&state.item, state.background);
-        return;
+    } else {
+        ::SetStretchBltMode(dc.GetSafeHdc(), COLORONCOLOR);
+        for (const CRect& clip : state.parts) {
+            // Whole texels at the places the whole stretch gives them, so that
+            // parts painted at different times meet without a seam.
+            const GvStretchPart part =
+                GvVisibleStretchPart(ToGvRect(state.item), ToGvSize(state.bitmapSize), ToGvRect(clip));
+            if (!part.dst.IsEmpty())
+                ::StretchBlt(dc.GetSafeHdc(), part.dst.left, part.dst.top, part.dst.Width(), part.dst.Height(),
+                             state.source, part.src.left, part.src.top, part.src.Width(), part.src.Height(), SRCCOPY);
+        }
     }
-    ::SetStretchBltMode(dc.GetSafeHdc(), COLORONCOLOR);
-    for (const CRect& clip : state.parts) {
-        // Whole texels at the places the whole stretch gives them, so that
-        // parts painted at different times meet without a seam.
-        const GvStretchPart part =
-            GvVisibleStretchPart(ToGvRect(state.item), ToGvSize(state.bitmapSize), ToGvRect(clip));
-        if (!part.dst.IsEmpty())
-            ::StretchBlt(dc.GetSafeHdc(), part.dst.left, part.dst.top, part.dst.Width(), part.dst.Height(),
-                         state.source, part.src.left, part.src.top, part.src.Width(), part.src.Height(), SRCCOPY);
+    if (state.focused) {
+        // Drawn over what this paint drew only: the DC is clipped to it.
+        CRect focus = state.item;
+        focus.DeflateRect(2, 2);
+        dc.DrawFocusRect(&focus);
     }
 }
 
@@ -155,6 +161,7 @@ void CGvTextureEditCtrl::CGvTextureButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemS
     state.source = m_source.m_hDC;
     state.bitmapSize = m_source.GetBitmapSize();
     state.background = ::GetSysColor(COLOR_BTNFACE);
+    state.focused = (lpDrawItemStruct->itemState & ODS_FOCUS) != 0;
     PaintTextureThumbnail(dc, state);
 }
 

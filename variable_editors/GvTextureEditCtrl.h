@@ -22,6 +22,8 @@ struct TextureThumbnailState
     CSize bitmapSize;
     /// Fills the parts when there is no bitmap.
     COLORREF background;
+    /// The button has the keyboard focus: a focus rectangle 2 pixels inside the item.
+    bool focused = false;
 };
 /// Paints a thumbnail as the button does, into any DC.
 GVMFCUTILITIES_API void PaintTextureThumbnail(CDC& dc, const TextureThumbnailState& state);

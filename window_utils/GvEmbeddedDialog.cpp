@@ -40,7 +40,23 @@ BOOL CGvEmbeddedDialog::PreTranslateMessage(MSG* pMsg)
         m_toolTip.Activate(TRUE);
         m_toolTip.RelayEvent(pMsg);
     }
+    if (LeavesTabToHost(*pMsg))
+        return FALSE;
     return CDialog::PreTranslateMessage(pMsg);
+}
+
+bool CGvEmbeddedDialog::LeavesTabToHost(const MSG& msg) const
+{
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || !m_hWnd)
+        return false;
+    const HWND hParent = ::GetParent(m_hWnd);
+    const HWND hFocus = ::GetFocus();
+    if (!hParent || !(::GetWindowLongW(hParent, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) || !hFocus
+        || !::IsChild(m_hWnd, hFocus))
+        return false;
+    MSG copy = msg;
+    return !(::SendMessageW(hFocus, WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(&copy))
+             & (DLGC_WANTTAB | DLGC_WANTMESSAGE));
 }
 
 CRect CGvEmbeddedDialog::ChildRect(const CWnd& child) const

@@ -45,4 +45,11 @@ protected:
     static bool NotifyNode(int kind, GvNode* node, const void* sourceId, GvTickThrottle* throttle = nullptr);
 
     CToolTipCtrl m_toolTip;
+
+private:
+    // Tab and Shift+Tab in a dialog whose host navigates among its own
+    // children (its parent is a WS_EX_CONTROLPARENT window) are the host's:
+    // the host's order runs through this dialog's stops and out again,
+    // instead of wrapping round inside it.
+    bool LeavesTabToHost(const MSG& msg) const;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <cmath>
+#include "color/ColorSliderMath.h"
 #include "color/WheelGeometry.h"
 
 namespace {
@@ -177,6 +178,41 @@ TEST(ColorWheelGeometry, ChannelsTruncateAndKeepTheirLowBits)
     EXPECT_EQ(127u, GvChannel8(0.5f));
     EXPECT_EQ(44u, GvChannel8(300.0f / 255.0f));
     EXPECT_EQ(1u, GvChannel8(-1.0f)); // -255 kept to 8 bits
+}
+
+TEST(ColorWheelGeometry, KeyStepsTurnTheHueByADegreeAndMoveTheSaturationKeepingTheValue)
+{
+    const struct
+    {
+        unsigned int key;
+        Rgb before, after;
+    } cases[] = {
+        {GvKeyRight, {1, 0, 0}, {1, 1.0f / 60, 0}},                // hue 1
+        {GvKeyLeft, {1, 0, 0}, {1, 0, 1.0f / 60}},                 // hue 359
+        {GvKeyUp, {1, 0, 0}, {1, 0, 0}},                           // saturation stays at 1
+        {GvKeyDown, {1, 0, 0}, {1, 0.01f, 0.01f}},                 // 0.99
+        {GvKeyPageUp, {0.8f, 0.4f, 0.4f}, {0.8f, 0.32f, 0.32f}},   // 0.5 to 0.6
+        {GvKeyPageDown, {0.8f, 0.4f, 0.4f}, {0.8f, 0.48f, 0.48f}}, // 0.5 to 0.4
+        {GvKeyPageDown, {0.5f, 0.45f, 0.45f}, {0.5f, 0.5f, 0.5f}}, // 0.1 to 0, grey
+        {GvKeyUp, {0.5f, 0.5f, 0.5f}, {0.5f, 0.495f, 0.495f}},     // grey: hue 0
+        {GvKeyRight, {0, 0, 0}, {0, 0, 0}},                        // black stays black
+    };
+    for (const auto& c : cases) {
+        float rgb[3] = {c.before.r, c.before.g, c.before.b};
+        EXPECT_TRUE(GvWheelKeyStep(c.key, rgb)) << c.key;
+        EXPECT_NEAR(c.after.r, rgb[0], 1e-5f) << c.key;
+        EXPECT_NEAR(c.after.g, rgb[1], 1e-5f) << c.key;
+        EXPECT_NEAR(c.after.b, rgb[2], 1e-5f) << c.key;
+    }
+    float rgb[3] = {1, 0, 0};
+    ASSERT_TRUE(GvWheelKeyStep(GvKeyLeft, rgb));
+    ASSERT_TRUE(GvWheelKeyStep(GvKeyRight, rgb));
+    EXPECT_NEAR(0.0f, rgb[2], 1e-5f); // back at red, not across the seam
+    EXPECT_NEAR(0.0f, rgb[1], 1e-5f);
+    for (unsigned int other : {0x24u, 0x23u, 0x20u, 0x41u}) { // Home, End, Space, 'A'
+        EXPECT_FALSE(GvWheelKeyStep(other, rgb));
+        ExpectRgb({1, 0, 0}, rgb);
+    }
 }
 
 } // namespace

@@ -142,4 +142,50 @@ TEST_F(ColorWheelTest, PaintsTheHexagonAndMarkerOfEachColourInTurn)
     }
 }
 
+// Real keys reach the focused wheel: each step key is one whole change, as a
+// press, one pick and a release; other keys change and notify nothing. The
+// focus rectangle is drawn while the wheel has the focus and goes with it.
+TEST_F(ColorWheelTest, KeyStepsNotifyAsAClickAndTheFocusShowsAsARectangle)
+{
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    auto topRowIsFace = [&] {
+        const CPixels pixels(m_wheel.m_hWnd, CPixels::ClientArea);
+        for (int x = 0; x < pixels.Width(); ++x)
+            if (pixels.At(x, 0) != face)
+                return false;
+        return true;
+    };
+    EXPECT_TRUE(topRowIsFace());
+    m_wheel.SetFocus();
+    AfxPumpPendingMessages();
+    EXPECT_FALSE(topRowIsFace());
+
+    const struct
+    {
+        WORD key;
+        float rgb[3];
+        bool step;
+    } keys[] = {
+        {VK_RIGHT, {1, 1.0f / 60, 0}, true}, {VK_LEFT, {1, 0, 0}, true},
+        {VK_DOWN, {1, 0.01f, 0.01f}, true},  {VK_UP, {1, 0, 0}, true},
+        {VK_NEXT, {1, 0.1f, 0.1f}, true},    {VK_PRIOR, {1, 0, 0}, true},
+        {VK_HOME, {1, 0, 0}, false},         {VK_SPACE, {1, 0, 0}, false},
+    };
+    for (const auto& k : keys) {
+        Forget();
+        RealKey(k.key);
+        const std::vector<UINT> expected =
+            k.step ? std::vector<UINT>{GVM_VALUE_CHANGE_START, GVM_COLOR_CHANGED, GVM_VALUE_CHANGE_END}
+                   : std::vector<UINT>{};
+        EXPECT_EQ(expected, Heard()) << k.key;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(k.rgb[i], m_rgb[i], 1e-5f) << k.key << " channel " << i;
+        EXPECT_EQ(nullptr, ::GetCapture()) << k.key;
+    }
+
+    m_frame.SetFocus();
+    AfxPumpPendingMessages();
+    EXPECT_TRUE(topRowIsFace());
+}
+
 } // namespace

@@ -1,5 +1,8 @@
 #include "TestInput.h"
 
+#include <iterator>
+#include <vector>
+
 namespace {
 
 LPARAM At(CPoint point)
@@ -115,5 +118,23 @@ void RealKey(WORD virtualKey)
     input[0].ki.wVk = input[1].ki.wVk = virtualKey;
     input[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, input, sizeof(INPUT));
+    AfxPumpPendingMessages();
+}
+
+void RealChord(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> input;
+    INPUT key = {};
+    key.type = INPUT_KEYBOARD;
+    for (WORD down : keys) {
+        key.ki.wVk = down;
+        input.push_back(key);
+    }
+    key.ki.dwFlags = KEYEVENTF_KEYUP;
+    for (auto up = std::rbegin(keys); up != std::rend(keys); ++up) {
+        key.ki.wVk = *up;
+        input.push_back(key);
+    }
+    SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
     AfxPumpPendingMessages();
 }

@@ -1,0 +1,146 @@
+// The demo's pages with the keyboard alone: real Tab and Shift+Tab presses
+// go round every stop of a page (DemoTabStops) both ways, through the dialogs
+// embedded in it, and the control each leaves looked different while it had
+// the focus (a focus rectangle, a highlight) unless its cue is the caret.
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "demo/DemoApplication.h"
+#include "demo/DemoFrame.h"
+#include "TestFrame.h"
+#include "TestInput.h"
+#include "TestPixels.h"
+
+namespace {
+
+std::vector<std::string> Describe(const std::vector<HWND>& windows)
+{
+    std::vector<std::string> names;
+    for (HWND hWnd : windows) {
+        char name[64] = "";
+        ::GetClassNameA(hWnd, name, sizeof name);
+        names.push_back(std::string(name) + "#" + std::to_string(::GetDlgCtrlID(hWnd)));
+    }
+    return names;
+}
+
+bool ShowsCaret(HWND hWnd)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return ::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && info.hwndCaret == hWnd;
+}
+
+// The system draws a check box's focus rectangle around its text: one
+// without text (the variable editor's clamp check) shows none.
+bool HasFocusCue(HWND hWnd)
+{
+    char name[16] = "";
+    ::GetClassNameA(hWnd, name, sizeof name);
+    const LONG type = ::GetWindowLongW(hWnd, GWL_STYLE) & BS_TYPEMASK;
+    const bool checkBox = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX;
+    return !(lstrcmpiA(name, "Button") == 0 && checkBox && ::GetWindowTextLengthW(hWnd) == 0);
+}
+
+bool SamePixels(const CPixels& a, const CPixels& b)
+{
+    if (a.Width() != b.Width() || a.Height() != b.Height())
+        return false;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (a.At(x, y) != b.At(x, y))
+                return false;
+    return true;
+}
+
+// One step through the tab order; a control that keeps Tab (the code editor)
+// is left with Ctrl.
+void Tab(bool back)
+{
+    const HWND hFocus = ::GetFocus();
+    const bool keepsTab = hFocus && (::SendMessageW(hFocus, WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB);
+    if (keepsTab)
+        back ? RealChord({VK_CONTROL, VK_SHIFT, VK_TAB}) : RealChord({VK_CONTROL, VK_TAB});
+    else
+        back ? RealChord({VK_SHIFT, VK_TAB}) : RealKey(VK_TAB);
+}
+
+class DemoKeyboardTest : public Win32WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        Win32WindowTest::SetUp();
+        m_app = std::make_unique<CDemoApplication>();
+        m_demo = std::make_unique<CDemoFrame>();
+    }
+    void TearDown() override
+    {
+        if (m_demo && m_demo->m_hWnd)
+            m_demo->DestroyWindow();
+        // The demo's frame ends the message loop as it goes.
+        MSG quit;
+        while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+        // The pages and the application hold the buffers of their data.
+        m_demo.reset();
+        m_app.reset();
+        Win32WindowTest::TearDown();
+    }
+
+    std::unique_ptr<CDemoApplication> m_app;
+    std::unique_ptr<CDemoFrame> m_demo;
+};
+
+TEST_F(DemoKeyboardTest, TabAndShiftTabWalkEveryPageRoundAndTheFocusedControlDrawsItsCue)
+{
+    ASSERT_TRUE(m_demo->CreateFrame());
+    m_app->SetMainWindow(m_demo->m_hWnd);
+    m_demo->ShowWindow(SW_SHOW);
+    ASSERT_TRUE(MakeForeground(m_demo->m_hWnd));
+    std::vector<std::vector<std::string>> orders;
+    for (int page = 0; page < m_demo->GetPanelCount(); ++page) {
+        CDemoPanel* pPanel = m_demo->GetPanel(page);
+        SCOPED_TRACE(Describe({pPanel->m_hWnd})[0]);
+        m_demo->ShowPanel(page);
+        m_demo->SetFocus();
+        AfxPumpPendingMessages();
+        const std::vector<HWND> stops = DemoTabStops(pPanel->m_hWnd);
+        ASSERT_FALSE(stops.empty());
+        orders.push_back(Describe(stops));
+
+        std::vector<HWND> forward;
+        for (size_t i = 0; i <= stops.size(); ++i) {
+            const HWND hLeft = ::GetFocus();
+            const bool caret = ShowsCaret(hLeft);
+            const bool onStop = !forward.empty();
+            const CPixels focused(hLeft, CPixels::WholeWindow);
+            Tab(false);
+            forward.push_back(::GetFocus());
+            if (onStop && !caret && HasFocusCue(hLeft)) {
+                EXPECT_FALSE(SamePixels(focused, CPixels(hLeft, CPixels::WholeWindow)))
+                    << Describe({hLeft})[0] << " looks the same with and without the focus";
+            }
+        }
+        std::vector<HWND> expected = stops;
+        expected.push_back(stops.front());
+        EXPECT_EQ(Describe(expected), Describe(forward));
+
+        std::vector<HWND> backward;
+        for (size_t i = 0; i < stops.size(); ++i) {
+            Tab(true);
+            backward.push_back(::GetFocus());
+        }
+        EXPECT_EQ(Describe(std::vector<HWND>(stops.rbegin(), stops.rend())), Describe(backward));
+    }
+    // The colour page's picker: swatch, wheel, value slider, then the rows.
+    const std::vector<std::string> picker = {"Button#2004", "Button#2020", "msctls_trackbar32#2019", "Edit#2027"};
+    ASSERT_EQ(static_cast<size_t>(m_demo->GetPanelCount()), orders.size());
+    const auto& color = orders[3];
+    EXPECT_NE(color.end(), std::search(color.begin(), color.end(), picker.begin(), picker.end()));
+}
+
+} // namespace
