@@ -4,6 +4,7 @@
 #include "color/ColorNotify.h"
 #include "color/WheelGeometry.h"
 #include "platform/mfc/MfcPortableTypes.h"
+#include "platform/portable/DpiScale.h"
 
 void FillColorHexagon(CDC& dc, const CRect& client, float value)
 {
@@ -33,13 +34,17 @@ void PaintColorWheel(CDC& dc, const GvColorWheelPaintState& state)
     const GvWheelMarker marker = GvWheelMarkerOf(GvWheelGeometryOf(ToGvRect(state.client)), state.color);
     if (!marker.visible)
         return;
-    // The stock pens are solid and one pixel wide, as a pen of width 0.
+    // The stock pens are solid and one pixel wide, as a pen of width 0; a
+    // thicker cross is drawn as side-by-side lines, so no pen is made.
     CGdiObject* pOldPen = dc.SelectStockObject(marker.black ? BLACK_PEN : WHITE_PEN);
     const int x = marker.centre.x, y = marker.centre.y;
-    dc.MoveTo(x - 5, y);
-    dc.LineTo(x + 6, y);
-    dc.MoveTo(x, y - 5);
-    dc.LineTo(x, y + 6);
+    const int arm = GvScaleToDpi(5, state.dpi), width = GvScaleToDpi(1, state.dpi);
+    for (int line = -(width - 1) / 2; line <= width / 2; ++line) {
+        dc.MoveTo(x - arm, y + line);
+        dc.LineTo(x + arm + 1, y + line);
+        dc.MoveTo(x + line, y - arm);
+        dc.LineTo(x + line, y + arm + 1);
+    }
     dc.SelectObject(pOldPen);
 }
 
@@ -71,7 +76,7 @@ CDC* CGvColorWheel::HexagonPicture(CDC& compatible, const CRect& client)
     if (!m_hexagon.Prepare(&compatible, size, key))
         return m_hexagon.m_hDC ? &m_hexagon : nullptr;
     const CRect origin(CPoint(0, 0), size);
-    const GvColorWheelPaintState background = {origin, nullptr, nullptr};
+    const GvColorWheelPaintState background = {origin, nullptr, nullptr, GvDefaultDpi};
     PaintColorWheel(m_hexagon, background);
     if (m_color)
         FillColorHexagon(m_hexagon, origin, GvColorValue(m_color));
@@ -113,7 +118,7 @@ void CGvColorWheel::PaintClient(CDC& dc)
 {
     CRect client;
     GetClientRect(&client);
-    const GvColorWheelPaintState state = {client, m_color, HexagonPicture(dc, client)};
+    const GvColorWheelPaintState state = {client, m_color, HexagonPicture(dc, client), AfxGetWindowDpi(this)};
     PaintColorWheel(dc, state);
 }
 

@@ -55,6 +55,8 @@ struct GvColorWheelPaintState
     const float* color;
     /// A memory DC holding background and hexagon at this value, or null to draw them.
     CDC* picture;
+    /// The window's DPI, which sizes the marker; 0 counts as 96.
+    UINT dpi;
 };
 /// Paints a colour wheel as the control does, into any DC.
 GVMFCUTILITIES_API void PaintColorWheel(CDC& dc, const GvColorWheelPaintState& state);
