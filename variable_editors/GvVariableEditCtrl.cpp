@@ -43,7 +43,8 @@ void CGvVariableEditCtrl::CGvSetupButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemSt
         state |= DFCS_INACTIVE;
     dc.DrawFrameControl(&rect, DFC_SCROLL, state);
     if (dc.m_itemState & ODS_FOCUS) {
-        rect.DeflateRect(2, 2);
+        const int inset = AfxScaleForWindow(this, 2);
+        rect.DeflateRect(inset, inset);
         dc.DrawFocusRect(&rect);
     }
 }
@@ -147,7 +148,8 @@ BOOL CGvVariableEditCtrl::OnInitDialog()
 
     GvRect options = ToGvRect(ChildRect(m_optionsGroup));
     m_layout = GvMeasureGrid({ToGvRect(ChildRect(m_setupButton)), options, ToGvRect(ChildRect(m_valueFrameTemplate)),
-                              ToGvRect(ChildRect(m_valueLabelTemplate)), ToGvRect(ChildRect(m_valueEditTemplate))});
+                              ToGvRect(ChildRect(m_valueLabelTemplate)), ToGvRect(ChildRect(m_valueEditTemplate))},
+                             AfxGetWindowDpi(this));
     m_setupButton.SetButtonStyle(BS_OWNERDRAW, FALSE);
     Show(m_valuesGroup, false);
 
