@@ -11,9 +11,9 @@ namespace {
 const int kSteps = 300;
 const int kPrecision = 5;
 
-WPARAM VarFont()
+WPARAM VarFont(const CWnd* pWnd)
 {
-    return reinterpret_cast<WPARAM>(::GetStockObject(ANSI_VAR_FONT));
+    return reinterpret_cast<WPARAM>(AfxGetStockFontForDpi(ANSI_VAR_FONT, AfxGetWindowDpi(pWnd)));
 }
 
 int Limit(int value, int lo, int hi)
@@ -363,7 +363,7 @@ void CGvVariableEditCtrl::CreateCell(int row, int column, int id)
         CStatic* pLabel = new CStatic;
         if (pLabel->Create(text.c_str(), WS_CHILD | WS_VISIBLE | SS_RIGHT, ToCRect(cell.label), &m_scrollChildWindow,
                            static_cast<UINT>(IDC_GV_VALUE_LABEL))) {
-            pLabel->SendMessage(WM_SETFONT, VarFont(), FALSE);
+            pLabel->SendMessage(WM_SETFONT, VarFont(this), FALSE);
             m_valueLabels[index] = pLabel;
         } else {
             delete pLabel;
@@ -371,7 +371,7 @@ void CGvVariableEditCtrl::CreateCell(int row, int column, int id)
         CGvSliderEdit* pEdit = new CGvSliderEdit;
         if (pEdit->Create(0, 0, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, ToCRect(cell.edit), &m_scrollChildWindow,
                           id)) {
-            pEdit->SendMessage(WM_SETFONT, VarFont(), FALSE);
+            pEdit->SendMessage(WM_SETFONT, VarFont(this), FALSE);
             pEdit->ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);
             m_valueControls[index] = pEdit;
         } else {
@@ -383,7 +383,7 @@ void CGvVariableEditCtrl::CreateCell(int row, int column, int id)
     const CRect rect(cell.label.left, cell.edit.top, cell.edit.right, cell.edit.bottom);
     if (pCheck->Create(text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, rect, &m_scrollChildWindow,
                        id)) {
-        pCheck->SendMessage(WM_SETFONT, VarFont(), FALSE);
+        pCheck->SendMessage(WM_SETFONT, VarFont(this), FALSE);
         m_valueControls[index] = pCheck;
     } else {
         delete pCheck;

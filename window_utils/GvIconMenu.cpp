@@ -6,9 +6,9 @@
 
 namespace {
 
-HFONT MenuFont(bool bold)
+HFONT MenuFont(bool bold, UINT dpi)
 {
-    HFONT hFont = static_cast<HFONT>(::GetStockObject(ANSI_VAR_FONT));
+    HFONT hFont = AfxGetStockFontForDpi(ANSI_VAR_FONT, dpi);
     if (!bold)
         return hFont;
     LOGFONTW font = {};
@@ -210,7 +210,7 @@ void CGvIconMenu::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
         return;
     const std::wstring text(static_cast<LPCWSTR>(pData->m_text));
     HDC hDC = ::CreateCompatibleDC(nullptr);
-    HFONT hBold = MenuFont(true);
+    HFONT hBold = MenuFont(true, AfxGetWindowDpi(m_pOwner));
     HGDIOBJ hOldFont = ::SelectObject(hDC, hBold);
     RECT rect = {0, 0, 0, 0};
     ::DrawTextW(hDC, text.c_str(), -1, &rect, DT_CALCRECT | DT_EXPANDTABS | DT_VCENTER | LineFlags(text));
@@ -310,7 +310,7 @@ void PaintIconMenuItem(CDC& dc, const IconMenuItemPaintState& paint)
     dc.FillSolidRect(&fill, dc.GetBkColor());
 
     const bool bold = checked && (kind == GvIconMenuStatePlain || kind == GvIconMenuStatePopup);
-    const HFONT hFont = MenuFont(bold);
+    const HFONT hFont = MenuFont(bold, paint.dpi);
     const HGDIOBJ hOldFont = ::SelectObject(dc, hFont);
     const int oldMode = dc.SetBkMode(TRANSPARENT);
     std::wstring text = whole;
