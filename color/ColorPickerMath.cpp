@@ -135,35 +135,36 @@ GvTickThrottle& GvPickerColorThrottle()
     return s_throttle;
 }
 
-GvSize GvPickerSmallViewSize(int labelWidth, int sliderWidth, int swatchWidth, int sliderHeight)
+GvSize GvPickerSmallViewSize(int labelWidth, int sliderWidth, int swatchWidth, int sliderHeight, unsigned dpi)
 {
-    return {labelWidth + sliderWidth + swatchWidth + 4, 4 * sliderHeight};
+    return {labelWidth + sliderWidth + swatchWidth + GvScaleToDpi(4, dpi), 4 * sliderHeight};
 }
 
 GvSize GvPickerLargeMinimum(const GvRect& alphaSlider, const GvRect& swatch, const GvRect& redSlider,
-                            const GvRect& combo)
+                            const GvRect& combo, unsigned dpi)
 {
-    return {alphaSlider.left + 32, swatch.Height() - redSlider.top + combo.bottom};
+    return {alphaSlider.left + GvScaleToDpi(32, dpi), swatch.Height() - redSlider.top + combo.bottom};
 }
 
-GvSize GvPickerSmallMinimum(const GvRect& alphaSlider)
+GvSize GvPickerSmallMinimum(const GvRect& alphaSlider, unsigned dpi)
 {
-    return {alphaSlider.left + 32, alphaSlider.bottom};
+    return {alphaSlider.left + GvScaleToDpi(32, dpi), alphaSlider.bottom};
 }
 
-GvPickerDialogLayout GvPickerDialogLayoutOf(GvSize client, GvSize ok)
+GvPickerDialogLayout GvPickerDialogLayoutOf(GvSize client, GvSize ok, unsigned dpi)
 {
     const int half = client.cx / 2, y = client.cy - ok.cy;
+    const int gap = GvScaleToDpi(4, dpi), halfGap = GvScaleToDpi(2, dpi);
     GvPickerDialogLayout layout;
-    layout.picker = {0, 0, client.cx, client.cy - ok.cy - 4};
-    layout.ok = {half - ok.cx - 2, y, half - 2, y + ok.cy};
-    layout.cancel = {half + 2, y, half + 2 + ok.cx, y + ok.cy};
+    layout.picker = {0, 0, client.cx, client.cy - ok.cy - gap};
+    layout.ok = {half - ok.cx - halfGap, y, half - halfGap, y + ok.cy};
+    layout.cancel = {half + halfGap, y, half + halfGap + ok.cx, y + ok.cy};
     return layout;
 }
 
-GvSize GvPickerDialogClientSize(GvSize picker, bool hasOk, int okHeight)
+GvSize GvPickerDialogClientSize(GvSize picker, bool hasOk, int okHeight, unsigned dpi)
 {
-    return {picker.cx, hasOk ? picker.cy + okHeight + 4 : picker.cy};
+    return {picker.cx, hasOk ? picker.cy + okHeight + GvScaleToDpi(4, dpi) : picker.cy};
 }
 
 std::u16string GvColorAccessibleText(const GvRGBA& color)

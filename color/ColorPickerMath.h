@@ -61,12 +61,16 @@ void GvPickerSliderMoved(GvPickerColorType type, bool valueSlider, GvRGBA& color
 GvTickThrottle& GvPickerValueThrottle();
 GvTickThrottle& GvPickerColorThrottle();
 
+// The layouts' own gaps (4 between swatch and labels and around the dialog's
+// buttons, 32 of slider at least) are 96-DPI pixels, scaled to dpi.
+
 // Small view: label, slider and swatch side by side, four slider rows high.
-GvSize GvPickerSmallViewSize(int labelWidth, int sliderWidth, int swatchWidth, int sliderHeight);
+GvSize GvPickerSmallViewSize(int labelWidth, int sliderWidth, int swatchWidth, int sliderHeight,
+                             unsigned dpi = GvDefaultDpi);
 // Smallest client sizes the user can drag each view to.
 GvSize GvPickerLargeMinimum(const GvRect& alphaSlider, const GvRect& swatch, const GvRect& redSlider,
-                            const GvRect& combo);
-GvSize GvPickerSmallMinimum(const GvRect& alphaSlider);
+                            const GvRect& combo, unsigned dpi = GvDefaultDpi);
+GvSize GvPickerSmallMinimum(const GvRect& alphaSlider, unsigned dpi = GvDefaultDpi);
 
 // The dialog around a picker: picker at the top, OK and Cancel of the OK
 // button's size centred along the bottom with 4 pixels between them.
@@ -74,9 +78,9 @@ struct GvPickerDialogLayout
 {
     GvRect picker, ok, cancel;
 };
-GvPickerDialogLayout GvPickerDialogLayoutOf(GvSize client, GvSize okButton);
+GvPickerDialogLayout GvPickerDialogLayoutOf(GvSize client, GvSize okButton, unsigned dpi = GvDefaultDpi);
 // The client size that holds the picker and, when there is one, the buttons.
-GvSize GvPickerDialogClientSize(GvSize picker, bool hasOk, int okHeight);
+GvSize GvPickerDialogClientSize(GvSize picker, bool hasOk, int okHeight, unsigned dpi = GvDefaultDpi);
 
 // What accessibility clients read for a colour: "R 255 G 128 B 0", each
 // channel x 255 rounded half up and limited to 0..255 (NaN as 0); alpha is

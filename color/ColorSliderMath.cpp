@@ -67,14 +67,15 @@ void GvColorSliderBand(bool vertical, GvSize client, const GvColorStop* stops, i
     }
 }
 
-GvRect GvColorSliderThumb(bool vertical, GvSize client, float value)
+GvRect GvColorSliderThumb(bool vertical, GvSize client, float value, unsigned dpi)
 {
+    const int bar = GvScaleToDpi(4, dpi), inset = GvScaleToDpi(2, dpi);
     if (vertical) {
-        const int y = GvSliderTruncate(static_cast<float>(client.cy - 4) * (1.0f - value));
-        return {2, y, client.cx - 2, y + 4};
+        const int y = GvSliderTruncate(static_cast<float>(client.cy - bar) * (1.0f - value));
+        return {inset, y, client.cx - inset, y + bar};
     }
-    const int x = GvSliderTruncate(static_cast<float>(client.cx - 4) * value);
-    return {x, 2, x + 4, client.cy - 2};
+    const int x = GvSliderTruncate(static_cast<float>(client.cx - bar) * value);
+    return {x, inset, x + bar, client.cy - inset};
 }
 
 bool GvColorSliderKeyStep(unsigned int key, float* value)

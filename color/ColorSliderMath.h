@@ -1,5 +1,6 @@
 #pragma once
 #include "color/WheelGeometry.h"
+#include "platform/portable/DpiScale.h"
 
 // Arithmetic of the colour slider: value from a point, gradient bands, the
 // thumb and key steps; wheel notches follow the library's one rule
@@ -31,8 +32,9 @@ void GvColorSliderBand(bool vertical, GvSize client, const GvColorStop* stops, i
                        GvGradientVertex vertices[4]);
 extern const unsigned long GvColorSliderBandTriangles[2][3];
 
-// The thumb: a 4-pixel bar inset by 2 pixels across the slider.
-GvRect GvColorSliderThumb(bool vertical, GvSize client, float value);
+// The thumb: a 4-pixel bar inset by 2 pixels across the slider, both
+// measures given for 96 DPI and scaled to dpi.
+GvRect GvColorSliderThumb(bool vertical, GvSize client, float value, unsigned dpi = GvDefaultDpi);
 
 // Arrow keys step the value by 0.02 (left and down subtract, up and right
 // add), clamped to 0..1. False, value unchanged, for any other key.

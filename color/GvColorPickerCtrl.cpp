@@ -36,13 +36,20 @@ void CGvColorPickerCtrl::CGvColorButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStr
     if (!dc.m_hDC)
         return;
     CRect rect = dc.m_rcItem;
-    dc.DrawEdge(&rect, m_isLargeSize ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
+    // The system's edge is two lines of one pixel; scaled, each line is drawn
+    // as many times as it has pixels.
+    const int edge = AfxScaleForWindow(this, 2);
+    for (int line = 0; line < edge; ++line) {
+        const UINT outer = m_isLargeSize ? BDR_SUNKENOUTER : BDR_RAISEDOUTER;
+        const UINT inner = m_isLargeSize ? BDR_SUNKENINNER : BDR_RAISEDINNER;
+        dc.DrawEdge(&rect, line < (edge + 1) / 2 ? outer : inner, BF_RECT | BF_ADJUST);
+    }
     const COLORREF fill =
         m_color ? RGB(GvChannel8(m_color[0]), GvChannel8(m_color[1]), GvChannel8(m_color[2])) : RGB(0, 0, 0);
     dc.FillSolidRect(&rect, fill);
     if (dc.m_itemState & ODS_FOCUS) {
         CRect focus = dc.m_rcItem;
-        focus.DeflateRect(2, 2);
+        focus.DeflateRect(edge, edge);
         dc.DrawFocusRect(&focus);
     }
 }
@@ -224,6 +231,7 @@ void CGvColorPickerCtrl::BindViews()
     // Small view: the swatch, then one row of label and slider per channel.
     for (CWnd* pWnd : hidden)
         m_smallLayout.BindControlVisibility(*pWnd, false);
+    const int gap = AfxScaleForWindow(this, 4);
     const int dy = WindowRectOf(m_redLabel).top - WindowRectOf(m_redSlider).top;
     CRect client;
     GetClientRect(&client);
@@ -234,18 +242,19 @@ void CGvColorPickerCtrl::BindViews()
         CWnd& slider = *rows[i][1];
         if (i == 0) {
             m_smallLayout.BindControlTop(label, dy);
-            m_smallLayout.BindControlRightOf(label, m_colorButton, 4);
+            m_smallLayout.BindControlRightOf(label, m_colorButton, gap);
             m_smallLayout.BindControlTop(slider, 0);
         } else {
             m_smallLayout.BindControlBottomOf(label, *rows[i - 1][1], dy);
-            m_smallLayout.BindControlRightOf(label, m_colorButton, 4);
+            m_smallLayout.BindControlRightOf(label, m_colorButton, gap);
             m_smallLayout.BindControlBottomOf(slider, *rows[i - 1][1], 0);
         }
         m_smallLayout.BindControlRightOf(slider, label, 0);
         m_smallLayout.Bind(slider, GV_LOCATION_RIGHT, m_hWnd, GV_LOCATION_RIGHT, clientRightInset, 0.0f, true);
     }
     const GvSize small = GvPickerSmallViewSize(WindowRectOf(m_redLabel).Width(), WindowRectOf(m_redSlider).Width(),
-                                               WindowRectOf(m_colorButton).Width(), WindowRectOf(m_redSlider).Height());
+                                               WindowRectOf(m_colorButton).Width(), WindowRectOf(m_redSlider).Height(),
+                                               AfxGetWindowDpi(this));
     m_smallRect.SetRect(0, 0, small.cx, small.cy);
 }
 
@@ -456,11 +465,12 @@ void CGvColorPickerCtrl::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
     if (!m_alphaSlider.m_hWnd)
         return;
     const CRect alpha = ChildRect(m_alphaSlider);
+    const UINT dpi = AfxGetWindowDpi(this);
     const GvSize minimum = m_isLargeSize
                                ? GvPickerLargeMinimum(ToGvRect(alpha), ToGvRect(ChildRect(m_colorButton)),
                                                       ToGvRect(ChildRect(m_redSlider)),
-                                                      ToGvRect(ChildRect(m_colorTypeCombo)))
-                               : GvPickerSmallMinimum(ToGvRect(alpha));
+                                                      ToGvRect(ChildRect(m_colorTypeCombo)), dpi)
+                               : GvPickerSmallMinimum(ToGvRect(alpha), dpi);
     CRect window(0, 0, minimum.cx, minimum.cy);
     CalcWindowRect(&window);
     lpMMI->ptMinTrackSize = CPoint(window.Width(), window.Height());

@@ -18,6 +18,7 @@ BEGIN_MESSAGE_MAP(CGvColorPickerDlg, CDialog)
     ON_WM_DESTROY()
     ON_MESSAGE(GVM_COLOR_CHANGED, OnColorChanged)
     ON_MESSAGE(GVM_CHILD_RESIZE, OnChildResize)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 CGvColorPickerDlg::CGvColorPickerDlg()
@@ -44,7 +45,8 @@ BOOL CGvColorPickerDlg::Create(HWND owner, const wchar_t* title, float* color, D
         CRect ok(0, 0, 0, 0);
         if (pOk)
             pOk->GetWindowRect(&ok);
-        const GvSize client = GvPickerDialogClientSize({picker.Width(), picker.Height()}, pOk != nullptr, ok.Height());
+        const GvSize client = GvPickerDialogClientSize({picker.Width(), picker.Height()}, pOk != nullptr, ok.Height(),
+                                                      AfxGetWindowDpi(this));
         CRect window(0, 0, client.cx, client.cy);
         CalcWindowRect(&window);
         SetWindowPos(nullptr, 0, 0, window.Width(), window.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
@@ -105,7 +107,7 @@ void CGvColorPickerDlg::OnSize(UINT nType, int cx, int cy)
         return;
     CRect ok;
     pOk->GetWindowRect(&ok);
-    const GvPickerDialogLayout layout = GvPickerDialogLayoutOf({cx, cy}, {ok.Width(), ok.Height()});
+    const GvPickerDialogLayout layout = GvPickerDialogLayoutOf({cx, cy}, {ok.Width(), ok.Height()}, AfxGetWindowDpi(this));
     const CRect picker = ToCRect(layout.picker), okRect = ToCRect(layout.ok), cancel = ToCRect(layout.cancel);
     m_picker.MoveWindow(&picker);
     pOk->MoveWindow(&okRect);
@@ -136,6 +138,17 @@ LRESULT CGvColorPickerDlg::OnColorChanged(WPARAM wParam, LPARAM lParam)
         m_picker.SendMessage(GVM_COLOR_CHANGED, self, lParam);
     }
     return 1;
+}
+
+// Moved to a monitor of another DPI: the system suggests the rectangle; the
+// children measure themselves anew as they lay out and paint.
+LRESULT CGvColorPickerDlg::OnDpiChanged(WPARAM, LPARAM lParam)
+{
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    if (suggested)
+        SetWindowPos(nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
 }
 
 LRESULT CGvColorPickerDlg::OnChildResize(WPARAM, LPARAM)

@@ -24,7 +24,7 @@ void PaintColorSlider(CDC& dc, const GvColorSliderPaintState& state)
     }
     if (state.value) {
         CGdiObject* pOldBrush = dc.SelectStockObject(WHITE_BRUSH);
-        const CRect thumb = ToCRect(GvColorSliderThumb(state.vertical, size, *state.value));
+        const CRect thumb = ToCRect(GvColorSliderThumb(state.vertical, size, *state.value, state.dpi));
         dc.Rectangle(&thumb);
         dc.SelectObject(pOldBrush);
     }
@@ -70,7 +70,8 @@ void CGvColorSlider::SetValueFromPoint(CPoint* point)
 
 void CGvColorSlider::PaintClient(CDC& dc)
 {
-    GvColorSliderPaintState state = {CRect(), IsVertical(), m_stops, m_stopCount, m_value, ::GetFocus() == m_hWnd};
+    GvColorSliderPaintState state = {CRect(), IsVertical(), m_stops, m_stopCount, m_value, ::GetFocus() == m_hWnd,
+                                   AfxGetWindowDpi(this)};
     GetClientRect(&state.client);
     PaintColorSlider(dc, state);
 }

@@ -72,6 +72,8 @@ struct GvColorSliderPaintState
     const float* value;
     /// Draws the focus rectangle.
     bool focused;
+    /// The window's DPI, which sizes the thumb; 0 counts as 96.
+    UINT dpi;
 };
 /// Paints a colour slider as the control does, into any DC (tests and print-outs use it).
 GVMFCUTILITIES_API void PaintColorSlider(CDC& dc, const GvColorSliderPaintState& state);

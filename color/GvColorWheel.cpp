@@ -5,6 +5,7 @@
 #include "color/ColorPickerMath.h"
 #include "color/WheelGeometry.h"
 #include "platform/mfc/MfcPortableTypes.h"
+#include "platform/portable/DpiScale.h"
 
 void FillColorHexagon(CDC& dc, const CRect& client, float value)
 {
@@ -32,13 +33,17 @@ void PaintColorWheel(CDC& dc, const GvColorWheelPaintState& state)
     const GvWheelMarker marker = state.color ? GvWheelMarkerOf(GvWheelGeometryOf(ToGvRect(state.client)), state.color)
                                              : GvWheelMarker{false, {0, 0}, false};
     if (marker.visible) {
-        // The stock pens are solid and one pixel wide, as a pen of width 0.
+        // The stock pens are solid and one pixel wide, as a pen of width 0; a
+        // thicker cross is drawn as side-by-side lines, so no pen is made.
         CGdiObject* pOldPen = dc.SelectStockObject(marker.black ? BLACK_PEN : WHITE_PEN);
         const int x = marker.centre.x, y = marker.centre.y;
-        dc.MoveTo(x - 5, y);
-        dc.LineTo(x + 6, y);
-        dc.MoveTo(x, y - 5);
-        dc.LineTo(x, y + 6);
+        const int arm = GvScaleToDpi(5, state.dpi), width = GvScaleToDpi(1, state.dpi);
+        for (int line = -(width - 1) / 2; line <= width / 2; ++line) {
+            dc.MoveTo(x - arm, y + line);
+            dc.LineTo(x + arm + 1, y + line);
+            dc.MoveTo(x + line, y - arm);
+            dc.LineTo(x + line, y + arm + 1);
+        }
         dc.SelectObject(pOldPen);
     }
     if (state.focused)
@@ -78,7 +83,7 @@ CDC* CGvColorWheel::HexagonPicture(CDC& compatible, const CRect& client)
     if (!m_hexagon.Prepare(&compatible, size, key))
         return m_hexagon.m_hDC ? &m_hexagon : nullptr;
     const CRect origin(CPoint(0, 0), size);
-    const GvColorWheelPaintState background = {origin, nullptr, nullptr, false};
+    const GvColorWheelPaintState background = {origin, nullptr, nullptr, false, GvDefaultDpi};
     PaintColorWheel(m_hexagon, background);
     if (m_color)
         FillColorHexagon(m_hexagon, origin, GvColorValue(m_color));
@@ -121,7 +126,8 @@ void CGvColorWheel::PaintClient(CDC& dc)
 {
     CRect client;
     GetClientRect(&client);
-    const GvColorWheelPaintState state = {client, m_color, HexagonPicture(dc, client), ::GetFocus() == m_hWnd};
+    const GvColorWheelPaintState state = {client, m_color, HexagonPicture(dc, client), ::GetFocus() == m_hWnd,
+                                          AfxGetWindowDpi(this)};
     PaintColorWheel(dc, state);
 }
 

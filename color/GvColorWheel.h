@@ -69,6 +69,8 @@ struct GvColorWheelPaintState
     CDC* picture;
     /// The wheel has the keyboard focus: a focus rectangle around the client.
     bool focused;
+    /// The window's DPI, which sizes the marker; 0 counts as 96.
+    UINT dpi;
 };
 /// Paints a colour wheel as the control does, into any DC.
 GVMFCUTILITIES_API void PaintColorWheel(CDC& dc, const GvColorWheelPaintState& state);

@@ -40,13 +40,15 @@ BOOL CColorPanel::CreatePanel(CWnd* pParent, const CRect& rect, UINT nID)
                   L"", WS_CHILD | WS_CLIPCHILDREN, rect, pParent, nID))
         return FALSE;
 
-    MakeStatic(m_countLabel, this, CRect(kColumn, 12, rect.Width() - 12, 30));
-    MakeStatic(m_modelLabel, this, CRect(kColumn, 32, rect.Width() - 12, 50));
+    const auto px = [this](int pixels) { return AfxScaleForWindow(this, pixels); };
+    const int column = px(kColumn);
+    MakeStatic(m_countLabel, this, CRect(column, px(12), rect.Width() - px(12), px(30)));
+    MakeStatic(m_modelLabel, this, CRect(column, px(32), rect.Width() - px(12), px(50)));
     m_openButton.Create(L"Open Color Editor...", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                        CRect(kColumn, 64, kColumn + 150, 90), this, kOpenEditorId);
+                        CRect(column, px(64), column + px(150), px(90)), this, kOpenEditorId);
     m_openButton.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
-    MakeStatic(m_editorLabel, this, CRect(kColumn, 96, rect.Width() - 12, 114));
-    MakeStatic(m_buttonsLabel, this, CRect(kColumn, 130, rect.Width() - 12, 148));
+    MakeStatic(m_editorLabel, this, CRect(column, px(96), rect.Width() - px(12), px(114)));
+    MakeStatic(m_buttonsLabel, this, CRect(column, px(130), rect.Width() - px(12), px(148)));
     m_buttonsLabel.SetWindowText(L"Colour buttons: normal, focused, disabled");
 
     static const struct
@@ -58,7 +60,7 @@ BOOL CColorPanel::CreatePanel(CWnd* pParent, const CRect& rect, UINT nID)
                      {L"Focused", RGB(255, 255, 255), RGB(40, 90, 160), true},
                      {L"Disabled", RGB(0, 0, 0), RGB(255, 220, 120), false}};
     for (int i = 0; i < 3; ++i) {
-        const CRect r(kColumn + i * 96, 152, kColumn + i * 96 + 88, 182);
+        const CRect r(column + px(i * 96), px(152), column + px(i * 96 + 88), px(182));
         m_colorButtons[i].Create(kButtons[i].text,
                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW
                                      | (kButtons[i].enabled ? 0 : WS_DISABLED),
@@ -69,7 +71,7 @@ BOOL CColorPanel::CreatePanel(CWnd* pParent, const CRect& rect, UINT nID)
 
     if (!m_picker.Create(m_hWnd, nullptr, m_modelColor, nullptr, &m_node, &m_nodeId, false, 0, true, false))
         return FALSE;
-    m_picker.SetWindowPos(nullptr, 12, 12, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    m_picker.SetWindowPos(nullptr, px(12), px(12), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowModelColor();
     ShowEditorColor();
     m_colorButtons[1].SetFocus();
@@ -117,7 +119,8 @@ void CColorPanel::OnOpenEditor()
     }
     CRect page;
     GetWindowRect(&page);
-    m_pEditor->SetWindowPos(nullptr, page.left + 300, page.top + 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    m_pEditor->SetWindowPos(nullptr, page.left + AfxScaleForWindow(this, 300), page.top + AfxScaleForWindow(this, 20), 0,
+                            0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
 LRESULT CColorPanel::OnColorChanged(WPARAM wParam, LPARAM)

@@ -24,7 +24,8 @@ END_MESSAGE_MAP()
 BOOL CDemoFrame::CreateFrame()
 {
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    CRect rect(0, 0, kClientWidth, kClientHeight);
+    // Not created yet: the screen's DPI.
+    CRect rect(0, 0, AfxScaleForWindow(nullptr, kClientWidth), AfxScaleForWindow(nullptr, kClientHeight));
     AdjustWindowRectEx(&rect, style, TRUE, 0);
     HMENU hPanels = CreatePopupMenu();
     HMENU hMenu = CreateMenu();

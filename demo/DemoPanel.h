@@ -25,6 +25,9 @@ public:
     virtual bool CaptureInScene(int scene, const std::function<void()>& capture) { return false; }
 };
 
+// The panels' own layout is given in pixels at 96 DPI, each scaled with
+// AfxScaleForWindow where it is used.
+
 // The font of the panels' own labels and buttons.
 inline HFONT GuiFont()
 {

@@ -36,7 +36,7 @@ BOOL CEditorPanel::CreatePanel(CWnd* pParent, const CRect& rect, UINT nID)
         return FALSE;
     }
     CRect editRect(0, 0, rect.Width(), rect.Height());
-    editRect.DeflateRect(12, 12);
+    editRect.DeflateRect(AfxScaleForWindow(this, 12), AfxScaleForWindow(this, 12));
     if (!m_edit.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER, editRect, this, 1)) {
         return FALSE;
     }

@@ -11,6 +11,8 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
 {
+    // Sizes follow the screen's DPI, so the system must not stretch the windows.
+    SetProcessDPIAware();
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     LPCWSTR screenshotDir = nullptr;

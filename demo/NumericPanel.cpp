@@ -62,13 +62,14 @@ BOOL CNumericPanel::CreatePanel(CWnd* pParent, const CRect& rect, UINT nID)
                   L"", WS_CHILD | WS_CLIPCHILDREN, rect, pParent, nID))
         return FALSE;
 
-    int y = 12;
+    const auto px = [this](int pixels) { return AfxScaleForWindow(this, pixels); };
+    int y = px(12);
     UINT id = kFirstEditId;
     for (const RowSetup& setup : kRows) {
         Row row;
         row.pSetup = &setup;
-        row.label = MakeStatic(this, setup.label, CRect(12, y, 232, y + 22));
-        const CRect editRect(240, y, 400, y + 22);
+        row.label = MakeStatic(this, setup.label, CRect(px(12), y, px(232), y + px(22)));
+        const CRect editRect(px(240), y, px(400), y + px(22));
         const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | (setup.enabled ? 0 : WS_DISABLED);
         if (setup.slider) {
             std::unique_ptr<CGvSliderEdit> slider(new CGvSliderEdit);
@@ -85,10 +86,10 @@ BOOL CNumericPanel::CreatePanel(CWnd* pParent, const CRect& rect, UINT nID)
             row.edit->SetNumericDisplayType(setup.integer);
             row.edit->SetData(setup.value, setup.precision, setup.allowNegative);
         }
-        row.value = MakeStatic(this, L"", CRect(412, y, rect.Width() - 12, y + 22));
+        row.value = MakeStatic(this, L"", CRect(px(412), y, rect.Width() - px(12), y + px(22)));
         m_rows.push_back(std::move(row));
         ShowValue(m_rows.back());
-        y += kRowHeight;
+        y += px(kRowHeight);
         ++id;
     }
     return TRUE;
@@ -103,7 +104,7 @@ CString CNumericPanel::BeginScene(int scene)
     pEdit->SetFocus();
     pEdit->SendMessage(WM_KEYDOWN, VK_DOWN, 0);
     if (HWND hPopup = ::GetCapture()) {
-        CPoint thumb(12 + 70, 10);
+        CPoint thumb(AfxScaleForWindow(this, 12 + 70), AfxScaleForWindow(this, 10));
         ::ClientToScreen(hPopup, &thumb);
         SetCursorPos(thumb.x, thumb.y);
     }

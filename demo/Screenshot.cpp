@@ -211,6 +211,10 @@ void CALLBACK ServeDumpRequest(HWND, UINT, UINT_PTR, DWORD)
 bool GvSaveDemoScreenshots(CDemoFrame& frame, LPCWSTR directory)
 {
     CreateDirectoryW(directory, nullptr);
+    // A run at another DPI writes beside the 96-DPI pictures: page@144.png.
+    CString dpiSuffix;
+    if (AfxGetWindowDpi(&frame) != 96)
+        dpiSuffix.Format(L"@%u", AfxGetWindowDpi(&frame));
     bool allSaved = true;
     for (int i = 0; i < frame.GetPanelCount(); ++i) {
         CDemoPanel* pPanel = frame.GetPanel(i);
@@ -222,7 +226,7 @@ bool GvSaveDemoScreenshots(CDemoFrame& frame, LPCWSTR directory)
             CString path = CString(directory) + L"\\" + pPanel->GetName();
             if (!sceneName.IsEmpty())
                 path += CString(L"-") + sceneName;
-            path += L".png";
+            path += dpiSuffix + L".png";
             const auto capture = [&] {
                 const bool saved = WritePng(path, CapturePicture());
                 std::wprintf(L"%ls %ls\n", saved ? L"wrote" : L"could not write", static_cast<LPCWSTR>(path));

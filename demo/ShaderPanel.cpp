@@ -117,7 +117,7 @@ BOOL CShaderPanel::CreatePanel(CWnd* pParent, const CRect& rect, UINT nID)
                   L"", WS_CHILD | WS_CLIPCHILDREN, rect, pParent, nID))
         return FALSE;
     LOGFONTW font = {};
-    font.lfHeight = -13;
+    font.lfHeight = -AfxScaleForWindow(this, 13);
     font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     lstrcpyW(font.lfFaceName, L"Courier New");
     m_font.CreateFontIndirect(&font);
@@ -176,16 +176,18 @@ void CShaderPanel::Layout(int cx, int cy)
 {
     if (!m_fileCombo)
         return;
-    m_fileLabel->MoveWindow(kMargin, kMargin, 50, kRowHeight);
-    m_fileCombo->MoveWindow(kMargin + 52, kMargin, 180, 240);
-    m_modelLabel->MoveWindow(kMargin + 250, kMargin, 44, kRowHeight);
-    m_modelCombo->MoveWindow(kMargin + 296, kMargin, 110, 300);
-    const int editTop = kMargin + kRowHeight + 6;
-    const int budgetTop = cy - kMargin - 2 * kRowHeight - 4;
+    const auto px = [this](int pixels) { return AfxScaleForWindow(this, pixels); };
+    const int margin = px(kMargin), rowHeight = px(kRowHeight);
+    m_fileLabel->MoveWindow(margin, margin, px(50), rowHeight);
+    m_fileCombo->MoveWindow(px(kMargin + 52), margin, px(180), px(240));
+    m_modelLabel->MoveWindow(px(kMargin + 250), margin, px(44), rowHeight);
+    m_modelCombo->MoveWindow(px(kMargin + 296), margin, px(110), px(300));
+    const int editTop = margin + rowHeight + px(6);
+    const int budgetTop = cy - margin - 2 * rowHeight - px(4);
     if (m_pEditor)
-        m_pEditor->MoveWindow(kMargin, editTop, cx - 2 * kMargin, budgetTop - 4 - editTop);
-    m_budget->MoveWindow(kMargin, budgetTop, cx - 2 * kMargin, kRowHeight);
-    m_status->MoveWindow(kMargin, cy - kMargin - kRowHeight, cx - 2 * kMargin, kRowHeight);
+        m_pEditor->MoveWindow(margin, editTop, cx - 2 * margin, budgetTop - px(4) - editTop);
+    m_budget->MoveWindow(margin, budgetTop, cx - 2 * margin, rowHeight);
+    m_status->MoveWindow(margin, cy - margin - rowHeight, cx - 2 * margin, rowHeight);
 }
 
 void CShaderPanel::OnSize(UINT, int cx, int cy)

@@ -69,15 +69,16 @@ END_MESSAGE_MAP()
 
 void CTexturePanel::CStrip::Arrange()
 {
-    int x = kGap, bottom = 0;
+    const int gap = AfxScaleForWindow(this, kGap);
+    int x = gap, bottom = 0;
     for (auto& control : m_controls) {
         CRect r;
         control->GetWindowRect(&r);
-        control->SetWindowPos(nullptr, x, kGap, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        x += r.Width() + kGap;
-        bottom = std::max(bottom, kGap + r.Height());
+        control->SetWindowPos(nullptr, x, gap, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        x += r.Width() + gap;
+        bottom = std::max(bottom, gap + r.Height());
     }
-    SetWindowPos(nullptr, 0, 0, x, bottom + kGap, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(nullptr, 0, 0, x, bottom + gap, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CTexturePanel::CStrip::OnChildResize(WPARAM, LPARAM)
@@ -133,7 +134,7 @@ void CTexturePanel::ScrollTo(int index)
         CRect r;
         Control(index).GetWindowRect(&r);
         m_strip.ScreenToClient(&r);
-        x = r.left - kGap;
+        x = r.left - AfxScaleForWindow(this, kGap);
     }
     m_scroll.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, x), 0);
 }

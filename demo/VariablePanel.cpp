@@ -41,9 +41,12 @@ const EditorSetup kEditors[] = {
     {L"Dynamic boolean, 2 x 2, resizable", CGvVariableEditCtrl::SetupOrientationTop, true},
 };
 
+// A system icon at the menu's icon size (16 at 96 DPI), taken from the
+// icon's own images rather than stretched.
 HICON SmallIcon(LPCWSTR id)
 {
-    return static_cast<HICON>(CopyImage(LoadIconW(nullptr, id), IMAGE_ICON, 16, 16, 0));
+    const int size = AfxScaleForWindow(nullptr, 16);
+    return static_cast<HICON>(CopyImage(LoadIconW(nullptr, id), IMAGE_ICON, size, size, 0));
 }
 
 // Three colour bands, the picture of the menu's picture item.
@@ -76,17 +79,18 @@ END_MESSAGE_MAP()
 
 void CVariablePanel::CPage::Stack()
 {
-    int y = 6, width = 0;
+    const auto px = [this](int pixels) { return AfxScaleForWindow(this, pixels); };
+    int y = px(6), width = 0;
     for (size_t i = 0; i < m_editors.size(); ++i) {
-        m_titles[i]->MoveWindow(6, y, 300, 16);
-        y += 18;
+        m_titles[i]->MoveWindow(px(6), y, px(300), px(16));
+        y += px(18);
         CRect r;
         m_editors[i]->GetWindowRect(&r);
-        m_editors[i]->SetWindowPos(nullptr, 6, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        y += r.Height() + 10;
+        m_editors[i]->SetWindowPos(nullptr, px(6), y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        y += r.Height() + px(10);
         width = std::max(width, static_cast<int>(r.Width()));
     }
-    SetWindowPos(nullptr, 0, 0, width + 12, y, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(nullptr, 0, 0, width + px(12), y, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CVariablePanel::CPage::OnChildResize(WPARAM, LPARAM)
@@ -135,7 +139,8 @@ BOOL CVariablePanel::CreatePanel(CWnd* pParent, const CRect& rect, UINT nID)
     m_variables.emplace_back(new GvDynamicVariable(GvDynamicVariable::DYNAMIC_BOOLEAN, 2, 2, false));
 
     const int split = rect.Width() * 3 / 4;
-    m_scroll.CreateScrollWnd(m_hWnd, CRect(8, 8, split, rect.Height() - 8), WS_CHILD | WS_VISIBLE, false);
+    const auto px = [this](int pixels) { return AfxScaleForWindow(this, pixels); };
+    m_scroll.CreateScrollWnd(m_hWnd, CRect(px(8), px(8), split, rect.Height() - px(8)), WS_CHILD | WS_VISIBLE, false);
     m_page.CreateEx(WS_EX_CONTROLPARENT, windowClass, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, 1);
     for (size_t i = 0; i < m_variables.size(); ++i) {
         const EditorSetup& setup = kEditors[i];
@@ -157,13 +162,14 @@ BOOL CVariablePanel::CreatePanel(CWnd* pParent, const CRect& rect, UINT nID)
 
     m_changes.CreateEx(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
                        WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOSEL,
-                       CRect(split + 8, 26, rect.Width() - 8, rect.Height() - 48), this, 2);
+                       CRect(split + px(8), px(26), rect.Width() - px(8), rect.Height() - px(48)), this, 2);
     m_changes.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
     m_heading.CreateEx(0, L"STATIC", L"NotifyNodeChanged", WS_CHILD | WS_VISIBLE,
-                       CRect(split + 8, 8, rect.Width() - 8, 24), this, 0xFFFF);
+                       CRect(split + px(8), px(8), rect.Width() - px(8), px(24)), this, 0xFFFF);
     m_heading.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
     m_status.CreateEx(0, L"STATIC", L"Right-click for the icon menu", WS_CHILD | WS_VISIBLE,
-                      CRect(split + 8, rect.Height() - 44, rect.Width() - 8, rect.Height() - 8), this, 3);
+                      CRect(split + px(8), rect.Height() - px(44), rect.Width() - px(8), rect.Height() - px(8)), this,
+                      3);
     m_status.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
     SetTimer(kTimerId, 200);
     return TRUE;
@@ -237,7 +243,8 @@ void CVariablePanel::ShowMenu(CPoint point)
     menu.AppendMenuWithIconHandle(L"Copy\tCtrl+C", kCopyId, SmallIcon(IDI_INFORMATION), true);
     menu.AppendMenuWithIconHandle(L"Paste\tCtrl+V", kPasteId, SmallIcon(IDI_QUESTION), true);
     menu.AppendMenuWithBitmapAndIconHandle(L"A picture\nover two lines", kPictureId, SmallIcon(IDI_WARNING),
-                                           Bands(96, 24), 96, 24, true, true);
+                                           Bands(AfxScaleForWindow(this, 96), AfxScaleForWindow(this, 24)),
+                                           AfxScaleForWindow(this, 96), AfxScaleForWindow(this, 24), true, true);
     menu.AppendMenuWithValue(L"Show grid", kGridId, GvIconMenuStateCheckBox, m_showGrid);
     menu.AppendMenuWithValue(L"Red", kRedId, GvIconMenuStateRadio, m_colorId == kRedId);
     menu.AppendMenuWithValue(L"Green", kGreenId, GvIconMenuStateRadio, m_colorId == kGreenId);
@@ -289,7 +296,7 @@ void CVariablePanel::ScrollTo(CWnd* pWnd)
     CRect r;
     pWnd->GetWindowRect(&r);
     m_page.ScreenToClient(&r);
-    m_scroll.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(r.top - 24)), 0);
+    m_scroll.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(r.top - AfxScaleForWindow(this, 24))), 0);
 }
 
 CString CVariablePanel::BeginScene(int scene)

@@ -13,6 +13,7 @@ struct PopupSliderState
 {
     CRect client;
     float position;
+    UINT dpi;
 };
 
 // Face, track, thumb and raised edge of the client area.
@@ -20,19 +21,25 @@ void PaintPopupSlider(CDC& dc, const PopupSliderState& state)
 {
     dc.FillSolidRect(&state.client, GetSysColor(COLOR_BTNFACE));
 
-    CPen shadow(PS_SOLID, 1, kShadow);
-    CPen outline(PS_SOLID, 1, kOutline);
-    CPen* pOldPen = dc.SelectObject(&shadow);
-    dc.MoveTo(GvPopupSliderTrackLeft, GvPopupSliderTrackY);
-    dc.LineTo(GvPopupSliderTrackRight, GvPopupSliderTrackY);
-    dc.SelectObject(&outline);
-    dc.MoveTo(GvPopupSliderTrackLeft, GvPopupSliderTrackY + 1);
-    dc.LineTo(GvPopupSliderTrackRight, GvPopupSliderTrackY + 1);
+    // The track's two lines are bands of the scaled line width; the thumb's
+    // corners are scaled from its tip and drawn with a pen that wide.
+    const auto scale = [&state](int pixels) { return GvScaleToDpi(pixels, state.dpi); };
+    const int line = scale(1);
+    const int trackLeft = scale(GvPopupSliderTrackLeft), trackRight = scale(GvPopupSliderTrackRight);
+    dc.FillSolidRect(trackLeft, scale(GvPopupSliderTrackY), trackRight - trackLeft, line, kShadow);
+    dc.FillSolidRect(trackLeft, scale(GvPopupSliderTrackY + 1), trackRight - trackLeft, line, kOutline);
 
-    const int x0 = GvSliderThumbTipX(state.position) - GvPopupSliderTrackLeft + GvPopupSliderThumbLeft;
-    const POINT shadowLine[] = {{x0 + 1, 15}, {x0 + 11, 15}, {x0 + 6, 9}};
-    const POINT outlineLine[] = {{x0, 14}, {x0 + 10, 14}, {x0 + 5, 8}, {x0, 14}};
-    dc.SelectObject(&shadow);
+    CPen shadow(PS_SOLID, line, kShadow);
+    CPen outline(PS_SOLID, line, kOutline);
+    CPen* pOldPen = dc.SelectObject(&shadow);
+    const int tip = GvSliderThumbTipX(state.position, state.dpi);
+    const int x0 = GvPopupSliderThumbLeft - GvPopupSliderTrackLeft; // the thumb's left corner from its tip
+    const POINT shadowLine[] = {
+        {tip + scale(x0 + 1), scale(15)}, {tip + scale(x0 + 11), scale(15)}, {tip + scale(x0 + 6), scale(9)}};
+    const POINT outlineLine[] = {{tip + scale(x0), scale(14)},
+                                 {tip + scale(x0 + 10), scale(14)},
+                                 {tip + scale(x0 + 5), scale(8)},
+                                 {tip + scale(x0), scale(14)}};
     dc.Polyline(shadowLine, 3);
     dc.SelectObject(&outline);
     dc.Polyline(outlineLine, 4);
@@ -78,20 +85,23 @@ int CPopupSlider::Create(CPoint point, CWnd* pOwner)
 
     const CString className = AfxRegisterWndClass(CS_SAVEBITS | CS_CLASSDC | CS_HREDRAW | CS_VREDRAW, nullptr,
                                                   reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    GvPoint at = GvPlacePopupSlider(ToGvPoint(point), nullptr);
+    // Not shown yet: it takes the DPI of the window it opens over.
+    const UINT dpi = AfxGetWindowDpi(pOwner);
+    GvPoint at = GvPlacePopupSlider(ToGvPoint(point), nullptr, dpi);
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
     HMONITOR hMonitor = MonitorFromPoint(ToCPoint(at), MONITOR_DEFAULTTONEAREST);
     if (hMonitor && GetMonitorInfo(hMonitor, &monitor)) {
         const GvRect work = ToGvRect(monitor.rcWork);
-        at = GvPlacePopupSlider(ToGvPoint(point), &work);
+        at = GvPlacePopupSlider(ToGvPoint(point), &work, dpi);
     }
-    if (!CreateEx(0, className, L"", WS_POPUP | WS_VISIBLE, at.x, at.y, GvPopupSliderWidth, GvPopupSliderHeight,
+    const GvSize size = GvScaleToDpi(GvSize{GvPopupSliderWidth, GvPopupSliderHeight}, dpi);
+    if (!CreateEx(0, className, L"", WS_POPUP | WS_VISIBLE, at.x, at.y, size.cx, size.cy,
                   pOwner ? pOwner->GetSafeHwnd() : nullptr, nullptr))
         return 0;
 
-    m_lastX = GvSliderThumbTipX(m_position);
-    m_lastY = GvPopupSliderTipY;
+    m_lastX = GvSliderThumbTipX(m_position, dpi);
+    m_lastY = GvScaleToDpi(GvPopupSliderTipY, dpi);
     MovePointerToThumb();
     m_hOldCursor = SetCursor(LoadCursor(nullptr, IDC_ARROW));
     m_rangeDragging = false;
@@ -135,14 +145,14 @@ void CPopupSlider::DrawSlider()
 
 void CPopupSlider::PaintClient(CDC& dc)
 {
-    PopupSliderState state = {CRect(), m_position};
+    PopupSliderState state = {CRect(), m_position, AfxGetWindowDpi(this)};
     GetClientRect(&state.client);
     PaintPopupSlider(dc, state);
 }
 
 void CPopupSlider::UpdateSliderValue(CPoint point)
 {
-    m_position = GvSliderPositionFromPointerX(point.x, m_clamp);
+    m_position = GvSliderPositionFromPointerX(point.x, m_clamp, AfxGetWindowDpi(this));
     UpdateSliderWindow();
 }
 
@@ -200,7 +210,8 @@ void CPopupSlider::NotifyOwner(UINT message, WPARAM wParam)
 
 void CPopupSlider::MovePointerToThumb()
 {
-    CPoint tip(GvSliderThumbTipX(m_position), GvPopupSliderTipY);
+    const UINT dpi = AfxGetWindowDpi(this);
+    CPoint tip(GvSliderThumbTipX(m_position, dpi), GvScaleToDpi(GvPopupSliderTipY, dpi));
     ClientToScreen(&tip);
     SetCursorPos(tip.x, tip.y);
 }

@@ -58,9 +58,12 @@ float GvSliderClampPosition(float position, bool clamp)
     return position;
 }
 
-float GvSliderPositionFromPointerX(int x, bool clamp)
+float GvSliderPositionFromPointerX(int x, bool clamp, unsigned dpi)
 {
-    return GvSliderClampPosition(static_cast<float>(x - GvPopupSliderTrackLeft), clamp);
+    const int fromTrack = x - GvScaleToDpi(GvPopupSliderTrackLeft, dpi);
+    if (dpi == 0 || dpi == GvDefaultDpi)
+        return GvSliderClampPosition(static_cast<float>(fromTrack), clamp);
+    return GvSliderClampPosition(static_cast<float>(fromTrack) * GvDefaultDpi / static_cast<float>(dpi), clamp);
 }
 
 float GvSliderStepPosition(float position, int step, bool clamp)
@@ -74,28 +77,29 @@ float GvSliderStepPosition(float position, int step, bool clamp)
     return position;
 }
 
-int GvSliderThumbTipX(float position)
+int GvSliderThumbTipX(float position, unsigned dpi)
 {
     int p = GvSliderTruncate(position);
     if (p < 0)
         p = 0;
     if (p > 100)
         p = 100;
-    return p + GvPopupSliderTrackLeft;
+    return GvScaleToDpi(p, dpi) + GvScaleToDpi(GvPopupSliderTrackLeft, dpi);
 }
 
-GvPoint GvPlacePopupSlider(GvPoint point, const GvRect* workArea)
+GvPoint GvPlacePopupSlider(GvPoint point, const GvRect* workArea, unsigned dpi)
 {
-    GvPoint at = {point.x + GvPopupSliderOffsetX, point.y};
+    GvPoint at = {point.x + GvScaleToDpi(GvPopupSliderOffsetX, dpi), point.y};
     if (workArea) {
+        const GvSize size = GvScaleToDpi(GvSize{GvPopupSliderWidth, GvPopupSliderHeight}, dpi);
         if (at.x < workArea->left)
             at.x = workArea->left;
-        if (at.x > workArea->right - GvPopupSliderWidth)
-            at.x = workArea->right - GvPopupSliderWidth;
+        if (at.x > workArea->right - size.cx)
+            at.x = workArea->right - size.cx;
         if (at.y < workArea->top)
             at.y = workArea->top;
-        if (at.y > workArea->bottom - GvPopupSliderHeight)
-            at.y = workArea->bottom - GvPopupSliderHeight;
+        if (at.y > workArea->bottom - size.cy)
+            at.y = workArea->bottom - size.cy;
     }
     return at;
 }

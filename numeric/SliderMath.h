@@ -3,10 +3,11 @@
 // Arithmetic of the pop-up slider and the slider edit: value and position,
 // pointer and thumb, placement, range state, button layout and the integer
 // position. Portable; the window classes call it with their fields.
-#include "platform/portable/GraphicsTypes.h"
+#include "platform/portable/DpiScale.h"
 
-// Geometry of the pop-up's client area. The track runs from x 12 to 112 so
-// one pixel is one percent; the thumb tip is 12 pixels right of the position.
+// Geometry of the pop-up's client area at 96 DPI (scaled to the window's DPI
+// at use). The track runs from x 12 to 112 so one pixel is one percent; the
+// thumb tip is 12 pixels right of the position.
 enum
 {
     GvPopupSliderWidth = 125,
@@ -33,17 +34,19 @@ float GvSliderValueFromPosition(float position, float min, float max);
 
 // Limits a position to 0..100 when clamp is set.
 float GvSliderClampPosition(float position, bool clamp);
-// Position under a pointer at client x.
-float GvSliderPositionFromPointerX(int x, bool clamp);
+// Position under a pointer at client x of a pop-up shown at dpi.
+float GvSliderPositionFromPointerX(int x, bool clamp, unsigned dpi = GvDefaultDpi);
 // One step of an arrow key or a wheel notch (step +1 or -1); with clamp, a
 // step right is limited to 100 and a step left to 0.
 float GvSliderStepPosition(float position, int step, bool clamp);
-// Client x of the thumb tip: the position truncated, limited to 0..100, + 12.
-int GvSliderThumbTipX(float position);
+// Client x of the thumb tip: the position truncated, limited to 0..100, + 12,
+// each scaled to dpi.
+int GvSliderThumbTipX(float position, unsigned dpi = GvDefaultDpi);
 
 // Top-left corner of a pop-up asked for at point (screen): 8 pixels right,
-// then kept inside the work area when there is one.
-GvPoint GvPlacePopupSlider(GvPoint point, const GvRect* workArea);
+// then kept inside the work area when there is one; offset and size scaled
+// to dpi.
+GvPoint GvPlacePopupSlider(GvPoint point, const GvRect* workArea, unsigned dpi = GvDefaultDpi);
 
 // Range state: value units per pixel of vertical travel.
 float GvSliderRangeStep(float min, float max);

@@ -12,5 +12,12 @@ cmake --build --preset win32 --target GvDemoHost
 rm -rf build/screenshots
 mkdir -p build/screenshots
 scripts/wine-run build/win32/bin/GvDemoHost.exe --screenshot build/screenshots
+# The same pages at 150 % and 200 %: a Wine prefix per DPI, pictures named
+# <page>@144.png and <page>@192.png.
+for dpi in 144 192; do
+  prefix="$root/build/win32/wineprefix-dpi$dpi"
+  WINEPREFIX="$prefix" GV_LOGPIXELS=$dpi scripts/wine-run build/win32/bin/GvDemoHost.exe --screenshot build/screenshots
+  WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+done
 echo "Screenshots: $root/build/screenshots/"
 ls -1 build/screenshots/*.png

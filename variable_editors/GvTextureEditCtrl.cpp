@@ -317,6 +317,7 @@ BOOL CGvTextureEditCtrl::OnInitDialog()
 
 void CGvTextureEditCtrl::BindPlacements()
 {
+    const int gap = AfxScaleForWindow(this, 4);
     CWnd* const propertyLines[] = {&m_formatLabel, &m_dimensionsLabel, &m_mipLevelsLabel,
                                    &m_originGroup, &m_topLeftRadio,    &m_bottomLeftRadio};
     m_propertiesShown.BindControlRelativeTo(m_propertiesGroup.m_hWnd, m_propertiesCheck.m_hWnd);
@@ -328,12 +329,12 @@ void CGvTextureEditCtrl::BindPlacements()
         m_propertiesHidden.BindControlVisibility(line->m_hWnd, false);
     m_propertiesHidden.BindControlRelativeTo(m_propertiesGroup.m_hWnd, m_propertiesCheck.m_hWnd);
     m_propertiesHidden.Bind(m_propertiesGroup.m_hWnd, GV_LOCATION_BOTTOM, m_propertiesCheck.m_hWnd, GV_LOCATION_BOTTOM,
-                            4, 0.0f, true);
+                            gap, 0.0f, true);
 
     CWnd* const viewLines[] = {&m_thumbnailSizeLabel, &m_thumbnailSizeCombo, &m_mipLevelLabel,
                                &m_mipLevelEdit,       &m_mipLevelSpin,       &m_volumeDepthLabel,
                                &m_volumeDepthEdit,    &m_volumeDepthSpin,    &m_alphaCheck};
-    m_viewShown.BindControlBottomOf(m_viewCheck.m_hWnd, m_propertiesGroup.m_hWnd, 4);
+    m_viewShown.BindControlBottomOf(m_viewCheck.m_hWnd, m_propertiesGroup.m_hWnd, gap);
     m_viewShown.BindControlRelativeTo(m_viewGroup.m_hWnd, m_viewCheck.m_hWnd);
     for (CWnd* line : viewLines)
         m_viewShown.BindControlRelativeTo(line->m_hWnd, m_viewCheck.m_hWnd);
@@ -341,9 +342,9 @@ void CGvTextureEditCtrl::BindPlacements()
         m_viewShown.BindControlVisibility(line->m_hWnd, true);
     for (CWnd* line : viewLines)
         m_viewHidden.BindControlVisibility(line->m_hWnd, false);
-    m_viewHidden.BindControlBottomOf(m_viewCheck.m_hWnd, m_propertiesGroup.m_hWnd, 4);
+    m_viewHidden.BindControlBottomOf(m_viewCheck.m_hWnd, m_propertiesGroup.m_hWnd, gap);
     m_viewHidden.BindControlRelativeTo(m_viewGroup.m_hWnd, m_viewCheck.m_hWnd);
-    m_viewHidden.Bind(m_viewGroup.m_hWnd, GV_LOCATION_BOTTOM, m_viewCheck.m_hWnd, GV_LOCATION_BOTTOM, 4, 0.0f, true);
+    m_viewHidden.Bind(m_viewGroup.m_hWnd, GV_LOCATION_BOTTOM, m_viewCheck.m_hWnd, GV_LOCATION_BOTTOM, gap, 0.0f, true);
 }
 
 void CGvTextureEditCtrl::CalculateTextureBitmapInfo(GvTextureVariable* texture, int& width, int& height, int mipLevel)
@@ -460,6 +461,7 @@ CSize CGvTextureEditCtrl::WindowSizeForClient(int cx, int cy)
 
 void CGvTextureEditCtrl::RepositionControls()
 {
+    const int gap = AfxScaleForWindow(this, 4);
     const GvTextureLayoutLines lines =
         GvTextureLayoutLinesFor(AsRenderable(m_texture) != nullptr, m_mipCount, m_isVolume, m_hasAlpha);
     if (m_showProperties) {
@@ -471,7 +473,7 @@ void CGvTextureEditCtrl::RepositionControls()
         }
         const CRect group = ChildRect(m_propertiesGroup);
         const CRect lowest = ChildRect(lines.origin ? static_cast<CWnd&>(m_originGroup) : m_mipLevelsLabel);
-        m_propertiesGroup.SetWindowPos(nullptr, 0, 0, group.Width(), lowest.bottom + 4 - group.top,
+        m_propertiesGroup.SetWindowPos(nullptr, 0, 0, group.Width(), lowest.bottom + gap - group.top,
                                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     } else
         m_propertiesHidden.ProcessControlPlacementContainer();
@@ -498,7 +500,7 @@ void CGvTextureEditCtrl::RepositionControls()
     }
     if (lines.alpha) {
         const CRect alpha = ChildRect(m_alphaCheck);
-        m_alphaCheck.SetWindowPos(nullptr, alpha.left, ChildRect(*lowest).bottom + 4, 0, 0,
+        m_alphaCheck.SetWindowPos(nullptr, alpha.left, ChildRect(*lowest).bottom + gap, 0, 0,
                                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         lowest = &m_alphaCheck;
     } else
@@ -506,10 +508,10 @@ void CGvTextureEditCtrl::RepositionControls()
 
     const CRect viewGroup = ChildRect(m_viewGroup);
     if (m_showViewOptions)
-        m_viewGroup.SetWindowPos(nullptr, 0, 0, viewGroup.Width(), ChildRect(*lowest).bottom + 4 - viewGroup.top,
+        m_viewGroup.SetWindowPos(nullptr, 0, 0, viewGroup.Width(), ChildRect(*lowest).bottom + gap - viewGroup.top,
                                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const CRect group = ChildRect(m_viewGroup);
-    m_scrollWnd.SetWindowPos(nullptr, group.left, group.bottom + 4, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_scrollWnd.SetWindowPos(nullptr, group.left, group.bottom + gap, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     const CRect scroll = ChildRect(m_scrollWnd);
     const CSize needed = WindowSizeForClient(scroll.right, scroll.bottom);
@@ -633,7 +635,7 @@ void CGvTextureEditCtrl::OnSize(UINT nType, int cx, int cy)
     CDialog::OnSize(nType, cx, cy);
     if (!m_initialized || m_resizingSelf)
         return;
-    const GvSize area = GvThumbnailAreaSize({cx, cy}, ChildRect(m_viewGroup).bottom);
+    const GvSize area = GvThumbnailAreaSize({cx, cy}, ChildRect(m_viewGroup).bottom, AfxGetWindowDpi(this));
     CRect scroll;
     m_scrollWnd.GetWindowRect(&scroll);
     if (scroll.Size() == ToCSize(area))

@@ -11,9 +11,9 @@ namespace {
 const int kSteps = 300;
 const int kPrecision = 5;
 
-WPARAM VarFont()
+WPARAM VarFont(const CWnd* pWnd)
 {
-    return reinterpret_cast<WPARAM>(::GetStockObject(ANSI_VAR_FONT));
+    return reinterpret_cast<WPARAM>(AfxGetStockFontForDpi(ANSI_VAR_FONT, AfxGetWindowDpi(pWnd)));
 }
 
 int Limit(int value, int lo, int hi)
@@ -43,7 +43,8 @@ void CGvVariableEditCtrl::CGvSetupButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemSt
         state |= DFCS_INACTIVE;
     dc.DrawFrameControl(&rect, DFC_SCROLL, state);
     if (dc.m_itemState & ODS_FOCUS) {
-        rect.DeflateRect(2, 2);
+        const int inset = AfxScaleForWindow(this, 2);
+        rect.DeflateRect(inset, inset);
         dc.DrawFocusRect(&rect);
     }
 }
@@ -165,7 +166,8 @@ BOOL CGvVariableEditCtrl::OnInitDialog()
 
     GvRect options = ToGvRect(ChildRect(m_optionsGroup));
     m_layout = GvMeasureGrid({ToGvRect(ChildRect(m_setupButton)), options, ToGvRect(ChildRect(m_valueFrameTemplate)),
-                              ToGvRect(ChildRect(m_valueLabelTemplate)), ToGvRect(ChildRect(m_valueEditTemplate))});
+                              ToGvRect(ChildRect(m_valueLabelTemplate)), ToGvRect(ChildRect(m_valueEditTemplate))},
+                             AfxGetWindowDpi(this));
     m_setupButton.SetButtonStyle(BS_OWNERDRAW, FALSE);
     Show(m_valuesGroup, false);
 
@@ -379,7 +381,7 @@ void CGvVariableEditCtrl::CreateCell(int row, int column, int id)
         CStatic* pLabel = new CStatic;
         if (pLabel->Create(text.c_str(), WS_CHILD | WS_VISIBLE | SS_RIGHT, ToCRect(cell.label), &m_scrollChildWindow,
                            static_cast<UINT>(IDC_GV_VALUE_LABEL))) {
-            pLabel->SendMessage(WM_SETFONT, VarFont(), FALSE);
+            pLabel->SendMessage(WM_SETFONT, VarFont(this), FALSE);
             m_valueLabels[index] = pLabel;
         } else {
             delete pLabel;
@@ -387,7 +389,7 @@ void CGvVariableEditCtrl::CreateCell(int row, int column, int id)
         CGvSliderEdit* pEdit = new CGvSliderEdit;
         if (pEdit->Create(0, 0, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, ToCRect(cell.edit), &m_scrollChildWindow,
                           id)) {
-            pEdit->SendMessage(WM_SETFONT, VarFont(), FALSE);
+            pEdit->SendMessage(WM_SETFONT, VarFont(this), FALSE);
             pEdit->ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);
             m_valueControls[index] = pEdit;
         } else {
@@ -399,7 +401,7 @@ void CGvVariableEditCtrl::CreateCell(int row, int column, int id)
     const CRect rect(cell.label.left, cell.edit.top, cell.edit.right, cell.edit.bottom);
     if (pCheck->Create(text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, rect, &m_scrollChildWindow,
                        id)) {
-        pCheck->SendMessage(WM_SETFONT, VarFont(), FALSE);
+        pCheck->SendMessage(WM_SETFONT, VarFont(this), FALSE);
         m_valueControls[index] = pCheck;
     } else {
         delete pCheck;

@@ -75,9 +75,11 @@ GvTextureLayoutLines GvTextureLayoutLinesFor(bool renderable, int mipCount, bool
     return {!renderable, mipCount > 1, isVolume, hasAlpha};
 }
 
-GvSize GvThumbnailAreaSize(GvSize clientSize, int viewGroupBottom)
+GvSize GvThumbnailAreaSize(GvSize clientSize, int viewGroupBottom, unsigned dpi)
 {
-    return {std::max(clientSize.cx, 32), std::max(clientSize.cy - (viewGroupBottom + 4), 32)};
+    const int least = GvScaleToDpi(32, dpi);
+    return {std::max(clientSize.cx, least),
+            std::max(clientSize.cy - (viewGroupBottom + GvScaleToDpi(4, dpi)), least)};
 }
 
 namespace {

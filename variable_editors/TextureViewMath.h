@@ -3,7 +3,7 @@
 // modes, the mip level and depth slice clamps, which lines the layout shows,
 // and the part of a zoomed thumbnail that painting stretches. Portable;
 // CGvTextureEditCtrl calls it with what it reads from the texture.
-#include "platform/portable/GraphicsTypes.h"
+#include "platform/portable/DpiScale.h"
 
 // The kinds a texture object reports (its GvTextureType).
 enum GvTextureKind
@@ -72,8 +72,10 @@ GvTextureLayoutLines GvTextureLayoutLinesFor(bool renderable, int mipCount, bool
 
 // The scroll window's size after the control was resized to a client of
 // clientSize: the area below the view group (whose bottom is
-// viewGroupBottom), each side at least 32.
-GvSize GvThumbnailAreaSize(GvSize clientSize, int viewGroupBottom);
+// viewGroupBottom) less a gap of 4, each side at least 32; gap and least
+// side are 96-DPI pixels, scaled to dpi. The zoom modes stay texels to
+// pixels: 100 % shows each texel on one pixel at every DPI.
+GvSize GvThumbnailAreaSize(GvSize clientSize, int viewGroupBottom, unsigned dpi = GvDefaultDpi);
 
 // Painting a bitmap of size bitmap stretched onto item, when only clip is to
 // be drawn: dst is clip widened to whole texels (so the picture does not

@@ -13,7 +13,7 @@ int Max(int a, int b)
 
 } // namespace
 
-GvGridMetrics GvMeasureGrid(const GvGridTemplateRects& r)
+GvGridMetrics GvMeasureGrid(const GvGridTemplateRects& r, unsigned dpi)
 {
     GvGridMetrics m = {};
     m.optionsHeight = r.options.Height();
@@ -29,6 +29,7 @@ GvGridMetrics GvMeasureGrid(const GvGridTemplateRects& r)
     m.labelWidth = r.label.Width();
     m.labelHeight = r.label.Height();
     m.labelGap = r.edit.left - r.label.right;
+    m.gap = GvScaleToDpi(GvGridGap, dpi);
     return m;
 }
 
@@ -51,8 +52,8 @@ GvRect GvOptionsOfCountsOnly(GvRect options, const GvRect& columnsLabel, const G
 
 GvGridCell GvGridCellRects(const GvGridMetrics& m, int row, int column)
 {
-    const int stepX = m.labelGap + m.editWidth + m.labelWidth + GvGridGap;
-    const int stepY = m.editHeight + GvGridGap;
+    const int stepX = m.labelGap + m.editWidth + m.labelWidth + m.gap;
+    const int stepY = m.editHeight + m.gap;
     GvGridCell cell;
     const int lx = m.labelX + column * stepX, ly = m.labelY + row * stepY;
     cell.label = {lx, ly, lx + m.labelWidth, ly + m.labelHeight};
@@ -140,8 +141,8 @@ GvSize GvIdealClientSize(GvSize content, const GvGridMetrics& m, int orientation
         return {w, h};
     const GvSize options = GvOptionsSize(m, showSetup);
     if (orientation == GvSetupRight)
-        return {options.cx + w + GvGridGap, Max(options.cy, h)};
-    return {Max(w, options.cx), options.cy + h + GvGridGap};
+        return {options.cx + w + m.gap, Max(options.cy, h)};
+    return {Max(w, options.cx), options.cy + h + m.gap};
 }
 
 GvOptionsLayout GvLayoutOptions(const GvRect& client, const GvGridMetrics& m, int orientation, bool setupAvailable,
@@ -156,15 +157,15 @@ GvOptionsLayout GvLayoutOptions(const GvRect& client, const GvGridMetrics& m, in
     switch (orientation) {
     case GvSetupTop:
         layout.options = {client.left, client.top, client.right, client.top + options.cy};
-        layout.values.top = layout.options.bottom + GvGridGap;
+        layout.values.top = layout.options.bottom + m.gap;
         break;
     case GvSetupRight:
         layout.options = {client.right - options.cx, client.top, client.right, client.top + options.cy};
-        layout.values.right = client.left + client.Width() - options.cx - GvGridGap;
+        layout.values.right = client.left + client.Width() - options.cx - m.gap;
         break;
     default:
         layout.options = {client.left, client.bottom - options.cy, client.right, client.bottom};
-        layout.values.bottom = client.top + client.Height() - options.cy - GvGridGap;
+        layout.values.bottom = client.top + client.Height() - options.cy - m.gap;
         break;
     }
     return layout;

@@ -4,10 +4,11 @@
 // action a variable offers and the shared notification throttle. Portable;
 // CGvVariableEditCtrl calls it with its measured numbers.
 #include <string>
-#include "platform/portable/GraphicsTypes.h"
+#include "platform/portable/DpiScale.h"
 #include "window_utils/NotifyThrottle.h"
 
-// The 16 numbers measured from template 3000 at start-up, in this order.
+// The 16 numbers measured from template 3000 at start-up, in this order,
+// and the gap the template does not give, scaled to the window's DPI.
 struct GvGridMetrics
 {
     int optionsHeight, optionsWidth;
@@ -16,6 +17,7 @@ struct GvGridMetrics
     int editX, editY, labelX, labelY;
     int editWidth, editHeight, labelWidth, labelHeight;
     int labelGap;
+    int gap; // GvGridGap at the window's DPI
 };
 
 // The rectangles of template 3000 (client coordinates) the numbers come from.
@@ -23,8 +25,9 @@ struct GvGridTemplateRects
 {
     GvRect setupButton, options, cellFrame, label, edit;
 };
-// The 16 numbers as measured; the margins are 0.
-GvGridMetrics GvMeasureGrid(const GvGridTemplateRects& rects);
+// The 16 numbers as measured (dialog units scale them already); the margins
+// are 0; the gap is GvGridGap scaled to dpi.
+GvGridMetrics GvMeasureGrid(const GvGridTemplateRects& rects, unsigned dpi = GvDefaultDpi);
 
 // A fixed size needs no rows and columns controls: the options end at the
 // maximum edit's right edge plus the clamp check's left margin.
@@ -39,7 +42,7 @@ GvRect GvOptionsOfCountsOnly(GvRect options, const GvRect& columnsLabel, const G
 enum
 {
     GvGridExtent = 4, // the window shows at most this many rows and columns
-    GvGridGap = 4,    // between cells and between options and values
+    GvGridGap = 4,    // between cells and between options and values, at 96 DPI
     GvFirstGridControlId = 0x8000
 };
 

@@ -6,9 +6,9 @@
 
 namespace {
 
-HFONT MenuFont(bool bold)
+HFONT MenuFont(bool bold, UINT dpi)
 {
-    HFONT hFont = static_cast<HFONT>(::GetStockObject(ANSI_VAR_FONT));
+    HFONT hFont = AfxGetStockFontForDpi(ANSI_VAR_FONT, dpi);
     if (!bold)
         return hFont;
     LOGFONTW font = {};
@@ -199,7 +199,8 @@ int CGvIconMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pOwner, LPCRECT
 
 HICON CGvIconMenu::LoadIconW(HINSTANCE hInstance, UINT id)
 {
-    return static_cast<HICON>(::LoadImageW(hInstance, MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, 0));
+    const int size = GvIconMenuIconSize(AfxGetWindowDpi(m_pOwner));
+    return static_cast<HICON>(::LoadImageW(hInstance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
 }
 
 HBITMAP CGvIconMenu::LoadBitmapW(HINSTANCE hInstance, UINT id, int width, int height)
@@ -216,7 +217,7 @@ void CGvIconMenu::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
         return;
     const std::wstring text(static_cast<LPCWSTR>(pData->m_text));
     HDC hDC = ::CreateCompatibleDC(nullptr);
-    HFONT hBold = MenuFont(true);
+    HFONT hBold = MenuFont(true, AfxGetWindowDpi(m_pOwner));
     HGDIOBJ hOldFont = ::SelectObject(hDC, hBold);
     RECT rect = {0, 0, 0, 0};
     ::DrawTextW(hDC, text.c_str(), -1, &rect, DT_CALCRECT | DT_EXPANDTABS | DT_VCENTER | LineFlags(text));
@@ -225,7 +226,8 @@ void CGvIconMenu::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
     ::DeleteDC(hDC);
     const GvSize size =
         GvIconMenuItemSize({rect.right - rect.left, rect.bottom - rect.top}, pData->m_hBitmap != nullptr,
-                           {pData->m_bitmapWidth, pData->m_bitmapHeight}, pData->m_stateType);
+                           {pData->m_bitmapWidth, pData->m_bitmapHeight}, pData->m_stateType,
+                           AfxGetWindowDpi(m_pOwner));
     lpMeasureItemStruct->itemWidth = static_cast<UINT>(size.cx);
     lpMeasureItemStruct->itemHeight = static_cast<UINT>(size.cy);
     if (pData->m_stateType == GvIconMenuStatePopup) {
@@ -245,6 +247,7 @@ struct IconMenuItemPaintState
     CRect item;
     UINT state;
     const CGvIconMenuItemData* data;
+    UINT dpi;
 };
 
 // Menu colours (highlighted when selected, grey text when disabled); the
@@ -280,13 +283,14 @@ void PaintIconMenuItem(CDC& dc, const IconMenuItemPaintState& paint)
     const int tab = GvIconMenuTabPosition(whole);
     const GvIconMenuItemLayout layout =
         GvLayoutIconMenuItem(ToGvRect(paint.item), data.m_hIcon != nullptr, markType != 0, data.m_hBitmap != nullptr,
-                             {data.m_bitmapWidth, data.m_bitmapHeight}, tab >= 0);
+                             {data.m_bitmapWidth, data.m_bitmapHeight}, tab >= 0, paint.dpi);
     if (data.m_hIcon) {
         const CPoint icon = ToCPoint(layout.icon);
+        const int size = GvIconMenuIconSize(paint.dpi);
         if (disabled)
-            dc.DrawState(icon, CSize(16, 16), data.m_hIcon, DSS_DISABLED);
+            dc.DrawState(icon, CSize(size, size), data.m_hIcon, DSS_DISABLED);
         else
-            ::DrawIconEx(dc, icon.x, icon.y, data.m_hIcon, 16, 16, 0, nullptr, DI_NORMAL);
+            ::DrawIconEx(dc, icon.x, icon.y, data.m_hIcon, size, size, 0, nullptr, DI_NORMAL);
         if (selected && !disabled) {
             CRect edge = ToCRect(layout.edge);
             dc.DrawEdge(&edge, BDR_RAISEDINNER, BF_RECT);
@@ -313,7 +317,7 @@ void PaintIconMenuItem(CDC& dc, const IconMenuItemPaintState& paint)
     dc.FillSolidRect(&fill, dc.GetBkColor());
 
     const bool bold = checked && (kind == GvIconMenuStatePlain || kind == GvIconMenuStatePopup);
-    const HFONT hFont = MenuFont(bold);
+    const HFONT hFont = MenuFont(bold, paint.dpi);
     const HGDIOBJ hOldFont = ::SelectObject(dc, hFont);
     const int oldMode = dc.SetBkMode(TRANSPARENT);
     std::wstring text = whole;
@@ -339,7 +343,7 @@ void CGvIconMenu::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
                                          : nullptr;
     if (!dc.m_hDC || !pData)
         return;
-    PaintIconMenuItem(dc, {dc.m_rcItem, dc.m_itemState, pData});
+    PaintIconMenuItem(dc, {dc.m_rcItem, dc.m_itemState, pData, AfxGetWindowDpi(m_pOwner)});
 }
 
 // ---- Toggling while open

@@ -178,7 +178,8 @@ void CGvScrollWnd::Scroll(bool horizontal, UINT nSBCode, UINT nPos)
     const int max = horizontal ? child.Width() - frame.Width() : child.Height() - frame.Height();
     const int page = horizontal ? frameClient.Width() : frameClient.Height();
     int p;
-    if (GvScrollOffsetForRequest(static_cast<int>(nSBCode), cur, max, page, static_cast<short>(nPos), &p)) {
+    if (GvScrollOffsetForRequest(static_cast<int>(nSBCode), cur, max, page, static_cast<short>(nPos), &p,
+                                 AfxGetWindowDpi(this))) {
         if (m_panning) {
             (horizontal ? m_panTo.x : m_panTo.y) = p;
             return;
@@ -217,7 +218,7 @@ BOOL CGvScrollWnd::OnMouseWheel(UINT, short zDelta, CPoint)
 {
     if (!m_pVertBar)
         return static_cast<BOOL>(Default());
-    const int position = GvWheelScrollPosition(m_pVertBar->GetScrollPos(), zDelta);
+    const int position = GvWheelScrollPosition(m_pVertBar->GetScrollPos(), zDelta, AfxGetWindowDpi(this));
     SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(position)), 0);
     return TRUE;
 }

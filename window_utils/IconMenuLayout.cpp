@@ -1,16 +1,22 @@
 #include "window_utils/IconMenuLayout.h"
 
-GvSize GvIconMenuItemSize(GvSize text, bool hasBitmap, GvSize bitmap, int kind)
+GvSize GvIconMenuItemSize(GvSize text, bool hasBitmap, GvSize bitmap, int kind, unsigned dpi)
 {
-    GvSize size = {text.cx + GvIconMenuTextPadding, text.cy < GvIconMenuMinHeight ? GvIconMenuMinHeight : text.cy};
+    const int padding = GvScaleToDpi(GvIconMenuTextPadding, dpi), minHeight = GvScaleToDpi(GvIconMenuMinHeight, dpi);
+    GvSize size = {text.cx + padding, text.cy < minHeight ? minHeight : text.cy};
     if (hasBitmap) {
-        if (bitmap.cx + GvIconMenuTextPadding > size.cx)
-            size.cx = bitmap.cx + GvIconMenuTextPadding;
-        size.cy = bitmap.cy + size.cy + 2;
+        if (bitmap.cx + padding > size.cx)
+            size.cx = bitmap.cx + padding;
+        size.cy = bitmap.cy + size.cy + GvScaleToDpi(2, dpi);
     }
     if (kind == 3)
-        size.cx += GvIconMenuPopupArrow;
+        size.cx += GvScaleToDpi(GvIconMenuPopupArrow, dpi);
     return size;
+}
+
+int GvIconMenuIconSize(unsigned dpi)
+{
+    return GvScaleToDpi(16, dpi);
 }
 
 int GvIconMenuTabPosition(const std::wstring& text)
@@ -22,28 +28,30 @@ int GvIconMenuTabPosition(const std::wstring& text)
 }
 
 GvIconMenuItemLayout GvLayoutIconMenuItem(const GvRect& item, bool hasIcon, bool hasMark, bool hasBitmap, GvSize bitmap,
-                                          bool hasAccelerator)
+                                          bool hasAccelerator, unsigned dpi)
 {
+    const auto scale = [dpi](int pixels) { return GvScaleToDpi(pixels, dpi); };
+    const int column = scale(GvIconMenuIconColumn);
     GvIconMenuItemLayout layout = {};
     layout.fill = item;
     layout.text = item;
-    layout.text.left = item.left + GvIconMenuIconColumn;
+    layout.text.left = item.left + column;
     if (hasIcon) {
-        layout.icon = {item.left + 2, item.top + 1};
-        layout.edge = {item.left, item.top, item.left + GvIconMenuIconColumn, item.top + 18};
-        layout.fill.left = item.left + GvIconMenuIconColumn;
+        layout.icon = {item.left + scale(2), item.top + scale(1)};
+        layout.edge = {item.left, item.top, item.left + column, item.top + scale(18)};
+        layout.fill.left = item.left + column;
     } else if (hasMark) {
-        layout.mark = {item.left + 4, item.top + 3, item.left + 16, item.top + 15};
-        layout.fill.left = item.left + GvIconMenuIconColumn;
+        layout.mark = {item.left + scale(4), item.top + scale(3), item.left + scale(16), item.top + scale(15)};
+        layout.fill.left = item.left + column;
     }
     if (hasBitmap) {
-        layout.text.bottom -= bitmap.cy + 2;
-        layout.fill.bottom -= bitmap.cy + 2;
-        layout.bitmap = {layout.text.left, layout.text.bottom + 1, layout.text.left + bitmap.cx,
-                         layout.text.bottom + 1 + bitmap.cy};
+        layout.text.bottom -= bitmap.cy + scale(2);
+        layout.fill.bottom -= bitmap.cy + scale(2);
+        layout.bitmap = {layout.text.left, layout.text.bottom + scale(1), layout.text.left + bitmap.cx,
+                         layout.text.bottom + scale(1) + bitmap.cy};
     }
     if (hasAccelerator) {
-        layout.text.right -= GvIconMenuAcceleratorGap;
+        layout.text.right -= scale(GvIconMenuAcceleratorGap);
         layout.accelerator = layout.text;
     }
     return layout;

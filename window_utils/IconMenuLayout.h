@@ -3,7 +3,7 @@
 // where the icon, mark, picture, text and accelerator text go. Portable;
 // CGvIconMenu calls it with the text sizes its device context measures.
 #include <string>
-#include "platform/portable/GraphicsTypes.h"
+#include "platform/portable/DpiScale.h"
 
 enum
 {
@@ -14,8 +14,11 @@ enum
     GvIconMenuAcceleratorGap = 18
 };
 
+// The measures above and the icon's 16 x 16 are for 96 DPI; the functions
+// scale them to the dpi they are given. Text and bitmap sizes are in pixels.
+
 // kind: 0 plain, 1 check box, 2 radio, 3 sub-menu. bitmap {0, 0}: none.
-GvSize GvIconMenuItemSize(GvSize text, bool hasBitmap, GvSize bitmap, int kind);
+GvSize GvIconMenuItemSize(GvSize text, bool hasBitmap, GvSize bitmap, int kind, unsigned dpi = GvDefaultDpi);
 
 // Position of the tab that starts an accelerator text: 1 <= p < length - 1,
 // else -1 (the text is drawn whole).
@@ -26,10 +29,12 @@ struct GvIconMenuItemLayout
     GvRect fill;        // filled with the background after the icon or mark
     GvRect text;        // the text (left part when there is an accelerator)
     GvRect accelerator; // the right-aligned part after the tab
-    GvPoint icon;       // 16 x 16
+    GvPoint icon;       // 16 x 16 at 96 DPI (GvIconMenuIconSize)
     GvRect edge;        // raised edge around the icon when selected
     GvRect mark;        // check or radio mark when there is no icon
     GvRect bitmap;      // the picture under the text
 };
 GvIconMenuItemLayout GvLayoutIconMenuItem(const GvRect& item, bool hasIcon, bool hasMark, bool hasBitmap, GvSize bitmap,
-                                          bool hasAccelerator);
+                                          bool hasAccelerator, unsigned dpi = GvDefaultDpi);
+// The icons' edge length at dpi.
+int GvIconMenuIconSize(unsigned dpi);

@@ -77,14 +77,14 @@ GvScrollLayout GvLayoutScrollWindow(const GvRect& client, bool hasChild, GvSize 
     return layout;
 }
 
-bool GvScrollOffsetForRequest(int code, int cur, int max, int page, int thumb, int* offset)
+bool GvScrollOffsetForRequest(int code, int cur, int max, int page, int thumb, int* offset, unsigned dpi)
 {
     int p;
     switch (code) {
     case GvScrollThumbPosition:
     case GvScrollThumbTrack: p = thumb; break;
-    case GvScrollLineBack: p = cur - GvScrollLineStep; break;
-    case GvScrollLineForward: p = cur + GvScrollLineStep; break;
+    case GvScrollLineBack: p = cur - GvScaleToDpi(GvScrollLineStep, dpi); break;
+    case GvScrollLineForward: p = cur + GvScaleToDpi(GvScrollLineStep, dpi); break;
     case GvScrollPageBack: p = cur - page; break;
     case GvScrollPageForward: p = cur + page; break;
     default: return false;
@@ -104,9 +104,9 @@ int GvWheelNotches(int distance)
     return notches < 1 ? 1 : notches;
 }
 
-int GvWheelScrollPosition(int current, int distance)
+int GvWheelScrollPosition(int current, int distance, unsigned dpi)
 {
-    const int step = GvWheelNotches(distance) * GvScrollWheelStep;
+    const int step = GvWheelNotches(distance) * GvScaleToDpi(GvScrollWheelStep, dpi);
     return distance > 0 ? current - step : current + step;
 }
 

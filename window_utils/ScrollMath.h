@@ -3,7 +3,7 @@
 // the frame and the child go, and the offsets that scroll requests, the wheel
 // and child pans give. Portable; CGvScrollWnd calls it with its windows'
 // rectangles and the system scroll-bar sizes.
-#include "platform/portable/GraphicsTypes.h"
+#include "platform/portable/DpiScale.h"
 
 struct GvScrollBarNeeds
 {
@@ -54,12 +54,14 @@ enum
 
 // New offset for a request; false for the codes that move nothing. cur is
 // the current offset, max = child extent - frame extent, page the frame's
-// client extent, thumb the 16-bit position of thumb requests.
-bool GvScrollOffsetForRequest(int code, int cur, int max, int page, int thumb, int* offset);
+// client extent, thumb the 16-bit position of thumb requests. The line and
+// wheel steps are for 96 DPI, scaled to dpi.
+bool GvScrollOffsetForRequest(int code, int cur, int max, int page, int thumb, int* offset,
+                              unsigned dpi = GvDefaultDpi);
 
 // Wheel notches: distance / 120 toward zero, at least 1.
 int GvWheelNotches(int distance);
 // The vertical bar position that a wheel turn asks for.
-int GvWheelScrollPosition(int current, int distance);
+int GvWheelScrollPosition(int current, int distance, unsigned dpi = GvDefaultDpi);
 // The thumb position that a child pan of delta asks for, truncated to 16 bits.
 int GvChildScrollPosition(int current, int delta);

@@ -94,9 +94,10 @@ int CBCGPEditCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CWnd::OnCreate(lpCreateStruct) == -1) {
         return -1;
     }
-    // A fixed-pitch default, so columns line up before anyone sets a font.
+    // A fixed-pitch default, so columns line up before anyone sets a font;
+    // 13 pixels high at 96 DPI.
     LOGFONTW font = {};
-    font.lfHeight = -13;
+    font.lfHeight = -AfxScaleForWindow(this, 13);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;

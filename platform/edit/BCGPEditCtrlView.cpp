@@ -76,7 +76,12 @@ int CBCGPEditCtrl::Impl::VisibleColumns() const
 {
     CRect client;
     m_ctrl.GetClientRect(&client);
-    return std::max(1, (client.Width() - kEditMargin) / m_charWidth);
+    return std::max(1, (client.Width() - Margin()) / m_charWidth);
+}
+
+int CBCGPEditCtrl::Impl::Margin() const
+{
+    return AfxScaleForWindow(&m_ctrl, kEditMargin);
 }
 
 int CBCGPEditCtrl::Impl::ColumnOfOffset(int offset) const
@@ -98,7 +103,7 @@ int CBCGPEditCtrl::Impl::OffsetFromPoint(CPoint point) const
 {
     int row = m_topRow + (point.y < 0 ? (point.y - m_lineHeight + 1) / m_lineHeight : point.y / m_lineHeight);
     row = std::max(0, std::min(row, RowCount() - 1));
-    const int x = point.x - kEditMargin + m_charWidth / 2;
+    const int x = point.x - Margin() + m_charWidth / 2;
     const int column = m_leftColumn + (x < 0 ? 0 : x / m_charWidth);
     return OffsetAtColumn(row, column);
 }
@@ -195,7 +200,7 @@ void CBCGPEditCtrl::Impl::UpdateCaret()
         return;
     }
     const int row = Text().RowFromOffset(m_ctrl.m_nCurrOffset);
-    const int x = kEditMargin + (ColumnOfOffset(m_ctrl.m_nCurrOffset) - m_leftColumn) * m_charWidth;
+    const int x = Margin() + (ColumnOfOffset(m_ctrl.m_nCurrOffset) - m_leftColumn) * m_charWidth;
     const int y = (row - m_topRow) * m_lineHeight;
     ::SetCaretPos(x, y);
     ::NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, m_ctrl.m_hWnd, OBJID_CARET, CHILDID_SELF);
@@ -380,7 +385,7 @@ void CBCGPEditCtrl::PaintClient(CDC& dc)
     m_pImpl->SyncBlocks();
     HGDIOBJ oldFont = ::SelectObject(dc, m_pImpl->m_hFont);
     EditRowLayout layout;
-    layout.left = kEditMargin;
+    layout.left = m_pImpl->Margin();
     layout.right = client.right;
     layout.lineHeight = m_pImpl->m_lineHeight;
     layout.charWidth = m_pImpl->m_charWidth;

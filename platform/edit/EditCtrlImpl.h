@@ -66,6 +66,8 @@ struct CBCGPEditCtrl::Impl final : gvedit::TextObserver
     // View.
     int VisibleRows() const;
     int VisibleColumns() const;
+    // kEditMargin at the window's DPI.
+    int Margin() const;
     int RowCount() const { return m_ctrl.m_nTotalLines + 1 < Text().Rows() ? m_ctrl.m_nTotalLines + 1 : Text().Rows(); }
     // A text ending with a line break prints no empty page for the row after it.
     int PrintedRows() const
@@ -126,4 +128,4 @@ struct CBCGPEditCtrl::Impl final : gvedit::TextObserver
     std::u16string m_row;
 };
 
-constexpr int kEditMargin = 4;
+constexpr int kEditMargin = 4; // at 96 DPI

@@ -1,6 +1,10 @@
 #include "MfcGdi.h"
 #include "MfcWnd.h"
 #include "MfcState.h"
+#include "platform/portable/DpiScale.h"
+#include <map>
+#include <mutex>
+#include <utility>
 
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 IMPLEMENT_DYNCREATE(CDC, CObject)
@@ -295,4 +299,23 @@ void AfxPaintBuffered(CWnd* pWnd, HDC hPrintDC, void (*paint)(CWnd* pWnd, CDC& d
     CMemoryDC memory(dc.m_hDC, dc.m_ps.rcPaint);
     if (memory.m_hDC)
         paint(pWnd, memory);
+}
+
+HFONT AfxGetStockFontForDpi(int nStockFont, UINT dpi)
+{
+    const HFONT hStock = static_cast<HFONT>(::GetStockObject(nStockFont));
+    if (!hStock || dpi == 0 || dpi == GvDefaultDpi)
+        return hStock;
+    static std::mutex s_lock;
+    static std::map<std::pair<int, UINT>, HFONT> s_fonts;
+    const std::lock_guard<std::mutex> hold(s_lock);
+    HFONT& hFont = s_fonts[{nStockFont, dpi}];
+    if (!hFont) {
+        LOGFONTW font = {};
+        ::GetObjectW(hStock, sizeof(font), &font);
+        font.lfHeight = GvScaleToDpi(font.lfHeight, dpi);
+        font.lfWidth = GvScaleToDpi(font.lfWidth, dpi);
+        hFont = ::CreateFontIndirectW(&font);
+    }
+    return hFont ? hFont : hStock;
 }

@@ -334,3 +334,8 @@ public:
 // then copied to hPrintDC, or with hPrintDC null to the window between
 // BeginPaint and EndPaint (only the update rectangle is copied).
 GVMFC_API void AfxPaintBuffered(CWnd* pWnd, HDC hPrintDC, void (*paint)(CWnd* pWnd, CDC& dc));
+
+// A stock font (ANSI_VAR_FONT, ...) at a DPI: the stock object itself at 96,
+// else a copy of its height scaled, made once per font and DPI and kept, as
+// the stock objects are, for the life of the process. Never delete it.
+GVMFC_API HFONT AfxGetStockFontForDpi(int nStockFont, UINT dpi);

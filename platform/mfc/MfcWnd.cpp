@@ -5,6 +5,7 @@
 #include "MfcGdi.h"
 #include "MfcMenu.h"
 #include "MfcState.h"
+#include "platform/portable/DpiScale.h"
 #include <shellapi.h>
 #include <cstring>
 #include <set>
@@ -963,4 +964,28 @@ BOOL AfxSetScrollInfoLazily(HWND hWnd, int nBar, const SCROLLINFO& info)
     ::MapWindowPoints(nullptr, hWnd, reinterpret_cast<POINT*>(&area), 2);
     ::RedrawWindow(hWnd, &area, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
     return TRUE;
+}
+
+UINT AfxGetWindowDpi(const CWnd* pWnd)
+{
+    // Loaded by name: Windows before 10 and some Wine versions do not export it.
+    using GetDpiForWindowProc = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowProc>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const HWND hWnd = pWnd->GetSafeHwnd();
+    if (getDpiForWindow && hWnd) {
+        const UINT dpi = getDpiForWindow(hWnd);
+        if (dpi)
+            return dpi;
+    }
+    const HDC hDC = ::GetDC(hWnd);
+    const int dpi = hDC ? ::GetDeviceCaps(hDC, LOGPIXELSY) : 0;
+    if (hDC)
+        ::ReleaseDC(hWnd, hDC);
+    return dpi > 0 ? static_cast<UINT>(dpi) : GvDefaultDpi;
+}
+
+int AfxScaleForWindow(const CWnd* pWnd, int nPixels)
+{
+    return GvScaleToDpi(nPixels, AfxGetWindowDpi(pWnd));
 }

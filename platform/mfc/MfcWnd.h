@@ -503,3 +503,11 @@ GVMFC_API LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullpt
 // under Wine a bar redraw costs milliseconds, and a step through a long view
 // moves the thumb by less than a pixel. Returns whether anything was set.
 GVMFC_API BOOL AfxSetScrollInfoLazily(HWND hWnd, int nBar, const SCROLLINFO& info);
+
+// The DPI a window is shown at: GetDpiForWindow where user32 has it, else the
+// LOGPIXELSY of the window's DC (of the screen for a null window).
+GVMFC_API UINT AfxGetWindowDpi(const CWnd* pWnd);
+// A size in pixels given for 96 DPI, scaled to the window's DPI as MulDiv
+// rounds (unchanged at 96). Read at use, never kept, so a window moved to a
+// monitor of another DPI measures itself anew.
+GVMFC_API int AfxScaleForWindow(const CWnd* pWnd, int nPixels);

@@ -138,6 +138,10 @@ TEST(ColorPickerMath, ViewAndDialogLayout)
     EXPECT_EQ((GvRect{152, 227, 227, 250}), layout.cancel);
     EXPECT_EQ((GvSize{255, 327}), GvPickerDialogClientSize({255, 300}, true, 23));
     EXPECT_EQ((GvSize{255, 300}), GvPickerDialogClientSize({255, 300}, false, 23));
+    // At 144 DPI the gaps are 6 and 3, the slider's least width 48.
+    EXPECT_EQ((GvSize{255, 329}), GvPickerDialogClientSize({255, 300}, true, 23, 144));
+    EXPECT_EQ((GvRect{153, 227, 228, 250}), GvPickerDialogLayoutOf({300, 250}, {75, 23}, 144).cancel);
+    EXPECT_EQ((GvSize{132, 248}), GvPickerSmallMinimum({84, 230, 250, 248}, 144));
 }
 
 TEST(ColorPickerMath, AccessibleTextRoundsEachChannelAsTheEditsShowIt)

@@ -76,13 +76,15 @@ TEST(ColorSliderMath, BandCountFollowsTheStopsWithinTheirLimits)
     EXPECT_EQ(31, GvColorSliderBandCount(500));
 }
 
-TEST(ColorSliderMath, ThumbIsAFourPixelBarInsetByTwo)
+TEST(ColorSliderMath, ThumbIsAFourPixelBarInsetByTwoScaledToTheDpi)
 {
     EXPECT_EQ((GvRect{24, 2, 28, 18}), GvColorSliderThumb(false, {100, 20}, 0.25f));
     EXPECT_EQ((GvRect{0, 2, 4, 18}), GvColorSliderThumb(false, {100, 20}, 0.0f));
     EXPECT_EQ((GvRect{96, 2, 100, 18}), GvColorSliderThumb(false, {100, 20}, 1.0f));
     EXPECT_EQ((GvRect{2, 20, 14, 24}), GvColorSliderThumb(true, {16, 84}, 0.75f));
     EXPECT_EQ((GvRect{2, 0, 14, 4}), GvColorSliderThumb(true, {16, 84}, 1.0f));
+    EXPECT_EQ((GvRect{23, 3, 29, 27}), GvColorSliderThumb(false, {150, 30}, 0.16f, 144));
+    EXPECT_EQ((GvRect{4, 80, 28, 88}), GvColorSliderThumb(true, {32, 168}, 0.5f, 192));
 }
 
 TEST(ColorSliderMath, ArrowKeysStepByTwoHundredthsAndClamp)

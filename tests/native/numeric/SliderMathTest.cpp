@@ -102,6 +102,21 @@ TEST(PopupSliderMath, PlacementKeepsThePopupInsideTheWorkArea)
     EXPECT_EQ(5000, at.y);
 }
 
+TEST(PopupSliderMath, TrackThumbAndPlacementScaleWithTheDpi)
+{
+    // At 144 DPI the track starts at 18 and a percent is 1.5 pixels.
+    EXPECT_EQ(18 + 38, GvSliderThumbTipX(25.0f, 144));
+    EXPECT_FLOAT_EQ(38.0f / 1.5f, GvSliderPositionFromPointerX(18 + 38, true, 144));
+    EXPECT_EQ(24 + 200, GvSliderThumbTipX(100.0f, 192));
+    EXPECT_FLOAT_EQ(100.0f, GvSliderPositionFromPointerX(24 + 250, true, 192));
+    EXPECT_FLOAT_EQ(125.0f, GvSliderPositionFromPointerX(24 + 250, false, 192));
+    const GvRect work = {0, 0, 1280, 1024};
+    const GvPoint at = GvPlacePopupSlider({1270, 1010}, &work, 192);
+    EXPECT_EQ(1280 - 250, at.x);
+    EXPECT_EQ(1024 - 40, at.y);
+    EXPECT_EQ(100 + 12, GvPlacePopupSlider({100, 200}, nullptr, 144).x);
+}
+
 TEST(PopupSliderMath, RangeStateWidensAndRefusesTooNarrowOrInverted)
 {
     EXPECT_FLOAT_EQ(0.1f, GvSliderRangeStep(0.0f, 10.0f));

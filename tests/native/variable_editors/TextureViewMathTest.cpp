@@ -98,6 +98,8 @@ TEST(TextureViewMath, LayoutLinesAndArea)
 
     EXPECT_EQ((GvSize{204, 100}), GvThumbnailAreaSize({204, 400}, 296));
     EXPECT_EQ((GvSize{32, 32}), GvThumbnailAreaSize({10, 300}, 296));
+    EXPECT_EQ((GvSize{204, 98}), GvThumbnailAreaSize({204, 400}, 296, 144));
+    EXPECT_EQ((GvSize{64, 64}), GvThumbnailAreaSize({10, 300}, 296, 192));
 }
 
 TEST(TextureViewMath, VisiblePartOfAZoomedThumbnail)

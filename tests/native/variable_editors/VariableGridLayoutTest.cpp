@@ -5,7 +5,7 @@ namespace {
 
 // Edits 70 x 20 at (40, 0) of a cell, labels 35 x 13 at (0, 3), gap 5: a
 // column step of 5 + 70 + 35 + 4 = 114 and a row step of 24.
-const GvGridMetrics kMetrics = {80, 200, 13, 13, 0, 0, 0, 0, 40, 0, 0, 3, 70, 20, 35, 13, 5};
+const GvGridMetrics kMetrics = {80, 200, 13, 13, 0, 0, 0, 0, 40, 0, 0, 3, 70, 20, 35, 13, 5, 4};
 const int kBar = 17;
 
 TEST(GridTemplate, MeasuredNumbersAndOptionsFrames)
@@ -23,6 +23,8 @@ TEST(GridTemplate, MeasuredNumbersAndOptionsFrames)
                               m.labelGap};
     for (int i = 0; i < 17; ++i)
         EXPECT_EQ(expected[i], measured[i]) << "number " << i;
+    EXPECT_EQ(4, m.gap);
+    EXPECT_EQ(6, GvMeasureGrid(rects, 144).gap);
 
     EXPECT_EQ(170 + 11, GvFixedSizeOptionsWidth({11, 20, 23, 35}, {96, 18, 170, 38}));
     const GvRect options = {0, 0, 300, 92};

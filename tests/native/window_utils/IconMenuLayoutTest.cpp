@@ -50,4 +50,18 @@ TEST(IconMenuDraw, RectanglesOfAnItem)
     EXPECT_EQ(item, plain.fill);
 }
 
+TEST(IconMenuDraw, MeasuresScaleWithTheDpi)
+{
+    EXPECT_EQ(24, GvIconMenuIconSize(144));
+    EXPECT_EQ(32, GvIconMenuIconSize(192));
+    EXPECT_EQ((GvSize{50 + 33 + 27, 29}), GvIconMenuItemSize({50, 20}, false, {0, 0}, 3, 144));
+    const GvIconMenuItemLayout icon = GvLayoutIconMenuItem({0, 0, 200, 60}, true, false, false, {0, 0}, true, 144);
+    EXPECT_EQ((GvPoint{3, 2}), icon.icon);
+    EXPECT_EQ((GvRect{0, 0, 30, 27}), icon.edge);
+    EXPECT_EQ((GvRect{30, 0, 173, 60}), icon.text);
+    const GvIconMenuItemLayout mark = GvLayoutIconMenuItem({0, 0, 200, 60}, false, true, false, {0, 0}, false, 192);
+    EXPECT_EQ((GvRect{8, 6, 32, 30}), mark.mark);
+    EXPECT_EQ(40, mark.fill.left);
+}
+
 } // namespace

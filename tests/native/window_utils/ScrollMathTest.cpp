@@ -86,6 +86,11 @@ TEST(ScrollWheel, NotchesAndPositions)
     EXPECT_EQ(70, GvWheelScrollPosition(100, 119)); // below one notch counts one
     EXPECT_EQ(1, GvWheelNotches(-360));
     EXPECT_EQ(3, GvWheelNotches(360));
+    // Steps are 96-DPI pixels: 45 a notch at 144 DPI, a line of 40 at 192.
+    EXPECT_EQ(10, GvWheelScrollPosition(100, 240, 144));
+    int offset = 0;
+    EXPECT_TRUE(GvScrollOffsetForRequest(GvScrollLineForward, 10, 100, 60, 0, &offset, 192));
+    EXPECT_EQ(50, offset);
 }
 
 TEST(ScrollChild, PanPositionsWrapAt16Bits)
