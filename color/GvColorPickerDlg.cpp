@@ -18,6 +18,7 @@ BEGIN_MESSAGE_MAP(CGvColorPickerDlg, CDialog)
     ON_WM_DESTROY()
     ON_MESSAGE(GVM_COLOR_CHANGED, OnColorChanged)
     ON_MESSAGE(GVM_CHILD_RESIZE, OnChildResize)
+    ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 CGvColorPickerDlg::CGvColorPickerDlg()
@@ -144,4 +145,10 @@ LRESULT CGvColorPickerDlg::OnChildResize(WPARAM, LPARAM)
     GetClientRect(&client);
     OnSize(SIZE_RESTORED, client.Width(), client.Height());
     return 0;
+}
+
+void CGvColorPickerDlg::OnSysColorChange()
+{
+    GvAddSmartEraseWindow(m_hWnd, ::GetSysColor(COLOR_BTNFACE), true);
+    CDialog::OnSysColorChange();
 }

@@ -51,6 +51,7 @@ BEGIN_MESSAGE_MAP(CGvColorWheel, CWnd)
     ON_MESSAGE(GVM_COLOR_CHANGED, OnColorChanged)
     ON_WM_CAPTURECHANGED()
     ON_WM_DESTROY()
+    ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 CGvColorWheel::CGvColorWheel()
@@ -159,4 +160,11 @@ void CGvColorWheel::OnDestroy()
 {
     m_hexagon.Release();
     CWnd::OnDestroy();
+}
+
+// The picture's key holds the button face, so the next paint draws it again.
+void CGvColorWheel::OnSysColorChange()
+{
+    InvalidateRect(nullptr, FALSE);
+    CWnd::OnSysColorChange();
 }

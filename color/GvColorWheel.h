@@ -30,6 +30,7 @@ protected:
     afx_msg LRESULT OnColorChanged(WPARAM wParam, LPARAM lParam);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg void OnDestroy();
+    afx_msg void OnSysColorChange();
     DECLARE_MESSAGE_MAP()
 
     bool m_tracking;

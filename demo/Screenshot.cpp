@@ -208,7 +208,7 @@ void CALLBACK ServeDumpRequest(HWND, UINT, UINT_PTR, DWORD)
 
 } // namespace
 
-bool GvSaveDemoScreenshots(CDemoFrame& frame, LPCWSTR directory)
+bool GvSaveDemoScreenshots(CDemoFrame& frame, LPCWSTR directory, LPCWSTR suffix)
 {
     CreateDirectoryW(directory, nullptr);
     bool allSaved = true;
@@ -222,7 +222,7 @@ bool GvSaveDemoScreenshots(CDemoFrame& frame, LPCWSTR directory)
             CString path = CString(directory) + L"\\" + pPanel->GetName();
             if (!sceneName.IsEmpty())
                 path += CString(L"-") + sceneName;
-            path += L".png";
+            path += CString(suffix) + L".png";
             const auto capture = [&] {
                 const bool saved = WritePng(path, CapturePicture());
                 std::wprintf(L"%ls %ls\n", saved ? L"wrote" : L"could not write", static_cast<LPCWSTR>(path));

@@ -11,6 +11,6 @@ cmake --preset win32 >/dev/null
 cmake --build --preset win32 --target GvDemoHost
 rm -rf build/screenshots
 mkdir -p build/screenshots
-scripts/wine-run build/win32/bin/GvDemoHost.exe --screenshot build/screenshots
+scripts/wine-run build/win32/bin/GvDemoHost.exe --screenshot build/screenshots --high-contrast
 echo "Screenshots: $root/build/screenshots/"
 ls -1 build/screenshots/*.png
