@@ -52,7 +52,7 @@ void CColorButton::ResetColor()
 
 void CColorButton::FollowSystemColors()
 {
-    COLORREF* const fields[7] = {&m_textColor,      &m_backgroundColor, &m_disabledColor,   &m_lightColor,
+    COLORREF* const fields[7] = {&m_textColor,      &m_backgroundColor, &m_disabledColor,  &m_lightColor,
                                  &m_highlightColor, &m_shadowColor,     &m_darkShadowColor};
     for (int i = 0; i < 7; ++i) {
         if (m_systemColors[i] == CLR_INVALID)

@@ -103,13 +103,15 @@ const ColorRow kRows[] = {
     {"CGvColorPickerDlg",
      [](CWnd& parent) {
          auto dlg = std::make_unique<CKeptPickerDlg>();
-         return Made(std::move(dlg), dlg->Create(parent.m_hWnd, L"Colour", g_color, nullptr, nullptr, nullptr, false, 0));
+         return Made(std::move(dlg),
+                     dlg->Create(parent.m_hWnd, L"Colour", g_color, nullptr, nullptr, nullptr, false, 0));
      },
      CPixels::ClientArea},
     {"CColorButton",
      [](CWnd& parent) {
          auto button = std::make_unique<CColorButton>();
-         return Made(std::move(button), button->Create(L"Colour", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, kRect, &parent, 105));
+         return Made(std::move(button),
+                     button->Create(L"Colour", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, kRect, &parent, 105));
      }},
     {"CColorButton with host colours",
      [](CWnd& parent) {
@@ -132,10 +134,9 @@ const ColorRow kRows[] = {
     {"CGvScrollWnd",
      [](CWnd& parent) {
          auto scroll = std::make_unique<CScrolledLabel>();
-         const bool made =
-             scroll->CreateScrollWnd(parent.m_hWnd, CRect(10, 10, 210, 110), WS_CHILD | WS_VISIBLE, true)
-             && scroll->m_label.Create(L"label", WS_CHILD | WS_VISIBLE, CRect(0, 0, 60, 20), &parent)
-             && scroll->AttachScrollChild(&scroll->m_label);
+         const bool made = scroll->CreateScrollWnd(parent.m_hWnd, CRect(10, 10, 210, 110), WS_CHILD | WS_VISIBLE, true)
+                           && scroll->m_label.Create(L"label", WS_CHILD | WS_VISIBLE, CRect(0, 0, 60, 20), &parent)
+                           && scroll->AttachScrollChild(&scroll->m_label);
          return Made(std::move(scroll), made);
      }},
     {"CGvVariableEditCtrl",
