@@ -5,6 +5,11 @@
 #include "color/ColorPickerMath.h"
 #include "platform/mfc/MfcPortableTypes.h"
 
+namespace {
+const int kFieldSystemColors[7] = {COLOR_BTNTEXT,      COLOR_BTNFACE,   COLOR_BTNFACE,   COLOR_3DLIGHT,
+                                   COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW, COLOR_3DDKSHADOW};
+}
+
 BEGIN_MESSAGE_MAP(CColorButton, CButton)
 END_MESSAGE_MAP()
 
@@ -21,6 +26,7 @@ CColorButton::~CColorButton()
 void CColorButton::SetColor(COLORREF text, COLORREF background)
 {
     SetColor(text, background, ::GetSysColor(COLOR_BTNFACE));
+    m_systemColors[2] = m_disabledColor;
 }
 
 void CColorButton::SetColor(COLORREF text, COLORREF background, COLORREF disabled)
@@ -28,6 +34,7 @@ void CColorButton::SetColor(COLORREF text, COLORREF background, COLORREF disable
     m_textColor = text;
     m_backgroundColor = background;
     m_disabledColor = disabled;
+    m_systemColors[0] = m_systemColors[1] = m_systemColors[2] = CLR_INVALID;
     InvalidateRect(nullptr, FALSE);
 }
 
@@ -40,7 +47,23 @@ void CColorButton::ResetColor()
     m_highlightColor = ::GetSysColor(COLOR_BTNHIGHLIGHT);
     m_shadowColor = ::GetSysColor(COLOR_BTNSHADOW);
     m_darkShadowColor = ::GetSysColor(COLOR_3DDKSHADOW);
+    for (int i = 0; i < 7; ++i)
+        m_systemColors[i] = ::GetSysColor(kFieldSystemColors[i]);
     InvalidateRect(nullptr, FALSE);
+}
+
+void CColorButton::FollowSystemColors()
+{
+    COLORREF* const fields[7] = {&m_textColor,      &m_backgroundColor, &m_disabledColor,  &m_lightColor,
+                                 &m_highlightColor, &m_shadowColor,     &m_darkShadowColor};
+    for (int i = 0; i < 7; ++i) {
+        if (m_systemColors[i] == CLR_INVALID)
+            continue;
+        const COLORREF now = ::GetSysColor(kFieldSystemColors[i]);
+        if (*fields[i] == m_systemColors[i])
+            *fields[i] = now;
+        m_systemColors[i] = now;
+    }
 }
 
 void CColorButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
@@ -48,6 +71,7 @@ void CColorButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     CDrawItemDC dc(lpDrawItemStruct);
     if (!dc.m_hDC)
         return;
+    FollowSystemColors();
     CDC* pDC = &dc;
     const UINT state = dc.m_itemState;
     const CRect item = dc.m_rcItem;

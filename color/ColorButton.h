@@ -40,4 +40,14 @@ protected:
     COLORREF m_highlightColor;
     COLORREF m_shadowColor;
     COLORREF m_darkShadowColor;
+
+private:
+    // Each colour above that still holds the system colour it was read from
+    // takes the system's new one; called before each draw, since the system
+    // repaints every window when its colours change.
+    void FollowSystemColors();
+
+    // The system colours of the seven fields, in their order, as last read;
+    // CLR_INVALID for a colour the host gave through SetColor.
+    COLORREF m_systemColors[7];
 };

@@ -19,6 +19,7 @@ BEGIN_MESSAGE_MAP(CGvColorPickerDlg, CDialog)
     ON_MESSAGE(GVM_COLOR_CHANGED, OnColorChanged)
     ON_MESSAGE(GVM_CHILD_RESIZE, OnChildResize)
     ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+    ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 CGvColorPickerDlg::CGvColorPickerDlg()
@@ -157,4 +158,10 @@ LRESULT CGvColorPickerDlg::OnChildResize(WPARAM, LPARAM)
     GetClientRect(&client);
     OnSize(SIZE_RESTORED, client.Width(), client.Height());
     return 0;
+}
+
+void CGvColorPickerDlg::OnSysColorChange()
+{
+    GvAddSmartEraseWindow(m_hWnd, ::GetSysColor(COLOR_BTNFACE), true);
+    CDialog::OnSysColorChange();
 }

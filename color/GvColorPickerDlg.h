@@ -31,6 +31,7 @@ protected:
     afx_msg LRESULT OnColorChanged(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnChildResize(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnSysColorChange();
     DECLARE_MESSAGE_MAP()
 
     CGvColorPickerCtrl m_picker;

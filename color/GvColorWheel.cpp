@@ -62,6 +62,7 @@ BEGIN_MESSAGE_MAP(CGvColorWheel, CWnd)
     ON_WM_KEYDOWN()
     ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
+    ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 CGvColorWheel::CGvColorWheel()
@@ -235,4 +236,11 @@ void CGvColorWheel::OnKillFocus(CWnd* pNewWnd)
 {
     Default();
     InvalidateRect(nullptr, FALSE);
+}
+
+// The picture's key holds the button face, so the next paint draws it again.
+void CGvColorWheel::OnSysColorChange()
+{
+    InvalidateRect(nullptr, FALSE);
+    CWnd::OnSysColorChange();
 }

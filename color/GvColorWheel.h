@@ -40,6 +40,7 @@ protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnSysColorChange();
     DECLARE_MESSAGE_MAP()
 
     bool m_tracking;

@@ -208,7 +208,7 @@ void CALLBACK ServeDumpRequest(HWND, UINT, UINT_PTR, DWORD)
 
 } // namespace
 
-bool GvSaveDemoScreenshots(CDemoFrame& frame, LPCWSTR directory)
+bool GvSaveDemoScreenshots(CDemoFrame& frame, LPCWSTR directory, LPCWSTR suffix)
 {
     CreateDirectoryW(directory, nullptr);
     // A run at another DPI writes beside the 96-DPI pictures: page@144.png.
@@ -226,7 +226,7 @@ bool GvSaveDemoScreenshots(CDemoFrame& frame, LPCWSTR directory)
             CString path = CString(directory) + L"\\" + pPanel->GetName();
             if (!sceneName.IsEmpty())
                 path += CString(L"-") + sceneName;
-            path += dpiSuffix + L".png";
+            path += dpiSuffix + CString(suffix) + L".png";
             const auto capture = [&] {
                 const bool saved = WritePng(path, CapturePicture());
                 std::wprintf(L"%ls %ls\n", saved ? L"wrote" : L"could not write", static_cast<LPCWSTR>(path));

@@ -3,10 +3,10 @@
 
 class CDemoFrame;
 
-// Saves every scene of every panel of the frame as DIR/<panel>[-<scene>].png
-// and reports each file on standard output. Returns false if a picture could
-// not be taken or written.
-bool GvSaveDemoScreenshots(CDemoFrame& frame, LPCWSTR directory);
+// Saves every scene of every panel of the frame as
+// DIR/<panel>[-<scene>]<suffix>.png and reports each file on standard
+// output. Returns false if a picture could not be taken or written.
+bool GvSaveDemoScreenshots(CDemoFrame& frame, LPCWSTR directory, LPCWSTR suffix = L"");
 
 // Interactive dumps for checks of the screen: every 50 ms looks for
 // DIR/request holding a picture name (letters, digits, '-', '_'), saves what

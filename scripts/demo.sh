@@ -11,7 +11,7 @@ cmake --preset win32 >/dev/null
 cmake --build --preset win32 --target GvDemoHost
 rm -rf build/screenshots
 mkdir -p build/screenshots
-scripts/wine-run build/win32/bin/GvDemoHost.exe --screenshot build/screenshots
+scripts/wine-run build/win32/bin/GvDemoHost.exe --screenshot build/screenshots --high-contrast
 # The same pages at 150 % and 200 %: a Wine prefix per DPI, pictures named
 # <page>@144.png and <page>@192.png.
 for dpi in 144 192; do

@@ -213,6 +213,7 @@ BEGIN_MESSAGE_MAP(CGvTextureEditCtrl, CGvEmbeddedDialog)
     ON_WM_SIZE()
     ON_WM_DROPFILES()
     ON_WM_GETMINMAXINFO()
+    ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 CGvTextureEditCtrl::CGvTextureEditCtrl()
@@ -414,6 +415,13 @@ void CGvTextureEditCtrl::UpdateTexture(bool reposition)
     UpdateOrigin();
     UpdateData(FALSE);
 
+    RebuildThumbnail();
+    if (reposition)
+        RepositionControls();
+}
+
+void CGvTextureEditCtrl::RebuildThumbnail()
+{
     if (m_hThumbnailBitmap) {
         m_thumbnail.SetThumbnailBitmap(nullptr);
         ::DeleteObject(m_hThumbnailBitmap);
@@ -441,8 +449,6 @@ void CGvTextureEditCtrl::UpdateTexture(bool reposition)
         m_thumbnail.SetWindowPos(nullptr, 0, 0, thumbnailSize.cx, thumbnailSize.cy,
                                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     m_scrollWnd.AdjustScrollWindow();
-    if (reposition)
-        RepositionControls();
 }
 
 void CGvTextureEditCtrl::UpdateOrigin()
@@ -705,4 +711,11 @@ void CGvTextureEditCtrl::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
         lpMMI->ptMinTrackSize = CPoint(minimum.cx, minimum.cy);
     }
     lpMMI->ptMaxTrackSize = CPoint(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+}
+
+// The thumbnail's empty parts are painted into its bitmap.
+void CGvTextureEditCtrl::OnSysColorChange()
+{
+    RebuildThumbnail();
+    CGvEmbeddedDialog::OnSysColorChange();
 }

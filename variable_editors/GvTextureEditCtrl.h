@@ -111,6 +111,9 @@ protected:
     CSize WindowSizeForClient(int cx, int cy);
     void ChangeOrigin(int origin);
     void BindPlacements();
+    // A new thumbnail bitmap of the current view (none without a texture),
+    // the button sized to it and repainted, the scroll window adjusted.
+    void RebuildThumbnail();
 
     afx_msg void OnSelchangeFileNameCombo();
     afx_msg void OnBnClickedGvBrowseButton();
@@ -127,6 +130,7 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnDropFiles(HDROP hDropInfo);
     afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+    afx_msg void OnSysColorChange();
     DECLARE_MESSAGE_MAP()
 
     GvTextureVariable* m_texture;

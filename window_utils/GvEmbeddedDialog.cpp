@@ -4,8 +4,18 @@
 #include "GvWindowUtils.h"
 #include "window_utils/GvMFCUtilitiesModule.h"
 
+BEGIN_MESSAGE_MAP(CGvEmbeddedDialog, CDialog)
+    ON_WM_SYSCOLORCHANGE()
+END_MESSAGE_MAP()
+
 CGvEmbeddedDialog::CGvEmbeddedDialog(UINT nIDTemplate) : CDialog(nIDTemplate)
 {
+}
+
+void CGvEmbeddedDialog::OnSysColorChange()
+{
+    GvAddSmartEraseWindow(m_hWnd, ::GetSysColor(COLOR_BTNFACE), true);
+    CDialog::OnSysColorChange();
 }
 
 BOOL CGvEmbeddedDialog::CreateFromLibrary(UINT nIDTemplate, HWND hParent)

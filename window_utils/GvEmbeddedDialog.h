@@ -44,6 +44,10 @@ protected:
     // passes; returns whether it passed (always without one).
     static bool NotifyNode(int kind, GvNode* node, const void* sourceId, GvTickThrottle* throttle = nullptr);
 
+    // The smart erase takes the new button face.
+    afx_msg void OnSysColorChange();
+    DECLARE_MESSAGE_MAP()
+
     CToolTipCtrl m_toolTip;
 
 private:

@@ -44,6 +44,7 @@ BEGIN_MESSAGE_MAP(CGvScrollWnd, CWnd)
     ON_MESSAGE(GVM_CHILD_SCROLL, OnChildScroll)
     ON_WM_DESTROY()
     ON_WM_MOUSEWHEEL()
+    ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 CGvScrollWnd::CGvScrollWnd()
@@ -283,4 +284,10 @@ void CGvScrollWnd::OnDestroy()
 {
     m_pScrollChild = nullptr;
     Default();
+}
+
+void CGvScrollWnd::OnSysColorChange()
+{
+    GvAddSmartEraseWindow(m_hWnd, ::GetSysColor(COLOR_BTNFACE), true);
+    CWnd::OnSysColorChange();
 }

@@ -53,6 +53,7 @@ protected:
     afx_msg LRESULT OnChildScroll(WPARAM wParam, LPARAM lParam);
     afx_msg void OnDestroy();
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    afx_msg void OnSysColorChange();
     DECLARE_MESSAGE_MAP()
 
     CScrollBar* m_pHorzBar;

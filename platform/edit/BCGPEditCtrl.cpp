@@ -35,6 +35,7 @@ BEGIN_MESSAGE_MAP(CBCGPEditCtrl, CWnd)
     ON_MESSAGE(WM_SETTEXT, OnSetText)
     ON_MESSAGE(WM_GETTEXT, OnGetText)
     ON_MESSAGE(WM_GETTEXTLENGTH, OnGetTextLength)
+    ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 CBCGPEditCtrl::CBCGPEditCtrl()
@@ -853,4 +854,17 @@ LRESULT CBCGPEditCtrl::OnGetText(WPARAM wParam, LPARAM lParam)
 LRESULT CBCGPEditCtrl::OnGetTextLength(WPARAM, LPARAM)
 {
     return GetTextLength();
+}
+
+void CBCGPEditCtrl::OnSysColorChange()
+{
+    COLORREF* const colors[4] = {&m_clrText, &m_clrBack, &m_clrTextSelActive, &m_clrBackSelActive};
+    for (int i = 0; i < 4; ++i) {
+        const COLORREF now = ::GetSysColor(Impl::kSystemColorIndex[i]);
+        if (*colors[i] == m_pImpl->m_systemColors[i])
+            *colors[i] = now;
+        m_pImpl->m_systemColors[i] = now;
+    }
+    m_pImpl->Redraw(false);
+    CWnd::OnSysColorChange();
 }

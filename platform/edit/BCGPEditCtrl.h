@@ -170,6 +170,7 @@ protected:
     afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetTextLength(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnSysColorChange();
     void PaintClient(CDC& dc);
     DECLARE_MESSAGE_MAP()
 

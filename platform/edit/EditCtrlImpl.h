@@ -126,6 +126,13 @@ struct CBCGPEditCtrl::Impl final : gvedit::TextObserver
 
     std::vector<gvedit::ColorRun> m_runs;
     std::u16string m_row;
+
+    // The system colours the defaults were read from (text, back, selected
+    // text, selected back): a colour still equal to its entry follows the
+    // system when it changes; one a caller chose stays.
+    static constexpr int kSystemColorIndex[4] = {COLOR_WINDOWTEXT, COLOR_WINDOW, COLOR_HIGHLIGHTTEXT, COLOR_HIGHLIGHT};
+    COLORREF m_systemColors[4] = {::GetSysColor(kSystemColorIndex[0]), ::GetSysColor(kSystemColorIndex[1]),
+                                  ::GetSysColor(kSystemColorIndex[2]), ::GetSysColor(kSystemColorIndex[3])};
 };
 
 constexpr int kEditMargin = 4; // at 96 DPI

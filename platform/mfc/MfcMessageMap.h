@@ -113,6 +113,8 @@ protected: \
 #define ON_WM_GETMINMAXINFO() AFX_ON_VOID(WM_GETMINMAXINFO, OnGetMinMaxInfo, (MINMAXINFO*), reinterpret_cast<MINMAXINFO*>(lParam))
 #define ON_WM_TIMER() AFX_ON_VOID(WM_TIMER, OnTimer, (UINT_PTR), (UINT_PTR)wParam)
 #define ON_WM_GETDLGCODE() AFX_ON_RESULT(WM_GETDLGCODE, UINT, OnGetDlgCode, ())
+#define ON_WM_SYSCOLORCHANGE() AFX_ON_VOID(WM_SYSCOLORCHANGE, OnSysColorChange, ())
+#define ON_WM_SETTINGCHANGE() AFX_ON_VOID(WM_SETTINGCHANGE, OnSettingChange, (UINT, LPCWSTR), (UINT)wParam, reinterpret_cast<LPCWSTR>(lParam))
 #define ON_WM_DROPFILES() AFX_ON_VOID(WM_DROPFILES, OnDropFiles, (HDROP), reinterpret_cast<HDROP>(wParam))
 
 #define AFX_ON_MOUSE(msg, name) AFX_ON_VOID(msg, name, (UINT, CPoint), (UINT)wParam, CPoint(lParam))

@@ -493,15 +493,16 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
     return FALSE;
 }
 
-void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep)
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
 {
     // GetTopWindow(nullptr) would name the top-level windows.
     if (!m_hWnd)
         return;
     for (HWND hChild = ::GetTopWindow(m_hWnd); hChild; hChild = ::GetNextWindow(hChild, GW_HWNDNEXT)) {
-        ::SendMessageW(hChild, message, wParam, lParam);
+        if (!bOnlyPerm || FromHandlePermanent(hChild))
+            ::SendMessageW(hChild, message, wParam, lParam);
         if (bDeep)
-            FromHandle(hChild)->SendMessageToDescendants(message, wParam, lParam, bDeep);
+            FromHandle(hChild)->SendMessageToDescendants(message, wParam, lParam, bDeep, bOnlyPerm);
     }
 }
 
@@ -914,6 +915,20 @@ HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT)
     return (HBRUSH)Default();
 }
 
+void CWnd::OnSysColorChange()
+{
+    if (!(GetStyle() & WS_CHILD))
+        SendMessageToDescendants(WM_SYSCOLORCHANGE, 0, 0, TRUE, TRUE);
+    Default();
+}
+
+void CWnd::OnSettingChange(UINT uFlags, LPCWSTR lpszSection)
+{
+    if (!(GetStyle() & WS_CHILD))
+        SendMessageToDescendants(WM_SETTINGCHANGE, uFlags, reinterpret_cast<LPARAM>(lpszSection), TRUE, TRUE);
+    Default();
+}
+
 // CWnd's own map ends every chain: the handlers that reflect notifications
 // to the child's object and the one that unmaps a destroyed window.
 const AFX_MSGMAP* CWnd::GetMessageMap() const
@@ -926,7 +941,8 @@ const AFX_MSGMAP* CWnd::GetThisMessageMap()
     typedef CWnd ThisClass;
     static const AFX_MSGMAP_ENTRY _messageEntries[] = {ON_WM_NCDESTROY() ON_WM_HSCROLL() ON_WM_VSCROLL()
                                                            ON_WM_DRAWITEM() ON_WM_MEASUREITEM()
-                                                               ON_WM_CTLCOLOR(){0, 0, 0, 0, nullptr}};
+                                                               ON_WM_CTLCOLOR() ON_WM_SYSCOLORCHANGE()
+                                                                   ON_WM_SETTINGCHANGE(){0, 0, 0, 0, nullptr}};
     static const AFX_MSGMAP messageMap = {nullptr, &_messageEntries[0]};
     return &messageMap;
 }

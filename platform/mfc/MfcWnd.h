@@ -81,7 +81,9 @@ public:
         ASSERT(::IsWindow(m_hWnd));
         return ::PostMessageW(m_hWnd, message, wParam, lParam);
     }
-    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE);
+    // bOnlyPerm: only the windows that have an object of their own.
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
+                                  BOOL bOnlyPerm = FALSE);
     // The current message offered to the object of a child window.
     BOOL SendChildNotifyLastMsg(LRESULT* pResult = nullptr);
     static BOOL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = nullptr);
@@ -451,6 +453,10 @@ protected:
     afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    // The system tells only top-level windows: these hand the change on to
+    // every descendant that has an object.
+    afx_msg void OnSysColorChange();
+    afx_msg void OnSettingChange(UINT uFlags, LPCWSTR lpszSection);
 
 public:
     // Active Accessibility, as MFC's. A class that calls
