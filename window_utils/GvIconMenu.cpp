@@ -187,6 +187,18 @@ void CGvIconMenu::ClearRadioBoxStates(HMENU hMenu, CPtrList& items)
     }
 }
 
+namespace {
+// The menu open on this thread. Keys never reach a menu's window: the menu
+// loop handles them, after showing each to the thread's message filter.
+struct OpenIconMenu
+{
+    CGvIconMenu* pMenu;
+    HWND hMenuWnd; // set once SubClassMenu hooks the window
+    OpenIconMenu* pOuter;
+};
+thread_local OpenIconMenu* t_pOpenMenu = nullptr;
+} // namespace
+
 int CGvIconMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pOwner, LPCRECT lpRect)
 {
     if (!pOwner)
@@ -194,7 +206,36 @@ int CGvIconMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pOwner, LPCRECT
     m_pOwner = pOwner;
     POINT point = {x, y};
     pOwner->ClientToScreen(&point);
-    return CMenu::TrackPopupMenu(nFlags | TPM_RIGHTBUTTON, point.x, point.y, pOwner, lpRect);
+    OpenIconMenu open = {this, nullptr, t_pOpenMenu};
+    t_pOpenMenu = &open;
+    HHOOK hFilter = ::SetWindowsHookExW(WH_MSGFILTER, &MenuKeyFilterProc, nullptr, ::GetCurrentThreadId());
+    const int result = CMenu::TrackPopupMenu(nFlags | TPM_RIGHTBUTTON, point.x, point.y, pOwner, lpRect);
+    if (hFilter)
+        ::UnhookWindowsHookEx(hFilter);
+    t_pOpenMenu = open.pOuter;
+    return result;
+}
+
+LRESULT CALLBACK CGvIconMenu::MenuKeyFilterProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
+    const OpenIconMenu* pOpen = t_pOpenMenu;
+    if (code == MSGF_MENU && pOpen && pOpen->hMenuWnd && pMsg && pMsg->message == WM_KEYDOWN
+        && pMsg->wParam == VK_SPACE) {
+        CGvIconMenu* pMenu = pOpen->pMenu;
+        for (int i = 0, count = ::GetMenuItemCount(pMenu->m_hMenu); i < count; ++i) {
+            const UINT state = ::GetMenuState(pMenu->m_hMenu, i, MF_BYPOSITION);
+            if (!(state & MF_HILITE))
+                continue;
+            const UINT id = ::GetMenuItemID(pMenu->m_hMenu, i);
+            CGvIconMenuItemData* pData = pMenu->FindToggleItem(id);
+            if (!pData || (state & (MF_DISABLED | MF_GRAYED)))
+                break;
+            pMenu->ToggleItem(id, *pData, pOpen->hMenuWnd);
+            return TRUE; // taken: the menu stays open
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 HICON CGvIconMenu::LoadIconW(HINSTANCE hInstance, UINT id)
@@ -356,6 +397,8 @@ void CGvIconMenu::SubClassMenu(HWND hMenuWnd)
         const int kind = static_cast<CGvIconMenuItemData*>(m_items.GetNext(pos))->m_stateType;
         if (kind == GvIconMenuStateCheckBox || kind == GvIconMenuStateRadio) {
             GvHandleMessage(&HandleMessageProc, this, hMenuWnd, 0);
+            if (t_pOpenMenu && t_pOpenMenu->pMenu == this)
+                t_pOpenMenu->hMenuWnd = hMenuWnd;
             return;
         }
     }
@@ -392,16 +435,20 @@ long CGvIconMenu::HandleMessageProc(GvMessageHandlerStruct* pMessage)
     if (!pData)
         return 0;
     pMessage->m_handled = 1;
-    if (message == GV_MN_BUTTONUP)
-        return 0;
-    if (pData->m_stateType == GvIconMenuStateRadio) {
-        ClearRadioBoxStates(pMenu->m_hMenu, pMenu->m_items);
-        pMenu->CheckMenuItem(id, MF_BYCOMMAND | MF_CHECKED);
-    } else {
-        const bool checked = (pMenu->GetMenuState(id, MF_BYCOMMAND) & MF_CHECKED) != 0;
-        pMenu->CheckMenuItem(id, MF_BYCOMMAND | (checked ? MF_UNCHECKED : MF_CHECKED));
-    }
-    ::InvalidateRect(pMessage->m_hWnd, nullptr, FALSE);
-    ::SendMessageW(hOwner, WM_COMMAND, id, 0);
+    if (message != GV_MN_BUTTONUP)
+        pMenu->ToggleItem(id, *pData, pMessage->m_hWnd);
     return 0;
+}
+
+void CGvIconMenu::ToggleItem(UINT id, const CGvIconMenuItemData& data, HWND hMenuWnd)
+{
+    if (data.m_stateType == GvIconMenuStateRadio) {
+        ClearRadioBoxStates(m_hMenu, m_items);
+        CheckMenuItem(id, MF_BYCOMMAND | MF_CHECKED);
+    } else {
+        const bool checked = (GetMenuState(id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+        CheckMenuItem(id, MF_BYCOMMAND | (checked ? MF_UNCHECKED : MF_CHECKED));
+    }
+    ::InvalidateRect(hMenuWnd, nullptr, FALSE);
+    ::SendMessageW(m_pOwner ? m_pOwner->m_hWnd : nullptr, WM_COMMAND, id, 0);
 }

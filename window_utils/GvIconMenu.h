@@ -44,7 +44,8 @@ public:
 /// A pop-up menu whose items draw themselves: an icon column 20 pixels wide,
 /// check and radio marks, a picture under the text, right-aligned accelerator
 /// texts and several lines. Check and radio items toggle while the menu stays
-/// open once its window is hooked with SubClassMenu.
+/// open once its window is hooked with SubClassMenu: by a click, or by Space
+/// on the highlighted item.
 class GVMFCUTILITIES_API CGvIconMenu : public CMenu
 {
 public:
@@ -79,7 +80,8 @@ public:
     /// Unchecks every radio item of items in hMenu (before one of a group is checked).
     static void ClearRadioBoxStates(HMENU hMenu, CPtrList& items);
     /// (x, y) in the owner's client coordinates. Without an owner shows
-    /// nothing and returns 0.
+    /// nothing and returns 0. While the menu is open and hooked, Space toggles
+    /// its highlighted check or radio item as a click does.
     int TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pOwner, LPCRECT lpRect = nullptr);
 
     /// The items' data (CGvIconMenuItemData*), in the order they were appended.
@@ -91,11 +93,17 @@ protected:
     /// Hooks the open menu's window when the menu has check or radio items.
     void SubClassMenu(HWND hMenuWnd);
     static long HandleMessageProc(GvMessageHandlerStruct* pMessage);
+    /// The thread's message filter while the menu is open: Space on a hooked
+    /// menu's highlighted check or radio item.
+    static LRESULT CALLBACK MenuKeyFilterProc(int code, WPARAM wParam, LPARAM lParam);
 
     CGvIconMenuItemData* AppendOwnerDrawn(LPCWSTR text, UINT_PTR id, GvIconMenuStateType kind, HICON hIcon = nullptr,
                                           bool ownsIcon = false, HBITMAP hBitmap = nullptr, int width = 0,
                                           int height = 0, bool ownsBitmap = true);
     CGvIconMenuItemData* FindToggleItem(UINT id) const;
+    /// What a click on a check or radio item of the open menu does: flips or
+    /// checks it, repaints hMenuWnd and sends the command to the owner.
+    void ToggleItem(UINT id, const CGvIconMenuItemData& data, HWND hMenuWnd);
 
     CWnd* m_pOwner;
     CPtrList m_items;

@@ -36,6 +36,7 @@ BEGIN_MESSAGE_MAP(CBCGPEditCtrl, CWnd)
     ON_MESSAGE(WM_GETTEXT, OnGetText)
     ON_MESSAGE(WM_GETTEXTLENGTH, OnGetTextLength)
     ON_WM_SYSCOLORCHANGE()
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 CBCGPEditCtrl::CBCGPEditCtrl()
@@ -95,17 +96,37 @@ int CBCGPEditCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CWnd::OnCreate(lpCreateStruct) == -1) {
         return -1;
     }
-    // A fixed-pitch default, so columns line up before anyone sets a font;
-    // 13 pixels high at 96 DPI.
+    m_pImpl->m_hDefaultFont = CreateDefaultFont();
+    m_pImpl->SetFont(nullptr);
+    m_pImpl->UpdateScrollBars();
+    return 0;
+}
+
+// A fixed-pitch default, so columns line up before anyone sets a font; 13
+// pixels high at 96 DPI.
+HFONT CBCGPEditCtrl::CreateDefaultFont()
+{
     LOGFONTW font = {};
     font.lfHeight = -AfxScaleForWindow(this, 13);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     lstrcpynW(font.lfFaceName, L"Courier New", LF_FACESIZE);
-    m_pImpl->m_hDefaultFont = ::CreateFontIndirectW(&font);
-    m_pImpl->SetFont(nullptr);
-    m_pImpl->UpdateScrollBars();
+    return ::CreateFontIndirectW(&font);
+}
+
+// A child hears of a new DPI (its window moved to another screen) after its
+// top-level window has; a font of the host's stays as it is.
+LRESULT CBCGPEditCtrl::OnDpiChangedAfterParent(WPARAM, LPARAM)
+{
+    HFONT hOld = m_pImpl->m_hDefaultFont;
+    m_pImpl->m_hDefaultFont = CreateDefaultFont();
+    if (m_pImpl->m_hFont == hOld) {
+        m_pImpl->SetFont(nullptr);
+        m_pImpl->UpdateScrollBars();
+        Invalidate(FALSE);
+    }
+    ::DeleteObject(hOld);
     return 0;
 }
 

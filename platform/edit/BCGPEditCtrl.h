@@ -171,6 +171,7 @@ protected:
     afx_msg LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetTextLength(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSysColorChange();
+    afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
     void PaintClient(CDC& dc);
     DECLARE_MESSAGE_MAP()
 
@@ -200,6 +201,8 @@ protected:
     BOOL m_bSelecting;
 
 private:
+    HFONT CreateDefaultFont();
+
     struct Impl;
     friend struct Impl;
     Impl* m_pImpl;

@@ -517,3 +517,8 @@ GVMFC_API UINT AfxGetWindowDpi(const CWnd* pWnd);
 // rounds (unchanged at 96). Read at use, never kept, so a window moved to a
 // monitor of another DPI measures itself anew.
 GVMFC_API int AfxScaleForWindow(const CWnd* pWnd, int nPixels);
+#ifndef WM_DPICHANGED_AFTERPARENT
+// What a child hears after its top-level window's WM_DPICHANGED (Windows 10
+// 1703 and later); the headers name it only for that version.
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif

@@ -56,6 +56,55 @@ bool SamePixels(const CPixels& a, const CPixels& b)
     return true;
 }
 
+HWND FindText(HWND hParent, const wchar_t* prefix)
+{
+    struct Search
+    {
+        const wchar_t* prefix;
+        HWND hFound;
+    } search = {prefix, nullptr};
+    ::EnumChildWindows(
+        hParent,
+        [](HWND hWnd, LPARAM lParam) {
+            auto* pSearch = reinterpret_cast<Search*>(lParam);
+            wchar_t text[64] = L"";
+            ::GetWindowTextW(hWnd, text, 64);
+            if (wcsncmp(text, pSearch->prefix, wcslen(pSearch->prefix)) != 0)
+                return TRUE;
+            pSearch->hFound = hWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
+// What the first idle of an open menu shows; then the keys are pressed in it.
+struct OpenMenuSeen
+{
+    HHOOK hHook = nullptr;
+    std::vector<WPARAM> keys;
+    bool seen = false;
+    RECT rect = {};
+    int items = 0;
+};
+OpenMenuSeen g_menu;
+
+LRESULT CALLBACK AfterMenuIdle(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* pCall = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && !g_menu.seen && pCall->message == WM_ENTERIDLE && pCall->wParam == MSGF_MENU) {
+        // The owner has had its idle message (and hooked the menu) by now.
+        const HWND hMenuWnd = reinterpret_cast<HWND>(pCall->lParam);
+        g_menu.seen = true;
+        ::GetWindowRect(hMenuWnd, &g_menu.rect);
+        g_menu.items =
+            ::GetMenuItemCount(reinterpret_cast<HMENU>(::SendMessageW(hMenuWnd, 0x01E1 /* MN_GETHMENU */, 0, 0)));
+        for (WPARAM key : g_menu.keys)
+            ::PostMessageW(pCall->hwnd, WM_KEYDOWN, key, 1);
+    }
+    return ::CallNextHookEx(g_menu.hHook, code, wParam, lParam);
+}
+
 // One step through the tab order; a control that keeps Tab (the code editor)
 // is left with Ctrl.
 void Tab(bool back)
@@ -91,16 +140,22 @@ protected:
         Win32WindowTest::TearDown();
     }
 
+    bool Open()
+    {
+        if (!m_demo->CreateFrame())
+            return false;
+        m_app->SetMainWindow(m_demo->m_hWnd);
+        m_demo->ShowWindow(SW_SHOW);
+        return MakeForeground(m_demo->m_hWnd);
+    }
+
     std::unique_ptr<CDemoApplication> m_app;
     std::unique_ptr<CDemoFrame> m_demo;
 };
 
 TEST_F(DemoKeyboardTest, TabAndShiftTabWalkEveryPageRoundAndTheFocusedControlDrawsItsCue)
 {
-    ASSERT_TRUE(m_demo->CreateFrame());
-    m_app->SetMainWindow(m_demo->m_hWnd);
-    m_demo->ShowWindow(SW_SHOW);
-    ASSERT_TRUE(MakeForeground(m_demo->m_hWnd));
+    ASSERT_TRUE(Open());
     std::vector<std::vector<std::string>> orders;
     for (int page = 0; page < m_demo->GetPanelCount(); ++page) {
         CDemoPanel* pPanel = m_demo->GetPanel(page);
@@ -141,6 +196,45 @@ TEST_F(DemoKeyboardTest, TabAndShiftTabWalkEveryPageRoundAndTheFocusedControlDra
     ASSERT_EQ(static_cast<size_t>(m_demo->GetPanelCount()), orders.size());
     const auto& color = orders[3];
     EXPECT_NE(color.end(), std::search(color.begin(), color.end(), picker.begin(), picker.end()));
+}
+
+TEST_F(DemoKeyboardTest, ShiftF10OpensTheIconMenuUnderTheFocusedControlWhereSpaceTogglesItsCheckItem)
+{
+    ASSERT_TRUE(Open());
+    int page = 0;
+    while (page < m_demo->GetPanelCount() && wcscmp(m_demo->GetPanel(page)->GetName(), L"variables") != 0)
+        ++page;
+    ASSERT_LT(page, m_demo->GetPanelCount());
+    m_demo->ShowPanel(page);
+    const HWND hPanel = m_demo->GetPanel(page)->m_hWnd;
+    // A button: an edit would show its own editing menu.
+    const std::vector<HWND> stops = DemoTabStops(hPanel);
+    const auto button = std::find_if(stops.begin(), stops.end(),
+                                     [](HWND hWnd) { return Describe({hWnd})[0].rfind("Button#", 0) == 0; });
+    ASSERT_NE(stops.end(), button);
+    ::SetFocus(*button);
+    AfxPumpPendingMessages();
+
+    // Down to the check item (the fourth) and Space, down past "Red" to
+    // "Green" and Space, then Escape.
+    g_menu = OpenMenuSeen();
+    g_menu.keys = {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_SPACE, VK_DOWN, VK_DOWN, VK_SPACE, VK_ESCAPE};
+    g_menu.hHook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, AfterMenuIdle, nullptr, ::GetCurrentThreadId());
+    RealChord({VK_SHIFT, VK_F10});
+    ::UnhookWindowsHookEx(g_menu.hHook);
+
+    ASSERT_TRUE(g_menu.seen);
+    EXPECT_EQ(8, g_menu.items);
+    CRect control;
+    ::GetWindowRect(*button, &control);
+    EXPECT_EQ(control.left, g_menu.rect.left);
+    EXPECT_EQ(control.bottom, g_menu.rect.top);
+    // Both toggles were made with the menu open, and nothing else was chosen.
+    const HWND hStatus = FindText(hPanel, L"Command ");
+    ASSERT_TRUE(hStatus);
+    wchar_t status[96] = L"";
+    ::GetWindowTextW(hStatus, status, 96);
+    EXPECT_STREQ(L"Command 106; grid on, colour 106", status);
 }
 
 } // namespace

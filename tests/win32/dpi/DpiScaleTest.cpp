@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include "GvColor.h"
 #include "GvWindowUtils.h"
+#include "platform/edit/BCGPEditCtrl.h"
+#include "ProcessObjects.h"
 #include "TestFrame.h"
 #include "TestPixels.h"
 
@@ -90,6 +92,52 @@ TEST_F(DpiTest, IconMenuTakesAColumnOfThirtyAndIconsOfTwentyFour)
     EXPECT_NE(RGB(0, 0, 255), canvas.At(27, 25));
     EXPECT_NE(RGB(0, 0, 255), canvas.At(26, 26));
     EXPECT_NE(RGB(0, 0, 255), canvas.At(2, 2));
+}
+
+int LineHeightOf(HFONT hFont)
+{
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+    TEXTMETRICW metrics = {};
+    ::GetTextMetricsW(hDC, &metrics);
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    return metrics.tmHeight + metrics.tmExternalLeading;
+}
+
+TEST_F(DpiTest, EditorsDefaultFontIsScaledAndMadeAnewWhenItsWindowHearsOfANewDpi)
+{
+    CBCGPEditCtrl edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100), &m_frame, 3));
+    edit.SetWindowText(L"ab\ncd");
+    edit.SetFocus();
+    edit.SetSel(3, 3);
+    LOGFONTW courier = {};
+    courier.lfHeight = -20; // 13 at 96 DPI
+    courier.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lstrcpynW(courier.lfFaceName, L"Courier New", LF_FACESIZE);
+    HFONT hCourier = ::CreateFontIndirectW(&courier);
+    POINT caret = {};
+    ::GetCaretPos(&caret);
+    EXPECT_EQ(LineHeightOf(hCourier), caret.y); // the second line
+
+    // Made again at the window's DPI (here the same): the old font is freed
+    // and the text looks as before.
+    const CRect client(0, 0, 200, 100);
+    const CRect text = CPixels(edit.m_hWnd, CPixels::ClientArea).BoundsOf(::GetSysColor(COLOR_WINDOWTEXT), client);
+    EXPECT_FALSE(text.IsRectEmpty());
+    const ProcessObjects objects = ProcessObjects::Count();
+    edit.SendMessage(WM_DPICHANGED_AFTERPARENT);
+    AfxPumpPendingMessages();
+    EXPECT_EQ(objects, ProcessObjects::Count());
+    EXPECT_EQ(text, CPixels(edit.m_hWnd, CPixels::ClientArea).BoundsOf(::GetSysColor(COLOR_WINDOWTEXT), client));
+
+    // A host's font stays.
+    edit.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hCourier), TRUE);
+    edit.SendMessage(WM_DPICHANGED_AFTERPARENT);
+    EXPECT_EQ(reinterpret_cast<LRESULT>(hCourier), edit.SendMessage(WM_GETFONT));
+    edit.DestroyWindow();
+    ::DeleteObject(hCourier);
 }
 
 } // namespace

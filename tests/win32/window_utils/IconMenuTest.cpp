@@ -55,19 +55,23 @@ public:
     CTestIconMenu* m_pMenu = nullptr;
     std::vector<UINT> m_commands;
     std::vector<UINT> m_clicks; // menu positions clicked while open
+    std::vector<WPARAM> m_keys; // pressed while open, after the clicks
     std::vector<bool> m_checkedAfter;
+    std::vector<bool> m_checkedAtCommand;
     UINT m_watched = 0;
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
     {
         m_commands.push_back(LOWORD(wParam));
+        m_checkedAtCommand.push_back((::GetMenuState(m_hOpenMenu, m_watched, MF_BYCOMMAND) & MF_CHECKED) != 0);
         return CTestFrame::OnCommand(wParam, lParam);
     }
     afx_msg LRESULT OnEnterIdle(WPARAM wParam, LPARAM lParam)
     {
         HWND hMenuWnd = reinterpret_cast<HWND>(lParam);
         if (wParam == MSGF_MENU && m_pMenu && hMenuWnd) {
+            m_hOpenMenu = m_pMenu->m_hMenu;
             m_pMenu->SubClassMenu(hMenuWnd);
             for (UINT position : m_clicks) {
                 ::SendMessageW(hMenuWnd, GV_MN_BUTTONDOWN, position, 0);
@@ -75,10 +79,15 @@ protected:
                 m_checkedAfter.push_back((m_pMenu->GetMenuState(m_watched, MF_BYCOMMAND) & MF_CHECKED) != 0);
             }
             m_pMenu = nullptr;
-            ::EndMenu();
+            // Keys reach the menu loop through the thread's queue, in order.
+            for (WPARAM key : m_keys)
+                ::PostMessageW(m_hWnd, WM_KEYDOWN, key, 1);
+            if (m_keys.empty())
+                ::EndMenu();
         }
         return 0;
     }
+    HMENU m_hOpenMenu = nullptr;
     DECLARE_MESSAGE_MAP()
 };
 
@@ -251,6 +260,24 @@ TEST_F(IconMenuTest, TogglingWhileOpen)
     EXPECT_FALSE(menu.GetMenuState(22, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_TRUE(menu.GetMenuState(23, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_EQ(0, menu.TrackPopupMenu(0, 10, 10, nullptr));
+}
+
+TEST_F(IconMenuTest, SpaceTogglesTheHighlightedItemWhileOpen)
+{
+    CTestIconMenu menu;
+    menu.AppendMenuWithValue(L"Check", 21, GvIconMenuStateCheckBox, false);
+    menu.AppendMenuWithValue(L"Red", 22, GvIconMenuStateRadio, true);
+    menu.AppendMenuWithValue(L"Green", 23, GvIconMenuStateRadio, false);
+    menu.AppendMenuItem(L"Plain", 24);
+    m_owner.m_pMenu = &menu;
+    m_owner.m_watched = 21;
+    m_owner.m_keys = {VK_DOWN, VK_SPACE, VK_SPACE, VK_DOWN, VK_DOWN, VK_SPACE, VK_ESCAPE};
+    // Nothing chosen: Space kept the menu open, and Escape closed it.
+    EXPECT_EQ(0, menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, 10, 10, &m_owner));
+    EXPECT_EQ((std::vector<UINT>{21, 21, 23}), m_owner.m_commands);
+    EXPECT_EQ((std::vector<bool>{true, false, false}), m_owner.m_checkedAtCommand);
+    EXPECT_FALSE(menu.GetMenuState(22, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(menu.GetMenuState(23, MF_BYCOMMAND) & MF_CHECKED);
 }
 
 } // namespace
