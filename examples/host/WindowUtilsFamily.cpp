@@ -17,8 +17,6 @@ enum
     kGreenId
 };
 const int kGridPosition = 1; // of the check item in the menu
-// The open menu window's click messages; their wParam is the item position.
-const UINT kMenuButtonDown = 0x1ED, kMenuButtonUp = 0x1EF;
 
 // The scroll child: two bands, and a count of the moves the scroll window
 // makes (it moves the child, never resizes it).
@@ -157,8 +155,8 @@ protected:
         m_menuHooked = true;
         m_openMenu->SubClassMenu(menuWindow);
         if (m_checking) {
-            ::SendMessageW(menuWindow, kMenuButtonDown, kGridPosition, 0);
-            ::SendMessageW(menuWindow, kMenuButtonUp, kGridPosition, 0);
+            ::SendMessageW(menuWindow, GV_MN_BUTTONDOWN, kGridPosition, 0);
+            ::SendMessageW(menuWindow, GV_MN_BUTTONUP, kGridPosition, 0);
             // The icon of the first item: 16 x 16 at (2, 1) of the item.
             RECT item = {};
             ::GetMenuItemRect(nullptr, m_openMenu->m_hMenu, 0, &item);
