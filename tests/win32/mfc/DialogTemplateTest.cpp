@@ -37,37 +37,29 @@ class TemplateReader
 {
 public:
     explicit TemplateReader(const BYTE* p) : m_start(p), m_p(p) {}
-    WORD Word()
+    template <class T>
+    T Read()
     {
-        WORD v;
-        memcpy(&v, m_p, 2);
-        m_p += 2;
+        T v;
+        memcpy(&v, m_p, sizeof(v));
+        m_p += sizeof(v);
         return v;
     }
-    DWORD Dword()
-    {
-        DWORD v;
-        memcpy(&v, m_p, 4);
-        m_p += 4;
-        return v;
-    }
-    short Short() { return (short)Word(); }
     std::wstring String()
     {
         std::wstring s;
-        for (WORD c; (c = Word()) != 0;)
+        for (WORD c; (c = Read<WORD>()) != 0;)
             s += (wchar_t)c;
         return s;
     }
     std::wstring NameOrOrdinal()
     {
-        WORD first;
-        memcpy(&first, m_p, 2);
-        if (first != 0xFFFF)
+        if (Read<WORD>() != 0xFFFF) {
+            m_p -= 2;
             return String();
-        Word();
+        }
         static const wchar_t* const names[] = {L"BUTTON", L"EDIT", L"STATIC", L"LISTBOX", L"SCROLLBAR", L"COMBOBOX"};
-        WORD ordinal = Word();
+        const WORD ordinal = Read<WORD>();
         return ordinal >= 0x80 && ordinal <= 0x85 ? names[ordinal - 0x80] : L"#" + std::to_wstring(ordinal);
     }
     void AlignDword() { m_p = m_start + ((m_p - m_start + 3) & ~3); }
@@ -92,39 +84,34 @@ DialogTemplate LoadTemplate(int id)
     if (!hRes)
         return t;
     TemplateReader r((const BYTE*)::LockResource(::LoadResource(LibraryInstance(), hRes)));
-    EXPECT_EQ(1, r.Word()) << "DLGTEMPLATEEX version";
-    EXPECT_EQ(0xFFFF, r.Word());
-    r.Dword();
-    t.exStyle = r.Dword();
-    t.style = r.Dword();
-    int count = r.Word();
-    r.Short();
-    r.Short();
-    t.size.cx = r.Short();
-    t.size.cy = r.Short();
+    EXPECT_EQ(1, r.Read<WORD>()) << "DLGTEMPLATEEX version";
+    EXPECT_EQ(0xFFFF, r.Read<WORD>());
+    r.Skip(4); // help id
+    t.exStyle = r.Read<DWORD>();
+    t.style = r.Read<DWORD>();
+    const int count = r.Read<WORD>();
+    r.Skip(4); // x, y
+    t.size.cx = r.Read<short>();
+    t.size.cy = r.Read<short>();
     r.NameOrOrdinal();
     r.NameOrOrdinal();
     t.title = r.String();
     if (t.style & DS_SETFONT) {
-        t.pointSize = r.Word();
-        r.Word();
-        r.Word();
+        t.pointSize = r.Read<WORD>();
+        r.Skip(4); // weight, italic, charset
         t.fontName = r.String();
     }
     for (int i = 0; i < count; ++i) {
         r.AlignDword();
         TemplateItem item;
-        r.Dword();
-        item.exStyle = r.Dword();
-        item.style = r.Dword();
-        item.rect.left = r.Short();
-        item.rect.top = r.Short();
-        item.rect.right = r.Short();
-        item.rect.bottom = r.Short();
-        item.id = (int)r.Dword();
+        r.Skip(4); // help id
+        item.exStyle = r.Read<DWORD>();
+        item.style = r.Read<DWORD>();
+        item.rect = RECT{r.Read<short>(), r.Read<short>(), r.Read<short>(), r.Read<short>()}; // x, y, cx, cy
+        item.id = (int)r.Read<DWORD>();
         item.className = Upper(r.NameOrOrdinal());
         item.text = r.NameOrOrdinal();
-        r.Skip(r.Word());
+        r.Skip(r.Read<WORD>());
         t.items.push_back(item);
     }
     return t;
