@@ -1,9 +1,6 @@
 #include "TestFrame.h"
 
-namespace {
-class ControlsTest : public Win32WindowTest
-{};
-} // namespace
+using ControlsTest = Win32WindowTest;
 
 // The controls' one-line forwards to their messages are left out; these
 // wrappers do something of their own.

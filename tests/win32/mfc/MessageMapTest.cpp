@@ -163,8 +163,7 @@ BEGIN_MESSAGE_MAP(CReflectingEdit, CEdit)
     ON_NOTIFY_REFLECT(UDN_DELTAPOS, OnReflectedDeltaPos)
 END_MESSAGE_MAP()
 
-class MessageMapTest : public Win32WindowTest
-{};
+using MessageMapTest = Win32WindowTest;
 } // namespace
 
 TEST_F(MessageMapTest, WindowMessagesAreCrackedLikeMfcTheRestGoToTheDefault)
