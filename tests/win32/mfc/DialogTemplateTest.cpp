@@ -9,6 +9,13 @@ HINSTANCE LibraryInstance()
     return ::GetModuleHandleW(L"GvMFCUtilities.dll");
 }
 
+// A dialog of the library's templates, made while the guard is held.
+BOOL CreateFromLibrary(CDialog& dialog, UINT nID, CWnd* pParent)
+{
+    GvUtilSetResourceHandle guard(LibraryInstance());
+    return dialog.Create(nID, pParent);
+}
+
 // One control of a template: class name (ordinals as their names), text,
 // id, style and rectangle in dialog units.
 struct TemplateItem
@@ -305,10 +312,7 @@ TEST_F(DialogTemplateTest, TemplatesAreFoundOnlyWhileTheGuardIsHeld)
         EXPECT_EQ(0, unguarded.m_initCount);
 
         CTemplateDialog dialog(id);
-        {
-            GvUtilSetResourceHandle guard(LibraryInstance());
-            ASSERT_TRUE(dialog.Create(id, &m_frame));
-        }
+        ASSERT_TRUE(CreateFromLibrary(dialog, id, &m_frame));
         EXPECT_EQ(1, dialog.m_initCount);
         EXPECT_EQ(&dialog, CWnd::FromHandlePermanent(dialog.m_hWnd));
         EXPECT_TRUE(dialog.IsWindowVisible());
@@ -339,11 +343,8 @@ TEST_F(DialogTemplateTest, EnterAndEscapeInTheEmbeddedPickerReachTheEditorDialog
 {
     CEditorFrameDialog editor;
     CDialog picker(IDD_GV_COLOR_PICKER_CTRL);
-    {
-        GvUtilSetResourceHandle guard(LibraryInstance());
-        ASSERT_TRUE(editor.Create(IDD_GV_COLOR_PICKER_DLG, &m_frame));
-        ASSERT_TRUE(picker.Create(IDD_GV_COLOR_PICKER_CTRL, &editor));
-    }
+    ASSERT_TRUE(CreateFromLibrary(editor, IDD_GV_COLOR_PICKER_DLG, &m_frame));
+    ASSERT_TRUE(CreateFromLibrary(picker, IDD_GV_COLOR_PICKER_CTRL, &editor));
     // Other programs on the shared display may take the focus: these keys
     // do not depend on it.
     HWND hRedEdit = ::GetDlgItem(picker.m_hWnd, IDC_GV_RED_EDIT);
@@ -362,10 +363,7 @@ TEST_F(DialogTemplateTest, CreationKeepsNoPointerToATemporaryParent)
     HWND hHost = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 250, m_frame.m_hWnd, nullptr,
                                    nullptr, nullptr);
     CDialog dialog(IDD_GV_VARIABLE_EDIT_CTRL);
-    {
-        GvUtilSetResourceHandle guard(LibraryInstance());
-        ASSERT_TRUE(dialog.Create(IDD_GV_VARIABLE_EDIT_CTRL, CWnd::FromHandle(hHost)));
-    }
+    ASSERT_TRUE(CreateFromLibrary(dialog, IDD_GV_VARIABLE_EDIT_CTRL, CWnd::FromHandle(hHost)));
     EXPECT_EQ(hHost, ::GetParent(dialog.m_hWnd));
     EXPECT_EQ(nullptr, dialog.m_pParentWnd) << "the wrapper goes at idle time; the dialog keeps its own parent";
     dialog.DestroyWindow();
@@ -400,19 +398,13 @@ TEST_F(DialogTemplateTest, DataExchangeSubclassesControlsAndMovesIntegers)
 {
     CExchangeDialog dialog;
     dialog.m_bindMissing = true;
-    {
-        GvUtilSetResourceHandle guard(LibraryInstance());
-        EXPECT_FALSE(dialog.Create(IDD_GV_VARIABLE_EDIT_CTRL, &m_frame)) << "its first exchange failed";
-    }
+    EXPECT_FALSE(CreateFromLibrary(dialog, IDD_GV_VARIABLE_EDIT_CTRL, &m_frame)) << "its first exchange failed";
     EXPECT_EQ(nullptr, dialog.m_hWnd);
     EXPECT_EQ(nullptr, dialog.m_minEdit.m_hWnd);
     EXPECT_EQ(nullptr, ::GetWindow(m_frame.m_hWnd, GW_CHILD)) << "no window is left behind";
 
     dialog.m_bindMissing = false;
-    {
-        GvUtilSetResourceHandle guard(LibraryInstance());
-        ASSERT_TRUE(dialog.Create(IDD_GV_VARIABLE_EDIT_CTRL, &m_frame));
-    }
+    ASSERT_TRUE(CreateFromLibrary(dialog, IDD_GV_VARIABLE_EDIT_CTRL, &m_frame));
     EXPECT_TRUE(dialog.IsWindowVisible());
     HWND hMin = ::GetDlgItem(dialog.m_hWnd, IDC_GV_MIN_EDIT);
     EXPECT_EQ(hMin, dialog.m_minEdit.m_hWnd);
