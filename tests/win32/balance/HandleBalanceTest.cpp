@@ -29,7 +29,7 @@ namespace {
 // of a dialog is typed into through one of its edits (typedChild), as a
 // user types: characters sent to the dialog itself only make the system
 // look for a mnemonic through every child. A use with many states (modes,
-// levels) takes one per life by LifeIndex(), so that a life stays short and
+// levels) takes one per life by g_life, so that a life stays short and
 // the lives together reach every state.
 struct BalancedControl
 {
@@ -56,13 +56,8 @@ int LivesPerRow()
     return lives > 0 ? lives : 250;
 }
 
-int g_life = 0;
-
 // The number of the life being lived, counted from 0 by each row.
-int LifeIndex()
-{
-    return g_life;
-}
+int g_life = 0;
 
 // The notification throttles of the grid editor and the colour picker see
 // 11 ticks a life: the first change of each life notifies the application
@@ -70,7 +65,7 @@ int LifeIndex()
 // speed of the machine.
 long LifeClock()
 {
-    return LifeIndex() * 11L;
+    return g_life * 11L;
 }
 
 // A control on LifeClock for as long as it lives.
@@ -131,7 +126,7 @@ std::unique_ptr<CWnd> CreateScrollWnd(CWnd& parent, const CRect& rect)
 // other life, left open for the destruction.
 void UseSliderPopup(CWnd& control)
 {
-    const bool leaveOpen = LifeIndex() % 2 == 0;
+    const bool leaveOpen = g_life % 2 == 0;
     CRect window;
     control.GetWindowRect(&window);
     const CPoint button(window.right - 6, window.CenterPoint().y);
@@ -200,8 +195,7 @@ void UsePicker(CWnd& control)
 // turn; it deletes itself once its window is gone.
 void ColorPickerDlgLife(CWnd& parent)
 {
-    static int life = 0;
-    const int end = life++ % 3;
+    const int end = g_life % 3;
     GvApplication app;
     float color[4] = {0.2f, 0.4f, 0.6f, 1.0f};
     DWORD packed = 0;
@@ -260,7 +254,7 @@ std::unique_ptr<CWnd> CreateVariableEdit(CWnd& parent, const CRect&)
 {
     auto edit = std::make_unique<CHosted<COnLifeClock<CGvVariableEditCtrl>, GvMatrixVariable>>();
     edit->m_app.SetMainWindow(parent.GetSafeHwnd());
-    if (!edit->Create(parent.GetSafeHwnd(), &edit->m_variable, LifeIndex() % 2 == 0, &kSourceId))
+    if (!edit->Create(parent.GetSafeHwnd(), &edit->m_variable, g_life % 2 == 0, &kSourceId))
         return nullptr;
     return edit;
 }
@@ -274,7 +268,7 @@ void UseVariableEdit(CWnd& control)
 {
     CWnd* cell = CWnd::FromHandlePermanent(FindDescendant(control.GetSafeHwnd(), kTypedCell));
     ASSERT_TRUE(cell) << "no cell";
-    switch (LifeIndex() % 4) {
+    switch (g_life % 4) {
     case 0:
         PostKey(cell->GetSafeHwnd(), VK_TAB);
         UseSliderPopup(*cell);
@@ -311,8 +305,8 @@ void UseTextureEdit(CWnd& control)
     const HWND thumbnail = static_cast<CGvTextureEditCtrl&>(control).GetThumbnailButton().GetSafeHwnd();
     const int count = static_cast<int>(::SendMessageW(modes, CB_GETCOUNT, 0, 0));
     ASSERT_LE(count, kWarmUpLives) << "the warm-up must visit every mode";
-    const int mode = LifeIndex() % count;
-    ::SetWindowTextW(level, std::to_wstring(LifeIndex() % 6).c_str());
+    const int mode = g_life % count;
+    ::SetWindowTextW(level, std::to_wstring(g_life % 6).c_str());
     ::SendMessageW(level, WM_KILLFOCUS, 0, 0);
     ::SendMessageW(modes, CB_SETCURSEL, mode, 0);
     control.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO, CBN_SELCHANGE),
@@ -520,8 +514,7 @@ TEST_P(HandleBalanceTest, EveryLifeGivesBackEveryObject)
 INSTANTIATE_TEST_SUITE_P(Controls, HandleBalanceTest, ::testing::ValuesIn(kControls),
                          [](const ::testing::TestParamInfo<BalancedControl>& info) { return info.param.name; });
 
-class HandleBalanceSelfTest : public Win32WindowTest
-{};
+using HandleBalanceSelfTest = Win32WindowTest;
 
 // A window that keeps a pen each time it paints.
 class CPaintLeak : public CWnd

@@ -5,8 +5,7 @@
 
 namespace {
 
-class ProcessObjectsTest : public Win32WindowTest
-{};
+using ProcessObjectsTest = Win32WindowTest;
 
 // Each count is real: one object made on purpose shows in its kind, and
 // goes again when freed.

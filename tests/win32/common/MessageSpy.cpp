@@ -32,12 +32,6 @@ void CMessageSpy::Unhook()
     m_hWnd = nullptr;
 }
 
-int CMessageSpy::Count(UINT message) const
-{
-    return static_cast<int>(std::count_if(m_messages.begin(), m_messages.end(),
-                                          [message](const SpiedMessage& m) { return m.message == message; }));
-}
-
 std::vector<SpiedMessage> CMessageSpy::Of(UINT message) const
 {
     std::vector<SpiedMessage> found;

@@ -25,7 +25,7 @@ public:
     CMessageSpy(const CMessageSpy&) = delete;
     CMessageSpy& operator=(const CMessageSpy&) = delete;
 
-    int Count(UINT message) const;
+    int Count(UINT message) const { return static_cast<int>(Of(message).size()); }
     // The messages of one kind, in order.
     std::vector<SpiedMessage> Of(UINT message) const;
     // Which of the listed messages came, in the order they came.

@@ -55,11 +55,6 @@ BOOL CALLBACK CountWindow(HWND hWnd, LPARAM lParam)
 // Top-level and message-only windows, with all their descendants.
 int CountWindows()
 {
-    int count = 0;
-    auto countTree = [&count](HWND top) {
-        CountWindow(top, reinterpret_cast<LPARAM>(&count));
-        ::EnumChildWindows(top, CountWindow, reinterpret_cast<LPARAM>(&count));
-    };
     std::vector<HWND> tops;
     ::EnumWindows(
         [](HWND hWnd, LPARAM lParam) {
@@ -69,8 +64,11 @@ int CountWindows()
         reinterpret_cast<LPARAM>(&tops));
     for (HWND hWnd = nullptr; (hWnd = ::FindWindowExW(HWND_MESSAGE, hWnd, nullptr, nullptr));)
         tops.push_back(hWnd);
-    for (HWND top : tops)
-        countTree(top);
+    int count = 0;
+    for (HWND top : tops) {
+        CountWindow(top, reinterpret_cast<LPARAM>(&count));
+        ::EnumChildWindows(top, CountWindow, reinterpret_cast<LPARAM>(&count));
+    }
     return count;
 }
 

@@ -111,16 +111,6 @@ void RealClick(CPoint screen)
     AfxPumpPendingMessages();
 }
 
-void RealKey(WORD virtualKey)
-{
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = virtualKey;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
-    AfxPumpPendingMessages();
-}
-
 void RealChord(std::initializer_list<WORD> keys)
 {
     std::vector<INPUT> input;

@@ -39,8 +39,11 @@ bool ParkPointer();
 // test inherits the foreground from the one before. False when it would not.
 bool MakeForeground(HWND hWnd);
 void RealClick(CPoint screen);
-// A key pressed and released, reaching whichever window has the focus.
-void RealKey(WORD virtualKey);
 // Keys pressed in order and released in the reverse order: modifiers first,
 // such as {VK_CONTROL, VK_SHIFT, VK_TAB}.
 void RealChord(std::initializer_list<WORD> keys);
+// A key pressed and released, reaching whichever window has the focus.
+inline void RealKey(WORD virtualKey)
+{
+    RealChord({virtualKey});
+}

@@ -26,13 +26,13 @@ CPixels::CPixels(HWND hWnd, Area area)
     else
         ::GetWindowRect(hWnd, &rect);
     HDC dc = area == ClientArea ? ::GetDC(hWnd) : ::GetWindowDC(hWnd);
-    Read(dc, 0, 0, rect.Width(), rect.Height());
+    Read(dc, rect.Width(), rect.Height());
     ::ReleaseDC(hWnd, dc);
 }
 
 CPixels::CPixels(HDC dc, int width, int height)
 {
-    Read(dc, 0, 0, width, height);
+    Read(dc, width, height);
 }
 
 CPixels::CPixels(HBITMAP bitmap)
@@ -41,13 +41,13 @@ CPixels::CPixels(HBITMAP bitmap)
     ::GetObjectW(bitmap, sizeof(info), &info);
     HDC dc = ::CreateCompatibleDC(nullptr);
     HGDIOBJ old = ::SelectObject(dc, bitmap);
-    Read(dc, 0, 0, info.bmWidth, info.bmHeight);
+    Read(dc, info.bmWidth, info.bmHeight);
     ::SelectObject(dc, old);
     ::DeleteDC(dc);
 }
 
 // One block transfer into a 32-bit bitmap instead of a GetPixel per pixel.
-void CPixels::Read(HDC dc, int x, int y, int width, int height)
+void CPixels::Read(HDC dc, int width, int height)
 {
     m_width = width;
     m_height = height;
@@ -55,7 +55,7 @@ void CPixels::Read(HDC dc, int x, int y, int width, int height)
     HDC copy = ::CreateCompatibleDC(dc);
     HBITMAP bitmap = CreateTopDownBitmap(dc, width, height, &bits);
     HGDIOBJ old = ::SelectObject(copy, bitmap);
-    ::BitBlt(copy, 0, 0, width, height, dc, x, y, SRCCOPY);
+    ::BitBlt(copy, 0, 0, width, height, dc, 0, 0, SRCCOPY);
     ::GdiFlush();
     const DWORD* pixel = static_cast<const DWORD*>(bits);
     m_pixels.resize(static_cast<size_t>(width) * height);

@@ -29,7 +29,7 @@ public:
     CRect BoundsOf(COLORREF colour, const CRect& within) const;
 
 private:
-    void Read(HDC dc, int x, int y, int width, int height);
+    void Read(HDC dc, int width, int height);
 
     int m_width = 0, m_height = 0;
     std::vector<COLORREF> m_pixels;

@@ -12,9 +12,7 @@ namespace {
 const BOOL kAware = ::SetProcessDPIAware();
 
 // Runs under a prefix of 144 DPI (this suite's CTest environment).
-class DpiTest : public Win32WindowTest
-{
-};
+using DpiTest = Win32WindowTest;
 
 TEST_F(DpiTest, WindowsReportTheScreensDpiAndScaleBySixtyPercent)
 {
@@ -28,8 +26,8 @@ TEST_F(DpiTest, WheelMarkerAndSliderThumbArePaintedAtTheirScaledSizes)
 {
     float color[3] = {1.0f, 0.5f, 0.5f}; // value 1: a black marker on a light colour
     CGvColorWheel wheel;
-    ASSERT_TRUE(wheel.CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 200),
-                               &m_frame, 1));
+    ASSERT_TRUE(
+        wheel.CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 200), &m_frame, 1));
     wheel.m_color = color;
     const CCanvas wheelPicture(200, 200, RGB(1, 2, 3));
     wheel.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(wheelPicture.Dc()), PRF_CLIENT);

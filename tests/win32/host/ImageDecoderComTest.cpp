@@ -9,8 +9,7 @@
 
 namespace {
 
-class ImageDecoderComTest : public GvLeakCheckedTest
-{};
+using ImageDecoderComTest = GvLeakCheckedTest;
 
 constexpr DWORD kNoCom = ~0u;
 

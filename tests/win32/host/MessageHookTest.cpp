@@ -46,8 +46,7 @@ int CountSeen(const Watcher& watcher, UINT message)
     return count;
 }
 
-class MessageHookTest : public HostWindowTest
-{};
+using MessageHookTest = HostWindowTest;
 
 TEST_F(MessageHookTest, AHandlerSeesEveryMessageWithItsParametersAndContextAndMaySwallowIt)
 {

@@ -3,8 +3,7 @@
 
 namespace {
 
-class PlacementContainerTest : public HostWindowTest
-{};
+using PlacementContainerTest = HostWindowTest;
 
 void MoveTo(HWND window, int x, int y, int width, int height)
 {

@@ -1,49 +1,20 @@
 #include "TestFrame.h"
 
-namespace {
-class ControlsTest : public Win32WindowTest
-{};
-} // namespace
+using ControlsTest = Win32WindowTest;
 
-TEST_F(ControlsTest, ComboBoxKeepsItemsAndTheirData)
+// The controls' one-line forwards to their messages are left out; these
+// wrappers do something of their own.
+TEST_F(ControlsTest, ComboTextSpinAndScrollBarWrappers)
 {
     CComboBox combo;
     ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(10, 10, 120, 200), &m_frame, 1));
-    EXPECT_EQ(0, combo.AddString(L"RGB"));
-    EXPECT_EQ(1, combo.AddString(L"HSV"));
-    combo.SetItemData(0, 10);
-    combo.SetItemData(1, 11);
-    EXPECT_EQ(CB_ERR, combo.GetCurSel());
-    combo.SetCurSel(1);
-    EXPECT_EQ(1, combo.GetCurSel());
-    EXPECT_EQ(11u, combo.GetItemData(combo.GetCurSel()));
+    combo.AddString(L"RGB");
+    combo.AddString(L"HSV");
     CString text;
     combo.GetLBText(1, text);
     EXPECT_EQ(CString(L"HSV"), text);
     combo.GetLBText(5, text);
     EXPECT_TRUE(text.IsEmpty());
-    EXPECT_EQ(0, combo.FindStringExact(-1, L"RGB"));
-    EXPECT_EQ(1, combo.DeleteString(0));
-    EXPECT_EQ(1, combo.GetCount());
-}
-
-TEST_F(ControlsTest, ButtonsSliderSpinAndScrollBar)
-{
-    CButton check;
-    ASSERT_TRUE(check.Create(L"Floating Point", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, ChildRect(), &m_frame, 1));
-    EXPECT_EQ(BST_UNCHECKED, check.GetCheck());
-    check.SetCheck(BST_CHECKED);
-    EXPECT_EQ(BST_CHECKED, check.GetCheck());
-    EXPECT_EQ((UINT)BS_AUTOCHECKBOX, check.GetButtonStyle() & 0x0F);
-    EXPECT_EQ(BST_CHECKED, m_frame.IsDlgButtonChecked(1));
-
-    CSliderCtrl slider;
-    ASSERT_TRUE(slider.Create(WS_CHILD | WS_VISIBLE | TBS_HORZ, ChildRect(10, 40), &m_frame, 2));
-    slider.SetRange(-5, 20);
-    EXPECT_EQ(-5, slider.GetRangeMin());
-    EXPECT_EQ(20, slider.GetRangeMax());
-    slider.SetPos(7);
-    EXPECT_EQ(7, slider.GetPos());
 
     CEdit buddy;
     ASSERT_TRUE(buddy.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, ChildRect(10, 70, 60, 20), &m_frame, 3));
@@ -52,15 +23,8 @@ TEST_F(ControlsTest, ButtonsSliderSpinAndScrollBar)
         spin.Create(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, ChildRect(70, 70, 12, 20), &m_frame, 4));
     spin.SetBuddy(&buddy);
     EXPECT_EQ(&buddy, spin.GetBuddy());
-    spin.SetRange32(1, 4);
+    // Sixteen bits: signed ends, and the high word of the position tells an error.
     int low = 0, high = 0;
-    spin.GetRange32(low, high);
-    EXPECT_EQ(1, low);
-    EXPECT_EQ(4, high);
-    spin.SetPos32(3);
-    EXPECT_EQ(3, spin.GetPos32());
-    EXPECT_EQ(CString(L"3"), WindowText(buddy.m_hWnd)) << "the spin writes its buddy's text";
-    // The same in sixteen bits; the high word of the position tells an error.
     spin.SetRange(-2, 4);
     spin.GetRange(low, high);
     EXPECT_EQ(-2, low);
@@ -75,13 +39,8 @@ TEST_F(ControlsTest, ButtonsSliderSpinAndScrollBar)
 
     CScrollBar bar;
     ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | SBS_HORZ, ChildRect(10, 100, 150, 16), &m_frame, 291));
-    SCROLLINFO info = {};
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    info.nMin = 0;
-    info.nMax = 200;
-    info.nPage = 50;
-    info.nPos = 120;
-    bar.SetScrollInfo(&info);
+    SCROLLINFO info = {0, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 200, 50, 120, 0};
+    bar.SetScrollInfo(&info); // fills in the size
     EXPECT_EQ(120, bar.GetScrollPos());
     SCROLLINFO back = {};
     ASSERT_TRUE(bar.GetScrollInfo(&back));
@@ -110,10 +69,6 @@ TEST_F(ControlsTest, ToolTipToolsAndTheirTexts)
     ASSERT_TRUE(tip.AddTool(&other));
     tip.GetText(text, &other); // a callback tool has no text of its own
     EXPECT_EQ(CString(), text);
-    tip.SetMaxTipWidth(300);
-    tip.Activate(TRUE);
-    MSG msg = {label.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2), 0, {0, 0}};
-    tip.RelayEvent(&msg);
     tip.DelTool(&label);
     tip.DelTool(&other);
     EXPECT_EQ(0, tip.GetToolCount());
@@ -192,7 +147,6 @@ TEST_F(ControlsTest, OwnerDrawnMenuItemsReachTheirMenuObjectEvenWhenNamedByTheir
     ASSERT_TRUE(menu.AppendMenu(MF_OWNERDRAW, 101, (LPCWSTR)(UINT_PTR)0x1234));
     ASSERT_TRUE(menu.AppendMenu(MF_STRING, 102, L"plain"));
     EXPECT_EQ(&menu, CMenu::FromHandle(menu.m_hMenu));
-    EXPECT_EQ(2u, menu.GetMenuItemCount());
     CString text;
     menu.GetMenuString(102, text, MF_BYCOMMAND);
     EXPECT_EQ(CString(L"plain"), text);

@@ -9,6 +9,13 @@ HINSTANCE LibraryInstance()
     return ::GetModuleHandleW(L"GvMFCUtilities.dll");
 }
 
+// A dialog of the library's templates, made while the guard is held.
+BOOL CreateFromLibrary(CDialog& dialog, UINT nID, CWnd* pParent)
+{
+    GvUtilSetResourceHandle guard(LibraryInstance());
+    return dialog.Create(nID, pParent);
+}
+
 // One control of a template: class name (ordinals as their names), text,
 // id, style and rectangle in dialog units.
 struct TemplateItem
@@ -37,37 +44,29 @@ class TemplateReader
 {
 public:
     explicit TemplateReader(const BYTE* p) : m_start(p), m_p(p) {}
-    WORD Word()
+    template <class T>
+    T Read()
     {
-        WORD v;
-        memcpy(&v, m_p, 2);
-        m_p += 2;
+        T v;
+        memcpy(&v, m_p, sizeof(v));
+        m_p += sizeof(v);
         return v;
     }
-    DWORD Dword()
-    {
-        DWORD v;
-        memcpy(&v, m_p, 4);
-        m_p += 4;
-        return v;
-    }
-    short Short() { return (short)Word(); }
     std::wstring String()
     {
         std::wstring s;
-        for (WORD c; (c = Word()) != 0;)
+        for (WORD c; (c = Read<WORD>()) != 0;)
             s += (wchar_t)c;
         return s;
     }
     std::wstring NameOrOrdinal()
     {
-        WORD first;
-        memcpy(&first, m_p, 2);
-        if (first != 0xFFFF)
+        if (Read<WORD>() != 0xFFFF) {
+            m_p -= 2;
             return String();
-        Word();
+        }
         static const wchar_t* const names[] = {L"BUTTON", L"EDIT", L"STATIC", L"LISTBOX", L"SCROLLBAR", L"COMBOBOX"};
-        WORD ordinal = Word();
+        const WORD ordinal = Read<WORD>();
         return ordinal >= 0x80 && ordinal <= 0x85 ? names[ordinal - 0x80] : L"#" + std::to_wstring(ordinal);
     }
     void AlignDword() { m_p = m_start + ((m_p - m_start + 3) & ~3); }
@@ -92,39 +91,34 @@ DialogTemplate LoadTemplate(int id)
     if (!hRes)
         return t;
     TemplateReader r((const BYTE*)::LockResource(::LoadResource(LibraryInstance(), hRes)));
-    EXPECT_EQ(1, r.Word()) << "DLGTEMPLATEEX version";
-    EXPECT_EQ(0xFFFF, r.Word());
-    r.Dword();
-    t.exStyle = r.Dword();
-    t.style = r.Dword();
-    int count = r.Word();
-    r.Short();
-    r.Short();
-    t.size.cx = r.Short();
-    t.size.cy = r.Short();
+    EXPECT_EQ(1, r.Read<WORD>()) << "DLGTEMPLATEEX version";
+    EXPECT_EQ(0xFFFF, r.Read<WORD>());
+    r.Skip(4); // help id
+    t.exStyle = r.Read<DWORD>();
+    t.style = r.Read<DWORD>();
+    const int count = r.Read<WORD>();
+    r.Skip(4); // x, y
+    t.size.cx = r.Read<short>();
+    t.size.cy = r.Read<short>();
     r.NameOrOrdinal();
     r.NameOrOrdinal();
     t.title = r.String();
     if (t.style & DS_SETFONT) {
-        t.pointSize = r.Word();
-        r.Word();
-        r.Word();
+        t.pointSize = r.Read<WORD>();
+        r.Skip(4); // weight, italic, charset
         t.fontName = r.String();
     }
     for (int i = 0; i < count; ++i) {
         r.AlignDword();
         TemplateItem item;
-        r.Dword();
-        item.exStyle = r.Dword();
-        item.style = r.Dword();
-        item.rect.left = r.Short();
-        item.rect.top = r.Short();
-        item.rect.right = r.Short();
-        item.rect.bottom = r.Short();
-        item.id = (int)r.Dword();
+        r.Skip(4); // help id
+        item.exStyle = r.Read<DWORD>();
+        item.style = r.Read<DWORD>();
+        item.rect = RECT{r.Read<short>(), r.Read<short>(), r.Read<short>(), r.Read<short>()}; // x, y, cx, cy
+        item.id = (int)r.Read<DWORD>();
         item.className = Upper(r.NameOrOrdinal());
         item.text = r.NameOrOrdinal();
-        r.Skip(r.Word());
+        r.Skip(r.Read<WORD>());
         t.items.push_back(item);
     }
     return t;
@@ -318,10 +312,7 @@ TEST_F(DialogTemplateTest, TemplatesAreFoundOnlyWhileTheGuardIsHeld)
         EXPECT_EQ(0, unguarded.m_initCount);
 
         CTemplateDialog dialog(id);
-        {
-            GvUtilSetResourceHandle guard(LibraryInstance());
-            ASSERT_TRUE(dialog.Create(id, &m_frame));
-        }
+        ASSERT_TRUE(CreateFromLibrary(dialog, id, &m_frame));
         EXPECT_EQ(1, dialog.m_initCount);
         EXPECT_EQ(&dialog, CWnd::FromHandlePermanent(dialog.m_hWnd));
         EXPECT_TRUE(dialog.IsWindowVisible());
@@ -352,11 +343,8 @@ TEST_F(DialogTemplateTest, EnterAndEscapeInTheEmbeddedPickerReachTheEditorDialog
 {
     CEditorFrameDialog editor;
     CDialog picker(IDD_GV_COLOR_PICKER_CTRL);
-    {
-        GvUtilSetResourceHandle guard(LibraryInstance());
-        ASSERT_TRUE(editor.Create(IDD_GV_COLOR_PICKER_DLG, &m_frame));
-        ASSERT_TRUE(picker.Create(IDD_GV_COLOR_PICKER_CTRL, &editor));
-    }
+    ASSERT_TRUE(CreateFromLibrary(editor, IDD_GV_COLOR_PICKER_DLG, &m_frame));
+    ASSERT_TRUE(CreateFromLibrary(picker, IDD_GV_COLOR_PICKER_CTRL, &editor));
     // Other programs on the shared display may take the focus: these keys
     // do not depend on it.
     HWND hRedEdit = ::GetDlgItem(picker.m_hWnd, IDC_GV_RED_EDIT);
@@ -375,10 +363,7 @@ TEST_F(DialogTemplateTest, CreationKeepsNoPointerToATemporaryParent)
     HWND hHost = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 250, m_frame.m_hWnd, nullptr,
                                    nullptr, nullptr);
     CDialog dialog(IDD_GV_VARIABLE_EDIT_CTRL);
-    {
-        GvUtilSetResourceHandle guard(LibraryInstance());
-        ASSERT_TRUE(dialog.Create(IDD_GV_VARIABLE_EDIT_CTRL, CWnd::FromHandle(hHost)));
-    }
+    ASSERT_TRUE(CreateFromLibrary(dialog, IDD_GV_VARIABLE_EDIT_CTRL, CWnd::FromHandle(hHost)));
     EXPECT_EQ(hHost, ::GetParent(dialog.m_hWnd));
     EXPECT_EQ(nullptr, dialog.m_pParentWnd) << "the wrapper goes at idle time; the dialog keeps its own parent";
     dialog.DestroyWindow();
@@ -413,19 +398,13 @@ TEST_F(DialogTemplateTest, DataExchangeSubclassesControlsAndMovesIntegers)
 {
     CExchangeDialog dialog;
     dialog.m_bindMissing = true;
-    {
-        GvUtilSetResourceHandle guard(LibraryInstance());
-        EXPECT_FALSE(dialog.Create(IDD_GV_VARIABLE_EDIT_CTRL, &m_frame)) << "its first exchange failed";
-    }
+    EXPECT_FALSE(CreateFromLibrary(dialog, IDD_GV_VARIABLE_EDIT_CTRL, &m_frame)) << "its first exchange failed";
     EXPECT_EQ(nullptr, dialog.m_hWnd);
     EXPECT_EQ(nullptr, dialog.m_minEdit.m_hWnd);
     EXPECT_EQ(nullptr, ::GetWindow(m_frame.m_hWnd, GW_CHILD)) << "no window is left behind";
 
     dialog.m_bindMissing = false;
-    {
-        GvUtilSetResourceHandle guard(LibraryInstance());
-        ASSERT_TRUE(dialog.Create(IDD_GV_VARIABLE_EDIT_CTRL, &m_frame));
-    }
+    ASSERT_TRUE(CreateFromLibrary(dialog, IDD_GV_VARIABLE_EDIT_CTRL, &m_frame));
     EXPECT_TRUE(dialog.IsWindowVisible());
     HWND hMin = ::GetDlgItem(dialog.m_hWnd, IDC_GV_MIN_EDIT);
     EXPECT_EQ(hMin, dialog.m_minEdit.m_hWnd);

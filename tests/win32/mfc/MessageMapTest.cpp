@@ -7,52 +7,37 @@ const UINT WM_TEST_DERIVED_ONLY = WM_APP + 3;
 const UINT WM_TEST_UNHANDLED = WM_APP + 4;
 const UINT WM_TEST_REGISTERED = ::RegisterWindowMessageW(L"GvMfcTestRegistered");
 
-// Records cracked arguments of window messages.
+// Records each handler's name and cracked arguments.
 class CCrackerWnd : public CWnd
 {
 public:
     std::vector<std::wstring> m_log;
-    UINT m_flags = 0;
-    CPoint m_point;
-    short m_delta = 0;
-    UINT m_char = 0, m_repeat = 0, m_keyFlags = 0;
-    int m_cx = 0, m_cy = 0;
     CWnd* m_pFocusWnd = nullptr;
 
 protected:
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point)
+    template <class... Values>
+    void Log(const wchar_t* name, Values... values)
     {
-        m_log.push_back(L"LButtonDown");
-        m_flags = nFlags;
-        m_point = point;
+        std::wstring entry = name;
+        ((entry += L" " + std::to_wstring(values)), ...);
+        m_log.push_back(entry);
     }
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point) { Log(L"LButtonDown", nFlags, point.x, point.y); }
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
     {
-        m_flags = nFlags;
-        m_delta = zDelta;
-        m_point = pt;
+        Log(L"MouseWheel", nFlags, zDelta, pt.x, pt.y);
         return 7;
     }
-    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
-    {
-        m_char = nChar;
-        m_repeat = nRepCnt;
-        m_keyFlags = nFlags;
-    }
-    afx_msg void OnSize(UINT nType, int cx, int cy)
-    {
-        m_flags = nType;
-        m_cx = cx;
-        m_cy = cy;
-    }
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { Log(L"KeyDown", nChar, nRepCnt, nFlags); }
+    afx_msg void OnSize(UINT nType, int cx, int cy) { Log(L"Size", nType, cx, cy); }
     afx_msg LRESULT OnNcHitTest(CPoint point)
     {
-        m_point = point;
+        Log(L"NcHitTest", point.x, point.y);
         return HTCAPTION;
     }
     afx_msg void OnSetFocus(CWnd* pOldWnd)
     {
-        m_log.push_back(L"SetFocus");
+        Log(L"SetFocus");
         m_pFocusWnd = pOldWnd;
     }
     afx_msg LRESULT OnTestMessage(WPARAM wParam, LPARAM lParam) { return (LRESULT)(wParam * 1000 + lParam); }
@@ -178,8 +163,7 @@ BEGIN_MESSAGE_MAP(CReflectingEdit, CEdit)
     ON_NOTIFY_REFLECT(UDN_DELTAPOS, OnReflectedDeltaPos)
 END_MESSAGE_MAP()
 
-class MessageMapTest : public Win32WindowTest
-{};
+using MessageMapTest = Win32WindowTest;
 } // namespace
 
 TEST_F(MessageMapTest, WindowMessagesAreCrackedLikeMfcTheRestGoToTheDefault)
@@ -187,26 +171,14 @@ TEST_F(MessageMapTest, WindowMessagesAreCrackedLikeMfcTheRestGoToTheDefault)
     CCrackerWnd wnd;
     ASSERT_TRUE(wnd.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, ChildRect(), &m_frame, 1));
     wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-3, 7));
-    EXPECT_EQ((UINT)(MK_LBUTTON | MK_SHIFT), wnd.m_flags);
-    EXPECT_EQ(CPoint(-3, 7), wnd.m_point);
-
     EXPECT_EQ(7, wnd.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, (WORD)-240), MAKELPARAM(100, -20)));
-    EXPECT_EQ(-240, wnd.m_delta);
-    EXPECT_EQ((UINT)MK_CONTROL, wnd.m_flags);
-    EXPECT_EQ(CPoint(100, -20), wnd.m_point);
-
     wnd.SendMessage(WM_KEYDOWN, VK_LEFT, MAKELPARAM(3, 0x014B));
-    EXPECT_EQ((UINT)VK_LEFT, wnd.m_char);
-    EXPECT_EQ(3u, wnd.m_repeat);
-    EXPECT_EQ(0x014Bu, wnd.m_keyFlags);
-
     wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(33, 44));
-    EXPECT_EQ(33, wnd.m_cx);
-    EXPECT_EQ(44, wnd.m_cy);
-
     EXPECT_EQ(HTCAPTION, wnd.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(-5, 9)));
-    EXPECT_EQ(CPoint(-5, 9), wnd.m_point);
-
+    // The creation's size first; MK_LBUTTON | MK_SHIFT is 5, MK_CONTROL 8, VK_LEFT 37, 0x014B 331.
+    EXPECT_EQ((std::vector<std::wstring>{L"Size 0 120 24", L"LButtonDown 5 -3 7", L"MouseWheel 8 -240 100 -20",
+                                         L"KeyDown 37 3 331", L"Size 0 33 44", L"NcHitTest -5 9"}),
+              wnd.m_log);
     EXPECT_EQ(3004, wnd.SendMessage(WM_TEST_BASE_ONLY, 3, 4));
     EXPECT_EQ(10, wnd.SendMessage(WM_TEST_REGISTERED, 9, 0));
 
@@ -220,7 +192,7 @@ TEST_F(MessageMapTest, WindowMessagesAreCrackedLikeMfcTheRestGoToTheDefault)
     ASSERT_TRUE(second.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, ChildRect(10, 40), &m_frame, 2));
     wnd.SetFocus();
     second.SetFocus();
-    ASSERT_EQ(std::vector<std::wstring>{L"SetFocus"}, second.m_log);
+    ASSERT_EQ((std::vector<std::wstring>{L"Size 0 120 24", L"SetFocus"}), second.m_log);
     EXPECT_EQ(&wnd, second.m_pFocusWnd);
     wnd.DestroyWindow();
 }
@@ -240,7 +212,7 @@ TEST_F(MessageMapTest, MapsChainToTheBaseMap)
     EXPECT_EQ(0, base.SendMessage(WM_TEST_DERIVED_ONLY));
 }
 
-TEST_F(MessageMapTest, CommandsDispatchByIdAndRange)
+TEST_F(MessageMapTest, CommandsDispatchByIdAndRangeNotificationsByCode)
 {
     CCommandWnd parent;
     ASSERT_TRUE(parent.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 380, 250), &m_frame, 1));
@@ -259,12 +231,9 @@ TEST_F(MessageMapTest, CommandsDispatchByIdAndRange)
     EXPECT_EQ(1, parent.SendMessage(WM_COMMAND, MAKEWPARAM(100, 1), 0));
     EXPECT_EQ(0, parent.SendMessage(WM_COMMAND, MAKEWPARAM(101, 0), 0));
     EXPECT_EQ((std::vector<std::wstring>{L"command100", L"command100"}), parent.m_log);
-}
 
-TEST_F(MessageMapTest, NotificationsDispatchByCode)
-{
-    CCommandWnd parent;
-    ASSERT_TRUE(parent.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 380, 250), &m_frame, 1));
+    // Notifications dispatch by code.
+    parent.m_log.clear();
     CEdit edit;
     ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, ChildRect(), &parent, ID_EDIT));
     edit.SetWindowText(L"12");

@@ -19,8 +19,7 @@ IMPLEMENT_DYNCREATE(CCreatedWnd, CWnd)
 class CPlainEdit : public CEdit
 {};
 
-class RuntimeClassTest : public Win32WindowTest
-{};
+using RuntimeClassTest = Win32WindowTest;
 
 TEST_F(RuntimeClassTest, DynamicCreationMakesAWorkingWindowObject)
 {

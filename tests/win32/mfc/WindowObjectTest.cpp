@@ -1,8 +1,7 @@
 #include "TestFrame.h"
 
 namespace {
-class WindowObjectTest : public Win32WindowTest
-{};
+using WindowObjectTest = Win32WindowTest;
 
 // Counts its own deletions: it deletes itself once its window is gone.
 class CSelfDeletingWnd : public CWnd
