@@ -32,7 +32,11 @@ protected:
         m_parser->SetShaderVersion(static_cast<GvShaderVersion>(version));
         m_parser->InitInstructionCounts();
         ParseText(text);
-        return {m_parser->GetALUOpCount(), m_parser->GetTexOpCount()};
+        return Counts(*m_parser);
+    }
+    static std::pair<int, int> Counts(const AsmParser& parser)
+    {
+        return {parser.GetALUOpCount(), parser.GetTexOpCount()};
     }
     int OpCount() const { return OpCountOf(*m_parser); }
     static int OpCountOf(const AsmParser& parser)
@@ -82,20 +86,11 @@ TEST_F(ASMParserTest, PixelShader1xHasScaleModifiersAndNoPartialPrecision)
 TEST_F(ASMParserTest, ANewParserHasTheVertexShader20TableAndEachVersionValueSelectsItsOwn)
 {
     EXPECT_EQ(GV_VS_2_0, m_parser->GetShaderVersion());
-    EXPECT_EQ(0, m_parser->GetALUOpCount());
-    EXPECT_EQ(0, m_parser->GetTexOpCount());
+    EXPECT_EQ(std::make_pair(0, 0), Counts(*m_parser));
     EXPECT_EQ(43 * 3, OpCount());
     ExpectOp(u"sincos_pp", AsmParser::OP_ALU, 8);
     ExpectNoOp(u"texld");
-    struct Case
-    {
-        int version;
-        int ops;
-        const char16_t* op;
-        AsmParser::OpType type;
-        int count;
-    };
-    const Case cases[] = {
+    const std::tuple<int, int, const char16_t*, AsmParser::OpType, int> cases[] = {
         {1, 75, u"exp_sat", AsmParser::OP_ALU, 10},     {2, 129, u"mova_pp", AsmParser::OP_ALU, 1},
         {3, 129, u"lit", AsmParser::OP_ALU, 3},         {4, 190, u"setp_gt_pp", AsmParser::OP_ALU, 1},
         {5, 190, u"texldl", AsmParser::OP_TEX, 2},      {6, 176, u"bem_d2_sat", AsmParser::OP_ALU, 2},
@@ -105,16 +100,15 @@ TEST_F(ASMParserTest, ANewParserHasTheVertexShader20TableAndEachVersionValueSele
         {13, 161, u"breakp", AsmParser::OP_ALU, 3},     {14, 183, u"setp_gt", AsmParser::OP_ALU, 8},
         {15, 183, u"texldp", AsmParser::OP_TEX, 3},
     };
-    for (const Case& c : cases) {
-        m_parser->SetShaderVersion(static_cast<GvShaderVersion>(c.version));
-        EXPECT_EQ(c.version, m_parser->GetShaderVersion());
-        EXPECT_EQ(c.ops, OpCount()) << c.version;
-        ExpectOp(c.op, c.type, c.count);
+    for (const auto& [version, ops, op, type, count] : cases) {
+        m_parser->SetShaderVersion(static_cast<GvShaderVersion>(version));
+        EXPECT_EQ(version, m_parser->GetShaderVersion());
+        EXPECT_EQ(ops, OpCount()) << version;
+        ExpectOp(op, type, count);
     }
     m_parser->SetShaderVersion(GV_PS_2_0);
-    ExpectNoOp(u"texldl");
-    ExpectNoOp(u"nop");
-    ExpectNoOp(u"texld_pp");
+    for (const char16_t* name : {u"texldl", u"nop", u"texld_pp"})
+        ExpectNoOp(name);
     m_parser->SetShaderVersion(GV_VS_1_1);
     ExpectNoOp(u"mova");
 }
@@ -166,14 +160,12 @@ TEST_F(ASMParserTest, CountsAccumulateUntilReset)
     AddWords({u"mov", u"texld"});
     EXPECT_EQ(std::make_pair(1, 1), Count(GV_PS_2_0, u"mov r0, r1\ntexld r0, t0, s0"));
     ParseText(u"mov r0, r1 /* mov */ mov r1, r0");
-    EXPECT_EQ(3, m_parser->GetALUOpCount());
-    EXPECT_EQ(1, m_parser->GetTexOpCount());
+    EXPECT_EQ(std::make_pair(3, 1), Counts(*m_parser));
     // Changing the model keeps the counters.
     m_parser->SetShaderVersion(GV_VS_1_1);
-    EXPECT_EQ(3, m_parser->GetALUOpCount());
+    EXPECT_EQ(std::make_pair(3, 1), Counts(*m_parser));
     m_parser->InitInstructionCounts();
-    EXPECT_EQ(0, m_parser->GetALUOpCount());
-    EXPECT_EQ(0, m_parser->GetTexOpCount());
+    EXPECT_EQ(std::make_pair(0, 0), Counts(*m_parser));
 }
 
 TEST_F(ASMParserTest, LookupChoosesTheListByTheExactFirstUnitAndFoldsTheRest)
@@ -236,8 +228,7 @@ TEST_F(ASMParserTest, CopiesDuplicateTheOpTableAndCountForThemselves)
 
     auto copy = std::make_unique<AsmParser>(*m_parser);
     EXPECT_EQ(GV_PS_2_0, copy->GetShaderVersion());
-    EXPECT_EQ(1, copy->GetALUOpCount());
-    EXPECT_EQ(1, copy->GetTexOpCount());
+    EXPECT_EQ(std::make_pair(1, 1), Counts(*copy));
     EXPECT_EQ(2, copy->GetWhiteSpaceParser().GetCommentBlocks().GetCount());
     EXPECT_NE(m_parser->FindShaderOp(U(u"zz")), copy->FindShaderOp(U(u"zz")));
     ASSERT_NE(nullptr, copy->FindShaderOp(U(u"zz")));
@@ -245,9 +236,8 @@ TEST_F(ASMParserTest, CopiesDuplicateTheOpTableAndCountForThemselves)
 
     const std::u16string text = u"mov r0, r1 // mov\ntexld r0, t0, s0";
     copy->Parse(U(text), 0, 0, static_cast<int>(text.size()));
-    EXPECT_EQ(2, copy->GetALUOpCount());
-    EXPECT_EQ(2, copy->GetTexOpCount());
-    EXPECT_EQ(1, m_parser->GetALUOpCount());
+    EXPECT_EQ(std::make_pair(2, 2), Counts(*copy));
+    EXPECT_EQ(std::make_pair(1, 1), Counts(*m_parser));
 
     auto assigned = std::make_unique<AsmParser>();
     assigned->SetShaderVersion(GV_VS_1_1);
@@ -307,12 +297,11 @@ TEST_F(ASMParserTest, KeywordsOfNoCategoryAreLookedUpEveryTime)
     // Two keywords at one address: what is kept for the first must not
     // answer for the second.
     alignas(Parser::Keyword) unsigned char storage[sizeof(Parser::Keyword)];
-    Parser::Keyword* keyword = new (storage) Parser::Keyword(U(u"mov"));
-    m_parser->OnKeywordFound(keyword);
-    keyword->~Keyword();
-    keyword = new (storage) Parser::Keyword(U(u"sincos"));
-    m_parser->OnKeywordFound(keyword);
-    keyword->~Keyword();
+    for (const char16_t* name : {u"mov", u"sincos"}) {
+        Parser::Keyword* keyword = new (storage) Parser::Keyword(U(name));
+        m_parser->OnKeywordFound(keyword);
+        keyword->~Keyword();
+    }
     EXPECT_EQ(1 + 8, m_parser->GetALUOpCount());
 }
 

@@ -109,10 +109,7 @@ TEST_F(ParseStepsTest, TextStepWithWordCategories)
 
 TEST_F(ParseStepsTest, TextStepTakesTheLongestOperatorOfTheFirstMatchingCategory)
 {
-    Parser::KeywordCategory* ops = m_parser->AddKeywordCategory(U(u"Operators"), true);
-    ops->AddKeyword(U(u"+"));
-    ops->AddKeyword(U(u"+="));
-    ops->AddKeyword(U(u"<<="));
+    AddCategory(*m_parser, u"Operators", true, {u"+", u"+=", u"<<="});
     ExpectResult({true, false, 2}, Text(u"+= y", 0));
     ExpectResult({true, false, 1}, Text(u"+- y", 0));
     ExpectResult({false, false, 1}, Text(u"+- y", 1));
@@ -131,10 +128,8 @@ TEST_F(ParseStepsTest, TextStepTakesTheLongestOperatorOfTheFirstMatchingCategory
 
 TEST_F(ParseStepsTest, CategoryMatchChecksTheClassOfTheFirstUnit)
 {
-    Parser::KeywordCategory* words = m_parser->AddKeywordCategory(U(u"Words"), false);
-    Parser::KeywordCategory* ops = m_parser->AddKeywordCategory(U(u"Ops"), true);
-    words->AddKeyword(U(u"a"));
-    ops->AddKeyword(U(u"a"));
+    Parser::KeywordCategory* words = AddCategory(*m_parser, u"Words", false, {u"a"});
+    Parser::KeywordCategory* ops = AddCategory(*m_parser, u"Ops", true, {u"a"});
     const std::u16string text = u"a";
     const unsigned short run[] = {'a', 0};
     const Parser::ParseContext context{U(text), m_parser->GetCharClassTable(), 0, 0, 1};
