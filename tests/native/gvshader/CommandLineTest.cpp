@@ -61,12 +61,7 @@ TEST_F(CommandLineTest, HelpAndBadUsageBrokenOrUnreadableInput)
     const std::string missing = shader + ".missing", kwd = Data("keywords/asm.kwd");
     const std::string noFile = GvUtf16ToUtf8(GvW(m_dir.PathOf("missing.kwd").c_str()));
     const std::string dir = GvUtf16ToUtf8(GvW(m_dir.PathOf("").c_str()));
-    struct Row
-    {
-        std::vector<std::string> args;
-        int code;
-    };
-    const Row rows[] = {
+    const std::pair<std::vector<std::string>, int> rows[] = {
         {{}, 2}, // one bad usage for the exit status: ParseArguments' own test has the rest
         {{"keywords", noFile}, 2},
         {{"keywords", dir}, 2},
@@ -76,10 +71,10 @@ TEST_F(CommandLineTest, HelpAndBadUsageBrokenOrUnreadableInput)
         {{"count", "--keywords", kwd, "--model", "1", shader, missing}, 2},
         {{"count", "--keywords", missing, "--model", "1", shader}, 2},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::PrintToString(row.args));
-        const ToolRun run = Tool(row.args);
-        EXPECT_EQ(row.code, run.code);
+    for (const auto& [args, code] : rows) {
+        SCOPED_TRACE(::testing::PrintToString(args));
+        const ToolRun run = Tool(args);
+        EXPECT_EQ(code, run.code);
         EXPECT_TRUE(run.out.empty());
         ExpectOneErrorLine(run);
     }

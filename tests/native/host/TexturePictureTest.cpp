@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -47,8 +48,7 @@ TEST_F(TexturePictureTest, VolumeSliceAtALevel)
     std::unique_ptr<GvTexture> texture = Load("volume_rgba.dds");
     ASSERT_TRUE(texture);
     const std::vector<uint32_t> pixels = Picture(texture.get(), 4, 4, false, 1, 1);
-    EXPECT_EQ(Rgb(80, 50, 16 * 3 + 2), pixels[2 * 4 + 3]);
-    EXPECT_EQ(Rgb(80, 50, 0), pixels[0]);
+    EXPECT_EQ(std::make_pair(Rgb(80, 50, 16 * 3 + 2), Rgb(80, 50, 0)), std::make_pair(pixels[2 * 4 + 3], pixels[0]));
     EXPECT_EQ(Rgb(80, 50, 0), Picture(texture.get(), 4, 4, false, 1, 5)[0]) << "slice limited to the level's last";
 }
 
@@ -95,21 +95,17 @@ TEST_F(TexturePictureTest, AlphaOverACheckerboardWhenAsked)
 TEST_F(TexturePictureTest, ShrinkingAveragesAndEnlargingInterpolates)
 {
     std::unique_ptr<GvTexture> texture(GvTexture::Create(GV_TEXTURE_2D, GV_FORMAT_L8, 4, 1, 1, 1));
-    uint8_t* p = texture->GetLevelData(0, 0);
-    p[0] = 0;
-    p[1] = 100;
-    p[2] = 200;
-    p[3] = 200;
+    const uint8_t texels[4] = {0, 100, 200, 200};
+    std::copy(texels, texels + 4, texture->GetLevelData(0, 0));
     // To 2 x 1: tent of radius 2 around 0.5 and 2.5: (1/8, 3/8, 3/8, 1/8) with the edges repeated.
     const std::vector<uint32_t> half = Picture(texture.get(), 2, 1, false, 0, 0);
     EXPECT_EQ(Rgb(63, 63, 63), half[0]);    // 0*4/8 + 100*3/8 + 200/8 = 62.5
     EXPECT_EQ(Rgb(188, 188, 188), half[1]); // 100/8 + 200*7/8 = 187.5
     // To 8 x 1: between texels.
     const std::vector<uint32_t> twice = Picture(texture.get(), 8, 1, false, 0, 0);
-    EXPECT_EQ(Rgb(0, 0, 0), twice[0]);
-    EXPECT_EQ(Rgb(25, 25, 25), twice[1]); // 0.25 of the way from 0 to 100
-    EXPECT_EQ(Rgb(75, 75, 75), twice[2]);
-    EXPECT_EQ(Rgb(200, 200, 200), twice[7]);
+    // Pixel 1 is 0.25 of the way from 0 to 100.
+    EXPECT_EQ((std::vector<uint32_t>{Rgb(0, 0, 0), Rgb(25, 25, 25), Rgb(75, 75, 75), Rgb(200, 200, 200)}),
+              (std::vector<uint32_t>{twice[0], twice[1], twice[2], twice[7]}));
 }
 
 TEST_F(TexturePictureTest, NoTextureIsAllBackgroundAndBadSizesFail)
@@ -118,8 +114,8 @@ TEST_F(TexturePictureTest, NoTextureIsAllBackgroundAndBadSizesFail)
     for (uint32_t pixel : pixels)
         EXPECT_EQ(Rgb(0xD0, 0xE0, 0xF0), pixel);
     uint32_t one = 0;
-    EXPECT_FALSE(GvGfxRenderTexture(nullptr, 0, 2, 0, false, 0, 0, &one));
-    EXPECT_FALSE(GvGfxRenderTexture(nullptr, 2, 2, 0, false, 0, 0, nullptr));
+    EXPECT_FALSE(GvGfxRenderTexture(nullptr, 0, 2, 0, false, 0, 0, &one)
+                 || GvGfxRenderTexture(nullptr, 2, 2, 0, false, 0, 0, nullptr));
 }
 
 } // namespace

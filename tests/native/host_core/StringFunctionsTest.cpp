@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <climits>
+#include <vector>
 #include "GvStringFunctions.h"
 
 namespace {
@@ -57,10 +58,7 @@ TEST(GvStringFunctions, AtoWMapsEachByte)
 {
     unsigned short buf[8];
     GvStrAtoW(buf, "a\xe9z", -1);
-    EXPECT_EQ('a', buf[0]);
-    EXPECT_EQ(0xE9, buf[1]);
-    EXPECT_EQ('z', buf[2]);
-    EXPECT_EQ(0, buf[3]);
+    EXPECT_EQ((std::vector<unsigned short>{'a', 0xE9, 'z', 0}), std::vector<unsigned short>(buf, buf + 4));
     GvStrAtoW(buf, "abcdef", 3);
     EXPECT_EQ(0, GvStrCmpW(buf, GvW(u"ab"), -1));
 }

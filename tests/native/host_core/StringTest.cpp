@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <tuple>
 #include "GvLeakCheck.h"
 #include "GvString.h"
 
@@ -17,14 +18,11 @@ TEST_F(GvStringTest, BlockLayoutIsCapacityLengthThenTextEvenWhenEmpty)
     const size_t before = GvGetLiveBufferBytes();
     {
         GvStringW s;
-        EXPECT_EQ(1, HeaderOf(s)[0]);
-        EXPECT_EQ(0, HeaderOf(s)[1]);
-        EXPECT_EQ(0, s.GetText()[0]);
+        EXPECT_EQ(std::make_tuple(1, 0, 0), std::make_tuple(HeaderOf(s)[0], HeaderOf(s)[1], int(s.GetText()[0])));
         EXPECT_EQ(before + 8 + 2, GvGetLiveBufferBytes());
     }
     GvStringW s(GvW(u"mov"));
-    EXPECT_EQ(4, HeaderOf(s)[0]);
-    EXPECT_EQ(3, HeaderOf(s)[1]);
+    EXPECT_EQ(std::make_pair(4, 3), std::make_pair(HeaderOf(s)[0], HeaderOf(s)[1]));
     EXPECT_EQ(before + 8 + 2 * 4, GvGetLiveBufferBytes());
     EXPECT_EQ(0, GvStrCmpW(s, GvW(u"mov"), -1));
     EXPECT_EQ(0, s.GetText()[3]);
@@ -37,9 +35,7 @@ TEST_F(GvStringTest, AppendGrowsAndKeepsTerminator)
         s.Append(static_cast<unsigned short>('c'));
     EXPECT_EQ(102, s.GetLength());
     EXPECT_GT(s.GetCapacity(), s.GetLength());
-    EXPECT_EQ('a', s[0]);
-    EXPECT_EQ('c', s[101]);
-    EXPECT_EQ(0, s[102]);
+    EXPECT_EQ(std::make_tuple('a', 'c', 0), std::make_tuple(int(s[0]), int(s[101]), int(s[102])));
 }
 
 TEST_F(GvStringTest, AppendOfItselfWhileGrowingAndSetTextFromOwnTail)

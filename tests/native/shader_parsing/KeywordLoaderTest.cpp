@@ -1,3 +1,4 @@
+#include <array>
 #include "ParserTestSupport.h"
 
 namespace {
@@ -139,14 +140,8 @@ TEST_F(KeywordLoaderTest, EmptyWordListLeavesAnEmptyCategory)
 
 TEST_F(KeywordLoaderTest, BrokenKeywordSectionsKeepWhatWasBuilt)
 {
-    struct Case
-    {
-        const char* text;
-        Words categories;
-        Words keywords; // of the last category
-        unsigned int color;
-    };
-    const Case cases[] = {
+    // Text, categories, keywords and colour of the last category.
+    const std::tuple<const char*, Words, Words, unsigned int> cases[] = {
         {"Keywords \"A\"", {}, {}, 0},
         {"Keywords :", {}, {}, 0},
         {"Keywords : A", {}, {}, 0},
@@ -165,18 +160,19 @@ TEST_F(KeywordLoaderTest, BrokenKeywordSectionsKeepWhatWasBuilt)
          {"c"},
          0x060504},
     };
-    for (const Case& c : cases) {
+    for (const auto& [text, categories, keywords, color] : cases) {
+        SCOPED_TRACE(text);
         auto parser = std::make_unique<Parser>();
-        EXPECT_FALSE(m_loader->Load(U(m_dir->Write("broken.kwd", c.text)), parser.get())) << c.text;
-        EXPECT_EQ(c.categories, CategoryNames(*parser)) << c.text;
-        if (!c.categories.empty()) {
+        EXPECT_FALSE(m_loader->Load(U(m_dir->Write("broken.kwd", text)), parser.get()));
+        EXPECT_EQ(categories, CategoryNames(*parser));
+        if (!categories.empty()) {
             const Parser::KeywordCategory* last = nullptr;
             for (auto it = parser->BeginKeywordCategory(); it != parser->EndKeywordCategory(); ++it)
                 last = *it;
-            EXPECT_EQ(c.keywords, KeywordsOf(last)) << c.text;
-            EXPECT_EQ(c.color, last->GetColor()) << c.text;
+            EXPECT_EQ(keywords, KeywordsOf(last));
+            EXPECT_EQ(color, last->GetColor());
         }
-        EXPECT_EQ(kDefaultComment, parser->m_commentColor) << c.text;
+        EXPECT_EQ(kDefaultComment, parser->m_commentColor);
     }
 }
 
@@ -184,14 +180,7 @@ TEST_F(KeywordLoaderTest, ColorSectionsHandOverTheColorsReadSoFar)
 {
     const unsigned int C = kDefaultComment, F = kDefaultForeground, B = kDefaultBackground, H = kDefaultHighlight;
     // Operator tokens are maximal runs: ":(" is no ":". Keys may repeat and components overlap.
-    struct Row
-    {
-        const char* text;
-        bool loaded;
-        size_t categories;
-        unsigned int colors[4];
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, bool, size_t, std::array<unsigned int, 4>> rows[] = {
         {"", true, 0, {C, F, B, H}},
         {"  // only a comment\n\n", true, 0, {C, F, B, H}},
         {"Color { Comment:(0,128,0) }", false, 0, {C, F, B, H}},
@@ -206,14 +195,14 @@ TEST_F(KeywordLoaderTest, ColorSectionsHandOverTheColorsReadSoFar)
         {"Color { Foreground : (1, 2, 3) Background (4, 5, 6) }", false, 0, {C, 0x030201, B, H}},
         {"Color { Highlight : (1, 2, 3)", false, 0, {C, F, B, 0x030201}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
+    for (const auto& [text, loaded, categories, colors] : rows) {
+        SCOPED_TRACE(text);
         m_loader = std::make_unique<GvMFCShaderKeywordLoader>();
         m_parser = std::make_unique<Parser>();
         SetParserColors(11, 22, 33, 44);
-        EXPECT_EQ(row.loaded, LoadText(row.text));
-        EXPECT_EQ(row.categories, CategoryNames(*m_parser).size());
-        ExpectParserColors(row.colors[0], row.colors[1], row.colors[2], row.colors[3]);
+        EXPECT_EQ(loaded, LoadText(text));
+        EXPECT_EQ(categories, CategoryNames(*m_parser).size());
+        ExpectParserColors(colors[0], colors[1], colors[2], colors[3]);
     }
     for (const char* text :
          {"Color Comment : (1, 2, 3) }", "Color { Comment : 1, 2, 3 }", "Color { Comment : (1 2 3) }",

@@ -16,27 +16,10 @@ TEST(GridTemplate, MeasuredNumbersAndOptionsFrames)
     const GvGridTemplateRects rects = {
         {0, 0, 13, 13}, {0, 0, 300, 92}, {9, 108, 146, 126}, {9, 111, 44, 124}, {49, 108, 119, 128}};
     const GvGridMetrics m = GvMeasureGrid(rects);
-    const int expected[17] = {92, 300, 13, 13, 0, 0, 0, 0, 40, 0, 0, 3, 70, 20, 35, 13, 5};
-    const int measured[17] = {m.optionsHeight,
-                              m.optionsWidth,
-                              m.setupButtonHeight,
-                              m.setupButtonWidth,
-                              m.marginLeft,
-                              m.marginTop,
-                              m.marginRight,
-                              m.marginBottom,
-                              m.editX,
-                              m.editY,
-                              m.labelX,
-                              m.labelY,
-                              m.editWidth,
-                              m.editHeight,
-                              m.labelWidth,
-                              m.labelHeight,
-                              m.labelGap};
-    for (int i = 0; i < 17; ++i)
-        EXPECT_EQ(expected[i], measured[i]) << "number " << i;
-    EXPECT_EQ(4, m.gap);
+    EXPECT_EQ((std::vector<int>{92, 300, 13, 13, 0, 0, 0, 0, 40, 0, 0, 3, 70, 20, 35, 13, 5, 4}),
+              (std::vector<int>{m.optionsHeight, m.optionsWidth, m.setupButtonHeight, m.setupButtonWidth, m.marginLeft,
+                                m.marginTop, m.marginRight, m.marginBottom, m.editX, m.editY, m.labelX, m.labelY,
+                                m.editWidth, m.editHeight, m.labelWidth, m.labelHeight, m.labelGap, m.gap}));
     EXPECT_EQ(6, GvMeasureGrid(rects, 144).gap);
 
     EXPECT_EQ(170 + 11, GvFixedSizeOptionsWidth({11, 20, 23, 35}, {96, 18, 170, 38}));
