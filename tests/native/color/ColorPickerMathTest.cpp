@@ -106,13 +106,6 @@ TEST(ColorPickerMath, SliderMovesKeepTheEditedModel)
     EXPECT_EQ(std::make_pair(0.0f, 0.5f), std::make_pair(hsv.s, hsv.v));
 }
 
-TEST(ColorPickerMath, EditsAreRewrittenOnlyAboveOneHundredThousandth)
-{
-    EXPECT_FALSE(GvPickerEditDiffers(0.5f, 0.500005f));
-    EXPECT_TRUE(GvPickerEditDiffers(0.5f, 0.50002f));
-    EXPECT_TRUE(GvPickerEditDiffers(128.0f, 127.5f));
-}
-
 TEST(ColorPickerMath, ViewAndDialogLayout)
 {
     EXPECT_EQ((GvSize{10 + 160 + 28 + 4, 4 * 18}), GvPickerSmallViewSize(10, 160, 28, 18));
@@ -132,23 +125,18 @@ TEST(ColorPickerMath, ViewAndDialogLayout)
     EXPECT_EQ((GvSize{132, 248}), GvPickerSmallMinimum({84, 230, 250, 248}, 144));
 }
 
-TEST(ColorPickerMath, AccessibleTextRoundsEachChannelAsTheEditsShowIt)
+TEST(ColorPickerMath, EditsAndAccessibleTextShowEachChannelRounded)
 {
     EXPECT_EQ(u"R 255 G 128 B 0", GvColorAccessibleText({1.0f, 0.5f, 0.0f, 0.25f}));
     // Beyond 0..1 (a typed 300) and NaN are limited, not wrapped.
     EXPECT_EQ(u"R 255 G 0 B 0", GvColorAccessibleText({300.0f / 255.0f, -0.5f, std::nanf(""), 1.0f}));
     EXPECT_EQ(u"R 1 G 0 B 254", GvColorAccessibleText({0.6f / 255.0f, 0.4f / 255.0f, 253.6f / 255.0f, 1.0f}));
+    EXPECT_FALSE(GvPickerEditDiffers(0.5f, 0.500005f));
+    EXPECT_TRUE(GvPickerEditDiffers(0.5f, 0.50002f));
+    EXPECT_TRUE(GvPickerEditDiffers(128.0f, 127.5f));
 }
 
-TEST(ColorButtonFrame, StyleFollowsTheItemState)
-{
-    const unsigned int cases[][2] = {{0x0000, 2}, {0x0001, 1}, {0x0011, 1}, {0x0010, 6},
-                                     {0x0020, 6}, {0x0004, 2}, {0x0014, 6}};
-    for (const auto& c : cases)
-        EXPECT_EQ(static_cast<int>(c[1]), GvColorButtonFrameStyle(c[0])) << std::hex << c[0];
-}
-
-TEST(ColorButtonFrame, StrokesRunOutsideIn)
+TEST(ColorButtonFrame, StyleFollowsTheItemStateAndStrokesRunOutsideIn)
 {
     GvFrameStroke s[GvFrameMaxStrokes];
     ASSERT_EQ(12, GvColorButtonFrame({0, 0, 50, 20}, 6, s));
@@ -169,6 +157,10 @@ TEST(ColorButtonFrame, StrokesRunOutsideIn)
     EXPECT_EQ((GvPoint{1, 1}), s[4].from);
     EXPECT_EQ(GvButtonShadow, s[7].color);
     EXPECT_EQ(0, GvColorButtonFrame({0, 0, 50, 20}, 0, s));
+    const unsigned int cases[][2] = {{0x0000, 2}, {0x0001, 1}, {0x0011, 1}, {0x0010, 6},
+                                     {0x0020, 6}, {0x0004, 2}, {0x0014, 6}};
+    for (const auto& c : cases)
+        EXPECT_EQ(static_cast<int>(c[1]), GvColorButtonFrameStyle(c[0])) << std::hex << c[0];
 }
 
 } // namespace

@@ -33,7 +33,7 @@ TEST(ColorWheelGeometry, CornersUseSinglePrecisionTrigonometryCentreAndRadiusTru
     EXPECT_EQ(std::make_tuple(67, 70, 50), std::make_tuple(g.cx, g.cy, g.radius));
 }
 
-TEST(ColorWheelGeometry, MarkerSitsOnTheQuantisedColour)
+TEST(ColorWheelGeometry, MarkerSitsOnTheQuantisedColourAndBlackHasNoPosition)
 {
     const std::tuple<Rgb, bool, GvPoint, bool> cases[] = {
         {{1, 0, 0}, true, {99, 50}, true}, // X comes out as 0.99999988
@@ -50,10 +50,6 @@ TEST(ColorWheelGeometry, MarkerSitsOnTheQuantisedColour)
         SCOPED_TRACE(::testing::Message() << color.r << " " << color.g << " " << color.b);
         EXPECT_EQ(std::make_tuple(visible, centre, black), std::make_tuple(m.visible, m.centre, m.black));
     }
-}
-
-TEST(ColorWheelGeometry, BlackHasNoPosition)
-{
     GvPoint offset = {7, 7};
     EXPECT_FALSE(GvWheelMapColorToPosition(0, 0, 0, 50, &offset));
     EXPECT_EQ((GvPoint{7, 7}), offset);
@@ -121,7 +117,7 @@ TEST(ColorWheelGeometry, PickKeepsTheValue)
     }
 }
 
-TEST(ColorWheelGeometry, HexagonVerticesCarryTheValueAsSixteenBitGrey)
+TEST(ColorWheelGeometry, HexagonVerticesCarryTheValueAsSixteenBitGreyAndChannelsTruncate)
 {
     GvGradientVertex v[7];
     GvWheelHexagon(kWheel100, 0.5f, v);
@@ -138,10 +134,6 @@ TEST(ColorWheelGeometry, HexagonVerticesCarryTheValueAsSixteenBitGrey)
         EXPECT_EQ(std::make_tuple(0ul, i + 1ul, i == 5 ? 1ul : i + 2ul),
                   std::make_tuple(GvWheelTriangles[i][0], GvWheelTriangles[i][1], GvWheelTriangles[i][2]));
     }
-}
-
-TEST(ColorWheelGeometry, ChannelsTruncateAndKeepTheirLowBits)
-{
     EXPECT_EQ(65535, GvChannel16(1.0f));
     EXPECT_EQ(0, GvChannel16(std::nanf("")));
     EXPECT_EQ(static_cast<unsigned short>(78642), GvChannel16(1.2f)); // 78642 kept to 16 bits

@@ -9,17 +9,13 @@ typedef std::vector<unsigned short> Units;
 class ToolTextTest : public GvLeakCheckedTest
 {};
 
-TEST_F(ToolTextTest, DecodesWellFormedUtf8)
+TEST_F(ToolTextTest, DecodesUtf8ReplacingEachMaximalIllFormedSubsequence)
 {
     EXPECT_EQ((Units{'a', 0}), DecodeUtf8(std::string("a\0", 2)));
     EXPECT_EQ((Units{0xE9, 0x20AC, 0xFFFF}), DecodeUtf8("\xC3\xA9\xE2\x82\xAC\xEF\xBF\xBF"));
     EXPECT_EQ((Units{0xD83D, 0xDE00, 0xDBFF, 0xDFFF}), DecodeUtf8("\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF"));
     EXPECT_EQ((Units{0x80, 0x7FF, 0x800}), DecodeUtf8("\xC2\x80\xDF\xBF\xE0\xA0\x80"));
     EXPECT_TRUE(DecodeUtf8("").empty());
-}
-
-TEST_F(ToolTextTest, ReplacesEachMaximalIllFormedSubsequence)
-{
     const unsigned short R = 0xFFFD;
     EXPECT_EQ((Units{R, 'a'}), DecodeUtf8("\x80"
                                           "a"));

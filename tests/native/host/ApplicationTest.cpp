@@ -59,7 +59,7 @@ TEST_F(ApplicationTest, TheFirstApplicationInstallsItselfAndAHostCanReplaceIt)
     EXPECT_EQ(nullptr, getGvApp());
 }
 
-TEST_F(ApplicationTest, RecordsNodeChangesAndEvents)
+TEST_F(ApplicationTest, RecordsNodeChangesEventsAndAcceptsTextureFiles)
 {
     GvApplication app;
     GvFloatVariable variable;
@@ -82,6 +82,10 @@ TEST_F(ApplicationTest, RecordsNodeChangesAndEvents)
     EXPECT_FALSE(app.IsModified());
     host->SetModified(true);
     EXPECT_TRUE(app.IsModified());
+    EXPECT_TRUE(app.AcceptTextureFile(GV_TEXTURE_2D, Units(SamplePath("alpha.png")))
+                && app.AcceptTextureFile(GV_TEXTURE_CUBE, Units(SamplePath("cube_bgrx.dds"))));
+    EXPECT_FALSE(app.AcceptTextureFile(GV_TEXTURE_2D, Units(SamplePath("cube_bgrx.dds")))
+                 || app.AcceptTextureFile(GV_TEXTURE_2D, Units(SamplePath("missing.png"))));
 }
 
 TEST_F(ApplicationTest, KeepsModelessWindowsOnceAndIconsApart)
@@ -138,15 +142,6 @@ TEST_F(ApplicationTest, PlugInsAreFoundByIdAndByNodeAndEndWithTheApplication)
         EXPECT_FALSE(app.OpenNodeInPlugIn(&texture, &stranger)) << "only its own plug-ins";
     }
     EXPECT_EQ(std::make_pair(1101, 1101), std::make_pair(editorLog, viewerLog)) << "initialised, shut down, deleted";
-}
-
-TEST_F(ApplicationTest, AcceptsTextureFilesOfTheAskedKind)
-{
-    GvApplication app;
-    EXPECT_TRUE(app.AcceptTextureFile(GV_TEXTURE_2D, Units(SamplePath("alpha.png")))
-                && app.AcceptTextureFile(GV_TEXTURE_CUBE, Units(SamplePath("cube_bgrx.dds"))));
-    EXPECT_FALSE(app.AcceptTextureFile(GV_TEXTURE_2D, Units(SamplePath("cube_bgrx.dds")))
-                 || app.AcceptTextureFile(GV_TEXTURE_2D, Units(SamplePath("missing.png"))));
 }
 
 } // namespace

@@ -31,23 +31,19 @@ uint32_t Rgb(int r, int g, int b)
     return static_cast<uint32_t>(r) << 16 | static_cast<uint32_t>(g) << 8 | static_cast<uint32_t>(b);
 }
 
-TEST_F(TexturePictureTest, MipLevelAtItsOwnSizeIsCopiedExactly)
+TEST_F(TexturePictureTest, MipLevelsAndVolumeSlicesAtTheirOwnSizeAreCopiedExactly)
 {
     std::unique_ptr<GvTexture> texture = Load("mips_bgra.dds");
     ASSERT_TRUE(texture);
-    const std::vector<uint32_t> pixels = Picture(texture.get(), 8, 4, false, 2, 0);
+    std::vector<uint32_t> pixels = Picture(texture.get(), 8, 4, false, 2, 0);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 8; ++x)
             ASSERT_EQ(Rgb(8 * x, 16 * y, 80), pixels[static_cast<size_t>(y) * 8 + x]) << x << ", " << y;
     // A level beyond the chain shows the last one.
     EXPECT_EQ(Rgb(0, 0, 200), Picture(texture.get(), 1, 1, false, 9, 0)[0]);
-}
-
-TEST_F(TexturePictureTest, VolumeSliceAtALevel)
-{
-    std::unique_ptr<GvTexture> texture = Load("volume_rgba.dds");
+    texture = Load("volume_rgba.dds");
     ASSERT_TRUE(texture);
-    const std::vector<uint32_t> pixels = Picture(texture.get(), 4, 4, false, 1, 1);
+    pixels = Picture(texture.get(), 4, 4, false, 1, 1);
     EXPECT_EQ(std::make_pair(Rgb(80, 50, 16 * 3 + 2), Rgb(80, 50, 0)), std::make_pair(pixels[2 * 4 + 3], pixels[0]));
     EXPECT_EQ(Rgb(80, 50, 0), Picture(texture.get(), 4, 4, false, 1, 5)[0]) << "slice limited to the level's last";
 }

@@ -34,10 +34,6 @@ TEST_F(GvLinkedListTest, AppendsAtTailWithBackLinksRemoveHeadMiddleTailKeepsThem
     auto back = list.End();
     --back;
     EXPECT_EQ(2, *back);
-}
-
-TEST_F(GvLinkedListTest, RemoveOfForeignOrEndIteratorChangesNothing)
-{
     GvLinkedList<int> a, b;
     a.Append(1);
     b.Append(2);

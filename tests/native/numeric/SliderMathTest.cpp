@@ -13,6 +13,10 @@ TEST(PopupSliderMath, ValueAndPositionOfTheDocumentedSweep)
     const float moved = GvSliderPositionFromPointerX(47, true);
     EXPECT_FLOAT_EQ(35.0f, moved);
     EXPECT_EQ(3.5f, GvSliderValueFromPosition(moved, 0.0f, 10.0f));
+    EXPECT_EQ(12 + 33, GvSliderThumbTipX(33.9f));
+    EXPECT_EQ(12, GvSliderThumbTipX(-0.5f));
+    EXPECT_EQ(12, GvSliderThumbTipX(std::nanf("")));
+    EXPECT_EQ(112, GvSliderThumbTipX(1e30f));
 }
 
 TEST(PopupSliderMath, PointerLeftOfTheTrackOrAValueOutsideTheRange)
@@ -32,14 +36,6 @@ TEST(PopupSliderMath, PointerLeftOfTheTrackOrAValueOutsideTheRange)
     EXPECT_EQ(100.0f, GvSliderPositionFromValue(20.0f, 0.0f, 10.0f));
     EXPECT_EQ(0.0f, GvSliderPositionFromValue(-5.0f, 0.0f, 10.0f));
     EXPECT_EQ(50.0f, GvSliderPositionFromValue(0.0f, -1.0f, 1.0f));
-}
-
-TEST(PopupSliderMath, ThumbTipTruncatesThePosition)
-{
-    EXPECT_EQ(12 + 33, GvSliderThumbTipX(33.9f));
-    EXPECT_EQ(12, GvSliderThumbTipX(-0.5f));
-    EXPECT_EQ(12, GvSliderThumbTipX(std::nanf("")));
-    EXPECT_EQ(112, GvSliderThumbTipX(1e30f));
 }
 
 TEST(PopupSliderMath, DegenerateRangeIsWidened)
@@ -132,14 +128,6 @@ TEST(SliderEditMath, PopupRangeIncludesTheValueUnlessClamped)
     EXPECT_EQ(100.0f, GvSliderPositionFromValue(3.0f, lo, hi));
 }
 
-TEST(SliderEditMath, ButtonIsEightyPercentOfTheClientHeight)
-{
-    EXPECT_EQ(16, GvSliderButtonWidth(20));
-    EXPECT_EQ(15, GvSliderButtonWidth(19));
-    EXPECT_EQ(0, GvSliderButtonWidth(1));
-    EXPECT_EQ(0, GvSliderButtonWidth(0));
-}
-
 TEST(SliderEditMath, ButtonTakesTheRightOrLeftStripNormalisedInANarrowClient)
 {
     GvRect client = {2, 2, 102, 22};
@@ -159,10 +147,10 @@ TEST(SliderEditMath, ButtonTakesTheRightOrLeftStripNormalisedInANarrowClient)
     EXPECT_EQ(-1, client.right);
     client = {10, 0, 15, 20};
     EXPECT_EQ((GvRect{10, 0, 26, 20}), GvSliderButtonLayout(client, 1, false, {0, 0}));
-}
-
-TEST(SliderEditMath, PopupOpensUnderTheButtonWidenedToTheLeft)
-{
+    EXPECT_EQ(16, GvSliderButtonWidth(20));
+    EXPECT_EQ(15, GvSliderButtonWidth(19));
+    EXPECT_EQ(0, GvSliderButtonWidth(1));
+    EXPECT_EQ(0, GvSliderButtonWidth(0));
     EXPECT_EQ((GvRect{76, 2, 100, 22}), GvSliderEditPopupAnchor({84, 2, 100, 22}));
     EXPECT_EQ((GvRect{77, 2, 99, 22}), GvSliderEditPopupAnchor({84, 2, 99, 22}));
 }
@@ -192,10 +180,6 @@ TEST(SliderEditMath, IntPositionAcrossALimitedRangeSnappedToSteps)
     EXPECT_EQ(60, GvSliderIntPosition(60.0f, 10.0f, 110.0f, 100));
     // A positive lower end is not taken off the percentage.
     EXPECT_EQ(60, GvSliderPosPerc(60, 10.0f, 110.0f));
-}
-
-TEST(SliderEditMath, IntPositionOfDegenerateInputs)
-{
     EXPECT_EQ(3, GvSliderIntPosition(5.0f, 3.0f, 10.0f, 0));
     EXPECT_EQ(3, GvSliderIntPosition(5.0f, 3.0f, 3.0f, 300));
     EXPECT_EQ(0, GvSliderPosPerc(3, 3.0f, 3.0f));

@@ -109,7 +109,7 @@ TEST_F(KeywordLoaderTest, UnknownTopLevelWordsAreSkippedOtherTokensFail)
     EXPECT_FALSE(LoadText("/* block */"));
 }
 
-TEST_F(KeywordLoaderTest, RangeMatrixAndModifierExpansions)
+TEST_F(KeywordLoaderTest, RangeMatrixAndModifierExpansionsUnreadableGroupsAddNothing)
 {
     EXPECT_EQ(Words{}, Expand("x{range 3..1}"));
     EXPECT_EQ(Words{"x"}, Expand("x{opt_range 3..1}"));
@@ -121,10 +121,6 @@ TEST_F(KeywordLoaderTest, RangeMatrixAndModifierExpansions)
     // A one-unit suffix at the very end of the group is added.
     EXPECT_EQ((Words{"p", "p_pp", "pz"}), Expand("p{ modifier _pp z}"));
     EXPECT_EQ(Words{"plain"}, Expand("plain"));
-}
-
-TEST_F(KeywordLoaderTest, UnreadableBraceGroupsAddNothing)
-{
     for (const char* text : {"x{}", "x{range}", "x{opt_range}", "x{opt_range 1.2}", "x{matrix 2}", "x{range 1..2",
                              "x{unknown 1..2}", "x{Range 1..2}", "x{range 0..100000}", "x{matrix 1000x1000}"})
         EXPECT_EQ(Words{}, Expand(text)) << text;
@@ -254,7 +250,7 @@ TEST_F(KeywordLoaderTest, BytesBecomeLatin1UnitsAndPathsMayBeUnicode)
     EXPECT_NE(nullptr, category->FindKeyword(U(u"\u00E9t\u00E9")));
 }
 
-TEST_F(KeywordLoaderTest, StringsAreTakenLiterallyAcrossLines)
+TEST_F(KeywordLoaderTest, StringsAreTakenLiterallyLineCommentsAreWhiteSpace)
 {
     // No escapes: a backslash is kept and escapes nothing; a line break and
     // "//" inside a string belong to it; "" is the empty string.
@@ -262,10 +258,6 @@ TEST_F(KeywordLoaderTest, StringsAreTakenLiterallyAcrossLines)
         LoadText("Keywords : \"A\\\" { Color : (1, 2, 3) Word : \"x\\\" \"two\nlines // not a comment\"\"\" }"));
     EXPECT_EQ(Words{"A\\"}, CategoryNames(*m_parser));
     EXPECT_EQ((Words{"", "two\nlines // not a comment", "x\\"}), Keywords(u"A\\"));
-}
-
-TEST_F(KeywordLoaderTest, LineCommentsAreWhiteSpaceEverywhere)
-{
     EXPECT_TRUE(LoadText("Keywords // a\n: // b\n\"A\" { Color : ( 1 , // c\n 2, 3) Word : \"a\" // d\n \"b\" } //"));
     EXPECT_EQ((Words{"a", "b"}), Keywords(u"A"));
     // Without a blank the comment joins the brace into one operator token.

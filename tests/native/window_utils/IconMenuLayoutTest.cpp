@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(IconMenuMeasure, SizesPerKindAndPicture)
+TEST(IconMenuMeasure, SizesPerKindAndPictureAcceleratorTabOnlyInTheMiddle)
 {
     const std::tuple<GvSize, bool, GvSize, int, GvSize> cases[] = {
         {{50, 13}, false, {0, 0}, 0, {72, 19}},   // 13 pixels high is 19
@@ -15,10 +15,6 @@ TEST(IconMenuMeasure, SizesPerKindAndPicture)
     };
     for (const auto& [text, bitmap, picture, kind, expected] : cases)
         EXPECT_EQ(expected, GvIconMenuItemSize(text, bitmap, picture, kind)) << kind;
-}
-
-TEST(IconMenuText, AcceleratorTabOnlyInTheMiddle)
-{
     EXPECT_EQ((std::vector<int>{4, -1, -1, 1, -1}),
               (std::vector<int>{GvIconMenuTabPosition(L"Open\tCtrl+O"), GvIconMenuTabPosition(L"\tCtrl+O"),
                                 GvIconMenuTabPosition(L"Open\t"), GvIconMenuTabPosition(L"A\tB"),

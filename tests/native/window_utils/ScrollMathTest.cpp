@@ -22,7 +22,7 @@ TEST(ScrollBarRequirements, ExactSizesAndTheBarThatCallsTheOther)
     }
 }
 
-TEST(ScrollLayout, BarsFrameAndScrollInformation)
+TEST(ScrollLayout, BarsFrameScrollInformationAndCentring)
 {
     const GvRect client = {0, 0, 200, 100};
     const GvScrollLayout both = GvLayoutScrollWindow(client, true, {400, 300}, {50, 500}, false, kBar, kBar);
@@ -40,10 +40,6 @@ TEST(ScrollLayout, BarsFrameAndScrollInformation)
     EXPECT_FALSE(none.needs.horizontal || none.needs.vertical);
     EXPECT_EQ(client, none.frame);
     EXPECT_EQ((GvPoint{0, 0}), none.offset);
-}
-
-TEST(ScrollLayout, CentringLeavesTheOddPixelRightAndBottom)
-{
     const GvScrollLayout layout = GvLayoutScrollWindow({0, 0, 200, 100}, true, {151, 40}, {0, 0}, true, kBar, kBar);
     EXPECT_EQ((GvPoint{-24, -30}), layout.offset); // child at 24..175 of 200: 25 pixels right
     const GvScrollLayout wide = GvLayoutScrollWindow({0, 0, 200, 100}, true, {300, 40}, {30, 0}, true, kBar, kBar);
@@ -67,6 +63,8 @@ TEST(ScrollRequests, OffsetsPerCode)
     for (int code : {6, 7, 8}) // top, bottom, end of scroll
         EXPECT_FALSE(GvScrollOffsetForRequest(code, 50, 100, 60, 0, &untouched));
     EXPECT_EQ(7, untouched);
+    EXPECT_EQ(35, GvChildScrollPosition(40, -5));
+    EXPECT_EQ(-32768, GvChildScrollPosition(32767, 1));
 }
 
 TEST(ScrollWheel, NotchesAndPositions)
@@ -82,12 +80,6 @@ TEST(ScrollWheel, NotchesAndPositions)
     int offset = 0;
     EXPECT_TRUE(GvScrollOffsetForRequest(GvScrollLineForward, 10, 100, 60, 0, &offset, 192));
     EXPECT_EQ(50, offset);
-}
-
-TEST(ScrollChild, PanPositionsWrapAt16Bits)
-{
-    EXPECT_EQ(35, GvChildScrollPosition(40, -5));
-    EXPECT_EQ(-32768, GvChildScrollPosition(32767, 1));
 }
 
 } // namespace
