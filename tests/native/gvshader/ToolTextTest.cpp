@@ -43,32 +43,26 @@ TEST_F(ToolTextTest, ParsesEachCommand)
     Options o;
     std::string error;
     ASSERT_TRUE(ParseArguments({"keywords", "a.kwd"}, o, error)) << error;
-    EXPECT_EQ(Command::Keywords, o.command);
-    EXPECT_EQ(std::vector<std::string>{"a.kwd"}, o.files);
+    EXPECT_TRUE(o.command == Command::Keywords && o.files == std::vector<std::string>{"a.kwd"});
 
     ASSERT_TRUE(ParseArguments({"scan", "--keywords", "k.kwd", "s.fx"}, o, error)) << error;
     EXPECT_EQ(Command::Scan, o.command);
-    EXPECT_EQ("k.kwd", o.keywordFile);
-    EXPECT_EQ("hlsl", o.language);
+    EXPECT_EQ(std::make_pair(std::string("k.kwd"), std::string("hlsl")), std::make_pair(o.keywordFile, o.language));
     ASSERT_TRUE(ParseArguments({"scan", "s.fx", "--lang=none", "--keywords=k.kwd"}, o, error)) << error;
-    EXPECT_EQ("none", o.language);
-    EXPECT_EQ("k.kwd", o.keywordFile);
+    EXPECT_EQ(std::make_pair(std::string("k.kwd"), std::string("none")), std::make_pair(o.keywordFile, o.language));
 
     ASSERT_TRUE(
         ParseArguments({"count", "--keywords", "k", "--model", "9", "--json", "--limits", "a", "--", "-b"}, o, error))
         << error;
     EXPECT_EQ(Command::Count, o.command);
     EXPECT_EQ(GV_PS_1_4, o.model->version);
-    EXPECT_TRUE(o.json);
-    EXPECT_TRUE(o.limits);
+    EXPECT_TRUE(o.json && o.limits);
     EXPECT_EQ((std::vector<std::string>{"a", "-b"}), o.files);
     ASSERT_TRUE(ParseArguments({"count", "--rules=compiler", "--lines", "a"}, o, error)) << error;
     EXPECT_EQ(GV_SLOT_RULES_COMPILER, o.rules);
-    EXPECT_TRUE(o.lines);
-    EXPECT_TRUE(o.keywordFile.empty());
+    EXPECT_TRUE(o.lines && o.keywordFile.empty());
     ASSERT_TRUE(ParseArguments({"count", "--keywords", "k", "a"}, o, error)) << error;
-    EXPECT_EQ(GV_SLOT_RULES_LIBRARY, o.rules);
-    EXPECT_FALSE(o.lines);
+    EXPECT_TRUE(o.rules == GV_SLOT_RULES_LIBRARY && !o.lines);
     for (const auto& args : std::vector<std::vector<std::string>>{{"count", "--keywords", "k", "a"},
                                                                   {"count", "--keywords", "k", "--model=AUTO", "a"}}) {
         ASSERT_TRUE(ParseArguments(args, o, error)) << error;
@@ -111,8 +105,7 @@ TEST_F(ToolTextTest, RejectsBadUsageWithAReason)
         Options o;
         std::string error;
         EXPECT_FALSE(ParseArguments(args, o, error)) << ::testing::PrintToString(args);
-        EXPECT_FALSE(error.empty());
-        EXPECT_EQ(std::string::npos, error.find('\n'));
+        EXPECT_TRUE(!error.empty() && error.find('\n') == std::string::npos) << error;
     }
 }
 
