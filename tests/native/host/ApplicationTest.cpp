@@ -92,9 +92,8 @@ TEST_F(ApplicationTest, KeepsModelessWindowsOnceAndIconsApart)
 {
     GvApplication app;
     GvHWND window = reinterpret_cast<GvHWND>(0x1234);
-    app.RegisterModelessWindow(window, 1, 0, 0, 0, 0);
-    app.RegisterModelessWindow(window, 1, 0, 0, 0, 0);
-    app.RegisterModelessWindow(nullptr, 1, 0, 0, 0, 0);
+    for (GvHWND registered : {window, window, static_cast<GvHWND>(nullptr)})
+        app.RegisterModelessWindow(registered, 1, 0, 0, 0, 0);
     EXPECT_EQ(1, app.GetModelessWindows().GetCount());
     EXPECT_TRUE(app.IsModelessWindowRegistered(window));
     EXPECT_EQ(1, app.GetModelessWindows().GetHead()->m_value.m_dialogKeys);

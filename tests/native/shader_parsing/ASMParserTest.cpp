@@ -128,10 +128,15 @@ TEST_F(ASMParserTest, SameVersionTwiceKeepsTheTableOtherValuesEmptyIt)
     EXPECT_EQ(std::make_pair(0, 0), Count(16, u"mov r0, r1\nadd r0, r0, r1"));
 }
 
-TEST_F(ASMParserTest, DocumentedCountWithTexldpAndSincos)
+TEST_F(ASMParserTest, DocumentedCountWithTexldpAndSincosAndAPixelShader14Program)
 {
     AddWords({u"texldp", u"sincos"});
     EXPECT_EQ(std::make_pair(8, 3), Count(GV_PS_3_0, u"texldp r0, t0, s0\nsincos r1.xy, r2.x\n"));
+    AddWords({u"mad_d8_sat", u"lrp_x4", u"cnd_d2", u"bem_sat", u"texcrd", u"texld", u"phase", u"mov_x2_pp", u"def"});
+    const std::u16string text =
+        u"ps_1_4\ndef c0, 1, 0, 0, 1\ntexcrd r0.xyz, t0\nbem_sat r1.xy, r0, r2\nphase\ntexld r1, r0\n"
+        u"mad_d8_sat r0, r1, r2, r3\nlrp_x4 r0, c0, r1, r2 // lrp_x4\ncnd_d2 r0, r0.a, r1, r2\nmov_x2_pp r0, r1\n";
+    EXPECT_EQ(std::make_pair(1 + 3 + 1 + 2, 2), Count(GV_PS_1_4, text));
 }
 
 TEST_F(ASMParserTest, CountsPerModelWithModifierVariants)
@@ -144,15 +149,6 @@ TEST_F(ASMParserTest, CountsPerModelWithModifierVariants)
     for (int version = 1; version <= 15; ++version)
         EXPECT_EQ(expected[version], Count(version, text)) << version;
     EXPECT_EQ(expected[0], Count(0, text));
-}
-
-TEST_F(ASMParserTest, PixelShader14Program)
-{
-    AddWords({u"mad_d8_sat", u"lrp_x4", u"cnd_d2", u"bem_sat", u"texcrd", u"texld", u"phase", u"mov_x2_pp", u"def"});
-    const std::u16string text =
-        u"ps_1_4\ndef c0, 1, 0, 0, 1\ntexcrd r0.xyz, t0\nbem_sat r1.xy, r0, r2\nphase\ntexld r1, r0\n"
-        u"mad_d8_sat r0, r1, r2, r3\nlrp_x4 r0, c0, r1, r2 // lrp_x4\ncnd_d2 r0, r0.a, r1, r2\nmov_x2_pp r0, r1\n";
-    EXPECT_EQ(std::make_pair(1 + 3 + 1 + 2, 2), Count(GV_PS_1_4, text));
 }
 
 TEST_F(ASMParserTest, CountsAccumulateUntilReset)
