@@ -288,9 +288,9 @@ TEST_F(TextureLoaderTest, EveryTruncationOfAPictureIsRefusedOrKeepsItsSize)
             GvTextureLoadError error = GV_LOAD_OK;
             const std::unique_ptr<GvTexture> texture(GvLoadTextureFromMemory(cut.data(), cut.size(), &error));
             if (texture) {
-                ASSERT_EQ(whole->GetFormat(), texture->GetFormat()) << name << " cut at " << size;
-                ASSERT_EQ(whole->GetLevelWidth(0), texture->GetLevelWidth(0)) << name << " cut at " << size;
-                ASSERT_EQ(whole->GetLevelHeight(0), texture->GetLevelHeight(0)) << name << " cut at " << size;
+                ASSERT_EQ(std::make_tuple(whole->GetFormat(), whole->GetLevelWidth(0), whole->GetLevelHeight(0)),
+                          std::make_tuple(texture->GetFormat(), texture->GetLevelWidth(0), texture->GetLevelHeight(0)))
+                    << name << " cut at " << size;
             } else {
                 ASSERT_TRUE(error == GV_LOAD_UNKNOWN_FORMAT || error == GV_LOAD_CORRUPT || error == GV_LOAD_TRUNCATED)
                     << name << " cut at " << size << ": " << error;

@@ -40,9 +40,7 @@ TEST_F(VariablesTest, FloatAndIntegerClampWhenClampedAndKeepTheRangeOrdered)
     GvFloatVariable f(3.0f);
     EXPECT_FLOAT_EQ(3.0f, f.GetValue()) << "unclamped values stay as written";
     f.SetRange(2.0f, -2.0f);
-    EXPECT_FLOAT_EQ(-2.0f, f.GetMin());
-    EXPECT_FLOAT_EQ(2.0f, f.GetMax());
-    EXPECT_FLOAT_EQ(3.0f, f.GetValue());
+    EXPECT_EQ(std::make_tuple(-2.0f, 2.0f, 3.0f), std::make_tuple(f.GetMin(), f.GetMax(), f.GetValue()));
     f.SetClamped(true);
     EXPECT_FLOAT_EQ(2.0f, f.GetValue()) << "turning clamping on clamps the value";
     f.SetValue(-7.0f);
@@ -51,8 +49,7 @@ TEST_F(VariablesTest, FloatAndIntegerClampWhenClampedAndKeepTheRangeOrdered)
     EXPECT_FLOAT_EQ(-1.0f, f.GetValue()) << "a narrower range clamps again";
     f.SetValue(kNaN);
     f.SetRange(kNaN, 4.0f);
-    EXPECT_FLOAT_EQ(-1.0f, f.GetValue());
-    EXPECT_FLOAT_EQ(0.5f, f.GetMax());
+    EXPECT_EQ(std::make_pair(-1.0f, 0.5f), std::make_pair(f.GetValue(), f.GetMax()));
     GvIntegerVariable i(150);
     EXPECT_EQ(std::make_pair(0, 100), std::make_pair(i.GetMin(), i.GetMax()));
     i.SetClamped(true);
@@ -177,7 +174,7 @@ TEST_F(VariablesTest, DynamicNormalizesEachColumnsXyz)
     EXPECT_FLOAT_EQ(5.0f, d.GetFloat(3, 1));
     d.SetNumRows(2); // (0.6, 0.8) and (0, 0): the first already unit, the second zero
     EXPECT_FLOAT_EQ(0.6f, d.GetFloat(0, 0));
-    EXPECT_FLOAT_EQ(0.0f, d.GetFloat(0, 1));
+    EXPECT_EQ(0.0f, d.GetFloat(0, 1));
 }
 
 TEST_F(VariablesTest, CloneAndAssignCopyTheValueStateOfTheSameKindOnly)

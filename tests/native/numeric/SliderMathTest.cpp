@@ -13,10 +13,8 @@ TEST(PopupSliderMath, ValueAndPositionOfTheDocumentedSweep)
     const float moved = GvSliderPositionFromPointerX(47, true);
     EXPECT_FLOAT_EQ(35.0f, moved);
     EXPECT_EQ(3.5f, GvSliderValueFromPosition(moved, 0.0f, 10.0f));
-    EXPECT_EQ(12 + 33, GvSliderThumbTipX(33.9f));
-    EXPECT_EQ(12, GvSliderThumbTipX(-0.5f));
-    EXPECT_EQ(12, GvSliderThumbTipX(std::nanf("")));
-    EXPECT_EQ(112, GvSliderThumbTipX(1e30f));
+    for (const auto& [position, tip] : {std::pair{33.9f, 12 + 33}, {-0.5f, 12}, {std::nanf(""), 12}, {1e30f, 112}})
+        EXPECT_EQ(tip, GvSliderThumbTipX(position)) << position;
 }
 
 TEST(PopupSliderMath, PointerLeftOfTheTrackOrAValueOutsideTheRange)
@@ -147,10 +145,8 @@ TEST(SliderEditMath, ButtonTakesTheRightOrLeftStripNormalisedInANarrowClient)
     EXPECT_EQ(-1, client.right);
     client = {10, 0, 15, 20};
     EXPECT_EQ((GvRect{10, 0, 26, 20}), GvSliderButtonLayout(client, 1, false, {0, 0}));
-    EXPECT_EQ(16, GvSliderButtonWidth(20));
-    EXPECT_EQ(15, GvSliderButtonWidth(19));
-    EXPECT_EQ(0, GvSliderButtonWidth(1));
-    EXPECT_EQ(0, GvSliderButtonWidth(0));
+    for (const auto& [height, width] : {std::pair{20, 16}, {19, 15}, {1, 0}, {0, 0}})
+        EXPECT_EQ(width, GvSliderButtonWidth(height)) << height;
     EXPECT_EQ((GvRect{76, 2, 100, 22}), GvSliderEditPopupAnchor({84, 2, 100, 22}));
     EXPECT_EQ((GvRect{77, 2, 99, 22}), GvSliderEditPopupAnchor({84, 2, 99, 22}));
 }

@@ -15,16 +15,14 @@ TEST(GraphicsTypes, RectangleMeasuresAndContainment)
     const GvRect r = {10, 20, 40, 25};
     EXPECT_EQ(std::make_pair(30, 5), std::make_pair(r.Width(), r.Height()));
     EXPECT_EQ((GvSize{30, 5}), r.Size());
-    EXPECT_EQ((GvPoint{10, 20}), r.TopLeft());
-    EXPECT_EQ((GvPoint{40, 25}), r.BottomRight());
+    EXPECT_EQ(std::make_pair((GvPoint{10, 20}), (GvPoint{40, 25})), std::make_pair(r.TopLeft(), r.BottomRight()));
     // Left and top inside, right and bottom outside.
     const std::pair<GvPoint, bool> points[] = {
         {{10, 20}, true}, {{39, 24}, true}, {{40, 24}, false}, {{39, 25}, false}, {{9, 22}, false}};
     for (const auto& [p, inside] : points)
         EXPECT_EQ(inside, r.Contains(p)) << p.x << ',' << p.y;
     EXPECT_FALSE(r.IsEmpty());
-    EXPECT_TRUE((GvRect{5, 5, 5, 9}).IsEmpty());
-    EXPECT_TRUE((GvRect{5, 5, 9, 4}).IsEmpty());
+    EXPECT_TRUE((GvRect{5, 5, 5, 9}).IsEmpty() && (GvRect{5, 5, 9, 4}).IsEmpty());
     EXPECT_FALSE((GvRect{5, 5, 5, 9}).Contains({5, 6}));
 }
 

@@ -18,14 +18,12 @@ protected:
         GvLeakCheckedTest::SetUp();
         m_parser = std::make_unique<Parser>();
         m_loader = std::make_unique<GvMFCShaderKeywordLoader>();
-        m_dir = std::make_unique<TempDir>();
         SetParserColors(11, 22, 33, 44);
     }
     void TearDown() override
     {
         m_parser.reset();
         m_loader.reset();
-        m_dir.reset();
         GvLeakCheckedTest::TearDown();
     }
 
@@ -51,7 +49,7 @@ protected:
 
     bool LoadText(const std::string& text)
     {
-        return m_loader->Load(U(m_dir->Write("keywords.kwd", text)), m_parser.get());
+        return m_loader->Load(U(m_dir.Write("keywords.kwd", text)), m_parser.get());
     }
     Words Keywords(const char16_t* category) const
     {
@@ -63,13 +61,13 @@ protected:
     {
         auto parser = std::make_unique<Parser>();
         const std::string file = "Keywords : \"K\" { Color : (0, 0, 0) Word : \"" + keywordText + "\" }";
-        EXPECT_TRUE(m_loader->Load(U(m_dir->Write("expand.kwd", file)), parser.get())) << keywordText;
+        EXPECT_TRUE(m_loader->Load(U(m_dir.Write("expand.kwd", file)), parser.get())) << keywordText;
         return KeywordsOf(parser->FindKeywordCategory(U(u"K")));
     }
 
     std::unique_ptr<Parser> m_parser;
     std::unique_ptr<GvMFCShaderKeywordLoader> m_loader;
-    std::unique_ptr<TempDir> m_dir;
+    TempDir m_dir;
 };
 
 TEST_F(KeywordLoaderTest, WorkedExample)
@@ -88,14 +86,14 @@ TEST_F(KeywordLoaderTest, WorkedExample)
 
 TEST_F(KeywordLoaderTest, MissingFileLeavesTheParserUntouched)
 {
-    EXPECT_FALSE(m_loader->Load(U(m_dir->PathOf("missing.kwd")), m_parser.get()));
+    EXPECT_FALSE(m_loader->Load(U(m_dir.PathOf("missing.kwd")), m_parser.get()));
     ExpectParserColors(11, 22, 33, 44);
     EXPECT_TRUE(CategoryNames(*m_parser).empty());
     // A directory opens on some systems but cannot be read: the same result.
-    EXPECT_FALSE(m_loader->Load(U(m_dir->PathOf("")), m_parser.get()));
+    EXPECT_FALSE(m_loader->Load(U(m_dir.PathOf("")), m_parser.get()));
     ExpectParserColors(11, 22, 33, 44);
     EXPECT_FALSE(m_loader->Load(nullptr, m_parser.get()));
-    EXPECT_FALSE(m_loader->Load(U(m_dir->Write("a.kwd", "")), nullptr));
+    EXPECT_FALSE(m_loader->Load(U(m_dir.Write("a.kwd", "")), nullptr));
 }
 
 TEST_F(KeywordLoaderTest, UnknownTopLevelWordsAreSkippedOtherTokensFail)
@@ -159,7 +157,7 @@ TEST_F(KeywordLoaderTest, BrokenKeywordSectionsKeepWhatWasBuilt)
     for (const auto& [text, categories, keywords, color] : cases) {
         SCOPED_TRACE(text);
         auto parser = std::make_unique<Parser>();
-        EXPECT_FALSE(m_loader->Load(U(m_dir->Write("broken.kwd", text)), parser.get()));
+        EXPECT_FALSE(m_loader->Load(U(m_dir.Write("broken.kwd", text)), parser.get()));
         EXPECT_EQ(categories, CategoryNames(*parser));
         if (!categories.empty()) {
             const Parser::KeywordCategory* last = nullptr;
@@ -221,7 +219,7 @@ TEST_F(KeywordLoaderTest, LaterLoadsStartFromTheColorsLeftByEarlierOnes)
     GvMFCShaderKeywordLoader assigned;
     assigned = copy;
     EXPECT_EQ(0x00090909u, assigned.GetHighlightColor());
-    EXPECT_TRUE(assigned.Load(U(m_dir->Write("c.kwd", "Color { Highlight : (1, 1, 1) }")), m_parser.get()));
+    EXPECT_TRUE(assigned.Load(U(m_dir.Write("c.kwd", "Color { Highlight : (1, 1, 1) }")), m_parser.get()));
     EXPECT_EQ(0x00010101u, assigned.GetHighlightColor());
     EXPECT_EQ(0x00090909u, copy.GetHighlightColor());
 }
@@ -242,8 +240,8 @@ TEST_F(KeywordLoaderTest, OverLongTokensAndStringsFail)
 
 TEST_F(KeywordLoaderTest, BytesBecomeLatin1UnitsAndPathsMayBeUnicode)
 {
-    const std::u16string path = m_dir->Write("caf\xC3\xA9 \xE2\x82\xAC.kwd",
-                                             "Keywords : \"Caf\xE9\" { Color : (1, 2, 3) Word : \"\xE9t\xE9\" }");
+    const std::u16string path = m_dir.Write("caf\xC3\xA9 \xE2\x82\xAC.kwd",
+                                            "Keywords : \"Caf\xE9\" { Color : (1, 2, 3) Word : \"\xE9t\xE9\" }");
     ASSERT_TRUE(m_loader->Load(U(path), m_parser.get()));
     const Parser::KeywordCategory* category = m_parser->FindKeywordCategory(U(u"CAF\u00C9"));
     ASSERT_NE(nullptr, category);

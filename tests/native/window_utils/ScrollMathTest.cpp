@@ -69,11 +69,9 @@ TEST(ScrollRequests, OffsetsPerCode)
 
 TEST(ScrollWheel, NotchesAndPositions)
 {
-    EXPECT_EQ(40, GvWheelScrollPosition(100, 240));   // two notches up
-    EXPECT_EQ(130, GvWheelScrollPosition(100, -120)); // any turn down is one notch
-    EXPECT_EQ(130, GvWheelScrollPosition(100, -240));
-    EXPECT_EQ(130, GvWheelScrollPosition(100, 0));
-    EXPECT_EQ(70, GvWheelScrollPosition(100, 119)); // below one notch counts one
+    // From 100: two notches up; any turn down is one notch; below one notch up counts one.
+    for (const auto& [delta, position] : {std::pair{240, 40}, {-120, 130}, {-240, 130}, {0, 130}, {119, 70}})
+        EXPECT_EQ(position, GvWheelScrollPosition(100, delta)) << delta;
     EXPECT_EQ(std::make_pair(1, 3), std::make_pair(GvWheelNotches(-360), GvWheelNotches(360)));
     // Steps are 96-DPI pixels: 45 a notch at 144 DPI, a line of 40 at 192.
     EXPECT_EQ(10, GvWheelScrollPosition(100, 240, 144));
