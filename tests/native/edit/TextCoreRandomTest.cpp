@@ -40,12 +40,10 @@ std::vector<int> RowStartsOf(const std::u16string& text)
     const std::vector<int> starts = RowStartsOf(model);
     if (buffer.Rows() != static_cast<int>(starts.size()))
         return ::testing::AssertionFailure() << "rows " << buffer.Rows() << " expected " << starts.size();
-    for (size_t r = 0; r < starts.size(); ++r) {
-        if (buffer.RowStart(static_cast<int>(r)) != starts[r]) {
+    for (size_t r = 0; r < starts.size(); ++r)
+        if (buffer.RowStart(static_cast<int>(r)) != starts[r])
             return ::testing::AssertionFailure()
                    << "row " << r << " starts at " << buffer.RowStart(static_cast<int>(r)) << " expected " << starts[r];
-        }
-    }
     const int row = static_cast<int>(probe % starts.size());
     const int end = row + 1 < buffer.Rows() ? starts[row + 1] - 1 : static_cast<int>(model.size());
     if (buffer.RowEnd(row) != end || buffer.RowFromOffset(starts[row]) != row || buffer.RowFromOffset(end) != row)

@@ -84,7 +84,7 @@ TEST_F(CommandLineTest, HelpAndBadUsageBrokenOrUnreadableInput)
     EXPECT_TRUE(help.err.empty());
 }
 
-TEST_F(CommandLineTest, KeywordsPrintsTheWorkedExample)
+TEST_F(CommandLineTest, KeywordsPrintsTheWorkedExampleAndThePartialStateOfABrokenFile)
 {
     const ToolRun run = Tool({"keywords", File("example.kwd", kWorkedExample)});
     EXPECT_TRUE(run.code == 0 && run.err.empty()) << run.err;
@@ -94,18 +94,14 @@ TEST_F(CommandLineTest, KeywordsPrintsTheWorkedExample)
               "\"float2x2\", \"mov\", \"mov_sat\", \"mov_pp\", \"texcoord\", \"texcoord0\", \"texcoord1\", "
               "\"texcoord2\"]}]}\n",
               run.out);
-}
-
-TEST_F(CommandLineTest, KeywordsPrintsThePartialStateOfABrokenFile)
-{
-    const ToolRun run =
+    const ToolRun broken =
         Tool({"keywords", File("broken.kwd", "Color { Comment : (1, 0, 0) }\n"
                                              "Keywords : \"T\" { Color : (0, 0, 9) Word : \"a\" \"b\"")});
-    EXPECT_EQ(1, run.code);
+    EXPECT_EQ(1, broken.code);
     EXPECT_EQ("{\"loaded\": false, \"colors\": {\"comment\": 1, \"foreground\": 0, \"background\": 16777215, "
               "\"highlight\": 16711680}, \"categories\": [{\"name\": \"T\", \"operator\": false, \"color\": 589824, "
               "\"keywords\": [\"a\", \"b\"]}]}\n",
-              run.out);
+              broken.out);
 }
 
 TEST_F(CommandLineTest, ScanReportsKeywordsPerLanguage)

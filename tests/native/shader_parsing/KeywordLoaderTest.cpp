@@ -42,10 +42,6 @@ protected:
         EXPECT_EQ(background, m_parser->m_backgroundColor);
         EXPECT_EQ(highlight, m_parser->m_highlightColor);
     }
-    void ExpectDefaultColors() const
-    {
-        ExpectParserColors(kDefaultComment, kDefaultForeground, kDefaultBackground, kDefaultHighlight);
-    }
 
     bool LoadText(const std::string& text)
     {
@@ -124,15 +120,7 @@ TEST_F(KeywordLoaderTest, RangeMatrixAndModifierExpansionsUnreadableGroupsAddNot
         EXPECT_EQ(Words{}, Expand(text)) << text;
 }
 
-TEST_F(KeywordLoaderTest, EmptyWordListLeavesAnEmptyCategory)
-{
-    EXPECT_TRUE(LoadText("Keywords : \"Empty\" { Color : (1, 2, 3) Word : }"));
-    EXPECT_EQ(Words{"Empty"}, CategoryNames(*m_parser));
-    EXPECT_EQ(0, m_parser->FindKeywordCategory(U(u"Empty"))->GetKeywordCount());
-    EXPECT_EQ(0x00030201u, m_parser->FindKeywordCategory(U(u"Empty"))->GetColor());
-}
-
-TEST_F(KeywordLoaderTest, BrokenKeywordSectionsKeepWhatWasBuilt)
+TEST_F(KeywordLoaderTest, BrokenKeywordSectionsKeepWhatWasBuiltAnEmptyWordListAnEmptyCategory)
 {
     // Text, categories, keywords and colour of the last category.
     const std::tuple<const char*, Words, Words, unsigned int> cases[] = {
@@ -168,6 +156,10 @@ TEST_F(KeywordLoaderTest, BrokenKeywordSectionsKeepWhatWasBuilt)
         }
         EXPECT_EQ(kDefaultComment, parser->m_commentColor);
     }
+    EXPECT_TRUE(LoadText("Keywords : \"Empty\" { Color : (1, 2, 3) Word : }"));
+    EXPECT_EQ(Words{"Empty"}, CategoryNames(*m_parser));
+    EXPECT_EQ(0, m_parser->FindKeywordCategory(U(u"Empty"))->GetKeywordCount());
+    EXPECT_EQ(0x00030201u, m_parser->FindKeywordCategory(U(u"Empty"))->GetColor());
 }
 
 TEST_F(KeywordLoaderTest, ColorSectionsHandOverTheColorsReadSoFar)
@@ -203,7 +195,7 @@ TEST_F(KeywordLoaderTest, ColorSectionsHandOverTheColorsReadSoFar)
           "Color { Comment : (1, 2, 3 }", "Color { Comment : (1, 2, -3) }", "Color { 5 }", "Color"}) {
         m_loader = std::make_unique<GvMFCShaderKeywordLoader>();
         EXPECT_FALSE(LoadText(text)) << text;
-        ExpectDefaultColors();
+        ExpectParserColors(C, F, B, H);
     }
 }
 
@@ -238,17 +230,7 @@ TEST_F(KeywordLoaderTest, OverLongTokensAndStringsFail)
     EXPECT_FALSE(LoadText("Color { Comment : (" + std::string(1024, '1') + ", 0, 0) }"));
 }
 
-TEST_F(KeywordLoaderTest, BytesBecomeLatin1UnitsAndPathsMayBeUnicode)
-{
-    const std::u16string path = m_dir.Write("caf\xC3\xA9 \xE2\x82\xAC.kwd",
-                                            "Keywords : \"Caf\xE9\" { Color : (1, 2, 3) Word : \"\xE9t\xE9\" }");
-    ASSERT_TRUE(m_loader->Load(U(path), m_parser.get()));
-    const Parser::KeywordCategory* category = m_parser->FindKeywordCategory(U(u"CAF\u00C9"));
-    ASSERT_NE(nullptr, category);
-    EXPECT_NE(nullptr, category->FindKeyword(U(u"\u00E9t\u00E9")));
-}
-
-TEST_F(KeywordLoaderTest, StringsAreTakenLiterallyLineCommentsAreWhiteSpace)
+TEST_F(KeywordLoaderTest, StringsAreTakenLiterallyAsLatin1UnitsLineCommentsAreWhiteSpace)
 {
     // No escapes: a backslash is kept and escapes nothing; a line break and
     // "//" inside a string belong to it; "" is the empty string.
@@ -260,6 +242,12 @@ TEST_F(KeywordLoaderTest, StringsAreTakenLiterallyLineCommentsAreWhiteSpace)
     EXPECT_EQ((Words{"a", "b"}), Keywords(u"A"));
     // Without a blank the comment joins the brace into one operator token.
     EXPECT_FALSE(LoadText("Color { }// no blank"));
+    const std::u16string path = m_dir.Write("caf\xC3\xA9 \xE2\x82\xAC.kwd",
+                                            "Keywords : \"Caf\xE9\" { Color : (1, 2, 3) Word : \"\xE9t\xE9\" }");
+    ASSERT_TRUE(m_loader->Load(U(path), m_parser.get()));
+    const Parser::KeywordCategory* category = m_parser->FindKeywordCategory(U(u"CAF\u00C9"));
+    ASSERT_NE(nullptr, category);
+    EXPECT_NE(nullptr, category->FindKeyword(U(u"\u00E9t\u00E9")));
 }
 
 } // namespace

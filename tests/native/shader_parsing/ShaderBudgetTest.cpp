@@ -182,7 +182,7 @@ TEST_F(ShaderBudgetTest, FirstLineOverBudget)
     }
 }
 
-TEST_F(ShaderBudgetTest, ModelsByVersionNameAndProfile)
+TEST_F(ShaderBudgetTest, ModelsByVersionNameProfileAndVersionInstruction)
 {
     const char* names[] = {"vs_1_1", "vs_2_0", "vs_2_x", "vs_3_0", "vs_3_sw", "ps_1_1", "ps_1_2", "ps_1_3",
                            "ps_1_4", "ps_2_0", "ps_2_x", "ps_2_b", "ps_2_sw", "ps_3_0", "ps_3_sw"};
@@ -203,10 +203,6 @@ TEST_F(ShaderBudgetTest, ModelsByVersionNameAndProfile)
     for (const char* bad : {"1", "", "ps_4_0", "vs_2_b", "ps_2_0x", "ps_2", "auto"})
         EXPECT_EQ(nullptr, GvFindShaderModel(bad)) << bad;
     EXPECT_EQ(nullptr, GvFindShaderModel(nullptr));
-}
-
-TEST_F(ShaderBudgetTest, VersionInstructionNamesTheModel)
-{
     const std::tuple<const char*, const char*, const char*> rows[] = {
         // text, model (null: none), token
         {"vs_1_1\nmov r0, v0", "vs_1_1", "vs_1_1"},
