@@ -9,7 +9,7 @@ typedef std::vector<unsigned short> Units;
 class ToolTextTest : public GvLeakCheckedTest
 {};
 
-TEST_F(ToolTextTest, DecodesUtf8ReplacingEachMaximalIllFormedSubsequence)
+TEST_F(ToolTextTest, DecodesUtf8AndJsonQuotesReplacingEachMaximalIllFormedSubsequence)
 {
     EXPECT_EQ((Units{'a', 0}), DecodeUtf8(std::string("a\0", 2)));
     EXPECT_EQ((Units{0xE9, 0x20AC, 0xFFFF}), DecodeUtf8("\xC3\xA9\xE2\x82\xAC\xEF\xBF\xBF"));
@@ -27,10 +27,6 @@ TEST_F(ToolTextTest, DecodesUtf8ReplacingEachMaximalIllFormedSubsequence)
     EXPECT_EQ((Units{R}), DecodeUtf8("\xE2\x82")); // cut short at the end
     EXPECT_EQ((Units{R, 'x'}), DecodeUtf8("\xF0\x9F\x98x"));
     EXPECT_EQ((Units{'a', R, 0xE9}), DecodeUtf8("a\xE2\xC3\xA9"));
-}
-
-TEST_F(ToolTextTest, JsonQuoteEscapesAndRepairs)
-{
     EXPECT_EQ("\"plain\"", JsonQuote("plain"));
     EXPECT_EQ("\"a\\\"b\\\\c\\n\\t\\r\\b\\f\\u0001\\u001f\"", JsonQuote("a\"b\\c\n\t\r\b\f\x01\x1F"));
     EXPECT_EQ("\"caf\xC3\xA9\"", JsonQuote("caf\xC3\xA9"));
@@ -109,7 +105,7 @@ TEST_F(ToolTextTest, RejectsBadUsageWithAReason)
     }
 }
 
-TEST_F(ToolTextTest, KeywordsJsonListsBucketsInOrder)
+TEST_F(ToolTextTest, KeywordsJsonListsBucketsInOrderAndCountLinesTheirLimits)
 {
     auto parser = std::make_unique<GvMFCShaderSyntaxParser>();
     parser->m_commentColor = 1;
@@ -130,12 +126,8 @@ TEST_F(ToolTextTest, KeywordsJsonListsBucketsInOrder)
     EXPECT_EQ("{\"loaded\": true, \"colors\": {\"comment\": 1, \"foreground\": 2, \"background\": 3, \"highlight\": "
               "4294967295}, \"categories\": []}",
               KeywordsJson(*parser, true));
-}
-
-// The per-model limit forms of a count line; the tool's own runs check the
-// ps_2_0 limits in text and JSON.
-TEST_F(ToolTextTest, CountLines)
-{
+    // The per-model limit forms of a count line; the tool's own runs check the
+    // ps_2_0 limits in text and JSON.
     const GvShaderModel& ps20 = *GvGetShaderModel(GV_PS_2_0);
     EXPECT_EQ("a.asm: 70 arithmetic, 3 texture slots (ps_2_0)", CountLine("a.asm", ps20, 70, 3, false, false));
     EXPECT_EQ("b: 1 arithmetic, 0 texture slots (vs_1_1; limits: 128 slots in all; within)",

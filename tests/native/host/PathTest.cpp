@@ -48,7 +48,7 @@ TEST_F(PathTest, RelativeFormsBelowBesideAndAboveTheBaseOrTheNormalisedAbsoluteP
     EXPECT_EQ(u"Z:\\work\\data\\textures\\alpha.png", Text(out));
 }
 
-TEST_F(PathTest, TooSmallBufferFailsWithAnEmptyResult)
+TEST_F(PathTest, TooSmallBufferFailsWithAnEmptyResultAbsoluteJoinsToTheBase)
 {
     EXPECT_EQ(u"a.dds", Relative(u"/w/a.dds", u"/w", 6));
     EXPECT_EQ(u"<>", Relative(u"/w/a.dds", u"/w", 5));
@@ -56,10 +56,6 @@ TEST_F(PathTest, TooSmallBufferFailsWithAnEmptyResult)
     EXPECT_FALSE(GvMakeRelativePath(out, 4, nullptr, GvW(u"/w")));
     EXPECT_EQ(0, out[0]);
     EXPECT_FALSE(GvMakeRelativePath(nullptr, 4, GvW(u"/w"), GvW(u"/w")));
-}
-
-TEST_F(PathTest, AbsoluteJoinsRelativePathsToTheBase)
-{
     EXPECT_EQ(u"C:\\work\\tex\\a.dds", Absolute(u"..\\tex\\a.dds", u"C:\\work\\data"));
     EXPECT_EQ(u"/work/data/a.dds", Absolute(u"./a.dds", u"/work/data"));
     EXPECT_EQ(u"/x/a.dds", Absolute(u"/x/./a.dds", u"/work"));

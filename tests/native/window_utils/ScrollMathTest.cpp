@@ -46,7 +46,7 @@ TEST(ScrollLayout, BarsFrameScrollInformationAndCentring)
     EXPECT_EQ((GvPoint{30, -21}), wide.offset); // centred only where no bar is needed
 }
 
-TEST(ScrollRequests, OffsetsPerCode)
+TEST(ScrollRequests, OffsetsPerCodeAndWheelNotches)
 {
     const int cases[][4] = {
         // code, current offset, thumb, offset
@@ -65,10 +65,6 @@ TEST(ScrollRequests, OffsetsPerCode)
     EXPECT_EQ(7, untouched);
     EXPECT_EQ(35, GvChildScrollPosition(40, -5));
     EXPECT_EQ(-32768, GvChildScrollPosition(32767, 1));
-}
-
-TEST(ScrollWheel, NotchesAndPositions)
-{
     // From 100: two notches up; any turn down is one notch; below one notch up counts one.
     for (const auto& [delta, position] : {std::pair{240, 40}, {-120, 130}, {-240, 130}, {0, 130}, {119, 70}})
         EXPECT_EQ(position, GvWheelScrollPosition(100, delta)) << delta;
