@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 #include <cmath>
+#include <tuple>
 #include "color/ColorButtonFrame.h"
 #include "color/ColorPickerMath.h"
 
 namespace {
+
+struct Rgb
+{
+    float r, g, b;
+};
 
 void ExpectStop(float r, float g, float b, const GvColorStop& stop)
 {
@@ -19,9 +25,7 @@ TEST(ColorPickerMath, PackedFormTruncatesEachByte)
     // A typed 300 (of 255) wraps in its byte, as the packed output always did.
     EXPECT_EQ(0xFF00002Cu, GvPickerPack({300.0f / 255.0f, 0, 0, 1}));
     const GvRGBA unpacked = GvRGBA::FromPacked(0x80FF0000u);
-    EXPECT_EQ(0.0f, unpacked.r);
-    EXPECT_EQ(0.0f, unpacked.g);
-    EXPECT_EQ(1.0f, unpacked.b);
+    EXPECT_EQ(std::make_tuple(0.0f, 0.0f, 1.0f), std::make_tuple(unpacked.r, unpacked.g, unpacked.b));
     EXPECT_NEAR(0.50196f, unpacked.a, 1e-5f);
     float edits[4];
     GvPickerEditValues(GvPickerRGB, unpacked, GvPickerHSVOf(unpacked), 255.0f, edits);
@@ -34,15 +38,11 @@ TEST(ColorPickerMath, HsvModeOfPureRedShowsHueZeroAndSevenHueStops)
 {
     const GvRGBA red = {1, 0, 0, 0.25f};
     const GvHSV hsv = GvPickerHSVOf(red);
-    EXPECT_EQ(0.0f, hsv.h);
-    EXPECT_EQ(1.0f, hsv.s);
-    EXPECT_EQ(1.0f, hsv.v);
+    EXPECT_EQ(std::make_tuple(0.0f, 1.0f, 1.0f), std::make_tuple(hsv.h, hsv.s, hsv.v));
     float edits[4];
     GvPickerEditValues(GvPickerHSV, red, hsv, 255.0f, edits);
-    EXPECT_EQ(0.0f, edits[0]);
-    EXPECT_EQ(1.0f, edits[1]);
-    EXPECT_EQ(1.0f, edits[2]);
-    EXPECT_EQ(0.25f, edits[3]); // alpha is never scaled in HSV
+    // Alpha is never scaled in HSV.
+    EXPECT_EQ(std::make_tuple(0.0f, 1.0f, 1.0f, 0.25f), std::make_tuple(edits[0], edits[1], edits[2], edits[3]));
     GvColorStop stops[7];
     ASSERT_EQ(7, GvPickerSliderStops(GvPickerHSV, GvPickerRedSlider, red, hsv, stops));
     const float expected[7][3] = {{1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 1, 1}, {0, 0, 1}, {1, 0, 1}, {1, 0, 0}};
@@ -54,12 +54,7 @@ TEST(ColorPickerMath, TwoStopGradientsOfEachSliderAndMode)
 {
     const GvRGBA c = {0.2f, 0.4f, 0.8f, 1};
     const GvHSV hsv = GvPickerHSVOf(c); // h 220/360, s 0.75, v 0.8
-    struct Case
-    {
-        GvPickerColorType type;
-        GvPickerSliderType slider;
-        float from[3], to[3];
-    } cases[] = {
+    const std::tuple<GvPickerColorType, GvPickerSliderType, Rgb, Rgb> cases[] = {
         {GvPickerRGB, GvPickerRedSlider, {0, 0.4f, 0.8f}, {1, 0.4f, 0.8f}},
         {GvPickerRGB, GvPickerGreenSlider, {0.2f, 0, 0.8f}, {0.2f, 1, 0.8f}},
         {GvPickerRGB, GvPickerBlueSlider, {0.2f, 0.4f, 0}, {0.2f, 0.4f, 1}},
@@ -70,12 +65,12 @@ TEST(ColorPickerMath, TwoStopGradientsOfEachSliderAndMode)
         {GvPickerHSV, GvPickerValueSlider, {0, 0, 0}, {0.25f, 0.5f, 1}},
         {GvPickerHSV, GvPickerAlphaSlider, {1, 1, 1}, {0.2f, 0.4f, 0.8f}},
     };
-    for (const Case& k : cases) {
+    for (const auto& [type, slider, from, to] : cases) {
         GvColorStop stops[7];
-        SCOPED_TRACE(::testing::Message() << "type " << k.type << " slider " << k.slider);
-        ASSERT_EQ(2, GvPickerSliderStops(k.type, k.slider, c, hsv, stops));
-        ExpectStop(k.from[0], k.from[1], k.from[2], stops[0]);
-        ExpectStop(k.to[0], k.to[1], k.to[2], stops[1]);
+        SCOPED_TRACE(::testing::Message() << "type " << type << " slider " << slider);
+        ASSERT_EQ(2, GvPickerSliderStops(type, slider, c, hsv, stops));
+        ExpectStop(from.r, from.g, from.b, stops[0]);
+        ExpectStop(to.r, to.g, to.b, stops[1]);
     }
 }
 
@@ -89,16 +84,12 @@ TEST(ColorPickerMath, TypedValuesRgbStayAsTypedHsvIsClamped)
     EXPECT_NEAR(1.1765f, hsv.v, 1e-4f);
     const float negative[4] = {-5, 0.5f, 0, 1};
     GvPickerApplyTyped(GvPickerRGB, negative, 1.0f, c, hsv);
-    EXPECT_EQ(-5.0f, c.r);
-    EXPECT_EQ(0.5f, c.g);
+    EXPECT_EQ(std::make_pair(-5.0f, 0.5f), std::make_pair(c.r, c.g));
 
     const float hsvTyped[4] = {400, 1.5f, -2, 7};
     GvPickerApplyTyped(GvPickerHSV, hsvTyped, 255.0f, c, hsv);
-    EXPECT_EQ(1.0f, hsv.h); // 360 degrees
-    EXPECT_EQ(1.0f, hsv.s);
-    EXPECT_EQ(0.0f, hsv.v);
-    EXPECT_EQ(1.0f, c.a);
-    EXPECT_EQ(0.0f, c.r);
+    // A hue of 360 degrees.
+    EXPECT_EQ(std::make_tuple(1.0f, 1.0f, 0.0f, 1.0f, 0.0f), std::make_tuple(hsv.h, hsv.s, hsv.v, c.a, c.r));
 }
 
 TEST(ColorPickerMath, SliderMovesKeepTheEditedModel)
@@ -106,23 +97,13 @@ TEST(ColorPickerMath, SliderMovesKeepTheEditedModel)
     GvRGBA c = {1, 0, 0, 1};
     GvHSV hsv = {0.5f, 1, 1};
     GvPickerSliderMoved(GvPickerHSV, false, c, hsv); // HSV edited: RGB follows
-    EXPECT_EQ(0.0f, c.r);
-    EXPECT_EQ(1.0f, c.g);
-    EXPECT_EQ(1.0f, c.b);
+    EXPECT_EQ(std::make_tuple(0.0f, 1.0f, 1.0f), std::make_tuple(c.r, c.g, c.b));
     hsv.v = 0.5f;
     GvPickerSliderMoved(GvPickerRGB, true, c, hsv); // the value slider edits V in RGB mode too
     EXPECT_EQ(0.5f, c.g);
     c.r = 0.5f;
     GvPickerSliderMoved(GvPickerRGB, false, c, hsv); // RGB edited: HSV follows
-    EXPECT_EQ(0.0f, hsv.s);
-    EXPECT_EQ(0.5f, hsv.v);
-}
-
-TEST(ColorPickerMath, EditsAreRewrittenOnlyAboveOneHundredThousandth)
-{
-    EXPECT_FALSE(GvPickerEditDiffers(0.5f, 0.500005f));
-    EXPECT_TRUE(GvPickerEditDiffers(0.5f, 0.50002f));
-    EXPECT_TRUE(GvPickerEditDiffers(128.0f, 127.5f));
+    EXPECT_EQ(std::make_pair(0.0f, 0.5f), std::make_pair(hsv.s, hsv.v));
 }
 
 TEST(ColorPickerMath, ViewAndDialogLayout)
@@ -144,23 +125,18 @@ TEST(ColorPickerMath, ViewAndDialogLayout)
     EXPECT_EQ((GvSize{132, 248}), GvPickerSmallMinimum({84, 230, 250, 248}, 144));
 }
 
-TEST(ColorPickerMath, AccessibleTextRoundsEachChannelAsTheEditsShowIt)
+TEST(ColorPickerMath, EditsAndAccessibleTextShowEachChannelRounded)
 {
     EXPECT_EQ(u"R 255 G 128 B 0", GvColorAccessibleText({1.0f, 0.5f, 0.0f, 0.25f}));
     // Beyond 0..1 (a typed 300) and NaN are limited, not wrapped.
     EXPECT_EQ(u"R 255 G 0 B 0", GvColorAccessibleText({300.0f / 255.0f, -0.5f, std::nanf(""), 1.0f}));
     EXPECT_EQ(u"R 1 G 0 B 254", GvColorAccessibleText({0.6f / 255.0f, 0.4f / 255.0f, 253.6f / 255.0f, 1.0f}));
+    EXPECT_FALSE(GvPickerEditDiffers(0.5f, 0.500005f));
+    EXPECT_TRUE(GvPickerEditDiffers(0.5f, 0.50002f));
+    EXPECT_TRUE(GvPickerEditDiffers(128.0f, 127.5f));
 }
 
-TEST(ColorButtonFrame, StyleFollowsTheItemState)
-{
-    const unsigned int cases[][2] = {{0x0000, 2}, {0x0001, 1}, {0x0011, 1}, {0x0010, 6},
-                                     {0x0020, 6}, {0x0004, 2}, {0x0014, 6}};
-    for (const auto& c : cases)
-        EXPECT_EQ(static_cast<int>(c[1]), GvColorButtonFrameStyle(c[0])) << std::hex << c[0];
-}
-
-TEST(ColorButtonFrame, StrokesRunOutsideIn)
+TEST(ColorButtonFrame, StyleFollowsTheItemStateAndStrokesRunOutsideIn)
 {
     GvFrameStroke s[GvFrameMaxStrokes];
     ASSERT_EQ(12, GvColorButtonFrame({0, 0, 50, 20}, 6, s));
@@ -172,16 +148,19 @@ TEST(ColorButtonFrame, StrokesRunOutsideIn)
         {{2, 2}, {48, 2}, GvButtonLight},        {{2, 2}, {2, 18}, GvButtonLight},
         {{2, 17}, {48, 17}, GvButtonShadow},     {{47, 2}, {47, 18}, GvButtonShadow},
     };
-    for (int i = 0; i < 12; ++i) {
-        EXPECT_EQ(expected[i].from, s[i].from) << i;
-        EXPECT_EQ(expected[i].to, s[i].to) << i;
-        EXPECT_EQ(expected[i].color, s[i].color) << i;
-    }
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(std::make_tuple(expected[i].from, expected[i].to, expected[i].color),
+                  std::make_tuple(s[i].from, s[i].to, s[i].color))
+            << i;
     ASSERT_EQ(8, GvColorButtonFrame({0, 0, 50, 20}, 1, s));
     EXPECT_EQ(GvButtonDarkShadow, s[3].color);
     EXPECT_EQ((GvPoint{1, 1}), s[4].from);
     EXPECT_EQ(GvButtonShadow, s[7].color);
     EXPECT_EQ(0, GvColorButtonFrame({0, 0, 50, 20}, 0, s));
+    const unsigned int cases[][2] = {{0x0000, 2}, {0x0001, 1}, {0x0011, 1}, {0x0010, 6},
+                                     {0x0020, 6}, {0x0004, 2}, {0x0014, 6}};
+    for (const auto& c : cases)
+        EXPECT_EQ(static_cast<int>(c[1]), GvColorButtonFrameStyle(c[0])) << std::hex << c[0];
 }
 
 } // namespace

@@ -1,25 +1,20 @@
 #include <gtest/gtest.h>
+#include <tuple>
 #include "color/ColorSliderMath.h"
 
 namespace {
 
 TEST(ColorSliderMath, ValueFromPointClampsBeyondTheEnds)
 {
-    struct Case
-    {
-        bool vertical;
-        GvPoint point;
-        GvSize client;
-        float expected;
-    } cases[] = {
+    const std::tuple<bool, GvPoint, GvSize, float> cases[] = {
         {false, {25, 5}, {100, 20}, 0.25f}, {false, {150, 5}, {100, 20}, 1.0f}, {false, {-3, 5}, {100, 20}, 0.0f},
         {true, {5, 21}, {16, 84}, 0.75f},   {true, {5, -4}, {16, 84}, 1.0f},   // above the top while dragging
         {true, {5, 84}, {16, 84}, 0.0f},    {true, {500, 42}, {16, 84}, 0.5f}, // x does not count on a vertical slider
     };
-    for (const Case& c : cases) {
+    for (const auto& [vertical, point, client, expected] : cases) {
         float value = -1.0f;
-        EXPECT_TRUE(GvColorSliderValueFromPoint(c.vertical, c.point, c.client, &value));
-        EXPECT_FLOAT_EQ(c.expected, value) << c.point.x << ", " << c.point.y;
+        EXPECT_TRUE(GvColorSliderValueFromPoint(vertical, point, client, &value));
+        EXPECT_FLOAT_EQ(expected, value) << point.x << ", " << point.y;
     }
     float value = 0.3f;
     EXPECT_FALSE(GvColorSliderValueFromPoint(false, {0, 0}, {0, 20}, &value));
@@ -37,17 +32,15 @@ TEST(ColorSliderMath, SevenStopsOn100PixelsMakeBandsAtTheTruncatedSixths)
     for (int band = 0; band < 6; ++band) {
         GvGradientVertex v[4];
         GvColorSliderBand(false, {100, 12}, stops, 7, band, v);
-        EXPECT_EQ(edges[band], v[0].x);
-        EXPECT_EQ(edges[band], v[1].x);
-        EXPECT_EQ(edges[band + 1], v[2].x);
-        EXPECT_EQ(edges[band + 1], v[3].x);
-        EXPECT_EQ(0, v[0].y);
-        EXPECT_EQ(12, v[1].y);
-        EXPECT_EQ(GvChannel16(stops[band].red), v[0].red);
-        EXPECT_EQ(GvChannel16(stops[band].red), v[1].red);
-        EXPECT_EQ(GvChannel16(stops[band + 1].red), v[3].red);
-        EXPECT_EQ(65535, v[2].blue);
+        const int from = edges[band], to = edges[band + 1];
+        EXPECT_EQ((std::vector<int>{from, from, to, to, 0, 12}),
+                  (std::vector<int>{v[0].x, v[1].x, v[2].x, v[3].x, v[0].y, v[1].y}));
+        const int red = GvChannel16(stops[band].red), nextRed = GvChannel16(stops[band + 1].red);
+        EXPECT_EQ((std::vector<int>{red, red, nextRed, 65535}),
+                  (std::vector<int>{v[0].red, v[1].red, v[3].red, v[2].blue}));
     }
+    for (const auto& [stops, bands] : {std::pair{-3, 0}, {1, 0}, {2, 1}, {32, 31}, {500, 31}})
+        EXPECT_EQ(bands, GvColorSliderBandCount(stops)) << stops;
 }
 
 TEST(ColorSliderMath, VerticalBandsPutTheLastStopAtTheTop)
@@ -56,24 +49,12 @@ TEST(ColorSliderMath, VerticalBandsPutTheLastStopAtTheTop)
     GvGradientVertex v[4];
     GvColorSliderBand(true, {16, 84}, stops, 3, 0, v);
     const int expected[4][3] = {{0, 0, 65535}, {0, 42, 32767}, {16, 0, 65535}, {16, 42, 32767}};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(expected[i][0], v[i].x);
-        EXPECT_EQ(expected[i][1], v[i].y);
-        EXPECT_EQ(expected[i][2], v[i].green);
-    }
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(std::make_tuple(expected[i][0], expected[i][1], expected[i][2]),
+                  std::make_tuple(v[i].x, v[i].y, int(v[i].green)))
+            << i;
     GvColorSliderBand(true, {16, 84}, stops, 3, 1, v);
-    EXPECT_EQ(42, v[0].y);
-    EXPECT_EQ(84, v[1].y);
-    EXPECT_EQ(0, v[1].green);
-}
-
-TEST(ColorSliderMath, BandCountFollowsTheStopsWithinTheirLimits)
-{
-    EXPECT_EQ(0, GvColorSliderBandCount(-3));
-    EXPECT_EQ(0, GvColorSliderBandCount(1));
-    EXPECT_EQ(1, GvColorSliderBandCount(2));
-    EXPECT_EQ(31, GvColorSliderBandCount(32));
-    EXPECT_EQ(31, GvColorSliderBandCount(500));
+    EXPECT_EQ(std::make_tuple(42, 84, 0), std::make_tuple(v[0].y, v[1].y, int(v[1].green)));
 }
 
 TEST(ColorSliderMath, ThumbIsAFourPixelBarInsetByTwoScaledToTheDpi)
@@ -89,18 +70,14 @@ TEST(ColorSliderMath, ThumbIsAFourPixelBarInsetByTwoScaledToTheDpi)
 
 TEST(ColorSliderMath, ArrowKeysStepByTwoHundredthsAndClamp)
 {
-    struct Case
-    {
-        unsigned int key;
-        float before, after;
-    } cases[] = {
+    const std::tuple<unsigned int, float, float> cases[] = {
         {GvKeyUp, 0.99f, 1.0f},    {GvKeyDown, 0.01f, 0.0f}, {GvKeyLeft, 0.5f, 0.48f},
         {GvKeyRight, 0.5f, 0.52f}, {GvKeyUp, 1.5f, 1.0f},    {GvKeyDown, -0.5f, 0.0f},
     };
-    for (const Case& c : cases) {
-        float value = c.before;
-        EXPECT_TRUE(GvColorSliderKeyStep(c.key, &value));
-        EXPECT_FLOAT_EQ(c.after, value) << c.key << " from " << c.before;
+    for (const auto& [key, before, after] : cases) {
+        float value = before;
+        EXPECT_TRUE(GvColorSliderKeyStep(key, &value));
+        EXPECT_FLOAT_EQ(after, value) << key << " from " << before;
     }
     float value = 0.5f;
     EXPECT_FALSE(GvColorSliderKeyStep('A', &value));

@@ -39,9 +39,8 @@ protected:
         std::vector<ColorRun> runs;
         m_colorizer.ColorRow(m_text, m_words, row, runs);
         std::vector<Span> out;
-        for (const ColorRun& r : runs) {
+        for (const ColorRun& r : runs)
             out.push_back(Span{r.start, r.length, r.fore});
-        }
         return out;
     }
 
@@ -54,11 +53,7 @@ protected:
 
 TEST_F(ColoringTest, WordsAndBlocksAtTheirBoundaries)
 {
-    struct Case
-    {
-        const char16_t* row;
-        std::vector<Span> runs;
-    } cases[] = {
+    const std::pair<const char16_t*, std::vector<Span>> cases[] = {
         // Whole words only, case-sensitive and case-blind entries.
         {u"float floatx xfloat Float", {{0, 5, kKeyword}}},
         {u"sampler SAMPLER samplers", {{0, 7, kType}, {8, 7, kType}}},
@@ -73,11 +68,11 @@ TEST_F(ColoringTest, WordsAndBlocksAtTheirBoundaries)
         // A comment opener inside a string is string text.
         {u"\"//\" float", {{0, 4, kString}, {5, 5, kKeyword}}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         m_text.Delete(0, m_text.Length());
-        m_text.Insert(0, c.row);
+        m_text.Insert(0, c.first);
         m_colorizer.InvalidateFrom(0);
-        EXPECT_EQ(Runs(0), c.runs) << "case " << (&c - cases);
+        EXPECT_EQ(Runs(0), c.second) << "case " << (&c - cases);
     }
 }
 

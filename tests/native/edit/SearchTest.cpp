@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <tuple>
 #include "RowColumns.h"
 #include "TextSearch.h"
 
@@ -9,13 +10,7 @@ TEST(SearchTest, DirectionCaseWholeWordAndWrap)
     TextBuffer text;
     // Case-blind matches of "color" start at 0, 6, 13, 22 and 30.
     text.Insert(0, u"Color color;\ncolors = color_b COLOR");
-    struct Case
-    {
-        const char16_t* what;
-        int from;
-        SearchOptions options;
-        int found;
-    } cases[] = {
+    const std::tuple<const char16_t*, int, SearchOptions, int> cases[] = {
         {u"color", 0, {true, false, false, false}, 0},
         {u"color", 0, {true, true, false, false}, 6},
         {u"color", 1, {true, false, false, false}, 6},
@@ -36,8 +31,9 @@ TEST(SearchTest, DirectionCaseWholeWordAndWrap)
         // A line break is found like any unit.
         {u";\nc", 0, {}, 11},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(FindMatch(text, c.what, c.from, c.options), c.found) << "case " << (&c - cases);
+    for (const auto& c : cases) {
+        const auto& [what, from, options, found] = c;
+        EXPECT_EQ(FindMatch(text, what, from, options), found) << "case " << (&c - cases);
     }
 }
 
@@ -45,20 +41,17 @@ TEST(SearchTest, WordMoves)
 {
     TextBuffer text;
     text.Insert(0, u"float4 pos = a.xy;\n  return");
-    struct Case
-    {
-        int offset, next, previous, wordStart, wordEnd;
-    } cases[] = {
+    const int cases[][5] = {
+        // offset, next, previous, word start, word end
         {0, 7, 0, 0, 6},      {3, 7, 0, 0, 6},      {7, 13, 0, 7, 10},    {11, 13, 7, 11, 11},
         {14, 15, 13, 13, 14}, {18, 21, 15, 18, 18}, {19, 21, 18, 19, 19}, {21, 27, 18, 21, 27},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         int start = -1, end = -1;
-        WordAround(text, c.offset, start, end);
-        EXPECT_EQ(NextWordStart(text, c.offset), c.next) << c.offset;
-        EXPECT_EQ(PreviousWordStart(text, c.offset), c.previous) << c.offset;
-        EXPECT_EQ(start, c.wordStart) << c.offset;
-        EXPECT_EQ(end, c.wordEnd) << c.offset;
+        WordAround(text, c[0], start, end);
+        EXPECT_EQ((std::vector<int>{NextWordStart(text, c[0]), PreviousWordStart(text, c[0]), start, end}),
+                  (std::vector<int>{c[1], c[2], c[3], c[4]}))
+            << c[0];
     }
 }
 
@@ -67,14 +60,9 @@ TEST(RowColumnsTest, TabsReachTheNextStop)
     const char16_t row[] = u"a\tbc\t\td";
     const int length = 7;
     const int columns[] = {0, 1, 4, 5, 6, 8, 12, 13};
-    for (int i = 0; i <= length; ++i) {
+    for (int i = 0; i <= length; ++i)
         EXPECT_EQ(ColumnOf(row, i, 4), columns[i]) << i;
-    }
-    struct Case
-    {
-        int column, index;
-    } cases[] = {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}, {9, 5}, {10, 6}, {12, 6}, {13, 7}, {40, 7}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(IndexAtColumn(row, length, c.column, 4), c.index) << c.column;
-    }
+    const int cases[][2] = {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}, {9, 5}, {10, 6}, {12, 6}, {13, 7}, {40, 7}};
+    for (const auto& [column, index] : cases)
+        EXPECT_EQ(IndexAtColumn(row, length, column, 4), index) << column;
 }

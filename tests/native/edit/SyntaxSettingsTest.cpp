@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 #include "SyntaxSettings.h"
 #include "XmlReader.h"
 
@@ -14,15 +15,13 @@ TEST(XmlReaderTest, ReadsTheSupportedForms)
                          "t&gt;<b/><!-- <c> --><c>&#xE9;</c>\xC3\xA9</a>\n<!-- end -->",
                          root, &error))
         << error;
-    EXPECT_EQ(root.name, "a");
     ASSERT_EQ(root.attributes.size(), 2u);
-    EXPECT_EQ(*root.Attribute("x"), "1");
-    EXPECT_EQ(*root.Attribute("y"), "<&AB");
+    EXPECT_EQ((std::vector<std::string>{root.name, *root.Attribute("x"), *root.Attribute("y"), root.text}),
+              (std::vector<std::string>{"a", "1", "<&AB", "t>\xC3\xA9"}));
     EXPECT_EQ(root.Attribute("z"), nullptr);
-    EXPECT_EQ(root.text, "t>\xC3\xA9");
     ASSERT_EQ(root.children.size(), 2u);
-    EXPECT_EQ(root.children[0].name, "b");
-    EXPECT_EQ(root.children[1].text, "\xC3\xA9");
+    EXPECT_EQ(std::make_pair(root.children[0].name, root.children[1].text),
+              std::make_pair(std::string("b"), std::string("\xC3\xA9")));
 }
 
 TEST(XmlReaderTest, RejectsBrokenDocumentsAndKeepsTheTree)
@@ -62,9 +61,8 @@ TEST(XmlReaderTest, RejectsBrokenDocumentsAndKeepsTheTree)
         EXPECT_EQ(root.name, "kept") << text;
     }
     std::string deep;
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < 100; ++i)
         deep += "<a>";
-    }
     XmlElement root;
     EXPECT_FALSE(ParseXml(deep, root)) << "nesting is bounded";
 }
@@ -84,22 +82,17 @@ TEST(SyntaxSettingsTest, ReadsEveryPart)
 </syntax>)",
                                    settings, &error))
         << error;
-    EXPECT_EQ(settings.text, 0x302010u);
-    EXPECT_EQ(settings.selectionBackground, 0xFF9933u);
-    EXPECT_EQ(settings.tabSize, 8);
-    EXPECT_EQ(settings.indentSize, 2);
-    EXPECT_EQ(settings.keepTabs, 1);
+    EXPECT_EQ(std::make_pair(settings.text, settings.selectionBackground), std::make_pair(0x302010u, 0xFF9933u));
+    EXPECT_EQ((std::vector<int>{settings.tabSize, settings.indentSize, settings.keepTabs}),
+              (std::vector<int>{8, 2, 1}));
     ASSERT_EQ(settings.blocks.size(), 2u);
     EXPECT_EQ(settings.blocks[0].close, u"*/");
-    EXPECT_EQ(settings.blocks[0].back, kNoColor);
-    EXPECT_EQ(settings.blocks[1].escape, u'\\');
-    EXPECT_EQ(settings.blocks[1].back, 0x00FFFFu);
-    EXPECT_FALSE(settings.blocks[1].caseSensitive);
+    EXPECT_EQ(std::make_pair(settings.blocks[0].back, settings.blocks[1].back), std::make_pair(kNoColor, 0x00FFFFu));
+    EXPECT_TRUE(settings.blocks[1].escape == u'\\' && !settings.blocks[1].caseSensitive);
     ASSERT_EQ(settings.wordLists.size(), 2u);
     EXPECT_EQ(settings.wordLists[0].words, (std::vector<std::u16string>{u"float", u"half", u"int"}));
-    EXPECT_TRUE(settings.wordLists[0].caseSensitive);
+    EXPECT_TRUE(settings.wordLists[0].caseSensitive && !settings.wordLists[1].caseSensitive);
     EXPECT_TRUE(settings.wordLists[1].words.empty());
-    EXPECT_FALSE(settings.wordLists[1].caseSensitive);
 }
 
 TEST(SyntaxSettingsTest, ABadFileChangesNothing)
@@ -130,36 +123,28 @@ TEST(SyntaxSettingsTest, ABadFileChangesNothing)
         std::string error;
         EXPECT_FALSE(ReadSyntaxSettings(text, settings, &error)) << text;
         EXPECT_FALSE(error.empty()) << text;
-        EXPECT_EQ(settings.tabSize, 3) << text;
-        EXPECT_EQ(settings.wordLists.size(), 1u) << text;
-        EXPECT_TRUE(settings.blocks.empty()) << text;
+        EXPECT_TRUE(settings.tabSize == 3 && settings.wordLists.size() == 1 && settings.blocks.empty()) << text;
     }
 }
 
 TEST(SyntaxSettingsTest, ShippedFilesLoad)
 {
-    struct Case
-    {
-        const char* file;
-        const char16_t* word;
-        bool caseSensitive;
-    } cases[] = {{"asm.xml", u"dp3_sat", false}, {"hlsl.xml", u"float4x4", true}, {"glsl.xml", u"vec3", true}};
-    for (const Case& c : cases) {
-        std::ifstream file(std::string(GV_DATA_DIR) + "/syntax/" + c.file, std::ios::binary);
-        ASSERT_TRUE(file) << c.file;
+    const std::tuple<const char*, const char16_t*, bool> cases[] = {
+        {"asm.xml", u"dp3_sat", false}, {"hlsl.xml", u"float4x4", true}, {"glsl.xml", u"vec3", true}};
+    for (const auto& [name, expectedWord, caseSensitive] : cases) {
+        std::ifstream file(std::string(GV_DATA_DIR) + "/syntax/" + name, std::ios::binary);
+        ASSERT_TRUE(file) << name;
         std::stringstream bytes;
         bytes << file.rdbuf();
         SyntaxSettings settings;
         std::string error;
-        ASSERT_TRUE(ReadSyntaxSettings(bytes.str(), settings, &error)) << c.file << ": " << error;
+        ASSERT_TRUE(ReadSyntaxSettings(bytes.str(), settings, &error)) << name << ": " << error;
         EXPECT_EQ(settings.tabSize, 4);
         EXPECT_FALSE(settings.blocks.empty());
         bool found = false;
-        for (const auto& list : settings.wordLists) {
-            for (const auto& word : list.words) {
-                found = found || (word == c.word && list.caseSensitive == c.caseSensitive);
-            }
-        }
-        EXPECT_TRUE(found) << c.file;
+        for (const auto& list : settings.wordLists)
+            for (const auto& word : list.words)
+                found = found || (word == expectedWord && list.caseSensitive == caseSensitive);
+        EXPECT_TRUE(found) << name;
     }
 }

@@ -25,9 +25,8 @@ std::vector<int> RowStartsOf(const std::u16string& text)
 {
     std::vector<int> starts{0};
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n') {
+        if (text[i] == u'\n')
             starts.push_back(static_cast<int>(i + 1));
-        }
     }
     return starts;
 }
@@ -36,24 +35,19 @@ std::vector<int> RowStartsOf(const std::u16string& text)
 // probe, since a check of every row at every step would dominate the run.
 ::testing::AssertionResult SameAs(const TextBuffer& buffer, const std::u16string& model, size_t probe = 0)
 {
-    if (buffer.Text() != model) {
+    if (buffer.Text() != model)
         return ::testing::AssertionFailure() << "text differs";
-    }
     const std::vector<int> starts = RowStartsOf(model);
-    if (buffer.Rows() != static_cast<int>(starts.size())) {
+    if (buffer.Rows() != static_cast<int>(starts.size()))
         return ::testing::AssertionFailure() << "rows " << buffer.Rows() << " expected " << starts.size();
-    }
-    for (size_t r = 0; r < starts.size(); ++r) {
-        if (buffer.RowStart(static_cast<int>(r)) != starts[r]) {
+    for (size_t r = 0; r < starts.size(); ++r)
+        if (buffer.RowStart(static_cast<int>(r)) != starts[r])
             return ::testing::AssertionFailure()
                    << "row " << r << " starts at " << buffer.RowStart(static_cast<int>(r)) << " expected " << starts[r];
-        }
-    }
     const int row = static_cast<int>(probe % starts.size());
     const int end = row + 1 < buffer.Rows() ? starts[row + 1] - 1 : static_cast<int>(model.size());
-    if (buffer.RowEnd(row) != end || buffer.RowFromOffset(starts[row]) != row || buffer.RowFromOffset(end) != row) {
+    if (buffer.RowEnd(row) != end || buffer.RowFromOffset(starts[row]) != row || buffer.RowFromOffset(end) != row)
         return ::testing::AssertionFailure() << "row " << row << " ends or is found wrongly";
-    }
     return ::testing::AssertionSuccess();
 }
 
@@ -61,9 +55,8 @@ std::u16string RandomText(std::mt19937& random, int maxLength)
 {
     static const char16_t alphabet[] = u"ab c\n\t\x00e9\n";
     std::u16string text(random() % maxLength + 1, u' ');
-    for (char16_t& c : text) {
+    for (char16_t& c : text)
         c = alphabet[random() % 9];
-    }
     return text;
 }
 
@@ -181,9 +174,8 @@ TEST(TextCoreRandomTest, RowsStayExactUnderFarApartEdits)
     std::mt19937 random(7);
     TextBuffer buffer;
     std::u16string model;
-    for (int i = 0; i < 2000; ++i) {
+    for (int i = 0; i < 2000; ++i)
         model += u"row " + std::u16string(i % 7, u'x') + u"\n";
-    }
     buffer.Insert(0, model);
     ASSERT_TRUE(SameAs(buffer, model));
     for (int edit = 0; edit < 3000; ++edit) {
@@ -201,9 +193,8 @@ TEST(TextCoreRandomTest, RowsStayExactUnderFarApartEdits)
         const int row = static_cast<int>(random() % buffer.Rows());
         ASSERT_EQ(buffer.RowFromOffset(buffer.RowStart(row)), row);
     }
-    for (int row = 0; row < buffer.Rows(); row += 97) {
+    for (int row = 0; row < buffer.Rows(); row += 97)
         ASSERT_TRUE(SameAs(buffer, model, row));
-    }
 }
 
 // Typed characters make one step, a paste is one step of its own, and undo
@@ -212,9 +203,8 @@ TEST(TextCoreRandomTest, TypingCoalescesAndPasteIsOneStep)
 {
     TextDocument document;
     const char16_t* typed = u"float";
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 5; ++i)
         document.Insert(i, std::u16string(1, typed[i]), UndoRecord{kUndoTyping, true, Selection{i, i}});
-    }
     document.Insert(5, u" a;", UndoRecord{kUndoPaste, false, Selection{5, 5}});
     document.Insert(8, u"\n", UndoRecord{kUndoTyping, true, Selection{8, 8}});
     // A paste replacing a selection: the delete starts a step, the insert joins it.
@@ -223,16 +213,13 @@ TEST(TextCoreRandomTest, TypingCoalescesAndPasteIsOneStep)
     EXPECT_EQ(document.Buffer().Text(), u"half a;\n");
     EXPECT_EQ(document.History().Steps(), 4u);
 
-    struct Expected
-    {
-        const char16_t* text;
-        Selection selection;
-    } undos[] = {{u"float a;\n", {0, 5}}, {u"float a;", {8, 8}}, {u"float", {5, 5}}, {u"", {0, 0}}};
-    for (const Expected& expected : undos) {
+    const std::pair<const char16_t*, Selection> undos[] = {
+        {u"float a;\n", {0, 5}}, {u"float a;", {8, 8}}, {u"float", {5, 5}}, {u"", {0, 0}}};
+    for (const auto& [text, selection] : undos) {
         Selection restored;
         ASSERT_TRUE(document.Undo(restored));
-        EXPECT_EQ(document.Buffer().Text(), expected.text);
-        EXPECT_EQ(restored, expected.selection);
+        EXPECT_EQ(document.Buffer().Text(), text);
+        EXPECT_EQ(restored, selection);
     }
     Selection restored;
     EXPECT_FALSE(document.Undo(restored));

@@ -6,14 +6,11 @@ namespace {
 TEST(WheelAccumulator, SmallDeltasAddUpToNotchesAndATurnBackStartsAgain)
 {
     gvedit::WheelAccumulator wheel;
-    const struct
-    {
-        int delta, notches;
-    } steps[] = {{30, 0}, {30, 0}, {30, 0}, {30, 1},   {100, 0}, {100, 1}, {-30, 0}, {-30, 0},
-                 {-30, 0}, {-30, -1}, {-250, -2}, {20, 0},  {360, 3}, {-120, -1}, {1, 0}};
-    for (const auto& step : steps) {
-        EXPECT_EQ(step.notches, wheel.Add(step.delta)) << "delta " << step.delta;
-    }
+    // Delta, notches.
+    const int steps[][2] = {{30, 0},  {30, 0},   {30, 0},    {30, 1}, {100, 0}, {100, 1},   {-30, 0}, {-30, 0},
+                            {-30, 0}, {-30, -1}, {-250, -2}, {20, 0}, {360, 3}, {-120, -1}, {1, 0}};
+    for (const auto& [delta, notches] : steps)
+        EXPECT_EQ(notches, wheel.Add(delta)) << "delta " << delta;
 }
 
 } // namespace

@@ -61,12 +61,7 @@ TEST_F(CommandLineTest, HelpAndBadUsageBrokenOrUnreadableInput)
     const std::string missing = shader + ".missing", kwd = Data("keywords/asm.kwd");
     const std::string noFile = GvUtf16ToUtf8(GvW(m_dir.PathOf("missing.kwd").c_str()));
     const std::string dir = GvUtf16ToUtf8(GvW(m_dir.PathOf("").c_str()));
-    struct Row
-    {
-        std::vector<std::string> args;
-        int code;
-    };
-    const Row rows[] = {
+    const std::pair<std::vector<std::string>, int> rows[] = {
         {{}, 2}, // one bad usage for the exit status: ParseArguments' own test has the rest
         {{"keywords", noFile}, 2},
         {{"keywords", dir}, 2},
@@ -76,10 +71,10 @@ TEST_F(CommandLineTest, HelpAndBadUsageBrokenOrUnreadableInput)
         {{"count", "--keywords", kwd, "--model", "1", shader, missing}, 2},
         {{"count", "--keywords", missing, "--model", "1", shader}, 2},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::PrintToString(row.args));
-        const ToolRun run = Tool(row.args);
-        EXPECT_EQ(row.code, run.code);
+    for (const auto& [args, code] : rows) {
+        SCOPED_TRACE(::testing::PrintToString(args));
+        const ToolRun run = Tool(args);
+        EXPECT_EQ(code, run.code);
         EXPECT_TRUE(run.out.empty());
         ExpectOneErrorLine(run);
     }
@@ -89,29 +84,24 @@ TEST_F(CommandLineTest, HelpAndBadUsageBrokenOrUnreadableInput)
     EXPECT_TRUE(help.err.empty());
 }
 
-TEST_F(CommandLineTest, KeywordsPrintsTheWorkedExample)
+TEST_F(CommandLineTest, KeywordsPrintsTheWorkedExampleAndThePartialStateOfABrokenFile)
 {
     const ToolRun run = Tool({"keywords", File("example.kwd", kWorkedExample)});
-    EXPECT_EQ(0, run.code);
-    EXPECT_TRUE(run.err.empty());
+    EXPECT_TRUE(run.code == 0 && run.err.empty()) << run.err;
     EXPECT_EQ("{\"loaded\": true, \"colors\": {\"comment\": 32768, \"foreground\": 0, \"background\": 16777215, "
               "\"highlight\": 65535}, \"categories\": [{\"name\": \"Instructions\", \"operator\": false, \"color\": "
               "16711680, \"keywords\": [\"c0\", \"c1\", \"dcl\", \"float1x1\", \"float1x2\", \"float2x1\", "
               "\"float2x2\", \"mov\", \"mov_sat\", \"mov_pp\", \"texcoord\", \"texcoord0\", \"texcoord1\", "
               "\"texcoord2\"]}]}\n",
               run.out);
-}
-
-TEST_F(CommandLineTest, KeywordsPrintsThePartialStateOfABrokenFile)
-{
-    const ToolRun run =
+    const ToolRun broken =
         Tool({"keywords", File("broken.kwd", "Color { Comment : (1, 0, 0) }\n"
                                              "Keywords : \"T\" { Color : (0, 0, 9) Word : \"a\" \"b\"")});
-    EXPECT_EQ(1, run.code);
+    EXPECT_EQ(1, broken.code);
     EXPECT_EQ("{\"loaded\": false, \"colors\": {\"comment\": 1, \"foreground\": 0, \"background\": 16777215, "
               "\"highlight\": 16711680}, \"categories\": [{\"name\": \"T\", \"operator\": false, \"color\": 589824, "
               "\"keywords\": [\"a\", \"b\"]}]}\n",
-              run.out);
+              broken.out);
 }
 
 TEST_F(CommandLineTest, ScanReportsKeywordsPerLanguage)
@@ -122,12 +112,11 @@ TEST_F(CommandLineTest, ScanReportsKeywordsPerLanguage)
     ToolRun run = Tool({"scan", "--keywords", kwd, shader});
     EXPECT_EQ(0, run.code) << run.err;
     EXPECT_EQ("float4\nhalf\nfloat4\nhalf\n", run.out);
-    for (const char* lang : {"hlsl", "glsl", "asm"}) {
-        run = Tool({"scan", "--keywords", kwd, "--lang", lang, shader});
-        EXPECT_EQ("float4\nhalf\nfloat4\nhalf\n", run.out) << lang;
-    }
-    run = Tool({"scan", "--keywords", kwd, "--lang", "none", shader});
-    EXPECT_EQ("float4\nfloat4\nhalf\nhalf\nfloat4\nhalf\n", run.out);
+    for (const char* lang : {"hlsl", "glsl", "asm"})
+        EXPECT_EQ("float4\nhalf\nfloat4\nhalf\n", Tool({"scan", "--keywords", kwd, "--lang", lang, shader}).out)
+            << lang;
+    EXPECT_EQ("float4\nfloat4\nhalf\nhalf\nfloat4\nhalf\n",
+              Tool({"scan", "--keywords", kwd, "--lang", "none", shader}).out);
 }
 
 TEST_F(CommandLineTest, CountTakesEachFilesOwnModel)
@@ -142,8 +131,7 @@ TEST_F(CommandLineTest, CountTakesEachFilesOwnModel)
     for (const auto& sample : samples) {
         const std::string file = Data(std::string("shaders/") + sample[0]);
         const ToolRun given = Tool({"count", "--keywords", kwd, "--limits", "--model", sample[1], file});
-        EXPECT_EQ(0, given.code) << file;
-        EXPECT_TRUE(given.err.empty()) << given.err;
+        EXPECT_TRUE(given.code == 0 && given.err.empty()) << file << ": " << given.err;
         EXPECT_NE(std::string::npos, given.out.find(std::string("(") + sample[1] + ";")) << given.out;
         EXPECT_EQ(given.out, Tool({"count", "--keywords", kwd, "--limits", file}).out);
         all.push_back(file);
@@ -217,12 +205,9 @@ TEST_F(CommandLineTest, CountWithLimitsExitsThreeWhenAShaderIsOver)
     EXPECT_EQ(under + ": 1 arithmetic, 1 texture slots (ps_2_0; limits: 64 arithmetic, 32 texture; within)\n" + over
                   + ": 65 arithmetic, 0 texture slots (ps_2_0; limits: 64 arithmetic, 32 texture; EXCEEDED)\n",
               run.out);
-    // Without --limits the same shader is no error.
-    run = Tool({"count", "--keywords", kwd, "--model", "ps_2_0", over});
-    EXPECT_EQ(0, run.code);
-    // ps_3_0 counts all slots together.
-    run = Tool({"count", "--keywords", kwd, "--model", "ps_3_0", "--limits", over});
-    EXPECT_EQ(0, run.code);
+    // Without --limits the same shader is no error; ps_3_0 counts all slots together.
+    EXPECT_EQ(0, Tool({"count", "--keywords", kwd, "--model", "ps_2_0", over}).code);
+    EXPECT_EQ(0, Tool({"count", "--keywords", kwd, "--model", "ps_3_0", "--limits", over}).code);
 }
 
 TEST_F(CommandLineTest, SharedCasesGiveTheirExactResults)
@@ -241,8 +226,7 @@ TEST_F(CommandLineTest, CompilerRulesNeedNoKeywordFile)
     // The text form without a keyword file is among the shared cases.
     const std::string shader = File("a.asm", "ps_2_0\nlrp r0, r1, r2, r3\n");
     ToolRun run = Tool({"count", "--rules", "compiler", "--keywords", File("broken.kwd", "Keywords : \"T\""), shader});
-    EXPECT_EQ(1, run.code);
-    EXPECT_TRUE(run.out.empty());
+    EXPECT_TRUE(run.code == 1 && run.out.empty()) << run.code;
     run = Tool({"count", "--rules", "compiler", "--json", shader});
     EXPECT_EQ("{\"file\": \"" + shader + "\", \"model\": 10, \"alu\": 1, \"tex\": 0, \"rules\": \"compiler\"}\n",
               run.out);

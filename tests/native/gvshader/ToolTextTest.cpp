@@ -9,17 +9,13 @@ typedef std::vector<unsigned short> Units;
 class ToolTextTest : public GvLeakCheckedTest
 {};
 
-TEST_F(ToolTextTest, DecodesWellFormedUtf8)
+TEST_F(ToolTextTest, DecodesUtf8AndJsonQuotesReplacingEachMaximalIllFormedSubsequence)
 {
     EXPECT_EQ((Units{'a', 0}), DecodeUtf8(std::string("a\0", 2)));
     EXPECT_EQ((Units{0xE9, 0x20AC, 0xFFFF}), DecodeUtf8("\xC3\xA9\xE2\x82\xAC\xEF\xBF\xBF"));
     EXPECT_EQ((Units{0xD83D, 0xDE00, 0xDBFF, 0xDFFF}), DecodeUtf8("\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF"));
     EXPECT_EQ((Units{0x80, 0x7FF, 0x800}), DecodeUtf8("\xC2\x80\xDF\xBF\xE0\xA0\x80"));
     EXPECT_TRUE(DecodeUtf8("").empty());
-}
-
-TEST_F(ToolTextTest, ReplacesEachMaximalIllFormedSubsequence)
-{
     const unsigned short R = 0xFFFD;
     EXPECT_EQ((Units{R, 'a'}), DecodeUtf8("\x80"
                                           "a"));
@@ -31,10 +27,6 @@ TEST_F(ToolTextTest, ReplacesEachMaximalIllFormedSubsequence)
     EXPECT_EQ((Units{R}), DecodeUtf8("\xE2\x82")); // cut short at the end
     EXPECT_EQ((Units{R, 'x'}), DecodeUtf8("\xF0\x9F\x98x"));
     EXPECT_EQ((Units{'a', R, 0xE9}), DecodeUtf8("a\xE2\xC3\xA9"));
-}
-
-TEST_F(ToolTextTest, JsonQuoteEscapesAndRepairs)
-{
     EXPECT_EQ("\"plain\"", JsonQuote("plain"));
     EXPECT_EQ("\"a\\\"b\\\\c\\n\\t\\r\\b\\f\\u0001\\u001f\"", JsonQuote("a\"b\\c\n\t\r\b\f\x01\x1F"));
     EXPECT_EQ("\"caf\xC3\xA9\"", JsonQuote("caf\xC3\xA9"));
@@ -47,32 +39,26 @@ TEST_F(ToolTextTest, ParsesEachCommand)
     Options o;
     std::string error;
     ASSERT_TRUE(ParseArguments({"keywords", "a.kwd"}, o, error)) << error;
-    EXPECT_EQ(Command::Keywords, o.command);
-    EXPECT_EQ(std::vector<std::string>{"a.kwd"}, o.files);
+    EXPECT_TRUE(o.command == Command::Keywords && o.files == std::vector<std::string>{"a.kwd"});
 
     ASSERT_TRUE(ParseArguments({"scan", "--keywords", "k.kwd", "s.fx"}, o, error)) << error;
     EXPECT_EQ(Command::Scan, o.command);
-    EXPECT_EQ("k.kwd", o.keywordFile);
-    EXPECT_EQ("hlsl", o.language);
+    EXPECT_EQ(std::make_pair(std::string("k.kwd"), std::string("hlsl")), std::make_pair(o.keywordFile, o.language));
     ASSERT_TRUE(ParseArguments({"scan", "s.fx", "--lang=none", "--keywords=k.kwd"}, o, error)) << error;
-    EXPECT_EQ("none", o.language);
-    EXPECT_EQ("k.kwd", o.keywordFile);
+    EXPECT_EQ(std::make_pair(std::string("k.kwd"), std::string("none")), std::make_pair(o.keywordFile, o.language));
 
     ASSERT_TRUE(
         ParseArguments({"count", "--keywords", "k", "--model", "9", "--json", "--limits", "a", "--", "-b"}, o, error))
         << error;
     EXPECT_EQ(Command::Count, o.command);
     EXPECT_EQ(GV_PS_1_4, o.model->version);
-    EXPECT_TRUE(o.json);
-    EXPECT_TRUE(o.limits);
+    EXPECT_TRUE(o.json && o.limits);
     EXPECT_EQ((std::vector<std::string>{"a", "-b"}), o.files);
     ASSERT_TRUE(ParseArguments({"count", "--rules=compiler", "--lines", "a"}, o, error)) << error;
     EXPECT_EQ(GV_SLOT_RULES_COMPILER, o.rules);
-    EXPECT_TRUE(o.lines);
-    EXPECT_TRUE(o.keywordFile.empty());
+    EXPECT_TRUE(o.lines && o.keywordFile.empty());
     ASSERT_TRUE(ParseArguments({"count", "--keywords", "k", "a"}, o, error)) << error;
-    EXPECT_EQ(GV_SLOT_RULES_LIBRARY, o.rules);
-    EXPECT_FALSE(o.lines);
+    EXPECT_TRUE(o.rules == GV_SLOT_RULES_LIBRARY && !o.lines);
     for (const auto& args : std::vector<std::vector<std::string>>{{"count", "--keywords", "k", "a"},
                                                                   {"count", "--keywords", "k", "--model=AUTO", "a"}}) {
         ASSERT_TRUE(ParseArguments(args, o, error)) << error;
@@ -115,12 +101,11 @@ TEST_F(ToolTextTest, RejectsBadUsageWithAReason)
         Options o;
         std::string error;
         EXPECT_FALSE(ParseArguments(args, o, error)) << ::testing::PrintToString(args);
-        EXPECT_FALSE(error.empty());
-        EXPECT_EQ(std::string::npos, error.find('\n'));
+        EXPECT_TRUE(!error.empty() && error.find('\n') == std::string::npos) << error;
     }
 }
 
-TEST_F(ToolTextTest, KeywordsJsonListsBucketsInOrder)
+TEST_F(ToolTextTest, KeywordsJsonListsBucketsInOrderAndCountLinesTheirLimits)
 {
     auto parser = std::make_unique<GvMFCShaderSyntaxParser>();
     parser->m_commentColor = 1;
@@ -141,12 +126,8 @@ TEST_F(ToolTextTest, KeywordsJsonListsBucketsInOrder)
     EXPECT_EQ("{\"loaded\": true, \"colors\": {\"comment\": 1, \"foreground\": 2, \"background\": 3, \"highlight\": "
               "4294967295}, \"categories\": []}",
               KeywordsJson(*parser, true));
-}
-
-// The per-model limit forms of a count line; the tool's own runs check the
-// ps_2_0 limits in text and JSON.
-TEST_F(ToolTextTest, CountLines)
-{
+    // The per-model limit forms of a count line; the tool's own runs check the
+    // ps_2_0 limits in text and JSON.
     const GvShaderModel& ps20 = *GvGetShaderModel(GV_PS_2_0);
     EXPECT_EQ("a.asm: 70 arithmetic, 3 texture slots (ps_2_0)", CountLine("a.asm", ps20, 70, 3, false, false));
     EXPECT_EQ("b: 1 arithmetic, 0 texture slots (vs_1_1; limits: 128 slots in all; within)",

@@ -1,3 +1,4 @@
+#include <tuple>
 #include "GvApplication.h"
 #include "GvVariables.h"
 #include "GvTextureVariable.h"
@@ -58,7 +59,7 @@ TEST_F(ApplicationTest, TheFirstApplicationInstallsItselfAndAHostCanReplaceIt)
     EXPECT_EQ(nullptr, getGvApp());
 }
 
-TEST_F(ApplicationTest, RecordsNodeChangesAndEvents)
+TEST_F(ApplicationTest, RecordsNodeChangesEventsAndAcceptsTextureFiles)
 {
     GvApplication app;
     GvFloatVariable variable;
@@ -69,9 +70,8 @@ TEST_F(ApplicationTest, RecordsNodeChangesAndEvents)
     host->SendAppEvent(5, 56, 0, 0, 0);
     ASSERT_EQ(2, app.GetNodeChanges().GetCount());
     const GvNodeChangeRecord& first = app.GetNodeChanges().GetHead()->m_value;
-    EXPECT_EQ(6, first.m_kind);
-    EXPECT_EQ(&variable, first.m_node);
-    EXPECT_EQ(&source, first.m_sourceId);
+    EXPECT_EQ(std::make_tuple(6, static_cast<GvNode*>(&variable), static_cast<const void*>(&source)),
+              std::make_tuple(first.m_kind, first.m_node, first.m_sourceId));
     EXPECT_EQ(1, app.GetNodeChanges().GetTail()->m_value.m_kind);
     ASSERT_EQ(1, app.GetAppEvents().GetCount());
     EXPECT_EQ(56, app.GetAppEvents().GetHead()->m_value.m_eventId);
@@ -82,15 +82,18 @@ TEST_F(ApplicationTest, RecordsNodeChangesAndEvents)
     EXPECT_FALSE(app.IsModified());
     host->SetModified(true);
     EXPECT_TRUE(app.IsModified());
+    EXPECT_TRUE(app.AcceptTextureFile(GV_TEXTURE_2D, Units(SamplePath("alpha.png")))
+                && app.AcceptTextureFile(GV_TEXTURE_CUBE, Units(SamplePath("cube_bgrx.dds"))));
+    EXPECT_FALSE(app.AcceptTextureFile(GV_TEXTURE_2D, Units(SamplePath("cube_bgrx.dds")))
+                 || app.AcceptTextureFile(GV_TEXTURE_2D, Units(SamplePath("missing.png"))));
 }
 
 TEST_F(ApplicationTest, KeepsModelessWindowsOnceAndIconsApart)
 {
     GvApplication app;
     GvHWND window = reinterpret_cast<GvHWND>(0x1234);
-    app.RegisterModelessWindow(window, 1, 0, 0, 0, 0);
-    app.RegisterModelessWindow(window, 1, 0, 0, 0, 0);
-    app.RegisterModelessWindow(nullptr, 1, 0, 0, 0, 0);
+    for (GvHWND registered : {window, window, static_cast<GvHWND>(nullptr)})
+        app.RegisterModelessWindow(registered, 1, 0, 0, 0, 0);
     EXPECT_EQ(1, app.GetModelessWindows().GetCount());
     EXPECT_TRUE(app.IsModelessWindowRegistered(window));
     EXPECT_EQ(1, app.GetModelessWindows().GetHead()->m_value.m_dialogKeys);
@@ -102,8 +105,7 @@ TEST_F(ApplicationTest, KeepsModelessWindowsOnceAndIconsApart)
     GvHICON icon = reinterpret_cast<GvHICON>(0x42);
     app.SetAppIcon(11, 0, icon);
     EXPECT_EQ(icon, app.GetAppIcon(11, 0));
-    EXPECT_NE(icon, app.GetAppIcon(11, 1)) << "the small icon is another one";
-    EXPECT_NE(icon, app.GetAppIcon(12, 0));
+    EXPECT_TRUE(app.GetAppIcon(11, 1) != icon && app.GetAppIcon(12, 0) != icon) << "the small icon is another one";
     app.SetAppIcon(11, 0, nullptr);
     app.SetAppIcon(11, 0, icon);
     EXPECT_EQ(icon, app.GetAppIcon(11, 0));
@@ -120,9 +122,8 @@ TEST_F(ApplicationTest, PlugInsAreFoundByIdAndByNodeAndEndWithTheApplication)
         EXPECT_TRUE(app.RegisterPlugIn(new TexturePlugIn(kViewerId, &viewerLog)));
         EXPECT_FALSE(app.RegisterPlugIn(new TexturePlugIn(kEditorId, &twinLog))) << "the id is taken";
         EXPECT_FALSE(app.RegisterPlugIn(new TexturePlugIn(GvGuid{1, 2, 3, {}}, &refusedLog, false)));
-        EXPECT_EQ(1000, twinLog) << "deleted without Initialize";
-        EXPECT_EQ(1001, refusedLog);
-        EXPECT_EQ(2, app.GetPlugInCount());
+        EXPECT_EQ(std::make_tuple(1000, 1001, 2), std::make_tuple(twinLog, refusedLog, app.GetPlugInCount()))
+            << "the twin deleted without Initialize";
 
         EXPECT_EQ(editor, app.FindPlugIn(kEditorId));
         EXPECT_EQ(nullptr, app.FindPlugIn(GvGuid{}));
@@ -139,17 +140,7 @@ TEST_F(ApplicationTest, PlugInsAreFoundByIdAndByNodeAndEndWithTheApplication)
         TexturePlugIn stranger(kEditorId, &twinLog);
         EXPECT_FALSE(app.OpenNodeInPlugIn(&texture, &stranger)) << "only its own plug-ins";
     }
-    EXPECT_EQ(1101, editorLog) << "initialised, shut down, deleted";
-    EXPECT_EQ(1101, viewerLog);
-}
-
-TEST_F(ApplicationTest, AcceptsTextureFilesOfTheAskedKind)
-{
-    GvApplication app;
-    EXPECT_TRUE(app.AcceptTextureFile(GV_TEXTURE_2D, Units(SamplePath("alpha.png"))));
-    EXPECT_TRUE(app.AcceptTextureFile(GV_TEXTURE_CUBE, Units(SamplePath("cube_bgrx.dds"))));
-    EXPECT_FALSE(app.AcceptTextureFile(GV_TEXTURE_2D, Units(SamplePath("cube_bgrx.dds"))));
-    EXPECT_FALSE(app.AcceptTextureFile(GV_TEXTURE_2D, Units(SamplePath("missing.png"))));
+    EXPECT_EQ(std::make_pair(1101, 1101), std::make_pair(editorLog, viewerLog)) << "initialised, shut down, deleted";
 }
 
 } // namespace

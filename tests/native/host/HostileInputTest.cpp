@@ -23,21 +23,14 @@ long PeakKilobytes()
 std::vector<uint8_t> Dds(uint32_t width, uint32_t height, uint32_t depth, uint32_t mips, uint32_t caps2)
 {
     std::vector<uint8_t> bytes(4 + 124 + 64);
-    Put32(bytes, 0, 0x20534444);
-    Put32(bytes, 4, 124);
-    Put32(bytes, 8, 0x1 | 0x2 | 0x4 | 0x1000 | 0x20000 | 0x800000);
-    Put32(bytes, 12, height);
-    Put32(bytes, 16, width);
-    Put32(bytes, 24, depth);
-    Put32(bytes, 28, mips);
-    Put32(bytes, 76, 32);
-    Put32(bytes, 80, 0x41);
-    Put32(bytes, 88, 32);
-    Put32(bytes, 92, 0x00FF0000);
-    Put32(bytes, 96, 0x0000FF00);
-    Put32(bytes, 100, 0x000000FF);
-    Put32(bytes, 104, 0xFF000000);
-    Put32(bytes, 112, caps2);
+    const std::pair<size_t, uint32_t> fields[] = {
+        {0, 0x20534444},   {4, 124},          {8, 0x1 | 0x2 | 0x4 | 0x1000 | 0x20000 | 0x800000},
+        {12, height},      {16, width},       {24, depth},
+        {28, mips},        {76, 32},          {80, 0x41},
+        {88, 32},          {92, 0x00FF0000},  {96, 0x0000FF00},
+        {100, 0x000000FF}, {104, 0xFF000000}, {112, caps2}};
+    for (const auto& [at, value] : fields)
+        Put32(bytes, at, value);
     return bytes;
 }
 

@@ -1,6 +1,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "GvApplicationInterface.h"
 #include "GvUndo.h"
@@ -34,10 +35,9 @@ TEST(InterfaceLayoutTest, VariablePlugInAndUndoOperationsSitInTheirSlots)
     EXPECT_EQ(1, OperationIndex(&GvVariable::NotifyChange)) << "right after the destructor";
     EXPECT_EQ(3, OperationIndex(&IGvPlugIn::GetPlugInInfo));
     EXPECT_EQ(4u, offsetof(GvPlugInInfo, m_id)) << "the identifier follows one 32-bit field";
-    EXPECT_EQ(1, OperationIndex(&GvUndoOp::ExecuteUndo));
-    EXPECT_EQ(2, OperationIndex(&GvUndoOp::ExecuteRedo));
-    EXPECT_EQ(3, OperationIndex(&GvUndoOp::Undo));
-    EXPECT_EQ(4, OperationIndex(&GvUndoOp::Redo));
+    EXPECT_EQ((std::vector<int>{1, 2, 3, 4}),
+              (std::vector<int>{OperationIndex(&GvUndoOp::ExecuteUndo), OperationIndex(&GvUndoOp::ExecuteRedo),
+                                OperationIndex(&GvUndoOp::Undo), OperationIndex(&GvUndoOp::Redo)}));
 }
 
 TEST(InterfaceLayoutTest, ApplicationOperationsInTheirOrder)

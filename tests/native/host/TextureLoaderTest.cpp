@@ -1,5 +1,7 @@
+#include <array>
 #include <cstring>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "GvPath.h"
@@ -56,11 +58,9 @@ TEST_F(TextureLoaderTest, TwoDimensionalDdsWithItsMipChain)
     ASSERT_TRUE(flat);
     EXPECT_EQ(GV_TEXTURE_2D, flat->GetTextureType());
     EXPECT_EQ(GV_FORMAT_B8G8R8A8, flat->GetFormat());
-    EXPECT_EQ(32, flat->GetWidth());
-    EXPECT_EQ(16, flat->GetHeight());
-    EXPECT_EQ(6, flat->GetNumMipmaps());
-    EXPECT_EQ(1, flat->GetLevelWidth(5));
-    EXPECT_EQ(1, flat->GetLevelHeight(4));
+    EXPECT_EQ(std::make_tuple(32, 16, 6, 1, 1),
+              std::make_tuple(flat->GetWidth(), flat->GetHeight(), flat->GetNumMipmaps(), flat->GetLevelWidth(5),
+                              flat->GetLevelHeight(4)));
     for (int level = 0; level < 6; ++level)
         for (int y = 0; y < flat->GetLevelHeight(level); ++y)
             for (int x = 0; x < flat->GetLevelWidth(level); ++x)
@@ -74,10 +74,8 @@ TEST_F(TextureLoaderTest, VolumeDdsHalvesItsDepthPerLevel)
     const Gv3DTexture* volume = dynamic_cast<const Gv3DTexture*>(texture.get());
     ASSERT_TRUE(volume);
     EXPECT_EQ(GV_FORMAT_R8G8B8A8, volume->GetFormat());
-    EXPECT_EQ(4, volume->GetDepth());
-    EXPECT_EQ(4, volume->GetNumMipmaps());
-    EXPECT_EQ(2, volume->GetLevelDepth(1));
-    EXPECT_EQ(1, volume->GetLevelDepth(3));
+    EXPECT_EQ(std::make_tuple(4, 4, 2, 1), std::make_tuple(volume->GetDepth(), volume->GetNumMipmaps(),
+                                                           volume->GetLevelDepth(1), volume->GetLevelDepth(3)));
     EXPECT_EQ((Rgba{200, 0, 16 * 5 + 6, 255}), PixelAt(*volume, 0, 0, 5, 6, 3));
     EXPECT_EQ((Rgba{80, 50, 16 * 3 + 2, 255}), PixelAt(*volume, 0, 1, 3, 2, 1));
     EXPECT_EQ((Rgba{20, 150, 0, 255}), PixelAt(*volume, 0, 3, 0, 0, 0));
@@ -88,25 +86,16 @@ TEST_F(TextureLoaderTest, CubeDdsHasSixFacesInOrder)
     std::unique_ptr<GvTexture> texture = Load("cube_bgrx.dds");
     const GvCubemap* cube = dynamic_cast<const GvCubemap*>(texture.get());
     ASSERT_TRUE(cube);
-    EXPECT_EQ(8, cube->GetEdgeSize());
-    EXPECT_EQ(6, cube->GetNumFaces());
-    EXPECT_EQ(GV_FORMAT_B8G8R8X8, cube->GetFormat());
+    EXPECT_EQ(std::make_tuple(8, 6, GV_FORMAT_B8G8R8X8),
+              std::make_tuple(cube->GetEdgeSize(), cube->GetNumFaces(), cube->GetFormat()));
     for (int face = 0; face < 6; ++face)
         EXPECT_EQ((Rgba{40 * face + 10, 120, 8 * 1, 255}), PixelAt(*cube, face, 2, 1, 0)) << face;
-    EXPECT_EQ(nullptr, cube->GetLevelData(6, 0));
-    EXPECT_EQ(nullptr, cube->GetLevelData(0, 4));
+    EXPECT_TRUE(!cube->GetLevelData(6, 0) && !cube->GetLevelData(0, 4));
 }
 
 TEST_F(TextureLoaderTest, EachFormatDecodesToItsPixels)
 {
-    struct Row
-    {
-        const char* file;
-        GvPixelFormatType format;
-        int x, y;
-        Rgba pixel;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, GvPixelFormatType, int, int, Rgba> rows[] = {
         {"luminance.dds", GV_FORMAT_L8, 9, 5, {16 * 9 + 5, 16 * 9 + 5, 16 * 9 + 5, 255}},
         // red 4x = 12 of 31, green 8y = 16 of 63, blue 31 - x = 28 of 31, widened with rounding.
         {"rgb565.dds", GV_FORMAT_B5G6R5, 3, 2, {(12 * 255 + 15) / 31, (16 * 255 + 31) / 63, (28 * 255 + 15) / 31, 255}},
@@ -116,12 +105,12 @@ TEST_F(TextureLoaderTest, EachFormatDecodesToItsPixels)
         {"gray.png", GV_FORMAT_L8, 2, 6, {70, 70, 70, 255}},
         {"alpha.tga", GV_FORMAT_R8G8B8A8, 2, 3, {80, 180, 90, 175}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.file);
-        std::unique_ptr<GvTexture> texture = Load(row.file);
+    for (const auto& [file, format, x, y, pixel] : rows) {
+        SCOPED_TRACE(file);
+        std::unique_ptr<GvTexture> texture = Load(file);
         ASSERT_TRUE(texture);
-        EXPECT_EQ(row.format, texture->GetFormat());
-        EXPECT_EQ(row.pixel, PixelAt(*texture, 0, 0, row.x, row.y));
+        EXPECT_EQ(format, texture->GetFormat());
+        EXPECT_EQ(pixel, PixelAt(*texture, 0, 0, x, y));
     }
 }
 
@@ -151,6 +140,7 @@ TEST_F(TextureLoaderTest, MissingFileAndNoPath)
     GvTextureLoadError error = GV_LOAD_OK;
     EXPECT_EQ(nullptr, GvLoadTexture(Units(SamplePath("no-such-file.dds")), &error));
     EXPECT_EQ(GV_LOAD_CANNOT_OPEN, error);
+    error = GV_LOAD_OK;
     EXPECT_EQ(nullptr, GvLoadTexture(nullptr, &error));
     EXPECT_EQ(GV_LOAD_CANNOT_OPEN, error);
     EXPECT_EQ(nullptr, GvLoadTextureFromMemory(nullptr, 0, &error));
@@ -217,13 +207,7 @@ TEST_F(TextureLoaderTest, CraftedAndDamagedPicturesAreRefusedWithAReason)
     badZlib[41] ^= 0xFF; // the zlib header of the image data
     const std::vector<uint8_t> huge = OversizedHuffmanTable(jpeg);
     const std::vector<uint8_t> cutTable(huge.begin(), huge.begin() + FindMarker(jpeg, 0xC4) + 4 + 17 + 12 + 1 + 12);
-    struct Row
-    {
-        const char* what;
-        std::vector<uint8_t> bytes;
-        GvTextureLoadError error;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, std::vector<uint8_t>, GvTextureLoadError> rows[] = {
         {"DDS header size", Patched(cube, 4, 100), GV_LOAD_CORRUPT},
         {"DDS width 0", Patched(cube, 16, 0), GV_LOAD_CORRUPT},
         {"a cube map that is not square", Patched(cube, 12, 4), GV_LOAD_CORRUPT},
@@ -248,9 +232,9 @@ TEST_F(TextureLoaderTest, CraftedAndDamagedPicturesAreRefusedWithAReason)
         {"text", {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'}, GV_LOAD_UNKNOWN_FORMAT},
     };
     const size_t live = GvGetLiveBufferCount();
-    for (const Row& row : rows) {
-        EXPECT_EQ(row.error, LoadBytes(row.bytes, row.bytes.size())) << row.what;
-        EXPECT_EQ(live, GvGetLiveBufferCount()) << row.what << ": a partial picture kept";
+    for (const auto& [what, bytes, error] : rows) {
+        EXPECT_EQ(error, LoadBytes(bytes, bytes.size())) << what;
+        EXPECT_EQ(live, GvGetLiveBufferCount()) << what << ": a partial picture kept";
     }
 }
 
@@ -264,22 +248,17 @@ TEST_F(TextureLoaderTest, SizesBeyondTheLimitsAreRefusedBeforeAnyAllocation)
     }
     Put32(bmp, 18, 0x7FFFFFFF);
     Put32(bmp, 22, 0x7FFFFFFF);
-    struct Row
-    {
-        const char* what;
-        std::vector<uint8_t> bytes;
-    };
-    const Row rows[] = {
+    const std::pair<const char*, std::vector<uint8_t>> rows[] = {
         {"PNG 2^31-1 square at 16 bits: bytes past 2^64", PngHeader(Bytes("alpha.png"), 0x7FFFFFFF, 0x7FFFFFFF, 16)},
         {"PNG 65536 x 65536: pixels past 2^32", PngHeader(Bytes("gray.png"), 0x10000, 0x10000, 8)},
         {"JPEG 60000 x 60000: bytes past 2^32", jpeg},
         {"BMP 2^31-1 square: pixels past 2^32", bmp},
         {"TGA 16384 x 16384 at 32 bits: past the byte limit", Tga(2, 32, 16384, 16384, 0, {}, 0, {1, 2, 3, 4})},
     };
-    for (const Row& row : rows) {
+    for (const auto& [what, bytes] : rows) {
         const size_t allocations = GvGetAllocationCount();
-        EXPECT_EQ(GV_LOAD_UNSUPPORTED, LoadBytes(row.bytes, row.bytes.size())) << row.what;
-        EXPECT_EQ(allocations, GvGetAllocationCount()) << row.what;
+        EXPECT_EQ(GV_LOAD_UNSUPPORTED, LoadBytes(bytes, bytes.size())) << what;
+        EXPECT_EQ(allocations, GvGetAllocationCount()) << what;
     }
 }
 
@@ -309,9 +288,9 @@ TEST_F(TextureLoaderTest, EveryTruncationOfAPictureIsRefusedOrKeepsItsSize)
             GvTextureLoadError error = GV_LOAD_OK;
             const std::unique_ptr<GvTexture> texture(GvLoadTextureFromMemory(cut.data(), cut.size(), &error));
             if (texture) {
-                ASSERT_EQ(whole->GetFormat(), texture->GetFormat()) << name << " cut at " << size;
-                ASSERT_EQ(whole->GetLevelWidth(0), texture->GetLevelWidth(0)) << name << " cut at " << size;
-                ASSERT_EQ(whole->GetLevelHeight(0), texture->GetLevelHeight(0)) << name << " cut at " << size;
+                ASSERT_EQ(std::make_tuple(whole->GetFormat(), whole->GetLevelWidth(0), whole->GetLevelHeight(0)),
+                          std::make_tuple(texture->GetFormat(), texture->GetLevelWidth(0), texture->GetLevelHeight(0)))
+                    << name << " cut at " << size;
             } else {
                 ASSERT_TRUE(error == GV_LOAD_UNKNOWN_FORMAT || error == GV_LOAD_CORRUPT || error == GV_LOAD_TRUNCATED)
                     << name << " cut at " << size << ": " << error;
@@ -334,14 +313,8 @@ TEST_F(TextureLoaderTest, BmpAndTgaLayouts)
     const Rgba red{255, 0, 0, 255}, green{0, 255, 0, 255}, blue{0, 0, 255, 255}, white{255, 255, 255, 255};
     const std::vector<uint8_t> map = {0,   0, 255, 0,   255, 0,
                                       255, 0, 0,   255, 255, 255}; // B, G, R: red, green, blue, white
-    struct Row
-    {
-        const char* what;
-        std::vector<uint8_t> bytes;
-        GvPixelFormatType format;
-        Rgba pixels[4]; // (0, 0), (1, 0), (0, 1), (1, 1)
-    };
-    const Row rows[] = {
+    // Pixels (0, 0), (1, 0), (0, 1), (1, 1).
+    const std::tuple<const char*, std::vector<uint8_t>, GvPixelFormatType, std::array<Rgba, 4>> rows[] = {
         {"TGA mapped, top row first",
          Tga(1, 8, 2, 2, 0x20, map, 24, {0, 1, 2, 3}),
          GV_FORMAT_R8G8B8,
@@ -353,7 +326,7 @@ TEST_F(TextureLoaderTest, BmpAndTgaLayouts)
         {"TGA grey with alpha",
          Tga(3, 16, 2, 2, 0x20, {}, 0, {10, 20, 30, 40, 50, 60, 70, 80}),
          GV_FORMAT_L8A8,
-         {{10, 10, 10, 20}, {30, 30, 30, 40}, {50, 50, 50, 60}, {70, 70, 70, 80}}},
+         {{{10, 10, 10, 20}, {30, 30, 30, 40}, {50, 50, 50, 60}, {70, 70, 70, 80}}}},
         {"TGA 16 bits, a run across the rows",
          Tga(10, 16, 2, 2, 0x20, {}, 0, {0x80, 0x00, 0x7C, 0x82, 0x1F, 0x00}),
          GV_FORMAT_R8G8B8,
@@ -367,16 +340,15 @@ TEST_F(TextureLoaderTest, BmpAndTgaLayouts)
          GV_FORMAT_R8G8B8,
          {red, green, blue, white}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+    for (const auto& [what, bytes, format, pixels] : rows) {
+        SCOPED_TRACE(what);
         GvTextureLoadError error = GV_LOAD_CORRUPT;
-        const std::unique_ptr<GvTexture> texture(GvLoadTextureFromMemory(row.bytes.data(), row.bytes.size(), &error));
+        const std::unique_ptr<GvTexture> texture(GvLoadTextureFromMemory(bytes.data(), bytes.size(), &error));
         ASSERT_TRUE(texture) << error;
-        EXPECT_EQ(row.format, texture->GetFormat());
-        ASSERT_EQ(2, texture->GetLevelWidth(0));
-        ASSERT_EQ(2, texture->GetLevelHeight(0));
+        EXPECT_EQ(format, texture->GetFormat());
+        ASSERT_EQ(std::make_pair(2, 2), std::make_pair(texture->GetLevelWidth(0), texture->GetLevelHeight(0)));
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(row.pixels[i], PixelAt(*texture, 0, 0, i % 2, i / 2)) << i;
+            EXPECT_EQ(pixels[i], PixelAt(*texture, 0, 0, i % 2, i / 2)) << i;
     }
 }
 
@@ -391,9 +363,8 @@ TEST_F(TextureLoaderTest, CreateRefusesWhatCannotBe)
         << "over the byte limit";
     std::unique_ptr<GvTexture> texture(GvTexture::Create(GV_TEXTURE_3D, GV_FORMAT_L8, 4, 2, 8, 4));
     ASSERT_TRUE(texture);
-    EXPECT_EQ(4u * 2 * 8, texture->GetLevelSize(0));
-    EXPECT_EQ(1u * 1 * 1, texture->GetLevelSize(3));
-    EXPECT_EQ(0u, texture->GetLevelSize(4));
+    EXPECT_EQ((std::vector<size_t>{4 * 2 * 8, 1 * 1 * 1, 0}),
+              (std::vector<size_t>{texture->GetLevelSize(0), texture->GetLevelSize(3), texture->GetLevelSize(4)}));
     EXPECT_EQ(texture->GetLevelData(0, 0) + 64 + 2 * 1 * 4, texture->GetLevelData(0, 2));
 }
 
@@ -404,10 +375,9 @@ TEST_F(TextureLoaderTest, PixelFormatNamesSizesAndAlpha)
     EXPECT_EQ(u"B5G5R5A1", Text(name));
     GvPixelFormatTypeToString(name, static_cast<GvPixelFormatType>(99));
     EXPECT_EQ(u"Unknown", Text(name));
-    EXPECT_EQ(8, GvPixelFormatBytesPerPixel(GV_FORMAT_R16G16B16A16));
-    EXPECT_EQ(3, GvPixelFormatBytesPerPixel(GV_FORMAT_B8G8R8));
-    EXPECT_TRUE(GvPixelFormatHasAlpha(GV_FORMAT_L8A8));
-    EXPECT_FALSE(GvPixelFormatHasAlpha(GV_FORMAT_B8G8R8X8));
+    EXPECT_EQ(std::make_pair(8, 3), std::make_pair(GvPixelFormatBytesPerPixel(GV_FORMAT_R16G16B16A16),
+                                                   GvPixelFormatBytesPerPixel(GV_FORMAT_B8G8R8)));
+    EXPECT_TRUE(GvPixelFormatHasAlpha(GV_FORMAT_L8A8) && !GvPixelFormatHasAlpha(GV_FORMAT_B8G8R8X8));
     const uint8_t packed[2] = {0x0F, 0xF0}; // B4G4R4A4: b 15, g 0, r 0, a 15
     uint8_t rgba[4];
     ASSERT_TRUE(GvDecodePixels(GV_FORMAT_B4G4R4A4, packed, 1, rgba));
@@ -415,9 +385,8 @@ TEST_F(TextureLoaderTest, PixelFormatNamesSizesAndAlpha)
     const uint8_t wide[8] = {0xFF, 0xFF, 0x00, 0x80, 0, 0, 0x7F, 0x00};
     ASSERT_TRUE(GvDecodePixels(GV_FORMAT_R16G16B16A16, wide, 1, rgba));
     EXPECT_EQ((Rgba{255, 128, 0, 0}), (Rgba{rgba[0], rgba[1], rgba[2], rgba[3]}));
-    EXPECT_FALSE(GvDecodePixels(GV_FORMAT_UNKNOWN, wide, 1, rgba));
-    EXPECT_FALSE(GvDecodePixels(GV_FORMAT_L8, nullptr, 1, rgba));
-    EXPECT_FALSE(GvDecodePixels(GV_FORMAT_L8, wide, 1, nullptr));
+    EXPECT_FALSE(GvDecodePixels(GV_FORMAT_UNKNOWN, wide, 1, rgba) || GvDecodePixels(GV_FORMAT_L8, nullptr, 1, rgba)
+                 || GvDecodePixels(GV_FORMAT_L8, wide, 1, nullptr));
 }
 
 } // namespace

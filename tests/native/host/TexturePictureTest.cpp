@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -30,25 +31,20 @@ uint32_t Rgb(int r, int g, int b)
     return static_cast<uint32_t>(r) << 16 | static_cast<uint32_t>(g) << 8 | static_cast<uint32_t>(b);
 }
 
-TEST_F(TexturePictureTest, MipLevelAtItsOwnSizeIsCopiedExactly)
+TEST_F(TexturePictureTest, MipLevelsAndVolumeSlicesAtTheirOwnSizeAreCopiedExactly)
 {
     std::unique_ptr<GvTexture> texture = Load("mips_bgra.dds");
     ASSERT_TRUE(texture);
-    const std::vector<uint32_t> pixels = Picture(texture.get(), 8, 4, false, 2, 0);
+    std::vector<uint32_t> pixels = Picture(texture.get(), 8, 4, false, 2, 0);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 8; ++x)
             ASSERT_EQ(Rgb(8 * x, 16 * y, 80), pixels[static_cast<size_t>(y) * 8 + x]) << x << ", " << y;
     // A level beyond the chain shows the last one.
     EXPECT_EQ(Rgb(0, 0, 200), Picture(texture.get(), 1, 1, false, 9, 0)[0]);
-}
-
-TEST_F(TexturePictureTest, VolumeSliceAtALevel)
-{
-    std::unique_ptr<GvTexture> texture = Load("volume_rgba.dds");
+    texture = Load("volume_rgba.dds");
     ASSERT_TRUE(texture);
-    const std::vector<uint32_t> pixels = Picture(texture.get(), 4, 4, false, 1, 1);
-    EXPECT_EQ(Rgb(80, 50, 16 * 3 + 2), pixels[2 * 4 + 3]);
-    EXPECT_EQ(Rgb(80, 50, 0), pixels[0]);
+    pixels = Picture(texture.get(), 4, 4, false, 1, 1);
+    EXPECT_EQ(std::make_pair(Rgb(80, 50, 16 * 3 + 2), Rgb(80, 50, 0)), std::make_pair(pixels[2 * 4 + 3], pixels[0]));
     EXPECT_EQ(Rgb(80, 50, 0), Picture(texture.get(), 4, 4, false, 1, 5)[0]) << "slice limited to the level's last";
 }
 
@@ -61,17 +57,15 @@ TEST_F(TexturePictureTest, CubeMapIsACrossInTheMiddleOfASquare)
     auto at = [&](int x, int y) { return pixels[static_cast<size_t>(y) * 16 + x]; };
     auto face = [](int f, int x, int y) { return Rgb(40 * f + 10, 60, 8 * (x + y)); };
     const uint32_t background = Rgb(0x11, 0x22, 0x33);
-    EXPECT_EQ(background, at(0, 0));
-    EXPECT_EQ(background, at(5, 1)) << "above the cross";
-    EXPECT_EQ(background, at(5, 14)) << "below it";
-    EXPECT_EQ(background, at(0, 2)) << "left of +Y";
+    // A corner, above the cross, below it, left of +Y, right of -Y.
+    for (const auto& [x, y] : {std::pair{0, 0}, {5, 1}, {5, 14}, {0, 2}, {12, 12}})
+        EXPECT_EQ(background, at(x, y)) << x << ", " << y;
     EXPECT_EQ(face(GV_FACE_POSITIVE_Y, 1, 0), at(5, 2));
     EXPECT_EQ(face(GV_FACE_NEGATIVE_X, 3, 1), at(3, 7));
     EXPECT_EQ(face(GV_FACE_POSITIVE_Z, 0, 0), at(4, 6));
     EXPECT_EQ(face(GV_FACE_POSITIVE_X, 2, 3), at(10, 9));
     EXPECT_EQ(face(GV_FACE_NEGATIVE_Z, 3, 3), at(15, 9));
     EXPECT_EQ(face(GV_FACE_NEGATIVE_Y, 1, 3), at(5, 13));
-    EXPECT_EQ(background, at(12, 12));
 }
 
 TEST_F(TexturePictureTest, AlphaOverACheckerboardWhenAsked)
@@ -95,21 +89,17 @@ TEST_F(TexturePictureTest, AlphaOverACheckerboardWhenAsked)
 TEST_F(TexturePictureTest, ShrinkingAveragesAndEnlargingInterpolates)
 {
     std::unique_ptr<GvTexture> texture(GvTexture::Create(GV_TEXTURE_2D, GV_FORMAT_L8, 4, 1, 1, 1));
-    uint8_t* p = texture->GetLevelData(0, 0);
-    p[0] = 0;
-    p[1] = 100;
-    p[2] = 200;
-    p[3] = 200;
+    const uint8_t texels[4] = {0, 100, 200, 200};
+    std::copy(texels, texels + 4, texture->GetLevelData(0, 0));
     // To 2 x 1: tent of radius 2 around 0.5 and 2.5: (1/8, 3/8, 3/8, 1/8) with the edges repeated.
     const std::vector<uint32_t> half = Picture(texture.get(), 2, 1, false, 0, 0);
     EXPECT_EQ(Rgb(63, 63, 63), half[0]);    // 0*4/8 + 100*3/8 + 200/8 = 62.5
     EXPECT_EQ(Rgb(188, 188, 188), half[1]); // 100/8 + 200*7/8 = 187.5
     // To 8 x 1: between texels.
     const std::vector<uint32_t> twice = Picture(texture.get(), 8, 1, false, 0, 0);
-    EXPECT_EQ(Rgb(0, 0, 0), twice[0]);
-    EXPECT_EQ(Rgb(25, 25, 25), twice[1]); // 0.25 of the way from 0 to 100
-    EXPECT_EQ(Rgb(75, 75, 75), twice[2]);
-    EXPECT_EQ(Rgb(200, 200, 200), twice[7]);
+    // Pixel 1 is 0.25 of the way from 0 to 100.
+    EXPECT_EQ((std::vector<uint32_t>{Rgb(0, 0, 0), Rgb(25, 25, 25), Rgb(75, 75, 75), Rgb(200, 200, 200)}),
+              (std::vector<uint32_t>{twice[0], twice[1], twice[2], twice[7]}));
 }
 
 TEST_F(TexturePictureTest, NoTextureIsAllBackgroundAndBadSizesFail)
@@ -118,8 +108,8 @@ TEST_F(TexturePictureTest, NoTextureIsAllBackgroundAndBadSizesFail)
     for (uint32_t pixel : pixels)
         EXPECT_EQ(Rgb(0xD0, 0xE0, 0xF0), pixel);
     uint32_t one = 0;
-    EXPECT_FALSE(GvGfxRenderTexture(nullptr, 0, 2, 0, false, 0, 0, &one));
-    EXPECT_FALSE(GvGfxRenderTexture(nullptr, 2, 2, 0, false, 0, 0, nullptr));
+    EXPECT_FALSE(GvGfxRenderTexture(nullptr, 0, 2, 0, false, 0, 0, &one)
+                 || GvGfxRenderTexture(nullptr, 2, 2, 0, false, 0, 0, nullptr));
 }
 
 } // namespace

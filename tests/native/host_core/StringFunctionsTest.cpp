@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 #include <climits>
+#include <vector>
 #include "GvStringFunctions.h"
 
 namespace {
 
-TEST(GvStringFunctions, LengthAndCopyRespectMaxChars)
+TEST(GvStringFunctions, LengthAndCopyRespectMaxCharsAtoWMapsEachByte)
 {
     EXPECT_EQ(0, GvStrLenW(nullptr));
     EXPECT_EQ(5, GvStrLenW(GvW(u"hello")));
@@ -16,6 +17,10 @@ TEST(GvStringFunctions, LengthAndCopyRespectMaxChars)
     buf[0] = 'z';
     GvStrCopyW(buf, GvW(u"ab"), 0);
     EXPECT_EQ('z', buf[0]);
+    GvStrAtoW(buf, "a\xe9z", -1);
+    EXPECT_EQ((std::vector<unsigned short>{'a', 0xE9, 'z', 0}), std::vector<unsigned short>(buf, buf + 4));
+    GvStrAtoW(buf, "abcdef", 3);
+    EXPECT_EQ(0, GvStrCmpW(buf, GvW(u"ab"), -1));
 }
 
 TEST(GvStringFunctions, CompareWholeAndPrefixAndFind)
@@ -51,18 +56,6 @@ TEST(GvStringFunctions, NumbersReadTheLeadingNumberAndItsEndLongsClampTo32Bits)
     EXPECT_EQ(text + 3, end);
     EXPECT_EQ(INT32_MAX, GvStrToLongW(GvW(u"99999999999"), nullptr, 10));
     EXPECT_EQ(INT32_MIN, GvStrToLongW(GvW(u"-99999999999"), nullptr, 10));
-}
-
-TEST(GvStringFunctions, AtoWMapsEachByte)
-{
-    unsigned short buf[8];
-    GvStrAtoW(buf, "a\xe9z", -1);
-    EXPECT_EQ('a', buf[0]);
-    EXPECT_EQ(0xE9, buf[1]);
-    EXPECT_EQ('z', buf[2]);
-    EXPECT_EQ(0, buf[3]);
-    GvStrAtoW(buf, "abcdef", 3);
-    EXPECT_EQ(0, GvStrCmpW(buf, GvW(u"ab"), -1));
 }
 
 } // namespace

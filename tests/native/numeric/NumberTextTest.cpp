@@ -1,5 +1,6 @@
 #include <cmath>
 #include <string>
+#include <tuple>
 #include "GvLeakCheck.h"
 #include "numeric/NumberText.h"
 
@@ -28,14 +29,7 @@ protected:
 
 TEST_F(NumberTextTest, FormsByMagnitudePrecisionAndFlags)
 {
-    struct Row
-    {
-        float value;
-        int precision;
-        bool scientific, integer;
-        const char* text;
-    };
-    const Row rows[] = {
+    const std::tuple<float, int, bool, bool, const char*> rows[] = {
         {1234.5f, 5, true, false, "1234.50000"},
         {0.0f, 5, true, false, "0.00000"},
         {-2.25f, 5, true, false, "-2.25000"},
@@ -62,12 +56,12 @@ TEST_F(NumberTextTest, FormsByMagnitudePrecisionAndFlags)
         {12345.0f, 5, true, true, "12345"},
         {2.5f, 5, true, false, "2.50000"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message() << row.value << " precision " << row.precision << " scientific "
-                                          << row.scientific << " integer " << row.integer);
-        EXPECT_EQ(row.text, Shown(row.value, row.precision, row.scientific, row.integer));
-        if (!row.integer) {
-            EXPECT_EQ(row.text, Fixed(row.value, row.precision, row.scientific));
+    for (const auto& [value, precision, scientific, integer, text] : rows) {
+        SCOPED_TRACE(::testing::Message()
+                     << value << " precision " << precision << " scientific " << scientific << " integer " << integer);
+        EXPECT_EQ(text, Shown(value, precision, scientific, integer));
+        if (!integer) {
+            EXPECT_EQ(text, Fixed(value, precision, scientific));
         }
     }
     EXPECT_FALSE(GvNumberNeedsScientificForm(0.0f));
@@ -78,10 +72,6 @@ TEST_F(NumberTextTest, FormsByMagnitudePrecisionAndFlags)
     const std::string wide = Fixed(-3.4e38f, 1000, false);
     EXPECT_EQ(std::string::npos, wide.find('e'));
     EXPECT_EQ(static_cast<size_t>(GvNumberTextMaxPrecision), wide.size() - wide.find('.') - 1);
-}
-
-TEST_F(NumberTextTest, IntegerFormSaturatesAndMapsNaNToZero)
-{
     EXPECT_EQ(2147483647, GvRoundHalfAwayFromZero(3e9f));
     EXPECT_EQ(-2147483647 - 1, GvRoundHalfAwayFromZero(-3e9f));
     EXPECT_EQ(0, GvRoundHalfAwayFromZero(std::nanf("")));
@@ -97,23 +87,16 @@ TEST(NumberCharFilter, ClassesOfCharacters)
         EXPECT_FALSE(GvIsNumberCharAllowed(ch, 5, true)) << ch;
     EXPECT_TRUE(GvIsNumberCharAllowed('-', 5, true));
     EXPECT_FALSE(GvIsNumberCharAllowed('-', 5, false));
-    EXPECT_TRUE(GvIsNumberCharAllowed('.', 1, true));
-    EXPECT_TRUE(GvIsNumberCharAllowed(',', 1, true));
-    EXPECT_FALSE(GvIsNumberCharAllowed('.', 0, true));
-    EXPECT_FALSE(GvIsNumberCharAllowed(',', 0, true));
-    EXPECT_FALSE(GvIsNumberCharAllowed('.', -1, true));
+    for (unsigned int separator : {'.', ','}) {
+        EXPECT_TRUE(GvIsNumberCharAllowed(separator, 1, true));
+        EXPECT_FALSE(GvIsNumberCharAllowed(separator, 0, true) || GvIsNumberCharAllowed(separator, -1, true));
+    }
 }
 
 TEST(NumberCharFilter, SecondSeparatorOrMinusOutsideTheSelectionIsRefused)
 {
-    struct Row
-    {
-        unsigned int ch;
-        const char16_t* text; // null: no text
-        int start, end;
-        bool allowNegative, accepted;
-    };
-    const Row rows[] = {
+    // Character, text (null: none), selection, negatives allowed, accepted.
+    const std::tuple<unsigned int, const char16_t*, int, int, bool, bool> rows[] = {
         {'.', u"1.5", 1, 1, true, false}, {',', u"1.5", 1, 1, true, false}, {'.', u"1.5", 1, 3, true, true},
         {'.', u"1.5", 0, 3, true, true},  {'.', u"1.5", 2, 3, true, false}, {'.', u"1,5", 3, 3, true, false},
         {'5', u"1.5", 1, 1, true, true},  {'-', u"-12", 3, 3, true, false}, {'-', u"-12", 0, 1, true, true},
@@ -121,32 +104,23 @@ TEST(NumberCharFilter, SecondSeparatorOrMinusOutsideTheSelectionIsRefused)
         {'-', u"", 0, 0, true, true},     {',', u"", 0, 0, true, true},     {'.', nullptr, 0, 0, true, true},
         {'x', u"", 0, 0, true, false},
     };
-    for (const Row& row : rows) {
-        const std::u16string text = row.text ? row.text : u"(null)";
-        SCOPED_TRACE(::testing::Message()
-                     << static_cast<char>(row.ch) << " into " << std::string(text.begin(), text.end()) << " at "
-                     << row.start << ".." << row.end);
-        EXPECT_EQ(row.accepted, GvIsNumberCharAccepted(row.ch, row.text ? GvW(row.text) : nullptr, row.start, row.end,
-                                                       5, row.allowNegative));
+    for (const auto& [ch, units, start, end, allowNegative, accepted] : rows) {
+        const std::u16string text = units ? units : u"(null)";
+        SCOPED_TRACE(::testing::Message() << static_cast<char>(ch) << " into " << std::string(text.begin(), text.end())
+                                          << " at " << start << ".." << end);
+        EXPECT_EQ(accepted, GvIsNumberCharAccepted(ch, units ? GvW(units) : nullptr, start, end, 5, allowNegative));
     }
 }
 
 TEST_F(NumberTextTest, MinusMovesToTheFront)
 {
-    GvStringW text(GvW(u"12-"));
-    EXPECT_TRUE(GvMoveMinusToFront(text));
-    EXPECT_EQ("-12", Narrow(text));
-    text = GvW(u"1-2-");
-    EXPECT_TRUE(GvMoveMinusToFront(text));
-    EXPECT_EQ("-12-", Narrow(text));
-    text = GvW(u"-3");
-    EXPECT_TRUE(GvMoveMinusToFront(text));
-    EXPECT_EQ("-3", Narrow(text));
-    text = GvW(u"3.5");
-    EXPECT_FALSE(GvMoveMinusToFront(text));
-    EXPECT_EQ("3.5", Narrow(text));
-    text = GvW(u"");
-    EXPECT_FALSE(GvMoveMinusToFront(text));
+    const std::tuple<const char16_t*, bool, const char*> rows[] = {
+        {u"12-", true, "-12"}, {u"1-2-", true, "-12-"}, {u"-3", true, "-3"}, {u"3.5", false, "3.5"}, {u"", false, ""}};
+    for (const auto& [before, moved, after] : rows) {
+        GvStringW text(GvW(before));
+        EXPECT_EQ(moved, GvMoveMinusToFront(text)) << after;
+        EXPECT_EQ(after, Narrow(text));
+    }
 }
 
 } // namespace

@@ -5,14 +5,6 @@
 
 namespace {
 
-void ExpectRect(const GvRect& r, int left, int top, int right, int bottom)
-{
-    EXPECT_EQ(left, r.left);
-    EXPECT_EQ(top, r.top);
-    EXPECT_EQ(right, r.right);
-    EXPECT_EQ(bottom, r.bottom);
-}
-
 TEST(PopupSliderMath, ValueAndPositionOfTheDocumentedSweep)
 {
     const float position = GvSliderPositionFromValue(2.5f, 0.0f, 10.0f);
@@ -21,6 +13,8 @@ TEST(PopupSliderMath, ValueAndPositionOfTheDocumentedSweep)
     const float moved = GvSliderPositionFromPointerX(47, true);
     EXPECT_FLOAT_EQ(35.0f, moved);
     EXPECT_EQ(3.5f, GvSliderValueFromPosition(moved, 0.0f, 10.0f));
+    for (const auto& [position, tip] : {std::pair{33.9f, 12 + 33}, {-0.5f, 12}, {std::nanf(""), 12}, {1e30f, 112}})
+        EXPECT_EQ(tip, GvSliderThumbTipX(position)) << position;
 }
 
 TEST(PopupSliderMath, PointerLeftOfTheTrackOrAValueOutsideTheRange)
@@ -42,20 +36,11 @@ TEST(PopupSliderMath, PointerLeftOfTheTrackOrAValueOutsideTheRange)
     EXPECT_EQ(50.0f, GvSliderPositionFromValue(0.0f, -1.0f, 1.0f));
 }
 
-TEST(PopupSliderMath, ThumbTipTruncatesThePosition)
-{
-    EXPECT_EQ(12 + 33, GvSliderThumbTipX(33.9f));
-    EXPECT_EQ(12, GvSliderThumbTipX(-0.5f));
-    EXPECT_EQ(12, GvSliderThumbTipX(std::nanf("")));
-    EXPECT_EQ(112, GvSliderThumbTipX(1e30f));
-}
-
 TEST(PopupSliderMath, DegenerateRangeIsWidened)
 {
     float min = 5.0f, max = 5.0f;
     EXPECT_TRUE(GvWidenDegenerateRange(min, max));
-    EXPECT_EQ(4.0f, min);
-    EXPECT_EQ(6.0f, max);
+    EXPECT_EQ(std::make_pair(4.0f, 6.0f), std::make_pair(min, max));
     min = 0.0f;
     max = 0.00001f;
     EXPECT_FALSE(GvWidenDegenerateRange(min, max));
@@ -85,21 +70,16 @@ TEST(PopupSliderMath, PlacementKeepsThePopupInsideTheWorkArea)
 {
     const GvRect work = {0, 0, 1280, 1024};
     GvPoint at = GvPlacePopupSlider({100, 200}, &work);
-    EXPECT_EQ(108, at.x);
-    EXPECT_EQ(200, at.y);
+    EXPECT_EQ((GvPoint{108, 200}), at);
     at = GvPlacePopupSlider({1270, 1010}, &work);
-    EXPECT_EQ(1280 - 125, at.x);
-    EXPECT_EQ(1024 - 20, at.y);
+    EXPECT_EQ((GvPoint{1280 - 125, 1024 - 20}), at);
     at = GvPlacePopupSlider({-50, -5}, &work);
-    EXPECT_EQ(0, at.x);
-    EXPECT_EQ(0, at.y);
+    EXPECT_EQ((GvPoint{0, 0}), at);
     const GvRect tiny = {10, 10, 50, 20};
     at = GvPlacePopupSlider({0, 0}, &tiny);
-    EXPECT_EQ(50 - 125, at.x); // too small: the upper bound wins
-    EXPECT_EQ(20 - 20, at.y);
+    EXPECT_EQ((GvPoint{50 - 125, 20 - 20}), at); // too small: the upper bound wins
     at = GvPlacePopupSlider({5000, 5000}, nullptr);
-    EXPECT_EQ(5008, at.x);
-    EXPECT_EQ(5000, at.y);
+    EXPECT_EQ((GvPoint{5008, 5000}), at);
 }
 
 TEST(PopupSliderMath, TrackThumbAndPlacementScaleWithTheDpi)
@@ -112,8 +92,7 @@ TEST(PopupSliderMath, TrackThumbAndPlacementScaleWithTheDpi)
     EXPECT_FLOAT_EQ(125.0f, GvSliderPositionFromPointerX(24 + 250, false, 192));
     const GvRect work = {0, 0, 1280, 1024};
     const GvPoint at = GvPlacePopupSlider({1270, 1010}, &work, 192);
-    EXPECT_EQ(1280 - 250, at.x);
-    EXPECT_EQ(1024 - 40, at.y);
+    EXPECT_EQ((GvPoint{1280 - 250, 1024 - 40}), at);
     EXPECT_EQ(100 + 12, GvPlacePopupSlider({100, 200}, nullptr, 144).x);
 }
 
@@ -123,16 +102,13 @@ TEST(PopupSliderMath, RangeStateWidensAndRefusesTooNarrowOrInverted)
     EXPECT_FLOAT_EQ(0.1f, GvSliderRangeStep(10.0f, 0.0f));
     float min = 0.0f, max = 10.0f;
     EXPECT_TRUE(GvSliderUpdateRange(min, max, 0.5f));
-    EXPECT_EQ(-0.5f, min);
-    EXPECT_EQ(10.5f, max);
+    EXPECT_EQ(std::make_pair(-0.5f, 10.5f), std::make_pair(min, max));
     EXPECT_TRUE(GvSliderUpdateRange(min, max, -1.0f));
-    EXPECT_EQ(0.5f, min);
-    EXPECT_EQ(9.5f, max);
+    EXPECT_EQ(std::make_pair(0.5f, 9.5f), std::make_pair(min, max));
     EXPECT_FALSE(GvSliderUpdateRange(min, max, -4.5f));
     EXPECT_FALSE(GvSliderUpdateRange(min, max, -4.49998f));
     EXPECT_FALSE(GvSliderUpdateRange(min, max, -6.0f));
-    EXPECT_EQ(0.5f, min);
-    EXPECT_EQ(9.5f, max);
+    EXPECT_EQ(std::make_pair(0.5f, 9.5f), std::make_pair(min, max));
     EXPECT_TRUE(GvSliderUpdateRange(min, max, -4.4999f));
 }
 
@@ -140,67 +116,50 @@ TEST(SliderEditMath, PopupRangeIncludesTheValueUnlessClamped)
 {
     float lo, hi;
     GvSliderEditPopupRange(3.0f, 0.0f, 1.0f, false, &lo, &hi);
-    EXPECT_EQ(0.0f, lo);
-    EXPECT_EQ(3.0f, hi);
+    EXPECT_EQ(std::make_pair(0.0f, 3.0f), std::make_pair(lo, hi));
     GvSliderEditPopupRange(-2.0f, 0.0f, 1.0f, false, &lo, &hi);
-    EXPECT_EQ(-2.0f, lo);
-    EXPECT_EQ(1.0f, hi);
+    EXPECT_EQ(std::make_pair(-2.0f, 1.0f), std::make_pair(lo, hi));
     GvSliderEditPopupRange(0.5f, 0.0f, 1.0f, false, &lo, &hi);
-    EXPECT_EQ(0.0f, lo);
-    EXPECT_EQ(1.0f, hi);
+    EXPECT_EQ(std::make_pair(0.0f, 1.0f), std::make_pair(lo, hi));
     GvSliderEditPopupRange(3.0f, 0.0f, 1.0f, true, &lo, &hi);
-    EXPECT_EQ(0.0f, lo);
-    EXPECT_EQ(1.0f, hi);
+    EXPECT_EQ(std::make_pair(0.0f, 1.0f), std::make_pair(lo, hi));
     EXPECT_EQ(100.0f, GvSliderPositionFromValue(3.0f, lo, hi));
-}
-
-TEST(SliderEditMath, ButtonIsEightyPercentOfTheClientHeight)
-{
-    EXPECT_EQ(16, GvSliderButtonWidth(20));
-    EXPECT_EQ(15, GvSliderButtonWidth(19));
-    EXPECT_EQ(0, GvSliderButtonWidth(1));
-    EXPECT_EQ(0, GvSliderButtonWidth(0));
 }
 
 TEST(SliderEditMath, ButtonTakesTheRightOrLeftStripNormalisedInANarrowClient)
 {
     GvRect client = {2, 2, 102, 22};
-    ExpectRect(GvSliderButtonLayout(client, 0, false, {0, 0}), 86, 2, 102, 22);
-    ExpectRect(client, 2, 2, 86, 22);
+    EXPECT_EQ((GvRect{86, 2, 102, 22}), GvSliderButtonLayout(client, 0, false, {0, 0}));
+    EXPECT_EQ((GvRect{2, 2, 86, 22}), client);
 
     client = {2, 2, 102, 21};
-    ExpectRect(GvSliderButtonLayout(client, 1, false, {0, 0}), 2, 2, 17, 21);
-    ExpectRect(client, 17, 2, 102, 21);
+    EXPECT_EQ((GvRect{2, 2, 17, 21}), GvSliderButtonLayout(client, 1, false, {0, 0}));
+    EXPECT_EQ((GvRect{17, 2, 102, 21}), client);
 
     client = {12, 22, 112, 42};
-    ExpectRect(GvSliderButtonLayout(client, 7, true, {10, 20}), 2, 2, 18, 22);
-    ExpectRect(client, 28, 22, 112, 42);
+    EXPECT_EQ((GvRect{2, 2, 18, 22}), GvSliderButtonLayout(client, 7, true, {10, 20}));
+    EXPECT_EQ((GvRect{28, 22, 112, 42}), client);
 
     client = {10, 0, 15, 20};
-    ExpectRect(GvSliderButtonLayout(client, 0, false, {0, 0}), -1, 0, 15, 20);
+    EXPECT_EQ((GvRect{-1, 0, 15, 20}), GvSliderButtonLayout(client, 0, false, {0, 0}));
     EXPECT_EQ(-1, client.right);
     client = {10, 0, 15, 20};
-    ExpectRect(GvSliderButtonLayout(client, 1, false, {0, 0}), 10, 0, 26, 20);
-}
-
-TEST(SliderEditMath, PopupOpensUnderTheButtonWidenedToTheLeft)
-{
-    ExpectRect(GvSliderEditPopupAnchor({84, 2, 100, 22}), 76, 2, 100, 22);
-    ExpectRect(GvSliderEditPopupAnchor({84, 2, 99, 22}), 77, 2, 99, 22);
+    EXPECT_EQ((GvRect{10, 0, 26, 20}), GvSliderButtonLayout(client, 1, false, {0, 0}));
+    for (const auto& [height, width] : {std::pair{20, 16}, {19, 15}, {1, 0}, {0, 0}})
+        EXPECT_EQ(width, GvSliderButtonWidth(height)) << height;
+    EXPECT_EQ((GvRect{76, 2, 100, 22}), GvSliderEditPopupAnchor({84, 2, 100, 22}));
+    EXPECT_EQ((GvRect{77, 2, 99, 22}), GvSliderEditPopupAnchor({84, 2, 99, 22}));
 }
 
 TEST(SliderEditMath, IntegerRangeIsLimited)
 {
     int lo, hi;
     GvSliderIntegerRange(-50000.0f, 50000.0f, &lo, &hi);
-    EXPECT_EQ(-32767, lo);
-    EXPECT_EQ(32767, hi);
+    EXPECT_EQ(std::make_pair(-32767, 32767), std::make_pair(lo, hi));
     GvSliderIntegerRange(-2.7f, 9.9f, &lo, &hi);
-    EXPECT_EQ(-2, lo);
-    EXPECT_EQ(9, hi);
+    EXPECT_EQ(std::make_pair(-2, 9), std::make_pair(lo, hi));
     GvSliderIntegerRange(-32767.0f, 32767.0f, &lo, &hi);
-    EXPECT_EQ(-32767, lo);
-    EXPECT_EQ(32767, hi);
+    EXPECT_EQ(std::make_pair(-32767, 32767), std::make_pair(lo, hi));
 }
 
 TEST(SliderEditMath, IntPositionAcrossALimitedRangeSnappedToSteps)
@@ -217,10 +176,6 @@ TEST(SliderEditMath, IntPositionAcrossALimitedRangeSnappedToSteps)
     EXPECT_EQ(60, GvSliderIntPosition(60.0f, 10.0f, 110.0f, 100));
     // A positive lower end is not taken off the percentage.
     EXPECT_EQ(60, GvSliderPosPerc(60, 10.0f, 110.0f));
-}
-
-TEST(SliderEditMath, IntPositionOfDegenerateInputs)
-{
     EXPECT_EQ(3, GvSliderIntPosition(5.0f, 3.0f, 10.0f, 0));
     EXPECT_EQ(3, GvSliderIntPosition(5.0f, 3.0f, 3.0f, 300));
     EXPECT_EQ(0, GvSliderPosPerc(3, 3.0f, 3.0f));

@@ -1,24 +1,20 @@
 #include <gtest/gtest.h>
+#include <tuple>
 #include "platform/portable/DpiScale.h"
 
 namespace {
 
 TEST(DpiScale, ValuesRoundAsMulDivAndComeBack)
 {
-    const struct
-    {
-        int value;
-        unsigned dpi;
-        int scaled;
-    } cases[] = {{5, 96, 5},    {5, 0, 5},     {5, 144, 8},     {-5, 144, -8},   {1, 120, 1},  {3, 120, 4},
-                 {18, 144, 27}, {20, 192, 40}, {125, 144, 188}, {7, 168, 12},    {0, 192, 0},  {-1, 144, -2},
-                 {1, 72, 1},    {32767, 192, 65534}, {-32768, 144, -49152}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.scaled, GvScaleToDpi(c.value, c.dpi)) << c.value << " at " << c.dpi;
-        EXPECT_EQ(c.value, GvUnscaleFromDpi(c.scaled, c.dpi)) << c.scaled << " at " << c.dpi;
+    const std::tuple<int, unsigned, int> cases[] = {
+        {5, 96, 5},  {5, 0, 5},     {5, 144, 8},   {-5, 144, -8},       {1, 120, 1},
+        {3, 120, 4}, {18, 144, 27}, {20, 192, 40}, {125, 144, 188},     {7, 168, 12},
+        {0, 192, 0}, {-1, 144, -2}, {1, 72, 1},    {32767, 192, 65534}, {-32768, 144, -49152}};
+    for (const auto& [value, dpi, scaled] : cases) {
+        EXPECT_EQ(scaled, GvScaleToDpi(value, dpi)) << value << " at " << dpi;
+        EXPECT_EQ(value, GvUnscaleFromDpi(scaled, dpi)) << scaled << " at " << dpi;
     }
-    EXPECT_EQ(13, GvUnscaleFromDpi(25, 192)); // 12.5
-    EXPECT_EQ(-13, GvUnscaleFromDpi(-25, 192));
+    EXPECT_EQ(std::make_pair(13, -13), std::make_pair(GvUnscaleFromDpi(25, 192), GvUnscaleFromDpi(-25, 192))); // 12.5
 }
 
 TEST(DpiScale, SizesPointsAndRectanglesScaleEachField)

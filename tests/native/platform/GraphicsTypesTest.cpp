@@ -13,32 +13,24 @@ namespace {
 TEST(GraphicsTypes, RectangleMeasuresAndContainment)
 {
     const GvRect r = {10, 20, 40, 25};
-    EXPECT_EQ(30, r.Width());
-    EXPECT_EQ(5, r.Height());
+    EXPECT_EQ(std::make_pair(30, 5), std::make_pair(r.Width(), r.Height()));
     EXPECT_EQ((GvSize{30, 5}), r.Size());
-    EXPECT_EQ((GvPoint{10, 20}), r.TopLeft());
-    EXPECT_EQ((GvPoint{40, 25}), r.BottomRight());
+    EXPECT_EQ(std::make_pair((GvPoint{10, 20}), (GvPoint{40, 25})), std::make_pair(r.TopLeft(), r.BottomRight()));
     // Left and top inside, right and bottom outside.
-    const struct
-    {
-        GvPoint p;
-        bool inside;
-    } points[] = {{{10, 20}, true}, {{39, 24}, true}, {{40, 24}, false}, {{39, 25}, false}, {{9, 22}, false}};
-    for (const auto& c : points)
-        EXPECT_EQ(c.inside, r.Contains(c.p)) << c.p.x << ',' << c.p.y;
+    const std::pair<GvPoint, bool> points[] = {
+        {{10, 20}, true}, {{39, 24}, true}, {{40, 24}, false}, {{39, 25}, false}, {{9, 22}, false}};
+    for (const auto& [p, inside] : points)
+        EXPECT_EQ(inside, r.Contains(p)) << p.x << ',' << p.y;
     EXPECT_FALSE(r.IsEmpty());
-    EXPECT_TRUE((GvRect{5, 5, 5, 9}).IsEmpty());
-    EXPECT_TRUE((GvRect{5, 5, 9, 4}).IsEmpty());
+    EXPECT_TRUE((GvRect{5, 5, 5, 9}).IsEmpty() && (GvRect{5, 5, 9, 4}).IsEmpty());
     EXPECT_FALSE((GvRect{5, 5, 5, 9}).Contains({5, 6}));
 }
 
 TEST(GraphicsTypes, RectangleOperations)
 {
     const GvRect r = {10, 20, 40, 25};
-    const struct
-    {
-        GvRect got, want;
-    } cases[] = {
+    const std::pair<GvRect, GvRect> cases[] = {
+        // got, wanted
         {r.Offset(-10, 5), {0, 25, 30, 30}},
         {r.Inflate(2, -1), {8, 21, 42, 24}},
         {GvRect{40, 25, 10, 20}.Normalized(), r},
@@ -50,7 +42,7 @@ TEST(GraphicsTypes, RectangleOperations)
         {GvRect{1, 1, 1, 5}.Union({3, 3, 3, 3}), {0, 0, 0, 0}},
     };
     for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i)
-        EXPECT_EQ(cases[i].want, cases[i].got) << "case " << i;
+        EXPECT_EQ(cases[i].second, cases[i].first) << "case " << i;
     EXPECT_NE(r, r.Offset(0, 1));
     EXPECT_NE((GvPoint{1, 2}), (GvPoint{2, 1}));
     EXPECT_NE((GvSize{1, 2}), (GvSize{2, 1}));

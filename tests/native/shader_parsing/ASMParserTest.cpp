@@ -32,7 +32,11 @@ protected:
         m_parser->SetShaderVersion(static_cast<GvShaderVersion>(version));
         m_parser->InitInstructionCounts();
         ParseText(text);
-        return {m_parser->GetALUOpCount(), m_parser->GetTexOpCount()};
+        return Counts(*m_parser);
+    }
+    static std::pair<int, int> Counts(const AsmParser& parser)
+    {
+        return {parser.GetALUOpCount(), parser.GetTexOpCount()};
     }
     int OpCount() const { return OpCountOf(*m_parser); }
     static int OpCountOf(const AsmParser& parser)
@@ -82,20 +86,11 @@ TEST_F(ASMParserTest, PixelShader1xHasScaleModifiersAndNoPartialPrecision)
 TEST_F(ASMParserTest, ANewParserHasTheVertexShader20TableAndEachVersionValueSelectsItsOwn)
 {
     EXPECT_EQ(GV_VS_2_0, m_parser->GetShaderVersion());
-    EXPECT_EQ(0, m_parser->GetALUOpCount());
-    EXPECT_EQ(0, m_parser->GetTexOpCount());
+    EXPECT_EQ(std::make_pair(0, 0), Counts(*m_parser));
     EXPECT_EQ(43 * 3, OpCount());
     ExpectOp(u"sincos_pp", AsmParser::OP_ALU, 8);
     ExpectNoOp(u"texld");
-    struct Case
-    {
-        int version;
-        int ops;
-        const char16_t* op;
-        AsmParser::OpType type;
-        int count;
-    };
-    const Case cases[] = {
+    const std::tuple<int, int, const char16_t*, AsmParser::OpType, int> cases[] = {
         {1, 75, u"exp_sat", AsmParser::OP_ALU, 10},     {2, 129, u"mova_pp", AsmParser::OP_ALU, 1},
         {3, 129, u"lit", AsmParser::OP_ALU, 3},         {4, 190, u"setp_gt_pp", AsmParser::OP_ALU, 1},
         {5, 190, u"texldl", AsmParser::OP_TEX, 2},      {6, 176, u"bem_d2_sat", AsmParser::OP_ALU, 2},
@@ -105,16 +100,15 @@ TEST_F(ASMParserTest, ANewParserHasTheVertexShader20TableAndEachVersionValueSele
         {13, 161, u"breakp", AsmParser::OP_ALU, 3},     {14, 183, u"setp_gt", AsmParser::OP_ALU, 8},
         {15, 183, u"texldp", AsmParser::OP_TEX, 3},
     };
-    for (const Case& c : cases) {
-        m_parser->SetShaderVersion(static_cast<GvShaderVersion>(c.version));
-        EXPECT_EQ(c.version, m_parser->GetShaderVersion());
-        EXPECT_EQ(c.ops, OpCount()) << c.version;
-        ExpectOp(c.op, c.type, c.count);
+    for (const auto& [version, ops, op, type, count] : cases) {
+        m_parser->SetShaderVersion(static_cast<GvShaderVersion>(version));
+        EXPECT_EQ(version, m_parser->GetShaderVersion());
+        EXPECT_EQ(ops, OpCount()) << version;
+        ExpectOp(op, type, count);
     }
     m_parser->SetShaderVersion(GV_PS_2_0);
-    ExpectNoOp(u"texldl");
-    ExpectNoOp(u"nop");
-    ExpectNoOp(u"texld_pp");
+    for (const char16_t* name : {u"texldl", u"nop", u"texld_pp"})
+        ExpectNoOp(name);
     m_parser->SetShaderVersion(GV_VS_1_1);
     ExpectNoOp(u"mova");
 }
@@ -134,10 +128,15 @@ TEST_F(ASMParserTest, SameVersionTwiceKeepsTheTableOtherValuesEmptyIt)
     EXPECT_EQ(std::make_pair(0, 0), Count(16, u"mov r0, r1\nadd r0, r0, r1"));
 }
 
-TEST_F(ASMParserTest, DocumentedCountWithTexldpAndSincos)
+TEST_F(ASMParserTest, DocumentedCountWithTexldpAndSincosAndAPixelShader14Program)
 {
     AddWords({u"texldp", u"sincos"});
     EXPECT_EQ(std::make_pair(8, 3), Count(GV_PS_3_0, u"texldp r0, t0, s0\nsincos r1.xy, r2.x\n"));
+    AddWords({u"mad_d8_sat", u"lrp_x4", u"cnd_d2", u"bem_sat", u"texcrd", u"texld", u"phase", u"mov_x2_pp", u"def"});
+    const std::u16string text =
+        u"ps_1_4\ndef c0, 1, 0, 0, 1\ntexcrd r0.xyz, t0\nbem_sat r1.xy, r0, r2\nphase\ntexld r1, r0\n"
+        u"mad_d8_sat r0, r1, r2, r3\nlrp_x4 r0, c0, r1, r2 // lrp_x4\ncnd_d2 r0, r0.a, r1, r2\nmov_x2_pp r0, r1\n";
+    EXPECT_EQ(std::make_pair(1 + 3 + 1 + 2, 2), Count(GV_PS_1_4, text));
 }
 
 TEST_F(ASMParserTest, CountsPerModelWithModifierVariants)
@@ -152,28 +151,17 @@ TEST_F(ASMParserTest, CountsPerModelWithModifierVariants)
     EXPECT_EQ(expected[0], Count(0, text));
 }
 
-TEST_F(ASMParserTest, PixelShader14Program)
-{
-    AddWords({u"mad_d8_sat", u"lrp_x4", u"cnd_d2", u"bem_sat", u"texcrd", u"texld", u"phase", u"mov_x2_pp", u"def"});
-    const std::u16string text =
-        u"ps_1_4\ndef c0, 1, 0, 0, 1\ntexcrd r0.xyz, t0\nbem_sat r1.xy, r0, r2\nphase\ntexld r1, r0\n"
-        u"mad_d8_sat r0, r1, r2, r3\nlrp_x4 r0, c0, r1, r2 // lrp_x4\ncnd_d2 r0, r0.a, r1, r2\nmov_x2_pp r0, r1\n";
-    EXPECT_EQ(std::make_pair(1 + 3 + 1 + 2, 2), Count(GV_PS_1_4, text));
-}
-
 TEST_F(ASMParserTest, CountsAccumulateUntilReset)
 {
     AddWords({u"mov", u"texld"});
     EXPECT_EQ(std::make_pair(1, 1), Count(GV_PS_2_0, u"mov r0, r1\ntexld r0, t0, s0"));
     ParseText(u"mov r0, r1 /* mov */ mov r1, r0");
-    EXPECT_EQ(3, m_parser->GetALUOpCount());
-    EXPECT_EQ(1, m_parser->GetTexOpCount());
+    EXPECT_EQ(std::make_pair(3, 1), Counts(*m_parser));
     // Changing the model keeps the counters.
     m_parser->SetShaderVersion(GV_VS_1_1);
-    EXPECT_EQ(3, m_parser->GetALUOpCount());
+    EXPECT_EQ(std::make_pair(3, 1), Counts(*m_parser));
     m_parser->InitInstructionCounts();
-    EXPECT_EQ(0, m_parser->GetALUOpCount());
-    EXPECT_EQ(0, m_parser->GetTexOpCount());
+    EXPECT_EQ(std::make_pair(0, 0), Counts(*m_parser));
 }
 
 TEST_F(ASMParserTest, LookupChoosesTheListByTheExactFirstUnitAndFoldsTheRest)
@@ -236,8 +224,7 @@ TEST_F(ASMParserTest, CopiesDuplicateTheOpTableAndCountForThemselves)
 
     auto copy = std::make_unique<AsmParser>(*m_parser);
     EXPECT_EQ(GV_PS_2_0, copy->GetShaderVersion());
-    EXPECT_EQ(1, copy->GetALUOpCount());
-    EXPECT_EQ(1, copy->GetTexOpCount());
+    EXPECT_EQ(std::make_pair(1, 1), Counts(*copy));
     EXPECT_EQ(2, copy->GetWhiteSpaceParser().GetCommentBlocks().GetCount());
     EXPECT_NE(m_parser->FindShaderOp(U(u"zz")), copy->FindShaderOp(U(u"zz")));
     ASSERT_NE(nullptr, copy->FindShaderOp(U(u"zz")));
@@ -245,9 +232,8 @@ TEST_F(ASMParserTest, CopiesDuplicateTheOpTableAndCountForThemselves)
 
     const std::u16string text = u"mov r0, r1 // mov\ntexld r0, t0, s0";
     copy->Parse(U(text), 0, 0, static_cast<int>(text.size()));
-    EXPECT_EQ(2, copy->GetALUOpCount());
-    EXPECT_EQ(2, copy->GetTexOpCount());
-    EXPECT_EQ(1, m_parser->GetALUOpCount());
+    EXPECT_EQ(std::make_pair(2, 2), Counts(*copy));
+    EXPECT_EQ(std::make_pair(1, 1), Counts(*m_parser));
 
     auto assigned = std::make_unique<AsmParser>();
     assigned->SetShaderVersion(GV_VS_1_1);
@@ -307,12 +293,11 @@ TEST_F(ASMParserTest, KeywordsOfNoCategoryAreLookedUpEveryTime)
     // Two keywords at one address: what is kept for the first must not
     // answer for the second.
     alignas(Parser::Keyword) unsigned char storage[sizeof(Parser::Keyword)];
-    Parser::Keyword* keyword = new (storage) Parser::Keyword(U(u"mov"));
-    m_parser->OnKeywordFound(keyword);
-    keyword->~Keyword();
-    keyword = new (storage) Parser::Keyword(U(u"sincos"));
-    m_parser->OnKeywordFound(keyword);
-    keyword->~Keyword();
+    for (const char16_t* name : {u"mov", u"sincos"}) {
+        Parser::Keyword* keyword = new (storage) Parser::Keyword(U(name));
+        m_parser->OnKeywordFound(keyword);
+        keyword->~Keyword();
+    }
     EXPECT_EQ(1 + 8, m_parser->GetALUOpCount());
 }
 

@@ -30,12 +30,7 @@ protected:
 TEST_F(HostileInputTest, MegabyteTokensInKeywordFilesFailTheLoadAndKeepWhatCameBefore)
 {
     const std::string huge(kMegabyte, 'w');
-    const struct
-    {
-        const char* what;
-        std::string tail;
-        bool loaded;
-    } cases[] = {
+    const std::tuple<const char*, std::string, bool> cases[] = {
         {"word", huge, false},
         {"operator", std::string(kMegabyte, '+'), false},
         {"opening braces", std::string(kMegabyte, '{'), false},
@@ -46,10 +41,10 @@ TEST_F(HostileInputTest, MegabyteTokensInKeywordFilesFailTheLoadAndKeepWhatCameB
         {"line comment", "// " + huge, true},
         {"white space", std::string(kMegabyte, ' ') + kTypes, true},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.loaded, Load(kTypes + c.tail)) << c.what;
-        ASSERT_NE(nullptr, m_parser->FindKeywordCategory(U(u"Types"))) << c.what;
-        EXPECT_EQ((Words{"float", "half"}), KeywordsOf(m_parser->FindKeywordCategory(U(u"Types")))) << c.what;
+    for (const auto& [what, tail, loaded] : cases) {
+        EXPECT_EQ(loaded, Load(kTypes + tail)) << what;
+        ASSERT_NE(nullptr, m_parser->FindKeywordCategory(U(u"Types"))) << what;
+        EXPECT_EQ((Words{"float", "half"}), KeywordsOf(m_parser->FindKeywordCategory(U(u"Types")))) << what;
     }
 }
 
@@ -100,12 +95,7 @@ TEST_F(HostileInputTest, ParseOfHostileTextFindsExactlyTheKeywords)
     m_parser->AddKeywordCategory(U(u"Braces"), true);
     m_parser->AddKeyword(U(u"Braces"), U(u"{"));
     const size_t depth = kMegabyte;
-    const struct
-    {
-        const char* what;
-        std::u16string text;
-        Words found;
-    } cases[] = {
+    const std::tuple<const char*, std::u16string, Words> cases[] = {
         {"deep nesting", std::u16string(depth, u'{') + u"float" + std::u16string(depth, u'}'), {"float"}},
         {"megabyte word run", std::u16string(kMegabyte, u'f') + u" half", {"half"}},
         {"megabyte operator run", std::u16string(kMegabyte, u'+') + u"half", {"half"}},
@@ -113,10 +103,10 @@ TEST_F(HostileInputTest, ParseOfHostileTextFindsExactlyTheKeywords)
         {"non-ASCII units separate", u"float\u00E9half\uFFFFfloat\xD800half", {"float", "half", "float", "half"}},
         {"unterminated comment", u"half /*" + std::u16string(kMegabyte, u'*'), {"half"}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, text, found] : cases) {
         m_parser->found.clear();
-        m_parser->ParseAll(c.text);
-        EXPECT_EQ(c.found, m_parser->found) << c.what;
+        m_parser->ParseAll(text);
+        EXPECT_EQ(found, m_parser->found) << what;
     }
 }
 

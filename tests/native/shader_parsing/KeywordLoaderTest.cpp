@@ -1,3 +1,4 @@
+#include <array>
 #include "ParserTestSupport.h"
 
 namespace {
@@ -17,14 +18,12 @@ protected:
         GvLeakCheckedTest::SetUp();
         m_parser = std::make_unique<Parser>();
         m_loader = std::make_unique<GvMFCShaderKeywordLoader>();
-        m_dir = std::make_unique<TempDir>();
         SetParserColors(11, 22, 33, 44);
     }
     void TearDown() override
     {
         m_parser.reset();
         m_loader.reset();
-        m_dir.reset();
         GvLeakCheckedTest::TearDown();
     }
 
@@ -43,14 +42,10 @@ protected:
         EXPECT_EQ(background, m_parser->m_backgroundColor);
         EXPECT_EQ(highlight, m_parser->m_highlightColor);
     }
-    void ExpectDefaultColors() const
-    {
-        ExpectParserColors(kDefaultComment, kDefaultForeground, kDefaultBackground, kDefaultHighlight);
-    }
 
     bool LoadText(const std::string& text)
     {
-        return m_loader->Load(U(m_dir->Write("keywords.kwd", text)), m_parser.get());
+        return m_loader->Load(U(m_dir.Write("keywords.kwd", text)), m_parser.get());
     }
     Words Keywords(const char16_t* category) const
     {
@@ -62,13 +57,13 @@ protected:
     {
         auto parser = std::make_unique<Parser>();
         const std::string file = "Keywords : \"K\" { Color : (0, 0, 0) Word : \"" + keywordText + "\" }";
-        EXPECT_TRUE(m_loader->Load(U(m_dir->Write("expand.kwd", file)), parser.get())) << keywordText;
+        EXPECT_TRUE(m_loader->Load(U(m_dir.Write("expand.kwd", file)), parser.get())) << keywordText;
         return KeywordsOf(parser->FindKeywordCategory(U(u"K")));
     }
 
     std::unique_ptr<Parser> m_parser;
     std::unique_ptr<GvMFCShaderKeywordLoader> m_loader;
-    std::unique_ptr<TempDir> m_dir;
+    TempDir m_dir;
 };
 
 TEST_F(KeywordLoaderTest, WorkedExample)
@@ -87,14 +82,14 @@ TEST_F(KeywordLoaderTest, WorkedExample)
 
 TEST_F(KeywordLoaderTest, MissingFileLeavesTheParserUntouched)
 {
-    EXPECT_FALSE(m_loader->Load(U(m_dir->PathOf("missing.kwd")), m_parser.get()));
+    EXPECT_FALSE(m_loader->Load(U(m_dir.PathOf("missing.kwd")), m_parser.get()));
     ExpectParserColors(11, 22, 33, 44);
     EXPECT_TRUE(CategoryNames(*m_parser).empty());
     // A directory opens on some systems but cannot be read: the same result.
-    EXPECT_FALSE(m_loader->Load(U(m_dir->PathOf("")), m_parser.get()));
+    EXPECT_FALSE(m_loader->Load(U(m_dir.PathOf("")), m_parser.get()));
     ExpectParserColors(11, 22, 33, 44);
     EXPECT_FALSE(m_loader->Load(nullptr, m_parser.get()));
-    EXPECT_FALSE(m_loader->Load(U(m_dir->Write("a.kwd", "")), nullptr));
+    EXPECT_FALSE(m_loader->Load(U(m_dir.Write("a.kwd", "")), nullptr));
 }
 
 TEST_F(KeywordLoaderTest, UnknownTopLevelWordsAreSkippedOtherTokensFail)
@@ -108,7 +103,7 @@ TEST_F(KeywordLoaderTest, UnknownTopLevelWordsAreSkippedOtherTokensFail)
     EXPECT_FALSE(LoadText("/* block */"));
 }
 
-TEST_F(KeywordLoaderTest, RangeMatrixAndModifierExpansions)
+TEST_F(KeywordLoaderTest, RangeMatrixAndModifierExpansionsUnreadableGroupsAddNothing)
 {
     EXPECT_EQ(Words{}, Expand("x{range 3..1}"));
     EXPECT_EQ(Words{"x"}, Expand("x{opt_range 3..1}"));
@@ -120,33 +115,15 @@ TEST_F(KeywordLoaderTest, RangeMatrixAndModifierExpansions)
     // A one-unit suffix at the very end of the group is added.
     EXPECT_EQ((Words{"p", "p_pp", "pz"}), Expand("p{ modifier _pp z}"));
     EXPECT_EQ(Words{"plain"}, Expand("plain"));
-}
-
-TEST_F(KeywordLoaderTest, UnreadableBraceGroupsAddNothing)
-{
     for (const char* text : {"x{}", "x{range}", "x{opt_range}", "x{opt_range 1.2}", "x{matrix 2}", "x{range 1..2",
                              "x{unknown 1..2}", "x{Range 1..2}", "x{range 0..100000}", "x{matrix 1000x1000}"})
         EXPECT_EQ(Words{}, Expand(text)) << text;
 }
 
-TEST_F(KeywordLoaderTest, EmptyWordListLeavesAnEmptyCategory)
+TEST_F(KeywordLoaderTest, BrokenKeywordSectionsKeepWhatWasBuiltAnEmptyWordListAnEmptyCategory)
 {
-    EXPECT_TRUE(LoadText("Keywords : \"Empty\" { Color : (1, 2, 3) Word : }"));
-    EXPECT_EQ(Words{"Empty"}, CategoryNames(*m_parser));
-    EXPECT_EQ(0, m_parser->FindKeywordCategory(U(u"Empty"))->GetKeywordCount());
-    EXPECT_EQ(0x00030201u, m_parser->FindKeywordCategory(U(u"Empty"))->GetColor());
-}
-
-TEST_F(KeywordLoaderTest, BrokenKeywordSectionsKeepWhatWasBuilt)
-{
-    struct Case
-    {
-        const char* text;
-        Words categories;
-        Words keywords; // of the last category
-        unsigned int color;
-    };
-    const Case cases[] = {
+    // Text, categories, keywords and colour of the last category.
+    const std::tuple<const char*, Words, Words, unsigned int> cases[] = {
         {"Keywords \"A\"", {}, {}, 0},
         {"Keywords :", {}, {}, 0},
         {"Keywords : A", {}, {}, 0},
@@ -165,33 +142,31 @@ TEST_F(KeywordLoaderTest, BrokenKeywordSectionsKeepWhatWasBuilt)
          {"c"},
          0x060504},
     };
-    for (const Case& c : cases) {
+    for (const auto& [text, categories, keywords, color] : cases) {
+        SCOPED_TRACE(text);
         auto parser = std::make_unique<Parser>();
-        EXPECT_FALSE(m_loader->Load(U(m_dir->Write("broken.kwd", c.text)), parser.get())) << c.text;
-        EXPECT_EQ(c.categories, CategoryNames(*parser)) << c.text;
-        if (!c.categories.empty()) {
+        EXPECT_FALSE(m_loader->Load(U(m_dir.Write("broken.kwd", text)), parser.get()));
+        EXPECT_EQ(categories, CategoryNames(*parser));
+        if (!categories.empty()) {
             const Parser::KeywordCategory* last = nullptr;
             for (auto it = parser->BeginKeywordCategory(); it != parser->EndKeywordCategory(); ++it)
                 last = *it;
-            EXPECT_EQ(c.keywords, KeywordsOf(last)) << c.text;
-            EXPECT_EQ(c.color, last->GetColor()) << c.text;
+            EXPECT_EQ(keywords, KeywordsOf(last));
+            EXPECT_EQ(color, last->GetColor());
         }
-        EXPECT_EQ(kDefaultComment, parser->m_commentColor) << c.text;
+        EXPECT_EQ(kDefaultComment, parser->m_commentColor);
     }
+    EXPECT_TRUE(LoadText("Keywords : \"Empty\" { Color : (1, 2, 3) Word : }"));
+    EXPECT_EQ(Words{"Empty"}, CategoryNames(*m_parser));
+    EXPECT_EQ(0, m_parser->FindKeywordCategory(U(u"Empty"))->GetKeywordCount());
+    EXPECT_EQ(0x00030201u, m_parser->FindKeywordCategory(U(u"Empty"))->GetColor());
 }
 
 TEST_F(KeywordLoaderTest, ColorSectionsHandOverTheColorsReadSoFar)
 {
     const unsigned int C = kDefaultComment, F = kDefaultForeground, B = kDefaultBackground, H = kDefaultHighlight;
     // Operator tokens are maximal runs: ":(" is no ":". Keys may repeat and components overlap.
-    struct Row
-    {
-        const char* text;
-        bool loaded;
-        size_t categories;
-        unsigned int colors[4];
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, bool, size_t, std::array<unsigned int, 4>> rows[] = {
         {"", true, 0, {C, F, B, H}},
         {"  // only a comment\n\n", true, 0, {C, F, B, H}},
         {"Color { Comment:(0,128,0) }", false, 0, {C, F, B, H}},
@@ -206,21 +181,21 @@ TEST_F(KeywordLoaderTest, ColorSectionsHandOverTheColorsReadSoFar)
         {"Color { Foreground : (1, 2, 3) Background (4, 5, 6) }", false, 0, {C, 0x030201, B, H}},
         {"Color { Highlight : (1, 2, 3)", false, 0, {C, F, B, 0x030201}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
+    for (const auto& [text, loaded, categories, colors] : rows) {
+        SCOPED_TRACE(text);
         m_loader = std::make_unique<GvMFCShaderKeywordLoader>();
         m_parser = std::make_unique<Parser>();
         SetParserColors(11, 22, 33, 44);
-        EXPECT_EQ(row.loaded, LoadText(row.text));
-        EXPECT_EQ(row.categories, CategoryNames(*m_parser).size());
-        ExpectParserColors(row.colors[0], row.colors[1], row.colors[2], row.colors[3]);
+        EXPECT_EQ(loaded, LoadText(text));
+        EXPECT_EQ(categories, CategoryNames(*m_parser).size());
+        ExpectParserColors(colors[0], colors[1], colors[2], colors[3]);
     }
     for (const char* text :
          {"Color Comment : (1, 2, 3) }", "Color { Comment : 1, 2, 3 }", "Color { Comment : (1 2 3) }",
           "Color { Comment : (1, 2, 3 }", "Color { Comment : (1, 2, -3) }", "Color { 5 }", "Color"}) {
         m_loader = std::make_unique<GvMFCShaderKeywordLoader>();
         EXPECT_FALSE(LoadText(text)) << text;
-        ExpectDefaultColors();
+        ExpectParserColors(C, F, B, H);
     }
 }
 
@@ -236,7 +211,7 @@ TEST_F(KeywordLoaderTest, LaterLoadsStartFromTheColorsLeftByEarlierOnes)
     GvMFCShaderKeywordLoader assigned;
     assigned = copy;
     EXPECT_EQ(0x00090909u, assigned.GetHighlightColor());
-    EXPECT_TRUE(assigned.Load(U(m_dir->Write("c.kwd", "Color { Highlight : (1, 1, 1) }")), m_parser.get()));
+    EXPECT_TRUE(assigned.Load(U(m_dir.Write("c.kwd", "Color { Highlight : (1, 1, 1) }")), m_parser.get()));
     EXPECT_EQ(0x00010101u, assigned.GetHighlightColor());
     EXPECT_EQ(0x00090909u, copy.GetHighlightColor());
 }
@@ -255,17 +230,7 @@ TEST_F(KeywordLoaderTest, OverLongTokensAndStringsFail)
     EXPECT_FALSE(LoadText("Color { Comment : (" + std::string(1024, '1') + ", 0, 0) }"));
 }
 
-TEST_F(KeywordLoaderTest, BytesBecomeLatin1UnitsAndPathsMayBeUnicode)
-{
-    const std::u16string path = m_dir->Write("caf\xC3\xA9 \xE2\x82\xAC.kwd",
-                                             "Keywords : \"Caf\xE9\" { Color : (1, 2, 3) Word : \"\xE9t\xE9\" }");
-    ASSERT_TRUE(m_loader->Load(U(path), m_parser.get()));
-    const Parser::KeywordCategory* category = m_parser->FindKeywordCategory(U(u"CAF\u00C9"));
-    ASSERT_NE(nullptr, category);
-    EXPECT_NE(nullptr, category->FindKeyword(U(u"\u00E9t\u00E9")));
-}
-
-TEST_F(KeywordLoaderTest, StringsAreTakenLiterallyAcrossLines)
+TEST_F(KeywordLoaderTest, StringsAreTakenLiterallyAsLatin1UnitsLineCommentsAreWhiteSpace)
 {
     // No escapes: a backslash is kept and escapes nothing; a line break and
     // "//" inside a string belong to it; "" is the empty string.
@@ -273,14 +238,16 @@ TEST_F(KeywordLoaderTest, StringsAreTakenLiterallyAcrossLines)
         LoadText("Keywords : \"A\\\" { Color : (1, 2, 3) Word : \"x\\\" \"two\nlines // not a comment\"\"\" }"));
     EXPECT_EQ(Words{"A\\"}, CategoryNames(*m_parser));
     EXPECT_EQ((Words{"", "two\nlines // not a comment", "x\\"}), Keywords(u"A\\"));
-}
-
-TEST_F(KeywordLoaderTest, LineCommentsAreWhiteSpaceEverywhere)
-{
     EXPECT_TRUE(LoadText("Keywords // a\n: // b\n\"A\" { Color : ( 1 , // c\n 2, 3) Word : \"a\" // d\n \"b\" } //"));
     EXPECT_EQ((Words{"a", "b"}), Keywords(u"A"));
     // Without a blank the comment joins the brace into one operator token.
     EXPECT_FALSE(LoadText("Color { }// no blank"));
+    const std::u16string path = m_dir.Write("caf\xC3\xA9 \xE2\x82\xAC.kwd",
+                                            "Keywords : \"Caf\xE9\" { Color : (1, 2, 3) Word : \"\xE9t\xE9\" }");
+    ASSERT_TRUE(m_loader->Load(U(path), m_parser.get()));
+    const Parser::KeywordCategory* category = m_parser->FindKeywordCategory(U(u"CAF\u00C9"));
+    ASSERT_NE(nullptr, category);
+    EXPECT_NE(nullptr, category->FindKeyword(U(u"\u00E9t\u00E9")));
 }
 
 } // namespace

@@ -50,7 +50,7 @@ protected:
     std::unique_ptr<StepParser> m_parser;
 };
 
-TEST_F(ParseStepsTest, WhiteSpaceStepResults)
+TEST_F(ParseStepsTest, WhiteSpaceStepResultsAndCommentsRunningIntoTheEnd)
 {
     ExpectResult({false, true, 3}, WhiteSpace(u"abc", 3));
     ExpectResult({true, false, 3}, WhiteSpace(u"   x", 0));
@@ -61,10 +61,6 @@ TEST_F(ParseStepsTest, WhiteSpaceStepResults)
     // A lone "/" fits neither opening sequence.
     ExpectResult({false, false, 0}, WhiteSpace(u"/", 0));
     ExpectResult({false, false, 0}, WhiteSpace(u"/x", 0));
-}
-
-TEST_F(ParseStepsTest, CommentsRunningIntoTheEndEndTheParse)
-{
     ExpectResult({true, true, 4}, WhiteSpace(u"/* x", 0));
     // A closing sequence that ends exactly at end also reports the end.
     ExpectResult({true, true, 7}, WhiteSpace(u"/* x */", 0));
@@ -95,7 +91,7 @@ TEST_F(ParseStepsTest, CommentBlocksWithEmptySequencesAndTwoThatOpen)
     ExpectResult({true, false, 7}, parser->GetWhiteSpaceParser().Parse(both));
 }
 
-TEST_F(ParseStepsTest, TextStepWithWordCategories)
+TEST_F(ParseStepsTest, TextStepWithWordsAndTheLongestOperatorOfTheFirstMatchingCategory)
 {
     m_parser->AddKeywordCategory(U(u"Types"), false)->AddKeyword(U(u"float4"));
     ExpectResult({false, true, 6}, Text(u"float4", 6));
@@ -105,14 +101,7 @@ TEST_F(ParseStepsTest, TextStepWithWordCategories)
     ExpectResult({true, true, 3}, Text(u"zzz", 0));
     ExpectResult({true, false, 3}, Text(u"123 y", 0));
     ExpectResult({false, false, 0}, Text(u"+ y", 0));
-}
-
-TEST_F(ParseStepsTest, TextStepTakesTheLongestOperatorOfTheFirstMatchingCategory)
-{
-    Parser::KeywordCategory* ops = m_parser->AddKeywordCategory(U(u"Operators"), true);
-    ops->AddKeyword(U(u"+"));
-    ops->AddKeyword(U(u"+="));
-    ops->AddKeyword(U(u"<<="));
+    AddCategory(*m_parser, u"Operators", true, {u"+", u"+=", u"<<="});
     ExpectResult({true, false, 2}, Text(u"+= y", 0));
     ExpectResult({true, false, 1}, Text(u"+- y", 0));
     ExpectResult({false, false, 1}, Text(u"+- y", 1));
@@ -131,10 +120,8 @@ TEST_F(ParseStepsTest, TextStepTakesTheLongestOperatorOfTheFirstMatchingCategory
 
 TEST_F(ParseStepsTest, CategoryMatchChecksTheClassOfTheFirstUnit)
 {
-    Parser::KeywordCategory* words = m_parser->AddKeywordCategory(U(u"Words"), false);
-    Parser::KeywordCategory* ops = m_parser->AddKeywordCategory(U(u"Ops"), true);
-    words->AddKeyword(U(u"a"));
-    ops->AddKeyword(U(u"a"));
+    Parser::KeywordCategory* words = AddCategory(*m_parser, u"Words", false, {u"a"});
+    Parser::KeywordCategory* ops = AddCategory(*m_parser, u"Ops", true, {u"a"});
     const std::u16string text = u"a";
     const unsigned short run[] = {'a', 0};
     const Parser::ParseContext context{U(text), m_parser->GetCharClassTable(), 0, 0, 1};

@@ -25,9 +25,7 @@ TEST_F(ParserIndexTest, WordsWithOneKeyAreToldApartByTheirFirstUnits)
     // Units four apart share a lane of the key, so a swap of two of them
     // keeps the key; only the units before the last four tell these apart.
     auto parser = std::make_unique<BaseRecorder>();
-    Parser::KeywordCategory* words = parser->AddKeywordCategory(U(u"Words"), false);
-    words->AddKeyword(U(u"abcde"));
-    words->AddKeyword(U(u"abcdefgh"));
+    AddCategory(*parser, u"Words", false, {u"abcde", u"abcdefgh"});
     parser->ParseAll(u"ebcda abcde ebcdafgh abcdefgh aecdefgb");
     EXPECT_EQ((Words{"abcde", "abcdefgh"}), parser->found);
 }
@@ -101,9 +99,7 @@ public:
 TEST_F(ParserIndexTest, ChangesMadeByTheCallbackTakePartAtOnce)
 {
     auto parser = std::make_unique<ChangingParser>();
-    Parser::KeywordCategory* words = parser->AddKeywordCategory(U(u"Words"), false);
-    for (const char16_t* word : {u"a", u"b", u"start"})
-        words->AddKeyword(U(word));
+    AddCategory(*parser, u"Words", false, {u"a", u"b", u"start"});
     parser->ParseAll(u"# a\n=/* b */ start # a\n=/* b */");
     EXPECT_EQ((Words{"a", "start", "b"}), parser->found);
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 #include <unistd.h>
 #include "GvLeakCheck.h"
@@ -31,6 +32,17 @@ typedef std::vector<std::string> Words;
 inline const unsigned short* U(const std::u16string& text)
 {
     return GvW(text.c_str());
+}
+
+// A new category of the parser holding the given keywords.
+inline GvMFCShaderSyntaxParser::KeywordCategory* AddCategory(GvMFCShaderSyntaxParser& parser, const char16_t* name,
+                                                             bool isOperator,
+                                                             std::initializer_list<const char16_t*> words = {})
+{
+    GvMFCShaderSyntaxParser::KeywordCategory* category = parser.AddKeywordCategory(GvW(name), isOperator);
+    for (const char16_t* word : words)
+        category->AddKeyword(GvW(word));
+    return category;
 }
 
 // Keywords of a category, bucket 0 to 255, each in insertion order.

@@ -135,17 +135,12 @@ TEST_F(ShaderBudgetTest, LinesAddUpToTheWholeCount)
     auto parser = AsmParser();
     const std::string tricky = "ps_2_0\nmov r0, r1 /* add r0\nmul r1 */ add r2, r3 // sub r0\nmad_sat r0, r1, r2, "
                                "r3\n/* texld r0 */texld r0, t0, s0\nnrm r0.xyz, r1// x\n/* sincos";
-    struct Sample
-    {
-        const char* file; // empty: the tricky text
-        int alu, tex;
-    };
-    const Sample samples[] = {
+    const std::tuple<const char*, int, int> samples[] = {
+        // file (empty: the tricky text), alu, tex
         {"ps11_detail.asm", 5, 2},    {"ps14_bump.asm", 4, 3},  {"ps20_phong.asm", 18, 1},    {"ps30_blur.asm", 24, 3},
         {"vs11_lighting.asm", 14, 0}, {"vs20_wave.asm", 16, 0}, {"vs30_skinning.asm", 17, 2}, {"", 6, 1}};
     for (const GvSlotRulesType rules : {GV_SLOT_RULES_LIBRARY, GV_SLOT_RULES_COMPILER}) {
-        for (const Sample& sample : samples) {
-            const char* name = sample.file;
+        for (const auto& [name, alu, tex] : samples) {
             const std::u16string text = Text(*name ? ReadBytes(DataPath(std::string("shaders/") + name)) : tricky);
             const int length = static_cast<int>(text.size());
             SCOPED_TRACE(std::string(name) + (rules == GV_SLOT_RULES_LIBRARY ? " library" : " compiler"));
@@ -158,7 +153,7 @@ TEST_F(ShaderBudgetTest, LinesAddUpToTheWholeCount)
                 perLine.push_back(line.alu + line.tex);
             EXPECT_EQ((std::vector<int>{whole.alu, whole.tex}), (std::vector<int>{line.totalAlu, line.totalTex}));
             if (rules == GV_SLOT_RULES_LIBRARY) {
-                EXPECT_EQ((std::vector<int>{sample.alu, sample.tex}), (std::vector<int>{whole.alu, whole.tex}));
+                EXPECT_EQ((std::vector<int>{alu, tex}), (std::vector<int>{whole.alu, whole.tex}));
                 parser->InitInstructionCounts();
                 parser->Parse(U(text), 0, 0, length);
                 EXPECT_EQ((std::vector<int>{whole.alu, whole.tex}),
@@ -187,7 +182,7 @@ TEST_F(ShaderBudgetTest, FirstLineOverBudget)
     }
 }
 
-TEST_F(ShaderBudgetTest, ModelsByVersionNameAndProfile)
+TEST_F(ShaderBudgetTest, ModelsByVersionNameProfileAndVersionInstruction)
 {
     const char* names[] = {"vs_1_1", "vs_2_0", "vs_2_x", "vs_3_0", "vs_3_sw", "ps_1_1", "ps_1_2", "ps_1_3",
                            "ps_1_4", "ps_2_0", "ps_2_x", "ps_2_b", "ps_2_sw", "ps_3_0", "ps_3_sw"};
@@ -208,17 +203,8 @@ TEST_F(ShaderBudgetTest, ModelsByVersionNameAndProfile)
     for (const char* bad : {"1", "", "ps_4_0", "vs_2_b", "ps_2_0x", "ps_2", "auto"})
         EXPECT_EQ(nullptr, GvFindShaderModel(bad)) << bad;
     EXPECT_EQ(nullptr, GvFindShaderModel(nullptr));
-}
-
-TEST_F(ShaderBudgetTest, VersionInstructionNamesTheModel)
-{
-    struct Row
-    {
-        const char* text;
-        const char* model; // null: none
-        const char* token;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        // text, model (null: none), token
         {"vs_1_1\nmov r0, v0", "vs_1_1", "vs_1_1"},
         {"// header\r\n\r\n/* ps_1_1\n */\t  ps_2_0 // x\n", "ps_2_0", "ps_2_0"},
         {"//\n//a\nPS_3_0", "ps_3_0", "PS_3_0"},
@@ -233,12 +219,12 @@ TEST_F(ShaderBudgetTest, VersionInstructionNamesTheModel)
         {"", nullptr, ""},
         {"+ps_2_0", nullptr, ""},
     };
-    for (const Row& row : rows) {
-        const std::u16string text = Text(row.text);
+    for (const auto& [ascii, name, token] : rows) {
+        const std::u16string text = Text(ascii);
         int start = -1, length = -1;
         const GvShaderModel* model = GvFindVersionModel(U(text), static_cast<int>(text.size()), &start, &length);
-        EXPECT_EQ(row.model ? GvFindShaderModel(row.model) : nullptr, model) << row.text;
-        EXPECT_EQ(Text(row.token), text.substr(static_cast<size_t>(start), static_cast<size_t>(length))) << row.text;
+        EXPECT_EQ(name ? GvFindShaderModel(name) : nullptr, model) << ascii;
+        EXPECT_EQ(Text(token), text.substr(static_cast<size_t>(start), static_cast<size_t>(length))) << ascii;
     }
     EXPECT_EQ(nullptr, GvFindVersionModel(nullptr, 5, nullptr, nullptr));
 }
@@ -248,20 +234,16 @@ TEST_F(ShaderBudgetTest, VersionInstructionNamesTheModel)
 // 512. Software models have no limits.
 TEST_F(ShaderBudgetTest, LimitsPerModel)
 {
-    struct Row
-    {
-        const char* model;
-        int alu, tex;
-    };
-    const Row rows[] = {{"ps_2_0", 64, 32},  {"ps_1_1", 8, 4},    {"ps_1_3", 8, 4},    {"ps_1_4", 16, 12},
-                        {"vs_1_1", 120, 8},  {"vs_2_0", 256, 0},  {"ps_3_0", 500, 12}, {"ps_2_x", 90, 6},
-                        {"ps_2_a", 500, 12}, {"ps_2_b", 500, 12}, {"vs_2_a", 256, 0},  {"ps_3_sw", 1 << 30, 1 << 30}};
-    for (const Row& row : rows) {
-        const GvShaderModel& model = *GvFindShaderModel(row.model);
+    const std::tuple<const char*, int, int> rows[] = {
+        {"ps_2_0", 64, 32},  {"ps_1_1", 8, 4},    {"ps_1_3", 8, 4},    {"ps_1_4", 16, 12},
+        {"vs_1_1", 120, 8},  {"vs_2_0", 256, 0},  {"ps_3_0", 500, 12}, {"ps_2_x", 90, 6},
+        {"ps_2_a", 500, 12}, {"ps_2_b", 500, 12}, {"vs_2_a", 256, 0},  {"ps_3_sw", 1 << 30, 1 << 30}};
+    for (const auto& [name, alu, tex] : rows) {
+        const GvShaderModel& model = *GvFindShaderModel(name);
         const bool limited = model.aluLimit || model.totalLimit;
-        EXPECT_FALSE(GvExceedsShaderLimits(model, row.alu, row.tex)) << row.model;
-        EXPECT_EQ(limited, GvExceedsShaderLimits(model, row.alu + 1, row.tex)) << row.model;
-        EXPECT_EQ(limited, GvExceedsShaderLimits(model, row.alu, row.tex + 1)) << row.model;
+        EXPECT_FALSE(GvExceedsShaderLimits(model, alu, tex)) << name;
+        EXPECT_EQ(limited, GvExceedsShaderLimits(model, alu + 1, tex)) << name;
+        EXPECT_EQ(limited, GvExceedsShaderLimits(model, alu, tex + 1)) << name;
     }
 }
 

@@ -35,11 +35,8 @@ TEST_F(SyntaxParserTest, CharacterClassesFollowTheTable)
 TEST_F(SyntaxParserTest, ReportsWordKeywordsInTextOrderWithTheirCategoryObjects)
 {
     auto parser = std::make_unique<BaseRecorder>();
-    Parser::KeywordCategory* ops = parser->AddKeywordCategory(U(u"Instructions"), false);
-    Parser::KeywordCategory* regs = parser->AddKeywordCategory(U(u"Registers"), false);
-    ops->AddKeyword(U(u"mov"));
-    ops->AddKeyword(U(u"add"));
-    regs->AddKeyword(U(u"r0"));
+    Parser::KeywordCategory* ops = AddCategory(*parser, u"Instructions", false, {u"mov", u"add"});
+    Parser::KeywordCategory* regs = AddCategory(*parser, u"Registers", false, {u"r0"});
     parser->ParseAll(u"add r0, r1, c0\nmov r0.xy, r0\nsub\n");
     EXPECT_EQ((Words{"add", "r0", "mov", "r0", "r0"}), parser->found);
     EXPECT_EQ(ops->FindKeyword(U(u"add")), parser->keywords[0]);
@@ -80,18 +77,15 @@ TEST_F(SyntaxParserTest, TheFirstCategoryHoldingAWordWinsThroughEveryChange)
 TEST_F(SyntaxParserTest, TextStepOverAnotherListTriesItsOrder)
 {
     auto parser = std::make_unique<BaseRecorder>();
-    Parser::KeywordCategory* first = parser->AddKeywordCategory(U(u"First"), false);
-    Parser::KeywordCategory* second = parser->AddKeywordCategory(U(u"Second"), false);
-    first->AddKeyword(U(u"w"));
-    second->AddKeyword(U(u"w"));
+    Parser::KeywordCategory* first = AddCategory(*parser, u"First", false, {u"w"});
+    Parser::KeywordCategory* second = AddCategory(*parser, u"Second", false, {u"w"});
     GvLinkedList<Parser::KeywordCategory*> reversed;
     reversed.Append(second);
     reversed.Append(first);
     const std::u16string text = u"w";
     const Parser::ParseContext context{U(text), parser->GetCharClassTable(), 0, 0, 1};
     const Parser::ParseResult result = parser->GetTextParser().Parse(context, reversed);
-    EXPECT_TRUE(result.found);
-    EXPECT_TRUE(result.endReached);
+    EXPECT_TRUE(result.found && result.endReached);
     ASSERT_EQ(1u, parser->keywords.size());
     EXPECT_EQ(second->FindKeyword(U(u"w")), parser->keywords[0]);
 }
@@ -103,14 +97,11 @@ TEST_F(SyntaxParserTest, CategoryNamesIgnoreCaseKeywordsDoNot)
     Parser::KeywordCategory* twin = parser->AddKeywordCategory(U(u"KEYWORDS"), false);
     EXPECT_EQ(first, parser->FindKeywordCategory(U(u"Keywords")));
     EXPECT_NE(twin, parser->FindKeywordCategory(U(u"keywords")));
-    EXPECT_EQ(nullptr, parser->FindKeywordCategory(U(u"Keyword")));
-    EXPECT_EQ(nullptr, parser->FindKeywordCategory(nullptr));
-    const Parser& constParser = *parser;
-    EXPECT_EQ(first, constParser.FindKeywordCategory(U(u"KeyWords")));
+    EXPECT_TRUE(!parser->FindKeywordCategory(U(u"Keyword")) && !parser->FindKeywordCategory(nullptr));
+    EXPECT_EQ(first, static_cast<const Parser&>(*parser).FindKeywordCategory(U(u"KeyWords")));
 
     parser->AddKeyword(U(u"Keywords"), U(u"float"));
-    EXPECT_NE(nullptr, first->FindKeyword(U(u"float")));
-    EXPECT_EQ(nullptr, first->FindKeyword(U(u"Float")));
+    EXPECT_TRUE(first->FindKeyword(U(u"float")) && !first->FindKeyword(U(u"Float")));
     parser->ParseAll(u"Float float FLOAT");
     EXPECT_EQ(Words{"float"}, parser->found);
 }
@@ -119,9 +110,7 @@ template <typename Recorder>
 Words FoundWithSomeWords(const char16_t* text)
 {
     auto parser = std::make_unique<Recorder>();
-    Parser::KeywordCategory* words = parser->AddKeywordCategory(U(u"Words"), false);
-    for (const char16_t* w : {u"mov", u"a", u"b", u"float"})
-        words->AddKeyword(U(w));
+    AddCategory(*parser, u"Words", false, {u"mov", u"a", u"b", u"float"});
     parser->ParseAll(text);
     return parser->found;
 }
@@ -131,13 +120,7 @@ TEST_F(SyntaxParserTest, SeparatorsNumbersAndCommentsDecideWhatIsReported)
     // "2mov" is one run that starts with a digit: skipped whole. A line
     // comment without line feed ends the parse; the base parser has no comments.
     EXPECT_TRUE(std::make_unique<Parser>()->GetWhiteSpaceParser().GetCommentBlocks().IsEmpty());
-    struct Row
-    {
-        Words (*found)(const char16_t*);
-        const char16_t* text;
-        Words expected;
-    };
-    const Row rows[] = {
+    const std::tuple<Words (*)(const char16_t*), const char16_t*, Words> rows[] = {
         {FoundWithSomeWords<BaseRecorder>, u"float4x4 mov_sat floatx xfloat float", {"float"}},
         {FoundWithSomeWords<BaseRecorder>, u"2mov +mov 1.5mov (mov)", {"mov", "mov"}},
         {FoundWithSomeWords<BaseRecorder>, u"a[b]^a", {"a", "b", "a"}},
@@ -146,20 +129,15 @@ TEST_F(SyntaxParserTest, SeparatorsNumbersAndCommentsDecideWhatIsReported)
         {FoundWithSomeWords<HlslRecorder>, u"mov // mov\nmov // mov mov", {"mov", "mov"}},
         {FoundWithSomeWords<HlslRecorder>, u"mov /* mov", {"mov"}},
     };
-    for (size_t i = 0; i < sizeof(rows) / sizeof(rows[0]); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(rows[i].expected, rows[i].found(rows[i].text));
-    }
+    for (const auto& [found, text, expected] : rows)
+        EXPECT_EQ(expected, found(text)) << GvUtf16ToUtf8(GvW(text));
 }
 
 TEST_F(SyntaxParserTest, OperatorKeywordsAreMatchedButNotReported)
 {
     auto parser = std::make_unique<BaseRecorder>();
-    Parser::KeywordCategory* ops = parser->AddKeywordCategory(U(u"Operators"), true);
-    ops->AddKeyword(U(u"+"));
-    ops->AddKeyword(U(u"+="));
-    ops->AddKeyword(U(u"x")); // a word in an operator category never matches
-    parser->AddKeywordCategory(U(u"Words"), false)->AddKeyword(U(u"a"));
+    AddCategory(*parser, u"Operators", true, {u"+", u"+=", u"x"}); // a word in an operator category never matches
+    AddCategory(*parser, u"Words", false, {u"a"});
     parser->ParseAll(u"a+=a +-a x");
     EXPECT_EQ((Words{"a", "a", "a"}), parser->found);
 }
@@ -167,9 +145,7 @@ TEST_F(SyntaxParserTest, OperatorKeywordsAreMatchedButNotReported)
 TEST_F(SyntaxParserTest, OnlyTheRangeIsRead)
 {
     auto parser = std::make_unique<BaseRecorder>();
-    Parser::KeywordCategory* words = parser->AddKeywordCategory(U(u"Words"), false);
-    words->AddKeyword(U(u"mov"));
-    words->AddKeyword(U(u"add"));
+    AddCategory(*parser, u"Words", false, {u"mov", u"add"});
     // Empty, inverted or without text: nothing. A run is cut at the end.
     const std::u16string text = u"addmovx add";
     parser->Parse(U(text), 0, 3, 3);
@@ -190,8 +166,7 @@ TEST_F(SyntaxParserTest, AddingTwiceThenRemovingOnceLeavesNoWord)
 {
     auto parser = std::make_unique<BaseRecorder>();
     Parser::KeywordCategory* words = parser->AddKeywordCategory(U(u"Words"), false);
-    Parser::Keyword* first = words->AddKeyword(U(u"mov"));
-    EXPECT_EQ(first, words->AddKeyword(U(u"mov")));
+    EXPECT_EQ(words->AddKeyword(U(u"mov")), words->AddKeyword(U(u"mov")));
     for (const char16_t* w : {u"mad", u"mul", u"Mov"})
         words->AddKeyword(U(w));
     EXPECT_EQ(4, words->GetBucket('m').GetCount() + words->GetBucket('M').GetCount());
@@ -216,19 +191,16 @@ TEST_F(SyntaxParserTest, LookupStaysExactWithLargeBuckets)
         names.emplace_back(ascii.begin(), ascii.end());
         words->AddKeyword(U(names.back()));
     }
-    EXPECT_EQ(3000, words->GetKeywordCount());
-    EXPECT_EQ(3000, words->GetBucket('k').GetCount());
+    EXPECT_EQ((std::vector<int>{3000, 3000}),
+              (std::vector<int>{words->GetKeywordCount(), words->GetBucket('k').GetCount()}));
     for (int i = 0; i < 3000; i += 2)
         EXPECT_TRUE(words->RemoveKeyword(U(names[i])));
     for (int i = 0; i < 3000; ++i)
         EXPECT_EQ(i % 2 == 1, words->FindKeyword(U(names[i])) != nullptr) << i;
-    EXPECT_EQ(nullptr, words->FindKeyword(U(u"k")));
-    EXPECT_EQ(nullptr, words->FindKeyword(U(u"k30000")));
+    EXPECT_TRUE(!words->FindKeyword(U(u"k")) && !words->FindKeyword(U(u"k30000")));
     const Words order = KeywordsOf(words);
     ASSERT_EQ(1500u, order.size());
-    EXPECT_EQ("k1", order.front());
-    EXPECT_EQ("k3", order[1]);
-    EXPECT_EQ("k2999", order.back());
+    EXPECT_EQ((Words{"k1", "k3", "k2999"}), (Words{order.front(), order[1], order.back()}));
     parser->ParseAll(u"k1 k2 k3 k4");
     EXPECT_EQ((Words{"k1", "k3"}), parser->found);
 }
@@ -236,9 +208,9 @@ TEST_F(SyntaxParserTest, LookupStaysExactWithLargeBuckets)
 TEST_F(SyntaxParserTest, RemovingCategoriesDestroysThemAndTheirKeywords)
 {
     auto parser = std::make_unique<BaseRecorder>();
-    parser->AddKeywordCategory(U(u"A"), false)->AddKeyword(U(u"a"));
-    parser->AddKeywordCategory(U(u"B"), false)->AddKeyword(U(u"b"));
-    parser->AddKeywordCategory(U(u"C"), true)->AddKeyword(U(u"+"));
+    AddCategory(*parser, u"A", false, {u"a"});
+    AddCategory(*parser, u"B", false, {u"b"});
+    AddCategory(*parser, u"C", true, {u"+"});
     parser->RemoveKeywordCategory(U(u"unknown"));
     EXPECT_EQ((Words{"A", "B", "C"}), CategoryNames(*parser));
     parser->RemoveKeywordCategory(U(u"b"));
@@ -269,20 +241,12 @@ TEST_F(SyntaxParserTest, KeywordsBeyondTheBucketTableAreIgnored)
 TEST_F(SyntaxParserTest, OverLongRunsAreSkippedWhole)
 {
     auto parser = std::make_unique<BaseRecorder>();
-    Parser::KeywordCategory* words = parser->AddKeywordCategory(U(u"Words"), false);
-    Parser::KeywordCategory* ops = parser->AddKeywordCategory(U(u"Operators"), true);
-    const std::u16string longest(1023, u'a');
-    const std::u16string tooLong(1500, u'b');
-    words->AddKeyword(U(longest));
-    words->AddKeyword(U(tooLong));
-    words->AddKeyword(U(u"mov"));
-    ops->AddKeyword(U(u"+"));
-    ops->AddKeyword(U(std::u16string(1023, u'-')));
+    const std::u16string longest(1023, u'a'), tooLong(1500, u'b'), dashes(1023, u'-');
+    AddCategory(*parser, u"Words", false, {longest.c_str(), tooLong.c_str(), u"mov"});
+    AddCategory(*parser, u"Operators", true, {u"+", dashes.c_str()});
 
     parser->ParseAll(longest + u" " + longest + u"a mov " + tooLong + u" mov");
-    ASSERT_EQ(3u, parser->found.size());
-    EXPECT_EQ(std::string(1023, 'a'), parser->found[0]);
-    EXPECT_EQ((Words{"mov", "mov"}), Words(parser->found.begin() + 1, parser->found.end()));
+    EXPECT_EQ((Words{std::string(1023, 'a'), "mov", "mov"}), parser->found);
 
     parser->found.clear();
     parser->ParseAll(std::u16string(5000, u'+') + u"mov" + std::u16string(3000, u'-') + u"mov");
@@ -296,16 +260,12 @@ TEST_F(SyntaxParserTest, CopiesAreDeepAndCallBackTheCopy)
     original->m_foregroundColor = 2;
     original->m_backgroundColor = 3;
     original->m_highlightColor = 4;
-    Parser::KeywordCategory* words = original->AddKeywordCategory(U(u"Words"), false);
+    Parser::KeywordCategory* words = AddCategory(*original, u"Words", false, {u"vec4", u"void", u"mat4"});
     words->SetColor(0x123456);
-    words->AddKeyword(U(u"vec4"));
-    words->AddKeyword(U(u"void"));
-    words->AddKeyword(U(u"mat4"));
-    original->AddKeywordCategory(U(u"Ops"), true)->AddKeyword(U(u"+="));
+    AddCategory(*original, u"Ops", true, {u"+="});
 
     auto copy = std::make_unique<RecordingParser<GvMFCShaderGLSLParser>>(*original);
-    EXPECT_EQ(1u, copy->m_commentColor);
-    EXPECT_EQ(4u, copy->m_highlightColor);
+    EXPECT_EQ((std::vector<unsigned>{1, 4}), (std::vector<unsigned>{copy->m_commentColor, copy->m_highlightColor}));
     ASSERT_EQ((Words{"Words", "Ops"}), CategoryNames(*copy));
     Parser::KeywordCategory* copied = copy->FindKeywordCategory(U(u"Words"));
     EXPECT_NE(words, copied);
@@ -313,8 +273,7 @@ TEST_F(SyntaxParserTest, CopiesAreDeepAndCallBackTheCopy)
     EXPECT_EQ(0x123456u, copied->GetColor());
     EXPECT_EQ((Words{"mat4", "vec4", "void"}), KeywordsOf(copied));
     EXPECT_TRUE(copy->FindKeywordCategory(U(u"Ops"))->IsOperator());
-    EXPECT_EQ(copy.get(), copy->GetWhiteSpaceParser().m_parser);
-    EXPECT_EQ(copy.get(), copy->GetTextParser().m_parser);
+    EXPECT_TRUE(copy->GetWhiteSpaceParser().m_parser == copy.get() && copy->GetTextParser().m_parser == copy.get());
     EXPECT_EQ(2, copy->GetWhiteSpaceParser().GetCommentBlocks().GetCount());
 
     original->RemoveAllKeywordCategory();
@@ -349,8 +308,8 @@ TEST_F(SyntaxParserTest, AssignmentReplacesEverythingAndSurvivesSelfAssignment)
 TEST_F(SyntaxParserTest, ParseAllocatesNothing)
 {
     auto parser = std::make_unique<RecordingParser<GvMFCShaderHLSLParser>>();
-    parser->AddKeywordCategory(U(u"Words"), false)->AddKeyword(U(u"float4"));
-    parser->AddKeywordCategory(U(u"Ops"), true)->AddKeyword(U(u"+="));
+    AddCategory(*parser, u"Words", false, {u"float4"});
+    AddCategory(*parser, u"Ops", true, {u"+="});
     parser->found.reserve(16);
     parser->keywords.reserve(16);
     const size_t before = GvGetAllocationCount();

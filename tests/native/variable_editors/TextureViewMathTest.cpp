@@ -1,32 +1,25 @@
 #include <gtest/gtest.h>
+#include <tuple>
 #include "variable_editors/TextureViewMath.h"
 
 namespace {
 
 TEST(TextureViewMath, LevelSizesPerKind)
 {
-    struct Case
-    {
-        int kind, width, height, edge, level;
-        GvSize expected;
-    } const cases[] = {
+    const std::tuple<int, int, int, int, int, GvSize> cases[] = {
         {GvTexture2D, 256, 128, 0, 0, {256, 128}}, {GvTexture2D, 256, 128, 0, 2, {64, 32}},
         {GvTexture2D, 256, 128, 0, 8, {1, 1}},     {GvTexture2D, 256, 1, 0, 3, {32, 1}},
         {GvTextureVolume, 64, 32, 0, 1, {32, 16}}, {GvTextureCube, 0, 0, 64, 0, {256, 256}},
         {GvTextureCube, 0, 0, 64, 3, {32, 32}},    {GvTextureCube, 0, 0, 1, 5, {1, 1}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.expected, GvTextureLevelSize(c.kind, c.width, c.height, c.edge, c.level))
-            << c.kind << " " << c.width << "x" << c.height << " level " << c.level;
+    for (const auto& [kind, width, height, edge, level, expected] : cases)
+        EXPECT_EQ(expected, GvTextureLevelSize(kind, width, height, edge, level))
+            << kind << " " << width << "x" << height << " level " << level;
 }
 
 TEST(TextureViewMath, ThumbnailModes)
 {
-    struct Case
-    {
-        int mode;
-        GvSize level, client, bitmap, thumbnail;
-    } const cases[] = {
+    const std::tuple<int, GvSize, GvSize, GvSize, GvSize> cases[] = {
         {GvThumbnail25, {64, 32}, {100, 100}, {16, 8}, {16, 8}}, // 256 x 128 at level 2
         {GvThumbnail100, {1, 1}, {100, 100}, {1, 1}, {1, 1}},    // level 8 of 9
         {GvThumbnailFit, {512, 256}, {100, 100}, {100, 50}, {100, 50}},
@@ -41,20 +34,16 @@ TEST(TextureViewMath, ThumbnailModes)
         {GvThumbnail800, {4096, 4096}, {100, 100}, {4096, 4096}, {32768, 32768}},
         {99, {512, 256}, {100, 100}, {100, 50}, {100, 50}},
     };
-    for (const Case& c : cases) {
-        const GvThumbnailSizes s = GvThumbnailSizesFor(c.mode, c.level, c.client);
-        EXPECT_EQ(c.bitmap, s.bitmap) << "mode " << c.mode << " " << c.level.cx << "x" << c.level.cy;
-        EXPECT_EQ(c.thumbnail, s.thumbnail) << "mode " << c.mode << " " << c.level.cx << "x" << c.level.cy;
+    for (const auto& [mode, level, client, bitmap, thumbnail] : cases) {
+        const GvThumbnailSizes s = GvThumbnailSizesFor(mode, level, client);
+        EXPECT_EQ(std::make_pair(bitmap, thumbnail), std::make_pair(s.bitmap, s.thumbnail))
+            << "mode " << mode << " " << level.cx << "x" << level.cy;
     }
 }
 
 TEST(TextureViewMath, LevelAndSliceClamps)
 {
-    struct Case
-    {
-        int mipLevel, level0Slice, mipCount, depth;
-        GvTextureViewIndices expected;
-    } const cases[] = {
+    const std::tuple<int, int, int, int, GvTextureViewIndices> cases[] = {
         {7, 0, 3, 1, {2, 0, 0}},    // typed beyond the levels
         {-3, 0, 3, 1, {0, 0, 0}},   //
         {0, 5, 1, 1, {0, 0, 0}},    // no volume: one slice
@@ -62,24 +51,20 @@ TEST(TextureViewMath, LevelAndSliceClamps)
         {4, 15, 5, 16, {4, 15, 0}}, // one slice left at the last level
         {2, 99, 5, 16, {2, 15, 3}}, {0, 0, 0, 0, {0, 0, 0}},
     };
-    for (const Case& c : cases) {
-        const GvTextureViewIndices v = GvClampViewIndices(c.mipLevel, c.level0Slice, c.mipCount, c.depth);
-        EXPECT_EQ(c.expected.mipLevel, v.mipLevel) << c.mipLevel << " " << c.level0Slice;
-        EXPECT_EQ(c.expected.level0Slice, v.level0Slice) << c.mipLevel << " " << c.level0Slice;
-        EXPECT_EQ(c.expected.slice, v.slice) << c.mipLevel << " " << c.level0Slice;
+    for (const auto& [mipLevel, level0Slice, mipCount, depth, expected] : cases) {
+        const GvTextureViewIndices v = GvClampViewIndices(mipLevel, level0Slice, mipCount, depth);
+        EXPECT_EQ(std::make_tuple(expected.mipLevel, expected.level0Slice, expected.slice),
+                  std::make_tuple(v.mipLevel, v.level0Slice, v.slice))
+            << mipLevel << " " << level0Slice;
     }
-    struct Typed
-    {
-        int mipLevel, slice, depth;
-        int slice_, level0;
-    } const typed[] = {
+    const std::tuple<int, int, int, int, int> typed[] = {
         {1, 100, 16, 7, 14}, // beyond the depth at level 1: the last slice there
         {0, 100, 16, 15, 15}, {2, 1, 16, 1, 4}, {0, -1, 16, 0, 0}, {3, 5, 1, 0, 0},
     };
-    for (const Typed& t : typed) {
-        const GvTextureViewIndices v = GvViewIndicesForSlice(t.mipLevel, t.slice, t.depth);
-        EXPECT_EQ(t.slice_, v.slice) << t.mipLevel << " " << t.slice;
-        EXPECT_EQ(t.level0, v.level0Slice) << t.mipLevel << " " << t.slice;
+    for (const auto& [mipLevel, slice, depth, expectedSlice, level0] : typed) {
+        const GvTextureViewIndices v = GvViewIndicesForSlice(mipLevel, slice, depth);
+        EXPECT_EQ(std::make_pair(expectedSlice, level0), std::make_pair(v.slice, v.level0Slice))
+            << mipLevel << " " << slice;
     }
     EXPECT_EQ(0, GvMaxSlice(16, 5));
     EXPECT_EQ(3, GvMaxSlice(16, 2));
@@ -104,12 +89,7 @@ TEST(TextureViewMath, LayoutLinesAndArea)
 
 TEST(TextureViewMath, VisiblePartOfAZoomedThumbnail)
 {
-    struct Case
-    {
-        GvRect item;
-        GvSize bitmap;
-        GvRect clip, dst, src;
-    } const cases[] = {
+    const std::tuple<GvRect, GvSize, GvRect, GvRect, GvRect> cases[] = {
         // 800 %: a 200 x 100 view at offset (16000, 16000) of 4096 x 4096.
         {{0, 0, 32768, 32768},
          {4096, 4096},
@@ -130,10 +110,9 @@ TEST(TextureViewMath, VisiblePartOfAZoomedThumbnail)
         {{0, 0, 64, 64}, {16, 16}, {70, 0, 80, 10}, {0, 0, 0, 0}, {0, 0, 0, 0}},
         {{0, 0, 64, 64}, {0, 16}, {0, 0, 10, 10}, {0, 0, 0, 0}, {0, 0, 0, 0}},
     };
-    for (const Case& c : cases) {
-        const GvStretchPart p = GvVisibleStretchPart(c.item, c.bitmap, c.clip);
-        EXPECT_EQ(c.dst, p.dst) << c.clip.left << "," << c.clip.top;
-        EXPECT_EQ(c.src, p.src) << c.clip.left << "," << c.clip.top;
+    for (const auto& [item, bitmap, clip, dst, src] : cases) {
+        const GvStretchPart p = GvVisibleStretchPart(item, bitmap, clip);
+        EXPECT_EQ(std::make_pair(dst, src), std::make_pair(p.dst, p.src)) << clip.left << "," << clip.top;
     }
 }
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <tuple>
 #include "variable_editors/VariableGridLayout.h"
 
 namespace {
@@ -15,15 +16,10 @@ TEST(GridTemplate, MeasuredNumbersAndOptionsFrames)
     const GvGridTemplateRects rects = {
         {0, 0, 13, 13}, {0, 0, 300, 92}, {9, 108, 146, 126}, {9, 111, 44, 124}, {49, 108, 119, 128}};
     const GvGridMetrics m = GvMeasureGrid(rects);
-    const int expected[17] = {92, 300, 13, 13, 0, 0, 0, 0, 40, 0, 0, 3, 70, 20, 35, 13, 5};
-    const int measured[17] = {m.optionsHeight, m.optionsWidth, m.setupButtonHeight, m.setupButtonWidth,
-                              m.marginLeft,    m.marginTop,    m.marginRight,       m.marginBottom,
-                              m.editX,         m.editY,        m.labelX,            m.labelY,
-                              m.editWidth,     m.editHeight,   m.labelWidth,        m.labelHeight,
-                              m.labelGap};
-    for (int i = 0; i < 17; ++i)
-        EXPECT_EQ(expected[i], measured[i]) << "number " << i;
-    EXPECT_EQ(4, m.gap);
+    EXPECT_EQ((std::vector<int>{92, 300, 13, 13, 0, 0, 0, 0, 40, 0, 0, 3, 70, 20, 35, 13, 5, 4}),
+              (std::vector<int>{m.optionsHeight, m.optionsWidth, m.setupButtonHeight, m.setupButtonWidth, m.marginLeft,
+                                m.marginTop, m.marginRight, m.marginBottom, m.editX, m.editY, m.labelX, m.labelY,
+                                m.editWidth, m.editHeight, m.labelWidth, m.labelHeight, m.labelGap, m.gap}));
     EXPECT_EQ(6, GvMeasureGrid(rects, 144).gap);
 
     EXPECT_EQ(170 + 11, GvFixedSizeOptionsWidth({11, 20, 23, 35}, {96, 18, 170, 38}));
@@ -38,15 +34,12 @@ TEST(GridCells, RectanglesAndExtents)
     EXPECT_EQ((GvRect{228, 27, 263, 40}), cell.label);
     EXPECT_EQ((GvRect{268, 24, 338, 44}), cell.edit);
 
-    struct Case
-    {
-        int rows, columns;
-        GvRect content;
-    } cases[] = {{1, 1, {0, 0, 110, 20}}, {2, 3, {0, 0, 338, 44}}, {6, 1, {0, 0, 110, 140}}, {0, 0, {0, 0, 0, 0}}};
-    for (const Case& c : cases) {
+    const std::tuple<int, int, GvRect> cases[] = {
+        {1, 1, {0, 0, 110, 20}}, {2, 3, {0, 0, 338, 44}}, {6, 1, {0, 0, 110, 140}}, {0, 0, {0, 0, 0, 0}}};
+    for (const auto& [rows, columns, expected] : cases) {
         GvRect content, grid;
-        GvGridExtents(kMetrics, c.rows, c.columns, &content, &grid);
-        EXPECT_EQ(c.content, content) << c.rows << "x" << c.columns;
+        GvGridExtents(kMetrics, rows, columns, &content, &grid);
+        EXPECT_EQ(expected, content) << rows << "x" << columns;
         EXPECT_EQ((GvRect{0, 0, 452, 92}), grid);
     }
 }
@@ -56,27 +49,21 @@ TEST(GridCells, IdentifiersAndColumnMajorArrays)
     EXPECT_EQ(0x8005, GvGridCellId(1, 2, 3));
     int row = -1, column = -1;
     GvGridCellFromId(0x8005, 3, &row, &column);
-    EXPECT_EQ(1, row);
-    EXPECT_EQ(2, column);
+    EXPECT_EQ(std::make_pair(1, 2), std::make_pair(row, column));
     GvGridCellFromId(0x8002, 0, &row, &column); // no columns counts as one
-    EXPECT_EQ(2, row);
-    EXPECT_EQ(0, column);
+    EXPECT_EQ(std::make_pair(2, 0), std::make_pair(row, column));
     EXPECT_EQ(5, GvGridArrayIndex(1, 2, 2));
     EXPECT_EQ(2, GvGridArrayIndex(0, 1, 2));
 }
 
 TEST(GridCells, LabelsPerKind)
 {
-    struct Case
-    {
-        int rows, columns, row, column;
-        const wchar_t* label;
-    } cases[] = {
+    const std::tuple<int, int, int, int, const wchar_t*> cases[] = {
         {1, 1, 0, 0, L"Value"}, {4, 1, 0, 0, L"x"},   {4, 1, 3, 0, L"w"},     {1, 3, 0, 2, L"z"},
         {2, 1, 1, 0, L"y"},     {6, 1, 5, 0, L"[5]"}, {2, 3, 1, 2, L"[1,2]"}, {4, 4, 3, 3, L"[3,3]"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(std::wstring(c.label), GvGridCellLabel(c.rows, c.columns, c.row, c.column));
+    for (const auto& [rows, columns, row, column, label] : cases)
+        EXPECT_EQ(std::wstring(label), GvGridCellLabel(rows, columns, row, column));
 }
 
 TEST(GridSizing, ViewSizeUpToTheFourByFourExtent)
@@ -92,13 +79,7 @@ TEST(GridSizing, ViewSizeUpToTheFourByFourExtent)
 TEST(GridSizing, ClientSizeAndPanelsPerOrientation)
 {
     const GvSize content = {110, 92};
-    struct Case
-    {
-        int orientation;
-        bool available, shown;
-        GvSize client;
-        GvRect options, values;
-    } cases[] = {
+    const std::tuple<int, bool, bool, GvSize, GvRect, GvRect> cases[] = {
         {GvSetupRight, true, true, {314, 92}, {114, 0, 314, 80}, {0, 0, 110, 92}},
         {GvSetupTop, true, true, {200, 176}, {0, 0, 200, 80}, {0, 84, 200, 176}},
         {GvSetupBottom, true, true, {200, 176}, {0, 96, 200, 176}, {0, 0, 200, 92}},
@@ -106,13 +87,13 @@ TEST(GridSizing, ClientSizeAndPanelsPerOrientation)
         {GvSetupRight, true, false, {127, 92}, {114, 0, 127, 13}, {0, 0, 110, 92}},
         {GvSetupRight, false, true, {110, 92}, {0, 0, 0, 0}, {0, 0, 110, 92}},
     };
-    for (const Case& c : cases) {
-        const GvSize client = GvIdealClientSize(content, kMetrics, c.orientation, c.available, c.shown);
-        EXPECT_EQ(c.client, client) << c.orientation << c.shown;
+    for (const auto& [orientation, available, shown, expected, options, values] : cases) {
+        SCOPED_TRACE(::testing::Message() << orientation << shown);
+        const GvSize client = GvIdealClientSize(content, kMetrics, orientation, available, shown);
+        EXPECT_EQ(expected, client);
         const GvOptionsLayout layout =
-            GvLayoutOptions({0, 0, client.cx, client.cy}, kMetrics, c.orientation, c.available, c.shown);
-        EXPECT_EQ(c.options, layout.options) << c.orientation << c.shown;
-        EXPECT_EQ(c.values, layout.values) << c.orientation << c.shown;
+            GvLayoutOptions({0, 0, client.cx, client.cy}, kMetrics, orientation, available, shown);
+        EXPECT_EQ(std::make_pair(options, values), std::make_pair(layout.options, layout.values));
     }
 }
 
@@ -140,10 +121,8 @@ TEST(GridOptions, OrientationAndAction)
 
 TEST(GridValues, RoundingAndTolerance)
 {
-    EXPECT_EQ(3, GvFloatToInt(2.5f));
-    EXPECT_EQ(-3, GvFloatToInt(-2.5f));
-    EXPECT_EQ(2, GvFloatToInt(2.49f));
-    EXPECT_EQ(0, GvFloatToInt(-0.4f));
+    EXPECT_EQ((std::vector<int>{3, -3, 2, 0}),
+              (std::vector<int>{GvFloatToInt(2.5f), GvFloatToInt(-2.5f), GvFloatToInt(2.49f), GvFloatToInt(-0.4f)}));
     EXPECT_TRUE(GvGridValuesEqual(1.0f, 1.000005f));
     EXPECT_FALSE(GvGridValuesEqual(1.0f, 1.0001f));
 }

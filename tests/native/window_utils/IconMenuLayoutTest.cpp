@@ -1,35 +1,24 @@
 #include <gtest/gtest.h>
+#include <tuple>
 #include "window_utils/IconMenuLayout.h"
 
 namespace {
 
-TEST(IconMenuMeasure, SizesPerKindAndPicture)
+TEST(IconMenuMeasure, SizesPerKindAndPictureAcceleratorTabOnlyInTheMiddle)
 {
-    struct Case
-    {
-        GvSize text;
-        bool bitmap;
-        GvSize picture;
-        int kind;
-        GvSize expected;
-    } cases[] = {
+    const std::tuple<GvSize, bool, GvSize, int, GvSize> cases[] = {
         {{50, 13}, false, {0, 0}, 0, {72, 19}},   // 13 pixels high is 19
         {{50, 26}, false, {0, 0}, 1, {72, 26}},   // two lines
         {{50, 13}, true, {40, 32}, 0, {72, 53}},  // 32 + 19 + 2
         {{50, 13}, true, {80, 32}, 2, {102, 53}}, // the picture is wider
         {{50, 13}, false, {0, 0}, 3, {90, 19}},   // sub-menu arrow
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.expected, GvIconMenuItemSize(c.text, c.bitmap, c.picture, c.kind)) << c.kind;
-}
-
-TEST(IconMenuText, AcceleratorTabOnlyInTheMiddle)
-{
-    EXPECT_EQ(4, GvIconMenuTabPosition(L"Open\tCtrl+O"));
-    EXPECT_EQ(-1, GvIconMenuTabPosition(L"\tCtrl+O"));
-    EXPECT_EQ(-1, GvIconMenuTabPosition(L"Open\t"));
-    EXPECT_EQ(1, GvIconMenuTabPosition(L"A\tB"));
-    EXPECT_EQ(-1, GvIconMenuTabPosition(L"Open"));
+    for (const auto& [text, bitmap, picture, kind, expected] : cases)
+        EXPECT_EQ(expected, GvIconMenuItemSize(text, bitmap, picture, kind)) << kind;
+    EXPECT_EQ((std::vector<int>{4, -1, -1, 1, -1}),
+              (std::vector<int>{GvIconMenuTabPosition(L"Open\tCtrl+O"), GvIconMenuTabPosition(L"\tCtrl+O"),
+                                GvIconMenuTabPosition(L"Open\t"), GvIconMenuTabPosition(L"A\tB"),
+                                GvIconMenuTabPosition(L"Open")}));
 }
 
 TEST(IconMenuDraw, RectanglesOfAnItem)
@@ -44,16 +33,14 @@ TEST(IconMenuDraw, RectanglesOfAnItem)
     EXPECT_EQ((GvRect{20, 60, 60, 92}), icon.bitmap);
     const GvIconMenuItemLayout mark = GvLayoutIconMenuItem(item, false, true, false, {0, 0}, false);
     EXPECT_EQ((GvRect{4, 43, 16, 55}), mark.mark);
-    EXPECT_EQ(20, mark.fill.left);
-    EXPECT_EQ(120, mark.text.right);
+    EXPECT_EQ(std::make_pair(20, 120), std::make_pair(mark.fill.left, mark.text.right));
     const GvIconMenuItemLayout plain = GvLayoutIconMenuItem(item, false, false, false, {0, 0}, false);
     EXPECT_EQ(item, plain.fill);
 }
 
 TEST(IconMenuDraw, MeasuresScaleWithTheDpi)
 {
-    EXPECT_EQ(24, GvIconMenuIconSize(144));
-    EXPECT_EQ(32, GvIconMenuIconSize(192));
+    EXPECT_EQ(std::make_pair(24, 32), std::make_pair(GvIconMenuIconSize(144), GvIconMenuIconSize(192)));
     EXPECT_EQ((GvSize{50 + 33 + 27, 29}), GvIconMenuItemSize({50, 20}, false, {0, 0}, 3, 144));
     const GvIconMenuItemLayout icon = GvLayoutIconMenuItem({0, 0, 200, 60}, true, false, false, {0, 0}, true, 144);
     EXPECT_EQ((GvPoint{3, 2}), icon.icon);
