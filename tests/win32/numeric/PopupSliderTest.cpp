@@ -221,7 +221,7 @@ TEST_F(PopupSliderTest, HorizontalMotionSweepsWithTheClampSetting)
     }
 }
 
-TEST_F(PopupSliderTest, ArrowKeysStepAndMoveThePointer)
+TEST_F(PopupSliderTest, ArrowKeysStepAndMoveThePointerToThePixelOfThePosition)
 {
     Open(10.0f, 0.0f, 10.0f, true);
     Send(WM_KEYDOWN, VK_RIGHT, 0);
@@ -235,10 +235,9 @@ TEST_F(PopupSliderTest, ArrowKeysStepAndMoveThePointer)
     EXPECT_EQ(9.9f, m_popup->GetSliderValue());
     EXPECT_EQ(4, Deltas());
     EXPECT_EQ(0, Closes());
-}
+    Send(WM_KEYDOWN, VK_ESCAPE, 0);
 
-TEST_F(PopupSliderTest, PointerMovedByAKeySnapsThePositionToItsPixel)
-{
+    // The pointer moved by a key snaps the position to its pixel.
     Open(2.55f, 0.0f, 10.0f, true);
     EXPECT_EQ(CPoint(37, 10), CursorInClient());
     Send(WM_KEYDOWN, VK_RIGHT, 0);
@@ -303,7 +302,7 @@ TEST_F(PopupSliderTest, EveryWayToEndTellsTheOwnerOnce)
     }
 }
 
-TEST_F(PopupSliderTest, EscapeKeepsTheSweptValueAndAnEndedPopupStaysEnded)
+TEST_F(PopupSliderTest, EscapeKeepsTheSweptValueAnEndedPopupStaysEndedAndDeactivationEndsOnce)
 {
     Open(2.5f, 0.0f, 10.0f, true);
     MoveTo(72);
@@ -322,12 +321,9 @@ TEST_F(PopupSliderTest, EscapeKeepsTheSweptValueAndAnEndedPopupStaysEnded)
     m_popup->DestroyWindow();
     EXPECT_TRUE(m_deleted);
     m_owner.m_pPopup = nullptr;
-}
 
-TEST_F(PopupSliderTest, DeactivationEndsOnce)
-{
+    // Deactivation ends once too; activation ends nothing.
     Open(2.5f, 0.0f, 10.0f, true);
-    m_owner.m_destroyOnClose = false;
     Send(WM_ACTIVATEAPP, TRUE, 0);
     EXPECT_EQ(0, Closes());
     Send(WM_ACTIVATEAPP, FALSE, 0);
@@ -337,6 +333,7 @@ TEST_F(PopupSliderTest, DeactivationEndsOnce)
     EXPECT_EQ(1, Closes());
 }
 
+// The range step comes from the range as given, 0 without range dragging.
 TEST_F(PopupSliderTest, RightButtonDragChangesTheRangeAndHoldsTheValue)
 {
     Open(5.0f, 0.0f, 10.0f, true);
@@ -360,10 +357,9 @@ TEST_F(PopupSliderTest, RightButtonDragChangesTheRangeAndHoldsTheValue)
     m_popup->UpdateSliderRange(CPoint(62, 200));
     EXPECT_FLOAT_EQ(-0.2f, Range(false));
     EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_RANGE_CHANGED));
-}
+    Send(WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(m_deleted);
 
-TEST_F(PopupSliderTest, RangeStepComesFromTheRangeAsGiven)
-{
     // Without a right-button press the step is the one the constructor set.
     Open(5.0f, 0.0f, 10.0f, true);
     m_popup->UpdateSliderRange(CPoint(62, 8));
@@ -379,10 +375,10 @@ TEST_F(PopupSliderTest, RangeStepComesFromTheRangeAsGiven)
     EXPECT_EQ(4.0f, Range(false));
     EXPECT_EQ(6.0f, Range(true));
     EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_RANGE_CHANGED));
-}
+    Send(WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(m_deleted);
 
-TEST_F(PopupSliderTest, RightButtonDoesNothingWithoutRangeDrag)
-{
+    // Without range dragging the right button does nothing.
     Open(5.0f, 0.0f, 10.0f, true, CPoint(300, 300), false);
     Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(62, 10));
     MoveTo(72);

@@ -145,6 +145,18 @@ protected:
         return CSize(info.bmWidth, info.bmHeight);
     }
     CSize ButtonSize() const { return RectIn(m_ctrl->GetThumbnailButton().m_hWnd).Size(); }
+    LRESULT Checked(int id) const { return ::SendMessageW(Item(id), BM_GETCHECK, 0, 0); }
+    // Drops the files on the control as the shell would; returns the drop's
+    // handle, freed already (for comparison only).
+    HDROP Drop(const std::vector<std::wstring>& paths, int times = 1)
+    {
+        HDROP drop = MakeDrop(paths);
+        for (int i = 0; i < times; ++i)
+            m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+        AfxPumpPendingMessages();
+        ::GlobalFree(drop);
+        return drop;
+    }
 
     GvApplication m_app;
     CHostFrame m_frame;
@@ -194,7 +206,7 @@ TEST_F(TextureEditCtrlTest, TextsPerKindAndFormat)
     EXPECT_EQ(CString(L"Mip Map Levels: 1"), Text(IDC_GV_TEXTURE_MIP_MAP_LEVELS_LABEL));
     EXPECT_EQ(nullptr, m_ctrl->GetThumbnailBitmap());
     EXPECT_EQ(CSize(0, 0), ButtonSize());
-    EXPECT_EQ(BST_CHECKED, ::SendMessageW(Item(IDC_GV_TEXTURE_ORIGIN_TOP_LEFT_RADIO), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(BST_CHECKED, Checked(IDC_GV_TEXTURE_ORIGIN_TOP_LEFT_RADIO));
 }
 
 TEST_F(TextureEditCtrlTest, BitmapAndThumbnailSizesPerModeAndLevel)
@@ -303,8 +315,8 @@ TEST_F(TextureEditCtrlTest, OriginChangesAreRecordedAndUndone)
     ASSERT_TRUE(m_app.Undo());
     EXPECT_EQ(GV_ORIGIN_TOP_LEFT, texture.GetOrigin());
     m_ctrl->UpdateOrigin();
-    EXPECT_EQ(BST_CHECKED, ::SendMessageW(Item(IDC_GV_TEXTURE_ORIGIN_TOP_LEFT_RADIO), BM_GETCHECK, 0, 0));
-    EXPECT_EQ(BST_UNCHECKED, ::SendMessageW(Item(IDC_GV_TEXTURE_ORIGIN_BOTTOM_LEFT_RADIO), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(BST_CHECKED, Checked(IDC_GV_TEXTURE_ORIGIN_TOP_LEFT_RADIO));
+    EXPECT_EQ(BST_UNCHECKED, Checked(IDC_GV_TEXTURE_ORIGIN_BOTTOM_LEFT_RADIO));
 }
 
 TEST_F(TextureEditCtrlTest, Drops)
@@ -315,27 +327,21 @@ TEST_F(TextureEditCtrlTest, Drops)
     Make(&texture);
     const std::wstring gradient = Wide(SamplePath("gradient.png")), volume = Wide(SamplePath("volume_rgba.dds"));
 
-    HDROP workspace = MakeDrop({gradient, L"C:\\scenes\\a.GVX"});
-    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(workspace), 0);
-    AfxPumpPendingMessages();
+    const HDROP workspace = Drop({gradient, L"C:\\scenes\\a.GVX"});
     ASSERT_EQ(1u, m_frame.m_drops.size());
     EXPECT_EQ(workspace, m_frame.m_drops[0]);
     EXPECT_EQ(0, m_app.GetUndoCount());
-    ::GlobalFree(workspace);
 
     // The volume does not fit a 2-D texture; the picture after it is taken,
     // the one after that ignored.
-    HDROP textures = MakeDrop({Wide(SamplePath("missing.dds")), volume, gradient, Wide(SamplePath("gray.png"))});
-    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(textures), 0);
+    // The same drop twice: the second changes nothing.
+    Drop({Wide(SamplePath("missing.dds")), volume, gradient, Wide(SamplePath("gray.png"))}, 2);
     EXPECT_EQ(u"gradient.png", ::Text(texture.GetFileName()));
     EXPECT_EQ(1, m_app.GetUndoCount());
     ASSERT_EQ(1, m_app.GetNodeChanges().GetCount());
     EXPECT_EQ(GvNodeChangeUpdate, m_app.GetNodeChanges().Begin()->m_kind);
     EXPECT_EQ(nullptr, m_app.GetNodeChanges().Begin()->m_sourceId);
     EXPECT_EQ(CString(L"Dimensions: 24 x 12"), Text(IDC_GV_TEXTURE_DIMENSIONS_LABEL));
-    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(textures), 0);
-    EXPECT_EQ(1, m_app.GetUndoCount());
-    ::GlobalFree(textures);
 
     ASSERT_TRUE(m_app.Undo());
     EXPECT_EQ(32, texture.GetTexture()->GetLevelWidth(0));
@@ -362,27 +368,20 @@ TEST_F(TextureEditCtrlTest, LongDroppedPathsAreReadWhole)
     const std::u16string loaded = ::Text(texture.GetFileName());
 
     // A workspace is known by the end of its name, past any short buffer.
-    HDROP workspace = MakeDrop({L"C:\\scenes\\" + std::wstring(4096 - 14, L'w') + L".GVX"});
-    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(workspace), 0);
-    AfxPumpPendingMessages();
+    Drop({L"C:\\scenes\\" + std::wstring(4096 - 14, L'w') + L".GVX"});
     EXPECT_EQ(1u, m_frame.m_drops.size());
-    ::GlobalFree(workspace);
 
     // Paths whose first 2,047 units name a picture but whose whole name does
     // not are refused; a 4,096-unit path naming one is taken.
     const std::wstring gradient = LongPath("gradient.png", 2047);
-    HDROP refused = MakeDrop({gradient + L"x", gradient + std::wstring(40000, L'x')});
-    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(refused), 0);
+    Drop({gradient + L"x", gradient + std::wstring(40000, L'x')});
     EXPECT_EQ(loaded, ::Text(texture.GetFileName()));
     EXPECT_EQ(0, m_app.GetUndoCount());
-    ::GlobalFree(refused);
 
-    HDROP taken = MakeDrop({LongPath("gradient.png", 4096)});
-    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(taken), 0);
+    Drop({LongPath("gradient.png", 4096)});
     EXPECT_EQ(u"gradient.png", ::Text(texture.GetFileName()));
     EXPECT_EQ(1, m_app.GetUndoCount());
     EXPECT_EQ(CString(L"Dimensions: 24 x 12"), Text(IDC_GV_TEXTURE_DIMENSIONS_LABEL));
-    ::GlobalFree(taken);
 }
 
 TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLines)
