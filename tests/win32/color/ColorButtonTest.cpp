@@ -28,7 +28,7 @@ protected:
     CColorButton m_button;
 };
 
-TEST_F(ColorButtonTest, FramesFillAndTextFollowTheItemState)
+TEST_F(ColorButtonTest, FramesFillAndTextFollowTheItemStateAndTheParentsDrawItemReachesIt)
 {
     const COLORREF black = RGB(0, 0, 0), blue = RGB(0, 0, 255), yellow = RGB(255, 255, 0), green = RGB(0, 128, 0);
     const COLORREF white = RGB(255, 255, 255), grey = RGB(128, 128, 128);
@@ -90,14 +90,14 @@ TEST_F(ColorButtonTest, FramesFillAndTextFollowTheItemState)
         for (COLORREF color : c.absent)
             EXPECT_FALSE(Has(pixels, color)) << c.name << " " << std::hex << color;
     }
-}
 
-TEST_F(ColorButtonTest, TheParentsDrawItemReachesTheButton)
-{
+    // The parent's WM_DRAWITEM reaches the button.
+    m_button.SetColor(blue, yellow);
+    m_button.SetWindowText(L"Go");
     m_button.Invalidate();
     const CPixels pixels(m_button.m_hWnd, CPixels::ClientArea);
-    EXPECT_EQ(RGB(255, 255, 0), pixels.At(5, 10));
-    EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), pixels.At(0, 10));
+    EXPECT_EQ(yellow, pixels.At(5, 10));
+    EXPECT_EQ(highlight, pixels.At(0, 10));
 }
 
 } // namespace

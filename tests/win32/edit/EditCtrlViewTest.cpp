@@ -49,13 +49,25 @@ TEST_F(EditCtrlViewTest, RowsPaintInWordBlockSelectionAndMarkerColours)
 // keep their pixels and only the rest is painted, and a bar is redrawn only
 // when its thumb moves: after each request the window shows what painting it
 // whole (frame included) would. The caret brings its row into view.
-TEST_F(EditCtrlViewTest, ScrollingByBarWheelAndCaret)
+TEST_F(EditCtrlViewTest, ScrollingByBarWheelSmallWheelDeltasAndCaret)
 {
     SetRows(2000, L"line\n");
     auto rowColor = [](int row) { return RGB(row * 40 % 256, row * 90 % 256, 200); };
     for (int row = 0; row < 2000; ++row)
         m_edit.SetLineColorMarker(row, RGB(0, 0, 0), rowColor(row));
     const int page = (240 - ::GetSystemMetrics(SM_CYHSCROLL)) / m_lineHeight, wheel = WheelLines();
+    // Wheel deltas below a notch (precision touchpads, free-spinning wheels)
+    // add up: four of 30 scroll as one of 120; a turn back starts from nothing.
+    const struct
+    {
+        short delta;
+        int top;
+    } small[] = {{-30, 0},    {-30, 0},    {-30, 0},    {-30, wheel}, {-60, wheel},
+                 {30, wheel}, {30, wheel}, {30, wheel}, {30, 0}};
+    for (const auto& step : small) {
+        m_edit.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, step.delta), 0);
+        EXPECT_EQ(step.top, m_edit.GetFirstVisibleRow()) << "after a delta of " << step.delta;
+    }
     SCROLLINFO info = {};
     info.cbSize = sizeof(info);
     info.fMask = SIF_ALL;
@@ -101,24 +113,6 @@ TEST_F(EditCtrlViewTest, ScrollingByBarWheelAndCaret)
     EXPECT_EQ(1, m_edit.GetFirstVisibleRow());
     Key(VK_END, false, true);
     EXPECT_EQ(2001 - page, m_edit.GetFirstVisibleRow());
-}
-
-// Deltas below a notch (precision touchpads, free-spinning wheels) add up:
-// four of 30 scroll as one of 120, and a turn back starts again from nothing.
-TEST_F(EditCtrlViewTest, SmallWheelDeltasAddUpToRows)
-{
-    SetRows(200, L"line\n");
-    const int wheel = WheelLines();
-    const struct
-    {
-        short delta;
-        int top;
-    } steps[] = {{-30, 0},    {-30, 0},    {-30, 0},    {-30, wheel}, {-60, wheel},
-                 {30, wheel}, {30, wheel}, {30, wheel}, {30, 0}};
-    for (const auto& step : steps) {
-        m_edit.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, step.delta), 0);
-        EXPECT_EQ(step.top, m_edit.GetFirstVisibleRow()) << "after a delta of " << step.delta;
-    }
 }
 
 TEST_F(EditCtrlViewTest, SetFontChangesTheRowHeight)

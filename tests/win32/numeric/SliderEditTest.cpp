@@ -416,7 +416,7 @@ HWND CreateDialogEdit(CWnd& parent, UINT nID)
                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr, nullptr);
 }
 
-TEST_F(SliderEditTest, ExchangeAttachesOnceWithTheGivenAlignmentAndNotifiesTheDialog)
+TEST_F(SliderEditTest, ExchangeAttachesOnceWithTheGivenAlignmentAndNotifiesTheDialogOrThrows)
 {
     HWND hEdit = CreateDialogEdit(m_frame, 42);
     CDataExchange dx(&m_frame, FALSE);
@@ -438,19 +438,18 @@ TEST_F(SliderEditTest, ExchangeAttachesOnceWithTheGivenAlignmentAndNotifiesTheDi
     EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_DELTA));
     ASSERT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
     EXPECT_EQ(EditAsSender(), m_spy->Of(GVM_SLIDER_CLOSE)[0].wParam);
-}
 
-TEST_F(SliderEditTest, ExchangeWithAControlThatCannotBeSubclassedThrows)
-{
+    // A control that cannot be subclassed throws and leaves a fresh edit unattached.
+    m_edit = std::make_unique<CTestSliderEdit>();
     CEdit other;
     ASSERT_TRUE(other.Create(WS_CHILD, CRect(0, 0, 50, 20), &m_frame, 44));
-    CDataExchange dx(&m_frame, FALSE);
     CException* pThrown = nullptr;
     try {
         DDX_CGvSliderEdit(&dx, 44, *m_edit, 0);
     } catch (CNotSupportedException* e) {
         pThrown = e;
     }
+
     ASSERT_NE(nullptr, pThrown);
     pThrown->Delete();
     EXPECT_EQ(nullptr, Edit());
