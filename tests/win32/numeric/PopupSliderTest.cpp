@@ -120,7 +120,7 @@ protected:
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kGrey = RGB(0x66, 0x66, 0x66);
 
-TEST_F(PopupSliderTest, OpensRightOfThePointInsideTheWorkAreaWithCaptureFocusAndPointerOnTheThumb)
+TEST_F(PopupSliderTest, OpensRightOfThePointInsideTheWorkAreaWithCaptureFocusAndPointerOnTheThumbThenSweeps)
 {
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
@@ -143,10 +143,8 @@ TEST_F(PopupSliderTest, OpensRightOfThePointInsideTheWorkAreaWithCaptureFocusAnd
         EXPECT_EQ(0, Deltas());
         Send(WM_KEYDOWN, VK_ESCAPE, 0);
     }
-}
 
-TEST_F(PopupSliderTest, RealPointerMotionSweeps)
-{
+    // Real pointer motion sweeps.
     Open(2.5f, 0.0f, 10.0f, true);
     AfxPumpPendingMessages(); // the motion of the pointer put on the thumb changes nothing
     EXPECT_EQ(0, Deltas());
@@ -263,19 +261,7 @@ TEST_F(PopupSliderTest, WheelStepsEitherWayAndStopsAtTheEndsWhenClamping)
     EXPECT_EQ(1, Deltas());
 }
 
-TEST_F(PopupSliderTest, ClickEndsAtTheClickedPosition)
-{
-    Open(2.5f, 0.0f, 10.0f, true);
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(62, 10));
-    EXPECT_EQ(0, Closes());
-    Send(WM_LBUTTONUP, 0, MAKELPARAM(62, 10));
-    EXPECT_EQ((std::vector<UINT>{GVM_SLIDER_DELTA, GVM_SLIDER_CLOSE}),
-              m_spy->Sequence({GVM_SLIDER_DELTA, GVM_SLIDER_CLOSE}));
-    EXPECT_EQ(5.0f, m_values.back());
-    ExpectEndedOnce();
-}
-
-TEST_F(PopupSliderTest, EveryWayToEndTellsTheOwnerOnce)
+TEST_F(PopupSliderTest, EveryWayToEndTellsTheOwnerOnceAClickAtTheClickedPosition)
 {
     const std::pair<const char*, std::function<void(CPopupSlider*)>> ends[] = {
         {"Escape", [](CPopupSlider* p) { p->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0); }},
@@ -289,13 +275,22 @@ TEST_F(PopupSliderTest, EveryWayToEndTellsTheOwnerOnce)
     for (const auto& end : ends) {
         Open(2.5f, 0.0f, 10.0f, true);
         end.second(m_popup);
-        EXPECT_EQ(1, Closes()) << end.first;
-        EXPECT_TRUE(m_deleted) << end.first;
-        EXPECT_EQ(nullptr, m_owner.m_pPopup) << end.first;
-        EXPECT_EQ(0, Deltas()) << end.first;
+        SCOPED_TRACE(end.first);
+        ExpectEndedOnce();
+        EXPECT_EQ(0, Deltas());
         ::ReleaseCapture();
-        EXPECT_EQ(1, Closes()) << end.first;
+        EXPECT_EQ(1, Closes());
     }
+
+    // A click ends at the clicked position.
+    Open(2.5f, 0.0f, 10.0f, true);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(62, 10));
+    EXPECT_EQ(0, Closes());
+    Send(WM_LBUTTONUP, 0, MAKELPARAM(62, 10));
+    EXPECT_EQ((std::vector<UINT>{GVM_SLIDER_DELTA, GVM_SLIDER_CLOSE}),
+              m_spy->Sequence({GVM_SLIDER_DELTA, GVM_SLIDER_CLOSE}));
+    EXPECT_EQ(5.0f, m_values.back());
+    ExpectEndedOnce();
 }
 
 TEST_F(PopupSliderTest, EscapeKeepsTheSweptValueAnEndedPopupStaysEndedAndDeactivationEndsOnce)

@@ -285,7 +285,7 @@ TEST_F(SliderEditTest, KeyboardUserTypesOnAfterThePopupEndsFocusMovedAwayStays)
     EXPECT_EQ(other.GetSafeHwnd(), ::GetFocus());
 }
 
-TEST_F(SliderEditTest, NotifyWindowGivenToInitGetsTheMessages)
+TEST_F(SliderEditTest, NotifyWindowGivenToInitOrAParentGivenAsATemporaryWrapperGetsTheMessages)
 {
     CreateEdit(0, 20);
     CWnd notifyWnd;
@@ -301,10 +301,9 @@ TEST_F(SliderEditTest, NotifyWindowGivenToInitGetsTheMessages)
     EXPECT_EQ(1, notify.Count(GVM_SLIDER_DELTA));
     EXPECT_EQ(1, notify.Count(GVM_SLIDER_CLOSE));
     EXPECT_EQ(1.0f, m_edit->GetNumericValue());
-}
 
-TEST_F(SliderEditTest, ParentGivenAsATemporaryWrapperLendsItsFontAndStillGetsTheMessages)
-{
+    // A parent given as a temporary wrapper lends its font and still gets the messages.
+    m_edit = std::make_unique<CTestSliderEdit>();
     HWND hStatic = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 60, m_frame.GetSafeHwnd(),
                                    nullptr, nullptr, nullptr);
     const HFONT hFont = static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
@@ -316,7 +315,7 @@ TEST_F(SliderEditTest, ParentGivenAsATemporaryWrapperLendsItsFontAndStillGetsThe
     AfxIdleProcessing();
     m_edit->SetData(0.0f, 0.0f, 10.0f, true, 300, 1, true);
     CMessageSpy spy(hStatic);
-    CPopupSlider* pPopup = OpenWithDownArrow();
+    pPopup = OpenWithDownArrow();
     ASSERT_NE(nullptr, pPopup);
     pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(42, 10));
     Close();

@@ -319,7 +319,19 @@ TEST_F(TextureEditCtrlTest, OriginChangesAreRecordedAndUndone)
     EXPECT_EQ(BST_UNCHECKED, Checked(IDC_GV_TEXTURE_ORIGIN_BOTTOM_LEFT_RADIO));
 }
 
-TEST_F(TextureEditCtrlTest, Drops)
+// The sample named through "./" steps so that the whole path has length
+// units: the emulator folds the steps before the file system sees them.
+std::wstring LongPath(const char* name, size_t length)
+{
+    std::wstring path = Wide(SamplePath(""));
+    if ((length - path.size() - strlen(name)) % 2)
+        path += L"x/../";
+    while (path.size() + strlen(name) < length)
+        path += L"./";
+    return path + Wide(SamplePath(name)).substr(Wide(SamplePath("")).size());
+}
+
+TEST_F(TextureEditCtrlTest, DropsShortAndLong)
 {
     GvSetBaseDirectory(Units(SamplePath("")));
     GvTextureVariable texture;
@@ -345,27 +357,14 @@ TEST_F(TextureEditCtrlTest, Drops)
 
     ASSERT_TRUE(m_app.Undo());
     EXPECT_EQ(32, texture.GetTexture()->GetLevelWidth(0));
-}
 
-// The sample named through "./" steps so that the whole path has length
-// units: the emulator folds the steps before the file system sees them.
-std::wstring LongPath(const char* name, size_t length)
-{
-    std::wstring path = Wide(SamplePath(""));
-    if ((length - path.size() - strlen(name)) % 2)
-        path += L"x/../";
-    while (path.size() + strlen(name) < length)
-        path += L"./";
-    return path + Wide(SamplePath(name)).substr(Wide(SamplePath("")).size());
-}
-
-TEST_F(TextureEditCtrlTest, LongDroppedPathsAreReadWhole)
-{
-    GvSetBaseDirectory(Units(SamplePath("")));
-    GvTextureVariable texture;
-    Load(texture, "mips_bgra.dds");
-    Make(&texture);
-    const std::u16string loaded = ::Text(texture.GetFileName());
+    // Long dropped paths are read whole, by a fresh control.
+    GvTextureVariable fresh;
+    Load(fresh, "mips_bgra.dds");
+    Make(&fresh);
+    m_frame.m_drops.clear();
+    const std::u16string loaded = ::Text(fresh.GetFileName());
+    const int undos = m_app.GetUndoCount();
 
     // A workspace is known by the end of its name, past any short buffer.
     Drop({L"C:\\scenes\\" + std::wstring(4096 - 14, L'w') + L".GVX"});
@@ -373,14 +372,14 @@ TEST_F(TextureEditCtrlTest, LongDroppedPathsAreReadWhole)
 
     // Paths whose first 2,047 units name a picture but whose whole name does
     // not are refused; a 4,096-unit path naming one is taken.
-    const std::wstring gradient = LongPath("gradient.png", 2047);
-    Drop({gradient + L"x", gradient + std::wstring(40000, L'x')});
-    EXPECT_EQ(loaded, ::Text(texture.GetFileName()));
-    EXPECT_EQ(0, m_app.GetUndoCount());
+    const std::wstring prefix = LongPath("gradient.png", 2047);
+    Drop({prefix + L"x", prefix + std::wstring(40000, L'x')});
+    EXPECT_EQ(loaded, ::Text(fresh.GetFileName()));
+    EXPECT_EQ(undos, m_app.GetUndoCount());
 
     Drop({LongPath("gradient.png", 4096)});
-    EXPECT_EQ(u"gradient.png", ::Text(texture.GetFileName()));
-    EXPECT_EQ(1, m_app.GetUndoCount());
+    EXPECT_EQ(u"gradient.png", ::Text(fresh.GetFileName()));
+    EXPECT_EQ(undos + 1, m_app.GetUndoCount());
     EXPECT_EQ(CString(L"Dimensions: 24 x 12"), Text(IDC_GV_TEXTURE_DIMENSIONS_LABEL));
 }
 
