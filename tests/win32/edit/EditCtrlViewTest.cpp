@@ -140,32 +140,25 @@ TEST_F(EditCtrlViewTest, SetFontChangesTheRowHeight)
 TEST_F(EditCtrlViewTest, PrintsEveryRowOnceInPagesOfTheDevice)
 {
     SetRows(150, L"row%03d\n");
-    HDC reference = ::GetDC(nullptr);
     CPrintInfo info;
-    CDC measure;
-    measure.Attach(::CreateEnhMetaFileW(reference, nullptr, nullptr, nullptr));
-    info.m_rectDraw.SetRect(0, 0, measure.GetDeviceCaps(HORZRES), measure.GetDeviceCaps(VERTRES) / 4);
-    m_edit.OnBeginPrinting(&measure, &info);
-    ::DeleteEnhMetaFile(::CloseEnhMetaFile(measure.Detach()));
+    PrintedTexts([&](CDC& measure) {
+        info.m_rectDraw.SetRect(0, 0, measure.GetDeviceCaps(HORZRES), measure.GetDeviceCaps(VERTRES) / 4);
+        m_edit.OnBeginPrinting(&measure, &info);
+    });
     const UINT pages = info.GetMaxPage();
     ASSERT_GT(pages, 1u);
 
     std::vector<std::wstring> printed;
     size_t firstPageRows = 0;
     for (info.m_nCurPage = 1; info.m_nCurPage <= pages; ++info.m_nCurPage) {
-        CDC page;
-        page.Attach(::CreateEnhMetaFileW(reference, nullptr, nullptr, L"ShaderCode\0\0"));
-        m_edit.OnPrint(&page, &info);
-        HENHMETAFILE metafile = ::CloseEnhMetaFile(page.Detach());
-        const std::vector<std::wstring> texts = MetafileTexts(metafile);
-        ::DeleteEnhMetaFile(metafile);
+        const std::vector<std::wstring> texts =
+            PrintedTexts([&](CDC& page) { m_edit.OnPrint(&page, &info); }, L"ShaderCode\0\0");
         if (info.m_nCurPage == 1)
             firstPageRows = texts.size();
         EXPECT_TRUE(info.m_nCurPage == pages || texts.size() == firstPageRows) << "page " << info.m_nCurPage;
         printed.insert(printed.end(), texts.begin(), texts.end());
     }
     m_edit.OnEndPrinting(nullptr, &info);
-    ::ReleaseDC(nullptr, reference);
     EXPECT_EQ(pages, (150 + firstPageRows - 1) / firstPageRows);
     ASSERT_EQ(150u, printed.size());
     for (int i = 0; i < 150; ++i) {

@@ -139,9 +139,17 @@ inline bool Has(const CPixels& pixels, const CRect& area, COLORREF color)
     return !pixels.BoundsOf(color, area).IsRectEmpty();
 }
 
-// The text a metafile draws, one string per text record.
-inline std::vector<std::wstring> MetafileTexts(HENHMETAFILE metafile)
+// The text print draws on a metafile DC made like the screen's, one string
+// per text record.
+template <class Print>
+std::vector<std::wstring> PrintedTexts(Print print, LPCWSTR description = nullptr)
 {
+    HDC reference = ::GetDC(nullptr);
+    CDC dc;
+    dc.Attach(::CreateEnhMetaFileW(reference, nullptr, nullptr, description));
+    ::ReleaseDC(nullptr, reference);
+    print(dc);
+    HENHMETAFILE metafile = ::CloseEnhMetaFile(dc.Detach());
     std::vector<std::wstring> texts;
     ::EnumEnhMetaFile(
         nullptr, metafile,
@@ -155,5 +163,6 @@ inline std::vector<std::wstring> MetafileTexts(HENHMETAFILE metafile)
             return 1;
         },
         &texts, nullptr);
+    ::DeleteEnhMetaFile(metafile);
     return texts;
 }

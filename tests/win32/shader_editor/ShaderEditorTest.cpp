@@ -473,16 +473,10 @@ private:
 TEST_F(ShaderEditorTest, PrintsUnderTheCodeTitleInPages)
 {
     SetRows(200, L"row%03d\n");
-    HDC reference = ::GetDC(nullptr);
     for (int failPage : {0, 2}) {
         JobCalls job;
         g_job.failPage = failPage;
-        CDC dc;
-        dc.Attach(::CreateEnhMetaFileW(reference, nullptr, nullptr, nullptr));
-        m_edit.PrintTo(dc);
-        HENHMETAFILE metafile = ::CloseEnhMetaFile(dc.Detach());
-        const std::vector<std::wstring> texts = MetafileTexts(metafile);
-        ::DeleteEnhMetaFile(metafile);
+        const std::vector<std::wstring> texts = PrintedTexts([&](CDC& dc) { m_edit.PrintTo(dc); });
         EXPECT_EQ(std::wstring(L"ShaderCode"), g_job.name);
         ASSERT_FALSE(texts.empty());
         if (failPage == 0) {
@@ -499,7 +493,6 @@ TEST_F(ShaderEditorTest, PrintsUnderTheCodeTitleInPages)
             EXPECT_EQ(calls, g_job.calls);
         }
     }
-    ::ReleaseDC(nullptr, reference);
 }
 
 TEST_F(ShaderEditorTest, CreatedDynamicallyThroughItsRunTimeClass)

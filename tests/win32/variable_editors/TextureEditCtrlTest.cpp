@@ -116,6 +116,7 @@ protected:
     }
     CString Text(int id) const { return WindowText(Item(id)); }
     HWND Item(int id) const { return ::GetDlgItem(m_ctrl->m_hWnd, id); }
+    CRect Rect(int id) const { return RectIn(Item(id)); }
     bool Visible(int id) const { return (::GetWindowLongW(Item(id), GWL_STYLE) & WS_VISIBLE) != 0; }
     void Command(int id, int code)
     {
@@ -250,7 +251,7 @@ TEST_F(TextureEditCtrlTest, BitmapAndThumbnailSizesPerModeAndLevel)
     Make(&texture);
     MINMAXINFO info = {};
     m_ctrl->SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    const CRect group = RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP));
+    const CRect group = Rect(IDC_GV_TEXTURE_PROPERTIES_GROUP);
     const CRect scroll = RectIn(m_ctrl->GetScrollWnd().m_hWnd);
     EXPECT_EQ(CPoint(group.Width(), scroll.top + 32), CPoint(info.ptMinTrackSize));
 
@@ -391,12 +392,12 @@ TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLines)
     ASSERT_FALSE(m_frame.m_resizes.empty()); // the first layout
     const size_t resizes = m_frame.m_resizes.size();
     EXPECT_EQ(reinterpret_cast<WPARAM>(m_ctrl->m_hWnd), m_frame.m_resizes.back());
-    const CRect check = RectIn(Item(IDC_GV_TEXTURE_OPTIONS_CHECK));
-    EXPECT_EQ(check.bottom + 4, RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom);
+    const CRect check = Rect(IDC_GV_TEXTURE_OPTIONS_CHECK);
+    EXPECT_EQ(check.bottom + 4, Rect(IDC_GV_TEXTURE_PROPERTIES_GROUP).bottom);
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_FORMAT_LABEL));
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO));
     const CRect closedScroll = RectIn(m_ctrl->GetScrollWnd().m_hWnd);
-    EXPECT_EQ(RectIn(Item(IDC_GV_TEXTURE_VIEW_GROUP)).bottom + 4, closedScroll.top);
+    EXPECT_EQ(Rect(IDC_GV_TEXTURE_VIEW_GROUP).bottom + 4, closedScroll.top);
     CRect client;
     m_ctrl->GetClientRect(&client);
     EXPECT_EQ(closedScroll.bottom, client.bottom);
@@ -404,10 +405,8 @@ TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLines)
     Click(IDC_GV_TEXTURE_OPTIONS_CHECK);
     EXPECT_TRUE(Visible(IDC_GV_TEXTURE_FORMAT_LABEL));
     EXPECT_TRUE(Visible(IDC_GV_TEXTURE_ORIGIN_TOP_LEFT_RADIO));
-    EXPECT_EQ(RectIn(Item(IDC_GV_TEXTURE_ORIGIN_GROUP)).bottom + 4,
-              RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom);
-    EXPECT_EQ(RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom + 4,
-              RectIn(Item(IDC_GV_TEXTURE_VIEW_OPTIONS_CHECK)).top);
+    EXPECT_EQ(Rect(IDC_GV_TEXTURE_ORIGIN_GROUP).bottom + 4, Rect(IDC_GV_TEXTURE_PROPERTIES_GROUP).bottom);
+    EXPECT_EQ(Rect(IDC_GV_TEXTURE_PROPERTIES_GROUP).bottom + 4, Rect(IDC_GV_TEXTURE_VIEW_OPTIONS_CHECK).top);
     EXPECT_EQ(resizes + 1, m_frame.m_resizes.size());
 
     Click(IDC_GV_TEXTURE_VIEW_OPTIONS_CHECK);
@@ -415,8 +414,7 @@ TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLines)
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT));
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_VIEW_VOLUME_DEPTH_EDIT));
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_VIEW_ALPHA_CHECK));
-    EXPECT_EQ(RectIn(Item(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO)).bottom + 4,
-              RectIn(Item(IDC_GV_TEXTURE_VIEW_GROUP)).bottom);
+    EXPECT_EQ(Rect(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO).bottom + 4, Rect(IDC_GV_TEXTURE_VIEW_GROUP).bottom);
     EXPECT_EQ(resizes + 2, m_frame.m_resizes.size());
     m_ctrl.reset();
 
@@ -427,18 +425,17 @@ TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLines)
     EXPECT_TRUE(Visible(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT));
     EXPECT_TRUE(Visible(IDC_GV_TEXTURE_VIEW_VOLUME_DEPTH_EDIT));
     EXPECT_TRUE(Visible(IDC_GV_TEXTURE_VIEW_ALPHA_CHECK));
-    const CRect depth = RectIn(Item(IDC_GV_TEXTURE_VIEW_VOLUME_DEPTH_EDIT));
-    const CRect alpha = RectIn(Item(IDC_GV_TEXTURE_VIEW_ALPHA_CHECK));
+    const CRect depth = Rect(IDC_GV_TEXTURE_VIEW_VOLUME_DEPTH_EDIT);
+    const CRect alpha = Rect(IDC_GV_TEXTURE_VIEW_ALPHA_CHECK);
     EXPECT_EQ(depth.bottom + 4, alpha.top);
-    EXPECT_EQ(alpha.bottom + 4, RectIn(Item(IDC_GV_TEXTURE_VIEW_GROUP)).bottom);
+    EXPECT_EQ(alpha.bottom + 4, Rect(IDC_GV_TEXTURE_VIEW_GROUP).bottom);
     m_ctrl.reset();
 
     GvRenderableTexture target(16, 16, false);
     Make(&target);
     Click(IDC_GV_TEXTURE_OPTIONS_CHECK);
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_ORIGIN_GROUP));
-    EXPECT_EQ(RectIn(Item(IDC_GV_TEXTURE_MIP_MAP_LEVELS_LABEL)).bottom + 4,
-              RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom);
+    EXPECT_EQ(Rect(IDC_GV_TEXTURE_MIP_MAP_LEVELS_LABEL).bottom + 4, Rect(IDC_GV_TEXTURE_PROPERTIES_GROUP).bottom);
 }
 
 TEST_F(TextureEditCtrlTest, APanPaintsTheUncoveredStripsAloneAndWithoutSeamsAndDraggingPans)

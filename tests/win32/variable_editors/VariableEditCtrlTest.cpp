@@ -165,20 +165,15 @@ TEST_F(VariableEditCtrlTest, OptionsLayoutPerOrientationAndToggle)
         const CRect values = RectIn(Item(p, IDC_GV_VALUES_GROUP), p->m_hWnd);
         const CRect grid = RectIn(Item(p, IDC_GV_SCROLL_WND), p->m_hWnd);
         EXPECT_EQ(values, grid);
-        switch (orientation) {
-        case 0:
-            EXPECT_EQ(CRect(0, 0, client.right, options.bottom), options);
-            EXPECT_EQ(CRect(0, options.bottom + 4, client.right, client.bottom), values);
-            break;
-        case 1:
-            EXPECT_EQ(CRect(client.right - options.Width(), 0, client.right, options.bottom), options);
-            EXPECT_EQ(CRect(0, 0, client.right - options.Width() - 4, client.bottom), values);
-            break;
-        default:
-            EXPECT_EQ(CRect(0, client.bottom - options.Height(), client.right, client.bottom), options);
-            EXPECT_EQ(CRect(0, 0, client.right, client.bottom - options.Height() - 4), values);
-            break;
-        }
+        // Options above, right or below the values, 4 pixels apart.
+        const CRect expected[3][2] = {
+            {{0, 0, client.right, options.bottom}, {0, options.bottom + 4, client.right, client.bottom}},
+            {{client.right - options.Width(), 0, client.right, options.bottom},
+             {0, 0, client.right - options.Width() - 4, client.bottom}},
+            {{0, client.bottom - options.Height(), client.right, client.bottom},
+             {0, 0, client.right, client.bottom - options.Height() - 4}}};
+        EXPECT_EQ(expected[orientation][0], options);
+        EXPECT_EQ(expected[orientation][1], values);
         // The grid's content fits: the values frame is the content's size in
         // the direction that the options do not set.
         const CRect content = RectIn(Item(p, IDC_GV_VARIABLE_SCROLL_CHILD), p->m_hWnd);
@@ -307,7 +302,7 @@ TEST_F(VariableEditCtrlTest, RowsAndColumnsRebuildTheGrid)
     EXPECT_EQ(3, CellCount(p));
 }
 
-TEST_F(VariableEditCtrlTest, NotificationsThrottledAcrossControls)
+TEST_F(VariableEditCtrlTest, NotificationsThrottledAcrossControlsEnterCommitsTheCellAndKeepsTheControl)
 {
     GvFloatVariable a(0.0f), b(0.0f);
     CGvVariableEditCtrl* pA = Make(&a);
@@ -328,25 +323,22 @@ TEST_F(VariableEditCtrlTest, NotificationsThrottledAcrossControls)
     Type(Cell(pB, 0)->m_hWnd, L"0.75");
     EXPECT_EQ(2, Changes(GvNodeChangeValue));
     EXPECT_EQ(&b, m_app.GetNodeChanges().GetTail()->m_value.m_node);
-}
 
-// Enter in a typed cell commits it, Escape changes nothing, and both keep the
-// embedded control shown with the focus in the cell.
-TEST_F(VariableEditCtrlTest, EnterCommitsTheCellAndKeepsTheControl)
-{
-    GvFloatVariable a(0.0f);
-    CGvVariableEditCtrl* p = Make(&a);
-    CGvSliderEdit* cell = Cell(p, 0);
+    // Enter in a typed cell commits it, Escape changes nothing, and both keep
+    // the embedded control shown with the focus in the cell.
+    GvFloatVariable c(0.0f);
+    CGvVariableEditCtrl* pC = Make(&c);
+    CGvSliderEdit* cell = Cell(pC, 0);
     cell->SetFocus();
     ::SendMessageW(cell->m_hWnd, EM_SETSEL, 0, -1);
     PostChars(cell->m_hWnd, L"0.5");
     PostKey(cell->m_hWnd, VK_RETURN);
-    EXPECT_EQ(0.5f, a.GetValue());
-    EXPECT_EQ(1u, a.GetChangeCount());
+    EXPECT_EQ(0.5f, c.GetValue());
+    EXPECT_EQ(1u, c.GetChangeCount());
     PostKey(cell->m_hWnd, VK_ESCAPE);
-    EXPECT_TRUE(p->IsWindowVisible());
+    EXPECT_TRUE(pC->IsWindowVisible());
     EXPECT_EQ(cell->m_hWnd, ::GetFocus());
-    EXPECT_EQ(1u, a.GetChangeCount());
+    EXPECT_EQ(1u, c.GetChangeCount());
 }
 
 TEST_F(VariableEditCtrlTest, SweepAndCheckBoxesWriteElements)
