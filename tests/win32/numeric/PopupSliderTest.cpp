@@ -215,19 +215,23 @@ TEST_F(PopupSliderTest, HorizontalMotionSweepsWithTheClampSetting)
     }
 }
 
-TEST_F(PopupSliderTest, ArrowKeysStepAndMoveThePointerToThePixelOfThePosition)
+TEST_F(PopupSliderTest, ArrowKeysAndWheelStepMoveThePointerToThePixelOfThePositionAndStopAtTheEnds)
 {
+    // At the end, clamping: a wheel step up or the right arrow stays there.
     Open(10.0f, 0.0f, 10.0f, true);
-    Send(WM_KEYDOWN, VK_RIGHT, 0);
+    SendWheel(m_popup->GetSafeHwnd(), 1, CPoint(350, 310));
     EXPECT_EQ(10.0f, m_popup->GetSliderValue());
     EXPECT_EQ(1, Deltas());
+    Send(WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(10.0f, m_popup->GetSliderValue());
+    EXPECT_EQ(2, Deltas());
     Send(WM_KEYDOWN, VK_LEFT, 0);
     EXPECT_EQ(9.9f, m_popup->GetSliderValue());
     EXPECT_EQ(CPoint(111, 10), CursorInClient());
     Send(WM_KEYDOWN, VK_DOWN, 0);
     Send(WM_KEYDOWN, 'A', 0);
     EXPECT_EQ(9.9f, m_popup->GetSliderValue());
-    EXPECT_EQ(4, Deltas());
+    EXPECT_EQ(5, Deltas());
     EXPECT_EQ(0, Closes());
     Send(WM_KEYDOWN, VK_ESCAPE, 0);
 
@@ -240,10 +244,9 @@ TEST_F(PopupSliderTest, ArrowKeysStepAndMoveThePointerToThePixelOfThePosition)
     AfxPumpPendingMessages();
     EXPECT_FLOAT_EQ(2.6f, m_popup->GetSliderValue());
     EXPECT_EQ(2, Deltas());
-}
+    Send(WM_KEYDOWN, VK_ESCAPE, 0);
 
-TEST_F(PopupSliderTest, WheelStepsEitherWayAndStopsAtTheEndsWhenClamping)
-{
+    // The wheel steps either way.
     Open(5.0f, 0.0f, 10.0f, true);
     const HWND hPopup = m_popup->GetSafeHwnd();
     EXPECT_NE(0, Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(350, 310)));
@@ -253,12 +256,6 @@ TEST_F(PopupSliderTest, WheelStepsEitherWayAndStopsAtTheEndsWhenClamping)
     SendWheel(hPopup, 0, CPoint(350, 310));
     EXPECT_EQ(5.1f, m_popup->GetSliderValue());
     EXPECT_EQ(3, Deltas());
-    Send(WM_KEYDOWN, VK_ESCAPE, 0);
-
-    Open(10.0f, 0.0f, 10.0f, true);
-    SendWheel(m_popup->GetSafeHwnd(), 1, CPoint(350, 310));
-    EXPECT_EQ(10.0f, m_popup->GetSliderValue());
-    EXPECT_EQ(1, Deltas());
 }
 
 TEST_F(PopupSliderTest, EveryWayToEndTellsTheOwnerOnceAClickAtTheClickedPosition)
