@@ -202,7 +202,7 @@ protected:
     GvApplication m_app;
 };
 
-const LONG kFocusable = STATE_SYSTEM_FOCUSABLE;
+const LONG kFocusable = STATE_SYSTEM_FOCUSABLE, kFocused = STATE_SYSTEM_FOCUSED, kPressed = STATE_SYSTEM_PRESSED;
 
 TEST_F(AccessibilityTest, EachControlReportsRoleNameValueStateAndDescription)
 {
@@ -236,6 +236,8 @@ TEST_F(AccessibilityTest, EachControlReportsRoleNameValueStateAndDescription)
             pWnd->Create(AfxRegisterWndClass(0), L"Plain", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &m_frame, 7));
     AfxPumpPendingMessages();
 
+    const wchar_t* orange = L"R 255 G 128 B 0";
+    auto item = [&](int id) { return colors.PickerItem(id); };
     struct Case
     {
         const char* what;
@@ -244,24 +246,17 @@ TEST_F(AccessibilityTest, EachControlReportsRoleNameValueStateAndDescription)
         std::wstring name, value, description;
         LONG stateSet, stateClear;
     } const cases[] = {
-        {"wheel", colors.wheel.m_hWnd, ROLE_SYSTEM_SLIDER, L"Colour wheel", L"R 255 G 128 B 0", L"", kFocusable,
-         STATE_SYSTEM_FOCUSED},
-        {"slider without edit", colors.slider.m_hWnd, ROLE_SYSTEM_SLIDER, L"", L"25%", L"", kFocusable,
-         STATE_SYSTEM_FOCUSED},
-        {"picker's green slider", colors.PickerItem(IDC_GV_GREEN_SLIDER), ROLE_SYSTEM_SLIDER, L"", Text(greenEdit), L"",
-         kFocusable, 0},
-        {"picker's wheel", colors.PickerItem(IDC_GV_COLOR_WHEEL), ROLE_SYSTEM_SLIDER, L"Colour wheel",
-         L"R 255 G 128 B 0", L"", kFocusable, 0},
-        {"swatch", colors.PickerItem(IDC_GV_COLOR_BUTTON), ROLE_SYSTEM_PUSHBUTTON, L"Colour swatch", L"",
-         L"R 255 G 128 B 0", 0, 0},
-        {"colour button", colorButton.m_hWnd, ROLE_SYSTEM_PUSHBUTTON, L"Apply", L"", L"R 255 G 128 B 0", 0, 0},
-        {"setup button", setupOff.m_hWnd, ROLE_SYSTEM_PUSHBUTTON, L"Options", L"", L"", kFocusable,
-         STATE_SYSTEM_PRESSED},
-        {"setup button toggled", setupOn.m_hWnd, ROLE_SYSTEM_PUSHBUTTON, L"Options", L"", L"",
-         kFocusable | STATE_SYSTEM_PRESSED, 0},
-        {"texture thumbnail", textureCtrl.GetThumbnailButton().m_hWnd, ROLE_SYSTEM_GRAPHIC, L"mips_bgra.dds, B8G8R8A8",
-         L"", L"", 0, 0},
-        {"code editor", editor.m_hWnd, ROLE_SYSTEM_TEXT, L"", L"second row", L"", kFocusable | STATE_SYSTEM_FOCUSED,
+        {"wheel", colors.wheel.m_hWnd, ROLE_SYSTEM_SLIDER, L"Colour wheel", orange, L"", kFocusable, kFocused},
+        {"slider without edit", colors.slider.m_hWnd, ROLE_SYSTEM_SLIDER, L"", L"25%", L"", kFocusable, kFocused},
+        {"green slider", item(IDC_GV_GREEN_SLIDER), ROLE_SYSTEM_SLIDER, L"", Text(greenEdit), L"", kFocusable, 0},
+        {"picker's wheel", item(IDC_GV_COLOR_WHEEL), ROLE_SYSTEM_SLIDER, L"Colour wheel", orange, L"", kFocusable, 0},
+        {"swatch", item(IDC_GV_COLOR_BUTTON), ROLE_SYSTEM_PUSHBUTTON, L"Colour swatch", L"", orange, 0, 0},
+        {"colour button", colorButton.m_hWnd, ROLE_SYSTEM_PUSHBUTTON, L"Apply", L"", orange, 0, 0},
+        {"setup button", setupOff.m_hWnd, ROLE_SYSTEM_PUSHBUTTON, L"Options", L"", L"", kFocusable, kPressed},
+        {"setup toggled", setupOn.m_hWnd, ROLE_SYSTEM_PUSHBUTTON, L"Options", L"", L"", kFocusable | kPressed, 0},
+        {"thumbnail", textureCtrl.GetThumbnailButton().m_hWnd, ROLE_SYSTEM_GRAPHIC, L"mips_bgra.dds, B8G8R8A8", L"",
+         L"", 0, 0},
+        {"editor", editor.m_hWnd, ROLE_SYSTEM_TEXT, L"", L"second row", L"", kFocusable | kFocused,
          STATE_SYSTEM_READONLY},
         // Without overrides, enabled or not, the standard object answers.
         {"plain window", plain.m_hWnd, ROLE_SYSTEM_CLIENT, L"Plain", L"", L"", 0, 0},
@@ -280,8 +275,7 @@ TEST_F(AccessibilityTest, EachControlReportsRoleNameValueStateAndDescription)
     }
     // The focus is part of the state.
     colors.slider.SetFocus();
-    EXPECT_EQ(kFocusable | STATE_SYSTEM_FOCUSED,
-              Read(colors.slider.m_hWnd).state & (kFocusable | STATE_SYSTEM_FOCUSED));
+    EXPECT_EQ(kFocusable | kFocused, Read(colors.slider.m_hWnd).state & (kFocusable | kFocused));
 }
 
 TEST_F(AccessibilityTest, ValueChangesAreAnnouncedOnceEach)
