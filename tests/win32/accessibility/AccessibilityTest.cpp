@@ -33,14 +33,19 @@ struct AccFacts
     std::wstring name, value, description;
 };
 
-// The text one of the string getters gives, empty when it gives none.
-std::wstring TakeString(IAccessible* pAcc, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*))
+VARIANT Self()
 {
     VARIANT self;
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
+    return self;
+}
+
+// The text one of the string getters gives, empty when it gives none.
+std::wstring TakeString(IAccessible* pAcc, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*))
+{
     BSTR text = nullptr;
-    const HRESULT hr = (pAcc->*get)(self, &text);
+    const HRESULT hr = (pAcc->*get)(Self(), &text);
     std::wstring result = SUCCEEDED(hr) && text ? text : L"";
     ::SysFreeString(text);
     return result;
@@ -55,15 +60,12 @@ AccFacts Read(HWND hWnd)
         ADD_FAILURE() << "no accessible object";
         return facts;
     }
-    VARIANT self;
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
     VARIANT answer;
     ::VariantInit(&answer);
-    if (SUCCEEDED(pAcc->get_accRole(self, &answer)) && answer.vt == VT_I4)
+    if (SUCCEEDED(pAcc->get_accRole(Self(), &answer)) && answer.vt == VT_I4)
         facts.role = answer.lVal;
     ::VariantInit(&answer);
-    if (SUCCEEDED(pAcc->get_accState(self, &answer)) && answer.vt == VT_I4)
+    if (SUCCEEDED(pAcc->get_accState(Self(), &answer)) && answer.vt == VT_I4)
         facts.state = answer.lVal;
     facts.name = TakeString(pAcc, &IAccessible::get_accName);
     facts.value = TakeString(pAcc, &IAccessible::get_accValue);
@@ -167,6 +169,28 @@ public:
     }
 };
 
+// An orange wheel, a lone slider at the value and an orange picker.
+struct ColorControls
+{
+    bool Create(CWnd& frame, float value)
+    {
+        sliderValue = value;
+        wheel.m_color = wheelColor;
+        slider.m_value = &sliderValue;
+        CRect pickerRect(0, 30, 300, 280);
+        return wheel.Create(AfxRegisterWndClass(0), L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 80), &frame, 1)
+               && slider.Create(WS_CHILD | WS_VISIBLE | TBS_HORZ, CRect(90, 0, 190, 20), &frame, 2)
+               && picker.Create(frame.m_hWnd, &pickerRect, pickerColor, nullptr, nullptr, nullptr, false, 0, true,
+                                false);
+    }
+    HWND PickerItem(int id) const { return ::GetDlgItem(picker.m_hWnd, id); }
+
+    float wheelColor[3] = {1.0f, 0.5f, 0.0f}, sliderValue = 0, pickerColor[4] = {1.0f, 0.5f, 0.0f, 1.0f};
+    CGvColorWheel wheel;
+    CGvColorSlider slider;
+    CGvColorPickerCtrl picker;
+};
+
 class AccessibilityTest : public Win32WindowTest
 {
 protected:
@@ -178,20 +202,12 @@ protected:
     GvApplication m_app;
 };
 
-const LONG kFocusable = STATE_SYSTEM_FOCUSABLE;
+const LONG kFocusable = STATE_SYSTEM_FOCUSABLE, kFocused = STATE_SYSTEM_FOCUSED, kPressed = STATE_SYSTEM_PRESSED;
 
 TEST_F(AccessibilityTest, EachControlReportsRoleNameValueStateAndDescription)
 {
-    float wheelColor[3] = {1.0f, 0.5f, 0.0f};
-    CGvColorWheel wheel;
-    ASSERT_TRUE(wheel.Create(AfxRegisterWndClass(0), L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 80), &m_frame, 1));
-    wheel.m_color = wheelColor;
-
-    float sliderValue = 0.25f;
-    CGvColorSlider slider;
-    ASSERT_TRUE(slider.Create(WS_CHILD | WS_VISIBLE | TBS_HORZ, CRect(90, 0, 190, 20), &m_frame, 2));
-    slider.m_value = &sliderValue;
-
+    ColorControls colors;
+    ASSERT_TRUE(colors.Create(m_frame, 0.25f));
     CColorButton colorButton;
     ASSERT_TRUE(
         colorButton.Create(L"Apply", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(200, 0, 260, 20), &m_frame, 3));
@@ -202,13 +218,7 @@ TEST_F(AccessibilityTest, EachControlReportsRoleNameValueStateAndDescription)
     ASSERT_TRUE(setupOn.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(290, 0, 300, 10), &m_frame, 5));
     setupOn.SetToggled(true);
 
-    float pickerColor[4] = {1.0f, 0.5f, 0.0f, 1.0f};
-    CGvColorPickerCtrl picker;
-    CRect pickerRect(0, 30, 300, 280);
-    ASSERT_TRUE(
-        picker.Create(m_frame.m_hWnd, &pickerRect, pickerColor, nullptr, nullptr, nullptr, false, 0, true, false));
-    const HWND greenEdit = ::GetDlgItem(picker.m_hWnd, IDC_GV_GREEN_EDIT);
-
+    const HWND greenEdit = colors.PickerItem(IDC_GV_GREEN_EDIT);
     GvTextureVariable texture;
     ASSERT_TRUE(texture.SetFileName(Units(SamplePath("mips_bgra.dds")), true));
     CGvTextureEditCtrl textureCtrl;
@@ -226,6 +236,8 @@ TEST_F(AccessibilityTest, EachControlReportsRoleNameValueStateAndDescription)
             pWnd->Create(AfxRegisterWndClass(0), L"Plain", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &m_frame, 7));
     AfxPumpPendingMessages();
 
+    const wchar_t* orange = L"R 255 G 128 B 0";
+    auto item = [&](int id) { return colors.PickerItem(id); };
     struct Case
     {
         const char* what;
@@ -234,23 +246,17 @@ TEST_F(AccessibilityTest, EachControlReportsRoleNameValueStateAndDescription)
         std::wstring name, value, description;
         LONG stateSet, stateClear;
     } const cases[] = {
-        {"wheel", wheel.m_hWnd, ROLE_SYSTEM_SLIDER, L"Colour wheel", L"R 255 G 128 B 0", L"", kFocusable,
-         STATE_SYSTEM_FOCUSED},
-        {"slider without edit", slider.m_hWnd, ROLE_SYSTEM_SLIDER, L"", L"25%", L"", kFocusable, STATE_SYSTEM_FOCUSED},
-        {"picker's green slider", ::GetDlgItem(picker.m_hWnd, IDC_GV_GREEN_SLIDER), ROLE_SYSTEM_SLIDER, L"",
-         Text(greenEdit), L"", kFocusable, 0},
-        {"picker's wheel", ::GetDlgItem(picker.m_hWnd, IDC_GV_COLOR_WHEEL), ROLE_SYSTEM_SLIDER, L"Colour wheel",
-         L"R 255 G 128 B 0", L"", kFocusable, 0},
-        {"swatch", ::GetDlgItem(picker.m_hWnd, IDC_GV_COLOR_BUTTON), ROLE_SYSTEM_PUSHBUTTON, L"Colour swatch", L"",
-         L"R 255 G 128 B 0", 0, 0},
-        {"colour button", colorButton.m_hWnd, ROLE_SYSTEM_PUSHBUTTON, L"Apply", L"", L"R 255 G 128 B 0", 0, 0},
-        {"setup button", setupOff.m_hWnd, ROLE_SYSTEM_PUSHBUTTON, L"Options", L"", L"", kFocusable,
-         STATE_SYSTEM_PRESSED},
-        {"setup button toggled", setupOn.m_hWnd, ROLE_SYSTEM_PUSHBUTTON, L"Options", L"", L"",
-         kFocusable | STATE_SYSTEM_PRESSED, 0},
-        {"texture thumbnail", textureCtrl.GetThumbnailButton().m_hWnd, ROLE_SYSTEM_GRAPHIC, L"mips_bgra.dds, B8G8R8A8",
-         L"", L"", 0, 0},
-        {"code editor", editor.m_hWnd, ROLE_SYSTEM_TEXT, L"", L"second row", L"", kFocusable | STATE_SYSTEM_FOCUSED,
+        {"wheel", colors.wheel.m_hWnd, ROLE_SYSTEM_SLIDER, L"Colour wheel", orange, L"", kFocusable, kFocused},
+        {"slider without edit", colors.slider.m_hWnd, ROLE_SYSTEM_SLIDER, L"", L"25%", L"", kFocusable, kFocused},
+        {"green slider", item(IDC_GV_GREEN_SLIDER), ROLE_SYSTEM_SLIDER, L"", Text(greenEdit), L"", kFocusable, 0},
+        {"picker's wheel", item(IDC_GV_COLOR_WHEEL), ROLE_SYSTEM_SLIDER, L"Colour wheel", orange, L"", kFocusable, 0},
+        {"swatch", item(IDC_GV_COLOR_BUTTON), ROLE_SYSTEM_PUSHBUTTON, L"Colour swatch", L"", orange, 0, 0},
+        {"colour button", colorButton.m_hWnd, ROLE_SYSTEM_PUSHBUTTON, L"Apply", L"", orange, 0, 0},
+        {"setup button", setupOff.m_hWnd, ROLE_SYSTEM_PUSHBUTTON, L"Options", L"", L"", kFocusable, kPressed},
+        {"setup toggled", setupOn.m_hWnd, ROLE_SYSTEM_PUSHBUTTON, L"Options", L"", L"", kFocusable | kPressed, 0},
+        {"thumbnail", textureCtrl.GetThumbnailButton().m_hWnd, ROLE_SYSTEM_GRAPHIC, L"mips_bgra.dds, B8G8R8A8", L"",
+         L"", 0, 0},
+        {"editor", editor.m_hWnd, ROLE_SYSTEM_TEXT, L"", L"second row", L"", kFocusable | kFocused,
          STATE_SYSTEM_READONLY},
         // Without overrides, enabled or not, the standard object answers.
         {"plain window", plain.m_hWnd, ROLE_SYSTEM_CLIENT, L"Plain", L"", L"", 0, 0},
@@ -268,8 +274,8 @@ TEST_F(AccessibilityTest, EachControlReportsRoleNameValueStateAndDescription)
         EXPECT_EQ(0, facts.state & c.stateClear);
     }
     // The focus is part of the state.
-    slider.SetFocus();
-    EXPECT_EQ(kFocusable | STATE_SYSTEM_FOCUSED, Read(slider.m_hWnd).state & (kFocusable | STATE_SYSTEM_FOCUSED));
+    colors.slider.SetFocus();
+    EXPECT_EQ(kFocusable | kFocused, Read(colors.slider.m_hWnd).state & (kFocusable | kFocused));
 }
 
 TEST_F(AccessibilityTest, ValueChangesAreAnnouncedOnceEach)
@@ -277,26 +283,11 @@ TEST_F(AccessibilityTest, ValueChangesAreAnnouncedOnceEach)
     CEventRecorder events(m_frame.m_hWnd);
     ASSERT_TRUE(events.Hooked());
 
-    float wheelColor[3] = {1.0f, 0.5f, 0.0f};
-    CGvColorWheel wheel;
-    ASSERT_TRUE(wheel.Create(AfxRegisterWndClass(0), L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 80), &m_frame, 1));
-    wheel.m_color = wheelColor;
-
-    float sliderValue = 0.5f;
-    CGvColorSlider slider;
-    ASSERT_TRUE(slider.Create(WS_CHILD | WS_VISIBLE | TBS_HORZ, CRect(90, 0, 190, 20), &m_frame, 2));
-    slider.m_value = &sliderValue;
-
-    float pickerColor[4] = {1.0f, 0.5f, 0.0f, 1.0f};
-    CGvColorPickerCtrl picker;
-    CRect pickerRect(0, 30, 300, 280);
-    ASSERT_TRUE(
-        picker.Create(m_frame.m_hWnd, &pickerRect, pickerColor, nullptr, nullptr, nullptr, false, 0, true, false));
-    const HWND greenSlider = ::GetDlgItem(picker.m_hWnd, IDC_GV_GREEN_SLIDER);
-    const HWND redSlider = ::GetDlgItem(picker.m_hWnd, IDC_GV_RED_SLIDER);
-    const HWND pickerWheel = ::GetDlgItem(picker.m_hWnd, IDC_GV_COLOR_WHEEL);
-    const HWND greenEdit = ::GetDlgItem(picker.m_hWnd, IDC_GV_GREEN_EDIT);
-    const HWND redEdit = ::GetDlgItem(picker.m_hWnd, IDC_GV_RED_EDIT);
+    ColorControls colors;
+    ASSERT_TRUE(colors.Create(m_frame, 0.5f));
+    const HWND greenSlider = colors.PickerItem(IDC_GV_GREEN_SLIDER), redSlider = colors.PickerItem(IDC_GV_RED_SLIDER);
+    const HWND pickerWheel = colors.PickerItem(IDC_GV_COLOR_WHEEL), greenEdit = colors.PickerItem(IDC_GV_GREEN_EDIT);
+    const HWND redEdit = colors.PickerItem(IDC_GV_RED_EDIT);
 
     CGvSliderEdit sliderEdit;
     ASSERT_TRUE(sliderEdit.Create(0, 0, L"", WS_CHILD | WS_VISIBLE, CRect(10, 290, 210, 310), &m_frame, 3));
@@ -321,16 +312,16 @@ TEST_F(AccessibilityTest, ValueChangesAreAnnouncedOnceEach)
     } cases[] = {
         {"wheel told of a new colour",
          [&] {
-             wheelColor[0] = 0.0f, wheelColor[1] = 0.0f, wheelColor[2] = 1.0f;
-             wheel.SendMessage(GVM_COLOR_CHANGED, 0, 0);
+             colors.wheelColor[0] = 0.0f, colors.wheelColor[1] = 0.0f, colors.wheelColor[2] = 1.0f;
+             colors.wheel.SendMessage(GVM_COLOR_CHANGED, 0, 0);
          },
-         {{window(wheel.m_hWnd), 1, fixed(L"R 0 G 0 B 255")}}},
+         {{window(colors.wheel.m_hWnd), 1, fixed(L"R 0 G 0 B 255")}}},
         {"wheel told again of the same colour",
-         [&] { wheel.SendMessage(GVM_COLOR_CHANGED, 0, 0); },
-         {{window(wheel.m_hWnd), 0, fixed(L"R 0 G 0 B 255")}}},
+         [&] { colors.wheel.SendMessage(GVM_COLOR_CHANGED, 0, 0); },
+         {{window(colors.wheel.m_hWnd), 0, fixed(L"R 0 G 0 B 255")}}},
         {"slider's key step",
-         [&] { slider.SendMessage(WM_KEYDOWN, VK_UP, 0); },
-         {{window(slider.m_hWnd), 1, fixed(L"52%")}}},
+         [&] { colors.slider.SendMessage(WM_KEYDOWN, VK_UP, 0); },
+         {{window(colors.slider.m_hWnd), 1, fixed(L"52%")}}},
         // The slider's own change and the picker's echo are one announcement;
         // the wheel follows, the red slider keeps its value.
         {"picker's green slider key step",

@@ -28,76 +28,61 @@ protected:
     CColorButton m_button;
 };
 
-TEST_F(ColorButtonTest, FramesFillAndTextFollowTheItemState)
+TEST_F(ColorButtonTest, FramesFillAndTextFollowTheItemStateAndTheParentsDrawItemReachesIt)
 {
     const COLORREF black = RGB(0, 0, 0), blue = RGB(0, 0, 255), yellow = RGB(255, 255, 0), green = RGB(0, 128, 0);
     const COLORREF white = RGB(255, 255, 255), grey = RGB(128, 128, 128);
     const COLORREF highlight = ::GetSysColor(COLOR_BTNHIGHLIGHT), light = ::GetSysColor(COLOR_3DLIGHT);
     const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW), dark = ::GetSysColor(COLOR_3DDKSHADOW);
     const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-    struct Pixel
-    {
-        int x, y;
-        COLORREF color;
-    };
+    // Row 10 from the left and from the right edge, three pixels each (none:
+    // not checked), and the fill at x 5.
     const struct
     {
         const char* name;
-        int colors; // SetColor with 2 or 3 colours (green disabled) before; 0: as set up
-        const wchar_t* caption;
+        int colors;   // SetColor with 2 or 3 colours (green disabled) before; 0: as set up
+        bool caption; // "Go", or none
         UINT state;
-        std::vector<Pixel> pixels;
-        std::vector<COLORREF> shown, absent;
+        std::vector<COLORREF> left, right;
+        COLORREF fill;
+        std::vector<COLORREF> shown, absent = {};
     } cases[] = {
         // A black outline outside the raised frame.
-        {"focused",
-         0,
-         L"Go",
-         ODS_FOCUS,
-         {{0, 10, black},
-          {79, 29, black},
-          {1, 10, highlight},
-          {78, 10, dark},
-          {2, 10, light},
-          {77, 10, shadow},
-          {5, 10, yellow}},
-         {blue},
-         {}},
-        // Both replaced by the two-pixel dark-shadow and shadow frame.
-        {"pressed",
-         0,
-         L"Go",
-         ODS_SELECTED | ODS_FOCUS,
-         {{0, 10, dark}, {79, 10, dark}, {1, 10, shadow}, {78, 10, shadow}, {2, 10, yellow}},
-         {blue},
-         {}},
+        {"focused", 0, true, ODS_FOCUS, {black, highlight, light}, {black, dark, shadow}, yellow, {blue}},
+        // Pressing replaces both by the two-pixel dark-shadow and shadow frame.
+        {"pressed", 0, true, ODS_SELECTED | ODS_FOCUS, {dark, shadow, yellow}, {dark, shadow, yellow}, yellow, {blue}},
         // The disabled colour and embossed grey text, neither text nor face colour.
-        {"disabled", 3, L"Go", ODS_DISABLED, {{5, 10, green}}, {white, grey}, {blue, yellow}},
+        {"disabled", 3, true, ODS_DISABLED, {}, {}, green, {white, grey}, {blue, yellow}},
         // Two colours put the disabled colour back; an empty caption draws the frame only.
-        {"two colours", 2, L"", ODS_DISABLED, {{5, 10, face}}, {}, {grey}},
+        {"two colours", 2, false, ODS_DISABLED, {}, {}, face, {}, {grey}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         if (c.colors)
             m_button.SetColor(blue, yellow, green);
         if (c.colors == 2)
             m_button.SetColor(blue, yellow);
-        m_button.SetWindowText(c.caption);
+        m_button.SetWindowText(c.caption ? L"Go" : L"");
         const CPixels pixels = Draw(c.state);
-        for (const Pixel& p : c.pixels)
-            EXPECT_EQ(p.color, pixels.At(p.x, p.y)) << c.name << " at " << p.x << ", " << p.y;
+        for (int x = 0; x < static_cast<int>(c.left.size()); ++x) {
+            EXPECT_EQ(c.left[x], pixels.At(x, 10)) << "at x " << x;
+            EXPECT_EQ(c.right[x], pixels.At(79 - x, 10)) << "at x " << 79 - x;
+        }
+        EXPECT_EQ(c.fill, pixels.At(5, 10));
         for (COLORREF color : c.shown)
-            EXPECT_TRUE(Has(pixels, color)) << c.name << " " << std::hex << color;
+            EXPECT_TRUE(Has(pixels, color)) << std::hex << color;
         for (COLORREF color : c.absent)
-            EXPECT_FALSE(Has(pixels, color)) << c.name << " " << std::hex << color;
+            EXPECT_FALSE(Has(pixels, color)) << std::hex << color;
     }
-}
+    EXPECT_EQ(black, Draw(ODS_FOCUS).At(79, 29)) << "the outline's corner";
 
-TEST_F(ColorButtonTest, TheParentsDrawItemReachesTheButton)
-{
+    // The parent's WM_DRAWITEM reaches the button.
+    m_button.SetColor(blue, yellow);
+    m_button.SetWindowText(L"Go");
     m_button.Invalidate();
     const CPixels pixels(m_button.m_hWnd, CPixels::ClientArea);
-    EXPECT_EQ(RGB(255, 255, 0), pixels.At(5, 10));
-    EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), pixels.At(0, 10));
+    EXPECT_EQ(yellow, pixels.At(5, 10));
+    EXPECT_EQ(highlight, pixels.At(0, 10));
 }
 
 } // namespace

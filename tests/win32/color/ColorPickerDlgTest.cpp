@@ -1,5 +1,7 @@
 #include "ColorTest.h"
 
+#include <algorithm>
+
 #include "resources/GvMFCUtilitiesRes.h"
 
 namespace {
@@ -77,7 +79,7 @@ TEST_F(ColorPickerDlgTest, OpensAroundThePickerWithTheButtonsBelow)
     EXPECT_FALSE(::IsWindowVisible(Item(IDC_GV_COLOR_WHEEL)));
 }
 
-TEST_F(ColorPickerDlgTest, EnterInAnEditAppliesTheTypedValueAndStaysOpen)
+TEST_F(ColorPickerDlgTest, EnterInAnEditAppliesTheTypedValueAndStaysOpenWithoutOwnerNothingIsSent)
 {
     Open(m_frame.m_hWnd);
     const HWND red = Item(IDC_GV_RED_EDIT);
@@ -89,6 +91,19 @@ TEST_F(ColorPickerDlgTest, EnterInAnEditAppliesTheTypedValueAndStaysOpen)
     EXPECT_TRUE(::IsWindow(m_hDlg));
     EXPECT_EQ(red, ::GetFocus());
     ::DestroyWindow(m_hDlg);
+    ExpectGoneOnce();
+
+    // Without an owner an outside colour still reaches the picker; nothing is sent.
+    s_deleted = 0;
+    Open(nullptr);
+    const float outside[4] = {0.0f, 1.0f, 0.0f, 1.0f};
+    EXPECT_EQ(1, ::SendMessageW(m_hDlg, GVM_COLOR_CHANGED, 0, reinterpret_cast<LPARAM>(outside)));
+    EXPECT_EQ(1.0f, m_color[1]);
+    EXPECT_EQ(0xFF00FF00u, m_packed);
+    DragWheel();
+    EXPECT_NE(0xFF00FF00u, m_packed); // the outputs still follow
+    EXPECT_TRUE(Heard().empty());
+    ::SendMessageW(m_hDlg, WM_CLOSE, 0, 0);
     ExpectGoneOnce();
 }
 
@@ -130,9 +145,7 @@ TEST_F(ColorPickerDlgTest, EachWayOfClosingKeepsOrRestoresTheColourAndDeletesOnc
             ::SendMessageW(m_hDlg, way == CloseBox ? WM_CLOSE : WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         }
         if (way == CancelButton) {
-            EXPECT_EQ(opened[0], m_color[0]);
-            EXPECT_EQ(opened[1], m_color[1]);
-            EXPECT_EQ(opened[2], m_color[2]);
+            EXPECT_TRUE(std::equal(opened, opened + 4, m_color));
             EXPECT_EQ(openedPacked, m_packed);
             ASSERT_EQ(1, HeardCount(GVM_COLOR_CHANGED));
             EXPECT_EQ(reinterpret_cast<WPARAM>(m_hDlg), m_spy->Of(GVM_COLOR_CHANGED)[0].wParam);
@@ -145,20 +158,6 @@ TEST_F(ColorPickerDlgTest, EachWayOfClosingKeepsOrRestoresTheColourAndDeletesOnc
         std::copy(opened, opened + 4, m_color);
         m_packed = 0x11223344;
     }
-}
-
-TEST_F(ColorPickerDlgTest, ForwardsAnOutsideColourToThePickerAndWithoutOwnerSendsNothing)
-{
-    Open(nullptr);
-    const float outside[4] = {0.0f, 1.0f, 0.0f, 1.0f};
-    EXPECT_EQ(1, ::SendMessageW(m_hDlg, GVM_COLOR_CHANGED, 0, reinterpret_cast<LPARAM>(outside)));
-    EXPECT_EQ(1.0f, m_color[1]);
-    EXPECT_EQ(0xFF00FF00u, m_packed);
-    DragWheel();
-    EXPECT_NE(0xFF00FF00u, m_packed); // the outputs still follow
-    EXPECT_TRUE(Heard().empty());
-    ::SendMessageW(m_hDlg, WM_CLOSE, 0, 0);
-    ExpectGoneOnce();
 }
 
 } // namespace

@@ -87,50 +87,42 @@ TEST_F(ColorWheelTest, APickOnBlackOrWithoutAColourIsStillPaired)
 // the half-bright hexagon, black has no cross, no colour no hexagon.
 TEST_F(ColorWheelTest, PaintsTheHexagonAndMarkerOfEachColourInTurn)
 {
-    struct Pixel
-    {
-        CPoint at;
-        COLORREF color;
-        int tolerance; // per channel; -1: anything but this colour
-    };
     const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     const struct
     {
         float rgb[3];
         bool hasColor;
-        std::vector<Pixel> pixels;
     } steps[] = {
-        // The cross of red 94..104 (clipped at 99) by 45..55, end points not drawn.
-        {{1, 0, 0},
-         true,
-         {{{94, 50}, kBlack, 0},
-          {{99, 50}, kBlack, 0},
-          {{99, 45}, kBlack, 0},
-          {{99, 55}, kBlack, 0},
-          {{93, 50}, kBlack, -1},
-          {{99, 56}, kBlack, -1},
-          {{99, 44}, kBlack, -1},
-          {{2, 2}, face, 0},
-          {{50, 50}, kWhite, 5}}},
-        {{1, 1, 0}, true, {{{74, 7}, kBlack, 0}, {{69, 7}, kBlack, 0}, {{94, 50}, kBlack, -1}, {{99, 45}, kBlack, -1}}},
-        // Gray 32767: halfway from the grey centre to the blue corner.
-        {{0.5f, 0.5f, 0.5f},
-         true,
-         {{{45, 50}, kWhite, 0}, {{50, 55}, kWhite, 0}, {{38, 71}, RGB(64, 64, 127), 8}, {{74, 10}, kBlack, -1}}},
-        {{0, 0, 0}, true, {{{50, 50}, kBlack, 0}, {{45, 50}, kBlack, 0}}},
-        {{0, 0, 0}, false, {{{50, 50}, face, 0}, {{45, 50}, face, 0}}},
+        {{1, 0, 0}, true}, {{1, 1, 0}, true}, {{0.5f, 0.5f, 0.5f}, true}, {{0, 0, 0}, true}, {{0, 0, 0}, false}};
+    // Step 0: the cross of red 94..104 (clipped at 99) by 45..55, end points
+    // not drawn. Step 2: grey 32767, halfway from the grey centre to the blue
+    // corner. Tolerance per channel; -1: anything but this colour.
+    const struct
+    {
+        int step, x, y;
+        COLORREF color;
+        int tolerance;
+    } pixels[] = {
+        {0, 94, 50, kBlack, 0},  {0, 99, 50, kBlack, 0},  {0, 99, 45, kBlack, 0},  {0, 99, 55, kBlack, 0},
+        {0, 93, 50, kBlack, -1}, {0, 99, 56, kBlack, -1}, {0, 99, 44, kBlack, -1}, {0, 2, 2, face, 0},
+        {0, 50, 50, kWhite, 5},  {1, 74, 7, kBlack, 0},   {1, 69, 7, kBlack, 0},   {1, 94, 50, kBlack, -1},
+        {1, 99, 45, kBlack, -1}, {2, 45, 50, kWhite, 0},  {2, 50, 55, kWhite, 0},  {2, 38, 71, RGB(64, 64, 127), 8},
+        {2, 74, 10, kBlack, -1}, {3, 50, 50, kBlack, 0},  {3, 45, 50, kBlack, 0},  {4, 50, 50, face, 0},
+        {4, 45, 50, face, 0},
     };
-    for (const auto& step : steps) {
+    for (int index = 0; index < 5; ++index) {
+        const auto& step = steps[index];
         std::copy(step.rgb, step.rgb + 3, m_rgb);
         m_wheel.m_color = step.hasColor ? m_rgb : nullptr;
         m_wheel.SendMessage(GVM_COLOR_CHANGED, 0, 0);
         const CPixels screen(m_wheel.m_hWnd, CPixels::ClientArea);
         CCanvas printed(100, 100, RGB(1, 2, 3));
         m_wheel.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.Dc()), PRF_CLIENT);
-        for (const Pixel& pixel : step.pixels)
-            for (const COLORREF seen : {screen.At(pixel.at.x, pixel.at.y), printed.At(pixel.at.x, pixel.at.y)}) {
-                const auto label = ::testing::Message() << step.rgb[0] << " " << step.rgb[1] << " " << step.rgb[2]
-                                                        << " at " << pixel.at.x << ", " << pixel.at.y;
+        for (const auto& pixel : pixels)
+            for (const COLORREF seen : {screen.At(pixel.x, pixel.y), printed.At(pixel.x, pixel.y)}) {
+                if (pixel.step != index)
+                    break;
+                const auto label = ::testing::Message() << "step " << index << " at " << pixel.x << ", " << pixel.y;
                 if (pixel.tolerance < 0) {
                     EXPECT_NE(pixel.color, seen) << label;
                     continue;

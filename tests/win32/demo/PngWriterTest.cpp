@@ -71,7 +71,7 @@ TEST(PngWriter, ChecksumsOfKnownInputs)
     EXPECT_EQ(1u, GvAdler32(nullptr, 0));
 }
 
-TEST(PngWriter, SmallImageRoundTrips)
+TEST(PngWriter, SmallImageRoundTripsAnEmptyOneGivesNoFile)
 {
     // Two rows of three pixels, rows 10 bytes apart (one byte of padding).
     const uint8_t rgb[] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 99, 1, 2, 3, 4, 5, 6, 7, 8, 9, 99};
@@ -88,6 +88,10 @@ TEST(PngWriter, SmallImageRoundTrips)
     const std::vector<uint8_t> expected = {0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
     EXPECT_EQ(expected, raw);
     EXPECT_EQ(1, blocks);
+    // An empty image gives no file.
+    EXPECT_TRUE(GvEncodePng(0, 1, rgb, 3).empty());
+    EXPECT_TRUE(GvEncodePng(1, 0, rgb, 3).empty());
+    EXPECT_TRUE(GvEncodePng(1, 1, nullptr, 3).empty());
 }
 
 TEST(PngWriter, LargeImageSpansSeveralStoredBlocks)
@@ -107,14 +111,6 @@ TEST(PngWriter, LargeImageSpansSeveralStoredBlocks)
         EXPECT_EQ(0, raw[row]);
         EXPECT_EQ(0, std::memcmp(&raw[row + 1], &rgb[size_t(y) * width * 3], width * 3)) << y;
     }
-}
-
-TEST(PngWriter, EmptyImageGivesNoFile)
-{
-    const uint8_t pixel[3] = {};
-    EXPECT_TRUE(GvEncodePng(0, 1, pixel, 3).empty());
-    EXPECT_TRUE(GvEncodePng(1, 0, pixel, 3).empty());
-    EXPECT_TRUE(GvEncodePng(1, 1, nullptr, 3).empty());
 }
 
 } // namespace

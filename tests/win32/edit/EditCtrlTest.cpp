@@ -131,11 +131,7 @@ TEST_F(EditCtrlTest, ClipboardRoundTripUsesUnicodeAndCrLf)
 
 TEST_F(EditCtrlTest, MarkersMoveWithInsertedRowsAndGoToMarkerScrolls)
 {
-    CString text;
-    for (int i = 0; i < 100; ++i) {
-        text += L"row\n";
-    }
-    m_edit.SetWindowText(text);
+    SetRows(100, L"row\n");
     const int id = m_edit.SetLineColorMarker(60, RGB(255, 255, 255), RGB(0, 0, 255), TRUE, 0, 4, 0);
     ASSERT_NE(0, id);
     EXPECT_EQ(0, m_edit.SetLineColorMarker(101, 0, 0));

@@ -1,8 +1,7 @@
 #include <string>
 #include "EditTestSupport.h"
 
-class EditCtrlViewTest : public EditCtrlTest
-{};
+using EditCtrlViewTest = EditCtrlTest;
 
 TEST_F(EditCtrlViewTest, RowsPaintInWordBlockSelectionAndMarkerColours)
 {
@@ -50,21 +49,25 @@ TEST_F(EditCtrlViewTest, RowsPaintInWordBlockSelectionAndMarkerColours)
 // keep their pixels and only the rest is painted, and a bar is redrawn only
 // when its thumb moves: after each request the window shows what painting it
 // whole (frame included) would. The caret brings its row into view.
-TEST_F(EditCtrlViewTest, ScrollingByBarWheelAndCaret)
+TEST_F(EditCtrlViewTest, ScrollingByBarWheelSmallWheelDeltasAndCaret)
 {
-    CString text;
-    for (int i = 0; i < 2000; ++i) {
-        text += L"line\n";
-    }
-    m_edit.SetWindowText(text);
+    SetRows(2000, L"line\n");
     auto rowColor = [](int row) { return RGB(row * 40 % 256, row * 90 % 256, 200); };
-    for (int row = 0; row < 2000; ++row) {
+    for (int row = 0; row < 2000; ++row)
         m_edit.SetLineColorMarker(row, RGB(0, 0, 0), rowColor(row));
+    const int page = (240 - ::GetSystemMetrics(SM_CYHSCROLL)) / m_lineHeight, wheel = WheelLines();
+    // Wheel deltas below a notch (precision touchpads, free-spinning wheels)
+    // add up: four of 30 scroll as one of 120; a turn back starts from nothing.
+    const struct
+    {
+        short delta;
+        int top;
+    } small[] = {{-30, 0},    {-30, 0},    {-30, 0},    {-30, wheel}, {-60, wheel},
+                 {30, wheel}, {30, wheel}, {30, wheel}, {30, 0}};
+    for (const auto& step : small) {
+        m_edit.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, step.delta), 0);
+        EXPECT_EQ(step.top, m_edit.GetFirstVisibleRow()) << "after a delta of " << step.delta;
     }
-    const int page = (240 - ::GetSystemMetrics(SM_CYHSCROLL)) / m_lineHeight;
-    UINT lines = 3;
-    ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-    const int wheel = static_cast<int>(lines);
     SCROLLINFO info = {};
     info.cbSize = sizeof(info);
     info.fMask = SIF_ALL;
@@ -97,46 +100,19 @@ TEST_F(EditCtrlViewTest, ScrollingByBarWheelAndCaret)
         m_edit.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
         const CPixels whole(m_edit.m_hWnd, CPixels::WholeWindow);
         int differing = 0;
-        for (int y = 0; y < whole.Height(); ++y) {
-            for (int x = 0; x < whole.Width(); ++x) {
+        for (int y = 0; y < whole.Height(); ++y)
+            for (int x = 0; x < whole.Width(); ++x)
                 differing += scrolled.At(x, y) != whole.At(x, y);
-            }
-        }
         EXPECT_EQ(0, differing) << "message " << step.message << " code " << step.wParam;
         EXPECT_EQ(rowColor(step.top), whole.At(300, 1)) << "the top row painted is the scrolled one";
     }
 
     m_edit.SetFocus();
-    for (int i = 0; i < page; ++i) {
+    for (int i = 0; i < page; ++i)
         Key(VK_DOWN);
-    }
     EXPECT_EQ(1, m_edit.GetFirstVisibleRow());
     Key(VK_END, false, true);
     EXPECT_EQ(2001 - page, m_edit.GetFirstVisibleRow());
-}
-
-// Deltas below a notch (precision touchpads, free-spinning wheels) add up:
-// four of 30 scroll as one of 120, and a turn back starts again from nothing.
-TEST_F(EditCtrlViewTest, SmallWheelDeltasAddUpToRows)
-{
-    CString text;
-    for (int i = 0; i < 200; ++i) {
-        text += L"line\n";
-    }
-    m_edit.SetWindowText(text);
-    UINT lines = 3;
-    ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-    const int wheel = static_cast<int>(lines);
-    const struct
-    {
-        short delta;
-        int top;
-    } steps[] = {{-30, 0},     {-30, 0},     {-30, 0},     {-30, wheel}, {-60, wheel},
-                 {30, wheel},  {30, wheel},  {30, wheel},  {30, 0}};
-    for (const auto& step : steps) {
-        m_edit.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, step.delta), 0);
-        EXPECT_EQ(step.top, m_edit.GetFirstVisibleRow()) << "after a delta of " << step.delta;
-    }
 }
 
 TEST_F(EditCtrlViewTest, SetFontChangesTheRowHeight)
@@ -149,11 +125,7 @@ TEST_F(EditCtrlViewTest, SetFontChangesTheRowHeight)
     big.lfHeight = -32;
     lstrcpyW(big.lfFaceName, L"Courier New");
     HFONT hBig = ::CreateFontIndirectW(&big);
-    CClientDC dc(&m_edit);
-    HGDIOBJ old = ::SelectObject(dc, hBig);
-    TEXTMETRICW metrics = {};
-    ::GetTextMetricsW(dc, &metrics);
-    ::SelectObject(dc, old);
+    const TEXTMETRICW metrics = Metrics(hBig);
     const int bigLine = metrics.tmHeight + metrics.tmExternalLeading;
     ASSERT_GT(bigLine, m_lineHeight);
     m_edit.SetWindowText(L"a\nb\nc\nd\ne\nf\ng\nh\ni");
@@ -167,41 +139,26 @@ TEST_F(EditCtrlViewTest, SetFontChangesTheRowHeight)
 
 TEST_F(EditCtrlViewTest, PrintsEveryRowOnceInPagesOfTheDevice)
 {
-    CString text;
-    for (int i = 0; i < 150; ++i) {
-        CString row;
-        row.Format(L"row%03d\n", i);
-        text += row;
-    }
-    m_edit.SetWindowText(text);
-    HDC reference = ::GetDC(nullptr);
+    SetRows(150, L"row%03d\n");
     CPrintInfo info;
-    CDC measure;
-    measure.Attach(::CreateEnhMetaFileW(reference, nullptr, nullptr, nullptr));
-    info.m_rectDraw.SetRect(0, 0, measure.GetDeviceCaps(HORZRES), measure.GetDeviceCaps(VERTRES) / 4);
-    m_edit.OnBeginPrinting(&measure, &info);
-    ::DeleteEnhMetaFile(::CloseEnhMetaFile(measure.Detach()));
+    PrintedTexts([&](CDC& measure) {
+        info.m_rectDraw.SetRect(0, 0, measure.GetDeviceCaps(HORZRES), measure.GetDeviceCaps(VERTRES) / 4);
+        m_edit.OnBeginPrinting(&measure, &info);
+    });
     const UINT pages = info.GetMaxPage();
     ASSERT_GT(pages, 1u);
 
     std::vector<std::wstring> printed;
     size_t firstPageRows = 0;
     for (info.m_nCurPage = 1; info.m_nCurPage <= pages; ++info.m_nCurPage) {
-        CDC page;
-        page.Attach(::CreateEnhMetaFileW(reference, nullptr, nullptr, L"ShaderCode\0\0"));
-        m_edit.OnPrint(&page, &info);
-        HENHMETAFILE metafile = ::CloseEnhMetaFile(page.Detach());
-        const std::vector<std::wstring> texts = MetafileTexts(metafile);
-        ::DeleteEnhMetaFile(metafile);
-        if (info.m_nCurPage == 1) {
+        const std::vector<std::wstring> texts =
+            PrintedTexts([&](CDC& page) { m_edit.OnPrint(&page, &info); }, L"ShaderCode\0\0");
+        if (info.m_nCurPage == 1)
             firstPageRows = texts.size();
-        } else if (info.m_nCurPage < pages) {
-            EXPECT_EQ(firstPageRows, texts.size()) << "page " << info.m_nCurPage;
-        }
+        EXPECT_TRUE(info.m_nCurPage == pages || texts.size() == firstPageRows) << "page " << info.m_nCurPage;
         printed.insert(printed.end(), texts.begin(), texts.end());
     }
     m_edit.OnEndPrinting(nullptr, &info);
-    ::ReleaseDC(nullptr, reference);
     EXPECT_EQ(pages, (150 + firstPageRows - 1) / firstPageRows);
     ASSERT_EQ(150u, printed.size());
     for (int i = 0; i < 150; ++i) {
@@ -236,11 +193,10 @@ TEST_F(EditCtrlViewTest, EditsInvalidateTheirRowOrWhatABlockReaches)
         {L"\n", m_lineHeight, client.bottom},
     };
     for (const Step& step : steps) {
-        if (step.typed[0] == L'\n') {
+        if (step.typed[0] == L'\n')
             Key(VK_RETURN, false, false, false);
-        } else {
+        else
             Type(step.typed);
-        }
         CRect update;
         ::GetUpdateRect(m_edit.m_hWnd, &update, FALSE);
         EXPECT_EQ(CRect(0, step.top, client.right, step.bottom), update) << std::wstring(step.typed);

@@ -35,12 +35,7 @@ protected:
         m_hFont = ::CreateFontIndirectW(&font);
         ASSERT_TRUE(m_edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 360, 240), &m_frame, 100));
         m_edit.SendMessage(WM_SETFONT, (WPARAM)m_hFont, TRUE);
-        HDC hdc = ::GetDC(nullptr);
-        HGDIOBJ old = ::SelectObject(hdc, m_hFont);
-        TEXTMETRICW metrics = {};
-        ::GetTextMetricsW(hdc, &metrics);
-        ::SelectObject(hdc, old);
-        ::ReleaseDC(nullptr, hdc);
+        const TEXTMETRICW metrics = Metrics(m_hFont);
         m_lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
         m_charWidth = metrics.tmAveCharWidth;
         m_edit.SetFocus();
@@ -53,6 +48,32 @@ protected:
         Win32WindowTest::TearDown();
     }
 
+    static TEXTMETRICW Metrics(HFONT hFont)
+    {
+        HDC hdc = ::GetDC(nullptr);
+        HGDIOBJ old = ::SelectObject(hdc, hFont);
+        TEXTMETRICW metrics = {};
+        ::GetTextMetricsW(hdc, &metrics);
+        ::SelectObject(hdc, old);
+        ::ReleaseDC(nullptr, hdc);
+        return metrics;
+    }
+    // count rows of the format with their number ("row%03d\n"), as the text.
+    void SetRows(int count, LPCWSTR format)
+    {
+        CString text, row;
+        for (int i = 0; i < count; ++i) {
+            row.Format(format, i);
+            text += row;
+        }
+        m_edit.SetWindowText(text);
+    }
+    static int WheelLines()
+    {
+        UINT lines = 3;
+        ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+        return static_cast<int>(lines);
+    }
     // Keys as the control receives them, with Shift and Ctrl held as asked;
     // paint paints what the key invalidated, as a message loop would.
     void Key(UINT vk, bool shift = false, bool control = false, bool paint = true)
@@ -65,15 +86,13 @@ protected:
         m_edit.SendMessage(WM_KEYDOWN, vk, 1);
         state[VK_SHIFT] = state[VK_CONTROL] = 0;
         ::SetKeyboardState(state);
-        if (paint) {
+        if (paint)
             m_edit.UpdateWindow();
-        }
     }
     void Type(LPCWSTR text)
     {
-        for (; *text; ++text) {
+        for (; *text; ++text)
             m_edit.SendMessage(WM_CHAR, *text, 1);
-        }
     }
     // The client point over the left half of the character at row, column.
     CPoint CellPoint(int row, int column) const
@@ -120,9 +139,17 @@ inline bool Has(const CPixels& pixels, const CRect& area, COLORREF color)
     return !pixels.BoundsOf(color, area).IsRectEmpty();
 }
 
-// The text a metafile draws, one string per text record.
-inline std::vector<std::wstring> MetafileTexts(HENHMETAFILE metafile)
+// The text print draws on a metafile DC made like the screen's, one string
+// per text record.
+template <class Print>
+std::vector<std::wstring> PrintedTexts(Print print, LPCWSTR description = nullptr)
 {
+    HDC reference = ::GetDC(nullptr);
+    CDC dc;
+    dc.Attach(::CreateEnhMetaFileW(reference, nullptr, nullptr, description));
+    ::ReleaseDC(nullptr, reference);
+    print(dc);
+    HENHMETAFILE metafile = ::CloseEnhMetaFile(dc.Detach());
     std::vector<std::wstring> texts;
     ::EnumEnhMetaFile(
         nullptr, metafile,
@@ -136,5 +163,6 @@ inline std::vector<std::wstring> MetafileTexts(HENHMETAFILE metafile)
             return 1;
         },
         &texts, nullptr);
+    ::DeleteEnhMetaFile(metafile);
     return texts;
 }

@@ -102,7 +102,7 @@ protected:
     std::vector<std::wstring> m_files;
 };
 
-TEST_F(GvShaderExeTest, SharedCasesGiveTheNativeResults)
+TEST_F(GvShaderExeTest, SharedCasesGiveTheNativeResultsAndANameBeyondAnsiIsRead)
 {
     for (const GvShaderToolCase& c : GvShaderToolCases()) {
         SCOPED_TRACE(::testing::PrintToString(c.args));
@@ -111,10 +111,8 @@ TEST_F(GvShaderExeTest, SharedCasesGiveTheNativeResults)
         EXPECT_EQ(c.out, run.out);
         EXPECT_EQ(c.err, run.err);
     }
-}
 
-TEST_F(GvShaderExeTest, ReadsAFileWhoseNameIsBeyondAnsi)
-{
+    // A file whose name is beyond ANSI is read.
     const std::wstring copy = m_dir + L"\\fl\u00E4che\u20AC.asm";
     m_files.push_back(copy);
     ASSERT_TRUE(CopyFileW(Wide(std::string(GV_DATA_DIR) + "/shaders/ps20_phong.asm").c_str(), copy.c_str(), FALSE));

@@ -116,7 +116,7 @@ TEST_F(NumericEditTest, FocusGainShowsTheCommittedTextSelectedTypingRestoresTheS
     EXPECT_EQ(3, spy.Of(EM_SETSEL)[0].lParam);
 }
 
-TEST_F(NumericEditTest, CommitHappensBeforeTheParentHearsOfTheFocusLoss)
+TEST_F(NumericEditTest, CommitHappensBeforeTheParentHearsOfTheFocusLossUpdateValueLeavesTheText)
 {
     m_edit->SetData(1.0f, 5, true);
     m_edit->SetFocus();
@@ -140,10 +140,8 @@ TEST_F(NumericEditTest, CommitHappensBeforeTheParentHearsOfTheFocusLoss)
     m_other.SetFocus();
     EXPECT_EQ(3.5f, m_edit->GetNumericValue());
     EXPECT_EQ(CString(L"3.50000"), Text());
-}
 
-TEST_F(NumericEditTest, UpdateValueLeavesTheWindowTextAndInitTakesTheFocus)
-{
+    // UpdateValue leaves the window text; Init takes the focus.
     m_edit->SetData(1.0f, 3, true);
     m_edit->SetWindowText(L"4.5");
     m_edit->UpdateValue();

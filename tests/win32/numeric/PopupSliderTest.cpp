@@ -120,7 +120,7 @@ protected:
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kGrey = RGB(0x66, 0x66, 0x66);
 
-TEST_F(PopupSliderTest, OpensRightOfThePointInsideTheWorkAreaWithCaptureFocusAndPointerOnTheThumb)
+TEST_F(PopupSliderTest, OpensRightOfThePointInsideTheWorkAreaWithCaptureFocusAndPointerOnTheThumbThenSweeps)
 {
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
@@ -143,10 +143,8 @@ TEST_F(PopupSliderTest, OpensRightOfThePointInsideTheWorkAreaWithCaptureFocusAnd
         EXPECT_EQ(0, Deltas());
         Send(WM_KEYDOWN, VK_ESCAPE, 0);
     }
-}
 
-TEST_F(PopupSliderTest, RealPointerMotionSweeps)
-{
+    // Real pointer motion sweeps.
     Open(2.5f, 0.0f, 10.0f, true);
     AfxPumpPendingMessages(); // the motion of the pointer put on the thumb changes nothing
     EXPECT_EQ(0, Deltas());
@@ -157,7 +155,7 @@ TEST_F(PopupSliderTest, RealPointerMotionSweeps)
     EXPECT_EQ((std::vector<float>{5.0f}), m_values);
 }
 
-TEST_F(PopupSliderTest, DrawsTrackAndThumbAtThePosition)
+TEST_F(PopupSliderTest, DrawsTrackAndThumbAtThePositionOnTheScreenAndPrinted)
 {
     Open(2.5f, 0.0f, 10.0f, true);
     CPixels pixels(m_popup->GetSafeHwnd(), CPixels::ClientArea);
@@ -185,18 +183,14 @@ TEST_F(PopupSliderTest, DrawsTrackAndThumbAtThePosition)
     CPixels moved(m_popup->GetSafeHwnd(), CPixels::ClientArea);
     EXPECT_EQ(kBlack, moved.At(47, 8));
     EXPECT_EQ(face, moved.At(37, 8));
-}
 
-TEST_F(PopupSliderTest, PrintClientPaintsTheSamePicture)
-{
-    Open(7.0f, 0.0f, 10.0f, true);
-    const CPixels shown(m_popup->GetSafeHwnd(), CPixels::ClientArea);
-    CCanvas printed(shown.Width(), shown.Height(), RGB(255, 0, 255));
+    // WM_PRINTCLIENT paints the same picture.
+    CCanvas printed(moved.Width(), moved.Height(), RGB(255, 0, 255));
     Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.Dc()), PRF_CLIENT);
     const CPixels got = printed.Pixels();
-    for (int y = 0; y < shown.Height(); ++y)
-        for (int x = 0; x < shown.Width(); ++x)
-            ASSERT_EQ(shown.At(x, y), got.At(x, y)) << x << ", " << y;
+    for (int y = 0; y < moved.Height(); ++y)
+        for (int x = 0; x < moved.Width(); ++x)
+            ASSERT_EQ(moved.At(x, y), got.At(x, y)) << x << ", " << y;
 }
 
 TEST_F(PopupSliderTest, HorizontalMotionSweepsWithTheClampSetting)
@@ -221,24 +215,27 @@ TEST_F(PopupSliderTest, HorizontalMotionSweepsWithTheClampSetting)
     }
 }
 
-TEST_F(PopupSliderTest, ArrowKeysStepAndMoveThePointer)
+TEST_F(PopupSliderTest, ArrowKeysAndWheelStepMoveThePointerToThePixelOfThePositionAndStopAtTheEnds)
 {
+    // At the end, clamping: a wheel step up or the right arrow stays there.
     Open(10.0f, 0.0f, 10.0f, true);
-    Send(WM_KEYDOWN, VK_RIGHT, 0);
+    SendWheel(m_popup->GetSafeHwnd(), 1, CPoint(350, 310));
     EXPECT_EQ(10.0f, m_popup->GetSliderValue());
     EXPECT_EQ(1, Deltas());
+    Send(WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(10.0f, m_popup->GetSliderValue());
+    EXPECT_EQ(2, Deltas());
     Send(WM_KEYDOWN, VK_LEFT, 0);
     EXPECT_EQ(9.9f, m_popup->GetSliderValue());
     EXPECT_EQ(CPoint(111, 10), CursorInClient());
     Send(WM_KEYDOWN, VK_DOWN, 0);
     Send(WM_KEYDOWN, 'A', 0);
     EXPECT_EQ(9.9f, m_popup->GetSliderValue());
-    EXPECT_EQ(4, Deltas());
+    EXPECT_EQ(5, Deltas());
     EXPECT_EQ(0, Closes());
-}
+    Send(WM_KEYDOWN, VK_ESCAPE, 0);
 
-TEST_F(PopupSliderTest, PointerMovedByAKeySnapsThePositionToItsPixel)
-{
+    // The pointer moved by a key snaps the position to its pixel.
     Open(2.55f, 0.0f, 10.0f, true);
     EXPECT_EQ(CPoint(37, 10), CursorInClient());
     Send(WM_KEYDOWN, VK_RIGHT, 0);
@@ -247,10 +244,9 @@ TEST_F(PopupSliderTest, PointerMovedByAKeySnapsThePositionToItsPixel)
     AfxPumpPendingMessages();
     EXPECT_FLOAT_EQ(2.6f, m_popup->GetSliderValue());
     EXPECT_EQ(2, Deltas());
-}
+    Send(WM_KEYDOWN, VK_ESCAPE, 0);
 
-TEST_F(PopupSliderTest, WheelStepsEitherWayAndStopsAtTheEndsWhenClamping)
-{
+    // The wheel steps either way.
     Open(5.0f, 0.0f, 10.0f, true);
     const HWND hPopup = m_popup->GetSafeHwnd();
     EXPECT_NE(0, Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(350, 310)));
@@ -260,27 +256,9 @@ TEST_F(PopupSliderTest, WheelStepsEitherWayAndStopsAtTheEndsWhenClamping)
     SendWheel(hPopup, 0, CPoint(350, 310));
     EXPECT_EQ(5.1f, m_popup->GetSliderValue());
     EXPECT_EQ(3, Deltas());
-    Send(WM_KEYDOWN, VK_ESCAPE, 0);
-
-    Open(10.0f, 0.0f, 10.0f, true);
-    SendWheel(m_popup->GetSafeHwnd(), 1, CPoint(350, 310));
-    EXPECT_EQ(10.0f, m_popup->GetSliderValue());
-    EXPECT_EQ(1, Deltas());
 }
 
-TEST_F(PopupSliderTest, ClickEndsAtTheClickedPosition)
-{
-    Open(2.5f, 0.0f, 10.0f, true);
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(62, 10));
-    EXPECT_EQ(0, Closes());
-    Send(WM_LBUTTONUP, 0, MAKELPARAM(62, 10));
-    EXPECT_EQ((std::vector<UINT>{GVM_SLIDER_DELTA, GVM_SLIDER_CLOSE}),
-              m_spy->Sequence({GVM_SLIDER_DELTA, GVM_SLIDER_CLOSE}));
-    EXPECT_EQ(5.0f, m_values.back());
-    ExpectEndedOnce();
-}
-
-TEST_F(PopupSliderTest, EveryWayToEndTellsTheOwnerOnce)
+TEST_F(PopupSliderTest, EveryWayToEndTellsTheOwnerOnceAClickAtTheClickedPosition)
 {
     const std::pair<const char*, std::function<void(CPopupSlider*)>> ends[] = {
         {"Escape", [](CPopupSlider* p) { p->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0); }},
@@ -294,16 +272,25 @@ TEST_F(PopupSliderTest, EveryWayToEndTellsTheOwnerOnce)
     for (const auto& end : ends) {
         Open(2.5f, 0.0f, 10.0f, true);
         end.second(m_popup);
-        EXPECT_EQ(1, Closes()) << end.first;
-        EXPECT_TRUE(m_deleted) << end.first;
-        EXPECT_EQ(nullptr, m_owner.m_pPopup) << end.first;
-        EXPECT_EQ(0, Deltas()) << end.first;
+        SCOPED_TRACE(end.first);
+        ExpectEndedOnce();
+        EXPECT_EQ(0, Deltas());
         ::ReleaseCapture();
-        EXPECT_EQ(1, Closes()) << end.first;
+        EXPECT_EQ(1, Closes());
     }
+
+    // A click ends at the clicked position.
+    Open(2.5f, 0.0f, 10.0f, true);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(62, 10));
+    EXPECT_EQ(0, Closes());
+    Send(WM_LBUTTONUP, 0, MAKELPARAM(62, 10));
+    EXPECT_EQ((std::vector<UINT>{GVM_SLIDER_DELTA, GVM_SLIDER_CLOSE}),
+              m_spy->Sequence({GVM_SLIDER_DELTA, GVM_SLIDER_CLOSE}));
+    EXPECT_EQ(5.0f, m_values.back());
+    ExpectEndedOnce();
 }
 
-TEST_F(PopupSliderTest, EscapeKeepsTheSweptValueAndAnEndedPopupStaysEnded)
+TEST_F(PopupSliderTest, EscapeKeepsTheSweptValueAnEndedPopupStaysEndedAndDeactivationEndsOnce)
 {
     Open(2.5f, 0.0f, 10.0f, true);
     MoveTo(72);
@@ -322,12 +309,9 @@ TEST_F(PopupSliderTest, EscapeKeepsTheSweptValueAndAnEndedPopupStaysEnded)
     m_popup->DestroyWindow();
     EXPECT_TRUE(m_deleted);
     m_owner.m_pPopup = nullptr;
-}
 
-TEST_F(PopupSliderTest, DeactivationEndsOnce)
-{
+    // Deactivation ends once too; activation ends nothing.
     Open(2.5f, 0.0f, 10.0f, true);
-    m_owner.m_destroyOnClose = false;
     Send(WM_ACTIVATEAPP, TRUE, 0);
     EXPECT_EQ(0, Closes());
     Send(WM_ACTIVATEAPP, FALSE, 0);
@@ -337,6 +321,7 @@ TEST_F(PopupSliderTest, DeactivationEndsOnce)
     EXPECT_EQ(1, Closes());
 }
 
+// The range step comes from the range as given, 0 without range dragging.
 TEST_F(PopupSliderTest, RightButtonDragChangesTheRangeAndHoldsTheValue)
 {
     Open(5.0f, 0.0f, 10.0f, true);
@@ -360,10 +345,9 @@ TEST_F(PopupSliderTest, RightButtonDragChangesTheRangeAndHoldsTheValue)
     m_popup->UpdateSliderRange(CPoint(62, 200));
     EXPECT_FLOAT_EQ(-0.2f, Range(false));
     EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_RANGE_CHANGED));
-}
+    Send(WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(m_deleted);
 
-TEST_F(PopupSliderTest, RangeStepComesFromTheRangeAsGiven)
-{
     // Without a right-button press the step is the one the constructor set.
     Open(5.0f, 0.0f, 10.0f, true);
     m_popup->UpdateSliderRange(CPoint(62, 8));
@@ -379,10 +363,10 @@ TEST_F(PopupSliderTest, RangeStepComesFromTheRangeAsGiven)
     EXPECT_EQ(4.0f, Range(false));
     EXPECT_EQ(6.0f, Range(true));
     EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_RANGE_CHANGED));
-}
+    Send(WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(m_deleted);
 
-TEST_F(PopupSliderTest, RightButtonDoesNothingWithoutRangeDrag)
-{
+    // Without range dragging the right button does nothing.
     Open(5.0f, 0.0f, 10.0f, true, CPoint(300, 300), false);
     Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(62, 10));
     MoveTo(72);

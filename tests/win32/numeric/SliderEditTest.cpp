@@ -105,7 +105,7 @@ protected:
     std::unique_ptr<CMessageSpy> m_spy; // on the frame
 };
 
-TEST_F(SliderEditTest, DefaultsBeforeAnySetterThenSliderMessagesAnswerOneAndTheIntegerPositionUsesTheFields)
+TEST_F(SliderEditTest, DefaultRangeBeforeAnySetterThenSliderMessagesAnswerOneAndTheIntegerPositionUsesTheFields)
 {
     float min = -1, max = -1;
     bool clamp = true;
@@ -113,11 +113,6 @@ TEST_F(SliderEditTest, DefaultsBeforeAnySetterThenSliderMessagesAnswerOneAndTheI
     EXPECT_EQ(0.0f, min);
     EXPECT_EQ(100.0f, max);
     EXPECT_FALSE(clamp);
-    EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
-    EXPECT_EQ(CRect(), m_edit->ButtonRect());
-    EXPECT_EQ(nullptr, m_edit->Popup());
-    EXPECT_EQ(nullptr, m_edit->NotifyWnd());
-    EXPECT_FALSE(m_edit->Tracking());
 
     CreateEdit(0, 20);
     m_edit->SetData(60.0f, 10.0f, 110.0f, true, 100, 5, true);
@@ -131,25 +126,35 @@ TEST_F(SliderEditTest, DefaultsBeforeAnySetterThenSliderMessagesAnswerOneAndTheI
     EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
 }
 
-TEST_F(SliderEditTest, ButtonTakesItsStripOffTheClientArea)
+// With a client edge the button rectangle is relative to the window, yet the
+// pop-up is placed as if it were in client coordinates, 2 pixels further in.
+TEST_F(SliderEditTest, ButtonTakesItsStripOffTheClientAreaAndThePopupOpensUnderItWithCapture)
 {
     struct Case
     {
         int alignment;
         DWORD exStyle;
-        CRect client, button;
+        CRect client, button, popup; // popup empty: not opened
     };
     const Case cases[] = {
-        {0, 0, {0, 0, 184, 20}, {184, 0, 200, 20}},
-        {1, 0, {16, 0, 200, 20}, {0, 0, 16, 20}},
-        {0, WS_EX_CLIENTEDGE, {2, 2, 182, 22}, {182, 2, 198, 22}}, // relative to the window
+        {0, 0, {0, 0, 184, 20}, {184, 0, 200, 20}, {184, 20, 184 + 125, 40}},
+        {1, 0, {16, 0, 200, 20}, {0, 0, 16, 20}, {}},
+        {0, WS_EX_CLIENTEDGE, {2, 2, 182, 22}, {182, 2, 198, 22}, {184, 24, 184 + 125, 44}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.alignment << ", " << c.exStyle);
         CreateEdit(c.alignment, c.exStyle ? 24 : 20, c.exStyle);
-        EXPECT_EQ(c.client, ClientInWindow()) << c.alignment << ", " << c.exStyle;
-        EXPECT_EQ(c.button, m_edit->ButtonRect()) << c.alignment << ", " << c.exStyle;
+        EXPECT_EQ(c.client, ClientInWindow());
+        EXPECT_EQ(c.button, m_edit->ButtonRect());
         const CPoint button = ScreenPointInButton();
         EXPECT_EQ(HTBORDER, m_edit->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(button.x, button.y)));
+        if (!c.popup.IsRectEmpty()) {
+            EXPECT_EQ(c.popup, OpenAndLocatePopup());
+            ASSERT_NE(nullptr, m_edit->Popup());
+            EXPECT_EQ(CGvSliderEdit::MouseButtonPushed, m_edit->ButtonState());
+            EXPECT_EQ(m_edit->Popup()->GetSafeHwnd(), ::GetCapture());
+            Close();
+        }
         m_edit->DestroyWindow();
     }
 }
@@ -213,28 +218,6 @@ TEST_F(SliderEditTest, PopupGetsTheRangeOfTheClampSetting)
         m_edit->GetSliderRange(min, max, editClamp);
         EXPECT_EQ(1.0f, max);
         EXPECT_EQ(clamp, editClamp);
-    }
-}
-
-TEST_F(SliderEditTest, PopupOpensUnderTheButtonWithCapture)
-{
-    // With a client edge the button rectangle (182, 2, 198, 22) is relative
-    // to the window, yet converted from client coordinates, 2 pixels further in.
-    struct Case
-    {
-        int height;
-        DWORD exStyle;
-        CRect popup;
-    };
-    const Case cases[] = {{20, 0, {184, 20, 184 + 125, 40}}, {24, WS_EX_CLIENTEDGE, {184, 24, 184 + 125, 44}}};
-    for (const Case& c : cases) {
-        CreateEdit(0, c.height, c.exStyle);
-        EXPECT_EQ(c.popup, OpenAndLocatePopup());
-        ASSERT_NE(nullptr, m_edit->Popup());
-        EXPECT_EQ(CGvSliderEdit::MouseButtonPushed, m_edit->ButtonState());
-        EXPECT_EQ(m_edit->Popup()->GetSafeHwnd(), ::GetCapture());
-        Close();
-        m_edit->DestroyWindow();
     }
 }
 
@@ -302,7 +285,7 @@ TEST_F(SliderEditTest, KeyboardUserTypesOnAfterThePopupEndsFocusMovedAwayStays)
     EXPECT_EQ(other.GetSafeHwnd(), ::GetFocus());
 }
 
-TEST_F(SliderEditTest, NotifyWindowGivenToInitGetsTheMessages)
+TEST_F(SliderEditTest, NotifyWindowGivenToInitOrAParentGivenAsATemporaryWrapperGetsTheMessages)
 {
     CreateEdit(0, 20);
     CWnd notifyWnd;
@@ -318,10 +301,9 @@ TEST_F(SliderEditTest, NotifyWindowGivenToInitGetsTheMessages)
     EXPECT_EQ(1, notify.Count(GVM_SLIDER_DELTA));
     EXPECT_EQ(1, notify.Count(GVM_SLIDER_CLOSE));
     EXPECT_EQ(1.0f, m_edit->GetNumericValue());
-}
 
-TEST_F(SliderEditTest, ParentGivenAsATemporaryWrapperLendsItsFontAndStillGetsTheMessages)
-{
+    // A parent given as a temporary wrapper lends its font and still gets the messages.
+    m_edit = std::make_unique<CTestSliderEdit>();
     HWND hStatic = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 60, m_frame.GetSafeHwnd(),
                                    nullptr, nullptr, nullptr);
     const HFONT hFont = static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
@@ -333,7 +315,7 @@ TEST_F(SliderEditTest, ParentGivenAsATemporaryWrapperLendsItsFontAndStillGetsThe
     AfxIdleProcessing();
     m_edit->SetData(0.0f, 0.0f, 10.0f, true, 300, 1, true);
     CMessageSpy spy(hStatic);
-    CPopupSlider* pPopup = OpenWithDownArrow();
+    pPopup = OpenWithDownArrow();
     ASSERT_NE(nullptr, pPopup);
     pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(42, 10));
     Close();
@@ -433,7 +415,7 @@ HWND CreateDialogEdit(CWnd& parent, UINT nID)
                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr, nullptr);
 }
 
-TEST_F(SliderEditTest, ExchangeAttachesOnceWithTheGivenAlignmentAndNotifiesTheDialog)
+TEST_F(SliderEditTest, ExchangeAttachesOnceWithTheGivenAlignmentAndNotifiesTheDialogOrThrows)
 {
     HWND hEdit = CreateDialogEdit(m_frame, 42);
     CDataExchange dx(&m_frame, FALSE);
@@ -455,19 +437,18 @@ TEST_F(SliderEditTest, ExchangeAttachesOnceWithTheGivenAlignmentAndNotifiesTheDi
     EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_DELTA));
     ASSERT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
     EXPECT_EQ(EditAsSender(), m_spy->Of(GVM_SLIDER_CLOSE)[0].wParam);
-}
 
-TEST_F(SliderEditTest, ExchangeWithAControlThatCannotBeSubclassedThrows)
-{
+    // A control that cannot be subclassed throws and leaves a fresh edit unattached.
+    m_edit = std::make_unique<CTestSliderEdit>();
     CEdit other;
     ASSERT_TRUE(other.Create(WS_CHILD, CRect(0, 0, 50, 20), &m_frame, 44));
-    CDataExchange dx(&m_frame, FALSE);
     CException* pThrown = nullptr;
     try {
         DDX_CGvSliderEdit(&dx, 44, *m_edit, 0);
     } catch (CNotSupportedException* e) {
         pThrown = e;
     }
+
     ASSERT_NE(nullptr, pThrown);
     pThrown->Delete();
     EXPECT_EQ(nullptr, Edit());

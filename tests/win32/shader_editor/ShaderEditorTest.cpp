@@ -27,7 +27,6 @@ public:
     using GvMFCShaderEditorTextCtrl::m_findDialogY;
     using GvMFCShaderEditorTextCtrl::m_findWhat;
     using GvMFCShaderEditorTextCtrl::m_nTotalLines;
-    using GvMFCShaderEditorTextCtrl::m_pActiveFont;
     using GvMFCShaderEditorTextCtrl::m_pFindDialog;
     using GvMFCShaderEditorTextCtrl::PrintTo;
 
@@ -73,9 +72,8 @@ protected:
     }
     void TearDown() override
     {
-        if (m_edit.m_pFindDialog) {
+        if (m_edit.m_pFindDialog)
             CloseFindDialog();
-        }
         m_app.reset();
         EditCtrlFixture::TearDown();
     }
@@ -93,9 +91,8 @@ protected:
     {
         HWND hDialog = FindDialog();
         ::SetDlgItemTextW(hDialog, edt1, find);
-        if (replace) {
+        if (replace)
             ::SetDlgItemTextW(hDialog, edt2, replace);
-        }
         ::CheckDlgButton(hDialog, chx1, wholeWord ? BST_CHECKED : BST_UNCHECKED);
         ::CheckDlgButton(hDialog, chx2, matchCase ? BST_CHECKED : BST_UNCHECKED);
     }
@@ -153,11 +150,10 @@ TEST_F(ShaderEditorTest, HighlightLineMarksTheRowUntilTheNextEdit)
     for (const Case& c : cases) {
         m_edit.HighlightLine(c.line);
         const CPixels shot = Printed();
-        for (int row = 0; row < 4; ++row) {
+        for (int row = 0; row < 4; ++row)
             EXPECT_EQ(row == c.row ? RGB(200, 0, 0) : RGB(255, 255, 255),
                       shot.At(right, row * m_lineHeight + m_lineHeight / 2))
                 << "line " << c.line << " row " << row;
-        }
         EXPECT_EQ(c.row, m_edit.RowFromOffset(m_edit.GetCurOffset()));
     }
     m_edit.SendMessage(WM_CHAR, L'x', 1);
@@ -165,16 +161,14 @@ TEST_F(ShaderEditorTest, HighlightLineMarksTheRowUntilTheNextEdit)
     EXPECT_TRUE(m_edit.IsModified());
 }
 
-TEST_F(ShaderEditorTest, TabsSizesAndLineCount)
+TEST_F(ShaderEditorTest, TabsLineCountAndActiveFont)
 {
     EXPECT_TRUE(m_edit.IsUseSpaceForTabs());
     m_edit.SetIndentSize(3);
     m_edit.SetTabSize(6);
-    EXPECT_EQ(6, m_edit.GetTabSize());
     m_edit.SendMessage(WM_KEYDOWN, VK_TAB, 1);
     EXPECT_EQ(CString(L"   "), Text());
     m_edit.UseSpaceForTabs(false);
-    EXPECT_FALSE(m_edit.IsUseSpaceForTabs());
     m_edit.SendMessage(WM_KEYDOWN, VK_TAB, 1);
     EXPECT_EQ(CString(L"   \t"), Text());
 
@@ -184,46 +178,34 @@ TEST_F(ShaderEditorTest, TabsSizesAndLineCount)
     m_edit.InsertText(L"x\ny\nz", 5);
     EXPECT_EQ(3, m_edit.m_nTotalLines);
     EXPECT_EQ(CString(L"one\ntx\ny\nzwo"), Text());
-}
 
-TEST_F(ShaderEditorTest, SetActiveFontSendsTheFontAndKeepsIt)
-{
+    // The active font is the window's font.
     CFont font;
     ASSERT_TRUE(font.CreatePointFont(120, L"Courier New"));
     m_edit.SetActiveFont(&font);
     EXPECT_EQ(font.GetSafeHandle(), reinterpret_cast<HGDIOBJ>(m_edit.SendMessage(WM_GETFONT)));
-    EXPECT_EQ(&font, m_edit.m_pActiveFont);
     m_edit.SetActiveFont(nullptr);
     EXPECT_EQ(nullptr, reinterpret_cast<HGDIOBJ>(m_edit.SendMessage(WM_GETFONT)));
-    EXPECT_EQ(nullptr, m_edit.m_pActiveFont);
     m_edit.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_hFont), FALSE);
 }
 
 TEST_F(ShaderEditorTest, ContextMenuItemsAndEnablement)
 {
-    const MenuItem expected[] = {
-        {ID_EDIT_UNDO, L"&Undo", true},
-        {ID_EDIT_REDO, L"&Redo", true},
-        {0, L"", false},
-        {ID_EDIT_FIND, L"&Find...", false},
-        {ID_EDIT_REPLACE, L"R&eplace...", false},
-        {0, L"", false},
-        {ID_EDIT_CUT, L"Cu&t", false},
-        {ID_EDIT_COPY, L"&Copy", false},
-        {ID_EDIT_PASTE, L"&Paste", false},
-        {0, L"", false},
-        {ID_FILE_PRINT, L"P&rint...", false},
-    };
+    // Undo and Redo grayed, nothing else.
+    const UINT ids[] = {ID_EDIT_UNDO, ID_EDIT_REDO,  0, ID_EDIT_FIND, ID_EDIT_REPLACE, 0, ID_EDIT_CUT,
+                        ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_FILE_PRINT};
+    const wchar_t* texts[] = {L"&Undo", L"&Redo", L"",       L"&Find...", L"R&eplace...", L"",
+                              L"Cu&t",  L"&Copy", L"&Paste", L"",         L"P&rint..."};
     m_frame.SetFocus();
     m_edit.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 20));
     EXPECT_EQ(m_edit.m_hWnd, ::GetFocus());
     EXPECT_EQ(1, m_edit.m_hookCalls);
     ASSERT_EQ(11u, m_edit.m_menu.size());
     for (size_t i = 0; i < 11; ++i) {
-        EXPECT_EQ(expected[i].id, m_edit.m_menu[i].id) << i;
-        EXPECT_EQ(expected[i].text, m_edit.m_menu[i].text) << i;
-        if (expected[i].id) {
-            EXPECT_EQ(expected[i].grayed, m_edit.m_menu[i].grayed) << i;
+        EXPECT_EQ(ids[i], m_edit.m_menu[i].id) << i;
+        EXPECT_EQ(texts[i], m_edit.m_menu[i].text) << i;
+        if (ids[i]) {
+            EXPECT_EQ(i < 2, m_edit.m_menu[i].grayed) << i;
         }
     }
 
@@ -249,9 +231,8 @@ TEST_F(ShaderEditorTest, ContextMenuItemsAndEnablement)
 TEST_F(ShaderEditorTest, OneFindDialogAtATimeWithTheSelectionUpToTheBufferLimit)
 {
     CString longText;
-    for (int i = 0; i < 5000; ++i) {
+    for (int i = 0; i < 5000; ++i)
         longText += L'a' + i % 26;
-    }
     SetText(longText + L"\nend");
     m_edit.SetSel(0, 5000, FALSE);
     m_edit.SendMessage(WM_COMMAND, ID_EDIT_FIND, 0);
@@ -341,7 +322,7 @@ TEST_F(ShaderEditorTest, FindAndReplaceThroughTheDialog)
     EXPECT_EQ(BST_UNCHECKED, ::IsDlgButtonChecked(FindDialog(), chx2));
 }
 
-TEST_F(ShaderEditorTest, BackspaceOverASelectionIsOneUndoStep)
+TEST_F(ShaderEditorTest, BackspaceOverASelectionIsOneUndoStepClearDeletesItGotoLineCountsFromZero)
 {
     SetText(L"abcdef");
     m_edit.SetCaret(6);
@@ -359,10 +340,8 @@ TEST_F(ShaderEditorTest, BackspaceOverASelectionIsOneUndoStep)
     m_edit.SetCaret(3);
     m_edit.SendMessage(WM_KEYDOWN, VK_BACK, 1);
     EXPECT_EQ(CString(L"abdef"), Text());
-}
 
-TEST_F(ShaderEditorTest, ClearDeletesTheSelectionOrTheCharacterAtTheCaretGotoLineCountsFromZero)
-{
+    // Clear deletes the selection or the character at the caret.
     SetText(L"abcdef");
     m_edit.SetCaret(2);
     m_edit.SendMessage(WM_COMMAND, ID_EDIT_CLEAR, 0);
@@ -420,34 +399,6 @@ struct JobRecord
     int pages = 0;
 } g_job;
 
-int WINAPI RecordStartDoc(HDC, const DOCINFOW* info)
-{
-    g_job.name = info && info->lpszDocName ? info->lpszDocName : L"";
-    g_job.calls.push_back("StartDoc");
-    return 1;
-}
-int WINAPI RecordStartPage(HDC)
-{
-    g_job.calls.push_back("StartPage");
-    ++g_job.pages;
-    return 1;
-}
-int WINAPI RecordEndPage(HDC)
-{
-    g_job.calls.push_back("EndPage");
-    return g_job.pages == g_job.failPage ? 0 : 1;
-}
-int WINAPI RecordEndDoc(HDC)
-{
-    g_job.calls.push_back("EndDoc");
-    return 1;
-}
-int WINAPI RecordAbortDoc(HDC)
-{
-    g_job.calls.push_back("AbortDoc");
-    return 1;
-}
-
 // Points the module's import of function (from any DLL) at replacement;
 // returns the previous target.
 void* PatchImport(HMODULE module, const char* function, void* replacement)
@@ -460,11 +411,9 @@ void* PatchImport(HMODULE module, const char* function, void* replacement)
         auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->OriginalFirstThunk);
         auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->FirstThunk);
         for (; names->u1.AddressOfData; ++names, ++slots) {
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) {
-                continue;
-            }
             auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-            if (std::strcmp(reinterpret_cast<const char*>(byName->Name), function) == 0) {
+            if (!IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)
+                && std::strcmp(reinterpret_cast<const char*>(byName->Name), function) == 0) {
                 DWORD old = 0;
                 ::VirtualProtect(&slots->u1.Function, sizeof(void*), PAGE_READWRITE, &old);
                 void* previous = reinterpret_cast<void*>(slots->u1.Function);
@@ -490,48 +439,44 @@ public:
     }
     ~JobCalls()
     {
-        for (Patch& patch : m_patches) {
-            if (patch.previous) {
+        for (Patch& patch : m_patches)
+            if (patch.previous)
                 PatchImport(Library(), patch.name, patch.previous);
-            }
-        }
     }
 
 private:
+    static int Call(const char* name) { return g_job.calls.push_back(name), 1; }
+    template <class F>
+    static void* Fn(F* f)
+    {
+        return reinterpret_cast<void*>(f);
+    }
     static HMODULE Library() { return ::GetModuleHandleW(L"GvMFCUtilities.dll"); }
     struct Patch
     {
         const char* name;
         void* replacement;
-        void* previous;
-    } m_patches[5] = {{"StartDocW", reinterpret_cast<void*>(&RecordStartDoc), nullptr},
-                      {"StartPage", reinterpret_cast<void*>(&RecordStartPage), nullptr},
-                      {"EndPage", reinterpret_cast<void*>(&RecordEndPage), nullptr},
-                      {"EndDoc", reinterpret_cast<void*>(&RecordEndDoc), nullptr},
-                      {"AbortDoc", reinterpret_cast<void*>(&RecordAbortDoc), nullptr}};
+        void* previous = nullptr;
+    } m_patches[5] = {
+        {"StartDocW", Fn(+[](HDC, const DOCINFOW* info) WINAPI {
+             g_job.name = info && info->lpszDocName ? info->lpszDocName : L"";
+             return Call("StartDoc");
+         })},
+        {"StartPage", Fn(+[](HDC) WINAPI { return ++g_job.pages, Call("StartPage"); })},
+        {"EndPage", Fn(+[](HDC) WINAPI { return Call("EndPage") && g_job.pages != g_job.failPage ? 1 : 0; })},
+        {"EndDoc", Fn(+[](HDC) WINAPI { return Call("EndDoc"); })},
+        {"AbortDoc", Fn(+[](HDC) WINAPI { return Call("AbortDoc"); })}};
 };
 
 } // namespace
 
 TEST_F(ShaderEditorTest, PrintsUnderTheCodeTitleInPages)
 {
-    CString text;
-    for (int i = 0; i < 200; ++i) {
-        CString row;
-        row.Format(L"row%03d\n", i);
-        text += row;
-    }
-    SetText(text);
-    HDC reference = ::GetDC(nullptr);
+    SetRows(200, L"row%03d\n");
     for (int failPage : {0, 2}) {
         JobCalls job;
         g_job.failPage = failPage;
-        CDC dc;
-        dc.Attach(::CreateEnhMetaFileW(reference, nullptr, nullptr, nullptr));
-        m_edit.PrintTo(dc);
-        HENHMETAFILE metafile = ::CloseEnhMetaFile(dc.Detach());
-        const std::vector<std::wstring> texts = MetafileTexts(metafile);
-        ::DeleteEnhMetaFile(metafile);
+        const std::vector<std::wstring> texts = PrintedTexts([&](CDC& dc) { m_edit.PrintTo(dc); });
         EXPECT_EQ(std::wstring(L"ShaderCode"), g_job.name);
         ASSERT_FALSE(texts.empty());
         if (failPage == 0) {
@@ -548,17 +493,14 @@ TEST_F(ShaderEditorTest, PrintsUnderTheCodeTitleInPages)
             EXPECT_EQ(calls, g_job.calls);
         }
     }
-    ::ReleaseDC(nullptr, reference);
 }
 
 TEST_F(ShaderEditorTest, CreatedDynamicallyThroughItsRunTimeClass)
 {
     CRuntimeClass* pClass = RUNTIME_CLASS(GvMFCShaderEditorTextCtrl);
-    EXPECT_TRUE(pClass->IsDerivedFrom(RUNTIME_CLASS(CBCGPEditCtrl)));
     CObject* pObject = pClass->CreateObject();
     auto* pEdit = DYNAMIC_DOWNCAST(GvMFCShaderEditorTextCtrl, pObject);
     ASSERT_NE(nullptr, pEdit);
-    EXPECT_EQ(pClass, pEdit->GetRuntimeClass());
     ASSERT_TRUE(pEdit->Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100), &m_frame, 101));
     pEdit->SetWindowText(L"float4 main()");
     pEdit->SendMessage(WM_COMMAND, ID_EDIT_SELECT_ALL, 0);

@@ -60,97 +60,86 @@ struct ColorRow
     CPixels::Area area = CPixels::WholeWindow;
 };
 
-// The control once made (a reference: nothing moves before `created` is known).
-template <class Control>
-std::unique_ptr<CWnd> Made(std::unique_ptr<Control>&& control, bool created)
+// A row whose control is made and set up by make (false: not made).
+template <class Control, class Make>
+ColorRow Row(const char* name, Make make, CPixels::Area area = CPixels::WholeWindow)
 {
-    if (!created)
-        return nullptr;
-    return std::move(control);
+    return {name,
+            [make](CWnd& parent) {
+                auto control = std::make_unique<Control>();
+                return make(*control, parent) ? std::unique_ptr<CWnd>(std::move(control)) : nullptr;
+            },
+            area};
 }
 
 const ColorRow kRows[] = {
-    {"CGvNumericEdit",
-     [](CWnd& parent) {
-         auto edit = std::make_unique<CGvNumericEdit>();
-         const bool made = edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER, kRect, &parent, 101);
-         if (made)
-             edit->SetData(2.5f, 3, true);
-         return Made(std::move(edit), made);
-     }},
-    {"CGvSliderEdit",
-     [](CWnd& parent) {
-         auto edit = std::make_unique<CGvSliderEdit>();
-         const bool made = edit->Create(0, WS_EX_CLIENTEDGE, L"", WS_CHILD | WS_VISIBLE, kRect, &parent, 102);
-         if (made)
-             edit->SetData(2.5f, 0.0f, 10.0f, false, 300, 3, true);
-         return Made(std::move(edit), made);
-     }},
-    {"CGvColorWheel",
-     [](CWnd& parent) {
-         auto wheel = std::make_unique<CGvColorWheel>();
-         wheel->m_color = g_color;
-         return Made(std::move(wheel), wheel->CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_CHILD | WS_VISIBLE,
-                                                       CRect(10, 10, 110, 110), &parent, 103));
-     }},
-    {"CGvColorPickerCtrl",
-     [](CWnd& parent) {
-         auto picker = std::make_unique<CGvColorPickerCtrl>();
-         RECT area = {10, 10, 265, 310};
-         return Made(std::move(picker),
-                     picker->Create(parent.m_hWnd, &area, g_color, nullptr, nullptr, nullptr, false, 0, true, false));
-     }},
-    {"CGvColorPickerDlg",
-     [](CWnd& parent) {
-         auto dlg = std::make_unique<CKeptPickerDlg>();
-         return Made(std::move(dlg),
-                     dlg->Create(parent.m_hWnd, L"Colour", g_color, nullptr, nullptr, nullptr, false, 0));
-     },
-     CPixels::ClientArea},
-    {"CColorButton",
-     [](CWnd& parent) {
-         auto button = std::make_unique<CColorButton>();
-         return Made(std::move(button),
-                     button->Create(L"Colour", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, kRect, &parent, 105));
-     }},
-    {"CColorButton with host colours",
-     [](CWnd& parent) {
-         auto button = std::make_unique<CColorButton>();
-         const bool made = button->Create(L"Colour", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, kRect, &parent, 105);
-         if (made)
-             button->SetColor(RGB(255, 255, 255), RGB(40, 90, 160));
-         return Made(std::move(button), made);
-     }},
-    {"CBCGPEditCtrl",
-     [](CWnd& parent) {
-         auto edit = std::make_unique<CBCGPEditCtrl>();
-         const bool made = edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 310, 90), &parent, 107);
-         if (made) {
-             edit->SetWindowText(L"first row\nsecond row\nthird row");
-             edit->SetSel(3, 15, FALSE);
-         }
-         return Made(std::move(edit), made);
-     }},
-    {"CGvScrollWnd",
-     [](CWnd& parent) {
-         auto scroll = std::make_unique<CScrolledLabel>();
-         const bool made = scroll->CreateScrollWnd(parent.m_hWnd, CRect(10, 10, 210, 110), WS_CHILD | WS_VISIBLE, true)
-                           && scroll->m_label.Create(L"label", WS_CHILD | WS_VISIBLE, CRect(0, 0, 60, 20), &parent)
-                           && scroll->AttachScrollChild(&scroll->m_label);
-         return Made(std::move(scroll), made);
-     }},
-    {"CGvVariableEditCtrl",
-     [](CWnd& parent) {
-         auto edit = std::make_unique<CWithVariable<CGvVariableEditCtrl, GvMatrixVariable>>();
-         return Made(std::move(edit), edit->Create(parent.m_hWnd, &edit->m_variable, true, &kSourceId) != 0);
-     }},
-    {"CGvTextureEditCtrl",
-     [](CWnd& parent) {
-         auto edit = std::make_unique<CWithVariable<CGvTextureEditCtrl, GvTextureVariable>>();
-         const bool made = edit->m_variable.SetFileName(Units(SamplePath("mips_bgra.dds")), true)
-                           && edit->Create(parent.m_hWnd, &edit->m_variable, &kSourceId) != 0;
-         return Made(std::move(edit), made);
-     }},
+    Row<CGvNumericEdit>("CGvNumericEdit",
+                        [](auto& edit, CWnd& parent) {
+                            if (!edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, kRect, &parent, 101))
+                                return false;
+                            edit.SetData(2.5f, 3, true);
+                            return true;
+                        }),
+    Row<CGvSliderEdit>("CGvSliderEdit",
+                       [](auto& edit, CWnd& parent) {
+                           if (!edit.Create(0, WS_EX_CLIENTEDGE, L"", WS_CHILD | WS_VISIBLE, kRect, &parent, 102))
+                               return false;
+                           edit.SetData(2.5f, 0.0f, 10.0f, false, 300, 3, true);
+                           return true;
+                       }),
+    Row<CGvColorWheel>("CGvColorWheel",
+                       [](auto& wheel, CWnd& parent) {
+                           wheel.m_color = g_color;
+                           return wheel.CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_CHILD | WS_VISIBLE,
+                                                 CRect(10, 10, 110, 110), &parent, 103);
+                       }),
+    Row<CGvColorPickerCtrl>("CGvColorPickerCtrl",
+                            [](auto& picker, CWnd& parent) {
+                                RECT area = {10, 10, 265, 310};
+                                return picker.Create(parent.m_hWnd, &area, g_color, nullptr, nullptr, nullptr, false, 0,
+                                                     true, false);
+                            }),
+    Row<CKeptPickerDlg>(
+        "CGvColorPickerDlg",
+        [](auto& dlg, CWnd& parent) {
+            return dlg.Create(parent.m_hWnd, L"Colour", g_color, nullptr, nullptr, nullptr, false, 0);
+        },
+        CPixels::ClientArea),
+    Row<CColorButton>("CColorButton",
+                      [](auto& button, CWnd& parent) {
+                          return button.Create(L"Colour", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, kRect, &parent, 105);
+                      }),
+    Row<CColorButton>("CColorButton with host colours",
+                      [](auto& button, CWnd& parent) {
+                          if (!button.Create(L"Colour", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, kRect, &parent, 105))
+                              return false;
+                          button.SetColor(RGB(255, 255, 255), RGB(40, 90, 160));
+                          return true;
+                      }),
+    Row<CBCGPEditCtrl>("CBCGPEditCtrl",
+                       [](auto& edit, CWnd& parent) {
+                           if (!edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 310, 90), &parent, 107))
+                               return false;
+                           edit.SetWindowText(L"first row\nsecond row\nthird row");
+                           edit.SetSel(3, 15, FALSE);
+                           return true;
+                       }),
+    Row<CScrolledLabel>(
+        "CGvScrollWnd",
+        [](auto& scroll, CWnd& parent) {
+            return scroll.CreateScrollWnd(parent.m_hWnd, CRect(10, 10, 210, 110), WS_CHILD | WS_VISIBLE, true)
+                   && scroll.m_label.Create(L"label", WS_CHILD | WS_VISIBLE, CRect(0, 0, 60, 20), &parent)
+                   && scroll.AttachScrollChild(&scroll.m_label);
+        }),
+    Row<CWithVariable<CGvVariableEditCtrl, GvMatrixVariable>>(
+        "CGvVariableEditCtrl",
+        [](auto& edit, CWnd& parent) { return edit.Create(parent.m_hWnd, &edit.m_variable, true, &kSourceId) != 0; }),
+    Row<CWithVariable<CGvTextureEditCtrl, GvTextureVariable>>(
+        "CGvTextureEditCtrl",
+        [](auto& edit, CWnd& parent) {
+            return edit.m_variable.SetFileName(Units(SamplePath("mips_bgra.dds")), true)
+                   && edit.Create(parent.m_hWnd, &edit.m_variable, &kSourceId) != 0;
+        }),
 };
 
 void PrintTo(const ColorRow& row, std::ostream* os)

@@ -116,6 +116,7 @@ protected:
     }
     CString Text(int id) const { return WindowText(Item(id)); }
     HWND Item(int id) const { return ::GetDlgItem(m_ctrl->m_hWnd, id); }
+    CRect Rect(int id) const { return RectIn(Item(id)); }
     bool Visible(int id) const { return (::GetWindowLongW(Item(id), GWL_STYLE) & WS_VISIBLE) != 0; }
     void Command(int id, int code)
     {
@@ -145,6 +146,18 @@ protected:
         return CSize(info.bmWidth, info.bmHeight);
     }
     CSize ButtonSize() const { return RectIn(m_ctrl->GetThumbnailButton().m_hWnd).Size(); }
+    LRESULT Checked(int id) const { return ::SendMessageW(Item(id), BM_GETCHECK, 0, 0); }
+    // Drops the files on the control as the shell would; returns the drop's
+    // handle, freed already (for comparison only).
+    HDROP Drop(const std::vector<std::wstring>& paths, int times = 1)
+    {
+        HDROP drop = MakeDrop(paths);
+        for (int i = 0; i < times; ++i)
+            m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+        AfxPumpPendingMessages();
+        ::GlobalFree(drop);
+        return drop;
+    }
 
     GvApplication m_app;
     CHostFrame m_frame;
@@ -194,7 +207,7 @@ TEST_F(TextureEditCtrlTest, TextsPerKindAndFormat)
     EXPECT_EQ(CString(L"Mip Map Levels: 1"), Text(IDC_GV_TEXTURE_MIP_MAP_LEVELS_LABEL));
     EXPECT_EQ(nullptr, m_ctrl->GetThumbnailBitmap());
     EXPECT_EQ(CSize(0, 0), ButtonSize());
-    EXPECT_EQ(BST_CHECKED, ::SendMessageW(Item(IDC_GV_TEXTURE_ORIGIN_TOP_LEFT_RADIO), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(BST_CHECKED, Checked(IDC_GV_TEXTURE_ORIGIN_TOP_LEFT_RADIO));
 }
 
 TEST_F(TextureEditCtrlTest, BitmapAndThumbnailSizesPerModeAndLevel)
@@ -238,7 +251,7 @@ TEST_F(TextureEditCtrlTest, BitmapAndThumbnailSizesPerModeAndLevel)
     Make(&texture);
     MINMAXINFO info = {};
     m_ctrl->SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    const CRect group = RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP));
+    const CRect group = Rect(IDC_GV_TEXTURE_PROPERTIES_GROUP);
     const CRect scroll = RectIn(m_ctrl->GetScrollWnd().m_hWnd);
     EXPECT_EQ(CPoint(group.Width(), scroll.top + 32), CPoint(info.ptMinTrackSize));
 
@@ -303,42 +316,8 @@ TEST_F(TextureEditCtrlTest, OriginChangesAreRecordedAndUndone)
     ASSERT_TRUE(m_app.Undo());
     EXPECT_EQ(GV_ORIGIN_TOP_LEFT, texture.GetOrigin());
     m_ctrl->UpdateOrigin();
-    EXPECT_EQ(BST_CHECKED, ::SendMessageW(Item(IDC_GV_TEXTURE_ORIGIN_TOP_LEFT_RADIO), BM_GETCHECK, 0, 0));
-    EXPECT_EQ(BST_UNCHECKED, ::SendMessageW(Item(IDC_GV_TEXTURE_ORIGIN_BOTTOM_LEFT_RADIO), BM_GETCHECK, 0, 0));
-}
-
-TEST_F(TextureEditCtrlTest, Drops)
-{
-    GvSetBaseDirectory(Units(SamplePath("")));
-    GvTextureVariable texture;
-    Load(texture, "mips_bgra.dds");
-    Make(&texture);
-    const std::wstring gradient = Wide(SamplePath("gradient.png")), volume = Wide(SamplePath("volume_rgba.dds"));
-
-    HDROP workspace = MakeDrop({gradient, L"C:\\scenes\\a.GVX"});
-    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(workspace), 0);
-    AfxPumpPendingMessages();
-    ASSERT_EQ(1u, m_frame.m_drops.size());
-    EXPECT_EQ(workspace, m_frame.m_drops[0]);
-    EXPECT_EQ(0, m_app.GetUndoCount());
-    ::GlobalFree(workspace);
-
-    // The volume does not fit a 2-D texture; the picture after it is taken,
-    // the one after that ignored.
-    HDROP textures = MakeDrop({Wide(SamplePath("missing.dds")), volume, gradient, Wide(SamplePath("gray.png"))});
-    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(textures), 0);
-    EXPECT_EQ(u"gradient.png", ::Text(texture.GetFileName()));
-    EXPECT_EQ(1, m_app.GetUndoCount());
-    ASSERT_EQ(1, m_app.GetNodeChanges().GetCount());
-    EXPECT_EQ(GvNodeChangeUpdate, m_app.GetNodeChanges().Begin()->m_kind);
-    EXPECT_EQ(nullptr, m_app.GetNodeChanges().Begin()->m_sourceId);
-    EXPECT_EQ(CString(L"Dimensions: 24 x 12"), Text(IDC_GV_TEXTURE_DIMENSIONS_LABEL));
-    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(textures), 0);
-    EXPECT_EQ(1, m_app.GetUndoCount());
-    ::GlobalFree(textures);
-
-    ASSERT_TRUE(m_app.Undo());
-    EXPECT_EQ(32, texture.GetTexture()->GetLevelWidth(0));
+    EXPECT_EQ(BST_CHECKED, Checked(IDC_GV_TEXTURE_ORIGIN_TOP_LEFT_RADIO));
+    EXPECT_EQ(BST_UNCHECKED, Checked(IDC_GV_TEXTURE_ORIGIN_BOTTOM_LEFT_RADIO));
 }
 
 // The sample named through "./" steps so that the whole path has length
@@ -353,36 +332,56 @@ std::wstring LongPath(const char* name, size_t length)
     return path + Wide(SamplePath(name)).substr(Wide(SamplePath("")).size());
 }
 
-TEST_F(TextureEditCtrlTest, LongDroppedPathsAreReadWhole)
+TEST_F(TextureEditCtrlTest, DropsShortAndLong)
 {
     GvSetBaseDirectory(Units(SamplePath("")));
     GvTextureVariable texture;
     Load(texture, "mips_bgra.dds");
     Make(&texture);
-    const std::u16string loaded = ::Text(texture.GetFileName());
+    const std::wstring gradient = Wide(SamplePath("gradient.png")), volume = Wide(SamplePath("volume_rgba.dds"));
+
+    const HDROP workspace = Drop({gradient, L"C:\\scenes\\a.GVX"});
+    ASSERT_EQ(1u, m_frame.m_drops.size());
+    EXPECT_EQ(workspace, m_frame.m_drops[0]);
+    EXPECT_EQ(0, m_app.GetUndoCount());
+
+    // The volume does not fit a 2-D texture; the picture after it is taken,
+    // the one after that ignored.
+    // The same drop twice: the second changes nothing.
+    Drop({Wide(SamplePath("missing.dds")), volume, gradient, Wide(SamplePath("gray.png"))}, 2);
+    EXPECT_EQ(u"gradient.png", ::Text(texture.GetFileName()));
+    EXPECT_EQ(1, m_app.GetUndoCount());
+    ASSERT_EQ(1, m_app.GetNodeChanges().GetCount());
+    EXPECT_EQ(GvNodeChangeUpdate, m_app.GetNodeChanges().Begin()->m_kind);
+    EXPECT_EQ(nullptr, m_app.GetNodeChanges().Begin()->m_sourceId);
+    EXPECT_EQ(CString(L"Dimensions: 24 x 12"), Text(IDC_GV_TEXTURE_DIMENSIONS_LABEL));
+
+    ASSERT_TRUE(m_app.Undo());
+    EXPECT_EQ(32, texture.GetTexture()->GetLevelWidth(0));
+
+    // Long dropped paths are read whole, by a fresh control.
+    GvTextureVariable fresh;
+    Load(fresh, "mips_bgra.dds");
+    Make(&fresh);
+    m_frame.m_drops.clear();
+    const std::u16string loaded = ::Text(fresh.GetFileName());
+    const int undos = m_app.GetUndoCount();
 
     // A workspace is known by the end of its name, past any short buffer.
-    HDROP workspace = MakeDrop({L"C:\\scenes\\" + std::wstring(4096 - 14, L'w') + L".GVX"});
-    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(workspace), 0);
-    AfxPumpPendingMessages();
+    Drop({L"C:\\scenes\\" + std::wstring(4096 - 14, L'w') + L".GVX"});
     EXPECT_EQ(1u, m_frame.m_drops.size());
-    ::GlobalFree(workspace);
 
     // Paths whose first 2,047 units name a picture but whose whole name does
     // not are refused; a 4,096-unit path naming one is taken.
-    const std::wstring gradient = LongPath("gradient.png", 2047);
-    HDROP refused = MakeDrop({gradient + L"x", gradient + std::wstring(40000, L'x')});
-    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(refused), 0);
-    EXPECT_EQ(loaded, ::Text(texture.GetFileName()));
-    EXPECT_EQ(0, m_app.GetUndoCount());
-    ::GlobalFree(refused);
+    const std::wstring prefix = LongPath("gradient.png", 2047);
+    Drop({prefix + L"x", prefix + std::wstring(40000, L'x')});
+    EXPECT_EQ(loaded, ::Text(fresh.GetFileName()));
+    EXPECT_EQ(undos, m_app.GetUndoCount());
 
-    HDROP taken = MakeDrop({LongPath("gradient.png", 4096)});
-    m_ctrl->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(taken), 0);
-    EXPECT_EQ(u"gradient.png", ::Text(texture.GetFileName()));
-    EXPECT_EQ(1, m_app.GetUndoCount());
+    Drop({LongPath("gradient.png", 4096)});
+    EXPECT_EQ(u"gradient.png", ::Text(fresh.GetFileName()));
+    EXPECT_EQ(undos + 1, m_app.GetUndoCount());
     EXPECT_EQ(CString(L"Dimensions: 24 x 12"), Text(IDC_GV_TEXTURE_DIMENSIONS_LABEL));
-    ::GlobalFree(taken);
 }
 
 TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLines)
@@ -393,12 +392,12 @@ TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLines)
     ASSERT_FALSE(m_frame.m_resizes.empty()); // the first layout
     const size_t resizes = m_frame.m_resizes.size();
     EXPECT_EQ(reinterpret_cast<WPARAM>(m_ctrl->m_hWnd), m_frame.m_resizes.back());
-    const CRect check = RectIn(Item(IDC_GV_TEXTURE_OPTIONS_CHECK));
-    EXPECT_EQ(check.bottom + 4, RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom);
+    const CRect check = Rect(IDC_GV_TEXTURE_OPTIONS_CHECK);
+    EXPECT_EQ(check.bottom + 4, Rect(IDC_GV_TEXTURE_PROPERTIES_GROUP).bottom);
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_FORMAT_LABEL));
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO));
     const CRect closedScroll = RectIn(m_ctrl->GetScrollWnd().m_hWnd);
-    EXPECT_EQ(RectIn(Item(IDC_GV_TEXTURE_VIEW_GROUP)).bottom + 4, closedScroll.top);
+    EXPECT_EQ(Rect(IDC_GV_TEXTURE_VIEW_GROUP).bottom + 4, closedScroll.top);
     CRect client;
     m_ctrl->GetClientRect(&client);
     EXPECT_EQ(closedScroll.bottom, client.bottom);
@@ -406,10 +405,8 @@ TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLines)
     Click(IDC_GV_TEXTURE_OPTIONS_CHECK);
     EXPECT_TRUE(Visible(IDC_GV_TEXTURE_FORMAT_LABEL));
     EXPECT_TRUE(Visible(IDC_GV_TEXTURE_ORIGIN_TOP_LEFT_RADIO));
-    EXPECT_EQ(RectIn(Item(IDC_GV_TEXTURE_ORIGIN_GROUP)).bottom + 4,
-              RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom);
-    EXPECT_EQ(RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom + 4,
-              RectIn(Item(IDC_GV_TEXTURE_VIEW_OPTIONS_CHECK)).top);
+    EXPECT_EQ(Rect(IDC_GV_TEXTURE_ORIGIN_GROUP).bottom + 4, Rect(IDC_GV_TEXTURE_PROPERTIES_GROUP).bottom);
+    EXPECT_EQ(Rect(IDC_GV_TEXTURE_PROPERTIES_GROUP).bottom + 4, Rect(IDC_GV_TEXTURE_VIEW_OPTIONS_CHECK).top);
     EXPECT_EQ(resizes + 1, m_frame.m_resizes.size());
 
     Click(IDC_GV_TEXTURE_VIEW_OPTIONS_CHECK);
@@ -417,8 +414,7 @@ TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLines)
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT));
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_VIEW_VOLUME_DEPTH_EDIT));
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_VIEW_ALPHA_CHECK));
-    EXPECT_EQ(RectIn(Item(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO)).bottom + 4,
-              RectIn(Item(IDC_GV_TEXTURE_VIEW_GROUP)).bottom);
+    EXPECT_EQ(Rect(IDC_GV_TEXTURE_VIEW_THUMBNAIL_SIZE_COMBO).bottom + 4, Rect(IDC_GV_TEXTURE_VIEW_GROUP).bottom);
     EXPECT_EQ(resizes + 2, m_frame.m_resizes.size());
     m_ctrl.reset();
 
@@ -429,18 +425,17 @@ TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLines)
     EXPECT_TRUE(Visible(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT));
     EXPECT_TRUE(Visible(IDC_GV_TEXTURE_VIEW_VOLUME_DEPTH_EDIT));
     EXPECT_TRUE(Visible(IDC_GV_TEXTURE_VIEW_ALPHA_CHECK));
-    const CRect depth = RectIn(Item(IDC_GV_TEXTURE_VIEW_VOLUME_DEPTH_EDIT));
-    const CRect alpha = RectIn(Item(IDC_GV_TEXTURE_VIEW_ALPHA_CHECK));
+    const CRect depth = Rect(IDC_GV_TEXTURE_VIEW_VOLUME_DEPTH_EDIT);
+    const CRect alpha = Rect(IDC_GV_TEXTURE_VIEW_ALPHA_CHECK);
     EXPECT_EQ(depth.bottom + 4, alpha.top);
-    EXPECT_EQ(alpha.bottom + 4, RectIn(Item(IDC_GV_TEXTURE_VIEW_GROUP)).bottom);
+    EXPECT_EQ(alpha.bottom + 4, Rect(IDC_GV_TEXTURE_VIEW_GROUP).bottom);
     m_ctrl.reset();
 
     GvRenderableTexture target(16, 16, false);
     Make(&target);
     Click(IDC_GV_TEXTURE_OPTIONS_CHECK);
     EXPECT_FALSE(Visible(IDC_GV_TEXTURE_ORIGIN_GROUP));
-    EXPECT_EQ(RectIn(Item(IDC_GV_TEXTURE_MIP_MAP_LEVELS_LABEL)).bottom + 4,
-              RectIn(Item(IDC_GV_TEXTURE_PROPERTIES_GROUP)).bottom);
+    EXPECT_EQ(Rect(IDC_GV_TEXTURE_MIP_MAP_LEVELS_LABEL).bottom + 4, Rect(IDC_GV_TEXTURE_PROPERTIES_GROUP).bottom);
 }
 
 TEST_F(TextureEditCtrlTest, APanPaintsTheUncoveredStripsAloneAndWithoutSeamsAndDraggingPans)

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 #include "GvApplication.h"
 #include "GvFakeClock.h"
@@ -71,6 +72,14 @@ protected:
         while (Item(p, 0x8000 + n))
             ++n;
         return n;
+    }
+    // The range and clamp setting a grid cell's slider edit got.
+    static std::tuple<float, float, bool> Range(CGvVariableEditCtrl* p, int index)
+    {
+        float min = 0, max = 0;
+        bool clamp = false;
+        Cell(p, index)->GetSliderRange(min, max, clamp);
+        return {min, max, clamp};
     }
     static bool Visible(CGvVariableEditCtrl* p, int id) { return ::IsWindowVisible(Item(p, id)) != FALSE; }
     // Types text into an edit and takes the focus away, as leaving it does.
@@ -156,28 +165,20 @@ TEST_F(VariableEditCtrlTest, OptionsLayoutPerOrientationAndToggle)
         const CRect values = RectIn(Item(p, IDC_GV_VALUES_GROUP), p->m_hWnd);
         const CRect grid = RectIn(Item(p, IDC_GV_SCROLL_WND), p->m_hWnd);
         EXPECT_EQ(values, grid);
-        switch (orientation) {
-        case 0:
-            EXPECT_EQ(CRect(0, 0, client.right, options.bottom), options);
-            EXPECT_EQ(CRect(0, options.bottom + 4, client.right, client.bottom), values);
-            break;
-        case 1:
-            EXPECT_EQ(CRect(client.right - options.Width(), 0, client.right, options.bottom), options);
-            EXPECT_EQ(CRect(0, 0, client.right - options.Width() - 4, client.bottom), values);
-            break;
-        default:
-            EXPECT_EQ(CRect(0, client.bottom - options.Height(), client.right, client.bottom), options);
-            EXPECT_EQ(CRect(0, 0, client.right, client.bottom - options.Height() - 4), values);
-            break;
-        }
+        // Options above, right or below the values, 4 pixels apart.
+        const CRect expected[3][2] = {
+            {{0, 0, client.right, options.bottom}, {0, options.bottom + 4, client.right, client.bottom}},
+            {{client.right - options.Width(), 0, client.right, options.bottom},
+             {0, 0, client.right - options.Width() - 4, client.bottom}},
+            {{0, client.bottom - options.Height(), client.right, client.bottom},
+             {0, 0, client.right, client.bottom - options.Height() - 4}}};
+        EXPECT_EQ(expected[orientation][0], options);
+        EXPECT_EQ(expected[orientation][1], values);
         // The grid's content fits: the values frame is the content's size in
         // the direction that the options do not set.
         const CRect content = RectIn(Item(p, IDC_GV_VARIABLE_SCROLL_CHILD), p->m_hWnd);
-        if (orientation == 1) {
-            EXPECT_EQ(content.Width(), values.Width());
-        } else {
-            EXPECT_EQ(content.Height(), values.Height());
-        }
+        EXPECT_EQ(orientation == 1 ? content.Width() : content.Height(),
+                  orientation == 1 ? values.Width() : values.Height());
         EXPECT_TRUE(m_frame.m_resizes.empty());
 
         // Hiding the options leaves the setup button's place and resizes once.
@@ -190,11 +191,9 @@ TEST_F(VariableEditCtrlTest, OptionsLayoutPerOrientationAndToggle)
         EXPECT_EQ(reinterpret_cast<WPARAM>(p->m_hWnd), m_frame.m_resizes[0]);
         CRect hidden;
         p->GetClientRect(&hidden);
-        if (orientation == 1) {
-            EXPECT_EQ(CSize(content.Width() + 4 + setup.Width(), content.Height()), hidden.Size());
-        } else {
-            EXPECT_EQ(CSize(content.Width(), setup.Height() + 4 + content.Height()), hidden.Size());
-        }
+        EXPECT_EQ(orientation == 1 ? CSize(content.Width() + 4 + setup.Width(), content.Height())
+                                   : CSize(content.Width(), setup.Height() + 4 + content.Height()),
+                  hidden.Size());
         ::SendMessageW(Item(p, IDC_GV_SHOW_SETUP_CHECK), BM_CLICK, 0, 0);
         EXPECT_EQ(2u, m_frame.m_resizes.size());
         CRect shown;
@@ -213,18 +212,13 @@ TEST_F(VariableEditCtrlTest, ClampAndRangeReachTheSliderEdits)
     EXPECT_TRUE(floatVar.IsClamped());
     EXPECT_EQ(1.0f, floatVar.GetValue());
     EXPECT_EQ(1.0f, Value(p, 0));
-    float min = 0, max = 0;
-    bool clamp = false;
-    Cell(p, 0)->GetSliderRange(min, max, clamp);
-    EXPECT_TRUE(clamp);
+    EXPECT_TRUE(std::get<2>(Range(p, 0)));
     EXPECT_EQ(1, Changes(GvNodeChangeValue));
 
     GvFakeClock::Advance(11);
     Type(Item(p, IDC_GV_MIN_EDIT), L"-2");
     EXPECT_EQ(-2.0f, floatVar.GetMin());
-    Cell(p, 0)->GetSliderRange(min, max, clamp);
-    EXPECT_EQ(-2.0f, min);
-    EXPECT_EQ(1.0f, max);
+    EXPECT_EQ(std::make_tuple(-2.0f, 1.0f, true), Range(p, 0));
     GvFakeClock::Advance(11);
     Type(Item(p, IDC_GV_MAX_EDIT), L"-3"); // the bounds are put in order
     EXPECT_EQ(-3.0f, floatVar.GetMin());
@@ -256,12 +250,7 @@ TEST_F(VariableEditCtrlTest, NormalizeAndIdentity)
     CGvVariableEditCtrl* pMatrix = Make(&matrixVar);
     for (int id : {IDC_GV_CLAMP_CHECK, IDC_GV_MIN_EDIT, IDC_GV_MAX_EDIT, IDC_GV_CLAMP_FROM_LABEL})
         EXPECT_FALSE(::IsWindowEnabled(Item(pMatrix, id))) << id;
-    float min = 0, max = 0;
-    bool clamp = true;
-    Cell(pMatrix, 5)->GetSliderRange(min, max, clamp);
-    EXPECT_EQ(-100.0f, min);
-    EXPECT_EQ(100.0f, max);
-    EXPECT_FALSE(clamp);
+    EXPECT_EQ(std::make_tuple(-100.0f, 100.0f, false), Range(pMatrix, 5));
     EXPECT_EQ(7.0f, Value(pMatrix, 6)); // row 1, column 2
     GvFakeClock::Advance(11);
     const unsigned before = matrixVar.GetChangeCount();
@@ -304,13 +293,7 @@ TEST_F(VariableEditCtrlTest, RowsAndColumnsRebuildTheGrid)
 
     // The spin posts the kill-focus, so the edit's new text is read after it.
     GvFakeClock::Advance(11);
-    HWND hSpin = Item(p, IDC_GV_ROWS_SPIN);
-    NMUPDOWN change = {};
-    change.hdr.hwndFrom = hSpin;
-    change.hdr.idFrom = IDC_GV_ROWS_SPIN;
-    change.hdr.code = UDN_DELTAPOS;
-    change.iPos = 4;
-    change.iDelta = -1;
+    NMUPDOWN change = {{Item(p, IDC_GV_ROWS_SPIN), IDC_GV_ROWS_SPIN, static_cast<UINT>(UDN_DELTAPOS)}, 4, -1};
     EXPECT_EQ(0, p->SendMessage(WM_NOTIFY, IDC_GV_ROWS_SPIN, reinterpret_cast<LPARAM>(&change)));
     ::SetWindowTextW(Item(p, IDC_GV_ROWS_EDIT), L"3");
     EXPECT_EQ(4, dynamicVar.GetNumRows());
@@ -319,7 +302,7 @@ TEST_F(VariableEditCtrlTest, RowsAndColumnsRebuildTheGrid)
     EXPECT_EQ(3, CellCount(p));
 }
 
-TEST_F(VariableEditCtrlTest, NotificationsThrottledAcrossControls)
+TEST_F(VariableEditCtrlTest, NotificationsThrottledAcrossControlsEnterCommitsTheCellAndKeepsTheControl)
 {
     GvFloatVariable a(0.0f), b(0.0f);
     CGvVariableEditCtrl* pA = Make(&a);
@@ -340,25 +323,22 @@ TEST_F(VariableEditCtrlTest, NotificationsThrottledAcrossControls)
     Type(Cell(pB, 0)->m_hWnd, L"0.75");
     EXPECT_EQ(2, Changes(GvNodeChangeValue));
     EXPECT_EQ(&b, m_app.GetNodeChanges().GetTail()->m_value.m_node);
-}
 
-// Enter in a typed cell commits it, Escape changes nothing, and both keep the
-// embedded control shown with the focus in the cell.
-TEST_F(VariableEditCtrlTest, EnterCommitsTheCellAndKeepsTheControl)
-{
-    GvFloatVariable a(0.0f);
-    CGvVariableEditCtrl* p = Make(&a);
-    CGvSliderEdit* cell = Cell(p, 0);
+    // Enter in a typed cell commits it, Escape changes nothing, and both keep
+    // the embedded control shown with the focus in the cell.
+    GvFloatVariable c(0.0f);
+    CGvVariableEditCtrl* pC = Make(&c);
+    CGvSliderEdit* cell = Cell(pC, 0);
     cell->SetFocus();
     ::SendMessageW(cell->m_hWnd, EM_SETSEL, 0, -1);
     PostChars(cell->m_hWnd, L"0.5");
     PostKey(cell->m_hWnd, VK_RETURN);
-    EXPECT_EQ(0.5f, a.GetValue());
-    EXPECT_EQ(1u, a.GetChangeCount());
+    EXPECT_EQ(0.5f, c.GetValue());
+    EXPECT_EQ(1u, c.GetChangeCount());
     PostKey(cell->m_hWnd, VK_ESCAPE);
-    EXPECT_TRUE(p->IsWindowVisible());
+    EXPECT_TRUE(pC->IsWindowVisible());
     EXPECT_EQ(cell->m_hWnd, ::GetFocus());
-    EXPECT_EQ(1u, a.GetChangeCount());
+    EXPECT_EQ(1u, c.GetChangeCount());
 }
 
 TEST_F(VariableEditCtrlTest, SweepAndCheckBoxesWriteElements)
