@@ -107,7 +107,7 @@ TEST_F(GvShaderExeTest, SharedCasesGiveTheNativeResultsAndANameBeyondAnsiIsRead)
     for (const GvShaderToolCase& c : GvShaderToolCases()) {
         SCOPED_TRACE(::testing::PrintToString(c.args));
         const ExeRun run = Run(c.args, Wide(GV_DATA_DIR));
-        EXPECT_EQ(c.code, run.code);
+        EXPECT_EQ(c.code, run.code) << run.out << run.err;
         EXPECT_EQ(c.out, run.out);
         EXPECT_EQ(c.err, run.err);
     }
