@@ -218,14 +218,13 @@ TEST(TextCoreRandomTest, TypingCoalescesAndPasteIsOneStep)
     for (const auto& [text, selection] : undos) {
         Selection restored;
         ASSERT_TRUE(document.Undo(restored));
-        EXPECT_EQ(document.Buffer().Text(), text);
-        EXPECT_EQ(restored, selection);
+        EXPECT_EQ(std::make_pair(document.Buffer().Text(), restored), std::make_pair(std::u16string(text), selection));
     }
     Selection restored;
     EXPECT_FALSE(document.Undo(restored));
     ASSERT_TRUE(document.Redo(restored));
-    EXPECT_EQ(document.Buffer().Text(), u"float");
-    EXPECT_EQ(restored, (Selection{5, 5}));
+    EXPECT_EQ(std::make_pair(document.Buffer().Text(), restored),
+              std::make_pair(std::u16string(u"float"), Selection{5, 5}));
     // A new edit drops what could be redone.
     document.Insert(0, u"x", UndoRecord{kUndoTyping, true, Selection{0, 0}});
     EXPECT_FALSE(document.History().CanRedo());

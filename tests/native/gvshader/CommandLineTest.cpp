@@ -52,13 +52,14 @@ protected:
     }
 
     TempDir m_dir;
+    const std::string m_asmKeywords = Data("keywords/asm.kwd");
 };
 
 TEST_F(CommandLineTest, HelpAndBadUsageBrokenOrUnreadableInput)
 {
     const std::string broken = File("broken.kwd", "Keywords : \"T\"");
     const std::string shader = File("a.asm", "mov r0, r1\n");
-    const std::string missing = shader + ".missing", kwd = Data("keywords/asm.kwd");
+    const std::string missing = shader + ".missing";
     const std::string noFile = GvUtf16ToUtf8(GvW(m_dir.PathOf("missing.kwd").c_str()));
     const std::string dir = GvUtf16ToUtf8(GvW(m_dir.PathOf("").c_str()));
     const std::pair<std::vector<std::string>, int> rows[] = {
@@ -67,8 +68,8 @@ TEST_F(CommandLineTest, HelpAndBadUsageBrokenOrUnreadableInput)
         {{"keywords", dir}, 2},
         {{"scan", "--keywords", broken, shader}, 1},
         {{"count", "--keywords", broken, "--model", "1", shader}, 1},
-        {{"scan", "--keywords", kwd, missing}, 2},
-        {{"count", "--keywords", kwd, "--model", "1", shader, missing}, 2},
+        {{"scan", "--keywords", m_asmKeywords, missing}, 2},
+        {{"count", "--keywords", m_asmKeywords, "--model", "1", shader, missing}, 2},
         {{"count", "--keywords", missing, "--model", "1", shader}, 2},
     };
     for (const auto& [args, code] : rows) {
@@ -79,9 +80,7 @@ TEST_F(CommandLineTest, HelpAndBadUsageBrokenOrUnreadableInput)
         ExpectOneErrorLine(run);
     }
     const ToolRun help = Tool({"--help"});
-    EXPECT_EQ(0, help.code);
-    EXPECT_NE(std::string::npos, help.out.find("usage:"));
-    EXPECT_TRUE(help.err.empty());
+    EXPECT_TRUE(help.code == 0 && help.out.find("usage:") != std::string::npos && help.err.empty()) << help.out;
 }
 
 TEST_F(CommandLineTest, KeywordsPrintsTheWorkedExampleAndThePartialStateOfABrokenFile)
@@ -121,28 +120,26 @@ TEST_F(CommandLineTest, ScanReportsKeywordsPerLanguage)
 
 TEST_F(CommandLineTest, CountTakesEachFilesOwnModel)
 {
-    const std::string kwd = Data("keywords/asm.kwd");
     const char* const samples[][2] = {{"ps11_detail.asm", "ps_1_1"},   {"ps14_bump.asm", "ps_1_4"},
                                       {"ps20_phong.asm", "ps_2_0"},    {"ps30_blur.asm", "ps_3_0"},
                                       {"vs11_lighting.asm", "vs_1_1"}, {"vs20_wave.asm", "vs_2_0"},
                                       {"vs30_skinning.asm", "vs_3_0"}};
-    std::vector<std::string> all = {"count", "--keywords", kwd, "--limits"};
+    std::vector<std::string> all = {"count", "--keywords", m_asmKeywords, "--limits"};
     std::string expected;
     for (const auto& sample : samples) {
         const std::string file = Data(std::string("shaders/") + sample[0]);
-        const ToolRun given = Tool({"count", "--keywords", kwd, "--limits", "--model", sample[1], file});
+        const ToolRun given = Tool({"count", "--keywords", m_asmKeywords, "--limits", "--model", sample[1], file});
         EXPECT_TRUE(given.code == 0 && given.err.empty()) << file << ": " << given.err;
         EXPECT_NE(std::string::npos, given.out.find(std::string("(") + sample[1] + ";")) << given.out;
-        EXPECT_EQ(given.out, Tool({"count", "--keywords", kwd, "--limits", file}).out);
+        EXPECT_EQ(given.out, Tool({"count", "--keywords", m_asmKeywords, "--limits", file}).out);
         all.push_back(file);
         expected += given.out;
     }
     const ToolRun mixed = Tool(all);
-    EXPECT_EQ(0, mixed.code);
-    EXPECT_EQ(expected, mixed.out);
+    EXPECT_EQ(std::make_pair(0, expected), std::make_pair(mixed.code, mixed.out));
 
     const std::string vs = Data("shaders/vs11_lighting.asm"), ps = Data("shaders/ps20_phong.asm");
-    const ToolRun json = Tool({"count", "--keywords", kwd, "--json", vs, ps});
+    const ToolRun json = Tool({"count", "--keywords", m_asmKeywords, "--json", vs, ps});
     EXPECT_EQ("{\"file\": \"" + vs + "\", \"model\": 1, \"alu\": 14, \"tex\": 0}\n{\"file\": \"" + ps
                   + "\", \"model\": 10, \"alu\": 18, \"tex\": 1}\n",
               json.out);
@@ -150,11 +147,10 @@ TEST_F(CommandLineTest, CountTakesEachFilesOwnModel)
 
 TEST_F(CommandLineTest, CountReportsAFileWithoutVersionAndCountsTheOthers)
 {
-    const std::string kwd = Data("keywords/asm.kwd");
     const std::string first = File("first.asm", "// ps_2_0 in a comment only\nmov r0, r1\n");
     const std::string empty = File("empty.asm", "");
     const std::string good = File("good.asm", "/* lit */ ps_2_0\nmov r0, r1\n");
-    const ToolRun run = Tool({"count", "--keywords", kwd, first, good, empty});
+    const ToolRun run = Tool({"count", "--keywords", m_asmKeywords, first, good, empty});
     EXPECT_EQ(2, run.code);
     EXPECT_EQ(good + ": 1 arithmetic, 0 texture slots (ps_2_0)\n", run.out);
     EXPECT_EQ("gvshader: '" + first + "': no shader version instruction (it starts with 'mov'); give --model\n"
@@ -164,16 +160,16 @@ TEST_F(CommandLineTest, CountReportsAFileWithoutVersionAndCountsTheOthers)
     std::string big = "ps_1_1\n";
     for (int i = 0; i < 9; ++i)
         big += "mov r0, r1\n";
-    EXPECT_EQ(2, Tool({"count", "--keywords", kwd, "--limits", File("big.asm", big), first}).code);
-    EXPECT_EQ(3, Tool({"count", "--keywords", kwd, "--limits", File("big.asm", big), good}).code);
+    EXPECT_EQ(2, Tool({"count", "--keywords", m_asmKeywords, "--limits", File("big.asm", big), first}).code);
+    EXPECT_EQ(3, Tool({"count", "--keywords", m_asmKeywords, "--limits", File("big.asm", big), good}).code);
 }
 
 TEST_F(CommandLineTest, ExplicitModelOverridesTheVersionLineWithAWarning)
 {
-    const std::string kwd = Data("keywords/asm.kwd");
     const std::string vs = Data("shaders/vs20_wave.asm"), plain = File("plain.asm", "sincos r0, r1\n");
     const std::string alias = File("alias.asm", "ps_2_a\nlrp r0, r1, r2, r3\n");
-    const ToolRun run = Tool({"count", "--keywords", kwd, "--model", "ps_2_0", "--json", "--limits", vs, plain, alias});
+    const ToolRun run =
+        Tool({"count", "--keywords", m_asmKeywords, "--model", "ps_2_0", "--json", "--limits", vs, plain, alias});
     EXPECT_EQ(0, run.code);
     EXPECT_EQ("{\"file\": \"" + vs
                   + "\", \"model\": 10, \"alu\": 16, \"tex\": 0, \"limits\": {\"alu\": 64, \"tex\": 32}, "
@@ -189,7 +185,7 @@ TEST_F(CommandLineTest, ExplicitModelOverridesTheVersionLineWithAWarning)
                   + "' is ps_2_a, counted as ps_2_0 (--model)\n",
               run.err);
     // The same model under its number is no mismatch.
-    EXPECT_TRUE(Tool({"count", "--keywords", kwd, "--model", "2", vs}).err.empty());
+    EXPECT_TRUE(Tool({"count", "--keywords", m_asmKeywords, "--model", "2", vs}).err.empty());
 }
 
 TEST_F(CommandLineTest, CountWithLimitsExitsThreeWhenAShaderIsOver)
@@ -199,15 +195,14 @@ TEST_F(CommandLineTest, CountWithLimitsExitsThreeWhenAShaderIsOver)
         big += "mov_sat r0, r1\n";
     const std::string over = File("over.asm", big);
     const std::string under = File("under.asm", "ps_2_0\nmov r0, r1\ntexld r0, t0, s0\n");
-    const std::string kwd = Data("keywords/asm.kwd");
-    ToolRun run = Tool({"count", "--keywords", kwd, "--model", "ps_2_0", "--limits", under, over});
+    ToolRun run = Tool({"count", "--keywords", m_asmKeywords, "--model", "ps_2_0", "--limits", under, over});
     EXPECT_EQ(3, run.code);
     EXPECT_EQ(under + ": 1 arithmetic, 1 texture slots (ps_2_0; limits: 64 arithmetic, 32 texture; within)\n" + over
                   + ": 65 arithmetic, 0 texture slots (ps_2_0; limits: 64 arithmetic, 32 texture; EXCEEDED)\n",
               run.out);
     // Without --limits the same shader is no error; ps_3_0 counts all slots together.
-    EXPECT_EQ(0, Tool({"count", "--keywords", kwd, "--model", "ps_2_0", over}).code);
-    EXPECT_EQ(0, Tool({"count", "--keywords", kwd, "--model", "ps_3_0", "--limits", over}).code);
+    EXPECT_EQ(0, Tool({"count", "--keywords", m_asmKeywords, "--model", "ps_2_0", over}).code);
+    EXPECT_EQ(0, Tool({"count", "--keywords", m_asmKeywords, "--model", "ps_3_0", "--limits", over}).code);
 }
 
 TEST_F(CommandLineTest, SharedCasesGiveTheirExactResults)
@@ -215,9 +210,7 @@ TEST_F(CommandLineTest, SharedCasesGiveTheirExactResults)
     for (const GvShaderToolCase& c : GvShaderToolCases()) {
         SCOPED_TRACE(::testing::PrintToString(c.args));
         const ToolRun run = Tool(c.args, GV_DATA_DIR);
-        EXPECT_EQ(c.code, run.code);
-        EXPECT_EQ(c.out, run.out);
-        EXPECT_EQ(c.err, run.err);
+        EXPECT_EQ(std::make_tuple(c.code, c.out, c.err), std::make_tuple(run.code, run.out, run.err));
     }
 }
 

@@ -137,14 +137,11 @@ TEST_F(TextureLoaderTest, BmpAndJpegThroughTheImageReader)
 
 TEST_F(TextureLoaderTest, MissingFileAndNoPath)
 {
-    GvTextureLoadError error = GV_LOAD_OK;
-    EXPECT_EQ(nullptr, GvLoadTexture(Units(SamplePath("no-such-file.dds")), &error));
-    EXPECT_EQ(GV_LOAD_CANNOT_OPEN, error);
-    error = GV_LOAD_OK;
-    EXPECT_EQ(nullptr, GvLoadTexture(nullptr, &error));
-    EXPECT_EQ(GV_LOAD_CANNOT_OPEN, error);
-    EXPECT_EQ(nullptr, GvLoadTextureFromMemory(nullptr, 0, &error));
-    EXPECT_EQ(GV_LOAD_UNKNOWN_FORMAT, error);
+    GvTextureLoadError errors[3] = {GV_LOAD_OK, GV_LOAD_OK, GV_LOAD_OK};
+    EXPECT_FALSE(GvLoadTexture(Units(SamplePath("no-such-file.dds")), &errors[0]) || GvLoadTexture(nullptr, &errors[1])
+                 || GvLoadTextureFromMemory(nullptr, 0, &errors[2]));
+    EXPECT_EQ((std::vector<GvTextureLoadError>{GV_LOAD_CANNOT_OPEN, GV_LOAD_CANNOT_OPEN, GV_LOAD_UNKNOWN_FORMAT}),
+              std::vector<GvTextureLoadError>(errors, errors + 3));
 }
 
 // Builders of damaged pictures, from the samples.

@@ -50,8 +50,7 @@ protected:
     {
         const AsmParser::ShaderOp* op = m_parser->FindShaderOp(U(name));
         ASSERT_NE(nullptr, op) << GvUtf16ToUtf8(U(name));
-        EXPECT_EQ(type, op->type) << GvUtf16ToUtf8(U(name));
-        EXPECT_EQ(count, op->count) << GvUtf16ToUtf8(U(name));
+        EXPECT_EQ(std::make_pair(type, count), std::make_pair(op->type, op->count)) << GvUtf16ToUtf8(U(name));
     }
     void ExpectNoOp(const char16_t* name)
     {
@@ -209,10 +208,9 @@ TEST_F(ASMParserTest, AllThreeParsersAddTheSameCommentBlocksInOrder)
                                  static_cast<const Parser*>(glsl.get())}) {
         const auto& blocks = parser->GetWhiteSpaceParser().GetCommentBlocks();
         ASSERT_EQ(2, blocks.GetCount());
-        EXPECT_EQ("/*", GvUtf16ToUtf8(blocks.GetHead()->m_value->m_start));
-        EXPECT_EQ("*/", GvUtf16ToUtf8(blocks.GetHead()->m_value->m_end));
-        EXPECT_EQ("//", GvUtf16ToUtf8(blocks.GetTail()->m_value->m_start));
-        EXPECT_EQ("\n", GvUtf16ToUtf8(blocks.GetTail()->m_value->m_end));
+        const auto *block = blocks.GetHead()->m_value, *line = blocks.GetTail()->m_value;
+        EXPECT_EQ((Words{"/*", "*/", "//", "\n"}), (Words{GvUtf16ToUtf8(block->m_start), GvUtf16ToUtf8(block->m_end),
+                                                          GvUtf16ToUtf8(line->m_start), GvUtf16ToUtf8(line->m_end)}));
     }
 }
 
@@ -240,8 +238,7 @@ TEST_F(ASMParserTest, CopiesDuplicateTheOpTableAndCountForThemselves)
     *assigned = *copy;
     AsmParser& self = *assigned;
     *assigned = self;
-    EXPECT_EQ(GV_PS_2_0, assigned->GetShaderVersion());
-    EXPECT_EQ(2, assigned->GetALUOpCount());
+    EXPECT_EQ(std::make_pair(GV_PS_2_0, 2), std::make_pair(assigned->GetShaderVersion(), assigned->GetALUOpCount()));
     EXPECT_EQ(161 + 1, OpCountOf(*assigned));
     assigned->InitInstructionCounts();
     assigned->Parse(U(text), 0, 0, static_cast<int>(text.size()));

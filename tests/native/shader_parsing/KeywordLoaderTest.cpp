@@ -37,10 +37,9 @@ protected:
     void ExpectParserColors(unsigned int comment, unsigned int foreground, unsigned int background,
                             unsigned int highlight) const
     {
-        EXPECT_EQ(comment, m_parser->m_commentColor);
-        EXPECT_EQ(foreground, m_parser->m_foregroundColor);
-        EXPECT_EQ(background, m_parser->m_backgroundColor);
-        EXPECT_EQ(highlight, m_parser->m_highlightColor);
+        EXPECT_EQ((std::array<unsigned int, 4>{comment, foreground, background, highlight}),
+                  (std::array<unsigned int, 4>{m_parser->m_commentColor, m_parser->m_foregroundColor,
+                                               m_parser->m_backgroundColor, m_parser->m_highlightColor}));
     }
 
     bool LoadText(const std::string& text)
@@ -72,9 +71,8 @@ TEST_F(KeywordLoaderTest, WorkedExample)
     ExpectParserColors(0x00008000, 0x00000000, 0x00FFFFFF, 0x0000FFFF);
     ASSERT_EQ(Words{"Instructions"}, CategoryNames(*m_parser));
     const Parser::KeywordCategory* category = m_parser->FindKeywordCategory(U(u"Instructions"));
-    EXPECT_FALSE(category->IsOperator());
-    EXPECT_EQ(0x00FF0000u, category->GetColor());
-    EXPECT_EQ(14, category->GetKeywordCount());
+    EXPECT_EQ(std::make_tuple(false, 0x00FF0000u, 14),
+              std::make_tuple(category->IsOperator(), category->GetColor(), category->GetKeywordCount()));
     EXPECT_EQ((Words{"c0", "c1", "dcl", "float1x1", "float1x2", "float2x1", "float2x2", "mov", "mov_sat", "mov_pp",
                      "texcoord", "texcoord0", "texcoord1", "texcoord2"}),
               KeywordsOf(category));
@@ -158,8 +156,8 @@ TEST_F(KeywordLoaderTest, BrokenKeywordSectionsKeepWhatWasBuiltAnEmptyWordListAn
     }
     EXPECT_TRUE(LoadText("Keywords : \"Empty\" { Color : (1, 2, 3) Word : }"));
     EXPECT_EQ(Words{"Empty"}, CategoryNames(*m_parser));
-    EXPECT_EQ(0, m_parser->FindKeywordCategory(U(u"Empty"))->GetKeywordCount());
-    EXPECT_EQ(0x00030201u, m_parser->FindKeywordCategory(U(u"Empty"))->GetColor());
+    const Parser::KeywordCategory* empty = m_parser->FindKeywordCategory(U(u"Empty"));
+    EXPECT_EQ(std::make_pair(0, 0x00030201u), std::make_pair(empty->GetKeywordCount(), empty->GetColor()));
 }
 
 TEST_F(KeywordLoaderTest, ColorSectionsHandOverTheColorsReadSoFar)

@@ -24,26 +24,19 @@ GvShaderBudget Count(const GvShaderModel* model, GvSlotRulesType rules, GvMFCSha
     return budget;
 }
 
-struct SlotRow
-{
-    const char* model;
-    const char* text;
-    int alu, tex;
-};
+// Rows of model, text, alu and tex slots under the compiler's rules.
+using SlotRow = std::tuple<const char*, const char*, int, int>;
 
 template <size_t N>
 void ExpectCompilerSlots(const SlotRow (&rows)[N])
 {
-    for (const SlotRow& row : rows) {
-        const GvShaderBudget budget =
-            Count(GvFindShaderModel(row.model), GV_SLOT_RULES_COMPILER, nullptr, Text(row.text));
-        EXPECT_EQ(row.alu, budget.alu) << row.model << " " << row.text;
-        EXPECT_EQ(row.tex, budget.tex) << row.model << " " << row.text;
+    for (const auto& [model, text, alu, tex] : rows) {
+        const GvShaderBudget budget = Count(GvFindShaderModel(model), GV_SLOT_RULES_COMPILER, nullptr, Text(text));
+        EXPECT_EQ(std::make_pair(alu, tex), std::make_pair(budget.alu, budget.tex)) << model << " " << text;
     }
 }
 
-class ShaderBudgetTest : public GvLeakCheckedTest
-{};
+using ShaderBudgetTest = GvLeakCheckedTest;
 
 // Hand-written shaders, one per model family, with the slots worked out by
 // hand in the comments.

@@ -339,14 +339,9 @@ void IconMenuLife(CWnd&)
         MEASUREITEMSTRUCT measure = {ODT_MENU, 0, info.wID, 0, 0, info.dwItemData};
         menu.MeasureItem(&measure);
         for (UINT state : {0u, static_cast<UINT>(ODS_SELECTED)}) {
-            DRAWITEMSTRUCT draw = {};
-            draw.CtlType = ODT_MENU;
-            draw.itemID = info.wID;
-            draw.itemAction = ODA_DRAWENTIRE;
-            draw.itemState = state;
-            draw.hDC = canvas.Dc();
-            draw.rcItem = {0, 0, static_cast<LONG>(measure.itemWidth), static_cast<LONG>(measure.itemHeight)};
-            draw.itemData = info.dwItemData;
+            const RECT item = {0, 0, static_cast<LONG>(measure.itemWidth), static_cast<LONG>(measure.itemHeight)};
+            DRAWITEMSTRUCT draw = {ODT_MENU, 0,           info.wID, ODA_DRAWENTIRE, state,
+                                   nullptr,  canvas.Dc(), item,     info.dwItemData};
             menu.DrawItem(&draw);
         }
     }
@@ -540,25 +535,21 @@ private:
 TEST_F(HandleBalanceSelfTest, AControlThatLeaksOneObjectALifeShowsThemAll)
 {
     const int lives = LivesPerRow();
-    struct Leak
-    {
-        std::function<HANDLE(CWnd& control)> make;
-        std::function<void(HANDLE)> free;
-    };
-    const Leak leaks[] = {
+    // How a leak is made by a control and freed at the end.
+    const std::pair<std::function<HANDLE(CWnd&)>, std::function<void(HANDLE)>> leaks[] = {
         {[](CWnd&) { return ::CreatePopupMenu(); }, [](HANDLE h) { ::DestroyMenu(static_cast<HMENU>(h)); }},
         {[](CWnd& c) { return CreatePlainWindow(c.GetParent()->GetSafeHwnd(), CRect(0, 0, 2, 2), WS_CHILD); },
          [](HANDLE h) { ::DestroyWindow(static_cast<HWND>(h)); }},
         {[](CWnd&) { return GvAllocateBuffer(8); }, [](HANDLE h) { GvDeallocateBuffer(h); }},
     };
-    for (const Leak& leak : leaks) {
+    for (const auto& [make, release] : leaks) {
         std::vector<HANDLE> kept;
         const BalancedControl leaking = {"leaking", CreateNumericEdit,
-                                         [&](CWnd& control) { kept.push_back(leak.make(control)); }, nullptr};
+                                         [&, &make = make](CWnd& control) { kept.push_back(make(control)); }, nullptr};
         const auto [before, after] = Live(m_frame, leaking, lives);
         EXPECT_EQ(lives, after.Total() - before.Total());
         for (HANDLE h : kept)
-            leak.free(h);
+            release(h);
     }
     std::vector<HGDIOBJ> pens;
     const BalancedControl paintLeak = {

@@ -21,14 +21,7 @@ protected:
         HostWindowTest::TearDown();
     }
 
-    static MSG Key(HWND window, WPARAM key)
-    {
-        MSG message = {};
-        message.hwnd = window;
-        message.message = WM_KEYDOWN;
-        message.wParam = key;
-        return message;
-    }
+    static MSG Key(HWND window, WPARAM key) { return MSG{window, WM_KEYDOWN, key, 0, 0, {0, 0}}; }
 
     HACCEL m_appTable = nullptr, m_editorTable = nullptr;
 };

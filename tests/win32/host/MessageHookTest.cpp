@@ -1,4 +1,5 @@
 #include <cstddef>
+#include <tuple>
 #include <vector>
 
 #include "GvUtilities.h"
@@ -56,12 +57,11 @@ TEST_F(MessageHookTest, AHandlerSeesEveryMessageWithItsParametersAndContextAndMa
     SendMessageW(window, WM_USER + 7, 11, 22);
     SendMessageW(window, WM_USER + 8, 0, 0);
     ASSERT_EQ(2u, watcher.m_seen.size());
-    EXPECT_EQ(window, watcher.m_seen[0].m_hWnd);
-    EXPECT_EQ(WM_USER + 7u, watcher.m_seen[0].m_message);
-    EXPECT_EQ(11u, watcher.m_seen[0].m_wParam);
-    EXPECT_EQ(22, watcher.m_seen[0].m_lParam);
-    EXPECT_EQ(&watcher, watcher.m_seen[0].m_context);
-    EXPECT_EQ(0, watcher.m_seen[0].m_handled);
+    const GvMessageHandlerStruct& seen = watcher.m_seen[0];
+    EXPECT_EQ(
+        std::make_tuple(GvHWND(window), WM_USER + 7u, uintptr_t(11), intptr_t(22), static_cast<void*>(&watcher), 0),
+        std::make_tuple(seen.m_hWnd, seen.m_message, seen.m_wParam, seen.m_lParam, seen.m_context,
+                        int(seen.m_handled)));
     EXPECT_EQ(1, Spy(window).Count(WM_USER + 7)) << "not swallowed: the window still gets it";
 
     // A filtered handler sees only its message.

@@ -86,8 +86,7 @@ TEST_F(PlacementContainerTest, VisibilityAndWindowsThatAreGone)
     shown.BindControlVisibility(a, true);
     shown.BindControlVisibility(b, true);
     hidden.ProcessControlPlacementContainer();
-    EXPECT_FALSE(IsWindowVisible(a));
-    EXPECT_FALSE(IsWindowVisible(b));
+    EXPECT_FALSE(IsWindowVisible(a) || IsWindowVisible(b));
     EXPECT_EQ(30, RectIn(b).top) << "a hidden control still moves";
     DestroyWindow(a);
     shown.ProcessControlPlacementContainer();

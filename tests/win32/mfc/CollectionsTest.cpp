@@ -1,19 +1,12 @@
 #include "TestFrame.h"
 
 namespace {
-std::vector<int> Contents(const CList<int, int>& list)
+// The values from the head, or from the tail when backwards.
+std::vector<int> Contents(const CList<int, int>& list, bool backwards = false)
 {
     std::vector<int> values;
-    for (POSITION pos = list.GetHeadPosition(); pos;)
-        values.push_back(list.GetNext(pos));
-    return values;
-}
-
-std::vector<int> ContentsBackwards(const CList<int, int>& list)
-{
-    std::vector<int> values;
-    for (POSITION pos = list.GetTailPosition(); pos;)
-        values.push_back(list.GetPrev(pos));
+    for (POSITION pos = backwards ? list.GetTailPosition() : list.GetHeadPosition(); pos;)
+        values.push_back(backwards ? list.GetPrev(pos) : list.GetNext(pos));
     return values;
 }
 } // namespace
@@ -30,27 +23,23 @@ TEST(CollectionsTest, ListKeepsOrderBothWays)
     list.InsertAfter(three, 4);
     list.InsertBefore(list.GetHeadPosition(), 0);
     EXPECT_EQ((std::vector<int>{0, 1, 2, 25, 3, 4}), Contents(list));
-    EXPECT_EQ((std::vector<int>{4, 3, 25, 2, 1, 0}), ContentsBackwards(list));
+    EXPECT_EQ((std::vector<int>{4, 3, 25, 2, 1, 0}), Contents(list, true));
     EXPECT_EQ(6, list.GetCount());
 
     list.RemoveAt(list.Find(25));
     EXPECT_EQ(0, list.RemoveHead());
     EXPECT_EQ(4, list.RemoveTail());
     EXPECT_EQ((std::vector<int>{1, 2, 3}), Contents(list));
-    EXPECT_EQ((std::vector<int>{3, 2, 1}), ContentsBackwards(list));
+    EXPECT_EQ((std::vector<int>{3, 2, 1}), Contents(list, true));
     EXPECT_EQ(3, list.GetAt(list.FindIndex(2)));
-    EXPECT_EQ(nullptr, list.FindIndex(3));
-    EXPECT_EQ(nullptr, list.FindIndex(-1));
-    EXPECT_EQ(nullptr, list.Find(7));
+    EXPECT_TRUE(!list.FindIndex(3) && !list.FindIndex(-1) && !list.Find(7));
     list.SetAt(list.GetHeadPosition(), 10);
-    EXPECT_EQ(10, list.GetHead());
-    EXPECT_EQ(3, list.GetTail());
+    EXPECT_EQ(std::make_pair(10, 3), std::make_pair(list.GetHead(), list.GetTail()));
 
     list.RemoveAll();
-    EXPECT_EQ(0, list.GetCount());
-    EXPECT_EQ(nullptr, list.GetTailPosition());
+    EXPECT_TRUE(list.GetCount() == 0 && !list.GetTailPosition());
     list.AddTail(5);
-    EXPECT_EQ((std::vector<int>{5}), ContentsBackwards(list));
+    EXPECT_EQ((std::vector<int>{5}), Contents(list, true));
 
     // A pointer list finds by address, from a position on.
     int a = 0, b = 0;

@@ -27,13 +27,11 @@ TEST_F(ControlsTest, ComboTextSpinAndScrollBarWrappers)
     int low = 0, high = 0;
     spin.SetRange(-2, 4);
     spin.GetRange(low, high);
-    EXPECT_EQ(-2, low);
-    EXPECT_EQ(4, high);
+    EXPECT_EQ(std::make_pair(-2, 4), std::make_pair(low, high));
     spin.SetPos(3);
     EXPECT_EQ(3, spin.SetPos(-1)) << "the previous position";
     EXPECT_EQ(CString(L"-1"), WindowText(buddy.m_hWnd));
-    EXPECT_EQ(-1, (short)LOWORD(spin.GetPos()));
-    EXPECT_EQ(0, HIWORD(spin.GetPos()));
+    EXPECT_EQ(std::make_pair(-1, 0), std::make_pair(int((short)LOWORD(spin.GetPos())), int(HIWORD(spin.GetPos()))));
     buddy.SetWindowText(L"none");
     EXPECT_NE(0, HIWORD(m_frame.SendDlgItemMessage(4, UDM_GETPOS))) << "the buddy's text is no number";
 
@@ -44,8 +42,7 @@ TEST_F(ControlsTest, ComboTextSpinAndScrollBarWrappers)
     EXPECT_EQ(120, bar.GetScrollPos());
     SCROLLINFO back = {};
     ASSERT_TRUE(bar.GetScrollInfo(&back));
-    EXPECT_EQ(200, back.nMax);
-    EXPECT_EQ(50u, back.nPage);
+    EXPECT_EQ(std::make_pair(200, 50u), std::make_pair(back.nMax, back.nPage));
 }
 
 TEST_F(ControlsTest, ToolTipToolsAndTheirTexts)
@@ -91,8 +88,7 @@ public:
 };
 
 // An owner window whose object routes WM_MEASUREITEM and WM_DRAWITEM.
-class COwnerWnd : public CWnd
-{};
+using COwnerWnd = CWnd;
 
 // Escape, queued before the menu opens, ends its loop once it has measured
 // its items.
@@ -110,10 +106,7 @@ void ExpectDrawingReaches(CRecordingMenu& menu, COwnerWnd& owner, UINT nID)
 {
     std::vector<UINT> drawn = menu.m_drawn;
     drawn.push_back(nID);
-    DRAWITEMSTRUCT dis = {};
-    dis.CtlType = ODT_MENU;
-    dis.itemID = nID;
-    dis.hwndItem = (HWND)menu.m_hMenu;
+    DRAWITEMSTRUCT dis = {ODT_MENU, 0, nID, 0, 0, (HWND)menu.m_hMenu, nullptr, {}, 0};
     EXPECT_EQ(TRUE, owner.SendMessage(WM_DRAWITEM, 0, (LPARAM)&dis));
     EXPECT_EQ(drawn, menu.m_drawn);
 }

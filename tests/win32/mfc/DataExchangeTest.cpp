@@ -43,50 +43,32 @@ BEGIN_MESSAGE_MAP(CExchangeWnd, CWnd)
     ON_EN_CHANGE(kEditId, OnEditChange)
 END_MESSAGE_MAP()
 
-class DataExchangeTest : public Win32WindowTest
-{
-protected:
-    // The window with its edit, the value written into the edit once.
-    void CreateWithValue(int value)
-    {
-        ASSERT_TRUE(m_wnd.CreateWithEdit(&m_frame));
-        m_wnd.m_value = value;
-        ASSERT_TRUE(m_wnd.UpdateData(FALSE));
-        EXPECT_EQ(1, m_wnd.m_arrived);
-    }
-    CExchangeWnd m_wnd;
-};
+using DataExchangeTest = Win32WindowTest;
 } // namespace
 
-TEST_F(DataExchangeTest, WritingAnUnchangedValueLeavesTheEditAlone)
+TEST_F(DataExchangeTest, UnchangedValuesAreNotWrittenAndNotificationsAreHeldBackEvenInAFailedExchange)
 {
-    CreateWithValue(3);
-    CExchangeWnd& wnd = m_wnd;
+    CExchangeWnd wnd;
+    ASSERT_TRUE(wnd.CreateWithEdit(&m_frame));
+    wnd.m_value = 3;
+    ASSERT_TRUE(wnd.UpdateData(FALSE));
+    EXPECT_EQ(1, wnd.m_arrived);
     wnd.m_edit.SetSel(1, 1);
     wnd.m_edit.SetModify(TRUE);
-
     ASSERT_TRUE(wnd.UpdateData(FALSE));
     EXPECT_EQ(1, wnd.m_arrived) << "the same text is not set again";
     int start = -1, end = -1;
     wnd.m_edit.GetSel(start, end);
-    EXPECT_EQ(1, start);
-    EXPECT_EQ(1, end);
+    EXPECT_EQ(std::make_pair(1, 1), std::make_pair(start, end));
     EXPECT_TRUE(wnd.m_edit.GetModify());
-
     wnd.m_value = 12;
     ASSERT_TRUE(wnd.UpdateData(FALSE));
     EXPECT_EQ(2, wnd.m_arrived);
     EXPECT_EQ(CString(L"12"), WindowText(wnd.m_edit.m_hWnd));
-}
-
-TEST_F(DataExchangeTest, ControlNotificationsAreHeldBackWhileDataIsExchangedEvenAFailedExchange)
-{
-    CreateWithValue(5);
-    CExchangeWnd& wnd = m_wnd;
     EXPECT_EQ(0, wnd.m_handled) << "the exchange's own text change reaches no handler";
 
     wnd.m_edit.SetWindowText(L"6");
-    EXPECT_EQ(2, wnd.m_arrived);
+    EXPECT_EQ(3, wnd.m_arrived);
     EXPECT_EQ(1, wnd.m_handled) << "outside the exchange notifications flow again";
     ASSERT_TRUE(wnd.UpdateData(TRUE));
     EXPECT_EQ(6, wnd.m_value);

@@ -2,6 +2,7 @@
 #include "GvWindowUtils.h"
 #include "resources/GvMFCUtilitiesRes.h"
 #include <string>
+#include <tuple>
 
 namespace {
 HINSTANCE LibraryInstance()
@@ -17,24 +18,20 @@ BOOL CreateFromLibrary(CDialog& dialog, UINT nID, CWnd* pParent)
 }
 
 // One control of a template: class name (ordinals as their names), text,
-// id, style and rectangle in dialog units.
+// id, style and rectangle in dialog units (x, y, width, height).
 struct TemplateItem
 {
-    std::wstring className;
-    std::wstring text;
+    std::wstring className, text;
     int id;
-    DWORD style;
-    DWORD exStyle;
+    DWORD style, exStyle;
     RECT rect;
 };
 
 struct DialogTemplate
 {
-    DWORD style = 0;
-    DWORD exStyle = 0;
+    DWORD style = 0, exStyle = 0;
     SIZE size = {0, 0};
-    std::wstring title;
-    std::wstring fontName;
+    std::wstring title, fontName;
     int pointSize = 0;
     std::vector<TemplateItem> items;
 };
@@ -124,13 +121,8 @@ DialogTemplate LoadTemplate(int id)
     return t;
 }
 
-// Rect as x, y, width, height.
-RECT Xywh(int x, int y, int cx, int cy)
-{
-    return RECT{x, y, cx, cy};
-}
-
-// An expected control: the bits of its style that the table fixes.
+// An expected control: the bits of its style that the table fixes, its
+// rectangle as x, y, width, height.
 struct ExpectedItem
 {
     int id;
@@ -145,24 +137,24 @@ struct ExpectedItem
 // The variable edit control's table gives whole styles.
 const DWORD kAll = 0xFFFFFFFF;
 const ExpectedItem kVariableItems[] = {
-    {3030, L"STATIC", L"", kAll, 0x40820000, 0, Xywh(6, 72, 91, 12)},
-    {3027, L"STATIC", L"[x,y]", kAll, 0x40020002, 0, Xywh(6, 74, 23, 8)},
-    {3026, L"EDIT", L"", kAll, 0x40810080, 0, Xywh(32, 72, 47, 12)},
-    {3024, L"BUTTON", L"Values", kAll, 0x50000007, 0, Xywh(0, 61, 109, 29)},
-    {3020, L"BUTTON", L"   Options", kAll, 0x50000007, 0, Xywh(0, 0, 183, 61)},
-    {3016, L"BUTTON", L"", kAll, 0x50010003, 0, Xywh(0, 0, 8, 8)},
-    {3012, L"BUTTON", L"", kAll, 0x50010003, 0, Xywh(7, 13, 8, 10)},
-    {3022, L"STATIC", L"Clamp from:", kAll, 0x50020000, 0, Xywh(19, 14, 42, 8)},
-    {3013, L"EDIT", L"", kAll, 0x50810080, 0, Xywh(64, 12, 47, 12)},
-    {3023, L"STATIC", L"to:", kAll, 0x50020000, 0, Xywh(19, 28, 42, 8)},
-    {3014, L"EDIT", L"", kAll, 0x50810080, 0, Xywh(64, 26, 47, 12)},
-    {3015, L"BUTTON", L"Action", kAll, 0x50010000, 0, Xywh(7, 41, 104, 14)},
-    {3018, L"STATIC", L"Rows:", kAll, 0x50020000, 0, Xywh(123, 14, 23, 8)},
-    {3010, L"EDIT", L"", kAll, 0x50812080, 0, Xywh(150, 12, 28, 12)},
-    {3031, L"MSCTLS_UPDOWN32", L"", kAll, 0x50000036, 0, Xywh(172, 11, 11, 14)},
-    {3019, L"STATIC", L"Cols:", kAll, 0x50020000, 0, Xywh(123, 29, 23, 8)},
-    {3011, L"EDIT", L"", kAll, 0x50812080, 0, Xywh(150, 27, 28, 12)},
-    {3032, L"MSCTLS_UPDOWN32", L"", kAll, 0x50000036, 0, Xywh(172, 26, 11, 14)},
+    {3030, L"STATIC", L"", kAll, 0x40820000, 0, RECT{6, 72, 91, 12}},
+    {3027, L"STATIC", L"[x,y]", kAll, 0x40020002, 0, RECT{6, 74, 23, 8}},
+    {3026, L"EDIT", L"", kAll, 0x40810080, 0, RECT{32, 72, 47, 12}},
+    {3024, L"BUTTON", L"Values", kAll, 0x50000007, 0, RECT{0, 61, 109, 29}},
+    {3020, L"BUTTON", L"   Options", kAll, 0x50000007, 0, RECT{0, 0, 183, 61}},
+    {3016, L"BUTTON", L"", kAll, 0x50010003, 0, RECT{0, 0, 8, 8}},
+    {3012, L"BUTTON", L"", kAll, 0x50010003, 0, RECT{7, 13, 8, 10}},
+    {3022, L"STATIC", L"Clamp from:", kAll, 0x50020000, 0, RECT{19, 14, 42, 8}},
+    {3013, L"EDIT", L"", kAll, 0x50810080, 0, RECT{64, 12, 47, 12}},
+    {3023, L"STATIC", L"to:", kAll, 0x50020000, 0, RECT{19, 28, 42, 8}},
+    {3014, L"EDIT", L"", kAll, 0x50810080, 0, RECT{64, 26, 47, 12}},
+    {3015, L"BUTTON", L"Action", kAll, 0x50010000, 0, RECT{7, 41, 104, 14}},
+    {3018, L"STATIC", L"Rows:", kAll, 0x50020000, 0, RECT{123, 14, 23, 8}},
+    {3010, L"EDIT", L"", kAll, 0x50812080, 0, RECT{150, 12, 28, 12}},
+    {3031, L"MSCTLS_UPDOWN32", L"", kAll, 0x50000036, 0, RECT{172, 11, 11, 14}},
+    {3019, L"STATIC", L"Cols:", kAll, 0x50020000, 0, RECT{123, 29, 23, 8}},
+    {3011, L"EDIT", L"", kAll, 0x50812080, 0, RECT{150, 27, 28, 12}},
+    {3032, L"MSCTLS_UPDOWN32", L"", kAll, 0x50000036, 0, RECT{172, 26, 11, 14}},
 };
 
 // The texture edit control's table names kinds: visible children whose
@@ -175,28 +167,28 @@ const DWORD kShown = WS_CHILD | WS_VISIBLE;
 const DWORD kSpin = kShown | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS;
 const ExpectedItem kTextureItems[] = {
     {4011, L"COMBOBOX", L"", kChild | 0x03 | CBS_SORT | WS_VSCROLL | WS_DISABLED,
-     kShown | CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_DISABLED, 0, Xywh(0, 0, 82, 300)},
-    {4018, L"BUTTON", L"Browse", kButton, kShown | BS_PUSHBUTTON, 0, Xywh(86, 0, 50, 14)},
-    {4024, L"BUTTON", L"", kButton, kShown | BS_GROUPBOX, 0, Xywh(0, 16, 136, 80)},
-    {4019, L"BUTTON", L"Show Texture Properties", kButton, kShown | BS_AUTOCHECKBOX, 0, Xywh(4, 16, 100, 10)},
-    {4025, L"STATIC", L"Format:", kStatic, kShown | SS_LEFT, 0, Xywh(4, 27, 122, 8)},
-    {4026, L"STATIC", L"Dimensions:", kStatic, kShown | SS_LEFT, 0, Xywh(4, 38, 122, 8)},
-    {4027, L"STATIC", L"Mip Map Levels:", kStatic, kShown | SS_LEFT, 0, Xywh(4, 49, 122, 8)},
-    {4028, L"BUTTON", L"Origin", kButton, kShown | BS_GROUPBOX, 0, Xywh(4, 59, 128, 33)},
-    {4016, L"BUTTON", L"Top Left", kButton, kShown | BS_AUTORADIOBUTTON, 0, Xywh(11, 70, 73, 10)},
-    {4017, L"BUTTON", L"Bottom Left", kButton, kShown | BS_AUTORADIOBUTTON, 0, Xywh(11, 80, 73, 10)},
-    {4029, L"BUTTON", L"", kButton, kShown | BS_GROUPBOX, 0, Xywh(0, 102, 136, 71)},
-    {4020, L"BUTTON", L"Show View Options", kButton, kShown | BS_AUTOCHECKBOX, 0, Xywh(4, 101, 85, 10)},
-    {4030, L"STATIC", L"Thumbnail Size:", kStatic, kShown | SS_LEFT, 0, Xywh(4, 115, 61, 8)},
-    {4021, L"COMBOBOX", L"", kChild | 0x03, kShown | CBS_DROPDOWNLIST, 0, Xywh(69, 113, 61, 151)},
-    {4031, L"STATIC", L"Mip Level:", kStatic, kShown | SS_LEFT, 0, Xywh(4, 131, 61, 8)},
-    {4022, L"EDIT", L"", kChild | ES_NUMBER, kShown | ES_NUMBER, 0, Xywh(69, 128, 49, 14)},
-    {4023, L"MSCTLS_UPDOWN32", L"", kUpDown, kSpin, 0, Xywh(120, 128, 10, 14)},
-    {4032, L"STATIC", L"Volume Depth:", kStatic, kShown | SS_LEFT, 0, Xywh(4, 145, 61, 8)},
-    {4033, L"EDIT", L"", kChild | ES_NUMBER, kShown | ES_NUMBER, 0, Xywh(69, 143, 49, 14)},
-    {4034, L"MSCTLS_UPDOWN32", L"", kUpDown, kSpin, 0, Xywh(120, 143, 10, 14)},
-    {4035, L"BUTTON", L"Show Alpha", kButton, kShown | BS_AUTOCHECKBOX, 0, Xywh(4, 159, 95, 10)},
-    {4013, L"BUTTON", L"", kButton, kShown | BS_OWNERDRAW, WS_EX_CLIENTEDGE, Xywh(0, 175, 136, 111)},
+     kShown | CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_DISABLED, 0, RECT{0, 0, 82, 300}},
+    {4018, L"BUTTON", L"Browse", kButton, kShown | BS_PUSHBUTTON, 0, RECT{86, 0, 50, 14}},
+    {4024, L"BUTTON", L"", kButton, kShown | BS_GROUPBOX, 0, RECT{0, 16, 136, 80}},
+    {4019, L"BUTTON", L"Show Texture Properties", kButton, kShown | BS_AUTOCHECKBOX, 0, RECT{4, 16, 100, 10}},
+    {4025, L"STATIC", L"Format:", kStatic, kShown | SS_LEFT, 0, RECT{4, 27, 122, 8}},
+    {4026, L"STATIC", L"Dimensions:", kStatic, kShown | SS_LEFT, 0, RECT{4, 38, 122, 8}},
+    {4027, L"STATIC", L"Mip Map Levels:", kStatic, kShown | SS_LEFT, 0, RECT{4, 49, 122, 8}},
+    {4028, L"BUTTON", L"Origin", kButton, kShown | BS_GROUPBOX, 0, RECT{4, 59, 128, 33}},
+    {4016, L"BUTTON", L"Top Left", kButton, kShown | BS_AUTORADIOBUTTON, 0, RECT{11, 70, 73, 10}},
+    {4017, L"BUTTON", L"Bottom Left", kButton, kShown | BS_AUTORADIOBUTTON, 0, RECT{11, 80, 73, 10}},
+    {4029, L"BUTTON", L"", kButton, kShown | BS_GROUPBOX, 0, RECT{0, 102, 136, 71}},
+    {4020, L"BUTTON", L"Show View Options", kButton, kShown | BS_AUTOCHECKBOX, 0, RECT{4, 101, 85, 10}},
+    {4030, L"STATIC", L"Thumbnail Size:", kStatic, kShown | SS_LEFT, 0, RECT{4, 115, 61, 8}},
+    {4021, L"COMBOBOX", L"", kChild | 0x03, kShown | CBS_DROPDOWNLIST, 0, RECT{69, 113, 61, 151}},
+    {4031, L"STATIC", L"Mip Level:", kStatic, kShown | SS_LEFT, 0, RECT{4, 131, 61, 8}},
+    {4022, L"EDIT", L"", kChild | ES_NUMBER, kShown | ES_NUMBER, 0, RECT{69, 128, 49, 14}},
+    {4023, L"MSCTLS_UPDOWN32", L"", kUpDown, kSpin, 0, RECT{120, 128, 10, 14}},
+    {4032, L"STATIC", L"Volume Depth:", kStatic, kShown | SS_LEFT, 0, RECT{4, 145, 61, 8}},
+    {4033, L"EDIT", L"", kChild | ES_NUMBER, kShown | ES_NUMBER, 0, RECT{69, 143, 49, 14}},
+    {4034, L"MSCTLS_UPDOWN32", L"", kUpDown, kSpin, 0, RECT{120, 143, 10, 14}},
+    {4035, L"BUTTON", L"Show Alpha", kButton, kShown | BS_AUTOCHECKBOX, 0, RECT{4, 159, 95, 10}},
+    {4013, L"BUTTON", L"", kButton, kShown | BS_OWNERDRAW, WS_EX_CLIENTEDGE, RECT{0, 175, 136, 111}},
 };
 
 // The template's frame and every control against its table, in order.
@@ -206,20 +198,16 @@ void ExpectTemplate(int id, int cx, int cy, const ExpectedItem (&table)[N])
     DialogTemplate t = LoadTemplate(id);
     EXPECT_EQ((DWORD)(WS_CHILD | WS_VISIBLE | DS_SETFONT), t.style & (WS_CHILD | WS_VISIBLE | WS_POPUP | DS_SETFONT));
     EXPECT_EQ((DWORD)WS_EX_CONTROLPARENT, t.exStyle);
-    EXPECT_EQ(cx, t.size.cx);
-    EXPECT_EQ(cy, t.size.cy);
-    EXPECT_EQ(L"MS Sans Serif", t.fontName);
-    EXPECT_EQ(8, t.pointSize);
+    EXPECT_EQ(CSize(cx, cy), CSize(t.size));
+    EXPECT_EQ(std::make_pair(std::wstring(L"MS Sans Serif"), 8), std::make_pair(t.fontName, t.pointSize));
     ASSERT_EQ(N, t.items.size());
     for (size_t i = 0; i < N; ++i) {
         const ExpectedItem& want = table[i];
         const TemplateItem& got = t.items[i];
         SCOPED_TRACE(want.id);
-        EXPECT_EQ(want.id, got.id);
-        EXPECT_EQ(std::wstring(want.className), got.className);
-        EXPECT_EQ(std::wstring(want.text), got.text);
-        EXPECT_EQ(want.style, got.style & want.styleMask);
-        EXPECT_EQ(want.exStyle, got.exStyle);
+        EXPECT_EQ(std::make_tuple(want.id, std::wstring(want.className), std::wstring(want.text)),
+                  std::make_tuple(got.id, got.className, got.text));
+        EXPECT_EQ(std::make_pair(want.style, want.exStyle), std::make_pair(got.style & want.styleMask, got.exStyle));
         EXPECT_EQ(CRect(want.rect), CRect(got.rect));
     }
 }
@@ -280,10 +268,10 @@ TEST_F(DialogTemplateTest, ColorTemplatesHoldEveryControl)
     // size along the bottom edge, centred with 4 units between them and 4
     // above them.
     const RECT& ok = editor.items[1].rect;
-    EXPECT_EQ(CRect(Xywh(0, 0, editor.size.cx, editor.size.cy - ok.bottom - 4)), CRect(editor.items[0].rect));
+    EXPECT_EQ(CRect(RECT{0, 0, editor.size.cx, editor.size.cy - ok.bottom - 4}), CRect(editor.items[0].rect));
     EXPECT_EQ(editor.size.cy, ok.top + ok.bottom);
     EXPECT_EQ(editor.size.cx / 2 - ok.right - 2, ok.left);
-    EXPECT_EQ(CRect(Xywh(editor.size.cx / 2 + 2, ok.top, ok.right, ok.bottom)), CRect(editor.items[2].rect));
+    EXPECT_EQ(CRect(RECT{editor.size.cx / 2 + 2, ok.top, ok.right, ok.bottom}), CRect(editor.items[2].rect));
 }
 
 namespace {

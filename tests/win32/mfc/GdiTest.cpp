@@ -1,4 +1,6 @@
 #include <memory>
+#include <tuple>
+#include <vector>
 
 #include "TestFrame.h"
 #include "TestPixels.h"
@@ -117,12 +119,10 @@ TEST_F(GdiTest, SelectionGivesBackTheOldObjectAndDraw3dRectSplitsItsColours)
     EXPECT_EQ((HGDIOBJ)red.m_hObject, m_dc.SelectObject(pOld)->m_hObject);
 
     m_dc.Draw3dRect(CRect(0, 0, 4, 3), kRed, kBlue);
-    EXPECT_EQ(kRed, m_dc.GetPixel(0, 0));
-    EXPECT_EQ(kRed, m_dc.GetPixel(0, 1));
-    EXPECT_EQ(kBlue, m_dc.GetPixel(3, 0));
-    EXPECT_EQ(kBlue, m_dc.GetPixel(1, 2));
-    EXPECT_EQ(kWhite, m_dc.GetPixel(1, 1));
-    EXPECT_EQ(kWhite, m_dc.GetPixel(4, 0));
+    // Top-left, left edge, top-right, bottom edge, inside, past the right.
+    EXPECT_EQ((std::vector<COLORREF>{kRed, kRed, kBlue, kBlue, kWhite, kWhite}),
+              (std::vector<COLORREF>{m_dc.GetPixel(0, 0), m_dc.GetPixel(0, 1), m_dc.GetPixel(3, 0), m_dc.GetPixel(1, 2),
+                                     m_dc.GetPixel(1, 1), m_dc.GetPixel(4, 0)}));
 }
 
 TEST_F(GdiTest, PaintDCDrawsIntoTheWindow)
@@ -147,14 +147,11 @@ TEST_F(GdiTest, MemoryDCDrawsInTargetCoordinatesAndCopiesOnceAtItsEnd)
         memory.SetPixel(5, 6, kBlue);
         EXPECT_EQ(kWhite, m_dc.GetPixel(10, 10)) << "nothing reaches the target before the end";
     }
-    const struct
-    {
-        int x, y;
-        COLORREF color;
-    } expected[] = {{5, 6, kBlue},  {6, 6, kRed},     {24, 29, kRed},  {4, 6, kWhite},
-                    {5, 5, kWhite}, {25, 29, kWhite}, {24, 30, kWhite}};
-    for (const auto& e : expected)
-        EXPECT_EQ(e.color, m_dc.GetPixel(e.x, e.y)) << e.x << ", " << e.y;
+    const std::tuple<int, int, COLORREF> expected[] = {{5, 6, kBlue},   {6, 6, kRed},   {24, 29, kRed},
+                                                       {4, 6, kWhite},  {5, 5, kWhite}, {25, 29, kWhite},
+                                                       {24, 30, kWhite}};
+    for (const auto& [x, y, color] : expected)
+        EXPECT_EQ(color, m_dc.GetPixel(x, y)) << x << ", " << y;
     EXPECT_EQ(0u, ::GetObjectType(hBitmap)) << "the bitmap went with the memory DC";
     EXPECT_EQ(0u, ::GetObjectType(hMemory));
 

@@ -244,11 +244,7 @@ TEST_F(MessageMapTest, CommandsDispatchByIdAndRangeNotificationsByCode)
 
     CWnd spin;
     ASSERT_TRUE(spin.CreateEx(0, UPDOWN_CLASSW, nullptr, WS_CHILD, ChildRect(), &parent, ID_SPIN));
-    NMUPDOWN nm = {};
-    nm.hdr.hwndFrom = spin.m_hWnd;
-    nm.hdr.idFrom = ID_SPIN;
-    nm.hdr.code = UDN_DELTAPOS;
-    nm.iDelta = -1;
+    NMUPDOWN nm = {{spin.m_hWnd, ID_SPIN, UDN_DELTAPOS}, 0, -1};
     parent.m_notifyResult = 1;
     EXPECT_EQ(1, parent.SendMessage(WM_NOTIFY, ID_SPIN, (LPARAM)&nm));
     EXPECT_EQ(L"parent:UDN_DELTAPOS -1", parent.m_log.back());
@@ -276,10 +272,7 @@ TEST_F(MessageMapTest, ControlNotificationsAreReflectedToTheControl)
 
     // WM_NOTIFY from the edit comes back to it with its result.
     parent.m_log.clear();
-    NMUPDOWN nm = {};
-    nm.hdr.hwndFrom = edit.m_hWnd;
-    nm.hdr.idFrom = ID_EDIT;
-    nm.hdr.code = UDN_DELTAPOS;
+    NMUPDOWN nm = {{edit.m_hWnd, ID_EDIT, UDN_DELTAPOS}, 0, 0};
     EXPECT_EQ(42, parent.SendMessage(WM_NOTIFY, ID_EDIT, (LPARAM)&nm));
     EXPECT_EQ(std::vector<std::wstring>{L"edit:notify"}, parent.m_log);
 }
@@ -316,14 +309,9 @@ TEST_F(MessageMapTest, DrawItemAndCtlColorAreReflected)
     button.UpdateWindow();
     int drawn = button.m_drawCount;
     EXPECT_GE(drawn, 1);
-    DRAWITEMSTRUCT dis = {};
-    dis.CtlType = ODT_BUTTON;
-    dis.CtlID = 7;
-    dis.hwndItem = button.m_hWnd;
-    dis.itemState = ODS_FOCUS;
+    DRAWITEMSTRUCT dis = {ODT_BUTTON, 7, 0, 0, ODS_FOCUS, button.m_hWnd, nullptr, {}, 0};
     EXPECT_EQ(1, m_frame.SendMessage(WM_DRAWITEM, 7, (LPARAM)&dis));
-    EXPECT_EQ(drawn + 1, button.m_drawCount);
-    EXPECT_EQ((UINT)ODS_FOCUS, button.m_lastState);
+    EXPECT_EQ(std::make_pair(drawn + 1, (UINT)ODS_FOCUS), std::make_pair(button.m_drawCount, button.m_lastState));
 
     CClientDC dc(&button);
     EXPECT_EQ((LRESULT)(HBRUSH)button.m_brush,
@@ -340,7 +328,6 @@ class CFilterEdit : public CEdit
 {
 public:
     bool m_drop = false;
-    const MSG* m_pCurrentInHandler = nullptr;
     UINT m_currentMessage = 0;
 
 protected:

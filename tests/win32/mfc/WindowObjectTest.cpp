@@ -117,15 +117,19 @@ TEST_F(WindowObjectTest, SelfDeletingObjectsAreDeletedExactlyOnce)
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hOwn));
 }
 
-TEST_F(WindowObjectTest, SubclassUnsubclassAndAttachAForeignWindow)
+TEST_F(WindowObjectTest, SubclassUnsubclassAndAttachAForeignWindowWithAnEarlierWrapper)
 {
     HWND hEdit = CreateForeignEdit(m_frame.m_hWnd);
     LONG_PTR originalProc = ::GetWindowLongPtrW(hEdit, GWLP_WNDPROC);
+    CWnd* pTemp = CWnd::FromHandle(hEdit);
     {
         CEdit edit;
         ASSERT_TRUE(edit.SubclassWindow(hEdit));
         EXPECT_FALSE(CEdit().SubclassWindow(hEdit)) << "a window has one object";
         EXPECT_EQ(&edit, CWnd::FromHandlePermanent(hEdit));
+        // The permanent object hides the earlier wrapper, which stays usable until idle time.
+        EXPECT_EQ(&edit, CWnd::FromHandle(hEdit));
+        EXPECT_EQ(hEdit, pTemp->m_hWnd);
         EXPECT_EQ((LONG_PTR)AfxWndProc, ::GetWindowLongPtrW(hEdit, GWLP_WNDPROC));
         // Unhandled messages reach the edit's own procedure.
         edit.SetSel(0, -1);
@@ -136,6 +140,10 @@ TEST_F(WindowObjectTest, SubclassUnsubclassAndAttachAForeignWindow)
         EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
     }
     EXPECT_TRUE(::IsWindow(hEdit)) << "an unsubclassed window outlives its former object";
+    EXPECT_EQ(pTemp, CWnd::FromHandle(hEdit));
+    EXPECT_EQ(1u, AfxGetTemporaryObjectCount());
+    AfxPumpPendingMessages();
+    EXPECT_EQ(0u, AfxGetTemporaryObjectCount());
 
     // Attached, it is mapped without being subclassed.
     {
@@ -247,9 +255,8 @@ TEST_F(WindowObjectTest, WindowRectangleOfAClientRectangleWithOrWithoutTheClient
     CWnd edged;
     ASSERT_TRUE(
         edged.CreateEx(WS_EX_CLIENTEDGE, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, ChildRect(), &m_frame, 1));
-    CRect client;
+    CRect client, window;
     edged.GetClientRect(&client);
-    CRect window;
     edged.GetWindowRect(&window);
     CRect outside(client);
     edged.CalcWindowRect(&outside, CWnd::adjustOutside);
@@ -259,25 +266,6 @@ TEST_F(WindowObjectTest, WindowRectangleOfAClientRectangleWithOrWithoutTheClient
     const int edge = ::GetSystemMetrics(SM_CXEDGE);
     EXPECT_EQ(window.Width() - 2 * edge, border.Width()) << "the border alone";
     EXPECT_EQ(client.Width() + 2 * ::GetSystemMetrics(SM_CXBORDER), border.Width());
-}
-
-TEST_F(WindowObjectTest, APermanentObjectHidesAnEarlierWrapperOfItsWindow)
-{
-    HWND hEdit = CreateForeignEdit(m_frame.m_hWnd);
-    CWnd* pTemp = CWnd::FromHandle(hEdit);
-    {
-        CEdit edit;
-        ASSERT_TRUE(edit.SubclassWindow(hEdit));
-        EXPECT_EQ(&edit, CWnd::FromHandle(hEdit));
-        EXPECT_EQ(hEdit, pTemp->m_hWnd) << "the earlier wrapper stays usable until idle time";
-        edit.UnsubclassWindow();
-    }
-    EXPECT_EQ(pTemp, CWnd::FromHandle(hEdit));
-    EXPECT_EQ(1u, AfxGetTemporaryObjectCount());
-    AfxPumpPendingMessages();
-    EXPECT_EQ(0u, AfxGetTemporaryObjectCount());
-    EXPECT_TRUE(::IsWindow(hEdit));
-    ::DestroyWindow(hEdit);
 }
 
 TEST_F(WindowObjectTest, RegisteredClassNamesNeverMove)

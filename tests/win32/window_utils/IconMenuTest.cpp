@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <tuple>
 #include <vector>
 #include "GvWindowUtils.h"
 #include "TestFrame.h"
@@ -105,6 +106,16 @@ protected:
         AfxPumpPendingMessages();
         EXPECT_EQ(0u, AfxGetTemporaryObjectCount());
     }
+    // A check box, two radio items and a plain one, hooked when opened.
+    void HookToggles(CTestIconMenu& menu)
+    {
+        menu.AppendMenuWithValue(L"Check", 21, GvIconMenuStateCheckBox, false);
+        menu.AppendMenuWithValue(L"Red", 22, GvIconMenuStateRadio, true);
+        menu.AppendMenuWithValue(L"Green", 23, GvIconMenuStateRadio, false);
+        menu.AppendMenuItem(L"Plain", 24);
+        m_owner.m_pMenu = &menu;
+        m_owner.m_watched = 21;
+    }
     CMenuOwner m_owner;
 };
 
@@ -128,30 +139,25 @@ TEST_F(IconMenuTest, EveryAppendFormAndOwnedPicturesGoWithTheirItems)
     CMenu plainSub;
     plainSub.CreatePopupMenu();
     menu.AppendPopupWithIconHandle(L"Plain sub", plainSub.m_hMenu, nullptr, false);
-    struct Case
-    {
-        bool ownerDrawn;
-        GvIconMenuStateType kind;
-        bool icon, bitmap, checked;
-    } cases[] = {
-        {true, GvIconMenuStatePlain, false, false, false},   {false, GvIconMenuStatePlain, false, false, true},
-        {true, GvIconMenuStateCheckBox, false, false, true}, {true, GvIconMenuStateRadio, false, false, false},
-        {true, GvIconMenuStatePlain, true, false, false},    {false, GvIconMenuStatePlain, false, false, false},
-        {true, GvIconMenuStatePlain, false, true, false},    {false, GvIconMenuStatePlain, false, false, false},
-        {true, GvIconMenuStatePlain, true, true, false},     {false, GvIconMenuStatePlain, false, false, false},
-        {true, GvIconMenuStatePopup, false, false, false},   {false, GvIconMenuStatePlain, false, false, false},
+    const GvIconMenuStateType P = GvIconMenuStatePlain, C = GvIconMenuStateCheckBox, R = GvIconMenuStateRadio,
+                              U = GvIconMenuStatePopup;
+    // Owner-drawn, kind, icon, bitmap, checked; a plain Win32 item's kind is not looked at.
+    const std::tuple<bool, GvIconMenuStateType, bool, bool, bool> rows[] = {
+        {true, P, false, false, false},  {false, P, false, false, true},  {true, C, false, false, true},
+        {true, R, false, false, false},  {true, P, true, false, false},   {false, P, false, false, false},
+        {true, P, false, true, false},   {false, P, false, false, false}, {true, P, true, true, false},
+        {false, P, false, false, false}, {true, U, false, false, false},  {false, P, false, false, false},
     };
     ASSERT_EQ(12u, menu.GetMenuItemCount());
     for (int i = 0; i < 12; ++i) {
         SCOPED_TRACE(i);
+        const auto& [ownerDrawn, kind, icon, bitmap, checked] = rows[i];
         const CGvIconMenuItemData* pData = DataAt(menu, i);
-        ASSERT_EQ(cases[i].ownerDrawn, pData != nullptr);
-        EXPECT_EQ(cases[i].checked, (::GetMenuState(menu.m_hMenu, i, MF_BYPOSITION) & MF_CHECKED) != 0);
-        if (!pData)
-            continue;
-        EXPECT_EQ(cases[i].kind, pData->m_stateType);
-        EXPECT_EQ(cases[i].icon, pData->m_hIcon != nullptr);
-        EXPECT_EQ(cases[i].bitmap, pData->m_hBitmap != nullptr);
+        ASSERT_EQ(ownerDrawn, pData != nullptr);
+        EXPECT_EQ(checked, (::GetMenuState(menu.m_hMenu, i, MF_BYPOSITION) & MF_CHECKED) != 0);
+        if (pData)
+            EXPECT_EQ(std::make_tuple(kind, icon, bitmap),
+                      std::make_tuple(pData->m_stateType, pData->m_hIcon != nullptr, pData->m_hBitmap != nullptr));
     }
     EXPECT_EQ(reinterpret_cast<UINT_PTR>(sub.m_hMenu), DataAt(menu, 10)->m_id);
     EXPECT_EQ(plainSub.m_hMenu, ::GetSubMenu(menu.m_hMenu, 11));
@@ -247,12 +253,7 @@ TEST_F(IconMenuTest, DrawnPixels)
 TEST_F(IconMenuTest, TogglingWhileOpen)
 {
     CTestIconMenu menu;
-    menu.AppendMenuWithValue(L"Check", 21, GvIconMenuStateCheckBox, false);
-    menu.AppendMenuWithValue(L"Red", 22, GvIconMenuStateRadio, true);
-    menu.AppendMenuWithValue(L"Green", 23, GvIconMenuStateRadio, false);
-    menu.AppendMenuItem(L"Plain", 24);
-    m_owner.m_pMenu = &menu;
-    m_owner.m_watched = 21;
+    HookToggles(menu);
     m_owner.m_clicks = {0, 0, 2, 3};
     EXPECT_EQ(0, menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, 10, 10, &m_owner));
     EXPECT_EQ((std::vector<bool>{true, false, false, false}), m_owner.m_checkedAfter);
@@ -265,12 +266,7 @@ TEST_F(IconMenuTest, TogglingWhileOpen)
 TEST_F(IconMenuTest, SpaceTogglesTheHighlightedItemWhileOpen)
 {
     CTestIconMenu menu;
-    menu.AppendMenuWithValue(L"Check", 21, GvIconMenuStateCheckBox, false);
-    menu.AppendMenuWithValue(L"Red", 22, GvIconMenuStateRadio, true);
-    menu.AppendMenuWithValue(L"Green", 23, GvIconMenuStateRadio, false);
-    menu.AppendMenuItem(L"Plain", 24);
-    m_owner.m_pMenu = &menu;
-    m_owner.m_watched = 21;
+    HookToggles(menu);
     m_owner.m_keys = {VK_DOWN, VK_SPACE, VK_SPACE, VK_DOWN, VK_DOWN, VK_SPACE, VK_ESCAPE};
     // Nothing chosen: Space kept the menu open, and Escape closed it.
     EXPECT_EQ(0, menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, 10, 10, &m_owner));

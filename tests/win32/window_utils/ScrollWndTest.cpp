@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <string>
+#include <tuple>
 #include <vector>
 #include "GvWindowUtils.h"
 #define GV_RESIZE_RECORDER_MAP
@@ -44,8 +46,6 @@ BEGIN_MESSAGE_MAP(CActivatedChild, CWnd)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-// Records what the scroll window passes on to its parent.
-
 class ScrollWndTest : public ::testing::Test
 {
 protected:
@@ -87,36 +87,30 @@ protected:
 TEST_F(ScrollWndTest, BarsAppearAtTheExactSizes)
 {
     Make(10, 10);
-    struct Case
-    {
-        int width, height;
-        bool horizontal, vertical;
-    };
-    const Case cases[] = {
+    // Child width, height, horizontal bar, vertical bar.
+    const std::tuple<int, int, bool, bool> cases[] = {
         {200, 100, false, false},        {201, 100 - m_cyH, true, false}, {201, 101 - m_cyH, true, true},
         {200 - m_cxV, 101, false, true}, {201 - m_cxV, 101, true, true},  {50, 50, false, false},
     };
-    for (const Case& c : cases) {
-        m_child.SetWindowPos(nullptr, 0, 0, c.width, c.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const auto& [width, height, horizontal, vertical] : cases) {
+        SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+        m_child.SetWindowPos(nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         m_scroll.AdjustScrollWindow();
         const CRect frame = RectIn(::GetParent(m_child.m_hWnd), m_scroll.m_hWnd);
-        const int right = c.vertical ? 200 - m_cxV : 200, bottom = c.horizontal ? 100 - m_cyH : 100;
-        EXPECT_EQ(CRect(0, 0, right, bottom), frame) << c.width << "x" << c.height;
-        ASSERT_EQ(c.horizontal, Bar(291) != nullptr) << c.width << "x" << c.height;
-        ASSERT_EQ(c.vertical, Bar(292) != nullptr) << c.width << "x" << c.height;
-        if (c.horizontal) {
+        const int right = vertical ? 200 - m_cxV : 200, bottom = horizontal ? 100 - m_cyH : 100;
+        EXPECT_EQ(CRect(0, 0, right, bottom), frame);
+        ASSERT_EQ(std::make_pair(horizontal, vertical), std::make_pair(Bar(291) != nullptr, Bar(292) != nullptr));
+        if (horizontal) {
             EXPECT_EQ(CRect(0, 100 - m_cyH, right, 100), RectIn(Bar(291), m_scroll.m_hWnd));
             SCROLLINFO info = {};
             info.cbSize = sizeof(info);
             info.fMask = SIF_ALL;
             ::GetScrollInfo(Bar(291), SB_CTL, &info);
-            EXPECT_EQ(c.width, info.nMax);
-            EXPECT_EQ(static_cast<UINT>(right), info.nPage);
+            EXPECT_EQ(std::make_pair(width, static_cast<UINT>(right)), std::make_pair(info.nMax, info.nPage));
         }
-        if (c.vertical) {
+        if (vertical)
             EXPECT_EQ(CRect(200 - m_cxV, 0, 200, bottom), RectIn(Bar(292), m_scroll.m_hWnd));
-        }
-        EXPECT_EQ(CSize(c.width, c.height), RectIn(m_child.m_hWnd, m_scroll.m_hWnd).Size());
+        EXPECT_EQ(CSize(width, height), RectIn(m_child.m_hWnd, m_scroll.m_hWnd).Size());
     }
 }
 
@@ -135,8 +129,7 @@ TEST_F(ScrollWndTest, AttachTwiceAndDetach)
 
     EXPECT_EQ(&m_child, m_scroll.DetachScrollChild());
     EXPECT_EQ(nullptr, m_scroll.GetScrollChild());
-    EXPECT_EQ(nullptr, Bar(291));
-    EXPECT_EQ(nullptr, Bar(292));
+    EXPECT_TRUE(!Bar(291) && !Bar(292));
     EXPECT_EQ(CRect(0, 0, 200, 100), RectIn(hFrame, m_scroll.m_hWnd));
     EXPECT_EQ(nullptr, m_scroll.DetachScrollChild());
     other.DestroyWindow();
@@ -194,28 +187,22 @@ TEST_F(ScrollWndTest, AChildPanMovesTheChildOnceAndKeepsItsPicture)
     // uncovered strip on the right is painted before the pan returns.
     pan(15, 10);
     EXPECT_EQ(std::vector<CPoint>{CPoint(-15, -10)}, m_child.m_moves);
-    EXPECT_EQ(15, BarPos(291));
-    EXPECT_EQ(10, BarPos(292));
+    EXPECT_EQ(std::make_pair(15, 10), std::make_pair(BarPos(291), BarPos(292)));
     HDC dc = ::GetDC(hFrame);
     const int frameWidth = 200 - m_cxV;
-    const struct
-    {
-        int x;
-        COLORREF colour;
-    } pixels[] = {{kMiddleFrom - 15 - 1, kLeft},
-                  {kMiddleFrom - 15, kMiddle},
-                  {kRightFrom - 15 - 1, kMiddle},
-                  {kRightFrom - 15, kRight},
-                  {frameWidth - 1, kRight}};
-    for (const auto& pixel : pixels)
-        EXPECT_EQ(pixel.colour, ::GetPixel(dc, pixel.x, 5)) << pixel.x;
+    const std::pair<int, COLORREF> pixels[] = {{kMiddleFrom - 15 - 1, kLeft},
+                                               {kMiddleFrom - 15, kMiddle},
+                                               {kRightFrom - 15 - 1, kMiddle},
+                                               {kRightFrom - 15, kRight},
+                                               {frameWidth - 1, kRight}};
+    for (const auto& [x, colour] : pixels)
+        EXPECT_EQ(colour, ::GetPixel(dc, x, 5)) << x;
     ::ReleaseDC(hFrame, dc);
 
     // Only an axis that moves changes its bar; a pan against the ends moves nothing.
     pan(0, -10);
     EXPECT_EQ(CPoint(-15, 0), m_child.m_moves.back());
-    EXPECT_EQ(15, BarPos(291));
-    EXPECT_EQ(0, BarPos(292));
+    EXPECT_EQ(std::make_pair(15, 0), std::make_pair(BarPos(291), BarPos(292)));
     pan(-100, -100);
     pan(-5, -5);
     EXPECT_EQ((std::vector<CPoint>{CPoint(-15, -10), CPoint(-15, 0), CPoint(0, 0)}), m_child.m_moves);
