@@ -159,24 +159,7 @@ TEST_F(SliderEditTest, ButtonTakesItsStripOffTheClientAreaAndThePopupOpensUnderI
     }
 }
 
-TEST_F(SliderEditTest, AlignmentTakesEffectAtTheNextResize)
-{
-    CreateEdit(0, 20);
-    m_edit->SetAlignment(1);
-    EXPECT_EQ(CRect(184, 0, 200, 20), m_edit->ButtonRect());
-    // The same size again: only the edit's own frame recalculation moves the button.
-    m_edit->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(200, 20));
-    EXPECT_EQ(CRect(0, 0, 16, 20), m_edit->ButtonRect());
-    EXPECT_EQ(CRect(16, 0, 200, 20), ClientInWindow());
-    m_edit->SetAlignment(0);
-    m_edit->MoveWindow(20, 20, 240, 20);
-    EXPECT_EQ(CRect(224, 0, 240, 20), m_edit->ButtonRect());
-    CRect window;
-    m_edit->GetWindowRect(&window);
-    EXPECT_EQ(HTCLIENT, m_edit->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(window.left + 5, window.top + 5)));
-}
-
-TEST_F(SliderEditTest, ButtonDrawsNormalPushedAndDisabled)
+TEST_F(SliderEditTest, ButtonDrawsNormalPushedAndDisabledAndAlignmentTakesEffectAtTheNextResize)
 {
     CreateEdit(0, 20);
     m_edit->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
@@ -200,9 +183,22 @@ TEST_F(SliderEditTest, ButtonDrawsNormalPushedAndDisabled)
     m_edit->EnableWindow(TRUE);
     EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
     EXPECT_EQ(normal, ArrowBox());
+
+    m_edit->SetAlignment(1);
+    EXPECT_EQ(CRect(184, 0, 200, 20), m_edit->ButtonRect());
+    // The same size again: only the edit's own frame recalculation moves the button.
+    m_edit->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(200, 20));
+    EXPECT_EQ(CRect(0, 0, 16, 20), m_edit->ButtonRect());
+    EXPECT_EQ(CRect(16, 0, 200, 20), ClientInWindow());
+    m_edit->SetAlignment(0);
+    m_edit->MoveWindow(20, 20, 240, 20);
+    EXPECT_EQ(CRect(224, 0, 240, 20), m_edit->ButtonRect());
+    CRect window;
+    m_edit->GetWindowRect(&window);
+    EXPECT_EQ(HTCLIENT, m_edit->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(window.left + 5, window.top + 5)));
 }
 
-TEST_F(SliderEditTest, PopupGetsTheRangeOfTheClampSetting)
+TEST_F(SliderEditTest, PopupGetsTheRangeOfTheClampSettingThenTheSweepIsShownAndForwardedWithTheEditAsSender)
 {
     CreateEdit(0, 20);
     for (bool clamp : {false, true}) {
@@ -219,11 +215,8 @@ TEST_F(SliderEditTest, PopupGetsTheRangeOfTheClampSetting)
         EXPECT_EQ(1.0f, max);
         EXPECT_EQ(clamp, editClamp);
     }
-}
 
-TEST_F(SliderEditTest, SweepIsShownAndForwardedWithTheEditAsSender)
-{
-    CreateEdit(0, 20);
+    m_spy->m_messages.clear();
     m_edit->SetData(3.0f, 0.0f, 1.0f, false, 300, 2, true);
     CPopupSlider* pPopup = OpenWithDownArrow();
     ASSERT_NE(nullptr, pPopup);
@@ -346,9 +339,34 @@ TEST_F(SliderEditTest, DeletingTheEditOrItsWindowClosesItsPopup)
     }
 }
 
-TEST_F(SliderEditTest, ClickOnTheButtonTracksThenOpensAsARealClickDoes)
+TEST_F(SliderEditTest, TrackingEndsWithoutAPopupOnReleaseOutsideTypingOrUpAndAClickOpensOne)
 {
     CreateEdit(0, 20);
+    m_edit->SetData(1.0f, 0.0f, 10.0f, false, 300, 0, true);
+    PressButton();
+    m_edit->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_FALSE(m_edit->Tracking());
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
+
+    PressButton();
+    m_frame.m_commands.clear();
+    PostChars(Edit(), L"7");
+    EXPECT_FALSE(m_edit->Tracking());
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
+    EXPECT_EQ(CString(L"7"), Text()); // focus gain had selected all
+    EXPECT_EQ(0, m_frame.CommandCount(EN_UPDATE));
+    EXPECT_EQ(1, m_frame.CommandCount(EN_CHANGE));
+
+    PressButton();
+    PostKey(Edit(), VK_DOWN); // ignored while tracking
+    EXPECT_EQ(nullptr, m_edit->Popup());
+    PostKey(Edit(), VK_UP);
+    EXPECT_FALSE(m_edit->Tracking());
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_CLOSE));
+
     m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
     PressButton();
     EXPECT_TRUE(m_edit->Tracking());
@@ -378,35 +396,6 @@ TEST_F(SliderEditTest, ClickOnTheButtonTracksThenOpensAsARealClickDoes)
     EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_DELTA));
     Close();
     EXPECT_EQ(2, m_spy->Count(GVM_SLIDER_CLOSE));
-}
-
-TEST_F(SliderEditTest, ReleaseOutsideTypingOrUpArrowEndTheTrackingWithoutAPopup)
-{
-    CreateEdit(0, 20);
-    m_edit->SetData(1.0f, 0.0f, 10.0f, false, 300, 0, true);
-    PressButton();
-    m_edit->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_FALSE(m_edit->Tracking());
-    EXPECT_EQ(nullptr, ::GetCapture());
-    EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
-
-    PressButton();
-    m_frame.m_commands.clear();
-    PostChars(Edit(), L"7");
-    EXPECT_FALSE(m_edit->Tracking());
-    EXPECT_EQ(nullptr, ::GetCapture());
-    EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
-    EXPECT_EQ(CString(L"7"), Text()); // focus gain had selected all
-    EXPECT_EQ(0, m_frame.CommandCount(EN_UPDATE));
-    EXPECT_EQ(1, m_frame.CommandCount(EN_CHANGE));
-
-    PressButton();
-    PostKey(Edit(), VK_DOWN); // ignored while tracking
-    EXPECT_EQ(nullptr, m_edit->Popup());
-    PostKey(Edit(), VK_UP);
-    EXPECT_FALSE(m_edit->Tracking());
-    EXPECT_EQ(nullptr, ::GetCapture());
-    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_CLOSE));
 }
 
 HWND CreateDialogEdit(CWnd& parent, UINT nID)

@@ -166,11 +166,12 @@ TEST_F(ShaderEditorTest, TabsLineCountAndActiveFont)
     EXPECT_TRUE(m_edit.IsUseSpaceForTabs());
     m_edit.SetIndentSize(3);
     m_edit.SetTabSize(6);
-    m_edit.SendMessage(WM_KEYDOWN, VK_TAB, 1);
-    EXPECT_EQ(CString(L"   "), Text());
     m_edit.UseSpaceForTabs(false);
     m_edit.SendMessage(WM_KEYDOWN, VK_TAB, 1);
-    EXPECT_EQ(CString(L"   \t"), Text());
+    EXPECT_EQ(CString(L"\t"), Text());
+    m_edit.UseSpaceForTabs(true);
+    m_edit.SendMessage(WM_KEYDOWN, VK_TAB, 1);
+    EXPECT_EQ(CString(L"\t   "), Text()); // from column 6, not 4: a whole indent
 
     // Rows inserted inside a row start counting after it.
     SetText(L"one\ntwo");

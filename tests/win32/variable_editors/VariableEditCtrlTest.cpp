@@ -341,7 +341,7 @@ TEST_F(VariableEditCtrlTest, NotificationsThrottledAcrossControlsEnterCommitsThe
     EXPECT_EQ(1u, c.GetChangeCount());
 }
 
-TEST_F(VariableEditCtrlTest, SweepAndCheckBoxesWriteElements)
+TEST_F(VariableEditCtrlTest, SweepAndCheckBoxesWriteElementsALargeGridScrolls)
 {
     GvIntegerVariable intVar(3);
     CGvVariableEditCtrl* pInt = Make(&intVar);
@@ -358,10 +358,8 @@ TEST_F(VariableEditCtrlTest, SweepAndCheckBoxesWriteElements)
     EXPECT_TRUE(boolGrid.GetBoolean(0, 1));
     EXPECT_FALSE(boolGrid.GetBoolean(0, 0));
     EXPECT_EQ(2, Changes(GvNodeChangeValue));
-}
 
-TEST_F(VariableEditCtrlTest, LargeGridScrollsInsideTheFourByFourExtent)
-{
+    // A large grid scrolls inside the 4 x 4 extent.
     GvDynamicVariable small(GvDynamicVariable::DYNAMIC_FLOAT, 4, 1, true);
     GvDynamicVariable large(GvDynamicVariable::DYNAMIC_FLOAT, 6, 1, true);
     CGvVariableEditCtrl* pSmall = Make(&small, 1);
