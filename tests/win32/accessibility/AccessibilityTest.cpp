@@ -358,7 +358,7 @@ TEST_F(AccessibilityTest, ValueChangesAreAnnouncedOnceEach)
     PostKey(popup, VK_ESCAPE);
 }
 
-TEST_F(AccessibilityTest, EditorAnnouncesCaretSelectionAndText)
+TEST_F(AccessibilityTest, EditorAnnouncesCaretSelectionAndTextMenuItemsKeepTheirTextAndCheck)
 {
     CEventRecorder events(m_frame.m_hWnd);
     CBCGPEditCtrl editor;
@@ -381,10 +381,8 @@ TEST_F(AccessibilityTest, EditorAnnouncesCaretSelectionAndText)
     events.Step();
     editor.InsertText(L"X", 0);
     EXPECT_EQ(1, events.Count(EVENT_OBJECT_VALUECHANGE, editor.m_hWnd));
-}
 
-TEST_F(AccessibilityTest, OwnerDrawnMenuItemsKeepTheirTextAndCheck)
-{
+    // Owner-drawn menu items keep their text and check.
     CGvIconMenu menu;
     menu.AppendMenuItem(L"&Plain", 11);
     menu.AppendMenuWithValue(L"&Grid", 12, GvIconMenuStateCheckBox, true);

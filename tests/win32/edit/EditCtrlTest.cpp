@@ -34,7 +34,7 @@ TEST_F(EditCtrlTest, TypingKeepsIndentationAndUndoesAsOneStep)
     ExpectSelection(0, 11);
 }
 
-TEST_F(EditCtrlTest, NavigationAndSelectionKeys)
+TEST_F(EditCtrlTest, NavigationAndSelectionKeysAndBackwardSearch)
 {
     // Offsets: row 0 "float4 pos;" 0-11, row 1 "  return x;" 12-23, row 2 "end" 24-27.
     m_edit.SetWindowText(L"float4 pos;\r\n  return x;\r\nend");
@@ -56,6 +56,15 @@ TEST_F(EditCtrlTest, NavigationAndSelectionKeys)
         Key(step.vk, step.shift, step.control);
         ExpectSelection(step.anchor, step.caret);
     }
+
+    // Backward search starts at the selection start (forward search: the
+    // shader editor's find dialog).
+    m_edit.SetWindowText(L"color Color colors color");
+    m_edit.SetSel(19, 24);
+    EXPECT_TRUE(m_edit.FindText(L"COLOR", FALSE, FALSE, FALSE));
+    ExpectSelection(12, 17);
+    EXPECT_FALSE(m_edit.FindText(L"none"));
+    ExpectSelection(12, 17);
 }
 
 TEST_F(EditCtrlTest, TabIndentsRowsAndKeepTabsChoosesTheCharacter)
@@ -129,7 +138,7 @@ TEST_F(EditCtrlTest, ClipboardRoundTripUsesUnicodeAndCrLf)
     EXPECT_EQ(CString(L"\u00e9\nba"), Text());
 }
 
-TEST_F(EditCtrlTest, MarkersMoveWithInsertedRowsAndGoToMarkerScrolls)
+TEST_F(EditCtrlTest, MarkersMoveWithInsertedRowsGoToMarkerScrollsSyntaxFilesLoadOrChangeNothing)
 {
     SetRows(100, L"row\n");
     const int id = m_edit.SetLineColorMarker(60, RGB(255, 255, 255), RGB(0, 0, 255), TRUE, 0, 4, 0);
@@ -145,21 +154,8 @@ TEST_F(EditCtrlTest, MarkersMoveWithInsertedRowsAndGoToMarkerScrolls)
     EXPECT_TRUE(top <= 63 && 63 < top + 240 / m_lineHeight) << top;
     m_edit.DeleteAllMarkers();
     EXPECT_FALSE(m_edit.GoToMarker(id));
-}
 
-// Forward search and its wrap are the shader editor's find dialog's cases.
-TEST_F(EditCtrlTest, FindBackwardStartsAtTheSelectionStart)
-{
-    m_edit.SetWindowText(L"color Color colors color");
-    m_edit.SetSel(19, 24);
-    EXPECT_TRUE(m_edit.FindText(L"COLOR", FALSE, FALSE, FALSE));
-    ExpectSelection(12, 17);
-    EXPECT_FALSE(m_edit.FindText(L"none"));
-    ExpectSelection(12, 17);
-}
-
-TEST_F(EditCtrlTest, SyntaxFilesLoadOrChangeNothing)
-{
+    // Syntax files load whole or change nothing.
     const COLORREF back = m_edit.m_clrBack;
     wchar_t broken[MAX_PATH];
     ::GetTempPathW(MAX_PATH, broken);

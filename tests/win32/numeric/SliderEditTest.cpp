@@ -105,27 +105,6 @@ protected:
     std::unique_ptr<CMessageSpy> m_spy; // on the frame
 };
 
-TEST_F(SliderEditTest, DefaultRangeBeforeAnySetterThenSliderMessagesAnswerOneAndTheIntegerPositionUsesTheFields)
-{
-    float min = -1, max = -1;
-    bool clamp = true;
-    m_edit->GetSliderRange(min, max, clamp);
-    EXPECT_EQ(0.0f, min);
-    EXPECT_EQ(100.0f, max);
-    EXPECT_FALSE(clamp);
-
-    CreateEdit(0, 20);
-    m_edit->SetData(60.0f, 10.0f, 110.0f, true, 100, 5, true);
-    EXPECT_EQ(60, m_edit->GetIntPosition());
-    EXPECT_EQ(60, m_edit->GetPosPerc());
-    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_RANGE_CHANGED, 0, 0));
-    // Without a pop-up there is no value to take, but a close is passed on.
-    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_DELTA, 0, 0));
-    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_DELTA));
-    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_CLOSE, 0, 0));
-    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
-}
-
 // With a client edge the button rectangle is relative to the window, yet the
 // pop-up is placed as if it were in client coordinates, 2 pixels further in.
 TEST_F(SliderEditTest, ButtonTakesItsStripOffTheClientAreaAndThePopupOpensUnderItWithCapture)
@@ -247,9 +226,26 @@ TEST_F(SliderEditTest, PopupGetsTheRangeOfTheClampSettingThenTheSweepIsShownAndF
     EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
 }
 
-TEST_F(SliderEditTest, KeyboardUserTypesOnAfterThePopupEndsFocusMovedAwayStays)
+TEST_F(SliderEditTest, DefaultRangeSliderMessagesAndKeyboardUserTypingOnAfterThePopupEnds)
 {
+    float min = -1, max = -1;
+    bool clamp = true;
+    m_edit->GetSliderRange(min, max, clamp);
+    EXPECT_EQ(0.0f, min);
+    EXPECT_EQ(100.0f, max);
+    EXPECT_FALSE(clamp);
+
     CreateEdit(0, 20);
+    m_edit->SetData(60.0f, 10.0f, 110.0f, true, 100, 5, true);
+    EXPECT_EQ(60, m_edit->GetIntPosition());
+    EXPECT_EQ(60, m_edit->GetPosPerc());
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_RANGE_CHANGED, 0, 0));
+    // Without a pop-up there is no value to take, but a close is passed on.
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_DELTA, 0, 0));
+    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_CLOSE, 0, 0));
+    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
+
     m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 2, true);
     m_edit->SetFocus();
     for (WORD endKey : {VK_ESCAPE, VK_RETURN}) {

@@ -107,8 +107,35 @@ protected:
     std::unique_ptr<GvApplication> m_app;
 };
 
-TEST_F(ShaderEditorTest, KeywordsAndColoursOfTheParserPaint)
+TEST_F(ShaderEditorTest, TabsLineCountActiveFontAndTheParsersKeywordsAndColours)
 {
+    EXPECT_TRUE(m_edit.IsUseSpaceForTabs());
+    m_edit.SetIndentSize(3);
+    m_edit.SetTabSize(6);
+    m_edit.UseSpaceForTabs(false);
+    m_edit.SendMessage(WM_KEYDOWN, VK_TAB, 1);
+    EXPECT_EQ(CString(L"\t"), Text());
+    m_edit.UseSpaceForTabs(true);
+    m_edit.SendMessage(WM_KEYDOWN, VK_TAB, 1);
+    EXPECT_EQ(CString(L"\t   "), Text()); // from column 6, not 4: a whole indent
+
+    // Rows inserted inside a row start counting after it.
+    SetText(L"one\ntwo");
+    EXPECT_EQ(1, m_edit.m_nTotalLines);
+    m_edit.InsertText(L"x\ny\nz", 5);
+    EXPECT_EQ(3, m_edit.m_nTotalLines);
+    EXPECT_EQ(CString(L"one\ntx\ny\nzwo"), Text());
+
+    // The active font is the window's font.
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(120, L"Courier New"));
+    m_edit.SetActiveFont(&font);
+    EXPECT_EQ(font.GetSafeHandle(), reinterpret_cast<HGDIOBJ>(m_edit.SendMessage(WM_GETFONT)));
+    m_edit.SetActiveFont(nullptr);
+    EXPECT_EQ(nullptr, reinterpret_cast<HGDIOBJ>(m_edit.SendMessage(WM_GETFONT)));
+    m_edit.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_hFont), FALSE);
+
+    // Keywords and colours of the parser paint.
     GvMFCShaderHLSLParser parser;
     parser.m_backgroundColor = RGB(250, 240, 200);
     parser.m_foregroundColor = RGB(0, 0, 0);
@@ -159,35 +186,6 @@ TEST_F(ShaderEditorTest, HighlightLineMarksTheRowUntilTheNextEdit)
     m_edit.SendMessage(WM_CHAR, L'x', 1);
     EXPECT_EQ(RGB(255, 255, 255), Printed().At(right, 2 * m_lineHeight + m_lineHeight / 2));
     EXPECT_TRUE(m_edit.IsModified());
-}
-
-TEST_F(ShaderEditorTest, TabsLineCountAndActiveFont)
-{
-    EXPECT_TRUE(m_edit.IsUseSpaceForTabs());
-    m_edit.SetIndentSize(3);
-    m_edit.SetTabSize(6);
-    m_edit.UseSpaceForTabs(false);
-    m_edit.SendMessage(WM_KEYDOWN, VK_TAB, 1);
-    EXPECT_EQ(CString(L"\t"), Text());
-    m_edit.UseSpaceForTabs(true);
-    m_edit.SendMessage(WM_KEYDOWN, VK_TAB, 1);
-    EXPECT_EQ(CString(L"\t   "), Text()); // from column 6, not 4: a whole indent
-
-    // Rows inserted inside a row start counting after it.
-    SetText(L"one\ntwo");
-    EXPECT_EQ(1, m_edit.m_nTotalLines);
-    m_edit.InsertText(L"x\ny\nz", 5);
-    EXPECT_EQ(3, m_edit.m_nTotalLines);
-    EXPECT_EQ(CString(L"one\ntx\ny\nzwo"), Text());
-
-    // The active font is the window's font.
-    CFont font;
-    ASSERT_TRUE(font.CreatePointFont(120, L"Courier New"));
-    m_edit.SetActiveFont(&font);
-    EXPECT_EQ(font.GetSafeHandle(), reinterpret_cast<HGDIOBJ>(m_edit.SendMessage(WM_GETFONT)));
-    m_edit.SetActiveFont(nullptr);
-    EXPECT_EQ(nullptr, reinterpret_cast<HGDIOBJ>(m_edit.SendMessage(WM_GETFONT)));
-    m_edit.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_hFont), FALSE);
 }
 
 TEST_F(ShaderEditorTest, ContextMenuItemsAndEnablement)
@@ -323,7 +321,7 @@ TEST_F(ShaderEditorTest, FindAndReplaceThroughTheDialog)
     EXPECT_EQ(BST_UNCHECKED, ::IsDlgButtonChecked(FindDialog(), chx2));
 }
 
-TEST_F(ShaderEditorTest, BackspaceOverASelectionIsOneUndoStepClearDeletesItGotoLineCountsFromZero)
+TEST_F(ShaderEditorTest, BackspaceOverASelectionIsOneUndoStepClearDeletesItGotoLineCountsFromZeroAcceleratorsFirst)
 {
     SetText(L"abcdef");
     m_edit.SetCaret(6);
@@ -364,10 +362,9 @@ TEST_F(ShaderEditorTest, BackspaceOverASelectionIsOneUndoStepClearDeletesItGotoL
     EXPECT_EQ(9, m_edit.GetCurOffset());
     m_edit.GotoLine(-2);
     EXPECT_EQ(0, m_edit.GetCurOffset());
-}
 
-TEST_F(ShaderEditorTest, KeysGoThroughTheApplicationsAcceleratorsFirst)
-{
+    // Keys go through the application's accelerators first.
+    m_edit.m_commands.clear();
     ACCEL keys[] = {{FVIRTKEY, VK_F3, ID_EDIT_FIND}, {FVIRTKEY, VK_DELETE, ID_EDIT_SELECT_ALL}};
     HACCEL table = ::CreateAcceleratorTableW(keys, 2);
     m_app->SetWindowAcceleratorTable(m_frame.m_hWnd, table);
