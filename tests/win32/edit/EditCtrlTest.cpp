@@ -1,7 +1,7 @@
 #include <cstdio>
 #include "EditTestSupport.h"
 
-TEST_F(EditCtrlTest, TypingKeepsIndentationAndUndoesAsOneStep)
+TEST_F(EditCtrlTest, TypingKeepsIndentationAndUndoesAsOneStepTabIndentsRows)
 {
     m_edit.SetWindowText(L"    a");
     EXPECT_FALSE(m_edit.IsModified());
@@ -32,6 +32,30 @@ TEST_F(EditCtrlTest, TypingKeepsIndentationAndUndoesAsOneStep)
     EXPECT_EQ(CString(L"   x\n    b;"), Text());
     Key('A', false, true);
     ExpectSelection(0, 11);
+
+    // Tab indents the rows of a selection; keeping tabs chooses the character.
+    m_edit.SetWindowText(L"a\n  b\nc");
+    m_edit.SetSel(0, 4); // rows 0 and 1
+    Key(VK_TAB);
+    EXPECT_EQ(CString(L"    a\n      b\nc"), Text());
+    ExpectSelection(0, 14);
+    Key(VK_TAB, true);
+    Key(VK_TAB, true);
+    EXPECT_EQ(CString(L"a\nb\nc"), Text());
+    m_edit.OnUndo(TRUE, TRUE);
+    m_edit.OnUndo(TRUE, TRUE);
+    EXPECT_EQ(CString(L"    a\n      b\nc"), Text());
+    m_edit.OnUndo(TRUE, TRUE);
+    EXPECT_EQ(CString(L"a\n  b\nc"), Text());
+
+    // Without a selection Tab inserts up to the next indent stop.
+    m_edit.SetCaret(8);
+    Type(L"x");
+    Key(VK_TAB);
+    EXPECT_EQ(CString(L"a\n  b\ncx  "), Text());
+    m_edit.m_bKeepTabs = TRUE;
+    Key(VK_TAB);
+    EXPECT_EQ(CString(L"a\n  b\ncx  \t"), Text());
 }
 
 TEST_F(EditCtrlTest, NavigationAndSelectionKeysAndBackwardSearch)
@@ -67,33 +91,7 @@ TEST_F(EditCtrlTest, NavigationAndSelectionKeysAndBackwardSearch)
     ExpectSelection(12, 17);
 }
 
-TEST_F(EditCtrlTest, TabIndentsRowsAndKeepTabsChoosesTheCharacter)
-{
-    m_edit.SetWindowText(L"a\n  b\nc");
-    m_edit.SetSel(0, 4); // rows 0 and 1
-    Key(VK_TAB);
-    EXPECT_EQ(CString(L"    a\n      b\nc"), Text());
-    ExpectSelection(0, 14);
-    Key(VK_TAB, true);
-    Key(VK_TAB, true);
-    EXPECT_EQ(CString(L"a\nb\nc"), Text());
-    m_edit.OnUndo(TRUE, TRUE);
-    m_edit.OnUndo(TRUE, TRUE);
-    EXPECT_EQ(CString(L"    a\n      b\nc"), Text());
-    m_edit.OnUndo(TRUE, TRUE);
-    EXPECT_EQ(CString(L"a\n  b\nc"), Text());
-
-    // Without a selection Tab inserts up to the next indent stop.
-    m_edit.SetCaret(8);
-    Type(L"x");
-    Key(VK_TAB);
-    EXPECT_EQ(CString(L"a\n  b\ncx  "), Text());
-    m_edit.m_bKeepTabs = TRUE;
-    Key(VK_TAB);
-    EXPECT_EQ(CString(L"a\n  b\ncx  \t"), Text());
-}
-
-TEST_F(EditCtrlTest, MouseClickDragAndDoubleClick)
+TEST_F(EditCtrlTest, MouseClickDragAndDoubleClickClipboardRoundTrip)
 {
     m_edit.SetWindowText(L"float4 pos;\n  return x;\nend");
     m_edit.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(CellPoint(1, 4).x, CellPoint(1, 4).y));
@@ -112,10 +110,8 @@ TEST_F(EditCtrlTest, MouseClickDragAndDoubleClick)
     ExpectSelection(16, 2);
     m_edit.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(CellPoint(1, 5).x, CellPoint(1, 5).y));
     ExpectSelection(14, 20);
-}
 
-TEST_F(EditCtrlTest, ClipboardRoundTripUsesUnicodeAndCrLf)
-{
+    // The clipboard round trip uses Unicode and CR LF.
     m_edit.SetWindowText(L"a\u00e9\nb");
     m_edit.SetSel(1, 4);
     ASSERT_TRUE(m_edit.IsCopyEnabled());

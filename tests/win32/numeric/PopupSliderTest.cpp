@@ -120,8 +120,7 @@ protected:
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kGrey = RGB(0x66, 0x66, 0x66);
 
-TEST_F(PopupSliderTest,
-       OpensRightOfThePointInsideTheWorkAreaWithCaptureFocusAndPointerOnTheThumbThenSweepsWithTheClampSetting)
+TEST_F(PopupSliderTest, OpensWithCaptureFocusAndPointerOnTheThumbSweepsWithTheClampSettingAndDraws)
 {
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
@@ -175,10 +174,8 @@ TEST_F(PopupSliderTest,
         EXPECT_EQ(c.value, m_values[0]);
         Send(WM_KEYDOWN, VK_ESCAPE, 0);
     }
-}
 
-TEST_F(PopupSliderTest, DrawsTrackAndThumbAtThePositionOnTheScreenAndPrinted)
-{
+    // The track and the thumb at the position, on the screen and printed.
     Open(2.5f, 0.0f, 10.0f, true);
     CPixels pixels(m_popup->GetSafeHwnd(), CPixels::ClientArea);
     ASSERT_EQ(125, pixels.Width());

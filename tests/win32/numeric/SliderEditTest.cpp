@@ -274,45 +274,6 @@ TEST_F(SliderEditTest, DefaultRangeSliderMessagesAndKeyboardUserTypingOnAfterThe
     EXPECT_EQ(other.GetSafeHwnd(), ::GetFocus());
 }
 
-TEST_F(SliderEditTest, NotifyWindowGivenToInitOrAParentGivenAsATemporaryWrapperGetsTheMessages)
-{
-    CreateEdit(0, 20);
-    CWnd notifyWnd;
-    ASSERT_TRUE(notifyWnd.Create(nullptr, L"", WS_CHILD, CRect(0, 0, 1, 1), &m_frame, 7));
-    CMessageSpy notify(notifyWnd.GetSafeHwnd());
-    m_edit->Init(&notifyWnd, 0.25f, 0.0f, 1.0f, true, 300, 2, true);
-    EXPECT_EQ(Edit(), ::GetFocus());
-    EXPECT_EQ(CString(L"0.25"), Text());
-    CPopupSlider* pPopup = OpenWithDownArrow();
-    ASSERT_NE(nullptr, pPopup);
-    SendClick(pPopup->GetSafeHwnd(), CPoint(112, 10));
-    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_DELTA));
-    EXPECT_EQ(1, notify.Count(GVM_SLIDER_DELTA));
-    EXPECT_EQ(1, notify.Count(GVM_SLIDER_CLOSE));
-    EXPECT_EQ(1.0f, m_edit->GetNumericValue());
-
-    // A parent given as a temporary wrapper lends its font and still gets the messages.
-    m_edit = std::make_unique<CTestSliderEdit>();
-    HWND hStatic = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 60, m_frame.GetSafeHwnd(),
-                                   nullptr, nullptr, nullptr);
-    const HFONT hFont = static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
-    ::SendMessageW(hStatic, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
-    ASSERT_TRUE(
-        m_edit->Create(0, 0, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 30), CWnd::FromHandle(hStatic), kSliderId));
-    EXPECT_EQ(reinterpret_cast<LRESULT>(hFont), m_edit->SendMessage(WM_GETFONT));
-    EXPECT_EQ(nullptr, m_edit->NotifyWnd()); // a wrapper freed at idle time must not be kept
-    AfxIdleProcessing();
-    m_edit->SetData(0.0f, 0.0f, 10.0f, true, 300, 1, true);
-    CMessageSpy spy(hStatic);
-    pPopup = OpenWithDownArrow();
-    ASSERT_NE(nullptr, pPopup);
-    pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(42, 10));
-    Close();
-    EXPECT_EQ(1, spy.Count(GVM_SLIDER_DELTA));
-    EXPECT_EQ(1, spy.Count(GVM_SLIDER_CLOSE));
-    EXPECT_EQ(nullptr, m_edit->NotifyWnd());
-}
-
 TEST_F(SliderEditTest, DeletingTheEditOrItsWindowClosesItsPopup)
 {
     // The pop-up belongs to the top-level window and would outlive its owner.
@@ -400,7 +361,7 @@ HWND CreateDialogEdit(CWnd& parent, UINT nID)
                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr, nullptr);
 }
 
-TEST_F(SliderEditTest, ExchangeAttachesOnceWithTheGivenAlignmentAndNotifiesTheDialogOrThrows)
+TEST_F(SliderEditTest, ExchangeAttachesOnceAndNotifiesTheDialogOrThrowsANotifyWindowOrWrappedParentGetsTheMessages)
 {
     HWND hEdit = CreateDialogEdit(m_frame, 42);
     CDataExchange dx(&m_frame, FALSE);
@@ -437,6 +398,44 @@ TEST_F(SliderEditTest, ExchangeAttachesOnceWithTheGivenAlignmentAndNotifiesTheDi
     ASSERT_NE(nullptr, pThrown);
     pThrown->Delete();
     EXPECT_EQ(nullptr, Edit());
+
+    // A notify window given to Init, or a parent given as a temporary wrapper, gets the messages.
+    m_spy->m_messages.clear();
+    CreateEdit(0, 20);
+    CWnd notifyWnd;
+    ASSERT_TRUE(notifyWnd.Create(nullptr, L"", WS_CHILD, CRect(0, 0, 1, 1), &m_frame, 7));
+    CMessageSpy notify(notifyWnd.GetSafeHwnd());
+    m_edit->Init(&notifyWnd, 0.25f, 0.0f, 1.0f, true, 300, 2, true);
+    EXPECT_EQ(Edit(), ::GetFocus());
+    EXPECT_EQ(CString(L"0.25"), Text());
+    pPopup = OpenWithDownArrow();
+    ASSERT_NE(nullptr, pPopup);
+    SendClick(pPopup->GetSafeHwnd(), CPoint(112, 10));
+    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, notify.Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, notify.Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(1.0f, m_edit->GetNumericValue());
+
+    // A parent given as a temporary wrapper lends its font and still gets the messages.
+    m_edit = std::make_unique<CTestSliderEdit>();
+    HWND hStatic = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 60, m_frame.GetSafeHwnd(),
+                                   nullptr, nullptr, nullptr);
+    const HFONT hFont = static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
+    ::SendMessageW(hStatic, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
+    ASSERT_TRUE(
+        m_edit->Create(0, 0, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 30), CWnd::FromHandle(hStatic), kSliderId));
+    EXPECT_EQ(reinterpret_cast<LRESULT>(hFont), m_edit->SendMessage(WM_GETFONT));
+    EXPECT_EQ(nullptr, m_edit->NotifyWnd()); // a wrapper freed at idle time must not be kept
+    AfxIdleProcessing();
+    m_edit->SetData(0.0f, 0.0f, 10.0f, true, 300, 1, true);
+    CMessageSpy spy(hStatic);
+    pPopup = OpenWithDownArrow();
+    ASSERT_NE(nullptr, pPopup);
+    pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(42, 10));
+    Close();
+    EXPECT_EQ(1, spy.Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, spy.Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(nullptr, m_edit->NotifyWnd());
 }
 
 } // namespace

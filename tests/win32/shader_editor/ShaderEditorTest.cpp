@@ -107,7 +107,7 @@ protected:
     std::unique_ptr<GvApplication> m_app;
 };
 
-TEST_F(ShaderEditorTest, TabsLineCountActiveFontAndTheParsersKeywordsAndColours)
+TEST_F(ShaderEditorTest, TabsLineCountActiveFontTheParsersKeywordsAndColoursAndTheHighlightedLine)
 {
     EXPECT_TRUE(m_edit.IsUseSpaceForTabs());
     m_edit.SetIndentSize(3);
@@ -159,27 +159,24 @@ TEST_F(ShaderEditorTest, TabsLineCountActiveFontAndTheParsersKeywordsAndColours)
     EXPECT_TRUE(Has(shot, Cells(0, 8, 4), RGB(0, 0, 255)));
     EXPECT_FALSE(Has(shot, Cells(0, 8, 4), RGB(255, 0, 0)));
     EXPECT_EQ(RGB(250, 240, 200), shot.At(300, 3 * m_lineHeight));
-}
 
-TEST_F(ShaderEditorTest, HighlightLineMarksTheRowUntilTheNextEdit)
-{
-    GvMFCShaderASMParser parser;
-    parser.m_backgroundColor = RGB(255, 255, 255);
-    parser.m_highlightColor = RGB(200, 0, 0);
-    m_edit.LoadKeywords(&parser);
+    // A highlighted line marks its row until the next edit.
+    GvMFCShaderASMParser asmParser;
+    asmParser.m_backgroundColor = RGB(255, 255, 255);
+    asmParser.m_highlightColor = RGB(200, 0, 0);
+    m_edit.LoadKeywords(&asmParser);
     SetText(L"ps_2_0\nmov r0, c0\nadd r0, r0, c1\n");
     const int right = 300;
-    struct Case
+    const struct
     {
-        int line;
-        int row;
-    } cases[] = {{0, 0}, {1, 0}, {3, 2}};
-    for (const Case& c : cases) {
+        int line, row;
+    } highlights[] = {{0, 0}, {1, 0}, {3, 2}};
+    for (const auto& c : highlights) {
         m_edit.HighlightLine(c.line);
-        const CPixels shot = Printed();
+        const CPixels picture = Printed();
         for (int row = 0; row < 4; ++row)
             EXPECT_EQ(row == c.row ? RGB(200, 0, 0) : RGB(255, 255, 255),
-                      shot.At(right, row * m_lineHeight + m_lineHeight / 2))
+                      picture.At(right, row * m_lineHeight + m_lineHeight / 2))
                 << "line " << c.line << " row " << row;
         EXPECT_EQ(c.row, m_edit.RowFromOffset(m_edit.GetCurOffset()));
     }

@@ -210,7 +210,7 @@ TEST_F(TextureEditCtrlTest, TextsPerKindAndFormat)
     EXPECT_EQ(BST_CHECKED, Checked(IDC_GV_TEXTURE_ORIGIN_TOP_LEFT_RADIO));
 }
 
-TEST_F(TextureEditCtrlTest, BitmapAndThumbnailSizesPerModeAndLevel)
+TEST_F(TextureEditCtrlTest, BitmapAndThumbnailSizesPerModeAndLevelThumbnailPixelsAndPlugIns)
 {
     GvTextureVariable texture;
     Load(texture, "mips_bgra.dds"); // 32 x 16, 6 levels
@@ -251,6 +251,26 @@ TEST_F(TextureEditCtrlTest, BitmapAndThumbnailSizesPerModeAndLevel)
     m_ctrl->GetScrollWnd().GetClientRect(&client);
     const float refit = std::max(32.0f / client.Width(), 16.0f / client.Height());
     EXPECT_EQ(CSize(int(32 / refit), int(16 / refit)), ButtonSize()); // refitted
+
+    // The thumbnail's pixels; a double click opens the viewer, Browse the editor.
+    ASSERT_TRUE(m_app.RegisterPlugIn(new TestPlugIn(kOtherId, "other")));
+    ASSERT_TRUE(m_app.RegisterPlugIn(new TestPlugIn(kViewerId, "viewer")));
+    ASSERT_TRUE(m_app.RegisterPlugIn(new TestPlugIn(kEditorId, "editor")));
+    SelectMode(6);
+    HWND button = m_ctrl->GetThumbnailButton().m_hWnd;
+    ::UpdateWindow(m_frame.m_hWnd);
+    ::RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    // Texel (2, 1) of level 0 covers pixels 16..23 x 8..15: R = 16, G = 16.
+    HDC dc = ::GetDC(button);
+    EXPECT_EQ(RGB(16, 16, 0), ::GetPixel(dc, 20, 12));
+    EXPECT_EQ(RGB(8, 0, 0), ::GetPixel(dc, 15, 7));
+    ::ReleaseDC(button, dc);
+
+    ::PostMessageW(button, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    AfxPumpPendingMessages();
+    Click(IDC_GV_BROWSE_BUTTON);
+    const std::vector<std::string> expected = {"viewer open", "editor edit dialog"};
+    EXPECT_EQ(expected, g_plugInCalls);
 }
 
 // The sample named through "./" steps so that the whole path has length
@@ -465,31 +485,6 @@ TEST_F(TextureEditCtrlTest, APanPaintsTheUncoveredStripsAloneAndWithoutSeamsAndD
     ::SetCapture(m_frame.m_hWnd);
     EXPECT_FALSE(m_ctrl->GetThumbnailButton().IsDragging());
     ::ReleaseCapture();
-}
-
-TEST_F(TextureEditCtrlTest, ThumbnailPixelsAndPlugIns)
-{
-    ASSERT_TRUE(m_app.RegisterPlugIn(new TestPlugIn(kOtherId, "other")));
-    ASSERT_TRUE(m_app.RegisterPlugIn(new TestPlugIn(kViewerId, "viewer")));
-    ASSERT_TRUE(m_app.RegisterPlugIn(new TestPlugIn(kEditorId, "editor")));
-    GvTextureVariable texture;
-    Load(texture, "mips_bgra.dds");
-    Make(&texture);
-    SelectMode(6);
-    HWND button = m_ctrl->GetThumbnailButton().m_hWnd;
-    ::UpdateWindow(m_frame.m_hWnd);
-    ::RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    // Texel (2, 1) of level 0 covers pixels 16..23 x 8..15: R = 16, G = 16.
-    HDC dc = ::GetDC(button);
-    EXPECT_EQ(RGB(16, 16, 0), ::GetPixel(dc, 20, 12));
-    EXPECT_EQ(RGB(8, 0, 0), ::GetPixel(dc, 15, 7));
-    ::ReleaseDC(button, dc);
-
-    ::PostMessageW(button, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
-    AfxPumpPendingMessages();
-    Click(IDC_GV_BROWSE_BUTTON);
-    const std::vector<std::string> expected = {"viewer open", "editor edit dialog"};
-    EXPECT_EQ(expected, g_plugInCalls);
 }
 
 } // namespace
