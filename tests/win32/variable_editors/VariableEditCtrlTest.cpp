@@ -104,7 +104,7 @@ protected:
     GvFakeClock m_clock;
 };
 
-TEST_F(VariableEditCtrlTest, CellsLabelsAndOptionsPerKind)
+TEST_F(VariableEditCtrlTest, CellsLabelsAndOptionsPerKindOptionsLayoutPerOrientationAndToggle)
 {
     GvFloatVariable floatVar(0.5f);
     GvIntegerVariable intVar(7);
@@ -151,11 +151,8 @@ TEST_F(VariableEditCtrlTest, CellsLabelsAndOptionsPerKind)
         }
         p->DestroyWindow();
     }
-}
 
-TEST_F(VariableEditCtrlTest, OptionsLayoutPerOrientationAndToggle)
-{
-    GvVectorVariable vectorVar;
+    // The options lie above, right of or below the values and hide with the setup button.
     for (int orientation = 0; orientation < 3; ++orientation) {
         SCOPED_TRACE(orientation);
         CGvVariableEditCtrl* p = Make(&vectorVar, orientation);
