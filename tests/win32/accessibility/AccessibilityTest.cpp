@@ -278,7 +278,7 @@ TEST_F(AccessibilityTest, EachControlReportsRoleNameValueStateAndDescription)
     EXPECT_EQ(kFocusable | kFocused, Read(colors.slider.m_hWnd).state & (kFocusable | kFocused));
 }
 
-TEST_F(AccessibilityTest, ValueChangesAreAnnouncedOnceEach)
+TEST_F(AccessibilityTest, ValueChangesCaretSelectionAndTextAreAnnouncedMenuItemsKeepTheirTextAndCheck)
 {
     CEventRecorder events(m_frame.m_hWnd);
     ASSERT_TRUE(events.Hooked());
@@ -356,11 +356,8 @@ TEST_F(AccessibilityTest, ValueChangesAreAnnouncedOnceEach)
     EXPECT_EQ(L"133", Text(greenEdit));
     EXPECT_NE(L"0.50000", Text(sliderEdit.m_hWnd));
     PostKey(popup, VK_ESCAPE);
-}
 
-TEST_F(AccessibilityTest, EditorAnnouncesCaretSelectionAndText)
-{
-    CEventRecorder events(m_frame.m_hWnd);
+    // The editor announces caret, selection and text.
     CBCGPEditCtrl editor;
     ASSERT_TRUE(editor.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100), &m_frame, 6));
     editor.InsertText(L"first\nsecond");
@@ -381,21 +378,19 @@ TEST_F(AccessibilityTest, EditorAnnouncesCaretSelectionAndText)
     events.Step();
     editor.InsertText(L"X", 0);
     EXPECT_EQ(1, events.Count(EVENT_OBJECT_VALUECHANGE, editor.m_hWnd));
-}
 
-TEST_F(AccessibilityTest, OwnerDrawnMenuItemsKeepTheirTextAndCheck)
-{
+    // Owner-drawn menu items keep their text and check.
     CGvIconMenu menu;
     menu.AppendMenuItem(L"&Plain", 11);
     menu.AppendMenuWithValue(L"&Grid", 12, GvIconMenuStateCheckBox, true);
     menu.AppendMenuWithValue(L"Snap", 13, GvIconMenuStateRadio, false);
-    struct Case
+    struct Item
     {
         UINT id;
         const wchar_t* text;
         UINT checked;
-    } const cases[] = {{11, L"&Plain", 0}, {12, L"&Grid", MF_CHECKED}, {13, L"Snap", 0}};
-    for (const Case& c : cases) {
+    } const items[] = {{11, L"&Plain", 0}, {12, L"&Grid", MF_CHECKED}, {13, L"Snap", 0}};
+    for (const Item& c : items) {
         SCOPED_TRACE(c.id);
         wchar_t text[32] = {};
         EXPECT_EQ(static_cast<int>(wcslen(c.text)), ::GetMenuStringW(menu.m_hMenu, c.id, text, 32, MF_BYCOMMAND));

@@ -86,7 +86,7 @@ protected:
 };
 
 // What a new picker shows of the caller's outputs in each colour type.
-TEST_F(ColorPickerTest, OpensOnTheCallersColourWithTheFloatsWinning)
+TEST_F(ColorPickerTest, OpensOnTheCallersColourWithTheFloatsWinningAnOutsideOneNotifiesNoOne)
 {
     const float kQuarters[4] = {0.1f, 0.2f, 0.3f, 0.4f}, kRed[4] = {1, 0, 0, 0.25f};
     const struct
@@ -125,10 +125,8 @@ TEST_F(ColorPickerTest, OpensOnTheCallersColourWithTheFloatsWinning)
         EXPECT_EQ(picker.m_redEdit.m_hWnd, ::GetFocus());
         picker.DestroyWindow();
     }
-}
 
-TEST_F(ColorPickerTest, AnOutsideColourUpdatesEverythingAndNotifiesNoOne)
-{
+    // An outside colour updates everything and notifies no one.
     float color[4] = {0.1f, 0.2f, 0.3f, 0.4f};
     DWORD packed = 0;
     ASSERT_TRUE(CreatePicker(*m_picker, color, &packed));
@@ -149,7 +147,7 @@ TEST_F(ColorPickerTest, AnOutsideColourUpdatesEverythingAndNotifiesNoOne)
 }
 
 // HSV is clamped, RGB kept as typed; the owner hears once and the host is told.
-TEST_F(ColorPickerTest, TypedValuesApplyOnFocusLoss)
+TEST_F(ColorPickerTest, TypedValuesApplyOnFocusLossTheWheelOverAnEditStepsItsSlider)
 {
     const struct
     {
@@ -176,6 +174,16 @@ TEST_F(ColorPickerTest, TypedValuesApplyOnFocusLoss)
         EXPECT_EQ(before + 1, NodeChangeCount());
         picker.DestroyWindow();
     }
+
+    // The mouse wheel over the green edit steps the green slider.
+    float color[4] = {0.2f, 0.5f, 0.2f, 1.0f};
+    ASSERT_TRUE(CreatePicker(*m_picker, color, nullptr, true));
+    m_picker->m_greenEdit.SetFocus();
+    Forget(); // the red edit's commit
+    m_picker->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(100, 100));
+    EXPECT_FLOAT_EQ(0.52f, color[1]);
+    EXPECT_EQ(CString(L"0.5200"), CTestPicker::Text(m_picker->m_greenEdit));
+    EXPECT_EQ(1, HeardCount(GVM_COLOR_CHANGED));
 }
 
 TEST_F(ColorPickerTest, WheelDragTellsTheOwnerEveryStepAndTheHostThrottledPlusTheEnd)
@@ -210,18 +218,6 @@ TEST_F(ColorPickerTest, TwoPickersShareTheThrottleRecords)
     second.m_greenSlider.SendMessage(WM_KEYDOWN, VK_UP, 0);
     EXPECT_EQ(before + 7, NodeChangeCount());
     second.DestroyWindow();
-}
-
-TEST_F(ColorPickerTest, MouseWheelOverTheGreenEditStepsTheGreenSlider)
-{
-    float color[4] = {0.2f, 0.5f, 0.2f, 1.0f};
-    ASSERT_TRUE(CreatePicker(*m_picker, color, nullptr, true));
-    m_picker->m_greenEdit.SetFocus();
-    Forget(); // the red edit's commit
-    m_picker->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(100, 100));
-    EXPECT_FLOAT_EQ(0.52f, color[1]);
-    EXPECT_EQ(CString(L"0.5200"), CTestPicker::Text(m_picker->m_greenEdit));
-    EXPECT_EQ(1, HeardCount(GVM_COLOR_CHANGED));
 }
 
 // The swatch toggles the view: size, parent told, visibility, tips, edge and

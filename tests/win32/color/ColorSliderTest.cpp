@@ -22,8 +22,37 @@ protected:
 
 const std::vector<UINT> kTriple = {GVM_VALUE_CHANGE_START, GVM_VALUE_CHANGED, GVM_VALUE_CHANGE_END};
 
-TEST_F(ColorSliderTest, PointsSetTheValueAlongTheSlidersAxisOnlyKeysAndWheelNotchesAreCompleteSteps)
+TEST_F(ColorSliderTest, PaintsTheThumbWhereTheValueIsPointsSetItAlongTheAxisOnlyKeysAndNotchesAreWholeSteps)
 {
+    // The band from (0, 0, 1) to (1, 0, 1) under a white thumb with a black
+    // outline, which moves without leaving a trace.
+    const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+    m_value = 0.25f;
+    m_horizontal.SendMessage(GVM_VALUE_CHANGED, 0, 0);
+    CPixels pixels(m_horizontal.m_hWnd, CPixels::ClientArea);
+    // Thumb (24, 2)-(28, 18): outline at x 24 and 27, white inside.
+    EXPECT_EQ(black, pixels.At(24, 10));
+    EXPECT_EQ(black, pixels.At(27, 10));
+    EXPECT_EQ(black, pixels.At(25, 2));
+    EXPECT_EQ(white, pixels.At(25, 10));
+    EXPECT_EQ(white, pixels.At(26, 16));
+    const COLORREF left = pixels.At(1, 1), right = pixels.At(98, 1);
+    EXPECT_LE(GetRValue(left), 8);
+    EXPECT_GE(GetRValue(right), 245);
+    EXPECT_EQ(255, GetBValue(left));
+    EXPECT_EQ(255, GetBValue(right));
+    EXPECT_EQ(0, GetGValue(right));
+
+    m_value = 0.75f;
+    m_horizontal.SendMessage(GVM_VALUE_CHANGED, 0, 0);
+    pixels = CPixels(m_horizontal.m_hWnd, CPixels::ClientArea);
+    EXPECT_EQ(black, pixels.At(72, 10)); // trunc(96 x 0.75)
+    EXPECT_EQ(white, pixels.At(73, 10));
+    EXPECT_EQ(255, GetBValue(pixels.At(24, 10))); // the old thumb is band again
+    EXPECT_EQ(255, GetBValue(pixels.At(25, 10)));
+    EXPECT_LT(GetGValue(pixels.At(25, 10)), 8);
+
+    Forget();
     SendClick(m_horizontal.m_hWnd, CPoint(25, 10));
     EXPECT_FLOAT_EQ(0.25f, m_value);
     EXPECT_EQ(kTriple, Heard());
@@ -62,37 +91,6 @@ TEST_F(ColorSliderTest, PointsSetTheValueAlongTheSlidersAxisOnlyKeysAndWheelNotc
     m_horizontal.m_value = nullptr;
     m_horizontal.SendMessage(WM_KEYDOWN, VK_UP, 0);
     EXPECT_TRUE(Heard().empty());
-}
-
-// The band from (0, 0, 1) to (1, 0, 1) under a white thumb with a black
-// outline, which moves without leaving a trace.
-TEST_F(ColorSliderTest, PaintsTheBandAndTheThumbWhereTheValueIs)
-{
-    const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
-    m_value = 0.25f;
-    m_horizontal.SendMessage(GVM_VALUE_CHANGED, 0, 0);
-    CPixels pixels(m_horizontal.m_hWnd, CPixels::ClientArea);
-    // Thumb (24, 2)-(28, 18): outline at x 24 and 27, white inside.
-    EXPECT_EQ(black, pixels.At(24, 10));
-    EXPECT_EQ(black, pixels.At(27, 10));
-    EXPECT_EQ(black, pixels.At(25, 2));
-    EXPECT_EQ(white, pixels.At(25, 10));
-    EXPECT_EQ(white, pixels.At(26, 16));
-    const COLORREF left = pixels.At(1, 1), right = pixels.At(98, 1);
-    EXPECT_LE(GetRValue(left), 8);
-    EXPECT_GE(GetRValue(right), 245);
-    EXPECT_EQ(255, GetBValue(left));
-    EXPECT_EQ(255, GetBValue(right));
-    EXPECT_EQ(0, GetGValue(right));
-
-    m_value = 0.75f;
-    m_horizontal.SendMessage(GVM_VALUE_CHANGED, 0, 0);
-    pixels = CPixels(m_horizontal.m_hWnd, CPixels::ClientArea);
-    EXPECT_EQ(black, pixels.At(72, 10)); // trunc(96 x 0.75)
-    EXPECT_EQ(white, pixels.At(73, 10));
-    EXPECT_EQ(255, GetBValue(pixels.At(24, 10))); // the old thumb is band again
-    EXPECT_EQ(255, GetBValue(pixels.At(25, 10)));
-    EXPECT_LT(GetGValue(pixels.At(25, 10)), 8);
 }
 
 } // namespace

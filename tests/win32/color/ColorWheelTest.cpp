@@ -24,7 +24,7 @@ protected:
     float m_rgb[3] = {1.0f, 0.0f, 0.0f};
 };
 
-TEST_F(ColorWheelTest, PressDragReleaseSendsStartOnePickPerNewPointAndOneEndAsDoesALostCapture)
+TEST_F(ColorWheelTest, PressDragReleaseSendsStartOnePickPerNewPointAndOneEndAsDoesALostCaptureOrAPickOnBlack)
 {
     Send(WM_LBUTTONDOWN, CPoint(50, 50));
     EXPECT_EQ(m_wheel.m_hWnd, ::GetCapture());
@@ -60,10 +60,8 @@ TEST_F(ColorWheelTest, PressDragReleaseSendsStartOnePickPerNewPointAndOneEndAsDo
     ::ReleaseCapture();
     EXPECT_EQ((std::vector<UINT>{GVM_VALUE_CHANGE_START, GVM_COLOR_CHANGED, GVM_VALUE_CHANGE_END}), Heard());
     other.DestroyWindow();
-}
 
-TEST_F(ColorWheelTest, APickOnBlackOrWithoutAColourIsStillPaired)
-{
+    // A pick on black or without a colour is still paired.
     const struct
     {
         bool hasColor;

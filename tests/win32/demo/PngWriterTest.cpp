@@ -71,7 +71,7 @@ TEST(PngWriter, ChecksumsOfKnownInputs)
     EXPECT_EQ(1u, GvAdler32(nullptr, 0));
 }
 
-TEST(PngWriter, SmallImageRoundTripsAnEmptyOneGivesNoFile)
+TEST(PngWriter, SmallImageRoundTripsAnEmptyOneGivesNoFileALargeOneSpansSeveralBlocks)
 {
     // Two rows of three pixels, rows 10 bytes apart (one byte of padding).
     const uint8_t rgb[] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 99, 1, 2, 3, 4, 5, 6, 7, 8, 9, 99};
@@ -92,24 +92,21 @@ TEST(PngWriter, SmallImageRoundTripsAnEmptyOneGivesNoFile)
     EXPECT_TRUE(GvEncodePng(0, 1, rgb, 3).empty());
     EXPECT_TRUE(GvEncodePng(1, 0, rgb, 3).empty());
     EXPECT_TRUE(GvEncodePng(1, 1, nullptr, 3).empty());
-}
 
-TEST(PngWriter, LargeImageSpansSeveralStoredBlocks)
-{
+    // A large image spans several stored blocks.
     const int width = 300, height = 100; // 90,100 bytes of rows with filters
-    std::vector<uint8_t> rgb(width * height * 3);
-    for (size_t i = 0; i < rgb.size(); ++i)
-        rgb[i] = static_cast<uint8_t>(i * 7);
-    const std::vector<Chunk> chunks = ReadChunks(GvEncodePng(width, height, rgb.data(), width * 3));
-    ASSERT_EQ(3u, chunks.size());
-    int blocks = 0;
-    const std::vector<uint8_t> raw = InflateStored(chunks[1].data, &blocks);
+    std::vector<uint8_t> pixels(width * height * 3);
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = static_cast<uint8_t>(i * 7);
+    const std::vector<Chunk> large = ReadChunks(GvEncodePng(width, height, pixels.data(), width * 3));
+    ASSERT_EQ(3u, large.size());
+    const std::vector<uint8_t> rows = InflateStored(large[1].data, &blocks);
     EXPECT_EQ(2, blocks);
-    ASSERT_EQ(size_t(height) * (1 + width * 3), raw.size());
+    ASSERT_EQ(size_t(height) * (1 + width * 3), rows.size());
     for (int y = 0; y < height; ++y) {
         const size_t row = size_t(y) * (1 + width * 3);
-        EXPECT_EQ(0, raw[row]);
-        EXPECT_EQ(0, std::memcmp(&raw[row + 1], &rgb[size_t(y) * width * 3], width * 3)) << y;
+        EXPECT_EQ(0, rows[row]);
+        EXPECT_EQ(0, std::memcmp(&rows[row + 1], &pixels[size_t(y) * width * 3], width * 3)) << y;
     }
 }
 

@@ -1,7 +1,7 @@
 #include <cstdio>
 #include "EditTestSupport.h"
 
-TEST_F(EditCtrlTest, TypingKeepsIndentationAndUndoesAsOneStep)
+TEST_F(EditCtrlTest, TypingKeepsIndentationAndUndoesAsOneStepTabIndentsRows)
 {
     m_edit.SetWindowText(L"    a");
     EXPECT_FALSE(m_edit.IsModified());
@@ -32,34 +32,8 @@ TEST_F(EditCtrlTest, TypingKeepsIndentationAndUndoesAsOneStep)
     EXPECT_EQ(CString(L"   x\n    b;"), Text());
     Key('A', false, true);
     ExpectSelection(0, 11);
-}
 
-TEST_F(EditCtrlTest, NavigationAndSelectionKeys)
-{
-    // Offsets: row 0 "float4 pos;" 0-11, row 1 "  return x;" 12-23, row 2 "end" 24-27.
-    m_edit.SetWindowText(L"float4 pos;\r\n  return x;\r\nend");
-    EXPECT_EQ(CString(L"float4 pos;\n  return x;\nend"), Text());
-    struct Step
-    {
-        UINT vk;
-        bool shift, control;
-        int anchor, caret;
-    } steps[] = {
-        {VK_RIGHT, false, true, -1, 7},  {VK_RIGHT, true, false, 7, 8},   {VK_RIGHT, true, true, 7, 11},
-        {VK_LEFT, false, false, -1, 7},  {VK_DOWN, false, false, -1, 19}, {VK_HOME, false, false, -1, 14},
-        {VK_HOME, false, false, -1, 12}, {VK_END, true, false, 12, 23},   {VK_DOWN, true, false, 12, 27},
-        {VK_UP, false, false, -1, 23},   {VK_UP, false, false, -1, 11},   {VK_END, true, true, 11, 27},
-        {VK_LEFT, true, true, 11, 24},   {VK_HOME, false, true, -1, 0},   {VK_NEXT, false, false, -1, 24},
-        {VK_PRIOR, true, false, 24, 0},
-    };
-    for (const Step& step : steps) {
-        Key(step.vk, step.shift, step.control);
-        ExpectSelection(step.anchor, step.caret);
-    }
-}
-
-TEST_F(EditCtrlTest, TabIndentsRowsAndKeepTabsChoosesTheCharacter)
-{
+    // Tab indents the rows of a selection; keeping tabs chooses the character.
     m_edit.SetWindowText(L"a\n  b\nc");
     m_edit.SetSel(0, 4); // rows 0 and 1
     Key(VK_TAB);
@@ -84,7 +58,40 @@ TEST_F(EditCtrlTest, TabIndentsRowsAndKeepTabsChoosesTheCharacter)
     EXPECT_EQ(CString(L"a\n  b\ncx  \t"), Text());
 }
 
-TEST_F(EditCtrlTest, MouseClickDragAndDoubleClick)
+TEST_F(EditCtrlTest, NavigationAndSelectionKeysAndBackwardSearch)
+{
+    // Offsets: row 0 "float4 pos;" 0-11, row 1 "  return x;" 12-23, row 2 "end" 24-27.
+    m_edit.SetWindowText(L"float4 pos;\r\n  return x;\r\nend");
+    EXPECT_EQ(CString(L"float4 pos;\n  return x;\nend"), Text());
+    struct Step
+    {
+        UINT vk;
+        bool shift, control;
+        int anchor, caret;
+    } steps[] = {
+        {VK_RIGHT, false, true, -1, 7},  {VK_RIGHT, true, false, 7, 8},   {VK_RIGHT, true, true, 7, 11},
+        {VK_LEFT, false, false, -1, 7},  {VK_DOWN, false, false, -1, 19}, {VK_HOME, false, false, -1, 14},
+        {VK_HOME, false, false, -1, 12}, {VK_END, true, false, 12, 23},   {VK_DOWN, true, false, 12, 27},
+        {VK_UP, false, false, -1, 23},   {VK_UP, false, false, -1, 11},   {VK_END, true, true, 11, 27},
+        {VK_LEFT, true, true, 11, 24},   {VK_HOME, false, true, -1, 0},   {VK_NEXT, false, false, -1, 24},
+        {VK_PRIOR, true, false, 24, 0},
+    };
+    for (const Step& step : steps) {
+        Key(step.vk, step.shift, step.control);
+        ExpectSelection(step.anchor, step.caret);
+    }
+
+    // Backward search starts at the selection start (forward search: the
+    // shader editor's find dialog).
+    m_edit.SetWindowText(L"color Color colors color");
+    m_edit.SetSel(19, 24);
+    EXPECT_TRUE(m_edit.FindText(L"COLOR", FALSE, FALSE, FALSE));
+    ExpectSelection(12, 17);
+    EXPECT_FALSE(m_edit.FindText(L"none"));
+    ExpectSelection(12, 17);
+}
+
+TEST_F(EditCtrlTest, MouseClickDragAndDoubleClickClipboardRoundTrip)
 {
     m_edit.SetWindowText(L"float4 pos;\n  return x;\nend");
     m_edit.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(CellPoint(1, 4).x, CellPoint(1, 4).y));
@@ -103,10 +110,8 @@ TEST_F(EditCtrlTest, MouseClickDragAndDoubleClick)
     ExpectSelection(16, 2);
     m_edit.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(CellPoint(1, 5).x, CellPoint(1, 5).y));
     ExpectSelection(14, 20);
-}
 
-TEST_F(EditCtrlTest, ClipboardRoundTripUsesUnicodeAndCrLf)
-{
+    // The clipboard round trip uses Unicode and CR LF.
     m_edit.SetWindowText(L"a\u00e9\nb");
     m_edit.SetSel(1, 4);
     ASSERT_TRUE(m_edit.IsCopyEnabled());
@@ -129,7 +134,7 @@ TEST_F(EditCtrlTest, ClipboardRoundTripUsesUnicodeAndCrLf)
     EXPECT_EQ(CString(L"\u00e9\nba"), Text());
 }
 
-TEST_F(EditCtrlTest, MarkersMoveWithInsertedRowsAndGoToMarkerScrolls)
+TEST_F(EditCtrlTest, MarkersMoveWithInsertedRowsGoToMarkerScrollsSyntaxFilesLoadOrChangeNothing)
 {
     SetRows(100, L"row\n");
     const int id = m_edit.SetLineColorMarker(60, RGB(255, 255, 255), RGB(0, 0, 255), TRUE, 0, 4, 0);
@@ -145,21 +150,8 @@ TEST_F(EditCtrlTest, MarkersMoveWithInsertedRowsAndGoToMarkerScrolls)
     EXPECT_TRUE(top <= 63 && 63 < top + 240 / m_lineHeight) << top;
     m_edit.DeleteAllMarkers();
     EXPECT_FALSE(m_edit.GoToMarker(id));
-}
 
-// Forward search and its wrap are the shader editor's find dialog's cases.
-TEST_F(EditCtrlTest, FindBackwardStartsAtTheSelectionStart)
-{
-    m_edit.SetWindowText(L"color Color colors color");
-    m_edit.SetSel(19, 24);
-    EXPECT_TRUE(m_edit.FindText(L"COLOR", FALSE, FALSE, FALSE));
-    ExpectSelection(12, 17);
-    EXPECT_FALSE(m_edit.FindText(L"none"));
-    ExpectSelection(12, 17);
-}
-
-TEST_F(EditCtrlTest, SyntaxFilesLoadOrChangeNothing)
-{
+    // Syntax files load whole or change nothing.
     const COLORREF back = m_edit.m_clrBack;
     wchar_t broken[MAX_PATH];
     ::GetTempPathW(MAX_PATH, broken);

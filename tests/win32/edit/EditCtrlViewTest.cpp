@@ -115,29 +115,7 @@ TEST_F(EditCtrlViewTest, ScrollingByBarWheelSmallWheelDeltasAndCaret)
     EXPECT_EQ(2001 - page, m_edit.GetFirstVisibleRow());
 }
 
-TEST_F(EditCtrlViewTest, SetFontChangesTheRowHeight)
-{
-    EXPECT_EQ((LRESULT)m_hFont, m_edit.SendMessage(WM_GETFONT));
-    m_edit.SendMessage(WM_SETFONT, 0, TRUE);
-    EXPECT_EQ(0, m_edit.SendMessage(WM_GETFONT)) << "the default font is the control's own";
-
-    LOGFONTW big = {};
-    big.lfHeight = -32;
-    lstrcpyW(big.lfFaceName, L"Courier New");
-    HFONT hBig = ::CreateFontIndirectW(&big);
-    const TEXTMETRICW metrics = Metrics(hBig);
-    const int bigLine = metrics.tmHeight + metrics.tmExternalLeading;
-    ASSERT_GT(bigLine, m_lineHeight);
-    m_edit.SetWindowText(L"a\nb\nc\nd\ne\nf\ng\nh\ni");
-    m_edit.SendMessage(WM_SETFONT, (WPARAM)hBig, FALSE);
-    m_edit.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 3 * bigLine + 2));
-    m_edit.SendMessage(WM_LBUTTONUP, 0, 0);
-    EXPECT_EQ(3, m_edit.RowFromOffset(m_edit.GetCurOffset()));
-    m_edit.SendMessage(WM_SETFONT, (WPARAM)m_hFont, FALSE);
-    ::DeleteObject(hBig);
-}
-
-TEST_F(EditCtrlViewTest, PrintsEveryRowOnceInPagesOfTheDevice)
+TEST_F(EditCtrlViewTest, PrintsEveryRowOnceInPagesOfTheDeviceSetFontChangesTheRowHeight)
 {
     SetRows(150, L"row%03d\n");
     CPrintInfo info;
@@ -166,6 +144,26 @@ TEST_F(EditCtrlViewTest, PrintsEveryRowOnceInPagesOfTheDevice)
         wsprintfW(expected, L"row%03d", i);
         EXPECT_EQ(std::wstring(expected), printed[i]);
     }
+
+    // A new font changes the row height that clicks are read with.
+    EXPECT_EQ((LRESULT)m_hFont, m_edit.SendMessage(WM_GETFONT));
+    m_edit.SendMessage(WM_SETFONT, 0, TRUE);
+    EXPECT_EQ(0, m_edit.SendMessage(WM_GETFONT)) << "the default font is the control's own";
+
+    LOGFONTW big = {};
+    big.lfHeight = -32;
+    lstrcpyW(big.lfFaceName, L"Courier New");
+    HFONT hBig = ::CreateFontIndirectW(&big);
+    const TEXTMETRICW metrics = Metrics(hBig);
+    const int bigLine = metrics.tmHeight + metrics.tmExternalLeading;
+    ASSERT_GT(bigLine, m_lineHeight);
+    m_edit.SetWindowText(L"a\nb\nc\nd\ne\nf\ng\nh\ni");
+    m_edit.SendMessage(WM_SETFONT, (WPARAM)hBig, FALSE);
+    m_edit.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 3 * bigLine + 2));
+    m_edit.SendMessage(WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(3, m_edit.RowFromOffset(m_edit.GetCurOffset()));
+    m_edit.SendMessage(WM_SETFONT, (WPARAM)m_hFont, FALSE);
+    ::DeleteObject(hBig);
 }
 
 // A keystroke repaints its row only, unless it opens a block that colours the

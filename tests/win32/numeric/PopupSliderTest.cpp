@@ -120,7 +120,7 @@ protected:
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kGrey = RGB(0x66, 0x66, 0x66);
 
-TEST_F(PopupSliderTest, OpensRightOfThePointInsideTheWorkAreaWithCaptureFocusAndPointerOnTheThumbThenSweeps)
+TEST_F(PopupSliderTest, OpensWithCaptureFocusAndPointerOnTheThumbSweepsWithTheClampSettingAndDraws)
 {
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
@@ -153,10 +153,29 @@ TEST_F(PopupSliderTest, OpensRightOfThePointInsideTheWorkAreaWithCaptureFocusAnd
     RealMoveTo(to);
     EXPECT_EQ(5.0f, m_popup->GetSliderValue());
     EXPECT_EQ((std::vector<float>{5.0f}), m_values);
-}
+    Send(WM_KEYDOWN, VK_ESCAPE, 0);
 
-TEST_F(PopupSliderTest, DrawsTrackAndThumbAtThePositionOnTheScreenAndPrinted)
-{
+    // Horizontal motion sweeps with the clamp setting.
+    struct Case
+    {
+        bool clamp;
+        int x;
+        float value;
+    };
+    const Case sweeps[] = {
+        {true, 47, 3.5f}, {false, 2, -1.0f}, {true, 2, 0.0f}, {false, 122, 11.0f}, {true, 122, 10.0f}};
+    for (const Case& c : sweeps) {
+        Open(2.5f, 0.0f, 10.0f, c.clamp);
+        MoveTo(c.x);
+        MoveTo(c.x, 15); // vertical motion alone changes nothing
+        EXPECT_EQ(c.value, m_popup->GetSliderValue()) << c.clamp << ", " << c.x;
+        ASSERT_EQ(1, Deltas());
+        EXPECT_EQ(0u, m_spy->Of(GVM_SLIDER_DELTA)[0].wParam);
+        EXPECT_EQ(c.value, m_values[0]);
+        Send(WM_KEYDOWN, VK_ESCAPE, 0);
+    }
+
+    // The track and the thumb at the position, on the screen and printed.
     Open(2.5f, 0.0f, 10.0f, true);
     CPixels pixels(m_popup->GetSafeHwnd(), CPixels::ClientArea);
     ASSERT_EQ(125, pixels.Width());
@@ -191,28 +210,6 @@ TEST_F(PopupSliderTest, DrawsTrackAndThumbAtThePositionOnTheScreenAndPrinted)
     for (int y = 0; y < moved.Height(); ++y)
         for (int x = 0; x < moved.Width(); ++x)
             ASSERT_EQ(moved.At(x, y), got.At(x, y)) << x << ", " << y;
-}
-
-TEST_F(PopupSliderTest, HorizontalMotionSweepsWithTheClampSetting)
-{
-    struct Case
-    {
-        bool clamp;
-        int x;
-        float value;
-    };
-    const Case cases[] = {
-        {true, 47, 3.5f}, {false, 2, -1.0f}, {true, 2, 0.0f}, {false, 122, 11.0f}, {true, 122, 10.0f}};
-    for (const Case& c : cases) {
-        Open(2.5f, 0.0f, 10.0f, c.clamp);
-        MoveTo(c.x);
-        MoveTo(c.x, 15); // vertical motion alone changes nothing
-        EXPECT_EQ(c.value, m_popup->GetSliderValue()) << c.clamp << ", " << c.x;
-        ASSERT_EQ(1, Deltas());
-        EXPECT_EQ(0u, m_spy->Of(GVM_SLIDER_DELTA)[0].wParam);
-        EXPECT_EQ(c.value, m_values[0]);
-        Send(WM_KEYDOWN, VK_ESCAPE, 0);
-    }
 }
 
 TEST_F(PopupSliderTest, ArrowKeysAndWheelStepMoveThePointerToThePixelOfThePositionAndStopAtTheEnds)
@@ -258,7 +255,7 @@ TEST_F(PopupSliderTest, ArrowKeysAndWheelStepMoveThePointerToThePixelOfThePositi
     EXPECT_EQ(3, Deltas());
 }
 
-TEST_F(PopupSliderTest, EveryWayToEndTellsTheOwnerOnceAClickAtTheClickedPosition)
+TEST_F(PopupSliderTest, EveryWayToEndTellsTheOwnerOnceAClickAtTheClickedPositionEscapeAtTheSweptOne)
 {
     const std::pair<const char*, std::function<void(CPopupSlider*)>> ends[] = {
         {"Escape", [](CPopupSlider* p) { p->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0); }},
@@ -288,10 +285,8 @@ TEST_F(PopupSliderTest, EveryWayToEndTellsTheOwnerOnceAClickAtTheClickedPosition
               m_spy->Sequence({GVM_SLIDER_DELTA, GVM_SLIDER_CLOSE}));
     EXPECT_EQ(5.0f, m_values.back());
     ExpectEndedOnce();
-}
 
-TEST_F(PopupSliderTest, EscapeKeepsTheSweptValueAnEndedPopupStaysEndedAndDeactivationEndsOnce)
-{
+    // Escape keeps the swept value; an ended pop-up stays ended.
     Open(2.5f, 0.0f, 10.0f, true);
     MoveTo(72);
     m_owner.m_destroyOnClose = false;

@@ -105,27 +105,6 @@ protected:
     std::unique_ptr<CMessageSpy> m_spy; // on the frame
 };
 
-TEST_F(SliderEditTest, DefaultRangeBeforeAnySetterThenSliderMessagesAnswerOneAndTheIntegerPositionUsesTheFields)
-{
-    float min = -1, max = -1;
-    bool clamp = true;
-    m_edit->GetSliderRange(min, max, clamp);
-    EXPECT_EQ(0.0f, min);
-    EXPECT_EQ(100.0f, max);
-    EXPECT_FALSE(clamp);
-
-    CreateEdit(0, 20);
-    m_edit->SetData(60.0f, 10.0f, 110.0f, true, 100, 5, true);
-    EXPECT_EQ(60, m_edit->GetIntPosition());
-    EXPECT_EQ(60, m_edit->GetPosPerc());
-    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_RANGE_CHANGED, 0, 0));
-    // Without a pop-up there is no value to take, but a close is passed on.
-    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_DELTA, 0, 0));
-    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_DELTA));
-    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_CLOSE, 0, 0));
-    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
-}
-
 // With a client edge the button rectangle is relative to the window, yet the
 // pop-up is placed as if it were in client coordinates, 2 pixels further in.
 TEST_F(SliderEditTest, ButtonTakesItsStripOffTheClientAreaAndThePopupOpensUnderItWithCapture)
@@ -159,24 +138,7 @@ TEST_F(SliderEditTest, ButtonTakesItsStripOffTheClientAreaAndThePopupOpensUnderI
     }
 }
 
-TEST_F(SliderEditTest, AlignmentTakesEffectAtTheNextResize)
-{
-    CreateEdit(0, 20);
-    m_edit->SetAlignment(1);
-    EXPECT_EQ(CRect(184, 0, 200, 20), m_edit->ButtonRect());
-    // The same size again: only the edit's own frame recalculation moves the button.
-    m_edit->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(200, 20));
-    EXPECT_EQ(CRect(0, 0, 16, 20), m_edit->ButtonRect());
-    EXPECT_EQ(CRect(16, 0, 200, 20), ClientInWindow());
-    m_edit->SetAlignment(0);
-    m_edit->MoveWindow(20, 20, 240, 20);
-    EXPECT_EQ(CRect(224, 0, 240, 20), m_edit->ButtonRect());
-    CRect window;
-    m_edit->GetWindowRect(&window);
-    EXPECT_EQ(HTCLIENT, m_edit->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(window.left + 5, window.top + 5)));
-}
-
-TEST_F(SliderEditTest, ButtonDrawsNormalPushedAndDisabled)
+TEST_F(SliderEditTest, ButtonDrawsNormalPushedAndDisabledAndAlignmentTakesEffectAtTheNextResize)
 {
     CreateEdit(0, 20);
     m_edit->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
@@ -200,9 +162,22 @@ TEST_F(SliderEditTest, ButtonDrawsNormalPushedAndDisabled)
     m_edit->EnableWindow(TRUE);
     EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
     EXPECT_EQ(normal, ArrowBox());
+
+    m_edit->SetAlignment(1);
+    EXPECT_EQ(CRect(184, 0, 200, 20), m_edit->ButtonRect());
+    // The same size again: only the edit's own frame recalculation moves the button.
+    m_edit->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(200, 20));
+    EXPECT_EQ(CRect(0, 0, 16, 20), m_edit->ButtonRect());
+    EXPECT_EQ(CRect(16, 0, 200, 20), ClientInWindow());
+    m_edit->SetAlignment(0);
+    m_edit->MoveWindow(20, 20, 240, 20);
+    EXPECT_EQ(CRect(224, 0, 240, 20), m_edit->ButtonRect());
+    CRect window;
+    m_edit->GetWindowRect(&window);
+    EXPECT_EQ(HTCLIENT, m_edit->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(window.left + 5, window.top + 5)));
 }
 
-TEST_F(SliderEditTest, PopupGetsTheRangeOfTheClampSetting)
+TEST_F(SliderEditTest, PopupGetsTheRangeOfTheClampSettingThenTheSweepIsShownAndForwardedWithTheEditAsSender)
 {
     CreateEdit(0, 20);
     for (bool clamp : {false, true}) {
@@ -219,11 +194,8 @@ TEST_F(SliderEditTest, PopupGetsTheRangeOfTheClampSetting)
         EXPECT_EQ(1.0f, max);
         EXPECT_EQ(clamp, editClamp);
     }
-}
 
-TEST_F(SliderEditTest, SweepIsShownAndForwardedWithTheEditAsSender)
-{
-    CreateEdit(0, 20);
+    m_spy->m_messages.clear();
     m_edit->SetData(3.0f, 0.0f, 1.0f, false, 300, 2, true);
     CPopupSlider* pPopup = OpenWithDownArrow();
     ASSERT_NE(nullptr, pPopup);
@@ -254,9 +226,26 @@ TEST_F(SliderEditTest, SweepIsShownAndForwardedWithTheEditAsSender)
     EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
 }
 
-TEST_F(SliderEditTest, KeyboardUserTypesOnAfterThePopupEndsFocusMovedAwayStays)
+TEST_F(SliderEditTest, DefaultRangeSliderMessagesAndKeyboardUserTypingOnAfterThePopupEnds)
 {
+    float min = -1, max = -1;
+    bool clamp = true;
+    m_edit->GetSliderRange(min, max, clamp);
+    EXPECT_EQ(0.0f, min);
+    EXPECT_EQ(100.0f, max);
+    EXPECT_FALSE(clamp);
+
     CreateEdit(0, 20);
+    m_edit->SetData(60.0f, 10.0f, 110.0f, true, 100, 5, true);
+    EXPECT_EQ(60, m_edit->GetIntPosition());
+    EXPECT_EQ(60, m_edit->GetPosPerc());
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_RANGE_CHANGED, 0, 0));
+    // Without a pop-up there is no value to take, but a close is passed on.
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_DELTA, 0, 0));
+    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_CLOSE, 0, 0));
+    EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_CLOSE));
+
     m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 2, true);
     m_edit->SetFocus();
     for (WORD endKey : {VK_ESCAPE, VK_RETURN}) {
@@ -285,45 +274,6 @@ TEST_F(SliderEditTest, KeyboardUserTypesOnAfterThePopupEndsFocusMovedAwayStays)
     EXPECT_EQ(other.GetSafeHwnd(), ::GetFocus());
 }
 
-TEST_F(SliderEditTest, NotifyWindowGivenToInitOrAParentGivenAsATemporaryWrapperGetsTheMessages)
-{
-    CreateEdit(0, 20);
-    CWnd notifyWnd;
-    ASSERT_TRUE(notifyWnd.Create(nullptr, L"", WS_CHILD, CRect(0, 0, 1, 1), &m_frame, 7));
-    CMessageSpy notify(notifyWnd.GetSafeHwnd());
-    m_edit->Init(&notifyWnd, 0.25f, 0.0f, 1.0f, true, 300, 2, true);
-    EXPECT_EQ(Edit(), ::GetFocus());
-    EXPECT_EQ(CString(L"0.25"), Text());
-    CPopupSlider* pPopup = OpenWithDownArrow();
-    ASSERT_NE(nullptr, pPopup);
-    SendClick(pPopup->GetSafeHwnd(), CPoint(112, 10));
-    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_DELTA));
-    EXPECT_EQ(1, notify.Count(GVM_SLIDER_DELTA));
-    EXPECT_EQ(1, notify.Count(GVM_SLIDER_CLOSE));
-    EXPECT_EQ(1.0f, m_edit->GetNumericValue());
-
-    // A parent given as a temporary wrapper lends its font and still gets the messages.
-    m_edit = std::make_unique<CTestSliderEdit>();
-    HWND hStatic = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 60, m_frame.GetSafeHwnd(),
-                                   nullptr, nullptr, nullptr);
-    const HFONT hFont = static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
-    ::SendMessageW(hStatic, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
-    ASSERT_TRUE(
-        m_edit->Create(0, 0, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 30), CWnd::FromHandle(hStatic), kSliderId));
-    EXPECT_EQ(reinterpret_cast<LRESULT>(hFont), m_edit->SendMessage(WM_GETFONT));
-    EXPECT_EQ(nullptr, m_edit->NotifyWnd()); // a wrapper freed at idle time must not be kept
-    AfxIdleProcessing();
-    m_edit->SetData(0.0f, 0.0f, 10.0f, true, 300, 1, true);
-    CMessageSpy spy(hStatic);
-    pPopup = OpenWithDownArrow();
-    ASSERT_NE(nullptr, pPopup);
-    pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(42, 10));
-    Close();
-    EXPECT_EQ(1, spy.Count(GVM_SLIDER_DELTA));
-    EXPECT_EQ(1, spy.Count(GVM_SLIDER_CLOSE));
-    EXPECT_EQ(nullptr, m_edit->NotifyWnd());
-}
-
 TEST_F(SliderEditTest, DeletingTheEditOrItsWindowClosesItsPopup)
 {
     // The pop-up belongs to the top-level window and would outlive its owner.
@@ -346,9 +296,34 @@ TEST_F(SliderEditTest, DeletingTheEditOrItsWindowClosesItsPopup)
     }
 }
 
-TEST_F(SliderEditTest, ClickOnTheButtonTracksThenOpensAsARealClickDoes)
+TEST_F(SliderEditTest, TrackingEndsWithoutAPopupOnReleaseOutsideTypingOrUpAndAClickOpensOne)
 {
     CreateEdit(0, 20);
+    m_edit->SetData(1.0f, 0.0f, 10.0f, false, 300, 0, true);
+    PressButton();
+    m_edit->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_FALSE(m_edit->Tracking());
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
+
+    PressButton();
+    m_frame.m_commands.clear();
+    PostChars(Edit(), L"7");
+    EXPECT_FALSE(m_edit->Tracking());
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
+    EXPECT_EQ(CString(L"7"), Text()); // focus gain had selected all
+    EXPECT_EQ(0, m_frame.CommandCount(EN_UPDATE));
+    EXPECT_EQ(1, m_frame.CommandCount(EN_CHANGE));
+
+    PressButton();
+    PostKey(Edit(), VK_DOWN); // ignored while tracking
+    EXPECT_EQ(nullptr, m_edit->Popup());
+    PostKey(Edit(), VK_UP);
+    EXPECT_FALSE(m_edit->Tracking());
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_CLOSE));
+
     m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
     PressButton();
     EXPECT_TRUE(m_edit->Tracking());
@@ -380,42 +355,13 @@ TEST_F(SliderEditTest, ClickOnTheButtonTracksThenOpensAsARealClickDoes)
     EXPECT_EQ(2, m_spy->Count(GVM_SLIDER_CLOSE));
 }
 
-TEST_F(SliderEditTest, ReleaseOutsideTypingOrUpArrowEndTheTrackingWithoutAPopup)
-{
-    CreateEdit(0, 20);
-    m_edit->SetData(1.0f, 0.0f, 10.0f, false, 300, 0, true);
-    PressButton();
-    m_edit->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_FALSE(m_edit->Tracking());
-    EXPECT_EQ(nullptr, ::GetCapture());
-    EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
-
-    PressButton();
-    m_frame.m_commands.clear();
-    PostChars(Edit(), L"7");
-    EXPECT_FALSE(m_edit->Tracking());
-    EXPECT_EQ(nullptr, ::GetCapture());
-    EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
-    EXPECT_EQ(CString(L"7"), Text()); // focus gain had selected all
-    EXPECT_EQ(0, m_frame.CommandCount(EN_UPDATE));
-    EXPECT_EQ(1, m_frame.CommandCount(EN_CHANGE));
-
-    PressButton();
-    PostKey(Edit(), VK_DOWN); // ignored while tracking
-    EXPECT_EQ(nullptr, m_edit->Popup());
-    PostKey(Edit(), VK_UP);
-    EXPECT_FALSE(m_edit->Tracking());
-    EXPECT_EQ(nullptr, ::GetCapture());
-    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_CLOSE));
-}
-
 HWND CreateDialogEdit(CWnd& parent, UINT nID)
 {
     return CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 20, 20, 200, 20, parent.GetSafeHwnd(),
                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr, nullptr);
 }
 
-TEST_F(SliderEditTest, ExchangeAttachesOnceWithTheGivenAlignmentAndNotifiesTheDialogOrThrows)
+TEST_F(SliderEditTest, ExchangeAttachesOnceAndNotifiesTheDialogOrThrowsANotifyWindowOrWrappedParentGetsTheMessages)
 {
     HWND hEdit = CreateDialogEdit(m_frame, 42);
     CDataExchange dx(&m_frame, FALSE);
@@ -452,6 +398,44 @@ TEST_F(SliderEditTest, ExchangeAttachesOnceWithTheGivenAlignmentAndNotifiesTheDi
     ASSERT_NE(nullptr, pThrown);
     pThrown->Delete();
     EXPECT_EQ(nullptr, Edit());
+
+    // A notify window given to Init, or a parent given as a temporary wrapper, gets the messages.
+    m_spy->m_messages.clear();
+    CreateEdit(0, 20);
+    CWnd notifyWnd;
+    ASSERT_TRUE(notifyWnd.Create(nullptr, L"", WS_CHILD, CRect(0, 0, 1, 1), &m_frame, 7));
+    CMessageSpy notify(notifyWnd.GetSafeHwnd());
+    m_edit->Init(&notifyWnd, 0.25f, 0.0f, 1.0f, true, 300, 2, true);
+    EXPECT_EQ(Edit(), ::GetFocus());
+    EXPECT_EQ(CString(L"0.25"), Text());
+    pPopup = OpenWithDownArrow();
+    ASSERT_NE(nullptr, pPopup);
+    SendClick(pPopup->GetSafeHwnd(), CPoint(112, 10));
+    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, notify.Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, notify.Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(1.0f, m_edit->GetNumericValue());
+
+    // A parent given as a temporary wrapper lends its font and still gets the messages.
+    m_edit = std::make_unique<CTestSliderEdit>();
+    HWND hStatic = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 60, m_frame.GetSafeHwnd(),
+                                   nullptr, nullptr, nullptr);
+    const HFONT hFont = static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
+    ::SendMessageW(hStatic, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
+    ASSERT_TRUE(
+        m_edit->Create(0, 0, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 30), CWnd::FromHandle(hStatic), kSliderId));
+    EXPECT_EQ(reinterpret_cast<LRESULT>(hFont), m_edit->SendMessage(WM_GETFONT));
+    EXPECT_EQ(nullptr, m_edit->NotifyWnd()); // a wrapper freed at idle time must not be kept
+    AfxIdleProcessing();
+    m_edit->SetData(0.0f, 0.0f, 10.0f, true, 300, 1, true);
+    CMessageSpy spy(hStatic);
+    pPopup = OpenWithDownArrow();
+    ASSERT_NE(nullptr, pPopup);
+    pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(42, 10));
+    Close();
+    EXPECT_EQ(1, spy.Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(1, spy.Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(nullptr, m_edit->NotifyWnd());
 }
 
 } // namespace

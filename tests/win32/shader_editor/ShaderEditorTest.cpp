@@ -107,8 +107,35 @@ protected:
     std::unique_ptr<GvApplication> m_app;
 };
 
-TEST_F(ShaderEditorTest, KeywordsAndColoursOfTheParserPaint)
+TEST_F(ShaderEditorTest, TabsLineCountActiveFontTheParsersKeywordsAndColoursAndTheHighlightedLine)
 {
+    EXPECT_TRUE(m_edit.IsUseSpaceForTabs());
+    m_edit.SetIndentSize(3);
+    m_edit.SetTabSize(6);
+    m_edit.UseSpaceForTabs(false);
+    m_edit.SendMessage(WM_KEYDOWN, VK_TAB, 1);
+    EXPECT_EQ(CString(L"\t"), Text());
+    m_edit.UseSpaceForTabs(true);
+    m_edit.SendMessage(WM_KEYDOWN, VK_TAB, 1);
+    EXPECT_EQ(CString(L"\t   "), Text()); // from column 6, not 4: a whole indent
+
+    // Rows inserted inside a row start counting after it.
+    SetText(L"one\ntwo");
+    EXPECT_EQ(1, m_edit.m_nTotalLines);
+    m_edit.InsertText(L"x\ny\nz", 5);
+    EXPECT_EQ(3, m_edit.m_nTotalLines);
+    EXPECT_EQ(CString(L"one\ntx\ny\nzwo"), Text());
+
+    // The active font is the window's font.
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(120, L"Courier New"));
+    m_edit.SetActiveFont(&font);
+    EXPECT_EQ(font.GetSafeHandle(), reinterpret_cast<HGDIOBJ>(m_edit.SendMessage(WM_GETFONT)));
+    m_edit.SetActiveFont(nullptr);
+    EXPECT_EQ(nullptr, reinterpret_cast<HGDIOBJ>(m_edit.SendMessage(WM_GETFONT)));
+    m_edit.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_hFont), FALSE);
+
+    // Keywords and colours of the parser paint.
     GvMFCShaderHLSLParser parser;
     parser.m_backgroundColor = RGB(250, 240, 200);
     parser.m_foregroundColor = RGB(0, 0, 0);
@@ -132,61 +159,30 @@ TEST_F(ShaderEditorTest, KeywordsAndColoursOfTheParserPaint)
     EXPECT_TRUE(Has(shot, Cells(0, 8, 4), RGB(0, 0, 255)));
     EXPECT_FALSE(Has(shot, Cells(0, 8, 4), RGB(255, 0, 0)));
     EXPECT_EQ(RGB(250, 240, 200), shot.At(300, 3 * m_lineHeight));
-}
 
-TEST_F(ShaderEditorTest, HighlightLineMarksTheRowUntilTheNextEdit)
-{
-    GvMFCShaderASMParser parser;
-    parser.m_backgroundColor = RGB(255, 255, 255);
-    parser.m_highlightColor = RGB(200, 0, 0);
-    m_edit.LoadKeywords(&parser);
+    // A highlighted line marks its row until the next edit.
+    GvMFCShaderASMParser asmParser;
+    asmParser.m_backgroundColor = RGB(255, 255, 255);
+    asmParser.m_highlightColor = RGB(200, 0, 0);
+    m_edit.LoadKeywords(&asmParser);
     SetText(L"ps_2_0\nmov r0, c0\nadd r0, r0, c1\n");
     const int right = 300;
-    struct Case
+    const struct
     {
-        int line;
-        int row;
-    } cases[] = {{0, 0}, {1, 0}, {3, 2}};
-    for (const Case& c : cases) {
+        int line, row;
+    } highlights[] = {{0, 0}, {1, 0}, {3, 2}};
+    for (const auto& c : highlights) {
         m_edit.HighlightLine(c.line);
-        const CPixels shot = Printed();
+        const CPixels picture = Printed();
         for (int row = 0; row < 4; ++row)
             EXPECT_EQ(row == c.row ? RGB(200, 0, 0) : RGB(255, 255, 255),
-                      shot.At(right, row * m_lineHeight + m_lineHeight / 2))
+                      picture.At(right, row * m_lineHeight + m_lineHeight / 2))
                 << "line " << c.line << " row " << row;
         EXPECT_EQ(c.row, m_edit.RowFromOffset(m_edit.GetCurOffset()));
     }
     m_edit.SendMessage(WM_CHAR, L'x', 1);
     EXPECT_EQ(RGB(255, 255, 255), Printed().At(right, 2 * m_lineHeight + m_lineHeight / 2));
     EXPECT_TRUE(m_edit.IsModified());
-}
-
-TEST_F(ShaderEditorTest, TabsLineCountAndActiveFont)
-{
-    EXPECT_TRUE(m_edit.IsUseSpaceForTabs());
-    m_edit.SetIndentSize(3);
-    m_edit.SetTabSize(6);
-    m_edit.SendMessage(WM_KEYDOWN, VK_TAB, 1);
-    EXPECT_EQ(CString(L"   "), Text());
-    m_edit.UseSpaceForTabs(false);
-    m_edit.SendMessage(WM_KEYDOWN, VK_TAB, 1);
-    EXPECT_EQ(CString(L"   \t"), Text());
-
-    // Rows inserted inside a row start counting after it.
-    SetText(L"one\ntwo");
-    EXPECT_EQ(1, m_edit.m_nTotalLines);
-    m_edit.InsertText(L"x\ny\nz", 5);
-    EXPECT_EQ(3, m_edit.m_nTotalLines);
-    EXPECT_EQ(CString(L"one\ntx\ny\nzwo"), Text());
-
-    // The active font is the window's font.
-    CFont font;
-    ASSERT_TRUE(font.CreatePointFont(120, L"Courier New"));
-    m_edit.SetActiveFont(&font);
-    EXPECT_EQ(font.GetSafeHandle(), reinterpret_cast<HGDIOBJ>(m_edit.SendMessage(WM_GETFONT)));
-    m_edit.SetActiveFont(nullptr);
-    EXPECT_EQ(nullptr, reinterpret_cast<HGDIOBJ>(m_edit.SendMessage(WM_GETFONT)));
-    m_edit.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_hFont), FALSE);
 }
 
 TEST_F(ShaderEditorTest, ContextMenuItemsAndEnablement)
@@ -322,7 +318,7 @@ TEST_F(ShaderEditorTest, FindAndReplaceThroughTheDialog)
     EXPECT_EQ(BST_UNCHECKED, ::IsDlgButtonChecked(FindDialog(), chx2));
 }
 
-TEST_F(ShaderEditorTest, BackspaceOverASelectionIsOneUndoStepClearDeletesItGotoLineCountsFromZero)
+TEST_F(ShaderEditorTest, BackspaceOverASelectionIsOneUndoStepClearDeletesItGotoLineCountsFromZeroAcceleratorsFirst)
 {
     SetText(L"abcdef");
     m_edit.SetCaret(6);
@@ -363,10 +359,9 @@ TEST_F(ShaderEditorTest, BackspaceOverASelectionIsOneUndoStepClearDeletesItGotoL
     EXPECT_EQ(9, m_edit.GetCurOffset());
     m_edit.GotoLine(-2);
     EXPECT_EQ(0, m_edit.GetCurOffset());
-}
 
-TEST_F(ShaderEditorTest, KeysGoThroughTheApplicationsAcceleratorsFirst)
-{
+    // Keys go through the application's accelerators first.
+    m_edit.m_commands.clear();
     ACCEL keys[] = {{FVIRTKEY, VK_F3, ID_EDIT_FIND}, {FVIRTKEY, VK_DELETE, ID_EDIT_SELECT_ALL}};
     HACCEL table = ::CreateAcceleratorTableW(keys, 2);
     m_app->SetWindowAcceleratorTable(m_frame.m_hWnd, table);
