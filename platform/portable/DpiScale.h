@@ -9,25 +9,26 @@ enum
     GvDefaultDpi = 96
 };
 
-// value x dpi / 96, rounded half away from zero. A dpi of 0 counts as 96.
+// value x numerator / denominator, rounded half away from zero (MulDiv's
+// rounding, without its overflow).
+inline int GvMulDivRounded(int value, long long numerator, long long denominator)
+{
+    const long long product = value * numerator;
+    const long long half = denominator / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / denominator : -((-product + half) / denominator));
+}
+
+// value x dpi / 96. A dpi of 0 counts as 96.
 inline int GvScaleToDpi(int value, unsigned dpi)
 {
-    if (dpi == 0 || dpi == GvDefaultDpi)
-        return value;
-    const long long product = static_cast<long long>(value) * dpi;
-    const long long half = GvDefaultDpi / 2;
-    return static_cast<int>(product >= 0 ? (product + half) / GvDefaultDpi : -((-product + half) / GvDefaultDpi));
+    return dpi == 0 ? value : GvMulDivRounded(value, dpi, GvDefaultDpi);
 }
 
 // The inverse: value x 96 / dpi, rounded the same way, for mapping a scaled
 // pixel back to the 96-DPI measure an arithmetic speaks in.
 inline int GvUnscaleFromDpi(int value, unsigned dpi)
 {
-    if (dpi == 0 || dpi == GvDefaultDpi)
-        return value;
-    const long long product = static_cast<long long>(value) * GvDefaultDpi;
-    const long long half = dpi / 2;
-    return static_cast<int>(product >= 0 ? (product + half) / dpi : -((-product + half) / dpi));
+    return dpi == 0 ? value : GvMulDivRounded(value, GvDefaultDpi, dpi);
 }
 
 inline GvSize GvScaleToDpi(GvSize size, unsigned dpi)
