@@ -8,6 +8,9 @@
 # Each run takes the cases in a new random order (GoogleTest's shuffle), so a
 # case that leans on what an earlier one left behind shows. The log of each
 # failed run, with the order's seed, is kept in build/stress/SUITE-RUN.log.
+# The handle-balance rows live 25 lives a run here (GV_BALANCE_LIVES sets
+# another count): 20 runs give each row 500 lives after its warm-ups, twice
+# what one run of the test command gives, in 20 fresh processes.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -15,6 +18,7 @@ runs=${1:-20}
 shift || true
 [[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "usage: scripts/stress.sh [RUNS] [CTEST SELECTION...]" >&2; exit 2; }
 
+export GV_BALANCE_LIVES=${GV_BALANCE_LIVES:-25}
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
 mapfile -t suites < <(ctest --preset win32 -N "$@" | sed -n 's/^ *Test *#[0-9]*: //p')
