@@ -6,8 +6,7 @@ namespace {
 using namespace gvshader;
 typedef std::vector<unsigned short> Units;
 
-class ToolTextTest : public GvLeakCheckedTest
-{};
+using ToolTextTest = GvLeakCheckedTest;
 
 TEST_F(ToolTextTest, DecodesUtf8AndJsonQuotesReplacingEachMaximalIllFormedSubsequence)
 {
@@ -95,8 +94,7 @@ TEST_F(ToolTextTest, RejectsBadUsageWithAReason)
         {"count", "--rules", "library", "a"},
         {"count", "a"},
         {"scan", "--keywords", "k", "--lines", "a"},
-        {"count", "--rules"},
-    };
+        {"count", "--rules"}};
     for (const auto& args : bad) {
         Options o;
         std::string error;

@@ -77,8 +77,7 @@ TEST_F(HostileInputTest, TextureHeadersClaimingHugeSizesFailWithoutTakingTheMemo
         {"PNG 4G x 1", Png(0xFFFFFFFF, 1), GV_LOAD_UNSUPPORTED},
         {"BMP 2^31-1 x -(2^31-1)", Bmp(0x7FFFFFFF, -0x7FFFFFFF, 32, 0, {}, kPixels), GV_LOAD_UNSUPPORTED},
         {"BMP 65536 x 65536: 2^32 pixels", Bmp(65536, 65536, 32, 0, {}, kPixels), GV_LOAD_UNSUPPORTED},
-        {"TGA 65535 x 65535", Tga(2, 32, 65535, 65535, 0, {}, 0, kPixels), GV_LOAD_UNSUPPORTED},
-    };
+        {"TGA 65535 x 65535", Tga(2, 32, 65535, 65535, 0, {}, 0, kPixels), GV_LOAD_UNSUPPORTED}};
     const long peakBefore = PeakKilobytes();
     for (const auto& c : cases) {
         GvTextureLoadError error = GV_LOAD_OK;

@@ -103,8 +103,7 @@ TEST_F(TextureLoaderTest, EachFormatDecodesToItsPixels)
         {"alpha.png", GV_FORMAT_R8G8B8A8, 7, 3, {16 * 7, 16 * 3, 128, 8 * 10}},
         {"gradient.png", GV_FORMAT_R8G8B8, 23, 11, {230, 220, 25, 255}},
         {"gray.png", GV_FORMAT_L8, 2, 6, {70, 70, 70, 255}},
-        {"alpha.tga", GV_FORMAT_R8G8B8A8, 2, 3, {80, 180, 90, 175}},
-    };
+        {"alpha.tga", GV_FORMAT_R8G8B8A8, 2, 3, {80, 180, 90, 175}}};
     for (const auto& [file, format, x, y, pixel] : rows) {
         SCOPED_TRACE(file);
         std::unique_ptr<GvTexture> texture = Load(file);
@@ -226,8 +225,7 @@ TEST_F(TextureLoaderTest, CraftedAndDamagedPicturesAreRefusedWithAReason)
 #endif
         {"a TGA colour index past its map", Tga(1, 8, 2, 1, 0, {0, 0, 255}, 24, {0, 1}), GV_LOAD_CORRUPT},
         {"a TGA whose pixels are cut", std::vector<uint8_t>(tga.begin(), tga.end() - 1), GV_LOAD_TRUNCATED},
-        {"text", {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'}, GV_LOAD_UNKNOWN_FORMAT},
-    };
+        {"text", {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'}, GV_LOAD_UNKNOWN_FORMAT}};
     const size_t live = GvGetLiveBufferCount();
     for (const auto& [what, bytes, error] : rows) {
         EXPECT_EQ(error, LoadBytes(bytes, bytes.size())) << what;
@@ -250,8 +248,7 @@ TEST_F(TextureLoaderTest, SizesBeyondTheLimitsAreRefusedBeforeAnyAllocation)
         {"PNG 65536 x 65536: pixels past 2^32", PngHeader(Bytes("gray.png"), 0x10000, 0x10000, 8)},
         {"JPEG 60000 x 60000: bytes past 2^32", jpeg},
         {"BMP 2^31-1 square: pixels past 2^32", bmp},
-        {"TGA 16384 x 16384 at 32 bits: past the byte limit", Tga(2, 32, 16384, 16384, 0, {}, 0, {1, 2, 3, 4})},
-    };
+        {"TGA 16384 x 16384 at 32 bits: past the byte limit", Tga(2, 32, 16384, 16384, 0, {}, 0, {1, 2, 3, 4})}};
     for (const auto& [what, bytes] : rows) {
         const size_t allocations = GvGetAllocationCount();
         EXPECT_EQ(GV_LOAD_UNSUPPORTED, LoadBytes(bytes, bytes.size())) << what;
@@ -335,8 +332,7 @@ TEST_F(TextureLoaderTest, BmpAndTgaLayouts)
         {"BMP 16 bits with 5-6-5 masks",
          Bmp(2, 2, 16, 3, {0, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0}, {0x1F, 0, 0xFF, 0xFF, 0, 0xF8, 0xE0, 0x07}),
          GV_FORMAT_R8G8B8,
-         {red, green, blue, white}},
-    };
+         {red, green, blue, white}}};
     for (const auto& [what, bytes, format, pixels] : rows) {
         SCOPED_TRACE(what);
         GvTextureLoadError error = GV_LOAD_CORRUPT;

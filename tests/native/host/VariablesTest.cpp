@@ -8,8 +8,7 @@
 
 namespace {
 
-class VariablesTest : public GvLeakCheckedTest
-{};
+using VariablesTest = GvLeakCheckedTest;
 
 const float kNaN = std::numeric_limits<float>::quiet_NaN();
 

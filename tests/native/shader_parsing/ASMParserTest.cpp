@@ -97,8 +97,7 @@ TEST_F(ASMParserTest, ANewParserHasTheVertexShader20TableAndEachVersionValueSele
         {9, 176, u"texreg2rgb", AsmParser::OP_TEX, 1},  {10, 161, u"texldp", AsmParser::OP_TEX, 1},
         {11, 161, u"dp2add_sat", AsmParser::OP_ALU, 2}, {12, 161, u"texldd", AsmParser::OP_TEX, 3},
         {13, 161, u"breakp", AsmParser::OP_ALU, 3},     {14, 183, u"setp_gt", AsmParser::OP_ALU, 8},
-        {15, 183, u"texldp", AsmParser::OP_TEX, 3},
-    };
+        {15, 183, u"texldp", AsmParser::OP_TEX, 3}};
     for (const auto& [version, ops, op, type, count] : cases) {
         m_parser->SetShaderVersion(static_cast<GvShaderVersion>(version));
         EXPECT_EQ(version, m_parser->GetShaderVersion());

@@ -138,8 +138,7 @@ TEST_F(KeywordLoaderTest, BrokenKeywordSectionsKeepWhatWasBuiltAnEmptyWordListAn
         {"Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" }\nKeywords : \"B\" { Color : (4, 5, 6) Word : \"c\" ",
          {"A", "B"},
          {"c"},
-         0x060504},
-    };
+         0x060504}};
     for (const auto& [text, categories, keywords, color] : cases) {
         SCOPED_TRACE(text);
         auto parser = std::make_unique<Parser>();
@@ -177,8 +176,7 @@ TEST_F(KeywordLoaderTest, ColorSectionsHandOverTheColorsReadSoFar)
          {0x00010100, 0, B, H}},
         {"Color { Comment : (1, 2, 3) Text : (4, 5, 6) }", false, 0, {0x030201, F, B, H}},
         {"Color { Foreground : (1, 2, 3) Background (4, 5, 6) }", false, 0, {C, 0x030201, B, H}},
-        {"Color { Highlight : (1, 2, 3)", false, 0, {C, F, B, 0x030201}},
-    };
+        {"Color { Highlight : (1, 2, 3)", false, 0, {C, F, B, 0x030201}}};
     for (const auto& [text, loaded, categories, colors] : rows) {
         SCOPED_TRACE(text);
         m_loader = std::make_unique<GvMFCShaderKeywordLoader>();

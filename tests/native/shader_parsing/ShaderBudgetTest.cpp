@@ -78,8 +78,7 @@ TEST_F(ShaderBudgetTest, CompilerRulesPerModelFamily)
          "ps_3_0\ndcl_texcoord0_centroid v0.xy\ndcl_2d s0\ntexld r0, v0, s0 // 1\ntexldl r1, v0, s0 // 2\n"
          "texldp r2, v0, s0 // 3\ntexldd r3, v0, s0, c0, c1 // 3\ndsx r4, v0 // 2\nsetp_lt p0, r0, c0 // 1\n"
          "if_ne r0.x, c0.x // 3\n  (!p0.x) add_pp_sat r5, r0, r1 // 1\nendif // 1\n12: mul oC0, r0, r5 // 1\n",
-         9, 9},
-    };
+         9, 9}};
     ExpectCompilerSlots(rows);
 }
 
@@ -210,8 +209,7 @@ TEST_F(ShaderBudgetTest, ModelsByVersionNameProfileAndVersionInstruction)
         {"// only a comment", nullptr, ""},
         {"/* unterminated ps_2_0", nullptr, ""},
         {"", nullptr, ""},
-        {"+ps_2_0", nullptr, ""},
-    };
+        {"+ps_2_0", nullptr, ""}};
     for (const auto& [ascii, name, token] : rows) {
         const std::u16string text = Text(ascii);
         int start = -1, length = -1;

@@ -6,8 +6,7 @@ typedef GvMFCShaderSyntaxParser Parser;
 typedef RecordingParser<Parser> BaseRecorder;
 typedef RecordingParser<GvMFCShaderHLSLParser> HlslRecorder;
 
-class SyntaxParserTest : public GvLeakCheckedTest
-{};
+using SyntaxParserTest = GvLeakCheckedTest;
 
 TEST_F(SyntaxParserTest, CharacterClassesFollowTheTable)
 {
@@ -127,8 +126,7 @@ TEST_F(SyntaxParserTest, SeparatorsNumbersAndCommentsDecideWhatIsReported)
         {FoundWithSomeWords<BaseRecorder>, u"// mov\n/* mov */", {"mov", "mov"}},
         {FoundWithSomeWords<HlslRecorder>, u"/* a **/ mov /* mov */mov/*mov*/", {"mov", "mov"}},
         {FoundWithSomeWords<HlslRecorder>, u"mov // mov\nmov // mov mov", {"mov", "mov"}},
-        {FoundWithSomeWords<HlslRecorder>, u"mov /* mov", {"mov"}},
-    };
+        {FoundWithSomeWords<HlslRecorder>, u"mov /* mov", {"mov"}}};
     for (const auto& [found, text, expected] : rows)
         EXPECT_EQ(expected, found(text)) << GvUtf16ToUtf8(GvW(text));
 }

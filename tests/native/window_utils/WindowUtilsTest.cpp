@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 #include <tuple>
 #include "window_utils/ScrollMath.h"
+#include "window_utils/IconMenuLayout.h"
+#include "GvFakeClock.h"
+#include "color/ColorPickerMath.h"
+#include "variable_editors/VariableGridLayout.h"
 
 namespace {
 
@@ -13,8 +17,7 @@ TEST(ScrollBarRequirements, ExactSizesAndTheBarThatCallsTheOther)
         {{200, 100}, {201, 83}, true, false},   // wider; fits above the bar
         {{200, 100}, {201, 84}, true, true},    // wider; taller than what the bar leaves
         {{200, 100}, {183, 101}, false, true},  // taller; fits beside the bar
-        {{200, 100}, {184, 101}, true, true},   {{200, 100}, {0, 0}, false, false},
-    };
+        {{200, 100}, {184, 101}, true, true},   {{200, 100}, {0, 0}, false, false}};
     for (const auto& [viewport, content, horizontal, vertical] : cases) {
         const GvScrollBarNeeds needs = GvScrollBarRequirements(viewport, content, kBar, kBar);
         EXPECT_EQ(std::make_pair(horizontal, vertical), std::make_pair(needs.horizontal, needs.vertical))
@@ -52,8 +55,7 @@ TEST(ScrollRequests, OffsetsPerCodeAndWheelNotches)
         // code, current offset, thumb, offset
         {GvScrollLineBack, 10, 0, 0},         {GvScrollLineBack, 50, 0, 30},  {GvScrollLineForward, 90, 0, 100},
         {GvScrollLineForward, 50, 0, 70},     {GvScrollPageBack, 70, 0, 10},  {GvScrollPageForward, 70, 0, 100},
-        {GvScrollThumbPosition, 0, 250, 100}, {GvScrollThumbTrack, 0, -5, 0}, {GvScrollThumbTrack, 0, 42, 42},
-    };
+        {GvScrollThumbPosition, 0, 250, 100}, {GvScrollThumbTrack, 0, -5, 0}, {GvScrollThumbTrack, 0, 42, 42}};
     for (const auto& [code, cur, thumb, expected] : cases) {
         int offset = -1;
         EXPECT_TRUE(GvScrollOffsetForRequest(code, cur, 100, 60, thumb, &offset));
@@ -74,6 +76,77 @@ TEST(ScrollRequests, OffsetsPerCodeAndWheelNotches)
     int offset = 0;
     EXPECT_TRUE(GvScrollOffsetForRequest(GvScrollLineForward, 10, 100, 60, 0, &offset, 192));
     EXPECT_EQ(50, offset);
+}
+
+TEST(IconMenuMeasure, SizesPerKindAndPictureAcceleratorTabOnlyInTheMiddle)
+{
+    const std::tuple<GvSize, bool, GvSize, int, GvSize> cases[] = {
+        {{50, 13}, false, {0, 0}, 0, {72, 19}},   // 13 pixels high is 19
+        {{50, 26}, false, {0, 0}, 1, {72, 26}},   // two lines
+        {{50, 13}, true, {40, 32}, 0, {72, 53}},  // 32 + 19 + 2
+        {{50, 13}, true, {80, 32}, 2, {102, 53}}, // the picture is wider
+        {{50, 13}, false, {0, 0}, 3, {90, 19}},   // sub-menu arrow
+    };
+    for (const auto& [text, bitmap, picture, kind, expected] : cases)
+        EXPECT_EQ(expected, GvIconMenuItemSize(text, bitmap, picture, kind)) << kind;
+    EXPECT_EQ((std::vector<int>{4, -1, -1, 1, -1}),
+              (std::vector<int>{GvIconMenuTabPosition(L"Open\tCtrl+O"), GvIconMenuTabPosition(L"\tCtrl+O"),
+                                GvIconMenuTabPosition(L"Open\t"), GvIconMenuTabPosition(L"A\tB"),
+                                GvIconMenuTabPosition(L"Open")}));
+}
+
+TEST(IconMenuDraw, RectanglesOfAnItem)
+{
+    const GvRect item = {0, 40, 120, 93};
+    const GvIconMenuItemLayout icon = GvLayoutIconMenuItem(item, true, true, true, {40, 32}, true);
+    EXPECT_EQ((GvPoint{2, 41}), icon.icon);
+    EXPECT_EQ((GvRect{0, 40, 20, 58}), icon.edge);
+    EXPECT_EQ((GvRect{20, 40, 120, 59}), icon.fill);
+    EXPECT_EQ((GvRect{20, 40, 102, 59}), icon.text);
+    EXPECT_EQ(icon.text, icon.accelerator);
+    EXPECT_EQ((GvRect{20, 60, 60, 92}), icon.bitmap);
+    const GvIconMenuItemLayout mark = GvLayoutIconMenuItem(item, false, true, false, {0, 0}, false);
+    EXPECT_EQ((GvRect{4, 43, 16, 55}), mark.mark);
+    EXPECT_EQ(std::make_pair(20, 120), std::make_pair(mark.fill.left, mark.text.right));
+    const GvIconMenuItemLayout plain = GvLayoutIconMenuItem(item, false, false, false, {0, 0}, false);
+    EXPECT_EQ(item, plain.fill);
+}
+
+TEST(IconMenuDraw, MeasuresScaleWithTheDpi)
+{
+    EXPECT_EQ(std::make_pair(24, 32), std::make_pair(GvIconMenuIconSize(144), GvIconMenuIconSize(192)));
+    EXPECT_EQ((GvSize{50 + 33 + 27, 29}), GvIconMenuItemSize({50, 20}, false, {0, 0}, 3, 144));
+    const GvIconMenuItemLayout icon = GvLayoutIconMenuItem({0, 0, 200, 60}, true, false, false, {0, 0}, true, 144);
+    EXPECT_EQ((GvPoint{3, 2}), icon.icon);
+    EXPECT_EQ((GvRect{0, 0, 30, 27}), icon.edge);
+    EXPECT_EQ((GvRect{30, 0, 173, 60}), icon.text);
+    const GvIconMenuItemLayout mark = GvLayoutIconMenuItem({0, 0, 200, 60}, false, true, false, {0, 0}, false, 192);
+    EXPECT_EQ((GvRect{8, 6, 32, 30}), mark.mark);
+    EXPECT_EQ(40, mark.fill.left);
+}
+
+TEST(NotifyThrottle, PassesAfterMoreThanTenTicksAndWhenTheClockWentBack)
+{
+    GvFakeClock clock;
+    GvTickThrottle throttle;
+    const std::pair<long, bool> steps[] = {{5, false},   {10, false},   {11, true},  {21, false},  {22, true},
+                                           {1000, true}, {1009, false}, {500, true}, {510, false}, {511, true}};
+    for (const auto& [now, passes] : steps) {
+        GvFakeClock::Set(now);
+        EXPECT_EQ(passes, throttle.Pass()) << "at " << now;
+    }
+}
+
+TEST(NotifyThrottle, EachFamilyKeepsItsOwnRecords)
+{
+    GvFakeClock clock;
+    // Each family passes once, not held back by the others.
+    for (bool expected : {true, false}) {
+        EXPECT_EQ(expected, GvPickerValueThrottle().Pass());
+        EXPECT_EQ(expected, GvPickerColorThrottle().Pass());
+        EXPECT_EQ(expected, GvGridThrottle().Pass());
+        GvFakeClock::Advance(10);
+    }
 }
 
 } // namespace
