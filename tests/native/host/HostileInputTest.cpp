@@ -4,7 +4,6 @@
 #include <sys/resource.h>
 #include <vector>
 
-#include "GvPath.h"
 #include "GvTexture.h"
 #include "GvUtilities.h"
 #include "HostTestSupport.h"
@@ -48,15 +47,7 @@ std::vector<uint8_t> Png(uint32_t width, uint32_t height)
     return bytes;
 }
 
-class HostileInputTest : public GvLeakCheckedTest
-{
-protected:
-    void TearDown() override
-    {
-        GvSetBaseDirectory(nullptr);
-        GvLeakCheckedTest::TearDown();
-    }
-};
+using HostileInputTest = BaseDirectoryTest;
 
 TEST_F(HostileInputTest, TextureHeadersClaimingHugeSizesFailWithoutTakingTheMemory)
 {

@@ -4,7 +4,6 @@
 #include <tuple>
 #include <vector>
 
-#include "GvPath.h"
 #include "GvTexture.h"
 #include "HostTestSupport.h"
 #include "ImageBytes.h"

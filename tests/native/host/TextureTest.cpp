@@ -3,7 +3,6 @@
 #include <tuple>
 #include <type_traits>
 #include <vector>
-#include "GvPath.h"
 #include "GvTextureVariable.h"
 #include "HostTestSupport.h"
 #include "GvGfxUtil.h"
@@ -11,15 +10,7 @@
 
 namespace {
 
-class TextureVariableTest : public GvLeakCheckedTest
-{
-protected:
-    void TearDown() override
-    {
-        GvSetBaseDirectory(nullptr);
-        GvLeakCheckedTest::TearDown();
-    }
-};
+using TextureVariableTest = BaseDirectoryTest;
 
 TEST_F(TextureVariableTest, ReadsTheFileNamedRelativeToTheBaseDirectory)
 {

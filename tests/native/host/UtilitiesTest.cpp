@@ -1,21 +1,14 @@
 #include <gtest/gtest.h>
 #include <tuple>
-#include "GvPath.h"
 #include "GvUtilities.h"
 #include "HostTestSupport.h"
 #include "GvPlacementRules.h"
 
 namespace {
 
-class PathTest : public GvLeakCheckedTest
+class PathTest : public BaseDirectoryTest
 {
 protected:
-    void TearDown() override
-    {
-        GvSetBaseDirectory(nullptr);
-        GvLeakCheckedTest::TearDown();
-    }
-
     static std::u16string Relative(const char16_t* path, const char16_t* base, int maxChars = 260)
     {
         unsigned short out[260] = {0xFFFF};
@@ -165,27 +158,19 @@ TEST(PlacementRulesTest, EdgeBindingsStretchOrMoveTheControlAndNeverTurnItInside
     const GvPlacementRect control = {10, 10, 50, 30}, below = {0, 40, 100, 60}, right = {120, 0, 140, 10};
     const GvPlacementRect small = {0, 0, 20, 10}, wide = {100, 0, 200, 50};
     const GvPlacementRect far = {50, 50, 80, 70}, corner = {0, 0, 10, 10};
-    const std::tuple<const char*, GvPlacementRect, GvPlacementRect, GvControlLocationType, GvControlLocationType, int,
-                     float, bool, GvPlacementRect>
-        cases[] = {
-            {"4 below the bottom",
-             control,
-             below,
-             GV_LOCATION_BOTTOM,
-             GV_LOCATION_BOTTOM,
-             4,
-             0,
-             true,
-             {10, 10, 50, 64}},
-            {"right at the left", control, right, GV_LOCATION_RIGHT, GV_LOCATION_LEFT, 0, 0, true, {10, 10, 120, 30}},
-            {"bottom at the top", control, below, GV_LOCATION_BOTTOM, GV_LOCATION_TOP, 0, 0, true, {10, 10, 50, 40}},
-            {"moved whole", control, below, GV_LOCATION_BOTTOM, GV_LOCATION_TOP, -6, 0, false, {10, 14, 50, 34}},
-            {"half along", small, wide, GV_LOCATION_RIGHT, GV_LOCATION_LEFT, 0, 0.5f, true, {0, 0, 150, 10}},
-            {"three quarters", small, wide, GV_LOCATION_RIGHT, GV_LOCATION_RIGHT, 0, 0.75f, true, {0, 0, 125, 10}},
-            {"centres", small, wide, GV_LOCATION_HCENTER, GV_LOCATION_HCENTER, 0, 0, true, {140, 0, 160, 10}},
-            {"middles", small, wide, GV_LOCATION_VCENTER, GV_LOCATION_VCENTER, 0, 0, false, {0, 20, 20, 30}},
-            {"right left of the left", far, corner, GV_LOCATION_RIGHT, GV_LOCATION_RIGHT, 0, 0, true, {50, 50, 50, 70}},
-            {"top below the bottom", far, corner, GV_LOCATION_TOP, GV_LOCATION_BOTTOM, 100, 0, true, {50, 70, 80, 70}}};
+    using Row = std::tuple<const char*, GvPlacementRect, GvPlacementRect, GvControlLocationType, GvControlLocationType,
+                           int, float, bool, GvPlacementRect>;
+    const Row cases[] = {
+        {"4 below the bottom", control, below, GV_LOCATION_BOTTOM, GV_LOCATION_BOTTOM, 4, 0, true, {10, 10, 50, 64}},
+        {"right at the left", control, right, GV_LOCATION_RIGHT, GV_LOCATION_LEFT, 0, 0, true, {10, 10, 120, 30}},
+        {"bottom at the top", control, below, GV_LOCATION_BOTTOM, GV_LOCATION_TOP, 0, 0, true, {10, 10, 50, 40}},
+        {"moved whole", control, below, GV_LOCATION_BOTTOM, GV_LOCATION_TOP, -6, 0, false, {10, 14, 50, 34}},
+        {"half along", small, wide, GV_LOCATION_RIGHT, GV_LOCATION_LEFT, 0, 0.5f, true, {0, 0, 150, 10}},
+        {"three quarters", small, wide, GV_LOCATION_RIGHT, GV_LOCATION_RIGHT, 0, 0.75f, true, {0, 0, 125, 10}},
+        {"centres", small, wide, GV_LOCATION_HCENTER, GV_LOCATION_HCENTER, 0, 0, true, {140, 0, 160, 10}},
+        {"middles", small, wide, GV_LOCATION_VCENTER, GV_LOCATION_VCENTER, 0, 0, false, {0, 20, 20, 30}},
+        {"right left of the left", far, corner, GV_LOCATION_RIGHT, GV_LOCATION_RIGHT, 0, 0, true, {50, 50, 50, 70}},
+        {"top below the bottom", far, corner, GV_LOCATION_TOP, GV_LOCATION_BOTTOM, 100, 0, true, {50, 70, 80, 70}}};
     for (const auto& [what, rect, reference, location, refLocation, offset, ratio, resize, expected] : cases)
         EXPECT_EQ(expected,
                   GvApplyControlBinding(Edge(location, refLocation, offset, ratio, resize), rect, reference, kParent))

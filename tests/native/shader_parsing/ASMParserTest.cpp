@@ -162,7 +162,7 @@ TEST_F(ASMParserTest, CountsAccumulateUntilReset)
     EXPECT_EQ(std::make_pair(0, 0), Counts(*m_parser));
 }
 
-TEST_F(ASMParserTest, LookupChoosesTheListByTheExactFirstUnitAndFoldsTheRest)
+TEST_F(ASMParserTest, LookupAndInsertChooseTheListByTheExactFirstUnitAndFoldTheRest)
 {
     ExpectOp(u"mOV", AsmParser::OP_ALU, 1);
     ExpectOp(u"mOV_SAT", AsmParser::OP_ALU, 1);
@@ -183,10 +183,7 @@ TEST_F(ASMParserTest, LookupChoosesTheListByTheExactFirstUnitAndFoldsTheRest)
     ExpectOp(u"q0", AsmParser::OP_ALU, 0);
     ExpectOp(u"q499", AsmParser::OP_ALU, 499);
     ExpectNoOp(u"q500");
-}
-
-TEST_F(ASMParserTest, InsertOpAppendsWithoutDuplicateTest)
-{
+    // An existing name keeps its op; a name without a list adds nothing.
     m_parser->InsertOp(AsmParser::OP_TEX, U(u"mov"), 9);
     ExpectOp(u"mov", AsmParser::OP_ALU, 1);
     m_parser->InsertOp(AsmParser::OP_TEX, U(u"zz"), 2);
@@ -247,37 +244,28 @@ TEST_F(ASMParserTest, CopiesDuplicateTheOpTableAndCountForThemselves)
 
 // The op remembered for each counted keyword must be dropped whenever the
 // op table or the keywords change, and counting must never allocate.
-TEST_F(ASMParserTest, ShaderVersionChangedBetweenParses)
+TEST_F(ASMParserTest, RememberedOpsFollowEveryChangeOfTheTableAndTheKeywords)
 {
-    AddWords({u"texld", u"sincos", u"mova", u"r0"});
+    AddWords({u"texld", u"sincos", u"mova", u"r0", u"dcl", u"mov"});
     const std::u16string text = u"texld r0, t0\nsincos r0.x\nmova a0, r0";
     EXPECT_EQ(std::make_pair(8, 1), Count(GV_PS_2_0, text));
     // The ops seen so far are destroyed; none of them may be counted again.
     EXPECT_EQ(std::make_pair(9, 0), Count(GV_VS_2_0, text));
     EXPECT_EQ(std::make_pair(0, 0), Count(GV_SHADER_NONE, text));
     EXPECT_EQ(std::make_pair(8, 1), Count(GV_PS_2_0, text));
-}
-
-TEST_F(ASMParserTest, InsertedOpsAndChangedOpsCountAtOnce)
-{
-    AddWords({u"dcl", u"mov"});
+    // Inserted ops and ops the caller changes count at once.
     EXPECT_EQ(std::make_pair(1, 0), Count(GV_VS_2_0, u"dcl t0\nmov r0, t0"));
     m_parser->InsertOp(AsmParser::OP_TEX, U(u"dcl"), 5);
     EXPECT_EQ(std::make_pair(1, 5), Count(GV_VS_2_0, u"dcl t0\nmov r0, t0"));
-    // The table's ops are the caller's to change.
     AsmParser::ShaderOp* mov = m_parser->FindShaderOp(U(u"mov"));
     mov->count = 4;
     mov->type = AsmParser::OP_TEX;
     EXPECT_EQ(std::make_pair(0, 9), Count(GV_VS_2_0, u"dcl t0\nmov r0, t0"));
-}
-
-TEST_F(ASMParserTest, RemovedAndReplacedKeywordsCountByTheirNames)
-{
-    AddWords({u"mov"});
+    // Removed and replaced keywords count by their names.
     EXPECT_EQ(std::make_pair(1, 0), Count(GV_PS_2_0, u"mov"));
     m_words->RemoveKeyword(U(u"mov"));
-    m_words->AddKeyword(U(u"texld"));
-    EXPECT_EQ(std::make_pair(0, 1), Count(GV_PS_2_0, u"mov texld"));
+    m_words->AddKeyword(U(u"texldp"));
+    EXPECT_EQ(std::make_pair(0, 1), Count(GV_PS_2_0, u"mov texldp"));
     m_parser->RemoveKeywordCategory(U(u"Instructions"));
     m_words = m_parser->AddKeywordCategory(U(u"Again"), false);
     AddWords({u"sincos", u"texld"});

@@ -5,10 +5,9 @@ namespace {
 
 typedef GvMFCShaderSyntaxParser Parser;
 
-const unsigned int kDefaultComment = 0x0000FF00;
-const unsigned int kDefaultForeground = 0x00000000;
-const unsigned int kDefaultBackground = 0x00FFFFFF;
-const unsigned int kDefaultHighlight = 0x00FF0000;
+// The colours a loader starts from.
+const unsigned int kDefaultComment = 0x0000FF00, kDefaultForeground = 0, kDefaultBackground = 0x00FFFFFF,
+                   kDefaultHighlight = 0x00FF0000;
 
 class KeywordLoaderTest : public GvLeakCheckedTest
 {
