@@ -59,7 +59,7 @@ TEST_F(ApplicationTest, TheFirstApplicationInstallsItselfAndAHostCanReplaceIt)
     EXPECT_EQ(nullptr, getGvApp());
 }
 
-TEST_F(ApplicationTest, RecordsNodeChangesEventsAndAcceptsTextureFiles)
+TEST_F(ApplicationTest, RecordsNodeChangesEventsTextureFilesModelessWindowsAndIcons)
 {
     GvApplication app;
     GvFloatVariable variable;
@@ -86,11 +86,6 @@ TEST_F(ApplicationTest, RecordsNodeChangesEventsAndAcceptsTextureFiles)
                 && app.AcceptTextureFile(GV_TEXTURE_CUBE, Units(SamplePath("cube_bgrx.dds"))));
     EXPECT_FALSE(app.AcceptTextureFile(GV_TEXTURE_2D, Units(SamplePath("cube_bgrx.dds")))
                  || app.AcceptTextureFile(GV_TEXTURE_2D, Units(SamplePath("missing.png"))));
-}
-
-TEST_F(ApplicationTest, KeepsModelessWindowsOnceAndIconsApart)
-{
-    GvApplication app;
     GvHWND window = reinterpret_cast<GvHWND>(0x1234);
     for (GvHWND registered : {window, window, static_cast<GvHWND>(nullptr)})
         app.RegisterModelessWindow(registered, 1, 0, 0, 0, 0);
@@ -215,7 +210,7 @@ TEST_F(UndoTest, UpdateNodeReadsTheOldTextureFileAgainAndOriginChangesSwap)
     EXPECT_FALSE(m_app.Redo()) << "nothing left to redo";
 }
 
-TEST_F(UndoTest, StacksUndoNewestFirstAndANewOpEmptiesTheRedoStack)
+TEST_F(UndoTest, StacksUndoNewestFirstANewOpEmptiesTheRedoStackADestroyedNodeDropsItsOps)
 {
     GvFloatVariable a(1.0f), b(2.0f);
     m_app.AddUndoOp(new GvNodeValueChangeUndoOp(&a));
@@ -233,10 +228,6 @@ TEST_F(UndoTest, StacksUndoNewestFirstAndANewOpEmptiesTheRedoStack)
     EXPECT_FALSE(m_app.Undo());
     EXPECT_TRUE(m_app.IsModified());
     EXPECT_EQ(3, m_app.GetUndoStateUpdateCount());
-}
-
-TEST_F(UndoTest, DestroyingANodeDropsItsOps)
-{
     GvFloatVariable kept(1.0f);
     m_app.AddUndoOp(new GvNodeValueChangeUndoOp(&kept));
     {
@@ -251,7 +242,7 @@ TEST_F(UndoTest, DestroyingANodeDropsItsOps)
     EXPECT_TRUE(m_app.Undo());
 }
 
-TEST_F(UndoTest, OpsOnANodeWithoutValueFailAndAreDropped)
+TEST_F(UndoTest, OpsAlternateBetweenUndoAndRedoAndFailWithoutAValue)
 {
     GvNode node(GvW(u"group"));
     m_app.AddUndoOp(new GvNodeValueChangeUndoOp(&node));
@@ -260,10 +251,6 @@ TEST_F(UndoTest, OpsOnANodeWithoutValueFailAndAreDropped)
     EXPECT_FALSE(m_app.Undo());
     EXPECT_EQ(std::make_tuple(0, 0, 0),
               std::make_tuple(m_app.GetUndoCount(), m_app.GetRedoCount(), m_app.GetNodeChanges().GetCount()));
-}
-
-TEST_F(UndoTest, OpsAlternateBetweenUndoAndRedo)
-{
     GvBooleanVariable flag(false);
     GvNodeValueChangeUndoOp op(&flag);
     flag.SetValue(true);

@@ -67,7 +67,7 @@ TEST_F(TextureLoaderTest, TwoDimensionalDdsWithItsMipChain)
                     << "level " << level << " at " << x << ", " << y;
 }
 
-TEST_F(TextureLoaderTest, VolumeDdsHalvesItsDepthPerLevel)
+TEST_F(TextureLoaderTest, VolumeDdsHalvesItsDepthPerLevelCubeDdsHasSixFacesInOrder)
 {
     std::unique_ptr<GvTexture> texture = Load("volume_rgba.dds");
     const Gv3DTexture* volume = dynamic_cast<const Gv3DTexture*>(texture.get());
@@ -78,11 +78,7 @@ TEST_F(TextureLoaderTest, VolumeDdsHalvesItsDepthPerLevel)
     EXPECT_EQ((Rgba{200, 0, 16 * 5 + 6, 255}), PixelAt(*volume, 0, 0, 5, 6, 3));
     EXPECT_EQ((Rgba{80, 50, 16 * 3 + 2, 255}), PixelAt(*volume, 0, 1, 3, 2, 1));
     EXPECT_EQ((Rgba{20, 150, 0, 255}), PixelAt(*volume, 0, 3, 0, 0, 0));
-}
-
-TEST_F(TextureLoaderTest, CubeDdsHasSixFacesInOrder)
-{
-    std::unique_ptr<GvTexture> texture = Load("cube_bgrx.dds");
+    texture = Load("cube_bgrx.dds");
     const GvCubemap* cube = dynamic_cast<const GvCubemap*>(texture.get());
     ASSERT_TRUE(cube);
     EXPECT_EQ(std::make_tuple(8, 6, GV_FORMAT_B8G8R8X8),
@@ -344,7 +340,7 @@ TEST_F(TextureLoaderTest, BmpAndTgaLayouts)
     }
 }
 
-TEST_F(TextureLoaderTest, CreateRefusesWhatCannotBe)
+TEST_F(TextureLoaderTest, CreateRefusesWhatCannotBePixelFormatsHaveNamesSizesAndAlpha)
 {
     EXPECT_EQ(nullptr, GvTexture::Create(GV_TEXTURE_2D, GV_FORMAT_UNKNOWN, 4, 4, 1, 1));
     EXPECT_EQ(nullptr, GvTexture::Create(GV_TEXTURE_2D, GV_FORMAT_L8, 0, 4, 1, 1));
@@ -358,10 +354,6 @@ TEST_F(TextureLoaderTest, CreateRefusesWhatCannotBe)
     EXPECT_EQ((std::vector<size_t>{4 * 2 * 8, 1 * 1 * 1, 0}),
               (std::vector<size_t>{texture->GetLevelSize(0), texture->GetLevelSize(3), texture->GetLevelSize(4)}));
     EXPECT_EQ(texture->GetLevelData(0, 0) + 64 + 2 * 1 * 4, texture->GetLevelData(0, 2));
-}
-
-TEST_F(TextureLoaderTest, PixelFormatNamesSizesAndAlpha)
-{
     GvStringW name;
     GvPixelFormatTypeToString(name, GV_FORMAT_B5G5R5A1);
     EXPECT_EQ(u"B5G5R5A1", Text(name));

@@ -12,28 +12,6 @@ using VariablesTest = GvLeakCheckedTest;
 
 const float kNaN = std::numeric_limits<float>::quiet_NaN();
 
-TEST_F(VariablesTest, NotifyChangeIsOverridableAndCounts)
-{
-    struct Watched : GvFloatVariable
-    {
-        void* m_sender = reinterpret_cast<void*>(1);
-        GvNode* m_node = nullptr;
-        void NotifyChange(void* sender, GvNode* node) override
-        {
-            m_sender = sender;
-            m_node = node;
-            GvFloatVariable::NotifyChange(sender, node);
-        }
-    } watched;
-    GvVariable* variable = &watched;
-    variable->NotifyChange(nullptr, variable);
-    EXPECT_TRUE(watched.m_sender == nullptr && watched.m_node == variable);
-    EXPECT_EQ(1u, watched.GetChangeCount());
-    GvFloatVariable plain;
-    plain.SetValue(0.5f);
-    EXPECT_EQ(0u, plain.GetChangeCount()) << "setters leave the notification to the writer";
-}
-
 TEST_F(VariablesTest, FloatAndIntegerClampWhenClampedAndKeepTheRangeOrdered)
 {
     GvFloatVariable f(3.0f);
@@ -88,7 +66,7 @@ TEST_F(VariablesTest, VectorNormalizesXyzAfterClampingAndLeavesW)
         EXPECT_EQ(0.0f, zero.GetElement(i));
 }
 
-TEST_F(VariablesTest, VectorAndMatrixIgnoreNullArraysAndIndicesOutside)
+TEST_F(VariablesTest, VectorAndMatrixIgnoreBadArgumentsNotifyChangeIsOverridable)
 {
     GvVectorVariable v(1, 2, 3, 4);
     v.SetValues(nullptr);
@@ -107,6 +85,24 @@ TEST_F(VariablesTest, VectorAndMatrixIgnoreNullArraysAndIndicesOutside)
     EXPECT_FALSE(m.IsIdentity());
     m.SetIdentity();
     EXPECT_TRUE(m.IsIdentity());
+    struct Watched : GvFloatVariable
+    {
+        void* m_sender = reinterpret_cast<void*>(1);
+        GvNode* m_node = nullptr;
+        void NotifyChange(void* sender, GvNode* node) override
+        {
+            m_sender = sender;
+            m_node = node;
+            GvFloatVariable::NotifyChange(sender, node);
+        }
+    } watched;
+    GvVariable* variable = &watched;
+    variable->NotifyChange(nullptr, variable);
+    EXPECT_TRUE(watched.m_sender == nullptr && watched.m_node == variable);
+    EXPECT_EQ(1u, watched.GetChangeCount());
+    GvFloatVariable plain;
+    plain.SetValue(0.5f);
+    EXPECT_EQ(0u, plain.GetChangeCount()) << "setters leave the notification to the writer";
 }
 
 TEST_F(VariablesTest, DynamicResizingKeepsElementsInsideAndRefusesWhenFixed)

@@ -31,7 +31,7 @@ TEST_F(GvStringTest, BlockLayoutIsCapacityLengthThenTextEvenWhenEmpty)
     EXPECT_EQ(0, s.GetText()[3]);
 }
 
-TEST_F(GvStringTest, AppendGrowsKeepsTheTerminatorAndTakesItsOwnText)
+TEST_F(GvStringTest, AppendGrowsAndCopiesAreDeepMovesLeaveEmptyStrings)
 {
     GvStringW s(GvW(u"ab"));
     for (int i = 0; i < 100; ++i)
@@ -46,10 +46,6 @@ TEST_F(GvStringTest, AppendGrowsKeepsTheTerminatorAndTakesItsOwnText)
     t.SetText(t.GetText() + 7, -1);
     EXPECT_EQ(0, GvStrCmpW(t, GvW(u"rest"), -1));
     EXPECT_EQ(4, t.GetLength());
-}
-
-TEST_F(GvStringTest, CopiesAreDeepAndMovesLeaveEmptyString)
-{
     GvStringW a(GvW(u"alpha"));
     GvStringW b(a);
     EXPECT_NE(a.GetText(), b.GetText());
@@ -63,7 +59,7 @@ TEST_F(GvStringTest, CopiesAreDeepAndMovesLeaveEmptyString)
     EXPECT_EQ(0, GvStrCmpW(c, GvW(u"beta"), -1));
 }
 
-TEST(GvStringFunctions, LengthAndCopyRespectMaxCharsAtoWMapsEachByte)
+TEST(GvStringFunctions, LengthCopyCompareAndFind)
 {
     EXPECT_EQ(0, GvStrLenW(nullptr));
     EXPECT_EQ(5, GvStrLenW(GvW(u"hello")));
@@ -79,10 +75,6 @@ TEST(GvStringFunctions, LengthAndCopyRespectMaxCharsAtoWMapsEachByte)
     EXPECT_EQ((std::vector<unsigned short>{'a', 0xE9, 'z', 0}), std::vector<unsigned short>(buf, buf + 4));
     GvStrAtoW(buf, "abcdef", 3);
     EXPECT_EQ(0, GvStrCmpW(buf, GvW(u"ab"), -1));
-}
-
-TEST(GvStringFunctions, CompareWholeAndPrefixAndFind)
-{
     EXPECT_EQ(0, GvStrCmpW(GvW(u"abc"), GvW(u"abc"), -1));
     EXPECT_LT(GvStrCmpW(GvW(u"ab"), GvW(u"abc"), -1), 0);
     EXPECT_GT(GvStrCmpW(GvW(u"abd"), GvW(u"abc"), -1), 0);
@@ -126,7 +118,7 @@ std::vector<int> Values(const GvLinkedList<int>& list)
     return out;
 }
 
-TEST_F(GvLinkedListTest, AppendsAtTailWithBackLinksRemoveHeadMiddleTailKeepsThem)
+TEST_F(GvLinkedListTest, AppendsAtTailRemovesKeepingTheLinksAndCopiesHaveOwnNodes)
 {
     GvLinkedList<int> list;
     EXPECT_TRUE(list.Begin() == list.End());
@@ -151,20 +143,15 @@ TEST_F(GvLinkedListTest, AppendsAtTailWithBackLinksRemoveHeadMiddleTailKeepsThem
     EXPECT_TRUE(a.Remove(b.Begin()) == a.End());
     EXPECT_TRUE(a.Remove(a.End()) == a.End());
     EXPECT_EQ(std::make_pair(1, 1), std::make_pair(a.GetCount(), b.GetCount()));
-}
-
-TEST_F(GvLinkedListTest, CopyHasOwnNodes)
-{
-    GvLinkedList<int> a;
-    a.Append(7);
+    // Copies have nodes of their own.
     a.Append(8);
-    GvLinkedList<int> b(a);
-    b.Append(9);
-    EXPECT_EQ((std::vector<int>{7, 8}), Values(a));
-    EXPECT_EQ((std::vector<int>{7, 8, 9}), Values(b));
-    EXPECT_EQ(&b, b.GetHead()->m_list);
-    a = b;
-    EXPECT_EQ((std::vector<int>{7, 8, 9}), Values(a));
+    GvLinkedList<int> copy(a);
+    copy.Append(9);
+    EXPECT_EQ((std::vector<int>{1, 8}), Values(a));
+    EXPECT_EQ((std::vector<int>{1, 8, 9}), Values(copy));
+    EXPECT_EQ(&copy, copy.GetHead()->m_list);
+    a = copy;
+    EXPECT_EQ((std::vector<int>{1, 8, 9}), Values(a));
     a.RemoveAll();
     EXPECT_EQ(0, a.GetCount());
     EXPECT_TRUE(!a.GetHead() && !a.GetTail());

@@ -80,7 +80,7 @@ TEST_F(NumberTextTest, FormsByMagnitudePrecisionAndFlags)
     EXPECT_EQ(0, GvRoundHalfAwayFromZero(std::nanf("")));
 }
 
-TEST(NumberCharFilter, ClassesOfCharacters)
+TEST(NumberCharFilter, ClassesOfCharactersAndASecondSeparatorOrMinusOutsideTheSelection)
 {
     for (unsigned int ch : {0x08u, 0x0Du, 0x1Bu, 0x09u, 0x03u, 0x16u, 0x18u, 0x1Au})
         EXPECT_TRUE(GvIsNumberCharAllowed(ch, 5, false)) << ch;
@@ -94,10 +94,6 @@ TEST(NumberCharFilter, ClassesOfCharacters)
         EXPECT_TRUE(GvIsNumberCharAllowed(separator, 1, true));
         EXPECT_FALSE(GvIsNumberCharAllowed(separator, 0, true) || GvIsNumberCharAllowed(separator, -1, true));
     }
-}
-
-TEST(NumberCharFilter, SecondSeparatorOrMinusOutsideTheSelectionIsRefused)
-{
     // Character, text (null: none), selection, negatives allowed, accepted.
     const std::tuple<unsigned int, const char16_t*, int, int, bool, bool> rows[] = {
         {'.', u"1.5", 1, 1, true, false}, {',', u"1.5", 1, 1, true, false}, {'.', u"1.5", 1, 3, true, true},
@@ -156,7 +152,7 @@ TEST(PopupSliderMath, PointerLeftOfTheTrackOrAValueOutsideTheRange)
     EXPECT_EQ(50.0f, GvSliderPositionFromValue(0.0f, -1.0f, 1.0f));
 }
 
-TEST(PopupSliderMath, DegenerateRangeIsWidened)
+TEST(PopupSliderMath, DegenerateRangesWidenRangeStateRefusesTooNarrowOrInverted)
 {
     float min = 5.0f, max = 5.0f;
     EXPECT_TRUE(GvWidenDegenerateRange(min, max));
@@ -168,6 +164,19 @@ TEST(PopupSliderMath, DegenerateRangeIsWidened)
     max = 0.000009f;
     EXPECT_TRUE(GvWidenDegenerateRange(min, max));
     EXPECT_EQ(-1.0f, min);
+    EXPECT_FLOAT_EQ(0.1f, GvSliderRangeStep(0.0f, 10.0f));
+    EXPECT_FLOAT_EQ(0.1f, GvSliderRangeStep(10.0f, 0.0f));
+    min = 0.0f;
+    max = 10.0f;
+    EXPECT_TRUE(GvSliderUpdateRange(min, max, 0.5f));
+    EXPECT_EQ(std::make_pair(-0.5f, 10.5f), std::make_pair(min, max));
+    EXPECT_TRUE(GvSliderUpdateRange(min, max, -1.0f));
+    EXPECT_EQ(std::make_pair(0.5f, 9.5f), std::make_pair(min, max));
+    EXPECT_FALSE(GvSliderUpdateRange(min, max, -4.5f));
+    EXPECT_FALSE(GvSliderUpdateRange(min, max, -4.49998f));
+    EXPECT_FALSE(GvSliderUpdateRange(min, max, -6.0f));
+    EXPECT_EQ(std::make_pair(0.5f, 9.5f), std::make_pair(min, max));
+    EXPECT_TRUE(GvSliderUpdateRange(min, max, -4.4999f));
 }
 
 TEST(PopupSliderMath, StepsClampOnlyWhenAskedAndOnlyAtTheEndTheyMoveTo)
@@ -186,104 +195,65 @@ TEST(PopupSliderMath, StepsClampOnlyWhenAskedAndOnlyAtTheEndTheyMoveTo)
     EXPECT_EQ(100.0f, GvSliderStepPosition(102.0f, 1, true));
 }
 
-TEST(PopupSliderMath, PlacementKeepsThePopupInsideTheWorkArea)
+TEST(PopupSliderMath, PlacementInsideTheWorkAreaTrackThumbAndPlacementScaleWithTheDpi)
 {
-    const GvRect work = {0, 0, 1280, 1024};
-    GvPoint at = GvPlacePopupSlider({100, 200}, &work);
-    EXPECT_EQ((GvPoint{108, 200}), at);
-    at = GvPlacePopupSlider({1270, 1010}, &work);
-    EXPECT_EQ((GvPoint{1280 - 125, 1024 - 20}), at);
-    at = GvPlacePopupSlider({-50, -5}, &work);
-    EXPECT_EQ((GvPoint{0, 0}), at);
-    const GvRect tiny = {10, 10, 50, 20};
-    at = GvPlacePopupSlider({0, 0}, &tiny);
-    EXPECT_EQ((GvPoint{50 - 125, 20 - 20}), at); // too small: the upper bound wins
-    at = GvPlacePopupSlider({5000, 5000}, nullptr);
-    EXPECT_EQ((GvPoint{5008, 5000}), at);
-}
-
-TEST(PopupSliderMath, TrackThumbAndPlacementScaleWithTheDpi)
-{
+    const GvRect work = {0, 0, 1280, 1024}, tiny = {10, 10, 50, 20};
+    EXPECT_EQ((GvPoint{108, 200}), GvPlacePopupSlider({100, 200}, &work));
+    EXPECT_EQ((GvPoint{1280 - 125, 1024 - 20}), GvPlacePopupSlider({1270, 1010}, &work));
+    EXPECT_EQ((GvPoint{0, 0}), GvPlacePopupSlider({-50, -5}, &work));
+    EXPECT_EQ((GvPoint{50 - 125, 20 - 20}), GvPlacePopupSlider({0, 0}, &tiny)); // too small: the upper bound wins
+    EXPECT_EQ((GvPoint{5008, 5000}), GvPlacePopupSlider({5000, 5000}, nullptr));
     // At 144 DPI the track starts at 18 and a percent is 1.5 pixels.
     EXPECT_EQ(18 + 38, GvSliderThumbTipX(25.0f, 144));
     EXPECT_FLOAT_EQ(38.0f / 1.5f, GvSliderPositionFromPointerX(18 + 38, true, 144));
     EXPECT_EQ(24 + 200, GvSliderThumbTipX(100.0f, 192));
     EXPECT_FLOAT_EQ(100.0f, GvSliderPositionFromPointerX(24 + 250, true, 192));
     EXPECT_FLOAT_EQ(125.0f, GvSliderPositionFromPointerX(24 + 250, false, 192));
-    const GvRect work = {0, 0, 1280, 1024};
-    const GvPoint at = GvPlacePopupSlider({1270, 1010}, &work, 192);
-    EXPECT_EQ((GvPoint{1280 - 250, 1024 - 40}), at);
+    EXPECT_EQ((GvPoint{1280 - 250, 1024 - 40}), GvPlacePopupSlider({1270, 1010}, &work, 192));
     EXPECT_EQ(100 + 12, GvPlacePopupSlider({100, 200}, nullptr, 144).x);
-}
-
-TEST(PopupSliderMath, RangeStateWidensAndRefusesTooNarrowOrInverted)
-{
-    EXPECT_FLOAT_EQ(0.1f, GvSliderRangeStep(0.0f, 10.0f));
-    EXPECT_FLOAT_EQ(0.1f, GvSliderRangeStep(10.0f, 0.0f));
-    float min = 0.0f, max = 10.0f;
-    EXPECT_TRUE(GvSliderUpdateRange(min, max, 0.5f));
-    EXPECT_EQ(std::make_pair(-0.5f, 10.5f), std::make_pair(min, max));
-    EXPECT_TRUE(GvSliderUpdateRange(min, max, -1.0f));
-    EXPECT_EQ(std::make_pair(0.5f, 9.5f), std::make_pair(min, max));
-    EXPECT_FALSE(GvSliderUpdateRange(min, max, -4.5f));
-    EXPECT_FALSE(GvSliderUpdateRange(min, max, -4.49998f));
-    EXPECT_FALSE(GvSliderUpdateRange(min, max, -6.0f));
-    EXPECT_EQ(std::make_pair(0.5f, 9.5f), std::make_pair(min, max));
-    EXPECT_TRUE(GvSliderUpdateRange(min, max, -4.4999f));
 }
 
 TEST(SliderEditMath, PopupRangeIncludesTheValueUnlessClamped)
 {
     float lo, hi;
-    GvSliderEditPopupRange(3.0f, 0.0f, 1.0f, false, &lo, &hi);
-    EXPECT_EQ(std::make_pair(0.0f, 3.0f), std::make_pair(lo, hi));
-    GvSliderEditPopupRange(-2.0f, 0.0f, 1.0f, false, &lo, &hi);
-    EXPECT_EQ(std::make_pair(-2.0f, 1.0f), std::make_pair(lo, hi));
-    GvSliderEditPopupRange(0.5f, 0.0f, 1.0f, false, &lo, &hi);
-    EXPECT_EQ(std::make_pair(0.0f, 1.0f), std::make_pair(lo, hi));
-    GvSliderEditPopupRange(3.0f, 0.0f, 1.0f, true, &lo, &hi);
-    EXPECT_EQ(std::make_pair(0.0f, 1.0f), std::make_pair(lo, hi));
+    // Value, clamped, popup range over the range 0..1.
+    const std::tuple<float, bool, float, float> rows[] = {
+        {3.0f, false, 0.0f, 3.0f}, {-2.0f, false, -2.0f, 1.0f}, {0.5f, false, 0.0f, 1.0f}, {3.0f, true, 0.0f, 1.0f}};
+    for (const auto& [value, clamped, min, max] : rows) {
+        GvSliderEditPopupRange(value, 0.0f, 1.0f, clamped, &lo, &hi);
+        EXPECT_EQ(std::make_pair(min, max), std::make_pair(lo, hi)) << value;
+    }
     EXPECT_EQ(100.0f, GvSliderPositionFromValue(3.0f, lo, hi));
 }
 
 TEST(SliderEditMath, ButtonTakesTheRightOrLeftStripNormalisedInANarrowClient)
 {
-    GvRect client = {2, 2, 102, 22};
-    EXPECT_EQ((GvRect{86, 2, 102, 22}), GvSliderButtonLayout(client, 0, false, {0, 0}));
-    EXPECT_EQ((GvRect{2, 2, 86, 22}), client);
-
-    client = {2, 2, 102, 21};
-    EXPECT_EQ((GvRect{2, 2, 17, 21}), GvSliderButtonLayout(client, 1, false, {0, 0}));
-    EXPECT_EQ((GvRect{17, 2, 102, 21}), client);
-
-    client = {12, 22, 112, 42};
-    EXPECT_EQ((GvRect{2, 2, 18, 22}), GvSliderButtonLayout(client, 7, true, {10, 20}));
-    EXPECT_EQ((GvRect{28, 22, 112, 42}), client);
-
-    client = {10, 0, 15, 20};
-    EXPECT_EQ((GvRect{-1, 0, 15, 20}), GvSliderButtonLayout(client, 0, false, {0, 0}));
-    EXPECT_EQ(-1, client.right);
-    client = {10, 0, 15, 20};
-    EXPECT_EQ((GvRect{10, 0, 26, 20}), GvSliderButtonLayout(client, 1, false, {0, 0}));
+    // Client, style, mapped, origin; button, client after.
+    const std::tuple<GvRect, int, bool, GvPoint, GvRect, GvRect> rows[] = {
+        {{2, 2, 102, 22}, 0, false, {0, 0}, {86, 2, 102, 22}, {2, 2, 86, 22}},
+        {{2, 2, 102, 21}, 1, false, {0, 0}, {2, 2, 17, 21}, {17, 2, 102, 21}},
+        {{12, 22, 112, 42}, 7, true, {10, 20}, {2, 2, 18, 22}, {28, 22, 112, 42}},
+        {{10, 0, 15, 20}, 0, false, {0, 0}, {-1, 0, 15, 20}, {10, 0, -1, 20}},
+        {{10, 0, 15, 20}, 1, false, {0, 0}, {10, 0, 26, 20}, {26, 0, 15, 20}}};
+    for (auto [client, style, mapped, origin, button, after] : rows) {
+        EXPECT_EQ(button, GvSliderButtonLayout(client, style, mapped, origin)) << style;
+        EXPECT_EQ(after, client) << style;
+    }
     for (const auto& [height, width] : {std::pair{20, 16}, {19, 15}, {1, 0}, {0, 0}})
         EXPECT_EQ(width, GvSliderButtonWidth(height)) << height;
     EXPECT_EQ((GvRect{76, 2, 100, 22}), GvSliderEditPopupAnchor({84, 2, 100, 22}));
     EXPECT_EQ((GvRect{77, 2, 99, 22}), GvSliderEditPopupAnchor({84, 2, 99, 22}));
 }
 
-TEST(SliderEditMath, IntegerRangeIsLimited)
-{
-    int lo, hi;
-    GvSliderIntegerRange(-50000.0f, 50000.0f, &lo, &hi);
-    EXPECT_EQ(std::make_pair(-32767, 32767), std::make_pair(lo, hi));
-    GvSliderIntegerRange(-2.7f, 9.9f, &lo, &hi);
-    EXPECT_EQ(std::make_pair(-2, 9), std::make_pair(lo, hi));
-    GvSliderIntegerRange(-32767.0f, 32767.0f, &lo, &hi);
-    EXPECT_EQ(std::make_pair(-32767, 32767), std::make_pair(lo, hi));
-}
-
 TEST(SliderEditMath, IntPositionAcrossALimitedRangeSnappedToSteps)
 {
+    const std::tuple<float, float, int, int> rows[] = {
+        {-50000.0f, 50000.0f, -32767, 32767}, {-2.7f, 9.9f, -2, 9}, {-32767.0f, 32767.0f, -32767, 32767}};
+    for (const auto& [min, max, expectedLo, expectedHi] : rows) {
+        int lo, hi;
+        GvSliderIntegerRange(min, max, &lo, &hi);
+        EXPECT_EQ(std::make_pair(expectedLo, expectedHi), std::make_pair(lo, hi)) << min;
+    }
     EXPECT_EQ(-32767, GvSliderIntPosition(-50000.0f, -50000.0f, 50000.0f, 300));
     EXPECT_EQ(150 * 218 - 32767, GvSliderIntPosition(0.0f, -50000.0f, 50000.0f, 300));
     EXPECT_EQ(300 * 218 - 32767, GvSliderIntPosition(50000.0f, -50000.0f, 50000.0f, 300));

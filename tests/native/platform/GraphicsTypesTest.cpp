@@ -12,7 +12,7 @@ static std::ostream& operator<<(std::ostream& os, const GvRect& r)
 
 namespace {
 
-TEST(GraphicsTypes, RectangleMeasuresAndContainment)
+TEST(GraphicsTypes, RectangleMeasuresContainmentAndOperations)
 {
     const GvRect r = {10, 20, 40, 25};
     EXPECT_EQ(std::make_pair(30, 5), std::make_pair(r.Width(), r.Height()));
@@ -26,11 +26,6 @@ TEST(GraphicsTypes, RectangleMeasuresAndContainment)
     EXPECT_FALSE(r.IsEmpty());
     EXPECT_TRUE((GvRect{5, 5, 5, 9}).IsEmpty() && (GvRect{5, 5, 9, 4}).IsEmpty());
     EXPECT_FALSE((GvRect{5, 5, 5, 9}).Contains({5, 6}));
-}
-
-TEST(GraphicsTypes, RectangleOperations)
-{
-    const GvRect r = {10, 20, 40, 25};
     const std::pair<GvRect, GvRect> cases[] = {
         // got, wanted
         {r.Offset(-10, 5), {0, 25, 30, 30}},
@@ -63,7 +58,7 @@ TEST(GraphicsTypes, PackedColourTruncatesEachComponent)
     EXPECT_NE((GvHSV{0.5f, 1, 1}), (GvHSV{0.5f, 1, 0}));
 }
 
-TEST(DpiScale, ValuesRoundAsMulDivAndComeBack)
+TEST(DpiScale, ValuesSizesPointsAndRectanglesRoundAsMulDivAndComeBack)
 {
     const std::tuple<int, unsigned, int> cases[] = {
         {5, 96, 5},  {5, 0, 5},     {5, 144, 8},   {-5, 144, -8},       {1, 120, 1},
@@ -74,10 +69,6 @@ TEST(DpiScale, ValuesRoundAsMulDivAndComeBack)
         EXPECT_EQ(value, GvUnscaleFromDpi(scaled, dpi)) << scaled << " at " << dpi;
     }
     EXPECT_EQ(std::make_pair(13, -13), std::make_pair(GvUnscaleFromDpi(25, 192), GvUnscaleFromDpi(-25, 192))); // 12.5
-}
-
-TEST(DpiScale, SizesPointsAndRectanglesScaleEachField)
-{
     EXPECT_EQ((GvSize{24, 30}), GvScaleToDpi(GvSize{16, 20}, 144));
     EXPECT_EQ((GvPoint{-9, 3}), GvScaleToDpi(GvPoint{-6, 2}, 144));
     // Neighbours meet at every DPI because each edge scales alone.

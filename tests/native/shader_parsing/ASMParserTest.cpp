@@ -137,7 +137,7 @@ TEST_F(ASMParserTest, DocumentedCountWithTexldpAndSincosAndAPixelShader14Program
     EXPECT_EQ(std::make_pair(1 + 3 + 1 + 2, 2), Count(GV_PS_1_4, text));
 }
 
-TEST_F(ASMParserTest, CountsPerModelWithModifierVariants)
+TEST_F(ASMParserTest, CountsPerModelWithModifierVariantsAccumulateUntilReset)
 {
     AddWords({u"m4x4", u"exp", u"mov_sat", u"mad_pp", u"add_x2", u"texld", u"texldl"});
     const std::u16string text = u"m4x4 oPos, v0, c0\nexp r0, r1\nmov_sat oD0, v1\nmad_pp r1, r2, r3, r4\n"
@@ -147,10 +147,6 @@ TEST_F(ASMParserTest, CountsPerModelWithModifierVariants)
     for (int version = 1; version <= 15; ++version)
         EXPECT_EQ(expected[version], Count(version, text)) << version;
     EXPECT_EQ(expected[0], Count(0, text));
-}
-
-TEST_F(ASMParserTest, CountsAccumulateUntilReset)
-{
     AddWords({u"mov", u"texld"});
     EXPECT_EQ(std::make_pair(1, 1), Count(GV_PS_2_0, u"mov r0, r1\ntexld r0, t0, s0"));
     ParseText(u"mov r0, r1 /* mov */ mov r1, r0");
@@ -272,7 +268,7 @@ TEST_F(ASMParserTest, RememberedOpsFollowEveryChangeOfTheTableAndTheKeywords)
     EXPECT_EQ(std::make_pair(8, 1), Count(GV_PS_2_0, u"mov texld sincos"));
 }
 
-TEST_F(ASMParserTest, KeywordsOfNoCategoryAreLookedUpEveryTime)
+TEST_F(ASMParserTest, KeywordsOfNoCategoryOrBeyondTheRememberedAreLookedUpWithoutAllocating)
 {
     // Two keywords at one address: what is kept for the first must not
     // answer for the second.
@@ -283,10 +279,6 @@ TEST_F(ASMParserTest, KeywordsOfNoCategoryAreLookedUpEveryTime)
         keyword->~Keyword();
     }
     EXPECT_EQ(1 + 8, m_parser->GetALUOpCount());
-}
-
-TEST_F(ASMParserTest, ManyDistinctKeywordsCountWithoutAllocating)
-{
     // More keywords than the parser remembers; the rest are looked up by name.
     std::u16string text;
     for (int i = 0; i < 300; ++i) {

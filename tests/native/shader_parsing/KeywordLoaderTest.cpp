@@ -77,7 +77,7 @@ TEST_F(KeywordLoaderTest, WorkedExample)
               KeywordsOf(category));
 }
 
-TEST_F(KeywordLoaderTest, MissingFileLeavesTheParserUntouched)
+TEST_F(KeywordLoaderTest, MissingFileLeavesTheParserUntouchedUnknownTopLevelWordsAreSkipped)
 {
     EXPECT_FALSE(m_loader->Load(U(m_dir.PathOf("missing.kwd")), m_parser.get()));
     ExpectParserColors(11, 22, 33, 44);
@@ -87,10 +87,6 @@ TEST_F(KeywordLoaderTest, MissingFileLeavesTheParserUntouched)
     ExpectParserColors(11, 22, 33, 44);
     EXPECT_FALSE(m_loader->Load(nullptr, m_parser.get()));
     EXPECT_FALSE(m_loader->Load(U(m_dir.Write("a.kwd", "")), nullptr));
-}
-
-TEST_F(KeywordLoaderTest, UnknownTopLevelWordsAreSkippedOtherTokensFail)
-{
     EXPECT_TRUE(LoadText("Version Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" }"));
     EXPECT_EQ(Words{"a"}, Keywords(u"A"));
     m_parser->RemoveAllKeywordCategory();
@@ -211,7 +207,7 @@ TEST_F(KeywordLoaderTest, LaterLoadsStartFromTheColorsLeftByEarlierOnes)
     EXPECT_EQ(0x00090909u, copy.GetHighlightColor());
 }
 
-TEST_F(KeywordLoaderTest, OverLongTokensAndStringsFail)
+TEST_F(KeywordLoaderTest, StringsAreTakenLiterallyAsLatin1UnitsUpToTheirLengthLimits)
 {
     const std::string word1023(1023, 'w');
     EXPECT_TRUE(LoadText(word1023 + " Color { }"));
@@ -223,10 +219,7 @@ TEST_F(KeywordLoaderTest, OverLongTokensAndStringsFail)
     EXPECT_FALSE(LoadText("Keywords : \"A\" { Color : (1, 2, 3) Word : \"" + string255 + "s\" }"));
     EXPECT_TRUE(Keywords(u"A").empty());
     EXPECT_FALSE(LoadText("Color { Comment : (" + std::string(1024, '1') + ", 0, 0) }"));
-}
-
-TEST_F(KeywordLoaderTest, StringsAreTakenLiterallyAsLatin1UnitsLineCommentsAreWhiteSpace)
-{
+    m_parser->RemoveAllKeywordCategory();
     // No escapes: a backslash is kept and escapes nothing; a line break and
     // "//" inside a string belong to it; "" is the empty string.
     EXPECT_TRUE(

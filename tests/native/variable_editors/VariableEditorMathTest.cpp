@@ -45,7 +45,7 @@ TEST(GridCells, RectanglesAndExtents)
     }
 }
 
-TEST(GridCells, IdentifiersAndColumnMajorArrays)
+TEST(GridCells, IdentifiersLabelsAndColumnMajorArrays)
 {
     EXPECT_EQ(0x8005, GvGridCellId(1, 2, 3));
     int row = -1, column = -1;
@@ -55,10 +55,6 @@ TEST(GridCells, IdentifiersAndColumnMajorArrays)
     EXPECT_EQ(std::make_pair(2, 0), std::make_pair(row, column));
     EXPECT_EQ(5, GvGridArrayIndex(1, 2, 2));
     EXPECT_EQ(2, GvGridArrayIndex(0, 1, 2));
-}
-
-TEST(GridCells, LabelsPerKind)
-{
     const std::tuple<int, int, int, int, const wchar_t*> cases[] = {
         {1, 1, 0, 0, L"Value"}, {4, 1, 0, 0, L"x"},   {4, 1, 3, 0, L"w"},     {1, 3, 0, 2, L"z"},
         {2, 1, 1, 0, L"y"},     {6, 1, 5, 0, L"[5]"}, {2, 3, 1, 2, L"[1,2]"}, {4, 4, 3, 3, L"[3,3]"}};
@@ -96,7 +92,7 @@ TEST(GridSizing, ClientSizeAndPanelsPerOrientation)
     }
 }
 
-TEST(GridOptions, OrientationAndAction)
+TEST(GridOptions, OrientationActionRoundingAndTolerance)
 {
     EXPECT_EQ(GvSetupRight, GvDefaultSetupOrientation(true, 1, GvSetupBottom));
     EXPECT_EQ(GvSetupRight, GvDefaultSetupOrientation(true, 2, GvSetupTop));
@@ -116,10 +112,6 @@ TEST(GridOptions, OrientationAndAction)
     EXPECT_EQ(GvGridNoAction, GvGridActionEffect(2, 1));
     EXPECT_EQ(1.0f, GvIdentityElement(2, 2));
     EXPECT_EQ(0.0f, GvIdentityElement(2, 1));
-}
-
-TEST(GridValues, RoundingAndTolerance)
-{
     EXPECT_EQ((std::vector<int>{3, -3, 2, 0}),
               (std::vector<int>{GvFloatToInt(2.5f), GvFloatToInt(-2.5f), GvFloatToInt(2.49f), GvFloatToInt(-0.4f)}));
     EXPECT_TRUE(GvGridValuesEqual(1.0f, 1.000005f));
@@ -189,7 +181,7 @@ TEST(TextureViewMath, LevelAndSliceClamps)
     EXPECT_EQ(3, GvMaxSlice(16, 2));
 }
 
-TEST(TextureViewMath, LayoutLinesAndArea)
+TEST(TextureViewMath, LayoutLinesAreaAndFileNames)
 {
     const GvTextureLayoutLines plain = GvTextureLayoutLinesFor(false, 1, false, false);
     EXPECT_TRUE(plain.origin);
@@ -204,6 +196,27 @@ TEST(TextureViewMath, LayoutLinesAndArea)
     EXPECT_EQ((GvSize{32, 32}), GvThumbnailAreaSize({10, 300}, 296));
     EXPECT_EQ((GvSize{204, 98}), GvThumbnailAreaSize({204, 400}, 296, 144));
     EXPECT_EQ((GvSize{64, 64}), GvThumbnailAreaSize({10, 300}, 296, 192));
+    const std::u16string names[][2] = {
+        {u"C:\\tex\\brick.dds", u"brick.dds"},
+        {u"../tex/a.png", u"a.png"},
+        {u"C:b.png", u"b.png"},
+        {u"plain.tga", u"plain.tga"},
+        {u"dir/", u""},
+        {u"", u""},
+    };
+    for (const auto& n : names)
+        EXPECT_EQ(n[1], reinterpret_cast<const char16_t*>(
+                            GvFileNamePart(reinterpret_cast<const unsigned short*>(n[0].c_str()))));
+    EXPECT_EQ(nullptr, GvFileNamePart(nullptr));
+
+    const std::pair<std::u16string, bool> workspaces[] = {
+        {u"C:\\scenes\\a.gvx", true}, {u"A.GVX", true},  {u".gvx", true},
+        {u"a.gvxx", false},           {u"a.dds", false}, {u"gvx", false},
+        {u"a.gvx.png", false}};
+    for (const auto& w : workspaces)
+        EXPECT_EQ(w.second, GvIsWorkspaceFile(reinterpret_cast<const unsigned short*>(w.first.c_str())))
+            << std::string(w.first.begin(), w.first.end());
+    EXPECT_FALSE(GvIsWorkspaceFile(nullptr));
 }
 
 TEST(TextureViewMath, VisiblePartOfAZoomedThumbnail)
@@ -232,31 +245,6 @@ TEST(TextureViewMath, VisiblePartOfAZoomedThumbnail)
         const GvStretchPart p = GvVisibleStretchPart(item, bitmap, clip);
         EXPECT_EQ(std::make_pair(dst, src), std::make_pair(p.dst, p.src)) << clip.left << "," << clip.top;
     }
-}
-
-TEST(TextureViewMath, FileNames)
-{
-    const std::u16string names[][2] = {
-        {u"C:\\tex\\brick.dds", u"brick.dds"},
-        {u"../tex/a.png", u"a.png"},
-        {u"C:b.png", u"b.png"},
-        {u"plain.tga", u"plain.tga"},
-        {u"dir/", u""},
-        {u"", u""},
-    };
-    for (const auto& n : names)
-        EXPECT_EQ(n[1], reinterpret_cast<const char16_t*>(
-                            GvFileNamePart(reinterpret_cast<const unsigned short*>(n[0].c_str()))));
-    EXPECT_EQ(nullptr, GvFileNamePart(nullptr));
-
-    const std::pair<std::u16string, bool> workspaces[] = {
-        {u"C:\\scenes\\a.gvx", true}, {u"A.GVX", true},  {u".gvx", true},
-        {u"a.gvxx", false},           {u"a.dds", false}, {u"gvx", false},
-        {u"a.gvx.png", false}};
-    for (const auto& w : workspaces)
-        EXPECT_EQ(w.second, GvIsWorkspaceFile(reinterpret_cast<const unsigned short*>(w.first.c_str())))
-            << std::string(w.first.begin(), w.first.end());
-    EXPECT_FALSE(GvIsWorkspaceFile(nullptr));
 }
 
 } // namespace
