@@ -216,7 +216,7 @@ TEST(ColorSliderMath, VerticalBandsPutTheLastStopAtTheTop)
     EXPECT_EQ(std::make_tuple(42, 84, 0), std::make_tuple(v[0].y, v[1].y, int(v[1].green)));
 }
 
-TEST(ColorSliderMath, ThumbIsAFourPixelBarInsetByTwoScaledToTheDpi)
+TEST(ColorSliderMath, ThumbIsAFourPixelBarInsetByTwoArrowKeysStepByTwoHundredths)
 {
     EXPECT_EQ((GvRect{24, 2, 28, 18}), GvColorSliderThumb(false, {100, 20}, 0.25f));
     EXPECT_EQ((GvRect{0, 2, 4, 18}), GvColorSliderThumb(false, {100, 20}, 0.0f));
@@ -225,10 +225,6 @@ TEST(ColorSliderMath, ThumbIsAFourPixelBarInsetByTwoScaledToTheDpi)
     EXPECT_EQ((GvRect{2, 0, 14, 4}), GvColorSliderThumb(true, {16, 84}, 1.0f));
     EXPECT_EQ((GvRect{23, 3, 29, 27}), GvColorSliderThumb(false, {150, 30}, 0.16f, 144));
     EXPECT_EQ((GvRect{4, 80, 28, 88}), GvColorSliderThumb(true, {32, 168}, 0.5f, 192));
-}
-
-TEST(ColorSliderMath, ArrowKeysStepByTwoHundredthsAndClamp)
-{
     const std::tuple<unsigned int, float, float> cases[] = {
         {GvKeyUp, 0.99f, 1.0f},    {GvKeyDown, 0.01f, 0.0f}, {GvKeyLeft, 0.5f, 0.48f},
         {GvKeyRight, 0.5f, 0.52f}, {GvKeyUp, 1.5f, 1.0f},    {GvKeyDown, -0.5f, 0.0f},
@@ -313,7 +309,7 @@ TEST(ColorWheelGeometry, PositionToColourTakesThePolarAngleAndHexagonalDistance)
     ExpectRgb({1, 0, 0}, rgb);
 }
 
-TEST(ColorWheelGeometry, OwnHsvConversionSectorsAndOutOfRangeHues)
+TEST(ColorWheelGeometry, OwnHsvConversionSectorsOutOfRangeHuesAndPicksKeepingTheValue)
 {
     const std::tuple<float, float, float, Rgb> cases[] = {
         {0, 1, 1, {1, 0, 0}},
@@ -331,17 +327,13 @@ TEST(ColorWheelGeometry, OwnHsvConversionSectorsAndOutOfRangeHues)
         SCOPED_TRACE(::testing::Message() << "h " << h << " s " << s << " v " << v);
         ExpectRgb(expected, rgb);
     }
-}
-
-TEST(ColorWheelGeometry, PickKeepsTheValue)
-{
-    const std::tuple<Rgb, GvPoint, Rgb> cases[] = {
+    const std::tuple<Rgb, GvPoint, Rgb> picks[] = {
         {{0.8f, 0.4f, 0.2f}, {50, 50}, {0.8f, 0.8f, 0.8f}},
         {{0, 0, 0}, {99, 50}, {0, 0, 0}},
         {{1, 1, 1}, {50, -500}, {0.5f, 1, 0}},
         {{0.2f, 0.5f, 0.1f}, {50, -500}, {0.25f, 0.5f, 0}},
     };
-    for (const auto& [before, point, after] : cases) {
+    for (const auto& [before, point, after] : picks) {
         float rgb[3] = {before.r, before.g, before.b};
         GvWheelPick(kWheel100, point, rgb);
         SCOPED_TRACE(::testing::Message() << point.x << ", " << point.y);

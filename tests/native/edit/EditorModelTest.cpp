@@ -41,7 +41,7 @@ TEST(SearchTest, DirectionCaseWholeWordAndWrap)
     }
 }
 
-TEST(SearchTest, WordMoves)
+TEST(SearchTest, WordMovesAndTabStops)
 {
     TextBuffer text;
     text.Insert(0, u"float4 pos = a.xy;\n  return");
@@ -57,17 +57,14 @@ TEST(SearchTest, WordMoves)
                   (std::vector<int>{c[1], c[2], c[3], c[4]}))
             << c[0];
     }
-}
-
-TEST(RowColumnsTest, TabsReachTheNextStop)
-{
     const char16_t row[] = u"a\tbc\t\td";
     const int length = 7;
     const int columns[] = {0, 1, 4, 5, 6, 8, 12, 13};
     for (int i = 0; i <= length; ++i)
         EXPECT_EQ(ColumnOf(row, i, 4), columns[i]) << i;
-    const int cases[][2] = {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}, {9, 5}, {10, 6}, {12, 6}, {13, 7}, {40, 7}};
-    for (const auto& [column, index] : cases)
+    const int columnsToIndices[][2] = {{0, 0}, {1, 1},  {2, 1},  {3, 2},  {4, 2},
+                                       {9, 5}, {10, 6}, {12, 6}, {13, 7}, {40, 7}};
+    for (const auto& [column, index] : columnsToIndices)
         EXPECT_EQ(IndexAtColumn(row, length, column, 4), index) << column;
 }
 

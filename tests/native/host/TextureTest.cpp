@@ -81,7 +81,7 @@ protected:
     }
 };
 
-TEST_F(TextureVariableTest, RenderableTextureRefreshesAndBuildsItsMips)
+TEST_F(TextureVariableTest, RenderableTextureRefreshesClearsResizesAndBuildsItsMips)
 {
     CheckerTarget target;
     const GvTexture* texture = target.GetTexture();
@@ -94,26 +94,22 @@ TEST_F(TextureVariableTest, RenderableTextureRefreshesAndBuildsItsMips)
     EXPECT_EQ((std::vector<int>{255, 0, 128, 255}), (std::vector<int>{level1[0], level1[4], level2[0], level2[3]}));
     EXPECT_TRUE(target.Reload()) << "a render target reads no file";
     EXPECT_EQ(texture, target.GetTexture());
-}
-
-TEST_F(TextureVariableTest, RenderableTextureClearsAndResizes)
-{
-    GvRenderableTexture target(8, 8, false);
-    EXPECT_FALSE(target.GenerateMipMaps());
-    EXPECT_EQ(1, target.GetTexture()->GetNumMipmaps());
+    GvRenderableTexture plain(8, 8, false);
+    EXPECT_FALSE(plain.GenerateMipMaps());
+    EXPECT_EQ(1, plain.GetTexture()->GetNumMipmaps());
     const float red[4] = {1.0f, 0.0f, 0.0f, 0.5f};
-    target.SetClearColor(red);
-    target.Refresh();
-    const uint8_t* p = target.GetTexture()->GetLevelData(0, 0);
+    plain.SetClearColor(red);
+    plain.Refresh();
+    const uint8_t* p = plain.GetTexture()->GetLevelData(0, 0);
     EXPECT_EQ((std::vector<int>{255, 0, 128}), (std::vector<int>{p[0], p[1], p[3]}));
-    target.SetClearColor(nullptr);
-    target.Refresh();
+    plain.SetClearColor(nullptr);
+    plain.Refresh();
     EXPECT_EQ(255, p[0]) << "no colour, no change";
-    EXPECT_FALSE(target.SetSize(0, 8));
-    EXPECT_EQ(8, target.GetTexture()->GetLevelWidth(0));
-    EXPECT_TRUE(target.SetSize(16, 4));
-    target.SetGenerateMipMaps(true);
-    EXPECT_EQ(5, target.GetTexture()->GetNumMipmaps());
+    EXPECT_FALSE(plain.SetSize(0, 8));
+    EXPECT_EQ(8, plain.GetTexture()->GetLevelWidth(0));
+    EXPECT_TRUE(plain.SetSize(16, 4));
+    plain.SetGenerateMipMaps(true);
+    EXPECT_EQ(5, plain.GetTexture()->GetNumMipmaps());
 }
 
 class TexturePictureTest : public GvLeakCheckedTest
@@ -194,7 +190,7 @@ TEST_F(TexturePictureTest, AlphaOverACheckerboardWhenAsked)
     EXPECT_EQ(Rgb(144, 16, 128), plain[1 * 16 + 9]) << "alpha ignored";
 }
 
-TEST_F(TexturePictureTest, ShrinkingAveragesAndEnlargingInterpolates)
+TEST_F(TexturePictureTest, ShrinkingAveragesEnlargingInterpolatesNoTextureIsAllBackground)
 {
     std::unique_ptr<GvTexture> texture(GvTexture::Create(GV_TEXTURE_2D, GV_FORMAT_L8, 4, 1, 1, 1));
     const uint8_t texels[4] = {0, 100, 200, 200};
@@ -208,10 +204,6 @@ TEST_F(TexturePictureTest, ShrinkingAveragesAndEnlargingInterpolates)
     // Pixel 1 is 0.25 of the way from 0 to 100.
     EXPECT_EQ((std::vector<uint32_t>{Rgb(0, 0, 0), Rgb(25, 25, 25), Rgb(75, 75, 75), Rgb(200, 200, 200)}),
               (std::vector<uint32_t>{twice[0], twice[1], twice[2], twice[7]}));
-}
-
-TEST_F(TexturePictureTest, NoTextureIsAllBackgroundAndBadSizesFail)
-{
     const std::vector<uint32_t> pixels = Picture(nullptr, 3, 2, true, 0, 0, 0x00F0E0D0);
     for (uint32_t pixel : pixels)
         EXPECT_EQ(Rgb(0xD0, 0xE0, 0xF0), pixel);

@@ -44,7 +44,7 @@ TEST_F(PathTest, RelativeFormsBelowBesideAndAboveTheBaseOrTheNormalisedAbsoluteP
     EXPECT_EQ(u"Z:\\work\\data\\textures\\alpha.png", Text(out));
 }
 
-TEST_F(PathTest, TooSmallBufferFailsWithAnEmptyResultAbsoluteJoinsToTheBase)
+TEST_F(PathTest, TooSmallBufferFailsWithAnEmptyResultAbsoluteJoinsToTheBaseReadFileSaysWhy)
 {
     EXPECT_EQ(u"a.dds", Relative(u"/w/a.dds", u"/w", 6));
     EXPECT_EQ(u"<>", Relative(u"/w/a.dds", u"/w", 5));
@@ -58,10 +58,6 @@ TEST_F(PathTest, TooSmallBufferFailsWithAnEmptyResultAbsoluteJoinsToTheBase)
     EXPECT_EQ(u"a.dds", Absolute(u"a.dds", u"")) << "no base: unchanged";
     EXPECT_TRUE(GvIsAbsolutePath(GvW(u"c:/x")));
     EXPECT_FALSE(GvIsAbsolutePath(GvW(u"c:x")));
-}
-
-TEST_F(PathTest, ReadFileReportsWhatWentWrong)
-{
     GvBuffer<uint8_t> contents;
     EXPECT_EQ(GV_READ_OK, GvReadFile(Units(SamplePath("rgb565.dds")), 1024, contents));
     EXPECT_EQ(192u, contents.GetCount());
@@ -86,7 +82,7 @@ Hsv ToHsv(float r, float g, float b)
 
 // Each colour to HSV and back: primaries and secondaries, a hue below red
 // (wrapped to the top of the circle), a grey (no hue) and an in-between colour.
-TEST(ColorConversionTest, ColoursToHsvAndBack)
+TEST(ColorConversionTest, ColoursToHsvAndBackAnyHueModulo360AndOutOfRangeValuesByTheFormulas)
 {
     const float cases[][6] = {// r, g, b, h, s, v
                               {1, 0, 0, 0, 1, 1},
@@ -112,10 +108,6 @@ TEST(ColorConversionTest, ColoursToHsvAndBack)
     }
     const Hsv black = ToHsv(0, 0, 0);
     EXPECT_EQ(std::make_pair(0.0f, 0.0f), std::make_pair(black.s, black.v));
-}
-
-TEST(ColorConversionTest, AnyHueIsTakenModulo360AndValuesOutsideTheUnitRangeGiveTheFormulasResults)
-{
     float r, g, b;
     HSVtoRGB(&r, &g, &b, 360.0f, 1, 1);
     EXPECT_EQ(std::make_pair(1.0f, 0.0f), std::make_pair(r, g));
@@ -177,7 +169,7 @@ TEST(PlacementRulesTest, EdgeBindingsStretchOrMoveTheControlAndNeverTurnItInside
             << what;
 }
 
-TEST(PlacementRulesTest, TopRightOfAndBottomOfMoveKeepingTheSizeVisibilityLeavesIt)
+TEST(PlacementRulesTest, TopRightOfBottomOfAndRelativeRightAndBottom)
 {
     const GvPlacementRect control = {10, 10, 50, 30}, reference = {0, 40, 100, 60};
     EXPECT_EQ((GvPlacementRect{10, 7, 50, 27}),
@@ -189,6 +181,12 @@ TEST(PlacementRulesTest, TopRightOfAndBottomOfMoveKeepingTheSizeVisibilityLeaves
     const GvPlacementRect small = {1, 2, 3, 4};
     EXPECT_EQ(small, GvApplyControlBinding(Simple(GV_BIND_VISIBILITY, 0), small, GvPlacementRect{}, kParent))
         << "visibility leaves the rectangle";
+    GvControlBinding right = Simple(GV_BIND_RELATIVE_RIGHT, 0);
+    GvControlBinding bottom = Simple(GV_BIND_RELATIVE_BOTTOM, 3);
+    const GvPlacementRect corner = {250, 150, 290, 180}, larger = {0, 0, 400, 260};
+    EXPECT_EQ((GvPlacementRect{350, 150, 390, 180}), Recorded(right, corner, GvPlacementRect{}, larger));
+    EXPECT_EQ((GvPlacementRect{250, 207, 290, 237}), Recorded(bottom, corner, GvPlacementRect{}, larger))
+        << "20 from the bottom, plus the margin 3";
 }
 
 TEST(PlacementRulesTest, RelativeToFollowsTheReferencesMoves)
@@ -201,17 +199,6 @@ TEST(PlacementRulesTest, RelativeToFollowsTheReferencesMoves)
     // From wherever the control stands, it goes back to its offset.
     EXPECT_EQ((GvPlacementRect{35, 120, 65, 130}),
               GvApplyControlBinding(binding, GvPlacementRect{0, 0, 30, 10}, moved, kParent));
-}
-
-TEST(PlacementRulesTest, RelativeRightAndBottomKeepTheirDistanceToTheClientEdges)
-{
-    GvControlBinding right = Simple(GV_BIND_RELATIVE_RIGHT, 0);
-    GvControlBinding bottom = Simple(GV_BIND_RELATIVE_BOTTOM, 3);
-    const GvPlacementRect control = {250, 150, 290, 180};
-    const GvPlacementRect larger = {0, 0, 400, 260};
-    EXPECT_EQ((GvPlacementRect{350, 150, 390, 180}), Recorded(right, control, GvPlacementRect{}, larger));
-    EXPECT_EQ((GvPlacementRect{250, 207, 290, 237}), Recorded(bottom, control, GvPlacementRect{}, larger))
-        << "20 from the bottom, plus the margin 3";
 }
 
 } // namespace

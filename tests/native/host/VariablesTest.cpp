@@ -105,7 +105,7 @@ TEST_F(VariablesTest, VectorAndMatrixIgnoreBadArgumentsNotifyChangeIsOverridable
     EXPECT_EQ(0u, plain.GetChangeCount()) << "setters leave the notification to the writer";
 }
 
-TEST_F(VariablesTest, DynamicResizingKeepsElementsInsideAndRefusesWhenFixed)
+TEST_F(VariablesTest, DynamicResizingKeepsElementsAndTheirTypeAndRefusesWhenFixed)
 {
     GvDynamicVariable d(GvDynamicVariable::DYNAMIC_FLOAT, 2, 3, false);
     for (int r = 0; r < 2; ++r)
@@ -124,10 +124,6 @@ TEST_F(VariablesTest, DynamicResizingKeepsElementsInsideAndRefusesWhenFixed)
     EXPECT_EQ(2, fixed.GetNumRows());
     GvDynamicVariable limited(GvDynamicVariable::DYNAMIC_FLOAT, 0, 9, false);
     EXPECT_EQ(std::make_pair(1, 4), std::make_pair(limited.GetNumRows(), limited.GetNumColumns()));
-}
-
-TEST_F(VariablesTest, DynamicElementsKeepTheirTypeAndClampByIt)
-{
     GvDynamicVariable ints(GvDynamicVariable::DYNAMIC_INTEGER, 1, 2, false);
     ints.SetFloat(0, 0, 2.5f);
     ints.SetFloat(0, 1, -2.5f);

@@ -30,7 +30,7 @@ protected:
     }
 };
 
-TEST_F(NumberTextTest, FormsByMagnitudePrecisionAndFlags)
+TEST_F(NumberTextTest, FormsByMagnitudePrecisionAndFlagsMinusMovesToTheFront)
 {
     const std::tuple<float, int, bool, bool, const char*> rows[] = {
         {1234.5f, 5, true, false, "1234.50000"},
@@ -78,6 +78,13 @@ TEST_F(NumberTextTest, FormsByMagnitudePrecisionAndFlags)
     EXPECT_EQ(2147483647, GvRoundHalfAwayFromZero(3e9f));
     EXPECT_EQ(-2147483647 - 1, GvRoundHalfAwayFromZero(-3e9f));
     EXPECT_EQ(0, GvRoundHalfAwayFromZero(std::nanf("")));
+    const std::tuple<const char16_t*, bool, const char*> minusRows[] = {
+        {u"12-", true, "-12"}, {u"1-2-", true, "-12-"}, {u"-3", true, "-3"}, {u"3.5", false, "3.5"}, {u"", false, ""}};
+    for (const auto& [before, moved, after] : minusRows) {
+        GvStringW text(GvW(before));
+        EXPECT_EQ(moved, GvMoveMinusToFront(text)) << after;
+        EXPECT_EQ(after, Narrow(text));
+    }
 }
 
 TEST(NumberCharFilter, ClassesOfCharactersAndASecondSeparatorOrMinusOutsideTheSelection)
@@ -110,18 +117,7 @@ TEST(NumberCharFilter, ClassesOfCharactersAndASecondSeparatorOrMinusOutsideTheSe
     }
 }
 
-TEST_F(NumberTextTest, MinusMovesToTheFront)
-{
-    const std::tuple<const char16_t*, bool, const char*> rows[] = {
-        {u"12-", true, "-12"}, {u"1-2-", true, "-12-"}, {u"-3", true, "-3"}, {u"3.5", false, "3.5"}, {u"", false, ""}};
-    for (const auto& [before, moved, after] : rows) {
-        GvStringW text(GvW(before));
-        EXPECT_EQ(moved, GvMoveMinusToFront(text)) << after;
-        EXPECT_EQ(after, Narrow(text));
-    }
-}
-
-TEST(PopupSliderMath, ValueAndPositionOfTheDocumentedSweep)
+TEST(PopupSliderMath, ValueAndPositionOfTheDocumentedSweepAndOutsideTheTrackOrRange)
 {
     const float position = GvSliderPositionFromValue(2.5f, 0.0f, 10.0f);
     EXPECT_FLOAT_EQ(25.0f, position);
@@ -131,10 +127,6 @@ TEST(PopupSliderMath, ValueAndPositionOfTheDocumentedSweep)
     EXPECT_EQ(3.5f, GvSliderValueFromPosition(moved, 0.0f, 10.0f));
     for (const auto& [position, tip] : {std::pair{33.9f, 12 + 33}, {-0.5f, 12}, {std::nanf(""), 12}, {1e30f, 112}})
         EXPECT_EQ(tip, GvSliderThumbTipX(position)) << position;
-}
-
-TEST(PopupSliderMath, PointerLeftOfTheTrackOrAValueOutsideTheRange)
-{
     const float unclamped = GvSliderPositionFromPointerX(2, false);
     EXPECT_EQ(-10.0f, unclamped);
     EXPECT_EQ(-1.0f, GvSliderValueFromPosition(unclamped, 0.0f, 10.0f));

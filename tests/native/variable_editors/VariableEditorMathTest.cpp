@@ -62,7 +62,7 @@ TEST(GridCells, IdentifiersLabelsAndColumnMajorArrays)
         EXPECT_EQ(std::wstring(label), GvGridCellLabel(rows, columns, row, column));
 }
 
-TEST(GridSizing, ViewSizeUpToTheFourByFourExtent)
+TEST(GridSizing, ViewSizeUpToTheFourByFourExtentClientSizeAndPanelsPerOrientation)
 {
     const GvSize grid = {452, 92};
     EXPECT_EQ((GvSize{110, 20}), GvGridViewSize({110, 20}, grid, kBar, kBar));
@@ -70,10 +70,6 @@ TEST(GridSizing, ViewSizeUpToTheFourByFourExtent)
     EXPECT_EQ((GvSize{452, 92}), GvGridViewSize({452, 140}, grid, kBar, kBar));
     // Wider than the 4 x 4 grid: the viewport itself grows by the bars.
     EXPECT_EQ((GvSize{469, 109}), GvGridViewSize({500, 140}, grid, kBar, kBar));
-}
-
-TEST(GridSizing, ClientSizeAndPanelsPerOrientation)
-{
     const GvSize content = {110, 92};
     const std::tuple<int, bool, bool, GvSize, GvRect, GvRect> cases[] = {
         {GvSetupRight, true, true, {314, 92}, {114, 0, 314, 80}, {0, 0, 110, 92}},
@@ -118,7 +114,7 @@ TEST(GridOptions, OrientationActionRoundingAndTolerance)
     EXPECT_FALSE(GvGridValuesEqual(1.0f, 1.0001f));
 }
 
-TEST(TextureViewMath, LevelSizesPerKind)
+TEST(TextureViewMath, LevelSizesPerKindLevelAndSliceClamps)
 {
     const std::tuple<int, int, int, int, int, GvSize> cases[] = {
         {GvTexture2D, 256, 128, 0, 0, {256, 128}}, {GvTexture2D, 256, 128, 0, 2, {64, 32}},
@@ -128,6 +124,30 @@ TEST(TextureViewMath, LevelSizesPerKind)
     for (const auto& [kind, width, height, edge, level, expected] : cases)
         EXPECT_EQ(expected, GvTextureLevelSize(kind, width, height, edge, level))
             << kind << " " << width << "x" << height << " level " << level;
+    const std::tuple<int, int, int, int, GvTextureViewIndices> clamps[] = {
+        {7, 0, 3, 1, {2, 0, 0}},    // typed beyond the levels
+        {-3, 0, 3, 1, {0, 0, 0}},   //
+        {0, 5, 1, 1, {0, 0, 0}},    // no volume: one slice
+        {1, 13, 5, 16, {1, 13, 6}}, // slice 13 of 16 falls into 6 at level 1
+        {4, 15, 5, 16, {4, 15, 0}}, // one slice left at the last level
+        {2, 99, 5, 16, {2, 15, 3}}, {0, 0, 0, 0, {0, 0, 0}}};
+    for (const auto& [mipLevel, level0Slice, mipCount, depth, expected] : clamps) {
+        const GvTextureViewIndices v = GvClampViewIndices(mipLevel, level0Slice, mipCount, depth);
+        EXPECT_EQ(std::make_tuple(expected.mipLevel, expected.level0Slice, expected.slice),
+                  std::make_tuple(v.mipLevel, v.level0Slice, v.slice))
+            << mipLevel << " " << level0Slice;
+    }
+    const std::tuple<int, int, int, int, int> typed[] = {
+        {1, 100, 16, 7, 14}, // beyond the depth at level 1: the last slice there
+        {0, 100, 16, 15, 15}, {2, 1, 16, 1, 4}, {0, -1, 16, 0, 0}, {3, 5, 1, 0, 0},
+    };
+    for (const auto& [mipLevel, slice, depth, expectedSlice, level0] : typed) {
+        const GvTextureViewIndices v = GvViewIndicesForSlice(mipLevel, slice, depth);
+        EXPECT_EQ(std::make_pair(expectedSlice, level0), std::make_pair(v.slice, v.level0Slice))
+            << mipLevel << " " << slice;
+    }
+    EXPECT_EQ(0, GvMaxSlice(16, 5));
+    EXPECT_EQ(3, GvMaxSlice(16, 2));
 }
 
 TEST(TextureViewMath, ThumbnailModes)
@@ -151,34 +171,6 @@ TEST(TextureViewMath, ThumbnailModes)
         EXPECT_EQ(std::make_pair(bitmap, thumbnail), std::make_pair(s.bitmap, s.thumbnail))
             << "mode " << mode << " " << level.cx << "x" << level.cy;
     }
-}
-
-TEST(TextureViewMath, LevelAndSliceClamps)
-{
-    const std::tuple<int, int, int, int, GvTextureViewIndices> cases[] = {
-        {7, 0, 3, 1, {2, 0, 0}},    // typed beyond the levels
-        {-3, 0, 3, 1, {0, 0, 0}},   //
-        {0, 5, 1, 1, {0, 0, 0}},    // no volume: one slice
-        {1, 13, 5, 16, {1, 13, 6}}, // slice 13 of 16 falls into 6 at level 1
-        {4, 15, 5, 16, {4, 15, 0}}, // one slice left at the last level
-        {2, 99, 5, 16, {2, 15, 3}}, {0, 0, 0, 0, {0, 0, 0}}};
-    for (const auto& [mipLevel, level0Slice, mipCount, depth, expected] : cases) {
-        const GvTextureViewIndices v = GvClampViewIndices(mipLevel, level0Slice, mipCount, depth);
-        EXPECT_EQ(std::make_tuple(expected.mipLevel, expected.level0Slice, expected.slice),
-                  std::make_tuple(v.mipLevel, v.level0Slice, v.slice))
-            << mipLevel << " " << level0Slice;
-    }
-    const std::tuple<int, int, int, int, int> typed[] = {
-        {1, 100, 16, 7, 14}, // beyond the depth at level 1: the last slice there
-        {0, 100, 16, 15, 15}, {2, 1, 16, 1, 4}, {0, -1, 16, 0, 0}, {3, 5, 1, 0, 0},
-    };
-    for (const auto& [mipLevel, slice, depth, expectedSlice, level0] : typed) {
-        const GvTextureViewIndices v = GvViewIndicesForSlice(mipLevel, slice, depth);
-        EXPECT_EQ(std::make_pair(expectedSlice, level0), std::make_pair(v.slice, v.level0Slice))
-            << mipLevel << " " << slice;
-    }
-    EXPECT_EQ(0, GvMaxSlice(16, 5));
-    EXPECT_EQ(3, GvMaxSlice(16, 2));
 }
 
 TEST(TextureViewMath, LayoutLinesAreaAndFileNames)
