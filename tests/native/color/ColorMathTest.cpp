@@ -20,7 +20,7 @@ void ExpectStop(float r, float g, float b, const GvColorStop& stop)
     EXPECT_NEAR(b, stop.blue, 1e-6f);
 }
 
-TEST(ColorPickerMath, PackedFormTruncatesEachByte)
+TEST(ColorPickerMath, PackedFormTruncatesEachByteEditsAndAccessibleTextRoundEachChannel)
 {
     EXPECT_EQ(0xFF007FFFu, GvPickerPack({1.0f, 0.5f, 0.0f, 1.0f}));
     EXPECT_EQ(0x00000000u, GvPickerPack({0, 0, 0, 0}));
@@ -34,6 +34,12 @@ TEST(ColorPickerMath, PackedFormTruncatesEachByte)
     EXPECT_FLOAT_EQ(0.0f, edits[0]);
     EXPECT_FLOAT_EQ(255.0f, edits[2]);
     EXPECT_FLOAT_EQ(128.0f, edits[3]);
+    EXPECT_EQ(u"R 255 G 128 B 0", GvColorAccessibleText({1.0f, 0.5f, 0.0f, 0.25f}));
+    EXPECT_EQ(u"R 255 G 0 B 0", GvColorAccessibleText({300.0f / 255.0f, -0.5f, std::nanf(""), 1.0f}));
+    EXPECT_EQ(u"R 1 G 0 B 254", GvColorAccessibleText({0.6f / 255.0f, 0.4f / 255.0f, 253.6f / 255.0f, 1.0f}));
+    EXPECT_FALSE(GvPickerEditDiffers(0.5f, 0.500005f));
+    EXPECT_TRUE(GvPickerEditDiffers(0.5f, 0.50002f));
+    EXPECT_TRUE(GvPickerEditDiffers(128.0f, 127.5f));
 }
 
 TEST(ColorPickerMath, HsvModeOfPureRedShowsHueZeroAndSevenHueStops)
@@ -126,17 +132,6 @@ TEST(ColorPickerMath, ViewAndDialogLayout)
     EXPECT_EQ((GvSize{132, 248}), GvPickerSmallMinimum({84, 230, 250, 248}, 144));
 }
 
-TEST(ColorPickerMath, EditsAndAccessibleTextShowEachChannelRounded)
-{
-    EXPECT_EQ(u"R 255 G 128 B 0", GvColorAccessibleText({1.0f, 0.5f, 0.0f, 0.25f}));
-    // Beyond 0..1 (a typed 300) and NaN are limited, not wrapped.
-    EXPECT_EQ(u"R 255 G 0 B 0", GvColorAccessibleText({300.0f / 255.0f, -0.5f, std::nanf(""), 1.0f}));
-    EXPECT_EQ(u"R 1 G 0 B 254", GvColorAccessibleText({0.6f / 255.0f, 0.4f / 255.0f, 253.6f / 255.0f, 1.0f}));
-    EXPECT_FALSE(GvPickerEditDiffers(0.5f, 0.500005f));
-    EXPECT_TRUE(GvPickerEditDiffers(0.5f, 0.50002f));
-    EXPECT_TRUE(GvPickerEditDiffers(128.0f, 127.5f));
-}
-
 TEST(ColorButtonFrame, StyleFollowsTheItemStateAndStrokesRunOutsideIn)
 {
     GvFrameStroke s[GvFrameMaxStrokes];
@@ -163,7 +158,7 @@ TEST(ColorButtonFrame, StyleFollowsTheItemStateAndStrokesRunOutsideIn)
         EXPECT_EQ(static_cast<int>(c[1]), GvColorButtonFrameStyle(c[0])) << std::hex << c[0];
 }
 
-TEST(ColorSliderMath, ValueFromPointClampsBeyondTheEnds)
+TEST(ColorSliderMath, ValueFromPointClampsSevenStopsOn100PixelsMakeBandsAtTheTruncatedSixths)
 {
     const std::tuple<bool, GvPoint, GvSize, float> cases[] = {
         {false, {25, 5}, {100, 20}, 0.25f}, {false, {150, 5}, {100, 20}, 1.0f}, {false, {-3, 5}, {100, 20}, 0.0f},
@@ -179,10 +174,6 @@ TEST(ColorSliderMath, ValueFromPointClampsBeyondTheEnds)
     EXPECT_FALSE(GvColorSliderValueFromPoint(false, {0, 0}, {0, 20}, &value));
     EXPECT_FALSE(GvColorSliderValueFromPoint(true, {0, 0}, {16, 0}, &value));
     EXPECT_EQ(0.3f, value);
-}
-
-TEST(ColorSliderMath, SevenStopsOn100PixelsMakeBandsAtTheTruncatedSixths)
-{
     GvColorStop stops[7];
     for (int i = 0; i < 7; ++i)
         stops[i] = {i / 6.0f, 0.0f, 1.0f};
@@ -262,7 +253,7 @@ TEST(ColorWheelGeometry, CornersUseSinglePrecisionTrigonometryCentreAndRadiusTru
     EXPECT_EQ(std::make_tuple(67, 70, 50), std::make_tuple(g.cx, g.cy, g.radius));
 }
 
-TEST(ColorWheelGeometry, MarkerSitsOnTheQuantisedColourAndBlackHasNoPosition)
+TEST(ColorWheelGeometry, MarkerAndPositionToColourThroughTheQuantisedColourAndHexagonalDistance)
 {
     const std::tuple<Rgb, bool, GvPoint, bool> cases[] = {
         {{1, 0, 0}, true, {99, 50}, true}, // X comes out as 0.99999988
@@ -284,18 +275,14 @@ TEST(ColorWheelGeometry, MarkerSitsOnTheQuantisedColourAndBlackHasNoPosition)
     EXPECT_EQ((GvPoint{7, 7}), offset);
     EXPECT_TRUE(GvWheelMapColorToPosition(0.2f, 0.2f, 0.2f, 50, &offset));
     EXPECT_EQ((GvPoint{0, 0}), offset);
-}
-
-TEST(ColorWheelGeometry, PositionToColourTakesThePolarAngleAndHexagonalDistance)
-{
-    const std::tuple<int, int, Rgb> cases[] = {
+    const std::tuple<int, int, Rgb> positions[] = {
         {0, 0, {1, 1, 1}},                     // atan2(0, 0) gives hue 0, saturation 0
         {0, 1000, {0.5f, 1, 0}},               // straight up, far outside: hue 90, saturation 1
         {-1000, 0, {0, 1, 1}},                 // hue 180
         {0, -1000, {0.5f, 0, 1}},              // hue -90 + 360
         {0, 25, {0.7113249f, 1, 0.42264974f}}, // half way up: d = 25 of 43.30127
     };
-    for (const auto& [x, y, expected] : cases) {
+    for (const auto& [x, y, expected] : positions) {
         float rgb[3];
         GvWheelMapPositionToColor(x, y, 50, &rgb[0], &rgb[1], &rgb[2]);
         SCOPED_TRACE(::testing::Message() << x << ", " << y);

@@ -10,7 +10,7 @@ namespace {
 const GvGridMetrics kMetrics = {80, 200, 13, 13, 0, 0, 0, 0, 40, 0, 0, 3, 70, 20, 35, 13, 5, 4};
 const int kBar = 17;
 
-TEST(GridTemplate, MeasuredNumbersAndOptionsFrames)
+TEST(GridTemplate, MeasuredNumbersOptionsFramesCellRectanglesAndExtents)
 {
     // Setup button 13 x 13; options 300 x 92; cell frame at (9, 108), label
     // 35 x 13 at (9, 111), edit 70 x 20 at (49, 108).
@@ -27,10 +27,6 @@ TEST(GridTemplate, MeasuredNumbersAndOptionsFrames)
     const GvRect options = {0, 0, 300, 92};
     EXPECT_EQ(GvRect({0, 0, 300, 38 + 11}), GvOptionsWithoutAction(options, {96, 40, 170, 38}, {11, 62, 170, 86}));
     EXPECT_EQ(GvRect({0, 0, 300, 46 + 8}), GvOptionsOfCountsOnly(options, {200, 38, 240, 46}, {250, 18, 292, 38}));
-}
-
-TEST(GridCells, RectanglesAndExtents)
-{
     const GvGridCell cell = GvGridCellRects(kMetrics, 1, 2);
     EXPECT_EQ((GvRect{228, 27, 263, 40}), cell.label);
     EXPECT_EQ((GvRect{268, 24, 338, 44}), cell.edit);
@@ -150,7 +146,7 @@ TEST(TextureViewMath, LevelSizesPerKindLevelAndSliceClamps)
     EXPECT_EQ(3, GvMaxSlice(16, 2));
 }
 
-TEST(TextureViewMath, ThumbnailModes)
+TEST(TextureViewMath, ThumbnailModesAndTheVisiblePartOfAZoomedThumbnail)
 {
     const std::tuple<int, GvSize, GvSize, GvSize, GvSize> cases[] = {
         {GvThumbnail25, {64, 32}, {100, 100}, {16, 8}, {16, 8}}, // 256 x 128 at level 2
@@ -170,6 +166,30 @@ TEST(TextureViewMath, ThumbnailModes)
         const GvThumbnailSizes s = GvThumbnailSizesFor(mode, level, client);
         EXPECT_EQ(std::make_pair(bitmap, thumbnail), std::make_pair(s.bitmap, s.thumbnail))
             << "mode " << mode << " " << level.cx << "x" << level.cy;
+    }
+    const std::tuple<GvRect, GvSize, GvRect, GvRect, GvRect> parts[] = {
+        // 800 %: a 200 x 100 view at offset (16000, 16000) of 4096 x 4096.
+        {{0, 0, 32768, 32768},
+         {4096, 4096},
+         {16000, 16000, 16200, 16100},
+         {16000, 16000, 16200, 16104},
+         {2000, 2000, 2025, 2013}},
+        // 800 % of 4096 capped at 32767 pixels: still 8 pixels a texel, the
+        // last texel reaching one pixel past the item.
+        {{0, 0, 32767, 32767}, {4096, 4096}, {13, 32700, 30, 32767}, {8, 32696, 32, 32768}, {1, 4087, 4, 4096}},
+        // Not on a texel boundary: widened to whole texels.
+        {{0, 0, 400, 400}, {100, 100}, {3, 5, 9, 6}, {0, 4, 12, 8}, {0, 1, 3, 2}},
+        // Item moved left of the clip origin, as in the scroll frame.
+        {{-100, -40, 300, 360}, {100, 100}, {0, 0, 50, 50}, {0, 0, 52, 52}, {25, 10, 38, 23}},
+        // 1:1 copies the clip.
+        {{0, 0, 64, 64}, {64, 64}, {10, 20, 30, 40}, {10, 20, 30, 40}, {10, 20, 30, 40}},
+        // Clip beyond the item is cut to it.
+        {{0, 0, 64, 64}, {16, 16}, {-10, -10, 1000, 1000}, {0, 0, 64, 64}, {0, 0, 16, 16}},
+        {{0, 0, 64, 64}, {16, 16}, {70, 0, 80, 10}, {0, 0, 0, 0}, {0, 0, 0, 0}},
+        {{0, 0, 64, 64}, {0, 16}, {0, 0, 10, 10}, {0, 0, 0, 0}, {0, 0, 0, 0}}};
+    for (const auto& [item, bitmap, clip, dst, src] : parts) {
+        const GvStretchPart p = GvVisibleStretchPart(item, bitmap, clip);
+        EXPECT_EQ(std::make_pair(dst, src), std::make_pair(p.dst, p.src)) << clip.left << "," << clip.top;
     }
 }
 
@@ -209,34 +229,6 @@ TEST(TextureViewMath, LayoutLinesAreaAndFileNames)
         EXPECT_EQ(w.second, GvIsWorkspaceFile(reinterpret_cast<const unsigned short*>(w.first.c_str())))
             << std::string(w.first.begin(), w.first.end());
     EXPECT_FALSE(GvIsWorkspaceFile(nullptr));
-}
-
-TEST(TextureViewMath, VisiblePartOfAZoomedThumbnail)
-{
-    const std::tuple<GvRect, GvSize, GvRect, GvRect, GvRect> cases[] = {
-        // 800 %: a 200 x 100 view at offset (16000, 16000) of 4096 x 4096.
-        {{0, 0, 32768, 32768},
-         {4096, 4096},
-         {16000, 16000, 16200, 16100},
-         {16000, 16000, 16200, 16104},
-         {2000, 2000, 2025, 2013}},
-        // 800 % of 4096 capped at 32767 pixels: still 8 pixels a texel, the
-        // last texel reaching one pixel past the item.
-        {{0, 0, 32767, 32767}, {4096, 4096}, {13, 32700, 30, 32767}, {8, 32696, 32, 32768}, {1, 4087, 4, 4096}},
-        // Not on a texel boundary: widened to whole texels.
-        {{0, 0, 400, 400}, {100, 100}, {3, 5, 9, 6}, {0, 4, 12, 8}, {0, 1, 3, 2}},
-        // Item moved left of the clip origin, as in the scroll frame.
-        {{-100, -40, 300, 360}, {100, 100}, {0, 0, 50, 50}, {0, 0, 52, 52}, {25, 10, 38, 23}},
-        // 1:1 copies the clip.
-        {{0, 0, 64, 64}, {64, 64}, {10, 20, 30, 40}, {10, 20, 30, 40}, {10, 20, 30, 40}},
-        // Clip beyond the item is cut to it.
-        {{0, 0, 64, 64}, {16, 16}, {-10, -10, 1000, 1000}, {0, 0, 64, 64}, {0, 0, 16, 16}},
-        {{0, 0, 64, 64}, {16, 16}, {70, 0, 80, 10}, {0, 0, 0, 0}, {0, 0, 0, 0}},
-        {{0, 0, 64, 64}, {0, 16}, {0, 0, 10, 10}, {0, 0, 0, 0}, {0, 0, 0, 0}}};
-    for (const auto& [item, bitmap, clip, dst, src] : cases) {
-        const GvStretchPart p = GvVisibleStretchPart(item, bitmap, clip);
-        EXPECT_EQ(std::make_pair(dst, src), std::make_pair(p.dst, p.src)) << clip.left << "," << clip.top;
-    }
 }
 
 } // namespace

@@ -10,7 +10,7 @@ namespace {
 
 const int kBar = 17; // the bar thickness used throughout
 
-TEST(ScrollBarRequirements, ExactSizesAndTheBarThatCallsTheOther)
+TEST(ScrollMath, BarRequirementsLayoutRequestOffsetsAndWheelNotches)
 {
     const std::tuple<GvSize, GvSize, bool, bool> cases[] = {
         {{200, 100}, {200, 100}, false, false}, // exactly as large
@@ -43,16 +43,12 @@ TEST(ScrollBarRequirements, ExactSizesAndTheBarThatCallsTheOther)
     EXPECT_EQ((GvPoint{-24, -30}), layout.offset); // child at 24..175 of 200: 25 pixels right
     const GvScrollLayout wide = GvLayoutScrollWindow({0, 0, 200, 100}, true, {300, 40}, {30, 0}, true, kBar, kBar);
     EXPECT_EQ((GvPoint{30, -21}), wide.offset); // centred only where no bar is needed
-}
-
-TEST(ScrollRequests, OffsetsPerCodeAndWheelNotches)
-{
-    const int cases[][4] = {
+    const int requests[][4] = {
         // code, current offset, thumb, offset
         {GvScrollLineBack, 10, 0, 0},         {GvScrollLineBack, 50, 0, 30},  {GvScrollLineForward, 90, 0, 100},
         {GvScrollLineForward, 50, 0, 70},     {GvScrollPageBack, 70, 0, 10},  {GvScrollPageForward, 70, 0, 100},
         {GvScrollThumbPosition, 0, 250, 100}, {GvScrollThumbTrack, 0, -5, 0}, {GvScrollThumbTrack, 0, 42, 42}};
-    for (const auto& [code, cur, thumb, expected] : cases) {
+    for (const auto& [code, cur, thumb, expected] : requests) {
         int offset = -1;
         EXPECT_TRUE(GvScrollOffsetForRequest(code, cur, 100, 60, thumb, &offset));
         EXPECT_EQ(expected, offset) << "code " << code;
@@ -74,7 +70,7 @@ TEST(ScrollRequests, OffsetsPerCodeAndWheelNotches)
     EXPECT_EQ(50, offset);
 }
 
-TEST(IconMenuMeasure, SizesPerKindAndPictureAcceleratorTabOnlyInTheMiddle)
+TEST(IconMenuLayout, SizesAndRectanglesPerKindScaleWithTheDpiAcceleratorTabOnlyInTheMiddle)
 {
     const std::tuple<GvSize, bool, GvSize, int, GvSize> cases[] = {
         {{50, 13}, false, {0, 0}, 0, {72, 19}},   // 13 pixels high is 19
@@ -89,10 +85,6 @@ TEST(IconMenuMeasure, SizesPerKindAndPictureAcceleratorTabOnlyInTheMiddle)
               (std::vector<int>{GvIconMenuTabPosition(L"Open\tCtrl+O"), GvIconMenuTabPosition(L"\tCtrl+O"),
                                 GvIconMenuTabPosition(L"Open\t"), GvIconMenuTabPosition(L"A\tB"),
                                 GvIconMenuTabPosition(L"Open")}));
-}
-
-TEST(IconMenuDraw, RectanglesOfAnItemScaleWithTheDpi)
-{
     const GvRect item = {0, 40, 120, 93};
     const GvIconMenuItemLayout icon = GvLayoutIconMenuItem(item, true, true, true, {40, 32}, true);
     EXPECT_EQ((GvPoint{2, 41}), icon.icon);
