@@ -70,8 +70,7 @@ TEST_F(CommandLineTest, HelpAndBadUsageBrokenOrUnreadableInput)
         {{"count", "--keywords", broken, "--model", "1", shader}, 1},
         {{"scan", "--keywords", m_asmKeywords, missing}, 2},
         {{"count", "--keywords", m_asmKeywords, "--model", "1", shader, missing}, 2},
-        {{"count", "--keywords", missing, "--model", "1", shader}, 2},
-    };
+        {{"count", "--keywords", missing, "--model", "1", shader}, 2}};
     for (const auto& [args, code] : rows) {
         SCOPED_TRACE(::testing::PrintToString(args));
         const ToolRun run = Tool(args);

@@ -6,8 +6,7 @@ namespace {
 using namespace gvshader;
 typedef std::vector<unsigned short> Units;
 
-class ToolTextTest : public GvLeakCheckedTest
-{};
+using ToolTextTest = GvLeakCheckedTest;
 
 TEST_F(ToolTextTest, DecodesUtf8AndJsonQuotesReplacingEachMaximalIllFormedSubsequence)
 {
@@ -34,7 +33,7 @@ TEST_F(ToolTextTest, DecodesUtf8AndJsonQuotesReplacingEachMaximalIllFormedSubseq
     EXPECT_EQ("\"\"", JsonQuote(""));
 }
 
-TEST_F(ToolTextTest, ParsesEachCommand)
+TEST_F(ToolTextTest, ParsesEachCommandAndHelpNamesEveryCommandOptionAndModel)
 {
     Options o;
     std::string error;
@@ -69,6 +68,11 @@ TEST_F(ToolTextTest, ParsesEachCommand)
         ASSERT_TRUE(ParseArguments(args, o, error));
         EXPECT_EQ(Command::Help, o.command);
     }
+    const std::string help = HelpText();
+    for (const char* text :
+         {"keywords", "scan", "count", "--keywords", "--lang", "--model", "--json", "--limits", "--rules library",
+          "--rules compiler", "--lines", "_sat_pp", "co-issued", "vs_1_1", "ps_3_sw", "ps_2_a", "exit status", "UTF-8"})
+        EXPECT_NE(std::string::npos, help.find(text)) << text;
 }
 
 TEST_F(ToolTextTest, RejectsBadUsageWithAReason)
@@ -95,8 +99,7 @@ TEST_F(ToolTextTest, RejectsBadUsageWithAReason)
         {"count", "--rules", "library", "a"},
         {"count", "a"},
         {"scan", "--keywords", "k", "--lines", "a"},
-        {"count", "--rules"},
-    };
+        {"count", "--rules"}};
     for (const auto& args : bad) {
         Options o;
         std::string error;
@@ -141,15 +144,6 @@ TEST_F(ToolTextTest, KeywordsJsonListsBucketsInOrderAndCountLinesTheirLimits)
     EXPECT_EQ("{\"file\": \"a\", \"model\": 14, \"alu\": 600, \"tex\": 3, \"limits\": {\"total\": 512}, "
               "\"exceeded\": true}",
               CountLine("a", *GvFindShaderModel("ps_3_0"), 600, 3, true, true));
-}
-
-TEST_F(ToolTextTest, HelpNamesEveryCommandOptionAndModel)
-{
-    const std::string help = HelpText();
-    for (const char* text :
-         {"keywords", "scan", "count", "--keywords", "--lang", "--model", "--json", "--limits", "--rules library",
-          "--rules compiler", "--lines", "_sat_pp", "co-issued", "vs_1_1", "ps_3_sw", "ps_2_a", "exit status", "UTF-8"})
-        EXPECT_NE(std::string::npos, help.find(text)) << text;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "GvLeakCheck.h"
+#include "GvPath.h"
 #include "GvStringFunctions.h"
 
 // Sample files of data/textures/ (their pixels follow the formulas in
@@ -38,3 +39,14 @@ inline std::ostream& operator<<(std::ostream& out, const Rgba& c)
 {
     return out << "(" << c.r << ", " << c.g << ", " << c.b << ", " << c.a << ")";
 }
+
+// Tests that set the base directory of relative paths leave none behind.
+class BaseDirectoryTest : public GvLeakCheckedTest
+{
+protected:
+    void TearDown() override
+    {
+        GvSetBaseDirectory(nullptr);
+        GvLeakCheckedTest::TearDown();
+    }
+};

@@ -4,7 +4,6 @@
 #include <sys/resource.h>
 #include <vector>
 
-#include "GvPath.h"
 #include "GvTexture.h"
 #include "GvUtilities.h"
 #include "HostTestSupport.h"
@@ -48,15 +47,7 @@ std::vector<uint8_t> Png(uint32_t width, uint32_t height)
     return bytes;
 }
 
-class HostileInputTest : public GvLeakCheckedTest
-{
-protected:
-    void TearDown() override
-    {
-        GvSetBaseDirectory(nullptr);
-        GvLeakCheckedTest::TearDown();
-    }
-};
+using HostileInputTest = BaseDirectoryTest;
 
 TEST_F(HostileInputTest, TextureHeadersClaimingHugeSizesFailWithoutTakingTheMemory)
 {
@@ -77,8 +68,7 @@ TEST_F(HostileInputTest, TextureHeadersClaimingHugeSizesFailWithoutTakingTheMemo
         {"PNG 4G x 1", Png(0xFFFFFFFF, 1), GV_LOAD_UNSUPPORTED},
         {"BMP 2^31-1 x -(2^31-1)", Bmp(0x7FFFFFFF, -0x7FFFFFFF, 32, 0, {}, kPixels), GV_LOAD_UNSUPPORTED},
         {"BMP 65536 x 65536: 2^32 pixels", Bmp(65536, 65536, 32, 0, {}, kPixels), GV_LOAD_UNSUPPORTED},
-        {"TGA 65535 x 65535", Tga(2, 32, 65535, 65535, 0, {}, 0, kPixels), GV_LOAD_UNSUPPORTED},
-    };
+        {"TGA 65535 x 65535", Tga(2, 32, 65535, 65535, 0, {}, 0, kPixels), GV_LOAD_UNSUPPORTED}};
     const long peakBefore = PeakKilobytes();
     for (const auto& c : cases) {
         GvTextureLoadError error = GV_LOAD_OK;

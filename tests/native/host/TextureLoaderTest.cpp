@@ -4,7 +4,6 @@
 #include <tuple>
 #include <vector>
 
-#include "GvPath.h"
 #include "GvTexture.h"
 #include "HostTestSupport.h"
 #include "ImageBytes.h"
@@ -68,7 +67,7 @@ TEST_F(TextureLoaderTest, TwoDimensionalDdsWithItsMipChain)
                     << "level " << level << " at " << x << ", " << y;
 }
 
-TEST_F(TextureLoaderTest, VolumeDdsHalvesItsDepthPerLevel)
+TEST_F(TextureLoaderTest, VolumeDdsHalvesItsDepthPerLevelCubeDdsHasSixFacesInOrder)
 {
     std::unique_ptr<GvTexture> texture = Load("volume_rgba.dds");
     const Gv3DTexture* volume = dynamic_cast<const Gv3DTexture*>(texture.get());
@@ -79,11 +78,7 @@ TEST_F(TextureLoaderTest, VolumeDdsHalvesItsDepthPerLevel)
     EXPECT_EQ((Rgba{200, 0, 16 * 5 + 6, 255}), PixelAt(*volume, 0, 0, 5, 6, 3));
     EXPECT_EQ((Rgba{80, 50, 16 * 3 + 2, 255}), PixelAt(*volume, 0, 1, 3, 2, 1));
     EXPECT_EQ((Rgba{20, 150, 0, 255}), PixelAt(*volume, 0, 3, 0, 0, 0));
-}
-
-TEST_F(TextureLoaderTest, CubeDdsHasSixFacesInOrder)
-{
-    std::unique_ptr<GvTexture> texture = Load("cube_bgrx.dds");
+    texture = Load("cube_bgrx.dds");
     const GvCubemap* cube = dynamic_cast<const GvCubemap*>(texture.get());
     ASSERT_TRUE(cube);
     EXPECT_EQ(std::make_tuple(8, 6, GV_FORMAT_B8G8R8X8),
@@ -103,8 +98,7 @@ TEST_F(TextureLoaderTest, EachFormatDecodesToItsPixels)
         {"alpha.png", GV_FORMAT_R8G8B8A8, 7, 3, {16 * 7, 16 * 3, 128, 8 * 10}},
         {"gradient.png", GV_FORMAT_R8G8B8, 23, 11, {230, 220, 25, 255}},
         {"gray.png", GV_FORMAT_L8, 2, 6, {70, 70, 70, 255}},
-        {"alpha.tga", GV_FORMAT_R8G8B8A8, 2, 3, {80, 180, 90, 175}},
-    };
+        {"alpha.tga", GV_FORMAT_R8G8B8A8, 2, 3, {80, 180, 90, 175}}};
     for (const auto& [file, format, x, y, pixel] : rows) {
         SCOPED_TRACE(file);
         std::unique_ptr<GvTexture> texture = Load(file);
@@ -226,8 +220,7 @@ TEST_F(TextureLoaderTest, CraftedAndDamagedPicturesAreRefusedWithAReason)
 #endif
         {"a TGA colour index past its map", Tga(1, 8, 2, 1, 0, {0, 0, 255}, 24, {0, 1}), GV_LOAD_CORRUPT},
         {"a TGA whose pixels are cut", std::vector<uint8_t>(tga.begin(), tga.end() - 1), GV_LOAD_TRUNCATED},
-        {"text", {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'}, GV_LOAD_UNKNOWN_FORMAT},
-    };
+        {"text", {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'}, GV_LOAD_UNKNOWN_FORMAT}};
     const size_t live = GvGetLiveBufferCount();
     for (const auto& [what, bytes, error] : rows) {
         EXPECT_EQ(error, LoadBytes(bytes, bytes.size())) << what;
@@ -250,8 +243,7 @@ TEST_F(TextureLoaderTest, SizesBeyondTheLimitsAreRefusedBeforeAnyAllocation)
         {"PNG 65536 x 65536: pixels past 2^32", PngHeader(Bytes("gray.png"), 0x10000, 0x10000, 8)},
         {"JPEG 60000 x 60000: bytes past 2^32", jpeg},
         {"BMP 2^31-1 square: pixels past 2^32", bmp},
-        {"TGA 16384 x 16384 at 32 bits: past the byte limit", Tga(2, 32, 16384, 16384, 0, {}, 0, {1, 2, 3, 4})},
-    };
+        {"TGA 16384 x 16384 at 32 bits: past the byte limit", Tga(2, 32, 16384, 16384, 0, {}, 0, {1, 2, 3, 4})}};
     for (const auto& [what, bytes] : rows) {
         const size_t allocations = GvGetAllocationCount();
         EXPECT_EQ(GV_LOAD_UNSUPPORTED, LoadBytes(bytes, bytes.size())) << what;
@@ -335,8 +327,7 @@ TEST_F(TextureLoaderTest, BmpAndTgaLayouts)
         {"BMP 16 bits with 5-6-5 masks",
          Bmp(2, 2, 16, 3, {0, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0}, {0x1F, 0, 0xFF, 0xFF, 0, 0xF8, 0xE0, 0x07}),
          GV_FORMAT_R8G8B8,
-         {red, green, blue, white}},
-    };
+         {red, green, blue, white}}};
     for (const auto& [what, bytes, format, pixels] : rows) {
         SCOPED_TRACE(what);
         GvTextureLoadError error = GV_LOAD_CORRUPT;
@@ -349,7 +340,7 @@ TEST_F(TextureLoaderTest, BmpAndTgaLayouts)
     }
 }
 
-TEST_F(TextureLoaderTest, CreateRefusesWhatCannotBe)
+TEST_F(TextureLoaderTest, CreateRefusesWhatCannotBePixelFormatsHaveNamesSizesAndAlpha)
 {
     EXPECT_EQ(nullptr, GvTexture::Create(GV_TEXTURE_2D, GV_FORMAT_UNKNOWN, 4, 4, 1, 1));
     EXPECT_EQ(nullptr, GvTexture::Create(GV_TEXTURE_2D, GV_FORMAT_L8, 0, 4, 1, 1));
@@ -363,10 +354,6 @@ TEST_F(TextureLoaderTest, CreateRefusesWhatCannotBe)
     EXPECT_EQ((std::vector<size_t>{4 * 2 * 8, 1 * 1 * 1, 0}),
               (std::vector<size_t>{texture->GetLevelSize(0), texture->GetLevelSize(3), texture->GetLevelSize(4)}));
     EXPECT_EQ(texture->GetLevelData(0, 0) + 64 + 2 * 1 * 4, texture->GetLevelData(0, 2));
-}
-
-TEST_F(TextureLoaderTest, PixelFormatNamesSizesAndAlpha)
-{
     GvStringW name;
     GvPixelFormatTypeToString(name, GV_FORMAT_B5G5R5A1);
     EXPECT_EQ(u"B5G5R5A1", Text(name));

@@ -8,32 +8,9 @@
 
 namespace {
 
-class VariablesTest : public GvLeakCheckedTest
-{};
+using VariablesTest = GvLeakCheckedTest;
 
 const float kNaN = std::numeric_limits<float>::quiet_NaN();
-
-TEST_F(VariablesTest, NotifyChangeIsOverridableAndCounts)
-{
-    struct Watched : GvFloatVariable
-    {
-        void* m_sender = reinterpret_cast<void*>(1);
-        GvNode* m_node = nullptr;
-        void NotifyChange(void* sender, GvNode* node) override
-        {
-            m_sender = sender;
-            m_node = node;
-            GvFloatVariable::NotifyChange(sender, node);
-        }
-    } watched;
-    GvVariable* variable = &watched;
-    variable->NotifyChange(nullptr, variable);
-    EXPECT_TRUE(watched.m_sender == nullptr && watched.m_node == variable);
-    EXPECT_EQ(1u, watched.GetChangeCount());
-    GvFloatVariable plain;
-    plain.SetValue(0.5f);
-    EXPECT_EQ(0u, plain.GetChangeCount()) << "setters leave the notification to the writer";
-}
 
 TEST_F(VariablesTest, FloatAndIntegerClampWhenClampedAndKeepTheRangeOrdered)
 {
@@ -89,7 +66,7 @@ TEST_F(VariablesTest, VectorNormalizesXyzAfterClampingAndLeavesW)
         EXPECT_EQ(0.0f, zero.GetElement(i));
 }
 
-TEST_F(VariablesTest, VectorAndMatrixIgnoreNullArraysAndIndicesOutside)
+TEST_F(VariablesTest, VectorAndMatrixIgnoreBadArgumentsNotifyChangeIsOverridable)
 {
     GvVectorVariable v(1, 2, 3, 4);
     v.SetValues(nullptr);
@@ -108,9 +85,27 @@ TEST_F(VariablesTest, VectorAndMatrixIgnoreNullArraysAndIndicesOutside)
     EXPECT_FALSE(m.IsIdentity());
     m.SetIdentity();
     EXPECT_TRUE(m.IsIdentity());
+    struct Watched : GvFloatVariable
+    {
+        void* m_sender = reinterpret_cast<void*>(1);
+        GvNode* m_node = nullptr;
+        void NotifyChange(void* sender, GvNode* node) override
+        {
+            m_sender = sender;
+            m_node = node;
+            GvFloatVariable::NotifyChange(sender, node);
+        }
+    } watched;
+    GvVariable* variable = &watched;
+    variable->NotifyChange(nullptr, variable);
+    EXPECT_TRUE(watched.m_sender == nullptr && watched.m_node == variable);
+    EXPECT_EQ(1u, watched.GetChangeCount());
+    GvFloatVariable plain;
+    plain.SetValue(0.5f);
+    EXPECT_EQ(0u, plain.GetChangeCount()) << "setters leave the notification to the writer";
 }
 
-TEST_F(VariablesTest, DynamicResizingKeepsElementsInsideAndRefusesWhenFixed)
+TEST_F(VariablesTest, DynamicResizingKeepsElementsAndTheirTypeAndRefusesWhenFixed)
 {
     GvDynamicVariable d(GvDynamicVariable::DYNAMIC_FLOAT, 2, 3, false);
     for (int r = 0; r < 2; ++r)
@@ -129,10 +124,6 @@ TEST_F(VariablesTest, DynamicResizingKeepsElementsInsideAndRefusesWhenFixed)
     EXPECT_EQ(2, fixed.GetNumRows());
     GvDynamicVariable limited(GvDynamicVariable::DYNAMIC_FLOAT, 0, 9, false);
     EXPECT_EQ(std::make_pair(1, 4), std::make_pair(limited.GetNumRows(), limited.GetNumColumns()));
-}
-
-TEST_F(VariablesTest, DynamicElementsKeepTheirTypeAndClampByIt)
-{
     GvDynamicVariable ints(GvDynamicVariable::DYNAMIC_INTEGER, 1, 2, false);
     ints.SetFloat(0, 0, 2.5f);
     ints.SetFloat(0, 1, -2.5f);

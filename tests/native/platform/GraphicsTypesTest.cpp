@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <cmath>
 #include <ostream>
+#include <tuple>
+#include "platform/portable/DpiScale.h"
 #include "platform/portable/GraphicsTypes.h"
 
 static std::ostream& operator<<(std::ostream& os, const GvRect& r)
@@ -10,7 +12,7 @@ static std::ostream& operator<<(std::ostream& os, const GvRect& r)
 
 namespace {
 
-TEST(GraphicsTypes, RectangleMeasuresAndContainment)
+TEST(GraphicsTypes, RectangleMeasuresContainmentAndOperations)
 {
     const GvRect r = {10, 20, 40, 25};
     EXPECT_EQ(std::make_pair(30, 5), std::make_pair(r.Width(), r.Height()));
@@ -24,11 +26,6 @@ TEST(GraphicsTypes, RectangleMeasuresAndContainment)
     EXPECT_FALSE(r.IsEmpty());
     EXPECT_TRUE((GvRect{5, 5, 5, 9}).IsEmpty() && (GvRect{5, 5, 9, 4}).IsEmpty());
     EXPECT_FALSE((GvRect{5, 5, 5, 9}).Contains({5, 6}));
-}
-
-TEST(GraphicsTypes, RectangleOperations)
-{
-    const GvRect r = {10, 20, 40, 25};
     const std::pair<GvRect, GvRect> cases[] = {
         // got, wanted
         {r.Offset(-10, 5), {0, 25, 30, 30}},
@@ -59,6 +56,26 @@ TEST(GraphicsTypes, PackedColourTruncatesEachComponent)
     EXPECT_NE((GvRGBA{0, 0, 0, 1}), (GvRGBA{0, 0, 0, 0}));
     EXPECT_EQ((GvHSV{0.5f, 1, 1}), (GvHSV{0.5f, 1, 1}));
     EXPECT_NE((GvHSV{0.5f, 1, 1}), (GvHSV{0.5f, 1, 0}));
+}
+
+TEST(DpiScale, ValuesSizesPointsAndRectanglesRoundAsMulDivAndComeBack)
+{
+    const std::tuple<int, unsigned, int> cases[] = {
+        {5, 96, 5},  {5, 0, 5},     {5, 144, 8},   {-5, 144, -8},       {1, 120, 1},
+        {3, 120, 4}, {18, 144, 27}, {20, 192, 40}, {125, 144, 188},     {7, 168, 12},
+        {0, 192, 0}, {-1, 144, -2}, {1, 72, 1},    {32767, 192, 65534}, {-32768, 144, -49152}};
+    for (const auto& [value, dpi, scaled] : cases) {
+        EXPECT_EQ(scaled, GvScaleToDpi(value, dpi)) << value << " at " << dpi;
+        EXPECT_EQ(value, GvUnscaleFromDpi(scaled, dpi)) << scaled << " at " << dpi;
+    }
+    EXPECT_EQ(std::make_pair(13, -13), std::make_pair(GvUnscaleFromDpi(25, 192), GvUnscaleFromDpi(-25, 192))); // 12.5
+    EXPECT_EQ((GvSize{24, 30}), GvScaleToDpi(GvSize{16, 20}, 144));
+    EXPECT_EQ((GvPoint{-9, 3}), GvScaleToDpi(GvPoint{-6, 2}, 144));
+    // Neighbours meet at every DPI because each edge scales alone.
+    const GvRect left = GvScaleToDpi(GvRect{0, 0, 5, 3}, 144), right = GvScaleToDpi(GvRect{5, 0, 11, 3}, 144);
+    EXPECT_EQ((GvRect{0, 0, 8, 5}), left);
+    EXPECT_EQ(left.right, right.left);
+    EXPECT_EQ((GvRect{1, 2, 3, 4}), GvScaleToDpi(GvRect{1, 2, 3, 4}, 96));
 }
 
 } // namespace

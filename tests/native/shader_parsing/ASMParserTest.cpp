@@ -97,8 +97,7 @@ TEST_F(ASMParserTest, ANewParserHasTheVertexShader20TableAndEachVersionValueSele
         {9, 176, u"texreg2rgb", AsmParser::OP_TEX, 1},  {10, 161, u"texldp", AsmParser::OP_TEX, 1},
         {11, 161, u"dp2add_sat", AsmParser::OP_ALU, 2}, {12, 161, u"texldd", AsmParser::OP_TEX, 3},
         {13, 161, u"breakp", AsmParser::OP_ALU, 3},     {14, 183, u"setp_gt", AsmParser::OP_ALU, 8},
-        {15, 183, u"texldp", AsmParser::OP_TEX, 3},
-    };
+        {15, 183, u"texldp", AsmParser::OP_TEX, 3}};
     for (const auto& [version, ops, op, type, count] : cases) {
         m_parser->SetShaderVersion(static_cast<GvShaderVersion>(version));
         EXPECT_EQ(version, m_parser->GetShaderVersion());
@@ -138,7 +137,7 @@ TEST_F(ASMParserTest, DocumentedCountWithTexldpAndSincosAndAPixelShader14Program
     EXPECT_EQ(std::make_pair(1 + 3 + 1 + 2, 2), Count(GV_PS_1_4, text));
 }
 
-TEST_F(ASMParserTest, CountsPerModelWithModifierVariants)
+TEST_F(ASMParserTest, CountsPerModelWithModifierVariantsAccumulateUntilReset)
 {
     AddWords({u"m4x4", u"exp", u"mov_sat", u"mad_pp", u"add_x2", u"texld", u"texldl"});
     const std::u16string text = u"m4x4 oPos, v0, c0\nexp r0, r1\nmov_sat oD0, v1\nmad_pp r1, r2, r3, r4\n"
@@ -148,10 +147,6 @@ TEST_F(ASMParserTest, CountsPerModelWithModifierVariants)
     for (int version = 1; version <= 15; ++version)
         EXPECT_EQ(expected[version], Count(version, text)) << version;
     EXPECT_EQ(expected[0], Count(0, text));
-}
-
-TEST_F(ASMParserTest, CountsAccumulateUntilReset)
-{
     AddWords({u"mov", u"texld"});
     EXPECT_EQ(std::make_pair(1, 1), Count(GV_PS_2_0, u"mov r0, r1\ntexld r0, t0, s0"));
     ParseText(u"mov r0, r1 /* mov */ mov r1, r0");
@@ -163,7 +158,7 @@ TEST_F(ASMParserTest, CountsAccumulateUntilReset)
     EXPECT_EQ(std::make_pair(0, 0), Counts(*m_parser));
 }
 
-TEST_F(ASMParserTest, LookupChoosesTheListByTheExactFirstUnitAndFoldsTheRest)
+TEST_F(ASMParserTest, LookupAndInsertChooseTheListByTheExactFirstUnitAndFoldTheRest)
 {
     ExpectOp(u"mOV", AsmParser::OP_ALU, 1);
     ExpectOp(u"mOV_SAT", AsmParser::OP_ALU, 1);
@@ -184,10 +179,7 @@ TEST_F(ASMParserTest, LookupChoosesTheListByTheExactFirstUnitAndFoldsTheRest)
     ExpectOp(u"q0", AsmParser::OP_ALU, 0);
     ExpectOp(u"q499", AsmParser::OP_ALU, 499);
     ExpectNoOp(u"q500");
-}
-
-TEST_F(ASMParserTest, InsertOpAppendsWithoutDuplicateTest)
-{
+    // An existing name keeps its op; a name without a list adds nothing.
     m_parser->InsertOp(AsmParser::OP_TEX, U(u"mov"), 9);
     ExpectOp(u"mov", AsmParser::OP_ALU, 1);
     m_parser->InsertOp(AsmParser::OP_TEX, U(u"zz"), 2);
@@ -248,44 +240,35 @@ TEST_F(ASMParserTest, CopiesDuplicateTheOpTableAndCountForThemselves)
 
 // The op remembered for each counted keyword must be dropped whenever the
 // op table or the keywords change, and counting must never allocate.
-TEST_F(ASMParserTest, ShaderVersionChangedBetweenParses)
+TEST_F(ASMParserTest, RememberedOpsFollowEveryChangeOfTheTableAndTheKeywords)
 {
-    AddWords({u"texld", u"sincos", u"mova", u"r0"});
+    AddWords({u"texld", u"sincos", u"mova", u"r0", u"dcl", u"mov"});
     const std::u16string text = u"texld r0, t0\nsincos r0.x\nmova a0, r0";
     EXPECT_EQ(std::make_pair(8, 1), Count(GV_PS_2_0, text));
     // The ops seen so far are destroyed; none of them may be counted again.
     EXPECT_EQ(std::make_pair(9, 0), Count(GV_VS_2_0, text));
     EXPECT_EQ(std::make_pair(0, 0), Count(GV_SHADER_NONE, text));
     EXPECT_EQ(std::make_pair(8, 1), Count(GV_PS_2_0, text));
-}
-
-TEST_F(ASMParserTest, InsertedOpsAndChangedOpsCountAtOnce)
-{
-    AddWords({u"dcl", u"mov"});
+    // Inserted ops and ops the caller changes count at once.
     EXPECT_EQ(std::make_pair(1, 0), Count(GV_VS_2_0, u"dcl t0\nmov r0, t0"));
     m_parser->InsertOp(AsmParser::OP_TEX, U(u"dcl"), 5);
     EXPECT_EQ(std::make_pair(1, 5), Count(GV_VS_2_0, u"dcl t0\nmov r0, t0"));
-    // The table's ops are the caller's to change.
     AsmParser::ShaderOp* mov = m_parser->FindShaderOp(U(u"mov"));
     mov->count = 4;
     mov->type = AsmParser::OP_TEX;
     EXPECT_EQ(std::make_pair(0, 9), Count(GV_VS_2_0, u"dcl t0\nmov r0, t0"));
-}
-
-TEST_F(ASMParserTest, RemovedAndReplacedKeywordsCountByTheirNames)
-{
-    AddWords({u"mov"});
+    // Removed and replaced keywords count by their names.
     EXPECT_EQ(std::make_pair(1, 0), Count(GV_PS_2_0, u"mov"));
     m_words->RemoveKeyword(U(u"mov"));
-    m_words->AddKeyword(U(u"texld"));
-    EXPECT_EQ(std::make_pair(0, 1), Count(GV_PS_2_0, u"mov texld"));
+    m_words->AddKeyword(U(u"texldp"));
+    EXPECT_EQ(std::make_pair(0, 1), Count(GV_PS_2_0, u"mov texldp"));
     m_parser->RemoveKeywordCategory(U(u"Instructions"));
     m_words = m_parser->AddKeywordCategory(U(u"Again"), false);
     AddWords({u"sincos", u"texld"});
     EXPECT_EQ(std::make_pair(8, 1), Count(GV_PS_2_0, u"mov texld sincos"));
 }
 
-TEST_F(ASMParserTest, KeywordsOfNoCategoryAreLookedUpEveryTime)
+TEST_F(ASMParserTest, KeywordsOfNoCategoryOrBeyondTheRememberedAreLookedUpWithoutAllocating)
 {
     // Two keywords at one address: what is kept for the first must not
     // answer for the second.
@@ -296,10 +279,6 @@ TEST_F(ASMParserTest, KeywordsOfNoCategoryAreLookedUpEveryTime)
         keyword->~Keyword();
     }
     EXPECT_EQ(1 + 8, m_parser->GetALUOpCount());
-}
-
-TEST_F(ASMParserTest, ManyDistinctKeywordsCountWithoutAllocating)
-{
     // More keywords than the parser remembers; the rest are looked up by name.
     std::u16string text;
     for (int i = 0; i < 300; ++i) {

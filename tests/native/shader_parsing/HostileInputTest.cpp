@@ -39,8 +39,7 @@ TEST_F(HostileInputTest, MegabyteTokensInKeywordFilesFailTheLoadAndKeepWhatCameB
         {"unterminated string", "Keywords : \"B\" { Color : (1, 2, 3) Word : \"" + huge, false},
         {"category name", "Keywords : \"" + huge + "\" { Color : (1, 2, 3) Word : }", false},
         {"line comment", "// " + huge, true},
-        {"white space", std::string(kMegabyte, ' ') + kTypes, true},
-    };
+        {"white space", std::string(kMegabyte, ' ') + kTypes, true}};
     for (const auto& [what, tail, loaded] : cases) {
         EXPECT_EQ(loaded, Load(kTypes + tail)) << what;
         ASSERT_NE(nullptr, m_parser->FindKeywordCategory(U(u"Types"))) << what;
@@ -101,8 +100,7 @@ TEST_F(HostileInputTest, ParseOfHostileTextFindsExactlyTheKeywords)
         {"megabyte operator run", std::u16string(kMegabyte, u'+') + u"half", {"half"}},
         {"zero units separate", std::u16string(u"float\0half\0\0float", 17), {"float", "half", "float"}},
         {"non-ASCII units separate", u"float\u00E9half\uFFFFfloat\xD800half", {"float", "half", "float", "half"}},
-        {"unterminated comment", u"half /*" + std::u16string(kMegabyte, u'*'), {"half"}},
-    };
+        {"unterminated comment", u"half /*" + std::u16string(kMegabyte, u'*'), {"half"}}};
     for (const auto& [what, text, found] : cases) {
         m_parser->found.clear();
         m_parser->ParseAll(text);

@@ -5,10 +5,9 @@ namespace {
 
 typedef GvMFCShaderSyntaxParser Parser;
 
-const unsigned int kDefaultComment = 0x0000FF00;
-const unsigned int kDefaultForeground = 0x00000000;
-const unsigned int kDefaultBackground = 0x00FFFFFF;
-const unsigned int kDefaultHighlight = 0x00FF0000;
+// The colours a loader starts from.
+const unsigned int kDefaultComment = 0x0000FF00, kDefaultForeground = 0, kDefaultBackground = 0x00FFFFFF,
+                   kDefaultHighlight = 0x00FF0000;
 
 class KeywordLoaderTest : public GvLeakCheckedTest
 {
@@ -78,7 +77,7 @@ TEST_F(KeywordLoaderTest, WorkedExample)
               KeywordsOf(category));
 }
 
-TEST_F(KeywordLoaderTest, MissingFileLeavesTheParserUntouched)
+TEST_F(KeywordLoaderTest, MissingFileLeavesTheParserUntouchedUnknownTopLevelWordsAreSkipped)
 {
     EXPECT_FALSE(m_loader->Load(U(m_dir.PathOf("missing.kwd")), m_parser.get()));
     ExpectParserColors(11, 22, 33, 44);
@@ -88,10 +87,6 @@ TEST_F(KeywordLoaderTest, MissingFileLeavesTheParserUntouched)
     ExpectParserColors(11, 22, 33, 44);
     EXPECT_FALSE(m_loader->Load(nullptr, m_parser.get()));
     EXPECT_FALSE(m_loader->Load(U(m_dir.Write("a.kwd", "")), nullptr));
-}
-
-TEST_F(KeywordLoaderTest, UnknownTopLevelWordsAreSkippedOtherTokensFail)
-{
     EXPECT_TRUE(LoadText("Version Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" }"));
     EXPECT_EQ(Words{"a"}, Keywords(u"A"));
     m_parser->RemoveAllKeywordCategory();
@@ -138,8 +133,7 @@ TEST_F(KeywordLoaderTest, BrokenKeywordSectionsKeepWhatWasBuiltAnEmptyWordListAn
         {"Keywords : \"A\" { Color : (1, 2, 3) Word : \"a\" }\nKeywords : \"B\" { Color : (4, 5, 6) Word : \"c\" ",
          {"A", "B"},
          {"c"},
-         0x060504},
-    };
+         0x060504}};
     for (const auto& [text, categories, keywords, color] : cases) {
         SCOPED_TRACE(text);
         auto parser = std::make_unique<Parser>();
@@ -177,8 +171,7 @@ TEST_F(KeywordLoaderTest, ColorSectionsHandOverTheColorsReadSoFar)
          {0x00010100, 0, B, H}},
         {"Color { Comment : (1, 2, 3) Text : (4, 5, 6) }", false, 0, {0x030201, F, B, H}},
         {"Color { Foreground : (1, 2, 3) Background (4, 5, 6) }", false, 0, {C, 0x030201, B, H}},
-        {"Color { Highlight : (1, 2, 3)", false, 0, {C, F, B, 0x030201}},
-    };
+        {"Color { Highlight : (1, 2, 3)", false, 0, {C, F, B, 0x030201}}};
     for (const auto& [text, loaded, categories, colors] : rows) {
         SCOPED_TRACE(text);
         m_loader = std::make_unique<GvMFCShaderKeywordLoader>();
@@ -214,7 +207,7 @@ TEST_F(KeywordLoaderTest, LaterLoadsStartFromTheColorsLeftByEarlierOnes)
     EXPECT_EQ(0x00090909u, copy.GetHighlightColor());
 }
 
-TEST_F(KeywordLoaderTest, OverLongTokensAndStringsFail)
+TEST_F(KeywordLoaderTest, StringsAreTakenLiterallyAsLatin1UnitsUpToTheirLengthLimits)
 {
     const std::string word1023(1023, 'w');
     EXPECT_TRUE(LoadText(word1023 + " Color { }"));
@@ -226,10 +219,7 @@ TEST_F(KeywordLoaderTest, OverLongTokensAndStringsFail)
     EXPECT_FALSE(LoadText("Keywords : \"A\" { Color : (1, 2, 3) Word : \"" + string255 + "s\" }"));
     EXPECT_TRUE(Keywords(u"A").empty());
     EXPECT_FALSE(LoadText("Color { Comment : (" + std::string(1024, '1') + ", 0, 0) }"));
-}
-
-TEST_F(KeywordLoaderTest, StringsAreTakenLiterallyAsLatin1UnitsLineCommentsAreWhiteSpace)
-{
+    m_parser->RemoveAllKeywordCategory();
     // No escapes: a backslash is kept and escapes nothing; a line break and
     // "//" inside a string belong to it; "" is the empty string.
     EXPECT_TRUE(

@@ -17,8 +17,7 @@ public:
     using Parser::GetWordRevision;
 };
 
-class ParserIndexTest : public GvLeakCheckedTest
-{};
+using ParserIndexTest = GvLeakCheckedTest;
 
 TEST_F(ParserIndexTest, WordsWithOneKeyAreToldApartByTheirFirstUnits)
 {

@@ -78,8 +78,7 @@ TEST_F(ShaderBudgetTest, CompilerRulesPerModelFamily)
          "ps_3_0\ndcl_texcoord0_centroid v0.xy\ndcl_2d s0\ntexld r0, v0, s0 // 1\ntexldl r1, v0, s0 // 2\n"
          "texldp r2, v0, s0 // 3\ntexldd r3, v0, s0, c0, c1 // 3\ndsx r4, v0 // 2\nsetp_lt p0, r0, c0 // 1\n"
          "if_ne r0.x, c0.x // 3\n  (!p0.x) add_pp_sat r5, r0, r1 // 1\nendif // 1\n12: mul oC0, r0, r5 // 1\n",
-         9, 9},
-    };
+         9, 9}};
     ExpectCompilerSlots(rows);
 }
 
@@ -159,22 +158,6 @@ TEST_F(ShaderBudgetTest, LinesAddUpToTheWholeCount)
     }
 }
 
-// The first line whose running total passes a limit, under both rules; a
-// text within its limits has none.
-TEST_F(ShaderBudgetTest, FirstLineOverBudget)
-{
-    auto parser = AsmParser();
-    std::string shader = "ps_1_1\ntex t0\n";
-    for (int i = 0; i < 9; ++i)
-        shader += "add r0, r0, c0 // add\n";
-    for (const GvSlotRulesType rules : {GV_SLOT_RULES_LIBRARY, GV_SLOT_RULES_COMPILER}) {
-        const GvShaderBudget over = Count(GvGetShaderModel(GV_PS_1_1), rules, parser.get(), Text(shader));
-        const GvShaderBudget within = Count(GvGetShaderModel(GV_PS_2_0), rules, parser.get(), Text(shader));
-        EXPECT_EQ((std::vector<int>{9, 1, 11, 0}),
-                  (std::vector<int>{over.alu, over.tex, over.firstLineOver, within.firstLineOver}));
-    }
-}
-
 TEST_F(ShaderBudgetTest, ModelsByVersionNameProfileAndVersionInstruction)
 {
     const char* names[] = {"vs_1_1", "vs_2_0", "vs_2_x", "vs_3_0", "vs_3_sw", "ps_1_1", "ps_1_2", "ps_1_3",
@@ -210,8 +193,7 @@ TEST_F(ShaderBudgetTest, ModelsByVersionNameProfileAndVersionInstruction)
         {"// only a comment", nullptr, ""},
         {"/* unterminated ps_2_0", nullptr, ""},
         {"", nullptr, ""},
-        {"+ps_2_0", nullptr, ""},
-    };
+        {"+ps_2_0", nullptr, ""}};
     for (const auto& [ascii, name, token] : rows) {
         const std::u16string text = Text(ascii);
         int start = -1, length = -1;
@@ -225,7 +207,7 @@ TEST_F(ShaderBudgetTest, ModelsByVersionNameProfileAndVersionInstruction)
 // Each row's slots are at its model's limits: one more of either kind passes
 // them. ps_2_x guarantees 96 slots only; the ps_2_a and ps_2_b profiles have
 // 512. Software models have no limits.
-TEST_F(ShaderBudgetTest, LimitsPerModel)
+TEST_F(ShaderBudgetTest, LimitsPerModelAndTheFirstLineOverBudget)
 {
     const std::tuple<const char*, int, int> rows[] = {
         {"ps_2_0", 64, 32},  {"ps_1_1", 8, 4},    {"ps_1_3", 8, 4},    {"ps_1_4", 16, 12},
@@ -237,6 +219,18 @@ TEST_F(ShaderBudgetTest, LimitsPerModel)
         EXPECT_FALSE(GvExceedsShaderLimits(model, alu, tex)) << name;
         EXPECT_EQ(limited, GvExceedsShaderLimits(model, alu + 1, tex)) << name;
         EXPECT_EQ(limited, GvExceedsShaderLimits(model, alu, tex + 1)) << name;
+    }
+    // The first line whose running total passes a limit, under both rules; a
+    // text within its limits has none.
+    auto parser = AsmParser();
+    std::string shader = "ps_1_1\ntex t0\n";
+    for (int i = 0; i < 9; ++i)
+        shader += "add r0, r0, c0 // add\n";
+    for (const GvSlotRulesType rules : {GV_SLOT_RULES_LIBRARY, GV_SLOT_RULES_COMPILER}) {
+        const GvShaderBudget over = Count(GvGetShaderModel(GV_PS_1_1), rules, parser.get(), Text(shader));
+        const GvShaderBudget within = Count(GvGetShaderModel(GV_PS_2_0), rules, parser.get(), Text(shader));
+        EXPECT_EQ((std::vector<int>{9, 1, 11, 0}),
+                  (std::vector<int>{over.alu, over.tex, over.firstLineOver, within.firstLineOver}));
     }
 }
 
