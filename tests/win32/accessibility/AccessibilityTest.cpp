@@ -5,8 +5,8 @@
 
 #include <oleacc.h>
 
-#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "GvApplication.h"
@@ -159,16 +159,6 @@ private:
     bool m_settled = false;
 };
 
-class CPlainWnd : public CWnd
-{
-public:
-    explicit CPlainWnd(bool accessible)
-    {
-        if (accessible)
-            EnableActiveAccessibility();
-    }
-};
-
 // An orange wheel, a lone slider at the value and an orange picker.
 struct ColorControls
 {
@@ -230,8 +220,9 @@ TEST_F(AccessibilityTest, EachControlReportsRoleNameValueStateAndDescription)
     editor.SetCaret(8);
     editor.SetFocus();
 
-    CPlainWnd plain(false), enabled(true);
-    for (CPlainWnd* pWnd : {&plain, &enabled})
+    CWnd plain, enabled;
+    enabled.EnableActiveAccessibility();
+    for (CWnd* pWnd : {&plain, &enabled})
         ASSERT_TRUE(
             pWnd->Create(AfxRegisterWndClass(0), L"Plain", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &m_frame, 7));
     AfxPumpPendingMessages();
@@ -266,10 +257,8 @@ TEST_F(AccessibilityTest, EachControlReportsRoleNameValueStateAndDescription)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const AccFacts facts = Read(c.hWnd);
-        EXPECT_EQ(c.role, facts.role);
-        EXPECT_EQ(c.name, facts.name);
-        EXPECT_EQ(c.value, facts.value);
-        EXPECT_EQ(c.description, facts.description);
+        EXPECT_EQ(std::tie(c.role, c.name, c.value, c.description),
+                  std::tie(facts.role, facts.name, facts.value, facts.description));
         EXPECT_EQ(c.stateSet, facts.state & c.stateSet);
         EXPECT_EQ(0, facts.state & c.stateClear);
     }
@@ -294,67 +283,43 @@ TEST_F(AccessibilityTest, ValueChangesCaretSelectionAndTextAreAnnouncedMenuItems
     sliderEdit.SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
     AfxPumpPendingMessages();
 
-    HWND popup = nullptr;
-    struct Check
-    {
-        std::function<HWND()> hWnd;
-        int announced;
-        std::function<std::wstring()> value;
+    // Each change is announced as often as given, with the value read after it.
+    auto expectAnnounced = [&](HWND hWnd, int announced, const std::wstring& value) {
+        EXPECT_EQ(announced, events.Count(EVENT_OBJECT_VALUECHANGE, hWnd));
+        EXPECT_EQ(value, Read(hWnd).value);
     };
-    auto fixed = [](const wchar_t* text) { return [text] { return std::wstring(text); }; };
-    auto textOf = [](const HWND& hWnd) { return [&hWnd] { return Text(hWnd); }; };
-    auto window = [](const HWND& hWnd) { return [&hWnd] { return hWnd; }; };
-    const struct Case
-    {
-        const char* what;
-        std::function<void()> change;
-        std::vector<Check> checks;
-    } cases[] = {
-        {"wheel told of a new colour",
-         [&] {
-             colors.wheelColor[0] = 0.0f, colors.wheelColor[1] = 0.0f, colors.wheelColor[2] = 1.0f;
-             colors.wheel.SendMessage(GVM_COLOR_CHANGED, 0, 0);
-         },
-         {{window(colors.wheel.m_hWnd), 1, fixed(L"R 0 G 0 B 255")}}},
-        {"wheel told again of the same colour",
-         [&] { colors.wheel.SendMessage(GVM_COLOR_CHANGED, 0, 0); },
-         {{window(colors.wheel.m_hWnd), 0, fixed(L"R 0 G 0 B 255")}}},
-        {"slider's key step",
-         [&] { colors.slider.SendMessage(WM_KEYDOWN, VK_UP, 0); },
-         {{window(colors.slider.m_hWnd), 1, fixed(L"52%")}}},
-        // The slider's own change and the picker's echo are one announcement;
-        // the wheel follows, the red slider keeps its value.
-        {"picker's green slider key step",
-         [&] { ::SendMessageW(greenSlider, WM_KEYDOWN, VK_UP, 0); },
-         {{window(greenSlider), 1, textOf(greenEdit)},
-          {window(pickerWheel), 1, fixed(L"R 255 G 133 B 0")},
-          {window(redSlider), 0, textOf(redEdit)}}},
-        {"pop-up slider opened from the slider edit",
-         [&] {
-             ASSERT_TRUE(ParkPointer());
-             sliderEdit.SetFocus();
-             PostKey(sliderEdit.m_hWnd, VK_DOWN);
-             popup = ::GetFocus();
-             ASSERT_NE(sliderEdit.m_hWnd, popup);
-         },
-         {}},
-        {"pop-up slider's wheel step",
-         [&] { ::SendMessageW(popup, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0); },
-         {{window(popup), 1, textOf(sliderEdit.m_hWnd)}}},
-    };
-    // The controls' first values are not what is counted.
+    events.Step(); // the controls' first values are not what is counted
+    colors.wheelColor[0] = 0.0f, colors.wheelColor[1] = 0.0f, colors.wheelColor[2] = 1.0f;
+    colors.wheel.SendMessage(GVM_COLOR_CHANGED, 0, 0);
+    expectAnnounced(colors.wheel.m_hWnd, 1, L"R 0 G 0 B 255");
     events.Step();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        c.change();
-        for (const Check& check : c.checks) {
-            EXPECT_EQ(check.announced, events.Count(EVENT_OBJECT_VALUECHANGE, check.hWnd()));
-            EXPECT_EQ(check.value(), Read(check.hWnd()).value);
-        }
-        events.Step();
-    }
+    colors.wheel.SendMessage(GVM_COLOR_CHANGED, 0, 0); // the same colour again
+    expectAnnounced(colors.wheel.m_hWnd, 0, L"R 0 G 0 B 255");
+    events.Step();
+    colors.slider.SendMessage(WM_KEYDOWN, VK_UP, 0);
+    expectAnnounced(colors.slider.m_hWnd, 1, L"52%");
+    // The picker's green slider: its own change and the picker's echo are one
+    // announcement; the wheel follows, the red slider keeps its value.
+    events.Step();
+    ::SendMessageW(greenSlider, WM_KEYDOWN, VK_UP, 0);
+    events.Settle();
+    expectAnnounced(greenSlider, 1, Text(greenEdit));
+    expectAnnounced(pickerWheel, 1, L"R 255 G 133 B 0");
+    expectAnnounced(redSlider, 0, Text(redEdit));
     EXPECT_EQ(L"133", Text(greenEdit));
+
+    // The pop-up slider opened from the slider edit announces its wheel step.
+    ASSERT_TRUE(ParkPointer());
+    sliderEdit.SetFocus();
+    PostKey(sliderEdit.m_hWnd, VK_DOWN);
+    const HWND popup = ::GetFocus();
+    ASSERT_NE(sliderEdit.m_hWnd, popup);
+    events.Step();
+    ::SendMessageW(popup, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    events.Settle();
+    expectAnnounced(popup, 1, Text(sliderEdit.m_hWnd));
     EXPECT_NE(L"0.50000", Text(sliderEdit.m_hWnd));
+    events.Step(); // what follows until the next step is not counted
     PostKey(popup, VK_ESCAPE);
 
     // The editor announces caret, selection and text.

@@ -112,13 +112,8 @@ TEST_F(ColorPickerDlgTest, EnterInAnEditAppliesTheTypedValueAndStaysOpenWithoutO
 // once; each way the dialog deletes itself once its window is gone.
 TEST_F(ColorPickerDlgTest, EachWayOfClosingKeepsOrRestoresTheColourAndDeletesOnce)
 {
-    enum Way
-    {
-        EnterOnOk,
-        CloseBox,
-        CancelButton
-    };
-    for (Way way : {EnterOnOk, CloseBox, CancelButton}) {
+    const int EnterOnOk = 0, CloseBox = 1, CancelButton = 2;
+    for (int way : {EnterOnOk, CloseBox, CancelButton}) {
         SCOPED_TRACE(way);
         s_deleted = 0;
         Open(m_frame.m_hWnd);

@@ -192,11 +192,9 @@ TEST_F(ColorPickerTest, WheelDragTellsTheOwnerEveryStepAndTheHostThrottledPlusTh
     Settle();
     const int before = NodeChangeCount();
     DragWheel(*m_picker, 25); // one tick per step: a pass at the press, then every 11 ticks
-    EXPECT_EQ(26, HeardCount(GVM_COLOR_CHANGED));
-    EXPECT_EQ(before + 3 + 1, NodeChangeCount());
+    EXPECT_EQ(std::make_tuple(26, before + 3 + 1), std::make_tuple(HeardCount(GVM_COLOR_CHANGED), NodeChangeCount()));
     const GvNodeChangeRecord& last = m_app.GetNodeChanges().GetTail()->m_value;
-    EXPECT_EQ(GvNodeChangeValue, last.m_kind);
-    EXPECT_EQ(&m_node, last.m_node);
+    EXPECT_EQ(std::make_tuple(GvNodeChangeValue, &m_node), std::make_tuple(last.m_kind, last.m_node));
     EXPECT_EQ(&m_id, last.m_sourceId);
 }
 

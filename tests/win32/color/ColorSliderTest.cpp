@@ -31,11 +31,9 @@ TEST_F(ColorSliderTest, PaintsTheThumbWhereTheValueIsPointsSetItAlongTheAxisOnly
     m_horizontal.SendMessage(GVM_VALUE_CHANGED, 0, 0);
     CPixels pixels(m_horizontal.m_hWnd, CPixels::ClientArea);
     // Thumb (24, 2)-(28, 18): outline at x 24 and 27, white inside.
-    EXPECT_EQ(black, pixels.At(24, 10));
-    EXPECT_EQ(black, pixels.At(27, 10));
-    EXPECT_EQ(black, pixels.At(25, 2));
-    EXPECT_EQ(white, pixels.At(25, 10));
-    EXPECT_EQ(white, pixels.At(26, 16));
+    for (const auto& [x, y, color] :
+         {std::tuple{24, 10, black}, {27, 10, black}, {25, 2, black}, {25, 10, white}, {26, 16, white}})
+        EXPECT_EQ(color, pixels.At(x, y)) << x << ", " << y;
     const COLORREF left = pixels.At(1, 1), right = pixels.At(98, 1);
     EXPECT_LE(GetRValue(left), 8);
     EXPECT_GE(GetRValue(right), 245);

@@ -2,8 +2,7 @@
 
 namespace {
 
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
 
 class ColorWheelTest : public ColorTest
 {
@@ -27,8 +26,7 @@ protected:
 TEST_F(ColorWheelTest, PressDragReleaseSendsStartOnePickPerNewPointAndOneEndAsDoesALostCaptureOrAPickOnBlack)
 {
     Send(WM_LBUTTONDOWN, CPoint(50, 50));
-    EXPECT_EQ(m_wheel.m_hWnd, ::GetCapture());
-    EXPECT_EQ(m_wheel.m_hWnd, ::GetFocus());
+    EXPECT_EQ(std::make_tuple(m_wheel.m_hWnd, m_wheel.m_hWnd), std::make_tuple(::GetCapture(), ::GetFocus()));
     Send(WM_MOUSEMOVE, CPoint(50, 50)); // the same point: no pick
     Send(WM_MOUSEMOVE, CPoint(50, 0));  // only y changed: one pick
     Send(WM_MOUSEMOVE, CPoint(50, 0));

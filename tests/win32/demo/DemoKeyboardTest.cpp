@@ -225,8 +225,7 @@ TEST_F(DemoKeyboardTest, TabAndShiftTabWalkEveryPageRoundTheFocusedControlDrawsI
     EXPECT_EQ(8, g_menu.items);
     CRect control;
     ::GetWindowRect(*button, &control);
-    EXPECT_EQ(control.left, g_menu.rect.left);
-    EXPECT_EQ(control.bottom, g_menu.rect.top);
+    EXPECT_EQ(std::make_tuple(control.left, control.bottom), std::make_tuple(g_menu.rect.left, g_menu.rect.top));
     // Both toggles were made with the menu open, and nothing else was chosen.
     const HWND hStatus = FindText(hPanel, L"Command ");
     ASSERT_TRUE(hStatus);

@@ -13,13 +13,11 @@ TEST_F(EditCtrlTest, TypingKeepsIndentationAndUndoesAsOneStepTabIndentsRows)
     EXPECT_EQ(1, m_edit.m_nTotalLines);
     ASSERT_TRUE(m_edit.CanUndo());
     EXPECT_TRUE(m_edit.OnUndo(TRUE, TRUE));
-    EXPECT_EQ(CString(L"    a"), Text());
-    EXPECT_EQ(5, m_edit.GetCurOffset());
+    EXPECT_EQ(std::make_tuple(CString(L"    a"), 5), std::make_tuple(Text(), m_edit.GetCurOffset()));
     EXPECT_EQ(0, m_edit.m_nTotalLines);
     EXPECT_FALSE(m_edit.CanUndo());
     EXPECT_TRUE(m_edit.OnRedo(TRUE, TRUE));
-    EXPECT_EQ(CString(L"    a\n    b;"), Text());
-    EXPECT_EQ(12, m_edit.GetCurOffset());
+    EXPECT_EQ(std::make_tuple(CString(L"    a\n    b;"), 12), std::make_tuple(Text(), m_edit.GetCurOffset()));
 
     // Typing over a selection replaces it; Backspace and Delete edit around
     // the caret; shortcuts go through keys, not characters.
@@ -168,6 +166,5 @@ TEST_F(EditCtrlTest, MarkersMoveWithInsertedRowsGoToMarkerScrollsSyntaxFilesLoad
 
     ASSERT_TRUE(m_edit.LoadXMLSettings(CString(L"" GV_DATA_DIR L"/syntax/hlsl.xml")));
     EXPECT_EQ(RGB(255, 255, 255), m_edit.m_clrBack);
-    EXPECT_EQ(3, m_edit.m_lstColorBlocks.GetCount());
-    EXPECT_EQ(4, m_edit.m_nTabSize);
+    EXPECT_EQ(std::make_tuple(3, 4), std::make_tuple(m_edit.m_lstColorBlocks.GetCount(), m_edit.m_nTabSize));
 }

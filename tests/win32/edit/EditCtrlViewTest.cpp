@@ -21,11 +21,12 @@ TEST_F(EditCtrlViewTest, RowsPaintInWordBlockSelectionAndMarkerColours)
 
     const CPixels shot = Printed();
     // Row 0: the word in red, the comment (with a word inside) in green.
-    EXPECT_TRUE(Has(shot, Cells(0, 0, 5), red));
-    EXPECT_FALSE(Has(shot, Cells(0, 0, 5), green));
-    EXPECT_FALSE(Has(shot, Cells(0, 6, 2), red));
-    EXPECT_TRUE(Has(shot, Cells(0, 9, 8), green));
-    EXPECT_FALSE(Has(shot, Cells(0, 9, 8), red));
+    for (const auto& [column, count, color, has] : {std::tuple{0, 5, red, true},
+                                                    {0, 5, green, false},
+                                                    {6, 2, red, false},
+                                                    {9, 8, green, true},
+                                                    {9, 8, red, false}})
+        EXPECT_EQ(has, Has(shot, Cells(0, column, count), color)) << column << " " << std::hex << color;
     // Row 1 is marked: blue out to the right edge, its text white over the
     // words' colours, the comment closing on it.
     EXPECT_EQ(blue, shot.At(355, m_lineHeight + 1));
@@ -68,12 +69,9 @@ TEST_F(EditCtrlViewTest, ScrollingByBarWheelSmallWheelDeltasAndCaret)
         m_edit.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, step.delta), 0);
         EXPECT_EQ(step.top, m_edit.GetFirstVisibleRow()) << "after a delta of " << step.delta;
     }
-    SCROLLINFO info = {};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_ALL;
+    SCROLLINFO info = {sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
     ASSERT_TRUE(::GetScrollInfo(m_edit.m_hWnd, SB_VERT, &info));
-    EXPECT_EQ(2000, info.nMax);
-    EXPECT_EQ(page, (int)info.nPage);
+    EXPECT_EQ(std::make_tuple(2000, page), std::make_tuple(info.nMax, (int)info.nPage));
 
     m_frame.SetFocus(); // no caret in the pictures
     struct Step
@@ -150,9 +148,7 @@ TEST_F(EditCtrlViewTest, PrintsEveryRowOnceInPagesOfTheDeviceSetFontChangesTheRo
     m_edit.SendMessage(WM_SETFONT, 0, TRUE);
     EXPECT_EQ(0, m_edit.SendMessage(WM_GETFONT)) << "the default font is the control's own";
 
-    LOGFONTW big = {};
-    big.lfHeight = -32;
-    lstrcpyW(big.lfFaceName, L"Courier New");
+    LOGFONTW big = {-32, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L"Courier New"};
     HFONT hBig = ::CreateFontIndirectW(&big);
     const TEXTMETRICW metrics = Metrics(hBig);
     const int bigLine = metrics.tmHeight + metrics.tmExternalLeading;

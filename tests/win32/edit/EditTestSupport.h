@@ -28,10 +28,7 @@ protected:
     void SetUp() override
     {
         Win32WindowTest::SetUp();
-        LOGFONTW font = {};
-        font.lfHeight = -16;
-        font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-        lstrcpyW(font.lfFaceName, L"Courier New");
+        LOGFONTW font = {-16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, FIXED_PITCH | FF_MODERN, L"Courier New"};
         m_hFont = ::CreateFontIndirectW(&font);
         ASSERT_TRUE(m_edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 360, 240), &m_frame, 100));
         m_edit.SendMessage(WM_SETFONT, (WPARAM)m_hFont, TRUE);

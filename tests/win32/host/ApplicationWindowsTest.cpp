@@ -9,8 +9,7 @@ protected:
     void SetUp() override
     {
         HostWindowTest::SetUp();
-        ACCEL f5 = {FVIRTKEY, VK_F5, 101};
-        ACCEL f6 = {FVIRTKEY, VK_F6, 102};
+        ACCEL f5 = {FVIRTKEY, VK_F5, 101}, f6 = {FVIRTKEY, VK_F6, 102};
         m_appTable = CreateAcceleratorTableW(&f5, 1);
         m_editorTable = CreateAcceleratorTableW(&f6, 1);
     }

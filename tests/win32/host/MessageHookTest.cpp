@@ -136,13 +136,11 @@ TEST_F(MessageHookTest, InterceptedCommandsOfAHostsControlsReachTheDialog)
     Spy(dialog).Answer(WM_USER + 5, 1);
     EXPECT_EQ(1, SendMessageW(host, WM_USER + 5, 0, 0));
     SendMessageW(host, WM_USER + 6, 0, 0);
-    EXPECT_EQ(1, Spy(host).Count(WM_USER + 6));
-    EXPECT_EQ(0, Spy(dialog).Count(WM_USER + 6));
+    EXPECT_EQ(std::make_tuple(1, 0), std::make_tuple(Spy(host).Count(WM_USER + 6), Spy(dialog).Count(WM_USER + 6)));
 
     EXPECT_TRUE(GvRemoveInterceptMessage(dialog, host, WM_COMMAND));
     SendMessageW(button, BM_CLICK, 0, 0);
-    EXPECT_EQ(1, Spy(host).Count(WM_COMMAND));
-    EXPECT_EQ(1, Spy(dialog).Count(WM_COMMAND));
+    EXPECT_EQ(std::make_tuple(1, 1), std::make_tuple(Spy(host).Count(WM_COMMAND), Spy(dialog).Count(WM_COMMAND)));
 }
 
 TEST_F(MessageHookTest, NoInterceptOfItsOwnMessagesAndNoneBeyondItsReceiver)

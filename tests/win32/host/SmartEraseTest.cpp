@@ -4,8 +4,7 @@
 
 namespace {
 
-const COLORREF kBlue = RGB(0, 0, 255);
-const COLORREF kFace = RGB(212, 208, 200);
+const COLORREF kBlue = RGB(0, 0, 255), kFace = RGB(212, 208, 200);
 
 // A blue canvas handed to a window as the DC of its WM_ERASEBKGND.
 class ErasedPixels : public CCanvas
@@ -72,8 +71,7 @@ TEST_F(SmartEraseTest, IncludeWindowsAreFilledBeneathAndFillThemselves)
         ErasedPixels pixels(m_group, 100, 100);
         EXPECT_EQ(1, pixels.Result());
         EXPECT_EQ(kFace, pixels.At(5, 5));
-        EXPECT_EQ(kBlue, pixels.At(20, 30));
-        EXPECT_EQ(kFace, pixels.At(90, 90));
+        EXPECT_EQ(std::make_tuple(kBlue, kFace), std::make_tuple(pixels.At(20, 30), pixels.At(90, 90)));
     }
     ASSERT_TRUE(GvAddSmartEraseIncludeWindow(m_group, true));
     ErasedPixels pixels(m_panel, 200, 150);
@@ -85,8 +83,7 @@ TEST_F(SmartEraseTest, WithoutClippingOrOverHiddenChildrenEverythingIsFilled)
     GvAddSmartEraseWindow(m_panel, kFace, false);
     {
         ErasedPixels pixels(m_panel, 200, 150);
-        EXPECT_EQ(kFace, pixels.At(20, 20));
-        EXPECT_EQ(kFace, pixels.At(80, 40));
+        EXPECT_EQ(std::make_tuple(kFace, kFace), std::make_tuple(pixels.At(20, 20), pixels.At(80, 40)));
     }
     // Registered again: clipping, and the colour changes.
     ShowWindow(m_label, SW_HIDE);

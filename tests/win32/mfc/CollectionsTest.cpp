@@ -27,8 +27,7 @@ TEST(CollectionsTest, ListKeepsOrderBothWays)
     EXPECT_EQ(6, list.GetCount());
 
     list.RemoveAt(list.Find(25));
-    EXPECT_EQ(0, list.RemoveHead());
-    EXPECT_EQ(4, list.RemoveTail());
+    EXPECT_EQ(std::make_tuple(0, 4), std::make_tuple(list.RemoveHead(), list.RemoveTail()));
     EXPECT_EQ((std::vector<int>{1, 2, 3}), Contents(list));
     EXPECT_EQ((std::vector<int>{3, 2, 1}), Contents(list, true));
     EXPECT_EQ(3, list.GetAt(list.FindIndex(2)));
@@ -53,19 +52,16 @@ TEST(CollectionsTest, ListKeepsOrderBothWays)
     EXPECT_NE(first, pointers.Find(&a, first));
 }
 
-TEST(StringTest, FormatAndEditing)
+TEST(StringTest, FormatEditingAndBuffersThatTakeTheirLengthOnRelease)
 {
     CString s;
     s.Format(L"%s: %d x %d", L"Dimensions", 256, 128);
     EXPECT_EQ(CString(L"Dimensions: 256 x 128"), s);
     s.AppendFormat(L" (%.2f)", 0.5);
     EXPECT_EQ(CString(L"Dimensions: 256 x 128 (0.50)"), s);
-    EXPECT_EQ(CString(L"Dimensions"), s.Left(10));
-    EXPECT_EQ(CString(L"(0.50)"), s.Right(6));
-    EXPECT_EQ(CString(L"256"), s.Mid(12, 3));
-    EXPECT_EQ(12, s.Find(L"256"));
-    EXPECT_EQ(-1, s.Find(L'#'));
-    EXPECT_EQ(s.GetLength() - 1, s.ReverseFind(L')'));
+    EXPECT_EQ(std::make_tuple(CString(L"Dimensions"), CString(L"(0.50)")), std::make_tuple(s.Left(10), s.Right(6)));
+    EXPECT_EQ(std::make_tuple(CString(L"256"), 12), std::make_tuple(s.Mid(12, 3), s.Find(L"256")));
+    EXPECT_EQ(std::make_tuple(-1, s.GetLength() - 1), std::make_tuple(s.Find(L'#'), s.ReverseFind(L')')));
     EXPECT_EQ(CString(L""), s.Mid(100));
 
     CString path(L"a/b/c.gvx");
@@ -77,11 +73,8 @@ TEST(StringTest, FormatAndEditing)
     EXPECT_EQ(CString(L"-12"), sign);
     EXPECT_EQ(0, CString(L"RGB").CompareNoCase(L"rgb"));
     EXPECT_TRUE(CString(L"a") < CString(L"b"));
-}
 
-TEST(StringTest, BuffersTakeTheirLengthOnRelease)
-{
-    CString s(L"abc");
+    s = L"abc";
     wchar_t* p = s.GetBuffer(20);
     wcscpy(p, L"longer text");
     s.ReleaseBuffer();

@@ -4,7 +4,7 @@ using ControlsTest = Win32WindowTest;
 
 // The controls' one-line forwards to their messages are left out; these
 // wrappers do something of their own.
-TEST_F(ControlsTest, ComboTextSpinAndScrollBarWrappers)
+TEST_F(ControlsTest, ComboTextSpinScrollBarAndToolTipWrappers)
 {
     CComboBox combo;
     ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(10, 10, 120, 200), &m_frame, 1));
@@ -43,10 +43,8 @@ TEST_F(ControlsTest, ComboTextSpinAndScrollBarWrappers)
     SCROLLINFO back = {};
     ASSERT_TRUE(bar.GetScrollInfo(&back));
     EXPECT_EQ(std::make_pair(200, 50u), std::make_pair(back.nMax, back.nPage));
-}
 
-TEST_F(ControlsTest, ToolTipToolsAndTheirTexts)
-{
+    // Tool tips: the tools and their texts.
     CStatic label;
     ASSERT_TRUE(label.Create(L"label", WS_CHILD | WS_VISIBLE, ChildRect(), &m_frame, 5));
     CToolTipCtrl tip;
@@ -56,7 +54,7 @@ TEST_F(ControlsTest, ToolTipToolsAndTheirTexts)
     EXPECT_EQ(1, tip.GetToolCount());
     tip.UpdateTipText(L"Large View", &label);
 
-    CString text(L"stale");
+    text = L"stale";
     tip.GetText(text, &label);
     EXPECT_EQ(CString(L"Large View"), text);
     CStatic other;
@@ -87,12 +85,9 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override { m_drawn.push_back(lpDrawItemStruct->itemID); }
 };
 
-// An owner window whose object routes WM_MEASUREITEM and WM_DRAWITEM.
-using COwnerWnd = CWnd;
-
 // Escape, queued before the menu opens, ends its loop once it has measured
 // its items.
-int TrackUntilEscape(CMenu& menu, COwnerWnd& owner, const CWnd& frame)
+int TrackUntilEscape(CMenu& menu, CWnd& owner, const CWnd& frame)
 {
     owner.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
     CPoint at(20, 20);
@@ -102,7 +97,7 @@ int TrackUntilEscape(CMenu& menu, COwnerWnd& owner, const CWnd& frame)
 
 // Whether the open menu got painted is the platform's affair; a drawing
 // request always reaches the object.
-void ExpectDrawingReaches(CRecordingMenu& menu, COwnerWnd& owner, UINT nID)
+void ExpectDrawingReaches(CRecordingMenu& menu, CWnd& owner, UINT nID)
 {
     std::vector<UINT> drawn = menu.m_drawn;
     drawn.push_back(nID);
@@ -133,7 +128,7 @@ public:
 
 TEST_F(ControlsTest, OwnerDrawnMenuItemsReachTheirMenuObjectEvenWhenNamedByTheirSubMenu)
 {
-    COwnerWnd owner;
+    CWnd owner;
     ASSERT_TRUE(owner.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, ChildRect(), &m_frame, 1));
     CRecordingMenu menu;
     ASSERT_TRUE(menu.CreatePopupMenu());

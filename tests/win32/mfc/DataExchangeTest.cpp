@@ -76,16 +76,12 @@ TEST_F(DataExchangeTest, UnchangedValuesAreNotWrittenAndNotificationsAreHeldBack
     // A missing control fails the exchange without throwing.
     wnd.m_edit.SetWindowText(L"8");
     wnd.m_bindMissing = true;
-    bool thrown = false;
-    BOOL result = TRUE;
     try {
-        result = wnd.UpdateData(TRUE);
+        EXPECT_FALSE(wnd.UpdateData(TRUE));
     } catch (CException* e) {
-        thrown = true;
+        ADD_FAILURE() << "the exchange threw";
         e->Delete();
     }
-    EXPECT_FALSE(thrown);
-    EXPECT_FALSE(result);
     EXPECT_EQ(8, wnd.m_value) << "controls before the missing one were exchanged";
 
     // Notifications flow again after the failed exchange.

@@ -40,7 +40,7 @@ struct DialogTemplate
 class TemplateReader
 {
 public:
-    explicit TemplateReader(const BYTE* p) : m_start(p), m_p(p) {}
+    explicit TemplateReader(const BYTE* p) : m_p(p) {}
     template <class T>
     T Read()
     {
@@ -66,20 +66,13 @@ public:
         const WORD ordinal = Read<WORD>();
         return ordinal >= 0x80 && ordinal <= 0x85 ? names[ordinal - 0x80] : L"#" + std::to_wstring(ordinal);
     }
-    void AlignDword() { m_p = m_start + ((m_p - m_start + 3) & ~3); }
+    // Resources are DWORD-aligned in memory.
+    void AlignDword() { m_p = reinterpret_cast<const BYTE*>((reinterpret_cast<uintptr_t>(m_p) + 3) & ~uintptr_t(3)); }
     void Skip(size_t n) { m_p += n; }
 
 private:
-    const BYTE* m_start;
     const BYTE* m_p;
 };
-
-std::wstring Upper(std::wstring s)
-{
-    for (auto& c : s)
-        c = (wchar_t)towupper(c);
-    return s;
-}
 
 DialogTemplate LoadTemplate(int id)
 {
@@ -113,7 +106,8 @@ DialogTemplate LoadTemplate(int id)
         item.style = r.Read<DWORD>();
         item.rect = RECT{r.Read<short>(), r.Read<short>(), r.Read<short>(), r.Read<short>()}; // x, y, cx, cy
         item.id = (int)r.Read<DWORD>();
-        item.className = Upper(r.NameOrOrdinal());
+        item.className = r.NameOrOrdinal();
+        ::CharUpperW(item.className.data());
         item.text = r.NameOrOrdinal();
         r.Skip(r.Read<WORD>());
         t.items.push_back(item);
@@ -159,11 +153,8 @@ const ExpectedItem kVariableItems[] = {
 
 // The texture edit control's table names kinds: visible children whose
 // type bits (and the flags it names) are fixed.
-const DWORD kChild = WS_CHILD | WS_VISIBLE | WS_POPUP;
-const DWORD kButton = kChild | 0x0F;
-const DWORD kStatic = kChild | 0x1F;
-const DWORD kUpDown = kChild | 0xFF;
-const DWORD kShown = WS_CHILD | WS_VISIBLE;
+const DWORD kChild = WS_CHILD | WS_VISIBLE | WS_POPUP, kButton = kChild | 0x0F, kStatic = kChild | 0x1F;
+const DWORD kUpDown = kChild | 0xFF, kShown = WS_CHILD | WS_VISIBLE;
 const DWORD kSpin = kShown | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS;
 const ExpectedItem kTextureItems[] = {
     {4011, L"COMBOBOX", L"", kChild | 0x03 | CBS_SORT | WS_VSCROLL | WS_DISABLED,
@@ -197,8 +188,7 @@ void ExpectTemplate(int id, int cx, int cy, const ExpectedItem (&table)[N])
 {
     DialogTemplate t = LoadTemplate(id);
     EXPECT_EQ((DWORD)(WS_CHILD | WS_VISIBLE | DS_SETFONT), t.style & (WS_CHILD | WS_VISIBLE | WS_POPUP | DS_SETFONT));
-    EXPECT_EQ((DWORD)WS_EX_CONTROLPARENT, t.exStyle);
-    EXPECT_EQ(CSize(cx, cy), CSize(t.size));
+    EXPECT_EQ(std::make_tuple((DWORD)WS_EX_CONTROLPARENT, CSize(cx, cy)), std::make_tuple(t.exStyle, CSize(t.size)));
     EXPECT_EQ(std::make_pair(std::wstring(L"MS Sans Serif"), 8), std::make_pair(t.fontName, t.pointSize));
     ASSERT_EQ(N, t.items.size());
     for (size_t i = 0; i < N; ++i) {
@@ -348,8 +338,7 @@ TEST_F(DialogTemplateTest, EnterAndEscapeInTheEmbeddedPickerReachTheEditorDialog
 
 TEST_F(DialogTemplateTest, CreationKeepsNoPointerToATemporaryParent)
 {
-    HWND hHost = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 250, m_frame.m_hWnd, nullptr,
-                                   nullptr, nullptr);
+    HWND hHost = CreatePlainWindow(m_frame.m_hWnd, CRect(0, 0, 300, 250));
     CDialog dialog(IDD_GV_VARIABLE_EDIT_CTRL);
     ASSERT_TRUE(CreateFromLibrary(dialog, IDD_GV_VARIABLE_EDIT_CTRL, CWnd::FromHandle(hHost)));
     EXPECT_EQ(hHost, ::GetParent(dialog.m_hWnd));

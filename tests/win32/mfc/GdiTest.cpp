@@ -6,9 +6,7 @@
 #include "TestPixels.h"
 
 namespace {
-const COLORREF kRed = RGB(255, 0, 0);
-const COLORREF kBlue = RGB(0, 0, 255);
-const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255);
 
 // The red square of both windows on a blue ground, read from the canvas.
 void ExpectPicture(CDC& dc, int cx, int cy)
@@ -26,6 +24,7 @@ protected:
     // A white 32-bit canvas, drawn on through m_dc.
     void MakeCanvas(int cx, int cy)
     {
+        m_dc.Detach();
         m_canvas = std::make_unique<CCanvas>(cx, cy, kWhite);
         ASSERT_TRUE(m_dc.Attach(m_canvas->Dc()));
     }
@@ -125,14 +124,6 @@ TEST_F(GdiTest, SelectionGivesBackTheOldObjectAndDraw3dRectSplitsItsColours)
                                      m_dc.GetPixel(1, 1), m_dc.GetPixel(4, 0)}));
 }
 
-TEST_F(GdiTest, PaintDCDrawsIntoTheWindow)
-{
-    CPaintedWnd wnd;
-    ASSERT_TRUE(wnd.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 30), &m_frame, 1));
-    ExpectPaintedPicture(wnd);
-    EXPECT_GE(wnd.m_paints, 1);
-}
-
 TEST_F(GdiTest, MemoryDCDrawsInTargetCoordinatesAndCopiesOnceAtItsEnd)
 {
     MakeCanvas(40, 40);
@@ -159,8 +150,13 @@ TEST_F(GdiTest, MemoryDCDrawsInTargetCoordinatesAndCopiesOnceAtItsEnd)
     EXPECT_EQ(nullptr, empty.m_hDC);
 }
 
-TEST_F(GdiTest, BufferedPaintSkipsTheEraseAndAnswersPrintClient)
+TEST_F(GdiTest, PaintDCAndBufferedPaintDrawIntoTheWindowTheBufferedOneSkipsTheEraseAndAnswersPrintClient)
 {
+    CPaintedWnd painted;
+    ASSERT_TRUE(painted.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 30), &m_frame, 2));
+    ExpectPaintedPicture(painted);
+    EXPECT_GE(painted.m_paints, 1);
+
     CBufferedWnd wnd;
     ASSERT_TRUE(wnd.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 30), &m_frame, 1));
     AfxPumpPendingMessages();

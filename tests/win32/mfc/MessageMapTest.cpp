@@ -1,9 +1,7 @@
 #include "TestFrame.h"
 
 namespace {
-const UINT WM_TEST_BASE_ONLY = WM_APP + 1;
-const UINT WM_TEST_OVERRIDDEN = WM_APP + 2;
-const UINT WM_TEST_DERIVED_ONLY = WM_APP + 3;
+const UINT WM_TEST_BASE_ONLY = WM_APP + 1, WM_TEST_OVERRIDDEN = WM_APP + 2, WM_TEST_DERIVED_ONLY = WM_APP + 3;
 const UINT WM_TEST_UNHANDLED = WM_APP + 4;
 const UINT WM_TEST_REGISTERED = ::RegisterWindowMessageW(L"GvMfcTestRegistered");
 
@@ -53,51 +51,21 @@ BEGIN_MESSAGE_MAP(CCrackerWnd, CWnd)
     ON_WM_NCHITTEST()
     ON_WM_SETFOCUS()
     ON_MESSAGE(WM_TEST_BASE_ONLY, OnTestMessage)
+    ON_MESSAGE(WM_TEST_OVERRIDDEN, OnTestMessage)
     ON_REGISTERED_MESSAGE(WM_TEST_REGISTERED, OnRegistered)
 END_MESSAGE_MAP()
 
-class CBaseWnd : public CWnd
+// Overrides one of the cracker's handlers and adds one.
+class CDerivedWnd : public CCrackerWnd
 {
-public:
-    std::vector<std::wstring> m_log;
-
 protected:
-    afx_msg LRESULT OnBaseOnly(WPARAM, LPARAM)
-    {
-        m_log.push_back(L"base:only");
-        return 1;
-    }
-    afx_msg LRESULT OnOverridden(WPARAM, LPARAM)
-    {
-        m_log.push_back(L"base:overridden");
-        return 2;
-    }
+    afx_msg LRESULT OnOverridden(WPARAM, LPARAM) { return 3; }
+    afx_msg LRESULT OnDerivedOnly(WPARAM, LPARAM) { return 4; }
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CBaseWnd, CWnd)
-    ON_MESSAGE(WM_TEST_BASE_ONLY, OnBaseOnly)
+BEGIN_MESSAGE_MAP(CDerivedWnd, CCrackerWnd)
     ON_MESSAGE(WM_TEST_OVERRIDDEN, OnOverridden)
-END_MESSAGE_MAP()
-
-class CDerivedWnd : public CBaseWnd
-{
-protected:
-    afx_msg LRESULT OnDerivedOverridden(WPARAM, LPARAM)
-    {
-        m_log.push_back(L"derived:overridden");
-        return 3;
-    }
-    afx_msg LRESULT OnDerivedOnly(WPARAM, LPARAM)
-    {
-        m_log.push_back(L"derived:only");
-        return 4;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
-    ON_MESSAGE(WM_TEST_OVERRIDDEN, OnDerivedOverridden)
     ON_MESSAGE(WM_TEST_DERIVED_ONLY, OnDerivedOnly)
 END_MESSAGE_MAP()
 
@@ -123,8 +91,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-const UINT ID_EDIT = 150;
-const UINT ID_SPIN = 160;
+const UINT ID_EDIT = 150, ID_SPIN = 160;
 
 BEGIN_MESSAGE_MAP(CCommandWnd, CWnd)
     ON_COMMAND(100, OnCommand100)
@@ -161,6 +128,29 @@ BEGIN_MESSAGE_MAP(CReflectingEdit, CEdit)
     ON_CONTROL_REFLECT(EN_SETFOCUS, OnReflectedSetFocus)
     ON_CONTROL_REFLECT_EX(EN_CHANGE, OnReflectedChange)
     ON_NOTIFY_REFLECT(UDN_DELTAPOS, OnReflectedDeltaPos)
+END_MESSAGE_MAP()
+
+// Draws itself through the reflected WM_DRAWITEM; colours itself through the
+// reflected WM_CTLCOLOR*.
+class COwnerDrawButton : public CButton
+{
+public:
+    int m_drawCount = 0;
+    UINT m_lastState = 0;
+    CBrush m_brush{RGB(1, 2, 3)};
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override
+    {
+        ++m_drawCount;
+        m_lastState = lpDrawItemStruct->itemState;
+    }
+
+protected:
+    afx_msg HBRUSH CtlColor(CDC*, UINT nCtlColor) { return nCtlColor == CTLCOLOR_BTN ? (HBRUSH)m_brush : nullptr; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(COwnerDrawButton, CButton)
+    ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
 using MessageMapTest = Win32WindowTest;
@@ -201,14 +191,13 @@ TEST_F(MessageMapTest, MapsChainToTheBaseMap)
 {
     CDerivedWnd wnd;
     ASSERT_TRUE(wnd.Create(nullptr, L"", WS_CHILD, ChildRect(), &m_frame, 1));
-    EXPECT_EQ(1, wnd.SendMessage(WM_TEST_BASE_ONLY));
-    EXPECT_EQ(3, wnd.SendMessage(WM_TEST_OVERRIDDEN));
+    EXPECT_EQ(3004, wnd.SendMessage(WM_TEST_BASE_ONLY, 3, 4));
+    EXPECT_EQ(3, wnd.SendMessage(WM_TEST_OVERRIDDEN, 3, 4));
     EXPECT_EQ(4, wnd.SendMessage(WM_TEST_DERIVED_ONLY));
-    EXPECT_EQ((std::vector<std::wstring>{L"base:only", L"derived:overridden", L"derived:only"}), wnd.m_log);
 
-    CBaseWnd base;
+    CCrackerWnd base;
     ASSERT_TRUE(base.Create(nullptr, L"", WS_CHILD, ChildRect(), &m_frame, 2));
-    EXPECT_EQ(2, base.SendMessage(WM_TEST_OVERRIDDEN));
+    EXPECT_EQ(3004, base.SendMessage(WM_TEST_OVERRIDDEN, 3, 4));
     EXPECT_EQ(0, base.SendMessage(WM_TEST_DERIVED_ONLY));
 }
 
@@ -250,7 +239,7 @@ TEST_F(MessageMapTest, CommandsDispatchByIdAndRangeNotificationsByCode)
     EXPECT_EQ(L"parent:UDN_DELTAPOS -1", parent.m_log.back());
 }
 
-TEST_F(MessageMapTest, ControlNotificationsAreReflectedToTheControl)
+TEST_F(MessageMapTest, ControlNotificationsDrawItemAndCtlColorAreReflectedToTheControl)
 {
     CCommandWnd parent;
     ASSERT_TRUE(parent.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 380, 250), &m_frame, 1));
@@ -275,35 +264,9 @@ TEST_F(MessageMapTest, ControlNotificationsAreReflectedToTheControl)
     NMUPDOWN nm = {{edit.m_hWnd, ID_EDIT, UDN_DELTAPOS}, 0, 0};
     EXPECT_EQ(42, parent.SendMessage(WM_NOTIFY, ID_EDIT, (LPARAM)&nm));
     EXPECT_EQ(std::vector<std::wstring>{L"edit:notify"}, parent.m_log);
-}
 
-namespace {
-// Draws itself through the reflected WM_DRAWITEM; colours itself through the
-// reflected WM_CTLCOLOR*.
-class COwnerDrawButton : public CButton
-{
-public:
-    int m_drawCount = 0;
-    UINT m_lastState = 0;
-    CBrush m_brush{RGB(1, 2, 3)};
-    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override
-    {
-        ++m_drawCount;
-        m_lastState = lpDrawItemStruct->itemState;
-    }
-
-protected:
-    afx_msg HBRUSH CtlColor(CDC*, UINT nCtlColor) { return nCtlColor == CTLCOLOR_BTN ? (HBRUSH)m_brush : nullptr; }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(COwnerDrawButton, CButton)
-    ON_WM_CTLCOLOR_REFLECT()
-END_MESSAGE_MAP()
-} // namespace
-
-TEST_F(MessageMapTest, DrawItemAndCtlColorAreReflected)
-{
+    // So are WM_DRAWITEM and WM_CTLCOLOR*; a null brush leaves the message to
+    // the parent's default processing.
     COwnerDrawButton button;
     ASSERT_TRUE(button.Create(L"x", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, ChildRect(), &m_frame, 7));
     button.UpdateWindow();
@@ -312,11 +275,9 @@ TEST_F(MessageMapTest, DrawItemAndCtlColorAreReflected)
     DRAWITEMSTRUCT dis = {ODT_BUTTON, 7, 0, 0, ODS_FOCUS, button.m_hWnd, nullptr, {}, 0};
     EXPECT_EQ(1, m_frame.SendMessage(WM_DRAWITEM, 7, (LPARAM)&dis));
     EXPECT_EQ(std::make_pair(drawn + 1, (UINT)ODS_FOCUS), std::make_pair(button.m_drawCount, button.m_lastState));
-
     CClientDC dc(&button);
     EXPECT_EQ((LRESULT)(HBRUSH)button.m_brush,
               m_frame.SendMessage(WM_CTLCOLORBTN, (WPARAM)dc.m_hDC, (LPARAM)button.m_hWnd));
-    // A null brush leaves the message to the parent's default processing.
     LRESULT byDefault = ::DefWindowProcW(m_frame.m_hWnd, WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)button.m_hWnd);
     EXPECT_EQ(byDefault, m_frame.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)button.m_hWnd));
 }

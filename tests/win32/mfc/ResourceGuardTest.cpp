@@ -24,17 +24,14 @@ protected:
 };
 } // namespace
 
-TEST_F(ResourceGuardTest, LoadingTheLibraryEntersTheResourceChain)
+TEST_F(ResourceGuardTest, LoadingTheLibraryEntersTheResourceChainGuardsAndTheirCopiesRestoreTheSavedHandle)
 {
     bool found = false;
     for (CDynLinkLibrary* p = AfxGetFirstDynLinkLibrary(); p; p = p->m_pNextDLL)
         found = found || p->m_hModule == LibraryInstance();
     EXPECT_TRUE(found);
     EXPECT_EQ(::GetModuleHandleW(nullptr), AfxGetInstanceHandle());
-}
 
-TEST_F(ResourceGuardTest, GuardsAndTheirCopiesRestoreTheSavedHandle)
-{
     HINSTANCE host = AfxGetResourceHandle();
     HINSTANCE other = ::GetModuleHandleW(L"GvMfc.dll");
     {

@@ -21,7 +21,7 @@ class CPlainEdit : public CEdit
 
 using RuntimeClassTest = Win32WindowTest;
 
-TEST_F(RuntimeClassTest, DynamicCreationMakesAWorkingWindowObject)
+TEST_F(RuntimeClassTest, DynamicCreationMakesAWorkingWindowObjectKindsFollowTheDeclaredBases)
 {
     CRuntimeClass* pClass = RUNTIME_CLASS(CCreatedWnd);
     EXPECT_STREQ("CCreatedWnd", pClass->m_lpszClassName);
@@ -41,10 +41,7 @@ TEST_F(RuntimeClassTest, DynamicCreationMakesAWorkingWindowObject)
     EXPECT_EQ(RUNTIME_CLASS(CWnd), pPlainWnd->GetRuntimeClass());
     delete pPlainWnd;
     EXPECT_EQ(nullptr, RUNTIME_CLASS(CEdit)->CreateObject()) << "CEdit is dynamic, not creatable";
-}
 
-TEST_F(RuntimeClassTest, KindsFollowTheDeclaredBases)
-{
     CCreatedWnd created;
     CPlainEdit edit;
     CMenu menu;
@@ -121,8 +118,7 @@ TEST_F(DebugCheckTest, FailedChecksReachTheHookAndTheProgramGoesOn)
     EXPECT_EQ(2, evaluated);
     ASSERT_EQ(2u, s_failures.size()) << "passing line " << passLine;
     EXPECT_EQ("RuntimeClassTest.cpp", s_failures[0].file);
-    EXPECT_EQ(verifyLine, s_failures[0].line);
-    EXPECT_EQ(nullLine, s_failures[1].line);
+    EXPECT_EQ(std::make_tuple(verifyLine, nullLine), std::make_tuple(s_failures[0].line, s_failures[1].line));
 }
 
 TEST_F(DebugCheckTest, WindowObjectMustMatchItsWindowAndDumpNamesTheClassAndTheAddress)

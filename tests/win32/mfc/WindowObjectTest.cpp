@@ -45,8 +45,7 @@ TEST_F(WindowObjectTest, FromHandleGivesThePermanentObjectOrATemporaryWrapperFre
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hForeign));
     CWnd* pTemp = CWnd::FromHandle(hForeign);
     ASSERT_NE(nullptr, pTemp);
-    EXPECT_EQ(hForeign, pTemp->m_hWnd);
-    EXPECT_EQ(pTemp, CWnd::FromHandle(hForeign));
+    EXPECT_EQ(std::make_tuple(hForeign, pTemp), std::make_tuple(pTemp->m_hWnd, CWnd::FromHandle(hForeign)));
     EXPECT_EQ(9, pTemp->GetDlgCtrlID());
     EXPECT_EQ(1u, AfxGetTemporaryObjectCount());
 
@@ -97,8 +96,7 @@ TEST_F(WindowObjectTest, SelfDeletingObjectsAreDeletedExactlyOnce)
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE((new CSelfDeletingWnd)->Create(nullptr, L"", WS_CHILD, ChildRect(), &parent, 10 + i));
     parent.DestroyWindow();
-    EXPECT_EQ(4, CSelfDeletingWnd::s_deleted);
-    EXPECT_EQ(0, CSelfDeletingWnd::s_live);
+    EXPECT_EQ(std::make_tuple(4, 0), std::make_tuple(CSelfDeletingWnd::s_deleted, CSelfDeletingWnd::s_live));
     EXPECT_EQ(nullptr, parent.m_hWnd);
 
     // A window that was never created leaves its object alone.
@@ -282,6 +280,5 @@ TEST_F(WindowObjectTest, RegisteredClassNamesNeverMove)
     EXPECT_EQ(names[0], AfxRegisterWndClass(style, nullptr, reinterpret_cast<HBRUSH>(1000)));
     WNDCLASSW wc = {};
     EXPECT_TRUE(::GetClassInfoW(AfxGetInstanceHandle(), names[0], &wc));
-    EXPECT_EQ(style, wc.style);
-    EXPECT_EQ(reinterpret_cast<HBRUSH>(1000), wc.hbrBackground);
+    EXPECT_EQ(std::make_tuple(style, reinterpret_cast<HBRUSH>(1000)), std::make_tuple(wc.style, wc.hbrBackground));
 }

@@ -97,8 +97,7 @@ TEST_F(NumericEditTest, FocusGainShowsTheCommittedTextSelectedTypingRestoresTheS
     m_edit->SetWindowText(L"junk");
     CMessageSpy spy(m_edit->GetSafeHwnd());
     m_edit->SetFocus();
-    EXPECT_EQ(CString(L"2.00"), Text());
-    EXPECT_EQ(CPoint(0, 4), Sel());
+    EXPECT_EQ(std::make_tuple(CString(L"2.00"), CPoint(0, 4)), std::make_tuple(Text(), Sel()));
     EXPECT_EQ((std::vector<UINT>{WM_SETTEXT, EM_SETSEL, EM_SCROLLCARET}),
               spy.Sequence({WM_SETTEXT, EM_SETSEL, EM_SCROLLCARET}));
     ASSERT_EQ(1u, spy.Of(EM_SETSEL).size());
@@ -130,23 +129,20 @@ TEST_F(NumericEditTest, CommitHappensBeforeTheParentHearsOfTheFocusLossUpdateVal
     };
     m_other.SetFocus();
     ASSERT_EQ(1u, heard.size());
-    EXPECT_EQ(2.25f, heard[0].first);
-    EXPECT_EQ(CString(L"2.25000"), heard[0].second);
+    EXPECT_EQ(std::make_pair(2.25f, CString(L"2.25000")), heard[0]);
     EXPECT_EQ(1, m_frame.CommandCount(EN_KILLFOCUS));
 
     // Text that is no number commits as its leading number.
     m_edit->SetFocus();
     m_edit->SetWindowText(L"3,5abc");
     m_other.SetFocus();
-    EXPECT_EQ(3.5f, m_edit->GetNumericValue());
-    EXPECT_EQ(CString(L"3.50000"), Text());
+    EXPECT_EQ(std::make_tuple(3.5f, CString(L"3.50000")), std::make_tuple(m_edit->GetNumericValue(), Text()));
 
     // UpdateValue leaves the window text; Init takes the focus.
     m_edit->SetData(1.0f, 3, true);
     m_edit->SetWindowText(L"4.5");
     m_edit->UpdateValue();
-    EXPECT_EQ(4.5f, m_edit->GetNumericValue());
-    EXPECT_EQ(CString(L"4.5"), Text());
+    EXPECT_EQ(std::make_tuple(4.5f, CString(L"4.5")), std::make_tuple(m_edit->GetNumericValue(), Text()));
     m_edit->SetFocus();
     EXPECT_EQ(CString(L"4.500"), Text());
 

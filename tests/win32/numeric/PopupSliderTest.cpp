@@ -97,11 +97,11 @@ protected:
     }
     int Deltas() const { return m_spy->Count(GVM_SLIDER_DELTA); }
     int Closes() const { return m_spy->Count(GVM_SLIDER_CLOSE); }
-    float Range(bool max)
+    std::pair<float, float> Range()
     {
-        float lo = -1, hi = -1;
-        m_popup->GetSliderRange(&lo, &hi);
-        return max ? hi : lo;
+        std::pair<float, float> range(-1, -1);
+        m_popup->GetSliderRange(&range.first, &range.second);
+        return range;
     }
     void ExpectEndedOnce()
     {
@@ -117,13 +117,11 @@ protected:
     bool m_deleted = false;
 };
 
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kGrey = RGB(0x66, 0x66, 0x66);
+const COLORREF kBlack = RGB(0, 0, 0), kGrey = RGB(0x66, 0x66, 0x66);
 
 TEST_F(PopupSliderTest, OpensWithCaptureFocusAndPointerOnTheThumbSweepsWithTheClampSettingAndDraws)
 {
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
+    MONITORINFO monitor = {sizeof monitor, {}, {}, 0};
     GetMonitorInfo(MonitorFromPoint(CPoint(0, 0), MONITOR_DEFAULTTOPRIMARY), &monitor);
     const CRect work(monitor.rcWork);
     const struct
@@ -175,33 +173,26 @@ TEST_F(PopupSliderTest, OpensWithCaptureFocusAndPointerOnTheThumbSweepsWithTheCl
         Send(WM_KEYDOWN, VK_ESCAPE, 0);
     }
 
-    // The track and the thumb at the position, on the screen and printed.
+    // The track and the thumb at the position, on the screen and printed: line
+    // ends are exclusive, the thumb's tip is under the pointer at x 37 with its
+    // shadow beside it, the raised edge is light top-left, dark bottom-right.
     Open(2.5f, 0.0f, 10.0f, true);
     CPixels pixels(m_popup->GetSafeHwnd(), CPixels::ClientArea);
-    ASSERT_EQ(125, pixels.Width());
-    ASSERT_EQ(20, pixels.Height());
+    ASSERT_EQ(CSize(125, 20), CSize(pixels.Width(), pixels.Height()));
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    EXPECT_EQ(kGrey, pixels.At(12, 6));
-    EXPECT_EQ(kGrey, pixels.At(111, 6));
-    EXPECT_EQ(face, pixels.At(112, 6)); // line ends are exclusive
-    EXPECT_EQ(kBlack, pixels.At(12, 7));
-    EXPECT_EQ(face, pixels.At(11, 7));
-    // Thumb outline with its tip under the pointer at x 37, shadow beside it.
-    EXPECT_EQ(kBlack, pixels.At(37, 8));
-    EXPECT_EQ(kBlack, pixels.At(32, 14));
-    EXPECT_EQ(kBlack, pixels.At(41, 14));
-    EXPECT_EQ(kGrey, pixels.At(35, 15));
-    EXPECT_EQ(face, pixels.At(37, 12));
-    EXPECT_EQ(face, pixels.At(20, 14));
-    // Raised edge: light outer top-left, dark outer bottom-right.
-    EXPECT_EQ(GetSysColor(COLOR_3DLIGHT), pixels.At(5, 0));
-    EXPECT_EQ(GetSysColor(COLOR_3DDKSHADOW), pixels.At(5, 19));
+    const std::pair<COLORREF, std::vector<CPoint>> expected[] = {
+        {kGrey, {{12, 6}, {111, 6}, {35, 15}}},          {kBlack, {{12, 7}, {37, 8}, {32, 14}, {41, 14}}},
+        {face, {{112, 6}, {11, 7}, {37, 12}, {20, 14}}}, {GetSysColor(COLOR_3DLIGHT), {{5, 0}}},
+        {GetSysColor(COLOR_3DDKSHADOW), {{5, 19}}},
+    };
+    for (const auto& [color, points] : expected)
+        for (const CPoint& p : points)
+            EXPECT_EQ(color, pixels.At(p.x, p.y)) << p.x << ", " << p.y;
 
     // A sweep repaints the thumb at once, under the pointer.
     MoveTo(47);
     CPixels moved(m_popup->GetSafeHwnd(), CPixels::ClientArea);
-    EXPECT_EQ(kBlack, moved.At(47, 8));
-    EXPECT_EQ(face, moved.At(37, 8));
+    EXPECT_EQ(std::make_tuple(kBlack, face), std::make_tuple(moved.At(47, 8), moved.At(37, 8)));
 
     // WM_PRINTCLIENT paints the same picture.
     CCanvas printed(moved.Width(), moved.Height(), RGB(255, 0, 255));
@@ -217,18 +208,15 @@ TEST_F(PopupSliderTest, ArrowKeysAndWheelStepMoveThePointerToThePixelOfThePositi
     // At the end, clamping: a wheel step up or the right arrow stays there.
     Open(10.0f, 0.0f, 10.0f, true);
     SendWheel(m_popup->GetSafeHwnd(), 1, CPoint(350, 310));
-    EXPECT_EQ(10.0f, m_popup->GetSliderValue());
-    EXPECT_EQ(1, Deltas());
+    EXPECT_EQ(std::make_tuple(10.0f, 1), std::make_tuple(m_popup->GetSliderValue(), Deltas()));
     Send(WM_KEYDOWN, VK_RIGHT, 0);
-    EXPECT_EQ(10.0f, m_popup->GetSliderValue());
-    EXPECT_EQ(2, Deltas());
+    EXPECT_EQ(std::make_tuple(10.0f, 2), std::make_tuple(m_popup->GetSliderValue(), Deltas()));
     Send(WM_KEYDOWN, VK_LEFT, 0);
     EXPECT_EQ(9.9f, m_popup->GetSliderValue());
     EXPECT_EQ(CPoint(111, 10), CursorInClient());
     Send(WM_KEYDOWN, VK_DOWN, 0);
     Send(WM_KEYDOWN, 'A', 0);
-    EXPECT_EQ(9.9f, m_popup->GetSliderValue());
-    EXPECT_EQ(5, Deltas());
+    EXPECT_EQ(std::make_tuple(9.9f, 5), std::make_tuple(m_popup->GetSliderValue(), Deltas()));
     EXPECT_EQ(0, Closes());
     Send(WM_KEYDOWN, VK_ESCAPE, 0);
 
@@ -251,8 +239,7 @@ TEST_F(PopupSliderTest, ArrowKeysAndWheelStepMoveThePointerToThePixelOfThePositi
     SendWheel(hPopup, -2, CPoint(350, 310));
     EXPECT_EQ(5.0f, m_popup->GetSliderValue());
     SendWheel(hPopup, 0, CPoint(350, 310));
-    EXPECT_EQ(5.1f, m_popup->GetSliderValue());
-    EXPECT_EQ(3, Deltas());
+    EXPECT_EQ(std::make_tuple(5.1f, 3), std::make_tuple(m_popup->GetSliderValue(), Deltas()));
 }
 
 TEST_F(PopupSliderTest, EveryWayToEndTellsTheOwnerOnceAClickAtTheClickedPositionEscapeAtTheSweptOne)
@@ -326,8 +313,8 @@ TEST_F(PopupSliderTest, RightButtonDragChangesTheRangeAndHoldsTheValue)
     EXPECT_EQ(5.0f, m_popup->GetSliderValue());
     // Two pixels up widen the range by two steps of 0.1 on each side.
     m_popup->UpdateSliderRange(CPoint(90, 8));
-    EXPECT_FLOAT_EQ(-0.2f, Range(false));
-    EXPECT_FLOAT_EQ(10.2f, Range(true));
+    EXPECT_FLOAT_EQ(-0.2f, Range().first);
+    EXPECT_FLOAT_EQ(10.2f, Range().second);
     ASSERT_EQ(1, m_spy->Count(GVM_SLIDER_RANGE_CHANGED));
     EXPECT_EQ(reinterpret_cast<WPARAM>(m_popup->GetSafeHwnd()), m_spy->Of(GVM_SLIDER_RANGE_CHANGED)[0].wParam);
     Send(WM_RBUTTONUP, 0, MAKELPARAM(90, 8));
@@ -338,7 +325,7 @@ TEST_F(PopupSliderTest, RightButtonDragChangesTheRangeAndHoldsTheValue)
     m_spy->m_messages.clear();
     Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(62, 10));
     m_popup->UpdateSliderRange(CPoint(62, 200));
-    EXPECT_FLOAT_EQ(-0.2f, Range(false));
+    EXPECT_FLOAT_EQ(-0.2f, Range().first);
     EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_RANGE_CHANGED));
     Send(WM_KEYDOWN, VK_ESCAPE, 0);
     ASSERT_TRUE(m_deleted);
@@ -346,8 +333,8 @@ TEST_F(PopupSliderTest, RightButtonDragChangesTheRangeAndHoldsTheValue)
     // Without a right-button press the step is the one the constructor set.
     Open(5.0f, 0.0f, 10.0f, true);
     m_popup->UpdateSliderRange(CPoint(62, 8));
-    EXPECT_FLOAT_EQ(-0.2f, Range(false));
-    EXPECT_FLOAT_EQ(10.2f, Range(true));
+    EXPECT_FLOAT_EQ(-0.2f, Range().first);
+    EXPECT_FLOAT_EQ(10.2f, Range().second);
     Send(WM_KEYDOWN, VK_ESCAPE, 0);
     ASSERT_TRUE(m_deleted);
 
@@ -355,8 +342,7 @@ TEST_F(PopupSliderTest, RightButtonDragChangesTheRangeAndHoldsTheValue)
     Open(5.0f, 5.0f, 5.0f, true);
     EXPECT_EQ(CPoint(62, 10), CursorInClient());
     m_popup->UpdateSliderRange(CPoint(62, 8));
-    EXPECT_EQ(4.0f, Range(false));
-    EXPECT_EQ(6.0f, Range(true));
+    EXPECT_EQ(std::make_pair(4.0f, 6.0f), Range());
     EXPECT_EQ(1, m_spy->Count(GVM_SLIDER_RANGE_CHANGED));
     Send(WM_KEYDOWN, VK_ESCAPE, 0);
     ASSERT_TRUE(m_deleted);
@@ -369,8 +355,7 @@ TEST_F(PopupSliderTest, RightButtonDragChangesTheRangeAndHoldsTheValue)
     EXPECT_EQ(1, Deltas());
     // Its range step is 0, so a range update changes nothing.
     m_popup->UpdateSliderRange(CPoint(72, 0));
-    EXPECT_EQ(0.0f, Range(false));
-    EXPECT_EQ(10.0f, Range(true));
+    EXPECT_EQ(std::make_pair(0.0f, 10.0f), Range());
 }
 
 } // namespace

@@ -123,8 +123,7 @@ TEST_F(SliderEditTest, ButtonTakesItsStripOffTheClientAreaAndThePopupOpensUnderI
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.alignment << ", " << c.exStyle);
         CreateEdit(c.alignment, c.exStyle ? 24 : 20, c.exStyle);
-        EXPECT_EQ(c.client, ClientInWindow());
-        EXPECT_EQ(c.button, m_edit->ButtonRect());
+        EXPECT_EQ(std::make_tuple(c.client, c.button), std::make_tuple(ClientInWindow(), m_edit->ButtonRect()));
         const CPoint button = ScreenPointInButton();
         EXPECT_EQ(HTBORDER, m_edit->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(button.x, button.y)));
         if (!c.popup.IsRectEmpty()) {
@@ -231,14 +230,12 @@ TEST_F(SliderEditTest, DefaultRangeSliderMessagesAndKeyboardUserTypingOnAfterThe
     float min = -1, max = -1;
     bool clamp = true;
     m_edit->GetSliderRange(min, max, clamp);
-    EXPECT_EQ(0.0f, min);
-    EXPECT_EQ(100.0f, max);
+    EXPECT_EQ(std::make_tuple(0.0f, 100.0f), std::make_tuple(min, max));
     EXPECT_FALSE(clamp);
 
     CreateEdit(0, 20);
     m_edit->SetData(60.0f, 10.0f, 110.0f, true, 100, 5, true);
-    EXPECT_EQ(60, m_edit->GetIntPosition());
-    EXPECT_EQ(60, m_edit->GetPosPerc());
+    EXPECT_EQ(std::make_tuple(60, 60), std::make_tuple(m_edit->GetIntPosition(), m_edit->GetPosPerc()));
     EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_RANGE_CHANGED, 0, 0));
     // Without a pop-up there is no value to take, but a close is passed on.
     EXPECT_EQ(1, m_edit->SendMessage(GVM_SLIDER_DELTA, 0, 0));
@@ -313,8 +310,7 @@ TEST_F(SliderEditTest, TrackingEndsWithoutAPopupOnReleaseOutsideTypingOrUpAndACl
     EXPECT_EQ(nullptr, ::GetCapture());
     EXPECT_EQ(CGvSliderEdit::MouseButtonNormal, m_edit->ButtonState());
     EXPECT_EQ(CString(L"7"), Text()); // focus gain had selected all
-    EXPECT_EQ(0, m_frame.CommandCount(EN_UPDATE));
-    EXPECT_EQ(1, m_frame.CommandCount(EN_CHANGE));
+    EXPECT_EQ(std::make_tuple(0, 1), std::make_tuple(m_frame.CommandCount(EN_UPDATE), m_frame.CommandCount(EN_CHANGE)));
 
     PressButton();
     PostKey(Edit(), VK_DOWN); // ignored while tracking
@@ -327,8 +323,7 @@ TEST_F(SliderEditTest, TrackingEndsWithoutAPopupOnReleaseOutsideTypingOrUpAndACl
     m_edit->SetData(0.5f, 0.0f, 1.0f, true, 300, 5, true);
     PressButton();
     EXPECT_TRUE(m_edit->Tracking());
-    EXPECT_EQ(Edit(), ::GetCapture());
-    EXPECT_EQ(Edit(), ::GetFocus());
+    EXPECT_EQ(std::make_tuple(Edit(), Edit()), std::make_tuple(::GetCapture(), ::GetFocus()));
     EXPECT_EQ(CGvSliderEdit::MouseButtonPushed, m_edit->ButtonState());
 
     CPoint inside = ScreenPointInButton(), outside(inside.x - 100, inside.y);
@@ -366,13 +361,11 @@ TEST_F(SliderEditTest, ExchangeAttachesOnceAndNotifiesTheDialogOrThrowsANotifyWi
     HWND hEdit = CreateDialogEdit(m_frame, 42);
     CDataExchange dx(&m_frame, FALSE);
     DDX_CGvSliderEdit(&dx, 42, *m_edit, 1);
-    EXPECT_EQ(hEdit, Edit());
-    EXPECT_EQ(CRect(0, 0, 16, 20), m_edit->ButtonRect());
+    EXPECT_EQ(std::make_tuple(hEdit, CRect(0, 0, 16, 20)), std::make_tuple(Edit(), m_edit->ButtonRect()));
     EXPECT_EQ(CRect(16, 0, 200, 20), ClientInWindow());
     CreateDialogEdit(m_frame, 43);
     DDX_CGvSliderEdit(&dx, 43, *m_edit, 0); // already attached: nothing changes
-    EXPECT_EQ(hEdit, Edit());
-    EXPECT_EQ(CRect(0, 0, 16, 20), m_edit->ButtonRect());
+    EXPECT_EQ(std::make_tuple(hEdit, CRect(0, 0, 16, 20)), std::make_tuple(Edit(), m_edit->ButtonRect()));
 
     m_edit->SetData(0.0f, 0.0f, 10.0f, true, 300, 1, true);
     CPopupSlider* pPopup = OpenWithDownArrow();
@@ -388,15 +381,12 @@ TEST_F(SliderEditTest, ExchangeAttachesOnceAndNotifiesTheDialogOrThrowsANotifyWi
     m_edit = std::make_unique<CTestSliderEdit>();
     CEdit other;
     ASSERT_TRUE(other.Create(WS_CHILD, CRect(0, 0, 50, 20), &m_frame, 44));
-    CException* pThrown = nullptr;
     try {
         DDX_CGvSliderEdit(&dx, 44, *m_edit, 0);
+        ADD_FAILURE() << "nothing thrown";
     } catch (CNotSupportedException* e) {
-        pThrown = e;
+        e->Delete();
     }
-
-    ASSERT_NE(nullptr, pThrown);
-    pThrown->Delete();
     EXPECT_EQ(nullptr, Edit());
 
     // A notify window given to Init, or a parent given as a temporary wrapper, gets the messages.
@@ -411,8 +401,7 @@ TEST_F(SliderEditTest, ExchangeAttachesOnceAndNotifiesTheDialogOrThrowsANotifyWi
     pPopup = OpenWithDownArrow();
     ASSERT_NE(nullptr, pPopup);
     SendClick(pPopup->GetSafeHwnd(), CPoint(112, 10));
-    EXPECT_EQ(0, m_spy->Count(GVM_SLIDER_DELTA));
-    EXPECT_EQ(1, notify.Count(GVM_SLIDER_DELTA));
+    EXPECT_EQ(std::make_tuple(0, 1), std::make_tuple(m_spy->Count(GVM_SLIDER_DELTA), notify.Count(GVM_SLIDER_DELTA)));
     EXPECT_EQ(1, notify.Count(GVM_SLIDER_CLOSE));
     EXPECT_EQ(1.0f, m_edit->GetNumericValue());
 
@@ -433,8 +422,7 @@ TEST_F(SliderEditTest, ExchangeAttachesOnceAndNotifiesTheDialogOrThrowsANotifyWi
     ASSERT_NE(nullptr, pPopup);
     pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(42, 10));
     Close();
-    EXPECT_EQ(1, spy.Count(GVM_SLIDER_DELTA));
-    EXPECT_EQ(1, spy.Count(GVM_SLIDER_CLOSE));
+    EXPECT_EQ(std::make_tuple(1, 1), std::make_tuple(spy.Count(GVM_SLIDER_DELTA), spy.Count(GVM_SLIDER_CLOSE)));
     EXPECT_EQ(nullptr, m_edit->NotifyWnd());
 }
 

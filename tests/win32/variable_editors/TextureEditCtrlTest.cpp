@@ -219,14 +219,12 @@ TEST_F(TextureEditCtrlTest, BitmapAndThumbnailSizesPerModeAndLevelThumbnailPixel
     m_ctrl->GetScrollWnd().GetClientRect(&client);
     const float r = std::max(32.0f / client.Width(), 16.0f / client.Height());
     const CSize fitted(int(32 / r), int(16 / r));
-    EXPECT_EQ(fitted, BitmapSize());
-    EXPECT_EQ(fitted, ButtonSize());
+    EXPECT_EQ(std::make_tuple(fitted, fitted), std::make_tuple(BitmapSize(), ButtonSize()));
 
     // The size arithmetic is tested natively; here, that the mode and the level reach it.
     Type(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT, L"2");
     SelectMode(6);
-    EXPECT_EQ(6, m_ctrl->GetThumbnailSizeMode());
-    EXPECT_EQ(CSize(8, 4), BitmapSize());
+    EXPECT_EQ(std::make_tuple(6, CSize(8, 4)), std::make_tuple(m_ctrl->GetThumbnailSizeMode(), BitmapSize()));
     EXPECT_EQ(CSize(64, 32), ButtonSize());
 
     GvTextureVariable cube;
@@ -420,13 +418,11 @@ TEST_F(TextureEditCtrlTest, LayoutFollowsGroupsAndLinesOriginsAreUndoneLevelsCla
     ::SendMessageW(Item(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT), WM_KEYDOWN, VK_UP, 0);
     AfxPumpPendingMessages();
     EXPECT_EQ(CString(L"1"), Text(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT));
-    EXPECT_EQ(1, m_ctrl->GetMipLevel());
-    EXPECT_EQ(1, m_ctrl->GetSlice());
+    EXPECT_EQ(std::make_tuple(1, 1), std::make_tuple(m_ctrl->GetMipLevel(), m_ctrl->GetSlice()));
     for (int i = 0; i < 5; ++i)
         ::SendMessageW(Item(IDC_GV_TEXTURE_VIEW_MIP_MAP_LEVEL_EDIT), WM_KEYDOWN, VK_UP, 0);
     AfxPumpPendingMessages();
-    EXPECT_EQ(3, m_ctrl->GetMipLevel());
-    EXPECT_EQ(0, m_ctrl->GetSlice());
+    EXPECT_EQ(std::make_tuple(3, 0), std::make_tuple(m_ctrl->GetMipLevel(), m_ctrl->GetSlice()));
     EXPECT_EQ(2, m_ctrl->GetLevel0Slice()); // kept for the way back
     m_ctrl.reset();
 

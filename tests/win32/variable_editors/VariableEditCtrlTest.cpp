@@ -207,8 +207,7 @@ TEST_F(VariableEditCtrlTest, ClampAndRangeReachTheSliderEditsNormalizeAndIdentit
     CGvVariableEditCtrl* p = Make(&floatVar);
     ::SendMessageW(Item(p, IDC_GV_CLAMP_CHECK), BM_CLICK, 0, 0);
     EXPECT_TRUE(floatVar.IsClamped());
-    EXPECT_EQ(1.0f, floatVar.GetValue());
-    EXPECT_EQ(1.0f, Value(p, 0));
+    EXPECT_EQ(std::make_tuple(1.0f, 1.0f), std::make_tuple(floatVar.GetValue(), Value(p, 0)));
     EXPECT_TRUE(std::get<2>(Range(p, 0)));
     EXPECT_EQ(1, Changes(GvNodeChangeValue));
 
@@ -218,8 +217,7 @@ TEST_F(VariableEditCtrlTest, ClampAndRangeReachTheSliderEditsNormalizeAndIdentit
     EXPECT_EQ(std::make_tuple(-2.0f, 1.0f, true), Range(p, 0));
     GvFakeClock::Advance(11);
     Type(Item(p, IDC_GV_MAX_EDIT), L"-3"); // the bounds are put in order
-    EXPECT_EQ(-3.0f, floatVar.GetMin());
-    EXPECT_EQ(-2.0f, floatVar.GetMax());
+    EXPECT_EQ(std::make_tuple(-3.0f, -2.0f), std::make_tuple(floatVar.GetMin(), floatVar.GetMax()));
     EXPECT_EQ(-2.0f, Value(p, 0));
     EXPECT_EQ(3, Changes(GvNodeChangeValue));
     EXPECT_EQ(3u + 0u, floatVar.GetChangeCount());
@@ -293,8 +291,7 @@ TEST_F(VariableEditCtrlTest, RowsAndColumnsRebuildTheGrid)
     ::SetWindowTextW(Item(p, IDC_GV_ROWS_EDIT), L"3");
     EXPECT_EQ(4, dynamicVar.GetNumRows());
     AfxPumpPendingMessages();
-    EXPECT_EQ(3, dynamicVar.GetNumRows());
-    EXPECT_EQ(3, CellCount(p));
+    EXPECT_EQ(std::make_tuple(3, 3), std::make_tuple(dynamicVar.GetNumRows(), CellCount(p)));
 }
 
 TEST_F(VariableEditCtrlTest, NotificationsThrottledAcrossControlsEnterCommitsTheCellAndKeepsTheControl)
@@ -303,16 +300,14 @@ TEST_F(VariableEditCtrlTest, NotificationsThrottledAcrossControlsEnterCommitsThe
     CGvVariableEditCtrl* pA = Make(&a);
     CGvVariableEditCtrl* pB = Make(&b);
     Type(Cell(pA, 0)->m_hWnd, L"0.5");
-    EXPECT_EQ(0.5f, a.GetValue());
-    EXPECT_EQ(1, Changes(GvNodeChangeValue));
+    EXPECT_EQ(std::make_tuple(0.5f, 1), std::make_tuple(a.GetValue(), Changes(GvNodeChangeValue)));
     EXPECT_EQ(1u, a.GetChangeCount());
     Type(Cell(pA, 0)->m_hWnd, L"0.5"); // no change, no write
     EXPECT_EQ(1u, a.GetChangeCount());
 
     GvFakeClock::Advance(10); // not more than 10 ticks: dropped, in the other control too
     Type(Cell(pB, 0)->m_hWnd, L"0.25");
-    EXPECT_EQ(0.25f, b.GetValue());
-    EXPECT_EQ(1u, b.GetChangeCount());
+    EXPECT_EQ(std::make_tuple(0.25f, 1u), std::make_tuple(b.GetValue(), b.GetChangeCount()));
     EXPECT_EQ(1, Changes(GvNodeChangeValue));
     GvFakeClock::Advance(1);
     Type(Cell(pB, 0)->m_hWnd, L"0.75");
@@ -328,8 +323,7 @@ TEST_F(VariableEditCtrlTest, NotificationsThrottledAcrossControlsEnterCommitsThe
     ::SendMessageW(cell->m_hWnd, EM_SETSEL, 0, -1);
     PostChars(cell->m_hWnd, L"0.5");
     PostKey(cell->m_hWnd, VK_RETURN);
-    EXPECT_EQ(0.5f, c.GetValue());
-    EXPECT_EQ(1u, c.GetChangeCount());
+    EXPECT_EQ(std::make_tuple(0.5f, 1u), std::make_tuple(c.GetValue(), c.GetChangeCount()));
     PostKey(cell->m_hWnd, VK_ESCAPE);
     EXPECT_TRUE(pC->IsWindowVisible());
     EXPECT_EQ(cell->m_hWnd, ::GetFocus());

@@ -170,8 +170,7 @@ TEST_F(IconMenuTest, EveryAppendFormAndOwnedPicturesGoWithTheirItems)
     EXPECT_TRUE(::GetMenuState(menu.m_hMenu, 13, MF_BYCOMMAND) & MF_CHECKED);
     plainSub.Detach(); // destroyed with the menu
     menu.ClearMenu();
-    EXPECT_EQ(0u, menu.GetMenuItemCount());
-    EXPECT_EQ(0, menu.GetItems().GetCount());
+    EXPECT_EQ(std::make_tuple(0u, 0), std::make_tuple(menu.GetMenuItemCount(), menu.GetItems().GetCount()));
     EXPECT_TRUE(IconAlive(hIcon)); // not owned
     EXPECT_NE(0u, ::GetObjectType(hBitmap));
     ::DestroyIcon(hIcon);
@@ -208,9 +207,7 @@ TEST_F(IconMenuTest, MeasuredSizes)
     const int line = text.cy > 19 ? text.cy : 19;
     const CSize expected[] = {{std::max(62, int(text.cx) + 22), 32 + line + 2}, {text.cx + 22 + 18, line}};
     for (int i = 0; i < 2; ++i) {
-        MEASUREITEMSTRUCT measure = {};
-        measure.CtlType = ODT_MENU;
-        measure.itemData = reinterpret_cast<ULONG_PTR>(DataAt(menu, i));
+        MEASUREITEMSTRUCT measure = {ODT_MENU, 0, 0, 0, 0, reinterpret_cast<ULONG_PTR>(DataAt(menu, i))};
         menu.MeasureItem(&measure);
         EXPECT_EQ(expected[i], CSize(measure.itemWidth, measure.itemHeight)) << i;
     }
@@ -226,13 +223,15 @@ TEST_F(IconMenuTest, DrawnPixels)
     const int width = 150, height = 60;
     const CCanvas canvas(width, height, RGB(1, 2, 3));
     const HDC hDC = canvas.Dc();
-    DRAWITEMSTRUCT draw = {};
-    draw.CtlType = ODT_MENU;
-    draw.itemID = 1;
-    draw.itemState = ODS_SELECTED;
-    draw.hDC = hDC;
-    draw.rcItem = {0, 0, width, height};
-    draw.itemData = reinterpret_cast<ULONG_PTR>(DataAt(menu, 0));
+    DRAWITEMSTRUCT draw = {ODT_MENU,
+                           0,
+                           1,
+                           0,
+                           ODS_SELECTED,
+                           nullptr,
+                           hDC,
+                           {0, 0, width, height},
+                           reinterpret_cast<ULONG_PTR>(DataAt(menu, 0))};
     menu.DrawItem(&draw);
 
     const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
