@@ -998,7 +998,7 @@ UINT AfxGetWindowDpi(const CWnd* pWnd)
     const int dpi = hDC ? ::GetDeviceCaps(hDC, LOGPIXELSY) : 0;
     if (hDC)
         ::ReleaseDC(hWnd, hDC);
-    return dpi > 0 ? static_cast<UINT>(dpi) : GvDefaultDpi;
+    return dpi > 0 ? static_cast<UINT>(dpi) : UINT(GvDefaultDpi);
 }
 
 int AfxScaleForWindow(const CWnd* pWnd, int nPixels)
