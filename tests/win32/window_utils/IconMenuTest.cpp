@@ -155,9 +155,10 @@ TEST_F(IconMenuTest, EveryAppendFormAndOwnedPicturesGoWithTheirItems)
         const CGvIconMenuItemData* pData = DataAt(menu, i);
         ASSERT_EQ(ownerDrawn, pData != nullptr);
         EXPECT_EQ(checked, (::GetMenuState(menu.m_hMenu, i, MF_BYPOSITION) & MF_CHECKED) != 0);
-        if (pData)
+        if (pData) {
             EXPECT_EQ(std::make_tuple(kind, icon, bitmap),
                       std::make_tuple(pData->m_stateType, pData->m_hIcon != nullptr, pData->m_hBitmap != nullptr));
+        }
     }
     EXPECT_EQ(reinterpret_cast<UINT_PTR>(sub.m_hMenu), DataAt(menu, 10)->m_id);
     EXPECT_EQ(plainSub.m_hMenu, ::GetSubMenu(menu.m_hMenu, 11));

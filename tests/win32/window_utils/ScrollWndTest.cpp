@@ -93,8 +93,9 @@ TEST_F(ScrollWndTest, BarsAppearAtTheExactSizes)
             ::GetScrollInfo(Bar(291), SB_CTL, &info);
             EXPECT_EQ(std::make_pair(width, static_cast<UINT>(right)), std::make_pair(info.nMax, info.nPage));
         }
-        if (vertical)
+        if (vertical) {
             EXPECT_EQ(CRect(200 - m_cxV, 0, 200, bottom), RectIn(Bar(292), m_scroll.m_hWnd));
+        }
         EXPECT_EQ(CSize(width, height), RectIn(m_child.m_hWnd, m_scroll.m_hWnd).Size());
     }
 }
