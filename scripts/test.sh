@@ -51,7 +51,7 @@ stage "native tests" ctest --preset native -j2
 stage "fuzz" scripts/fuzz.sh 30
 stage "reference" scripts/docs.sh
 stage "win32 build" sh -c 'cmake --preset win32 >/dev/null && cmake --build --preset win32'
-# The package as shipped, for the consumer matrix (package_consumers): only
+# The package as shipped, for the consumer matrix (package_consumers_*): only
 # what it installs, not the tests.
 stage "win32-release package" sh -c 'cmake --preset win32-release >/dev/null && cmake --build --preset win32-release --target package_contents'
 # The two halves of the handle-balance test take most of the Win32 time;
