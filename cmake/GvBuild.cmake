@@ -30,8 +30,11 @@ endmacro()
 # One GoogleTest executable registered as one CTest test: on Win32 every
 # start of Wine costs seconds, so cases are never registered one by one.
 # gv_add_gtest(NAME name SOURCES ... LIBS ... [WORKING_DIRECTORY dir])
+# Every suite also links GV_TEST_LIBS; a suite linking
+# GV_PRECOMPILED_TEST_SUPPORT reuses the header that target precompiles.
 function(gv_add_gtest)
   cmake_parse_arguments(T "" "NAME;WORKING_DIRECTORY" "SOURCES;LIBS" ${ARGN})
+  list(APPEND T_LIBS ${GV_TEST_LIBS})
   gv_use_googletest()
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} gtest gtest_main)
@@ -53,6 +56,12 @@ function(gv_add_gtest)
                                               FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]"
                                               RESOURCE_LOCK wine-display)
   endif()
+endfunction()
+
+# A Windows module's files spend most of their compile time parsing windows.h
+# and the MFC layer's header: each module precompiles them once.
+function(gv_precompile_mfc_headers target)
+  target_precompile_headers(${target} PRIVATE <windows.h> <platform/mfc/GvMfc.h>)
 endfunction()
 
 function(gv_portable_sources)
@@ -82,6 +91,7 @@ function(gv_create_library_targets)
     add_library(GvMFCUtilities SHARED ${library})
     target_compile_definitions(GvMFCUtilities PRIVATE GVMFCUTILITIES_EXPORTS)
     target_link_libraries(GvMFCUtilities PRIVATE GvPortable PUBLIC GvCore ${links})
+    gv_precompile_mfc_headers(GvMFCUtilities)
   else()
     add_library(GvPortable STATIC ${portable})
   endif()
