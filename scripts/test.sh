@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Every test: the native suites (sanitizers on), a 30-second pass of each
-# fuzz target beside them and the Win32 build, then the Win32 suites under
-# Wine. Installs what it needs first.
+# Every test: the native suites (sanitizers on), then the Win32 suites under
+# Wine, with a 30-second pass of each fuzz target beside them. Installs what
+# it needs first.
 #   scripts/test.sh [--full]
 # --full lives each row of the handle-balance test 1,000 times instead of
 # 250 (a leak of one object a life shows at either count).
@@ -47,16 +47,33 @@ export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root} CCACHE_NOHASHDIR=1
 # The Win32 suites' precompiled header is only cached on these terms.
 export CCACHE_SLOPPINESS=${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}
 stage "native build" sh -c 'cmake --preset native >/dev/null && cmake --build --preset native'
-# The fuzz pass runs for a set time at low priority: beside the native tests
-# and the Win32 build it takes what they leave. Its report follows them.
+# The fuzz pass runs for a set time at low priority: beside every later stage
+# it takes what they leave. Its report comes at the end.
 fuzz_log=build/fuzz-stage.log
 stage "fuzz (beside)" sh -c "scripts/fuzz.sh 30 >$fuzz_log 2>&1" &
 fuzz=$!
+# The package as shipped (for the consumer matrix) is built by
+# package_consumers_build, beside the display suites.
+# The three parts of the handle-balance test take most of the Win32 time;
+# each has a Wine prefix and a display of its own, so they run beside each
+# other and beside the other suites. Of those, the ones that share the one
+# display and prefix hold the lock "wine-display" and run in turn; the screen
+# checks (a display of their own) and the compile checks run beside them.
+win32_suites() {
+  local balance rc=0
+  stage "balance parts" ctest --preset win32 -R '^balance' -j3 &
+  balance=$!
+  stage "win32 suites" ctest --preset win32 -E '^balance' -j2 || rc=$?
+  wait "$balance" || rc=$?
+  return "$rc"
+}
+# A failed stage ends the run, once the fuzz pass has reported.
 beside_fuzz() {
   # The native suites share nothing (temporary folders are per process).
   stage "native tests" ctest --preset native -j2 &&
     stage "reference" scripts/docs.sh &&
-    stage "win32 build" sh -c 'cmake --preset win32 >/dev/null && cmake --build --preset win32'
+    stage "win32 build" sh -c 'cmake --preset win32 >/dev/null && cmake --build --preset win32' &&
+    win32_suites
 }
 status=0
 beside_fuzz || status=$?
@@ -69,16 +86,4 @@ else
   cat "$fuzz_log"
   status=$fuzz_status
 fi
-[ "$status" -eq 0 ] || exit "$status"
-# The package as shipped (for the consumer matrix) is built by
-# package_consumers_build, beside the display suites.
-# The three parts of the handle-balance test take most of the Win32 time;
-# each has a Wine prefix and a display of its own, so they run beside each
-# other and beside the other suites. Of those, the ones that share the one
-# display and prefix hold the lock "wine-display" and run in turn; the screen
-# checks (a display of their own) and the compile checks run beside them.
-stage "balance parts" ctest --preset win32 -R '^balance' -j3 &
-balance=$!
-stage "win32 suites" ctest --preset win32 -E '^balance' -j2 || status=$?
-wait "$balance" || status=$?
 exit "$status"
