@@ -9,8 +9,8 @@
 # case that leans on what an earlier one left behind shows. The log of each
 # failed run, with the order's seed, is kept in build/stress/SUITE-RUN.log.
 # The handle-balance rows live 25 lives a run here (GV_BALANCE_LIVES sets
-# another count): 20 runs give each row 500 lives after its warm-ups, twice
-# what one run of the test command gives, in 20 fresh processes.
+# another count): 20 runs give each row 500 lives after its warm-ups, five
+# times what one run of the test command gives, in 20 fresh processes.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"

@@ -47,13 +47,14 @@ const CRect kControlRect(20, 20, 220, 44);
 const int kWarmUpLives = 8;
 
 // Lives of each row after the warm-up: GV_BALANCE_LIVES (scripts/test.sh
-// --full gives 1,000), else 250. A control that keeps one object a life
-// shows as 250 objects either way (the self-test proves it at this count).
+// --full gives 1,000), else 100. A control that keeps one object a life
+// shows as 100 objects either way (the self-test proves it at this count),
+// and every state a row takes in turn is lived a dozen times.
 int LivesPerRow()
 {
     const char* text = std::getenv("GV_BALANCE_LIVES");
     const int lives = text ? std::atoi(text) : 0;
-    return lives > 0 ? lives : 250;
+    return lives > 0 ? lives : 100;
 }
 
 // The number of the life being lived, counted from 0 by each row.
