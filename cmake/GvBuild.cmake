@@ -37,6 +37,14 @@ function(gv_add_gtest)
   list(APPEND T_LIBS ${GV_TEST_LIBS})
   gv_use_googletest()
   add_executable(${T_NAME} ${T_SOURCES})
+  # A suite compiles as one unit: each file would instantiate GoogleTest's
+  # templates and load the precompiled header again (a third of the time).
+  # The unit includes the files, so GCC takes each for a header and warns of
+  # fixtures in an anonymous namespace that TEST_F derives from outside it.
+  set_target_properties(${T_NAME} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(${T_NAME} PRIVATE -Wno-subobject-linkage)
+  endif()
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} gtest gtest_main)
   target_include_directories(${T_NAME} PRIVATE ${GV_ROOT}/tests/common)
   target_compile_definitions(${T_NAME} PRIVATE GV_DATA_DIR="${GV_DATA_DIR_FOR_TARGET}")

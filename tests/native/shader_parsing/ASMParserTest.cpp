@@ -295,8 +295,6 @@ TEST_F(ASMParserTest, KeywordsOfNoCategoryOrBeyondTheRememberedAreLookedUpWithou
     EXPECT_EQ(before, GvGetAllocationCount());
 }
 
-} // namespace
-
 // A table (built or copied) costs its ops' three buffers each (op, name, list
 // node) and at most two index sizings, not a temporary name per op and an
 // index rebuilt each time it runs full.
@@ -322,3 +320,5 @@ TEST_F(ASMParserTest, TablesAreBuiltWithThreeBuffersPerOp)
         m_parser->SetShaderVersion(static_cast<GvShaderVersion>(16));
     }
 }
+
+} // namespace

@@ -8,7 +8,7 @@ std::u16string Text(const std::string& ascii)
     return std::u16string(ascii.begin(), ascii.end());
 }
 
-std::unique_ptr<GvMFCShaderASMParser> AsmParser()
+std::unique_ptr<GvMFCShaderASMParser> LoadedAsmParser()
 {
     auto parser = std::make_unique<GvMFCShaderASMParser>();
     GvMFCShaderKeywordLoader loader;
@@ -124,7 +124,7 @@ TEST_F(ShaderBudgetTest, SplitsLinesAroundComments)
 // hand for the samples.
 TEST_F(ShaderBudgetTest, LinesAddUpToTheWholeCount)
 {
-    auto parser = AsmParser();
+    auto parser = LoadedAsmParser();
     const std::string tricky = "ps_2_0\nmov r0, r1 /* add r0\nmul r1 */ add r2, r3 // sub r0\nmad_sat r0, r1, r2, "
                                "r3\n/* texld r0 */texld r0, t0, s0\nnrm r0.xyz, r1// x\n/* sincos";
     const std::tuple<const char*, int, int> samples[] = {
@@ -222,7 +222,7 @@ TEST_F(ShaderBudgetTest, LimitsPerModelAndTheFirstLineOverBudget)
     }
     // The first line whose running total passes a limit, under both rules; a
     // text within its limits has none.
-    auto parser = AsmParser();
+    auto parser = LoadedAsmParser();
     std::string shader = "ps_1_1\ntex t0\n";
     for (int i = 0; i < 9; ++i)
         shader += "add r0, r0, c0 // add\n";

@@ -59,6 +59,11 @@ void Win32WindowTest::TearDown()
     GvLeakCheckedTest::TearDown();
 }
 
+HINSTANCE LibraryInstance()
+{
+    return ::GetModuleHandleW(L"GvMFCUtilities.dll");
+}
+
 HWND FindDescendant(HWND hParent, int id)
 {
     struct Search

@@ -35,6 +35,9 @@ HWND FindDescendant(HWND hParent, int id);
 // A window's text.
 CString WindowText(HWND hWnd);
 
+// GvMFCUtilities.dll, which holds the library's resources.
+HINSTANCE LibraryInstance();
+
 // A window's rectangle in the client coordinates of hOther (its parent when null).
 CRect RectIn(HWND hWnd, HWND hOther = nullptr);
 

@@ -5,11 +5,6 @@
 #include <tuple>
 
 namespace {
-HINSTANCE LibraryInstance()
-{
-    return ::GetModuleHandleW(L"GvMFCUtilities.dll");
-}
-
 // A dialog of the library's templates, made while the guard is held.
 BOOL CreateFromLibrary(CDialog& dialog, UINT nID, CWnd* pParent)
 {

@@ -2,11 +2,6 @@
 #include "GvWindowUtils.h"
 
 namespace {
-HINSTANCE LibraryInstance()
-{
-    return ::GetModuleHandleW(L"GvMFCUtilities.dll");
-}
-
 class ResourceGuardTest : public Win32WindowTest
 {
 protected:

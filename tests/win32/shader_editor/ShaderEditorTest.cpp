@@ -422,7 +422,7 @@ public:
     {
         g_job = JobRecord();
         for (Patch& patch : m_patches) {
-            patch.previous = PatchImport(Library(), patch.name, patch.replacement);
+            patch.previous = PatchImport(LibraryInstance(), patch.name, patch.replacement);
             EXPECT_NE(nullptr, patch.previous) << patch.name;
         }
     }
@@ -430,7 +430,7 @@ public:
     {
         for (Patch& patch : m_patches)
             if (patch.previous)
-                PatchImport(Library(), patch.name, patch.previous);
+                PatchImport(LibraryInstance(), patch.name, patch.previous);
     }
 
 private:
@@ -440,7 +440,6 @@ private:
     {
         return reinterpret_cast<void*>(f);
     }
-    static HMODULE Library() { return ::GetModuleHandleW(L"GvMFCUtilities.dll"); }
     struct Patch
     {
         const char* name;
