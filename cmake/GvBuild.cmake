@@ -41,7 +41,7 @@ function(gv_add_gtest)
   # templates and load the precompiled header again (a third of the time).
   # The unit includes the files, so GCC takes each for a header and warns of
   # fixtures in an anonymous namespace that TEST_F derives from outside it.
-  set_target_properties(${T_NAME} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
+  set_target_properties(${T_NAME} PROPERTIES UNITY_BUILD_BATCH_SIZE 0)
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     target_compile_options(${T_NAME} PRIVATE -Wno-subobject-linkage)
   endif()
@@ -102,6 +102,8 @@ function(gv_create_library_targets)
     gv_precompile_mfc_headers(GvMFCUtilities)
   else()
     add_library(GvPortable STATIC ${portable})
+    # Installed: a program takes from it only the files it needs.
+    set_target_properties(GvPortable PROPERTIES UNITY_BUILD OFF)
   endif()
   target_link_libraries(GvPortable PUBLIC GvCore)
 endfunction()

@@ -5,11 +5,6 @@
 
 namespace {
 
-float Clamp01(float v)
-{
-    return v < 0.0f ? 0.0f : v > 1.0f ? 1.0f : v;
-}
-
 GvColorStop StopOfHSV(float hueDegrees, float s, float v)
 {
     GvColorStop stop;
@@ -101,10 +96,10 @@ bool GvPickerEditDiffers(float shown, float value)
 void GvPickerApplyTyped(GvPickerColorType type, const float typed[4], float scale, GvRGBA& c, GvHSV& hsv)
 {
     if (type == GvPickerHSV) {
-        hsv.h = Clamp01(typed[0] / 360.0f);
-        hsv.s = Clamp01(typed[1]);
-        hsv.v = Clamp01(typed[2]);
-        c.a = Clamp01(typed[3]);
+        hsv.h = GvClamp01(typed[0] / 360.0f);
+        hsv.s = GvClamp01(typed[1]);
+        hsv.v = GvClamp01(typed[2]);
+        c.a = GvClamp01(typed[3]);
         GvPickerSetRGB(c, hsv);
         return;
     }

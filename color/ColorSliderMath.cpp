@@ -4,15 +4,6 @@
 
 namespace {
 
-float Clamp01(float v)
-{
-    if (v >= 1.0f)
-        return 1.0f;
-    if (v < 0.0f)
-        return 0.0f;
-    return v;
-}
-
 int LimitStops(int stopCount)
 {
     return stopCount > GvColorSliderMaxStops ? GvColorSliderMaxStops : stopCount;
@@ -31,7 +22,7 @@ bool GvColorSliderValueFromPoint(bool vertical, GvPoint point, GvSize client, fl
     if (extent == 0)
         return false;
     const float fraction = static_cast<float>(vertical ? point.y : point.x) / static_cast<float>(extent);
-    *value = Clamp01(vertical ? 1.0f - fraction : fraction);
+    *value = GvClamp01(vertical ? 1.0f - fraction : fraction);
     return true;
 }
 
@@ -83,9 +74,14 @@ bool GvColorSliderKeyStep(unsigned int key, float* value)
     const float step = 0.02f;
     switch (key) {
     case GvKeyLeft:
-    case GvKeyDown: *value = Clamp01(*value - step); return true;
+    case GvKeyDown: *value = GvClamp01(*value - step); return true;
     case GvKeyUp:
-    case GvKeyRight: *value = Clamp01(*value + step); return true;
+    case GvKeyRight: *value = GvClamp01(*value + step); return true;
     default: return false;
     }
+}
+
+float GvClamp01(float v)
+{
+    return v < 0.0f ? 0.0f : v > 1.0f ? 1.0f : v;
 }

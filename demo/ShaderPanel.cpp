@@ -9,7 +9,7 @@ namespace {
 
 const UINT kTextChangedMessage = WM_APP + 40;
 const int kMargin = 8;
-const int kRowHeight = 22;
+const int kBarRowHeight = 22;
 // The highlighted line's text is white: the page marks it dark, not in the
 // keyword files' pale highlight.
 const COLORREF kErrorLineColor = RGB(176, 0, 0);
@@ -177,7 +177,7 @@ void CShaderPanel::Layout(int cx, int cy)
     if (!m_fileCombo)
         return;
     const auto px = [this](int pixels) { return AfxScaleForWindow(this, pixels); };
-    const int margin = px(kMargin), rowHeight = px(kRowHeight);
+    const int margin = px(kMargin), rowHeight = px(kBarRowHeight);
     m_fileLabel->MoveWindow(margin, margin, px(50), rowHeight);
     m_fileCombo->MoveWindow(px(kMargin + 52), margin, px(180), px(240));
     m_modelLabel->MoveWindow(px(kMargin + 250), margin, px(44), rowHeight);

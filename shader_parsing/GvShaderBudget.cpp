@@ -171,7 +171,7 @@ const CompilerOp* FindCompilerOp(std::string name)
     }
 }
 
-bool IsBlank(unsigned short c)
+bool IsLineBlank(unsigned short c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
 }
@@ -276,12 +276,12 @@ int CodeOf(const unsigned short* text, int from, int end, unsigned short* code, 
 {
     int count = 0, kept = 0;
     auto put = [&](unsigned short c) {
-        if (count == 0 && IsBlank(c))
+        if (count == 0 && IsLineBlank(c))
             return;
         if (count < capacity)
             code[count] = c;
         ++count;
-        if (!IsBlank(c))
+        if (!IsLineBlank(c))
             kept = count;
     };
     open = ForEachCodePart(text, from, end, [&](int start, int stop) {
@@ -338,7 +338,7 @@ const GvShaderModel* GvFindVersionModel(const unsigned short* text, int length, 
             for (i += 2; i < n && (line ? text[i] != '\n' : !(text[i] == '*' && i + 1 < n && text[i + 1] == '/'));)
                 ++i;
             i += line ? 1 : 2;
-        } else if (IsBlank(c) || c == '\n') {
+        } else if (IsLineBlank(c) || c == '\n') {
             ++i;
         } else {
             break;
