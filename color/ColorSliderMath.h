@@ -18,12 +18,12 @@ enum
     GvColorSliderMaxStops = 32
 };
 
-// The value under a client point: the top (vertical) or left (horizontal)
-// edge is 1 or 0, points beyond the ends clamp. False for a slider of zero
-// extent along its axis, which has no value to give.
 // v limited to 0..1 (a NaN stays a NaN).
 float GvClamp01(float v);
 
+// The value under a client point: the top (vertical) or left (horizontal)
+// edge is 1 or 0, points beyond the ends clamp. False for a slider of zero
+// extent along its axis, which has no value to give.
 bool GvColorSliderValueFromPoint(bool vertical, GvPoint point, GvSize client, float* value);
 
 // Number of bands a slider with stopCount stops draws (stopCount limited to
